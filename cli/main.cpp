@@ -1,0 +1,54 @@
+#include "cli/commands.h"
+
+#include <clocale>
+#include <cstring>
+#include <iostream>
+#include <string>
+#include <vector>
+
+namespace {
+
+const char* const Usage =
+    "Usage: cantrel-cli COMMAND [OPTIONS] ...\n"
+    "\n"
+    "Commands:\n"
+    "  info [--json] FILE...            analyse MP3 files: stream data, tag and file facts\n"
+    "  format [--json] [--locale C] MACRO FILE...\n"
+    "                                   expand a file-name macro for each file\n"
+    "  ls [--recursive] [--mask MASK] [--events] FOLDER\n"
+    "                                   list the files a folder scan reports\n"
+    "  extract [OPTIONS] FILE...        fill tags from file names with a TAG Formula\n"
+    "  html --templates DIR --target DIR FILE...\n"
+    "                                   write an HTML catalogue of the files\n"
+    "\n"
+    "Run 'cantrel-cli COMMAND --help' for the options of a command.\n";
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    std::setlocale(LC_ALL, "");
+    if (argc < 2 || std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0) {
+        (argc < 2 ? std::cerr : std::cout) << Usage;
+        return argc < 2 ? 2 : 0;
+    }
+    const std::string command = argv[1];
+    const std::vector<std::string> args(argv + 2, argv + argc);
+    if (command == "info") {
+        return RunInfoCommand(args, std::cout, std::cerr);
+    }
+    if (command == "format") {
+        return RunFormatCommand(args, std::cout, std::cerr);
+    }
+    if (command == "ls") {
+        return RunLsCommand(args, std::cout, std::cerr);
+    }
+    if (command == "extract") {
+        return RunExtractCommand(args, std::cout, std::cerr);
+    }
+    if (command == "html") {
+        return RunHtmlCommand(args, std::cout, std::cerr);
+    }
+    std::cerr << "cantrel-cli: unknown command '" << command << "'\n\n" << Usage;
+    return 2;
+}

@@ -1,0 +1,80 @@
+#pragma once
+
+#include "engine/date_time.h"
+#include "engine/tag_record.h"
+#include "engine/yield.h"
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+// The analysis of one MPEG audio file: its first two frames, its ID3v1 tag and its file facts.
+// Fields are public and read directly; SetFileName fills them.
+class TMPEGAudio
+{
+public:
+    // tag fields, UTF-8, as TTagRecord
+    std::string Title;
+    std::string Artist;
+    std::string Album;
+    std::string Year;
+    std::string Comment;
+    std::uint8_t Genre = 0;
+    std::uint8_t Track = 0;
+
+    std::uint16_t Duration = 0;  // seconds
+    std::int64_t FileLength = 0; // bytes of the whole file
+    std::uint8_t Version = 0;    // 0 unknown, 1 MPEG-1, 2 MPEG-2, 3 MPEG-2.5
+    std::uint8_t Layer = 0;      // 0 unknown, 1..3 Layer I..III
+    std::int32_t SampleRate = 0; // Hz
+    std::int32_t BitRate = 0;    // kbit/s
+    std::uint8_t Mode = 0;       // channel mode 0..3
+    bool Copyright = false;
+    bool Original = false;
+    bool ErrorProtection = false;
+    bool Padding = false;
+    std::uint16_t FrameLength = 0;
+    std::string FileName;     // full path, bytes as the file system gives them
+    std::int32_t FileAge = 0; // packed DOS date and time of the last write
+    std::string VolumeLabel;
+    std::uint16_t SelectedMark = 0;
+    std::int32_t SearchLimit = 0; // 0: search the whole file
+    TDateTime FileDateTime;
+
+    // Analyses the file at `path`; `yield` is called every 300 bytes of the frame search.
+    void SetFileName(const std::string& path, const TYieldFn& yield = {});
+
+    bool IsValid() const;
+
+    // Setters cut the text to the field's limit (characters); the file is not touched.
+    void SetTitle(std::string_view text);
+    void SetArtist(std::string_view text);
+    void SetAlbum(std::string_view text);
+    void SetYear(std::string_view text);
+    void SetComment(std::string_view text);
+    void SetGenre(std::uint8_t genre);
+    void SetTrack(std::uint8_t track);
+
+    // The tag fields as one record.
+    TTagRecord Tag() const;
+
+    // Writes (removes) the trailer of FileName and analyses the file again. -1 when the file is
+    // missing, otherwise the code of WriteTagTrailer (RemoveTagTrailer).
+    int WriteTag(const TYieldFn& yield = {});
+    int RemoveTag(const TYieldFn& yield = {});
+
+    std::string_view GenreName() const;
+    std::string_view VersionName() const;
+    std::string_view LayerName() const;
+    std::string_view ModeName() const;
+
+    // Duration as hours, minutes and seconds (the date part is zero).
+    TDateTime DurationTime() const;
+};
+
+// The bit rate in kbit/s of a version (1..3), layer (1..3) and header index (0..15); 0 for the
+// free-format index 0, the bad index 15 and unknown versions or layers.
+std::int32_t BitRateOf(std::uint8_t version, std::uint8_t layer, unsigned index);
+
+// The sample rate in Hz of a version (1..3) and header index (0..3); 0 for index 3.
+std::int32_t SampleRateOf(std::uint8_t version, unsigned index);

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <array>
+#include <string>
+
+// The user's regional settings as a plain value, so that formatting is a pure function.
+// Default-constructed: "," thousands, "." decimal, ":" time, English names.
+struct TRegionalSettings
+{
+    std::string ThousandSeparator = ",";
+    std::string DecimalSeparator = ".";
+    std::string TimeSeparator = ":";
+    std::array<std::string, 7> ShortDayNames{"Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat"};
+    std::array<std::string, 7> LongDayNames{"Sunday",   "Monday", "Tuesday", "Wednesday",
+                                            "Thursday", "Friday", "Saturday"};
+    std::array<std::string, 12> ShortMonthNames{"Jan", "Feb", "Mar", "Apr", "May", "Jun",
+                                                "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
+    std::array<std::string, 12> LongMonthNames{"January",   "February", "March",    "April",
+                                               "May",       "June",     "July",     "August",
+                                               "September", "October",  "November", "December"};
+
+    // From the process locale (setlocale(LC_ALL, "") first), through localeconv and nl_langinfo.
+    static TRegionalSettings FromProcessLocale();
+};

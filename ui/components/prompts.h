@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QString>
+
+#include <optional>
+
+class QWidget;
+
+// Every message box, confirmation, folder picker and shell "open" goes through this interface, so
+// tests can answer them without a modal window.
+class TPrompts
+{
+public:
+    virtual ~TPrompts() = default;
+
+    // An OK / Cancel question with Cancel as the default; true for OK.
+    virtual bool Confirm(QWidget* parent, const QString& caption, const QString& text) = 0;
+
+    // A message with an OK button.
+    virtual void Inform(QWidget* parent, const QString& caption, const QString& text) = 0;
+
+    // A folder chosen by the user (folders only), or nothing when cancelled. `start` is the
+    // preselected folder, `root` the top of the tree shown.
+    virtual std::optional<QString> PickFolder(QWidget* parent, const QString& title,
+                                              const QString& root, const QString& start) = 0;
+
+    // Asks the desktop to open a file, a mailto: link or a web address; false when it refused.
+    virtual bool OpenUrl(const QString& url) = 0;
+};
