@@ -8,18 +8,3 @@ TBitRateVerdict CheckBitRate(const TMainOptions& options, std::int32_t bitRate)
     }
     return options.ExcludeIfWarning ? TBitRateVerdict::Exclude : TBitRateVerdict::Warn;
 }
-
-std::string BitRateWarningCaption(std::size_t count)
-{
-    return "Errors Found (BitRate Warning) :  " + std::to_string(count);
-}
-
-std::string BitRateFolderDoneCaption(std::size_t count)
-{
-    return "Errors Found (BitRate Warning) : " + std::to_string(count);
-}
-
-std::string BitRateLine(std::int32_t bitRate)
-{
-    return " BitRate : " + std::to_string(bitRate);
-}

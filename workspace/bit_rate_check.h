@@ -3,7 +3,6 @@
 #include "workspace/options.h"
 
 #include <cstdint>
-#include <string>
 
 enum class TBitRateVerdict
 {
@@ -22,11 +21,5 @@ inline bool NeedsBitRate(const TMainOptions& options)
 // outside it is excluded or warned about. A file that cannot be read has bit rate 0.
 TBitRateVerdict CheckBitRate(const TMainOptions& options, std::int32_t bitRate);
 
-// The error window's caption after a warning, and after a folder is done (one space less).
-std::string BitRateWarningCaption(std::size_t count);
-std::string BitRateFolderDoneCaption(std::size_t count);
-
-// The last of the four log lines of a warning: " BitRate : " and the rate.
-std::string BitRateLine(std::int32_t bitRate);
-
+// The notice under the file list while warnings stand.
 inline constexpr const char* BitRateNotice = "Errors Found in \"BitRate\" !";

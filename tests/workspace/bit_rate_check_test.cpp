@@ -55,11 +55,4 @@ TEST(BitRateCheck, StoredBoundsDefaultOnlyWhenMissing)
     EXPECT_EQ(BitRateBound(320, DefaultHighBitRate), 320);
 }
 
-TEST(BitRateCheck, CaptionsDifferInTheirSpacing)
-{
-    EXPECT_EQ(BitRateWarningCaption(3), "Errors Found (BitRate Warning) :  3");
-    EXPECT_EQ(BitRateFolderDoneCaption(3), "Errors Found (BitRate Warning) : 3");
-    EXPECT_EQ(BitRateLine(96), " BitRate : 96");
-}
-
 } // namespace

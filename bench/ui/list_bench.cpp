@@ -1,0 +1,151 @@
+// Times listing a folder of 10,000 small .mp3 files in the main window, without and with the
+// bit-rate check. With "--shot DIR [FOLDER]" it lists FOLDER (or a small generated one), selects
+// the first file and saves the window at its minimum size and maximized as PNGs into DIR.
+
+#include "ui/components/prompts.h"
+#include "ui/main/main_form.h"
+#include "ui/main/windows.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QListWidget>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QToolButton>
+
+#include <cstdio>
+#include <fstream>
+#include <string>
+
+namespace {
+
+// Answers every folder request with one folder.
+class TBenchPrompts : public TPrompts
+{
+public:
+    QString Folder;
+
+    bool Confirm(QWidget*, const QString&, const QString&) override { return false; }
+    void Inform(QWidget*, const QString&, const QString&) override {}
+    std::optional<QString> PickFolder(QWidget*, const QString&, const QString&,
+                                      const QString&) override
+    {
+        return Folder;
+    }
+    bool OpenUrl(const QString&) override { return true; }
+};
+
+// Two MPEG-1 Layer III frames (44100 Hz, `header` bit rate) and an ID3v1 trailer.
+std::string SmallMp3(std::uint32_t header, int frameLength, const std::string& title,
+                     const std::string& artist, int track)
+{
+    std::string frame(static_cast<std::size_t>(frameLength), '\0');
+    for (int i = 0; i < 4; ++i) {
+        frame[static_cast<std::size_t>(i)] = static_cast<char>((header >> (24 - 8 * i)) & 0xFF);
+    }
+    std::string tag(128, '\0');
+    tag.replace(0, 3, "TAG");
+    tag.replace(3, std::min<std::size_t>(title.size(), 30), title.substr(0, 30));
+    tag.replace(33, std::min<std::size_t>(artist.size(), 30), artist.substr(0, 30));
+    tag.replace(63, 12, "Blue Harbour");
+    tag.replace(93, 4, "1998");
+    tag[126] = static_cast<char>(track);
+    tag[127] = 17;
+    return frame + frame + frame + tag;
+}
+
+void WriteFile(const std::string& path, const std::string& bytes)
+{
+    std::ofstream(path, std::ios::binary) << bytes;
+}
+
+void MakeFolder(const QString& folder, int count)
+{
+    for (int i = 0; i < count; ++i) {
+        char name[64];
+        std::snprintf(name, sizeof name, "/Track %05d - Harbour Lights.mp3", i);
+        const bool low = i % 10 == 9; // every tenth file lies outside the band
+        WriteFile(folder.toStdString() + name,
+                  SmallMp3(low ? 0xFFFB7000u : 0xFFFB9000u, low ? 313 : 417,
+                           "Harbour Lights " + std::to_string(i), "The Quay Lanterns", i % 99));
+    }
+}
+
+double ListSeconds(TBenchPrompts& prompts, T_MainForm* mainForm, const QString& folder)
+{
+    prompts.Folder = folder;
+    QElapsedTimer clock;
+    clock.start();
+    mainForm->Open_SB->click();
+    const double seconds = static_cast<double>(clock.nsecsElapsed()) / 1e9;
+    std::printf("  listed %d files\n", mainForm->ListBox1->count());
+    return seconds;
+}
+
+void Wait(int ms)
+{
+    QEventLoop loop;
+    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
+int Shots(TBenchPrompts& prompts, T_MainForm* mainForm, const QString& dir, QString folder)
+{
+    QTemporaryDir generated;
+    if (folder.isEmpty()) {
+        folder = generated.path();
+        MakeFolder(folder, 40);
+    }
+    mainForm->show();
+    ListSeconds(prompts, mainForm, folder);
+    mainForm->ListBox1->setCurrentRow(2);
+    Wait(250); // the scan indicator goes back to idle on the next timer tick
+    mainForm->resize(mainForm->minimumSize());
+    QApplication::processEvents();
+    mainForm->grab().save(dir + "/main_minimum.png");
+    mainForm->resize(1280, 1000);
+    QApplication::processEvents();
+    mainForm->grab().save(dir + "/main_large.png");
+    std::printf("saved %s/main_minimum.png and main_large.png\n", qPrintable(dir));
+    return 0;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    QTemporaryDir config; // the benchmark never touches the user's settings
+    qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
+    QApplication app(argc, argv);
+    TBenchPrompts prompts;
+    TApplicationWindows windows(prompts);
+    T_MainForm* mainForm = windows.Windows().MainForm;
+
+    const QStringList args = QApplication::arguments();
+    if (args.size() >= 3 && args[1] == QLatin1String("--shot")) {
+        return Shots(prompts, mainForm, args[2], args.size() >= 4 ? args[3] : QString());
+    }
+
+    constexpr int FileCount = 10000;
+    QTemporaryDir folder;
+    MakeFolder(folder.path(), FileCount);
+    mainForm->show();
+    QApplication::processEvents();
+
+    std::printf("Listing %d .mp3 files (target: under 1 s without the bit-rate check)\n",
+                FileCount);
+    const double plain = ListSeconds(prompts, mainForm, folder.path());
+    std::printf("normal scan, no bit-rate check: %.3f s\n", plain);
+    const double again = ListSeconds(prompts, mainForm, folder.path());
+    std::printf("normal scan again (warm):       %.3f s\n", again);
+
+    mainForm->Options.WarningBitRate = true;
+    const double checked = ListSeconds(prompts, mainForm, folder.path());
+    std::printf("normal scan with bit-rate check: %.3f s (%zu warnings)\n", checked,
+                mainForm->BitRateErrorFiles.size());
+    return 0;
+}

@@ -1,0 +1,30 @@
+#pragma once
+
+#include "ui/auxiliary/hiding_window.h"
+
+class QLabel;
+
+// The tag-from-file-name window. The main window hands it the counts of the files to process and
+// the texts of its index and status panels.
+class T_Form3 : public THidingWindow
+{
+    Q_OBJECT
+
+public:
+    explicit T_Form3(QWidget* parent = nullptr);
+
+    // `toProcess` files of `total` listed ones will be processed.
+    void SetFileCounts(int toProcess, int total);
+    int ToProcess() const { return ToProcessCount; }
+    int TotalFiles() const { return TotalCount; }
+
+    // Stores the six separators and field choices of the current formula.
+    void StoreLastFormula();
+
+    QLabel* Index_Panel = nullptr;
+    QLabel* Status_Panel = nullptr;
+
+private:
+    int ToProcessCount = 0;
+    int TotalCount = 0;
+};

@@ -1,0 +1,324 @@
+#include "ui/main/main_form.h"
+
+#include "engine/mpeg_audio.h"
+#include "settings/registry.h"
+#include "ui/auxiliary/about_form.h"
+#include "ui/auxiliary/error_form.h"
+#include "ui/auxiliary/help_form.h"
+#include "ui/auxiliary/keys_form.h"
+#include "ui/auxiliary/macro_form.h"
+#include "ui/auxiliary/settings_form.h"
+#include "ui/components/browse_directory_dlg.h"
+#include "ui/components/display_path.h"
+#include "ui/components/form_info.h"
+#include "ui/components/locale_settings.h"
+#include "ui/components/panel.h"
+#include "ui/components/prompts.h"
+#include "ui/extract/extract_form.h"
+#include "ui/html/html_form.h"
+#include "ui/main/throttled_yield.h"
+#include "ui/main/windows.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QTimer>
+#include <QToolButton>
+
+namespace {
+
+// The maker's addresses, opened by the mail and home-page buttons.
+constexpr const char* MakerMail = "mailto:cantrel@velmor-group.example";
+constexpr const char* MakerHomePage = "https://velmor-group.example/cantrel";
+
+} // namespace
+
+T_MainForm::T_MainForm(TPrompts& prompts, QWidget* parent)
+    : QWidget(parent), Prompts(prompts), Regional(SystemRegionalSettings()),
+      Yield(std::make_unique<TThrottledYield>())
+{
+    setObjectName(QStringLiteral("_MainForm"));
+    setWindowTitle(QStringLiteral("Cantrel v3.1.7"));
+    BuildControls();
+    ConnectControls();
+
+    TreeScanner.InitialDirectory = "/";
+    TreeScanner.FileMask = "*.mp3";
+    TreeScanner.Recursive = false;
+    TreeScanner.OnFileFound = [this](TTreeScanner&) { TreeScannerFileFound(); };
+    TreeScanner.OnDirectoryDone = [this](TTreeScanner&) { TreeScannerDirectoryDone(); };
+    TreeScanner.Yield = [this] { (*Yield)(); };
+    // the running count is brought up to date whenever the window gets to paint
+    Yield->BeforeEvents = [this] {
+        if (Scanning()) {
+            Panel25->setText(QStringLiteral("0 / %1").arg(FileNames.size()));
+        }
+    };
+
+    BrowseDirectoryDlg = std::make_unique<TBrowseDirectoryDlg>(Prompts, this);
+    BrowseDirectoryDlg->Title = QStringLiteral("Select Path to MP3 Files to Process ...");
+    BrowseDirectoryDlg->ShowSelectionInStatus = true;
+
+    FormInfo = new TFormInfo(this);
+    FormInfo->Company = QStringLiteral("Velmor");
+    FormInfo->AppName = QStringLiteral("Cantrel");
+    FormInfo->FormName = QStringLiteral("_MainForm");
+    FormInfo->Loaded();
+
+    FormCreate();
+}
+
+T_MainForm::~T_MainForm() = default;
+
+void T_MainForm::AttachWindows(const TWindows* windows)
+{
+    Windows = windows;
+    if (Windows != nullptr && Windows->ErrorForm != nullptr) {
+        connect(Windows->ErrorForm, &T_ErrorForm::Cleared, this, &T_MainForm::ErrorFormCleared);
+    }
+}
+
+void T_MainForm::ConnectControls()
+{
+    connect(Open_SB, &QToolButton::clicked, this, &T_MainForm::Open_SBClick);
+    connect(Settings_SB, &QToolButton::clicked, this, &T_MainForm::Settings_SBClick);
+    connect(Keys_SB, &QToolButton::clicked, this, &T_MainForm::Keys_SBClick);
+    connect(ShowErrors_SB, &QToolButton::clicked, this, &T_MainForm::ShowErrors_SBClick);
+    connect(Help_Macros_SB, &QToolButton::clicked, this, &T_MainForm::Help_Macros_SBClick);
+    connect(About_SB, &QToolButton::clicked, this, &T_MainForm::About_SBClick);
+    connect(Mail_SB, &QToolButton::clicked, this, &T_MainForm::Mail_SBClick);
+    connect(Web_SB, &QToolButton::clicked, this, &T_MainForm::Web_SBClick);
+
+    connect(Open1, &QAction::triggered, this, &T_MainForm::Open1Click);
+    for (QAction* item : RecentItems) {
+        connect(item, &QAction::triggered, this, &T_MainForm::C1Click);
+    }
+    connect(ListBox1, &QListWidget::itemSelectionChanged, this, &T_MainForm::ListBox1Click);
+    connect(ListBox1, &QListWidget::currentRowChanged, this, &T_MainForm::ListBox1CurrentChanged);
+    connect(ListBox1, &QListWidget::itemDoubleClicked, this, &T_MainForm::ListBox1DblClick);
+    connect(ListBox1, &QListWidget::customContextMenuRequested, this,
+            &T_MainForm::ListBox1ContextPopup);
+
+    connect(Change_Tag_SB, &QToolButton::clicked, this, &T_MainForm::Change_Tag_SBClick);
+    connect(Html_SB, &QToolButton::clicked, this, &T_MainForm::Html_SBClick);
+    connect(Macro_SB, &QToolButton::clicked, this, &T_MainForm::Macro_SBClick);
+    connect(Write_Tag_SB, &QToolButton::clicked, this, &T_MainForm::Write_Tag_SBClick);
+    connect(ClearTags_SB, &QToolButton::clicked, this, &T_MainForm::ClearTags_SBClick);
+    connect(SetFileName_SB, &QToolButton::clicked, this, &T_MainForm::SetFileName_SBClick);
+
+    connect(Timer1, &QTimer::timeout, this, &T_MainForm::Timer1Timer);
+    connect(Panel231, &TPanel::Clicked, this, &T_MainForm::Panel231Click);
+    connect(Panel23, &TPanel::Clicked, this, &T_MainForm::Panel231Click);
+    connect(Panel26, &TPanel::Clicked, this, &T_MainForm::Panel231Click);
+    connect(Panel23, &TPanel::MouseDown, this, &T_MainForm::Panel23MouseDown);
+    connect(Panel23, &TPanel::MouseUp, this, &T_MainForm::Panel23MouseUp);
+    connect(Recursive_CB, &QCheckBox::toggled, this, &T_MainForm::Recursive_CBClick);
+    connect(ErrorPanel, &TPanel::MouseUp, this, &T_MainForm::ErrorPanelMouseUp);
+
+    for (QCheckBox* check : FieldChecks) {
+        connect(check, &QCheckBox::toggled, this, &T_MainForm::CheckBox_01Click);
+    }
+    connect(All_CB, &QCheckBox::toggled, this, &T_MainForm::All_CBClick);
+    connect(CheckBox1, &QCheckBox::toggled, this, &T_MainForm::CheckBox1Click);
+    connect(Panel4, &TPanel::Clicked, this, &T_MainForm::Panel4Click);
+    connect(SpeedButton1, &QToolButton::clicked, this, &T_MainForm::SpeedButton1Click);
+    connect(Edit6, &QLineEdit::textChanged, this, &T_MainForm::Edit6Change);
+}
+
+void T_MainForm::FormCreate()
+{
+    CurrentAudio = std::make_unique<TMPEGAudio>();
+    SetStaticTexts();
+
+    const QString macro = ReadRegString(QStringLiteral("General"), QStringLiteral("Last Macros"));
+    Edit6->setText(macro == RegNone ? QString::fromUtf8(DefaultMacro.data(), DefaultMacro.size())
+                                    : macro);
+
+    const QString lastPath =
+        ReadRegString(QStringLiteral("General"), QStringLiteral("Last Path For Files"));
+    if (lastPath != RegNone) {
+        PickerStartFolder = PathBytes(lastPath);
+    } else {
+        BrowseDirectoryDlg->Root = TBrowseDirectoryDlg::DrivesRoot();
+    }
+    BrowseDirectoryDlg->Selection = DisplayPath(PickerStartFolder);
+
+    WholePathMode = false;
+    All_CB->setChecked(false);
+    ShowHints = true;
+    RecursiveScan = false;
+
+    ClearTagFields();
+    LoadEnabledFields();
+    SingleFieldChecks.fill(true);
+    MultiSelectMode = false;
+
+    SpeedButton1Click(); // leaves the help column collapsed
+    TreeScanner.Recursive = false;
+
+    LoadOptions();
+    BitRateErrorsFound = false;
+    ClearInfoPanels();
+    LoadRecentPaths();
+    SelectedCount = 0;
+    TotalCount = 0;
+    Timer1->start(100);
+}
+
+void T_MainForm::FormShow()
+{
+    SetStaticTexts();
+    SetHints();
+    ArrangeControls();
+}
+
+void T_MainForm::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    FormShow();
+}
+
+void T_MainForm::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    ArrangeControls();
+}
+
+void T_MainForm::closeEvent(QCloseEvent* event)
+{
+    // A scan or an analysis below us on the stack still uses the window's state: let it finish
+    // first (a scan skips its remaining files), then close.
+    if (Scanning() || Analysing) {
+        CloseRequested = true;
+        event->ignore();
+        return;
+    }
+    FormCloseQuery();
+    event->accept();
+    emit Closed();
+}
+
+bool T_MainForm::eventFilter(QObject* watched, QEvent* event)
+{
+    switch (event->type()) {
+    case QEvent::MouseMove:
+        if (watched == ListBox1->viewport()) {
+            ListBox1MouseMove();
+        }
+        break;
+    case QEvent::KeyRelease: {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        const bool enter = key == Qt::Key_Return || key == Qt::Key_Enter;
+        if (watched == ListBox1) {
+            ListBox1KeyUp();
+        } else if (enter && watched == Genre_CB->lineEdit()) {
+            Genre_CBKeyUp();
+        } else if (enter) {
+            for (QComboBox* box : TextBoxes) {
+                if (watched == box->lineEdit()) {
+                    TagBoxKeyUp(box);
+                }
+            }
+        }
+        break;
+    }
+    case QEvent::Enter: {
+        const auto* button = qobject_cast<QToolButton*>(watched);
+        HighlightButton(button != nullptr ? button->objectName() : QString());
+        break;
+    }
+    default:
+        break;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void T_MainForm::ShowWindow(QWidget* window)
+{
+    if (window == nullptr) {
+        return;
+    }
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
+
+void T_MainForm::Settings_SBClick()
+{
+    ShowWindow(Windows ? Windows->SettingsForm : nullptr);
+}
+
+void T_MainForm::Keys_SBClick()
+{
+    ShowWindow(Windows ? Windows->KeysForm : nullptr);
+}
+
+void T_MainForm::ShowErrors_SBClick()
+{
+    ShowErrorWindow();
+}
+
+void T_MainForm::Help_Macros_SBClick()
+{
+    ShowWindow(Windows ? Windows->Form2 : nullptr);
+}
+
+void T_MainForm::About_SBClick()
+{
+    ShowWindow(Windows ? Windows->Form4 : nullptr);
+}
+
+void T_MainForm::Macro_SBClick()
+{
+    ShowWindow(Windows ? Windows->Macro_Form : nullptr);
+}
+
+void T_MainForm::Mail_SBClick()
+{
+    Prompts.OpenUrl(QString::fromLatin1(MakerMail));
+}
+
+void T_MainForm::Web_SBClick()
+{
+    Prompts.OpenUrl(QString::fromLatin1(MakerHomePage));
+}
+
+void T_MainForm::Change_Tag_SBClick()
+{
+    if (Windows == nullptr || Windows->Form3 == nullptr) {
+        return;
+    }
+    if (ListBox1->currentRow() >= ListBox1->count()) {
+        ListBox1->setCurrentRow(0);
+    }
+    UpdateCounters();
+    ShowWindow(Windows->Form3);
+}
+
+void T_MainForm::Html_SBClick()
+{
+    if (ListBox1->count() == 0 || Windows == nullptr || Windows->Form5 == nullptr) {
+        return;
+    }
+    Windows->Form5->SpeedButton1Click();
+}
+
+void T_MainForm::Write_Tag_SBClick()
+{
+    // Writing tags arrives with the tag commands.
+}
+
+void T_MainForm::ClearTags_SBClick()
+{
+    // Clearing tags arrives with the tag commands.
+}
+
+void T_MainForm::SetFileName_SBClick()
+{
+    // Renaming arrives with the rename command.
+}

@@ -1,0 +1,322 @@
+#include "engine/format_items.h"
+#include "engine/mpeg_audio.h"
+#include "engine/path_parts.h"
+#include "ui/components/display_path.h"
+#include "ui/components/panel.h"
+#include "ui/components/prompts.h"
+#include "ui/extract/extract_form.h"
+#include "ui/main/main_form.h"
+#include "ui/main/throttled_yield.h"
+#include "ui/main/windows.h"
+#include "workspace/genre_entries.h"
+#include "workspace/name_length.h"
+#include "workspace/stream_texts.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+
+namespace {
+
+const QStringList& GenreList()
+{
+    static const QStringList list = [] {
+        QStringList entries;
+        for (const auto& entry : GenreEntries()) {
+            entries << QString::fromStdString(entry);
+        }
+        return entries;
+    }();
+    return list;
+}
+
+QString Text(const std::string& text)
+{
+    return QString::fromStdString(text);
+}
+
+} // namespace
+
+std::string T_MainForm::CurrentFileName() const
+{
+    const int listed = std::min(ListBox1->count(), static_cast<int>(FileNames.size()));
+    int selected = 0;
+    int only = -1;
+    for (const QModelIndex& index : ListBox1->selectionModel()->selectedIndexes()) {
+        if (index.row() < listed) {
+            ++selected;
+            only = index.row();
+        }
+    }
+    if (selected == 0) {
+        return {};
+    }
+    const int row = selected == 1 ? only : ListBox1->currentRow();
+    if (row < 0 || row >= listed) {
+        return {};
+    }
+    return FileDirs[row] + FileNames[row];
+}
+
+TListState T_MainForm::ListState() const
+{
+    TListState list;
+    list.WholePathMode = WholePathMode;
+    list.MultiSelect = ListBox1->selectionMode() != QAbstractItemView::SingleSelection;
+    list.ItemCount = ListBox1->count();
+    list.SelectedItems = static_cast<int>(ListBox1->selectionModel()->selectedIndexes().size());
+    list.HasCurrent = ListBox1->currentRow() >= 0;
+    return list;
+}
+
+std::string T_MainForm::CountsText()
+{
+    const TCounts counts = CountFiles(ListState());
+    SelectedCount = counts.Selected;
+    TotalCount = counts.Total;
+    return ::CountsText(counts);
+}
+
+QString T_MainForm::StatusText() const
+{
+    return Text(::StatusText(ListState()));
+}
+
+void T_MainForm::UpdateCounters()
+{
+    T_Form3* form3 = Windows != nullptr ? Windows->Form3 : nullptr;
+    if (form3 != nullptr) {
+        form3->SetFileCounts(SelectedCount, TotalCount);
+        form3->Index_Panel->setText(Text(IndexPanelText(SelectedCount)));
+    }
+    const std::string counts = CountsText();
+    if (form3 != nullptr) {
+        form3->Status_Panel->setText(Text(StatusPanelText(StatusText().toStdString(), counts)));
+    }
+    Panel25->setText(Text(counts));
+}
+
+void T_MainForm::ListBox1Click()
+{
+    if (Analysing) {
+        SelectionPending = true; // taken up when the running analysis returns
+        return;
+    }
+    Analysing = true;
+    do {
+        SelectionPending = false;
+        CurrentAudio->SetFileName(CurrentFileName(), [this] { (*Yield)(); });
+    } while (SelectionPending);
+    Analysing = false;
+
+    RefreshPreview();
+    if (ListBox1->currentRow() >= 0) {
+        ShowFileInfo(CurrentAudio->FileName);
+        if (CountsText().front() == '0') {
+            ClearTagFields();
+        }
+    }
+    if (ListBox1->selectionModel()->selectedIndexes().size() > 1) {
+        if (!MultiSelectMode) {
+            SaveFieldChecks();
+            MultiSelectMode = true;
+        }
+        ApplyEnabledFields();
+    } else if (MultiSelectMode) {
+        // back to one file: the user's own choices return; in one-file mode they are the
+        // user's to keep, so a plain change of file leaves them alone
+        RestoreFieldChecks();
+        MultiSelectMode = false;
+    }
+    UpdateCounters();
+    FinishBusy();
+}
+
+void T_MainForm::ListBox1CurrentChanged()
+{
+    // With several files selected the focused one is on display: moving the focus alone
+    // changes the file.
+    if (ListBox1->selectionModel()->selectedIndexes().size() > 1) {
+        ListBox1Click();
+    }
+}
+
+void T_MainForm::ListBox1KeyUp()
+{
+    Label15->setText(Text(FormatItems(*CurrentAudio, Edit6->text().toStdString(), Regional)));
+}
+
+void T_MainForm::ListBox1MouseMove()
+{
+    if (ListBox1->currentRow() < 0) {
+        return;
+    }
+    const std::string path = CurrentFileName();
+    Panel8->setText(DisplayPath(FolderPart(path)));
+    Panel20->setText(DisplayPath(NamePart(path)));
+}
+
+void T_MainForm::ListBox1DblClick()
+{
+    const std::string path = CurrentFileName();
+    if (!path.empty()) {
+        Prompts.OpenUrl(FileUrl(path));
+    }
+}
+
+void T_MainForm::ShowFileInfo(const std::string& path)
+{
+    if (CurrentAudio->FileName != path) {
+        CurrentAudio->SetFileName(path, [this] { (*Yield)(); });
+    }
+    const TMPEGAudio& audio = *CurrentAudio;
+    TitleEdit->setEditText(Text(audio.Title));
+    ArtistEdit->setEditText(Text(audio.Artist));
+    AlbumEdit->setEditText(Text(audio.Album));
+    YearEdit->setEditText(Text(audio.Year));
+    CommentEdit->setEditText(Text(audio.Comment));
+
+    Genre_CB->clear();
+    Genre_CB->addItems(GenreList());
+    Genre_CB->setCurrentIndex(FindGenreEntry(GenreEntries(), GenreEntryFor(audio.Genre)));
+    Track_ME->setText(Text(TrackText(audio.Track)));
+    ShowStreamPanels();
+}
+
+void T_MainForm::ShowStreamPanels()
+{
+    const TMPEGAudio& audio = *CurrentAudio;
+    const TDateTime duration = audio.DurationTime();
+    Panel15->setText(Text(DurationText(duration.Hour, duration.Minute, duration.Second) + "  "));
+    if (const auto size = FileSizeText(audio.FileLength)) {
+        Panel16->setText(Text(*size));
+    }
+    Panel17->setText(Text(VersionText(audio.Version, audio.Layer)));
+    Panel18->setText(Text(ModeText(audio.ModeName())));
+    Panel28->setText(Text(BitRateText(audio.BitRate)));
+    Panel31->setText(Text(PlainNumberText(audio.SampleRate)));
+    Panel32->setText(Text(PlainNumberText(audio.FrameLength)));
+}
+
+void T_MainForm::ClearInfoPanels()
+{
+    for (QLabel* panel : {Panel15, Panel16, Panel17, Panel18, Panel28, Panel31, Panel32}) {
+        panel->clear();
+    }
+    Panel25->setText(QStringLiteral("0 / 0"));
+}
+
+void T_MainForm::ClearTagFields()
+{
+    for (QComboBox* box : TextBoxes) {
+        box->setEditText(QString());
+    }
+    Genre_CB->clear();
+    Genre_CB->setEditText(QString());
+    Track_ME->clear();
+}
+
+void T_MainForm::SetFieldEditable(int field, bool editable, const QColor& colour)
+{
+    QWidget* boxes[] = {TitleEdit,   ArtistEdit, AlbumEdit, YearEdit,
+                        CommentEdit, Genre_CB,   Track_ME};
+    if (field < 1 || field > FieldCount) {
+        return;
+    }
+    QWidget* box = boxes[field - 1];
+    box->setEnabled(editable);
+    QPalette colours = box->palette();
+    for (const auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+        colours.setColor(group, QPalette::Base, colour);
+    }
+    box->setPalette(colours);
+}
+
+void T_MainForm::CheckBox_01Click(bool checked)
+{
+    // the field is the digit that ends the check box's name
+    const QString name = sender() != nullptr ? sender()->objectName() : QString();
+    const int field = name.isEmpty() ? 0 : name.back().digitValue();
+    SetFieldEditable(field, checked,
+                     checked ? QColor(Qt::white) : palette().color(QPalette::Button));
+}
+
+void T_MainForm::SaveFieldChecks()
+{
+    for (int i = 0; i < FieldCount; ++i) {
+        SingleFieldChecks[i] = FieldChecks[i]->isChecked();
+    }
+}
+
+void T_MainForm::RestoreFieldChecks()
+{
+    for (int i = 0; i < FieldCount; ++i) {
+        FieldChecks[i]->setChecked(SingleFieldChecks[i]);
+    }
+}
+
+void T_MainForm::ApplyEnabledFields()
+{
+    for (int i = 0; i < FieldCount; ++i) {
+        const bool enabled = EnabledFields[i];
+        SetFieldEditable(i + 1, enabled,
+                         enabled ? QColor(Qt::white) : palette().color(QPalette::Button));
+    }
+    for (int i = 0; i < FieldCount; ++i) {
+        FieldChecks[i]->setChecked(EnabledFields[i]);
+    }
+}
+
+void T_MainForm::All_CBClick(bool checked)
+{
+    WholePathMode = checked;
+    Panel29->SetCaptionColour(checked ? QColor(Qt::red) : QColor(Qt::black));
+    QPalette colours = ListBox1->palette();
+    colours.setColor(QPalette::Base, palette().color(checked ? QPalette::Dark : QPalette::Base));
+    ListBox1->setPalette(colours);
+}
+
+void T_MainForm::Edit6Change()
+{
+    RefreshPreview();
+}
+
+void T_MainForm::RefreshPreview()
+{
+    const std::string preview = FormatItems(*CurrentAudio, Edit6->text().toStdString(), Regional);
+    Label15->setText(Text(preview));
+    if (!CurrentAudio->FileName.empty()) {
+        UpdateNameLength(MacroFullName(CurrentAudio->FileName, preview));
+    }
+}
+
+std::size_t T_MainForm::UpdateNameLength(const std::string& newName)
+{
+    const std::size_t length = NewNameLength(newName);
+    NrOfChars_Panel->setText(QString::number(length));
+    QPalette colours = NrOfChars_Panel->palette();
+    colours.setColor(QPalette::WindowText,
+                     ExceedsCdLimit(length) ? QColor(Qt::red) : QColor(Qt::black));
+    NrOfChars_Panel->setPalette(colours);
+    return length;
+}
+
+void T_MainForm::TagBoxKeyUp(QComboBox* box)
+{
+    const QString text = box->currentText();
+    if (box->findText(text, Qt::MatchFixedString) < 0) {
+        box->addItem(text);
+    }
+    box->lineEdit()->selectAll();
+}
+
+void T_MainForm::Genre_CBKeyUp()
+{
+    const QString text = Genre_CB->currentText();
+    if (Genre_CB->findText(text, Qt::MatchFixedString) < 0) {
+        Genre_CB->setEditText(QString::fromLatin1(UnknownGenreEntry.data()));
+    }
+    Genre_CB->lineEdit()->selectAll();
+}

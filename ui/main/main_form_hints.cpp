@@ -1,0 +1,143 @@
+#include "ui/auxiliary/macro_form.h"
+#include "ui/components/panel.h"
+#include "ui/extract/extract_form.h"
+#include "ui/main/main_form.h"
+#include "ui/main/windows.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QToolButton>
+
+namespace {
+
+using THint = std::pair<const char*, const char*>;
+
+const THint ExtractionHints[] = {
+    {"Sep_1", "... separator ..."},
+    {"Sep_2", "... separator ..."},
+    {"Sep_3", "... separator ..."},
+    {"Sep_4", "... separator ..."},
+    {"Sep_5", "... separator ..."},
+    {"ComboBox1", "... set Tag ..."},
+    {"ComboBox2", "... set Tag ..."},
+    {"ComboBox3", "... set Tag ..."},
+    {"ComboBox4", "... set Tag ..."},
+    {"ComboBox5", "... set Tag ..."},
+    {"ComboBox6", "... set Tag ..."},
+    {"Structura_CB", "... \"TAG Formula\" ..."},
+    {"Delete_SB", "... delete selected item from \"TAG Formula\" list ..."},
+    {"ClearList_SB", "... clear \"TAG Formula\" list ..."},
+    {"AddNew_SB", "... add to \"TAG Formula\" list ..."},
+    {"Preserve_Tag", "... preserve/clear other TAG ..."},
+    {"RichEdit1", "... see extracted TAG ...\r\n    RightClick to swich"},
+    {"RichEdit2", "  ... see all TAG ...\r\nRightClick to swich"},
+    {"Prev_SB", "... go to previous file ..."},
+    {"Next_SB", "... go to next file ..."},
+    {"OK_SB", "... start extraction ..."},
+    {"Cancel_SB", "... cancel extraction ..."},
+    {"Formula_Panel", "... current extraction formula ..."},
+    {"Status_Panel", "... number of files to process ..."},
+    {"SetFormula_Panel", "... set formula for extraction ..."},
+    {"File_Label", "... current file to process ..."},
+    {"TotalItems_Panel", "... number of items in \"TAG Formula\" list ..."},
+    {"TogglePath_SB", "... Include / Exclude FULL File Path from TAG extraction process ..."},
+};
+
+const THint MacroListHints[] = {
+    {"Delete_SB", "... delete selected item from \"Macro\" list ..."},
+    {"ClearList_SB", "... clear \"Macro\" list ..."},
+    {"AddNew_SB", "... add to \"Macro\" list ..."},
+    {"Close_SB", "... update and close ..."},
+    {"Macro_CB", "... \"Macro\" list ..."},
+    {"Panel4", "... number of items in \"Macro\" list ..."},
+    {"Panel5", "... Preview FileName from \"Macros\" ..."},
+};
+
+// A tool tip shows line breaks as "\n"; the hint texts keep the carriage returns of their origin.
+QString HintText(const char* hint)
+{
+    QString text = QString::fromUtf8(hint);
+    text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    return text;
+}
+
+void SetHint(QWidget* widget, const char* hint, bool show)
+{
+    if (widget != nullptr) {
+        widget->setToolTip(show ? HintText(hint) : QString());
+    }
+}
+
+void SetWindowHints(QWidget* window, const THint* first, const THint* last, bool show)
+{
+    if (window == nullptr) {
+        return;
+    }
+    for (const THint* hint = first; hint != last; ++hint) {
+        SetHint(window->findChild<QWidget*>(QLatin1String(hint->first)), hint->second, show);
+    }
+}
+
+} // namespace
+
+void T_MainForm::SetHints()
+{
+    const bool show = ShowHints;
+    const char* listHint = "... RightClick to set path ...\r...     DblClick to Run      ...";
+    SetHint(ListBox1, listHint, show);
+    SetHint(FileListBox2, listHint, show);
+    SetHint(ClearTags_SB, "... Clear ID3 Tag in File(s) ...", show);
+    SetHint(Write_Tag_SB, "... Write ID3 Tag in File(s) ...", show);
+    SetHint(SetFileName_SB, "... Set FileName from Macros ...", show);
+    SetHint(Change_Tag_SB, "... Set ID3 Tag from FileName ...", show);
+    SetHint(Edit6, "... Insert Macro for FileName ...", show);
+    const char* fieldHints[] = {
+        "... Enable/Disable Editing Title ...",   "... Enable/Disable Editing Artist ...",
+        "... Enable/Disable Editing Album ...",   "... Enable/Disable Editing Year ...",
+        "... Enable/Disable Editing Comment ...", "... Enable/Disable Editing Genre ...",
+    };
+    for (std::size_t i = 0; i < std::size(fieldHints); ++i) {
+        SetHint(FieldChecks[i], fieldHints[i], show);
+    }
+    SetHint(Panel8, "... Current Path ...", show);
+    SetHint(Panel20, "... Last File Selected ...", show);
+    SetHint(About_SB, "... About ...", show);
+    SetHint(Label15, "... Preview FileName from Macros ...", show);
+    SetHint(Open_SB, "... Open ...", show);
+    SetHint(Help_Macros_SB, "... Macros Help ...", show);
+    SetHint(Html_SB, "... Generate HTML Files with Songs and ID3 Tags ...", show);
+    SetHint(Macro_SB, "... Select / Edit - Macro ...", show);
+    SetHint(ShowErrors_SB, "... Show Errors ...", show);
+    SetHint(Settings_SB, "... Settings ...", show);
+    SetHint(Keys_SB, "... ShortCuts ...", show);
+    SetHint(Web_SB, "... Go to \"Velmor Group\" Home page ...", show);
+    SetHint(Mail_SB, "... Mail to \"Velmor Group\" ...", show);
+    SetHint(NrOfChars_Panel, "... Total Chars of \"File Name\" ...", show);
+    SetHint(ErrorPanel, "... Errors Found (RighrClick to Clear) ...", show);
+    // the hint switch covers the help column's own hints too
+    SetHint(Panel4, "Show Hint", show);
+    SetHint(SpeedButton1, HelpPanelCollapsed ? "Show Extended Info" : "Hide Extended Info", show);
+
+    if (Windows != nullptr) {
+        SetWindowHints(Windows->Form3, std::begin(ExtractionHints), std::end(ExtractionHints),
+                       show);
+        SetWindowHints(Windows->Macro_Form, std::begin(MacroListHints), std::end(MacroListHints),
+                       show);
+    }
+}
+
+void T_MainForm::CheckBox1Click(bool checked)
+{
+    ShowHints = checked;
+    SetHints();
+}
+
+void T_MainForm::Panel4Click()
+{
+    CheckBox1->toggle();
+    SetHints();
+}
