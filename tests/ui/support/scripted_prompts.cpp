@@ -23,9 +23,12 @@ std::optional<QString> TScriptedPrompts::PickFolder(QWidget*, const QString& tit
     if (FolderAnswers.empty()) {
         return std::nullopt;
     }
-    std::optional<QString> folder = FolderAnswers.front();
+    const TFolderAnswer answer = FolderAnswers.front();
     FolderAnswers.pop_front();
-    return folder;
+    if (!answer.Chosen) {
+        return std::nullopt;
+    }
+    return answer.Folder;
 }
 
 bool TScriptedPrompts::OpenUrl(const QString& url)

@@ -27,8 +27,8 @@ public:
 
     // The answers to the next questions, in order.
     void AnswerConfirm(bool ok) { ConfirmAnswers.push_back(ok); }
-    void AnswerFolder(const QString& folder) { FolderAnswers.push_back(folder); }
-    void CancelFolder() { FolderAnswers.push_back(std::nullopt); }
+    void AnswerFolder(const QString& folder) { FolderAnswers.push_back({true, folder}); }
+    void CancelFolder() { FolderAnswers.push_back({false, QString()}); }
 
     // What OpenUrl reports.
     bool OpenUrlResult = true;
@@ -46,5 +46,10 @@ public:
 
 private:
     std::deque<bool> ConfirmAnswers;
-    std::deque<std::optional<QString>> FolderAnswers;
+    struct TFolderAnswer
+    {
+        bool Chosen;
+        QString Folder;
+    };
+    std::deque<TFolderAnswer> FolderAnswers;
 };
