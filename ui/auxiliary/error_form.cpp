@@ -1,5 +1,6 @@
 #include "ui/auxiliary/error_form.h"
 
+#include "settings/registry.h"
 #include "ui/components/form_info.h"
 
 #include <QCloseEvent>
@@ -32,8 +33,8 @@ T_ErrorForm::T_ErrorForm(QWidget* parent) : QWidget(parent, Qt::Window)
     ConnectControls();
 
     FormInfo = new TFormInfo(this);
-    FormInfo->Company = "Velmor";
-    FormInfo->AppName = "Cantrel";
+    FormInfo->Company = RegCompany;
+    FormInfo->AppName = RegAppName;
     FormInfo->FormName = "ErrorForm";
     FormInfo->Loaded();
 }

@@ -1,12 +1,14 @@
 #include "ui/auxiliary/progress_form.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QFrame>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QPainter>
 #include <QPointer>
 #include <QScreen>
+#include <QWindow>
 
 namespace {
 
@@ -93,7 +95,11 @@ void T_ProgressForm::RefreshProgress()
     const QRect inner = Panel1->contentsRect();
     Panel2->setGeometry(inner.left(), inner.top(),
                         ProgressBarWidth(Panel1->width(), Position, Range), inner.height());
-    // the producer's loop keeps the thread busy, so paint now instead of queueing it
+    // the producer's loop keeps the thread busy, so paint now instead of queueing it; a window
+    // just shown is not on the screen until the desktop has mapped it, so let that happen first
+    if (isVisible() && windowHandle() != nullptr && !windowHandle()->isExposed()) {
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    }
     Panel1->repaint();
 }
 
