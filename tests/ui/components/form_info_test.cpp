@@ -104,10 +104,13 @@ private slots:
             window.Info->Save();
         }
         QCOMPARE(Store().value("_States/WindowState").toString(), QString("0"));
+        // the size kept is the one the window returns to from maximized
+        QCOMPARE(Store().value("_States/Width").toString(), QString("300"));
         TWindow next("_States");
         next.Info->Loaded();
-        QVERIFY(next.Widget.windowState() & Qt::WindowMaximized);
-        QVERIFY(!(next.Widget.windowState() & Qt::WindowMinimized));
+        next.Widget.show();
+        QVERIFY(next.Widget.isMaximized());
+        QVERIFY(!next.Widget.isMinimized());
     }
 
     void PlacementOffEveryScreenComesBack()
