@@ -73,6 +73,23 @@ int ReadTrailer(int fd, off_t length, TTagTrailer& trailer, bool& found)
     return 0;
 }
 
+// A file opened for a change, with its last 128 bytes when they are a trailer.
+struct TOpenFile
+{
+    TFileHandle Handle;
+    off_t Length = 0;
+    TTagTrailer Trailer{};
+    bool HasTrailer = false;
+};
+
+int OpenWithTrailer(const std::string& path, TOpenFile& file)
+{
+    if (const int code = OpenForChange(path, file.Handle, file.Length); code != 0) {
+        return code;
+    }
+    return ReadTrailer(file.Handle.Get(), file.Length, file.Trailer, file.HasTrailer);
+}
+
 // Writes all bytes at `offset`; 0 or the errno value (EIO when the file takes no more bytes).
 int WriteAll(const TFileChanges& changes, int fd, const TTagTrailer& bytes, off_t offset)
 {
@@ -103,51 +120,42 @@ TFileChanges TFileChanges::System()
 
 int RemoveTagTrailer(const std::string& path, const TFileChanges& changes)
 {
-    TFileHandle file;
-    off_t length = 0;
-    if (const int code = OpenForChange(path, file, length); code != 0) {
-        return code;
-    }
-    TTagTrailer trailer{};
-    bool found = false;
-    if (const int code = ReadTrailer(file.Get(), length, trailer, found); code != 0) {
+    TOpenFile file;
+    if (const int code = OpenWithTrailer(path, file); code != 0) {
         return code;
     }
     // one trailer per call, even when the file ends in two
-    if (found && changes.Truncate(file.Get(), length - static_cast<off_t>(TagTrailerSize)) != 0) {
+    if (file.HasTrailer &&
+        changes.Truncate(file.Handle.Get(), file.Length - static_cast<off_t>(TagTrailerSize)) !=
+            0) {
         return errno != 0 ? errno : EIO;
     }
-    return file.Close();
+    return file.Handle.Close();
 }
 
 int WriteTagTrailer(const std::string& path, const TTagRecord& tag, const TFileChanges& changes)
 {
     const TTagTrailer trailer = BuildTagTrailer(tag);
-    TFileHandle file;
-    off_t length = 0;
-    if (const int code = OpenForChange(path, file, length); code != 0) {
+    TOpenFile file;
+    if (const int code = OpenWithTrailer(path, file); code != 0) {
         return code;
     }
-    TTagTrailer old{};
-    bool found = false;
-    if (const int code = ReadTrailer(file.Get(), length, old, found); code != 0) {
-        return code;
-    }
+    const int fd = file.Handle.Get();
     // The file must never be left without a whole trailer, old or new: the old trailer is
     // overwritten in place (and put back if the write stops half way), a first one is appended
     // (and cut off again if the write stops half way). Either way the file ends in exactly one
     // trailer of the new bytes, as if the old one had been cut off and the new one appended.
-    if (found) {
-        const off_t offset = length - static_cast<off_t>(TagTrailerSize);
-        if (const int code = WriteAll(changes, file.Get(), trailer, offset); code != 0) {
-            WriteAll(changes, file.Get(), old, offset);
+    if (file.HasTrailer) {
+        const off_t offset = file.Length - static_cast<off_t>(TagTrailerSize);
+        if (const int code = WriteAll(changes, fd, trailer, offset); code != 0) {
+            WriteAll(changes, fd, file.Trailer, offset);
             return code;
         }
-    } else if (const int code = WriteAll(changes, file.Get(), trailer, length); code != 0) {
-        changes.Truncate(file.Get(), length);
+    } else if (const int code = WriteAll(changes, fd, trailer, file.Length); code != 0) {
+        changes.Truncate(fd, file.Length);
         return code;
     }
-    return file.Close();
+    return file.Handle.Close();
 }
 
 int RemoveTagTrailer(const std::string& path)

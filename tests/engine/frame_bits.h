@@ -23,3 +23,20 @@ struct TFrameBits
                (Copyright ? 1u : 0u) << 3 | (Original ? 1u : 0u) << 2;
     }
 };
+
+// The header bits of a version, layer, bit-rate index and sample-rate index; the rest default.
+inline TFrameBits Bits(unsigned version, unsigned layer, unsigned bitRate, unsigned sampleRate)
+{
+    TFrameBits bits;
+    bits.VersionBits = version;
+    bits.LayerBits = layer;
+    bits.BitRateIndex = bitRate;
+    bits.SampleRateIndex = sampleRate;
+    return bits;
+}
+
+inline TFrameBits Padded(TFrameBits bits)
+{
+    bits.Padding = true;
+    return bits;
+}

@@ -20,22 +20,6 @@ std::string Frames(const TFrameBits& bits, int length, int count)
     return frames;
 }
 
-TFrameBits Bits(unsigned version, unsigned layer, unsigned bitRate, unsigned sampleRate)
-{
-    TFrameBits bits;
-    bits.VersionBits = version;
-    bits.LayerBits = layer;
-    bits.BitRateIndex = bitRate;
-    bits.SampleRateIndex = sampleRate;
-    return bits;
-}
-
-TFrameBits Padded(TFrameBits bits)
-{
-    bits.Padding = true;
-    return bits;
-}
-
 TFrameBits WithCrc(TFrameBits bits)
 {
     bits.Crc = true;

@@ -6,22 +6,6 @@
 
 namespace {
 
-TFrameBits Bits(unsigned version, unsigned layer, unsigned bitRate, unsigned sampleRate)
-{
-    TFrameBits bits;
-    bits.VersionBits = version;
-    bits.LayerBits = layer;
-    bits.BitRateIndex = bitRate;
-    bits.SampleRateIndex = sampleRate;
-    return bits;
-}
-
-TFrameBits WithPadding(TFrameBits bits)
-{
-    bits.Padding = true;
-    return bits;
-}
-
 TEST(MpegHeader, DecodesStreamFacts)
 {
     const struct
@@ -32,8 +16,7 @@ TEST(MpegHeader, DecodesStreamFacts)
         bool Complete;
     } cases[] = {
         {"MPEG-1 Layer III at 128 kbit/s", 0xFFFB9000u, 1, 3, 44100, 128, 417, true},
-        {"padding adds a byte", WithPadding(Bits(3, 1, 9, 0)).Header(), 1, 3, 44100, 128, 418,
-         true},
+        {"padding adds a byte", Padded(Bits(3, 1, 9, 0)).Header(), 1, 3, 44100, 128, 418, true},
         {"MPEG-2 uses the same formula, no factor 72000", Bits(2, 1, 8, 0).Header(), 2, 3, 22050,
          64, 417, true},
         {"MPEG-2.5 Layer III at 8 kbit/s", Bits(0, 1, 1, 2).Header(), 3, 3, 8000, 8, 144, true},
