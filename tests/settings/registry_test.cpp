@@ -227,9 +227,10 @@ TEST_F(RegistryTest, UnreadableStoreGivesDefaultsAndIsNotRewritten)
     if (geteuid() == 0) {
         GTEST_SKIP() << "the superuser reads files whatever their permissions";
     }
-    ASSERT_TRUE(WriteRegString("General", "Last Macros", "%T%"));
+    // as another session left it, so that nothing of it is known to this process
     const auto file = StoreFile();
-    const auto before = ReadBytes(file);
+    const std::string before = "[%General]\nLast%20Macros=%T%\n";
+    WriteBytes(file, before);
     ASSERT_EQ(chmod(file.c_str(), 0), 0);
 
     EXPECT_EQ(ReadRegString("General", "Last Macros"), "_NONE_");
