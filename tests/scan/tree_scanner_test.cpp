@@ -45,12 +45,19 @@ protected:
     void File(const std::string& name) { WriteBytes(Temp.Path() / name, "x"); }
     void Folder(const std::string& name) { fs::create_directories(Temp.Path() / name); }
 
-    std::vector<std::string> Scan(const std::string& mask, bool recursive = true)
+    // A scanner for the temporary folder, as given (without a final "/").
+    TTreeScanner Scanner(const std::string& mask, bool recursive = true) const
     {
         TTreeScanner scanner;
         scanner.InitialDirectory = Temp.Path().string();
         scanner.FileMask = mask;
         scanner.Recursive = recursive;
+        return scanner;
+    }
+
+    std::vector<std::string> Scan(const std::string& mask, bool recursive = true)
+    {
+        auto scanner = Scanner(mask, recursive);
         return TEventLog(Root()).Run(scanner);
     }
 
@@ -231,8 +238,7 @@ TEST_F(TreeScannerTest, YieldRunsOncePerFolderBeforeItsFoundEvent)
 {
     Folder("a/b");
     Folder("c");
-    TTreeScanner scanner;
-    scanner.InitialDirectory = Temp.Path().string();
+    auto scanner = Scanner("*.mp3");
     std::vector<std::string> order;
     scanner.Yield = [&order] { order.push_back("yield"); };
     scanner.OnDirectoryFound = [&order](TTreeScanner& s) {
@@ -252,9 +258,7 @@ TEST_F(TreeScannerTest, SearchStartedFromAHandlerIsIgnored)
 {
     File("a.mp3");
     File("sub/b.mp3");
-    TTreeScanner scanner;
-    scanner.InitialDirectory = Temp.Path().string();
-    scanner.FileMask = "*.mp3";
+    auto scanner = Scanner("*.mp3");
     int files = 0;
     scanner.OnFileFound = [&files](TTreeScanner& s) {
         ++files;
@@ -268,9 +272,7 @@ TEST_F(TreeScannerTest, FileFoundDuringDoneHoldsTheLastEntry)
 {
     File("S1/y.mp3");
     Folder("S2");
-    TTreeScanner scanner;
-    scanner.InitialDirectory = Temp.Path().string();
-    scanner.FileMask = "*.mp3";
+    auto scanner = Scanner("*.mp3");
     TList done;
     scanner.OnDirectoryDone = [&done](TTreeScanner& s) { done.push_back(s.FileFound()); };
     scanner.StartSearch();
@@ -280,9 +282,7 @@ TEST_F(TreeScannerTest, FileFoundDuringDoneHoldsTheLastEntry)
 TEST_F(TreeScannerTest, DetailsFollowEachFileButNotFolders)
 {
     WriteBytes(Temp.Path() / "a,b" / "song.mp3", std::string(1234, 'x'));
-    TTreeScanner scanner;
-    scanner.InitialDirectory = Temp.Path().string();
-    scanner.FileMask = "*.mp3";
+    auto scanner = Scanner("*.mp3");
     scanner._With_Detailes = true;
     scanner._DetailesSeparator = "";
     scanner._TypeOfDate = _DateType::dtDosTime;

@@ -78,6 +78,14 @@ TEST_F(RegistryTest, StringsRoundTripExactly)
         ASSERT_TRUE(WriteRegString("General", name, text));
         EXPECT_EQ(ReadRegString("General", name), text) << text.toStdString();
     }
+    // a file written by another session holding all of these is no broken file
+    {
+        QSettings other(QSettings::NativeFormat, QSettings::UserScope, RegCompany, RegAppName);
+        other.setValue("General/Other", "1");
+    }
+    ASSERT_TRUE(WriteRegString("General", "Last", "x"));
+    EXPECT_FALSE(std::filesystem::exists(StoreFile().string() + ".broken"));
+    EXPECT_EQ(ReadRegString("General", "Value 0"), " [ ");
 }
 
 TEST_F(RegistryTest, IntegersReadDecimalAndHexadecimalText)
