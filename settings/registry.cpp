@@ -7,6 +7,7 @@
 #include <QTemporaryDir>
 
 #include <limits>
+#include <memory>
 #include <mutex>
 #include <optional>
 #include <sys/stat.h>
@@ -31,11 +32,19 @@ QString KeyOf(const QString& section, const QString& name)
 }
 
 // The organisation and application are given here, not taken from the running application, so
-// that every program of the product (and every test) reaches the same store.
+// that every program of the product (and every test) reaches the same store. Only the user's own
+// file counts: system-wide files under /etc/xdg are not part of it.
+std::unique_ptr<QSettings> OpenStore()
+{
+    auto store = std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
+                                             RegCompany, RegAppName);
+    store->setFallbacksEnabled(false);
+    return store;
+}
+
 QString StoreFileName()
 {
-    return QSettings(QSettings::NativeFormat, QSettings::UserScope, RegCompany, RegAppName)
-        .fileName();
+    return OpenStore()->fileName();
 }
 
 // QSettings keeps a parsed file in a process-wide cache, so only a fresh parse of a copy tells
@@ -71,21 +80,20 @@ bool SetBrokenStoreAside(const QString& fileName)
 {
     QVariantMap readable;
     {
-        const QSettings broken(QSettings::NativeFormat, QSettings::UserScope, RegCompany,
-                               RegAppName);
-        for (const auto& key : broken.allKeys()) {
-            readable.insert(key, broken.value(key));
+        const auto broken = OpenStore();
+        for (const auto& key : broken->allKeys()) {
+            readable.insert(key, broken->value(key));
         }
     }
     if (!QFileInfo(fileName).isReadable() || !QFile::rename(fileName, SetAsideName(fileName))) {
         return false;
     }
-    QSettings fresh(QSettings::NativeFormat, QSettings::UserScope, RegCompany, RegAppName);
+    const auto fresh = OpenStore();
     for (auto it = readable.cbegin(); it != readable.cend(); ++it) {
-        fresh.setValue(it.key(), it.value());
+        fresh->setValue(it.key(), it.value());
     }
-    fresh.sync();
-    return fresh.status() == QSettings::NoError;
+    fresh->sync();
+    return fresh->status() == QSettings::NoError;
 }
 
 // Identifies one version of the store file, so that a file this process wrote itself (the usual
@@ -129,10 +137,10 @@ template <typename TChange> bool ChangeStore(TChange change)
     if (!knownGood && StoreFileIsBroken(fileName) && !SetBrokenStoreAside(fileName)) {
         return false;
     }
-    QSettings store(QSettings::NativeFormat, QSettings::UserScope, RegCompany, RegAppName);
-    change(store);
-    store.sync();
-    if (store.status() != QSettings::NoError) {
+    const auto store = OpenStore();
+    change(*store);
+    store->sync();
+    if (store->status() != QSettings::NoError) {
         return false;
     }
     lastWritten = VersionOf(fileName);
@@ -146,11 +154,11 @@ bool WriteValue(const QString& key, const QString& value)
 
 std::optional<QString> ReadValue(const QString& key)
 {
-    const QSettings store(QSettings::NativeFormat, QSettings::UserScope, RegCompany, RegAppName);
-    if (!store.contains(key)) {
+    const auto store = OpenStore();
+    if (!store->contains(key)) {
         return std::nullopt;
     }
-    const QVariant value = store.value(key);
+    const QVariant value = store->value(key);
     // an unquoted comma in a hand-edited file reads as a list; it was one text
     if (value.metaType().id() == QMetaType::QStringList) {
         return value.toStringList().join(QStringLiteral(", "));
