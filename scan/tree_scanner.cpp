@@ -33,9 +33,7 @@ bool IsDotOrDotDot(const char* name)
 // What a file entry needs from stat (following a link); false when it is not a regular file.
 bool StatRegularFile(int folderFd, const char* name, TListedEntry& entry)
 {
-    struct stat info
-    {
-    };
+    struct stat info = {};
     if (fstatat(folderFd, name, &info, 0) != 0 || !S_ISREG(info.st_mode)) {
         return false;
     }
@@ -62,9 +60,7 @@ void ListFolder(const std::string& folder, const TFileMaskList& masks, bool with
         }
         unsigned char type = entry->d_type;
         if (type == DT_UNKNOWN) {
-            struct stat info
-            {
-            };
+            struct stat info = {};
             if (fstatat(folderFd, name, &info, AT_SYMLINK_NOFOLLOW) != 0) {
                 continue; // vanished meanwhile
             }

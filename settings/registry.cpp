@@ -115,9 +115,7 @@ struct TFileVersion
 
 std::optional<TFileVersion> VersionOf(const QString& fileName)
 {
-    struct stat info
-    {
-    };
+    struct stat info = {};
     if (stat(QFile::encodeName(fileName).constData(), &info) != 0) {
         return std::nullopt;
     }
