@@ -1,0 +1,241 @@
+#include "ui/auxiliary/about_form.h"
+#include "ui/auxiliary/error_form.h"
+#include "ui/auxiliary/help_form.h"
+#include "ui/auxiliary/keys_form.h"
+#include "ui/auxiliary/macro_form.h"
+#include "ui/auxiliary/progress_form.h"
+#include "ui/auxiliary/settings_form.h"
+#include "ui/components/panel.h"
+#include "ui/extract/extract_form.h"
+#include "ui/extract/replace_in_name_form.h"
+#include "ui/html/html_form.h"
+#include "ui/main/main_window_harness.h"
+#include "workspace/options.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QtTest>
+
+// Start-up, the first start of a new user, and what survives a restart.
+class TMainFormStartTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init() { ClearSettingsStore(); }
+    void cleanup() { Program.Stop(); }
+
+    void ElevenWindowsOnlyTheMainWindowShown()
+    {
+        Program.Start();
+        const TWindows& w = Program.Windows();
+        const std::pair<QWidget*, const char*> windows[] = {
+            {static_cast<QWidget*>(w.Form2), "Macros ..."},
+            {static_cast<QWidget*>(w.Form3), "[ File Name ]   to   [ ID3 Tag ]"},
+            {static_cast<QWidget*>(w.Form4), "Created by ..."},
+            {static_cast<QWidget*>(w.Form5), "Generate HTML Page from ID3 Tag ..."},
+            {static_cast<QWidget*>(w.Macro_Form), "Select / Add / Delete - Macro`s"},
+            {static_cast<QWidget*>(w.ReplaceInName_Form), "Replace In Name ..."},
+            {static_cast<QWidget*>(w.SettingsForm), "Settings"},
+            {static_cast<QWidget*>(w.KeysForm), "ShortCuts :"},
+        };
+        QCOMPARE(Program.Main->windowTitle(), QStringLiteral("Cantrel v3.1.7"));
+        QVERIFY(Program.Main->isVisible());
+        for (const auto& [window, caption] : windows) {
+            QVERIFY(window != nullptr);
+            QCOMPARE(window->windowTitle(), QString::fromUtf8(caption));
+            QVERIFY2(!window->isVisible(), caption);
+            QVERIFY(window->isWindow());
+            // a close request hides the window and keeps it
+            window->show();
+            QVERIFY(!window->close());
+            QVERIFY2(!window->isVisible(), caption);
+        }
+        QVERIFY(!static_cast<QWidget*>(w.ErrorForm)->isVisible());
+        QVERIFY(!static_cast<QWidget*>(w.ProgressForm)->isVisible());
+    }
+
+    void ButtonsShowTheirWindowsModelessly()
+    {
+        Program.Start();
+        const TWindows& w = Program.Windows();
+        const std::pair<const char*, QWidget*> buttons[] = {
+            {"Settings_SB", static_cast<QWidget*>(w.SettingsForm)},
+            {"Keys_SB", static_cast<QWidget*>(w.KeysForm)},
+            {"ShowErrors_SB", static_cast<QWidget*>(w.ErrorForm)},
+            {"Help_Macros_SB", static_cast<QWidget*>(w.Form2)},
+            {"About_SB", static_cast<QWidget*>(w.Form4)},
+            {"Macro_SB", static_cast<QWidget*>(w.Macro_Form)},
+        };
+        for (const auto& [name, window] : buttons) {
+            Program.Find<QToolButton>(name)->click();
+            QVERIFY2(window->isVisible(), name);
+            QVERIFY2(!window->isModal(), name);
+        }
+        Program.Main->Mail_SB->click();
+        Program.Main->Web_SB->click();
+        QCOMPARE(Program.Prompts.OpenedUrls.size(), 2);
+        QVERIFY(Program.Prompts.OpenedUrls[0].startsWith(QLatin1String("mailto:")));
+        QVERIFY(Program.Prompts.OpenedUrls[1].startsWith(QLatin1String("http")));
+    }
+
+    void FirstStartShowsTheDefaults()
+    {
+        Program.Start();
+        T_MainForm* main = Program.Main;
+        QCOMPARE(main->ListBox1->count(), 0);
+        QCOMPARE(main->Edit6->text(),
+                 QString::fromUtf8(DefaultMacro.data(), qsizetype(DefaultMacro.size())));
+        QCOMPARE(main->Panel25->text(), QStringLiteral("0 / 0"));
+        QCOMPARE(main->Panel23->Caption(), QStringLiteral("Normal Scan - &U"));
+        // the help column starts collapsed
+        QCOMPARE(main->Panel2->width(), 25);
+        QCOMPARE(main->SpeedButton1->text(), QStringLiteral("&>"));
+        QVERIFY(main->Label13->isHidden());
+        QVERIFY(main->Panel4->Caption().isEmpty());
+        QCOMPARE(main->SpeedButton1->toolTip(), QStringLiteral("Show Extended Info"));
+        for (QCheckBox* check : main->FieldChecks) {
+            QVERIFY(check->isChecked());
+        }
+        QCOMPARE(main->Genre_CB->count(), 0);
+        QVERIFY(main->TitleEdit->currentText().isEmpty());
+        QCOMPARE(main->RecentItems[0]->text(), QStringLiteral("..none.."));
+        QCOMPARE(main->Options.LowBitRate, 112);
+        QCOMPARE(main->Options.HighBitRate, 160);
+        QVERIFY(!main->Options.WarningBitRate);
+        QVERIFY(!main->All_CB->isChecked());
+        QVERIFY(main->CheckBox1->isChecked());
+        QVERIFY(main->Open_SB->toolTip() == QStringLiteral("... Open ..."));
+        QCOMPARE(
+            main->ListBox1->toolTip(),
+            QStringLiteral("... RightClick to set path ...\n...     DblClick to Run      ..."));
+        // nothing is scanned at start, whatever folder was used last
+        QVERIFY(Program.Prompts.FolderRequests.isEmpty());
+    }
+
+    void HelpColumnExpandsAndCollapses()
+    {
+        Program.Start();
+        T_MainForm* main = Program.Main;
+        main->SpeedButton1->click();
+        QCOMPARE(main->Panel2->width(), 105);
+        QCOMPARE(main->SpeedButton1->toolTip(), QStringLiteral("Hide Extended Info"));
+        QCOMPARE(main->Panel4->Caption(), QStringLiteral("Show H&int"));
+        QVERIFY(!main->Label13->isHidden());
+        QCOMPARE(main->Label16->text(), QStringLiteral("Tag ID:"));
+        main->SpeedButton1->click();
+        QCOMPARE(main->Panel2->width(), 25);
+    }
+
+    void HintSwitchRemovesEveryHint()
+    {
+        Program.Start();
+        T_MainForm* main = Program.Main;
+        main->CheckBox1->setChecked(false);
+        QVERIFY(!main->ShowHints);
+        for (QWidget* control :
+             {static_cast<QWidget*>(main->Open_SB), static_cast<QWidget*>(main->ListBox1),
+              static_cast<QWidget*>(main->FieldChecks[0]), static_cast<QWidget*>(main->Edit6)}) {
+            QVERIFY(control->toolTip().isEmpty());
+        }
+        main->Panel4->Clicked();
+        QVERIFY(main->ShowHints);
+        QCOMPARE(main->Edit6->toolTip(), QStringLiteral("... Insert Macro for FileName ..."));
+    }
+
+    void WindowNeverSmallerThanItsMinimum()
+    {
+        Program.Start();
+        Program.Main->resize(500, 400);
+        QCOMPARE(Program.Main->width(), 600);
+        QCOMPARE(Program.Main->height(), 530);
+    }
+
+    void FirstExitStoresTheDefaults()
+    {
+        Program.Start();
+        Program.Stop();
+        QCOMPARE(ReadRegString("General", "Last Path For Files"), QString());
+        QCOMPARE(ReadRegString("General", "Last Macros"),
+                 QString::fromUtf8(DefaultMacro.data(), qsizetype(DefaultMacro.size())));
+        QCOMPARE(ReadRegString("General", "Limit to 64"), QStringLiteral("0"));
+        QCOMPARE(ReadRegString("BitRate", "Low BitRate"), QStringLiteral("112"));
+        QCOMPARE(ReadRegString("BitRate", "High BitRate"), QStringLiteral("160"));
+        QCOMPARE(ReadRegString("EnabledFields", "Track"), QStringLiteral("0"));
+        QCOMPARE(ReadRegString("Recent Paths", "00"), QStringLiteral("..none.."));
+        QCOMPARE(ReadRegString("Recent Paths", "09"), QStringLiteral("..none.."));
+        QVERIFY(ReadRegString("_MainForm", "Width") != QLatin1String(RegNone));
+    }
+
+    void StoredValuesAreReadAtTheNextStart()
+    {
+        WriteRegString("General", "Last Macros", "%t%");
+        WriteRegString("General", "Limit to 64", "1");
+        WriteRegString("General", "AutoTrim Spaces", "1");
+        WriteRegString("BitRate", "Warning BitRate", "1");
+        WriteRegString("BitRate", "Low BitRate", "0x70");
+        WriteRegString("BitRate", "High BitRate", "-1");
+        WriteRegString("BitRate", "Exclude If Warning", "1");
+        WriteRegString("EnabledFields", "Artist", "1");
+        WriteRegString("Recent Paths", "00", "/music/a");
+        WriteRegString("Recent Paths", "01", "/music/b");
+        TTempDir last;
+        const QString lastFolder = QString::fromStdString(last.Path().string());
+        WriteRegString("General", "Last Path For Files", lastFolder);
+        Program.Start();
+        T_MainForm* main = Program.Main;
+        QCOMPARE(main->Edit6->text(), QStringLiteral("%t%"));
+        QVERIFY(main->Options.LimitTo64);
+        QVERIFY(main->Options.AutoTrimSpaces);
+        QVERIFY(main->Options.WarningBitRate);
+        QVERIFY(main->Options.ExcludeIfWarning);
+        QCOMPARE(main->Options.LowBitRate, 112);
+        QCOMPARE(main->Options.HighBitRate, 160);
+        const std::array<bool, 7> enabled{false, true, false, false, false, false, false};
+        QVERIFY(main->EnabledFields == enabled);
+        QCOMPARE(main->RecentItems[0]->text(), QStringLiteral("/music/a"));
+        QCOMPARE(main->RecentItems[1]->text(), QStringLiteral("/music/b"));
+        QCOMPARE(main->RecentItems[2]->text(), QStringLiteral("..none.."));
+        // the list stays empty; the last folder only preselects the picker
+        QCOMPARE(main->ListBox1->count(), 0);
+        main->Open_SB->click();
+        QCOMPARE(Program.Prompts.FolderRequests.size(), 1);
+        QCOMPARE(Program.Prompts.FolderRequests[0].Start, lastFolder);
+        QCOMPARE(Program.Prompts.FolderRequests[0].Title,
+                 QStringLiteral("Select Path to MP3 Files to Process ..."));
+    }
+
+    void ChoicesSurviveARestart()
+    {
+        TTempDir music;
+        WriteBytes(music / "a.mp3", Mp3At(128));
+        Program.Start();
+        Program.Open(music.Path().string());
+        Program.Main->Edit6->setText(QStringLiteral("%a% - %t%"));
+        Program.Main->Options.HighBitRate = 320;
+        Program.Main->EnabledFields[6] = true;
+        Program.Stop();
+
+        Program.Start();
+        T_MainForm* main = Program.Main;
+        QCOMPARE(main->Edit6->text(), QStringLiteral("%a% - %t%"));
+        QCOMPARE(main->Options.HighBitRate, 320);
+        QVERIFY(main->EnabledFields[6]);
+        QCOMPARE(main->RecentItems[0]->text(), QString::fromStdString(music.Path().string()));
+        QCOMPARE(ReadRegString("General", "Last Path For Files"),
+                 QString::fromStdString(music.Path().string()));
+        QCOMPARE(main->ListBox1->count(), 0);
+        // scan mode and help column are not stored
+        QVERIFY(!main->RecursiveScan);
+        QCOMPARE(main->Panel2->width(), 25);
+    }
+
+private:
+    TMainWindowHarness Program;
+};
+
+QTEST_MAIN(TMainFormStartTest)
+#include "main_form_start_test.moc"

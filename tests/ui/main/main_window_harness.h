@@ -1,0 +1,98 @@
+#pragma once
+
+#include "settings/registry.h"
+#include "support/mp3_fixture.h"
+#include "ui/main/main_form.h"
+#include "ui/main/windows.h"
+#include "ui/support/scripted_prompts.h"
+
+#include <QListWidget>
+#include <QTest>
+#include <QToolButton>
+
+#include <memory>
+#include <string>
+
+// The main window with all other windows, as the program builds them, answering its prompts from
+// a script. Each test program runs several starts, so the settings store is emptied between them
+// through the store's own functions.
+
+// An MPEG-1 Layer III file of three frames at `kbps` (44100 Hz, stereo), with an optional
+// trailer.
+inline std::string Mp3At(int kbps, const std::string& trailer = {})
+{
+    static const int Rates[] = {0, 32, 40, 48, 56, 64, 80, 96, 112, 128, 160, 192, 224, 256, 320};
+    std::uint32_t index = 0;
+    for (std::uint32_t i = 0; i < std::size(Rates); ++i) {
+        if (Rates[i] == kbps) {
+            index = i;
+        }
+    }
+    const std::uint32_t header = 0xFFFB0000u | (index << 12);
+    const int length = 144000 * kbps / 44100;
+    return MakeFrame(header, length) + MakeFrame(header, length) + MakeFrame(header, length) +
+           trailer;
+}
+
+inline void ClearSettingsStore()
+{
+    for (const char* section : {"General", "BitRate", "EnabledFields", "Recent Paths", "_MainForm",
+                                "ErrorForm", "RegSetari", "Macro"}) {
+        EraseRegKey(QLatin1String(section));
+    }
+}
+
+class TMainWindowHarness
+{
+public:
+    TScriptedPrompts Prompts;
+    std::unique_ptr<TApplicationWindows> App;
+    T_MainForm* Main = nullptr;
+
+    void Start()
+    {
+        App = std::make_unique<TApplicationWindows>(Prompts);
+        Main = App->Windows().MainForm;
+        Main->show();
+    }
+
+    // Closes the main window as the user does, then ends the program's windows.
+    void Stop()
+    {
+        if (Main != nullptr) {
+            Main->close();
+        }
+        App.reset();
+        Main = nullptr;
+    }
+
+    const TWindows& Windows() const { return App->Windows(); }
+
+    void Open(const std::string& folder)
+    {
+        Prompts.AnswerFolder(QString::fromStdString(folder));
+        Main->Open_SB->click();
+    }
+
+    QStringList Listed() const
+    {
+        QStringList names;
+        for (int i = 0; i < Main->ListBox1->count(); ++i) {
+            names << Main->ListBox1->item(i)->text();
+        }
+        return names;
+    }
+
+    // A click on a list row, with Ctrl to add or remove it from the selection.
+    void ClickRow(int row, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+    {
+        QListWidget* list = Main->ListBox1;
+        const QRect rect = list->visualItemRect(list->item(row));
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, modifiers, rect.center());
+    }
+
+    template <typename T> T* Find(const char* name) const
+    {
+        return Main->findChild<T*>(QLatin1String(name));
+    }
+};
