@@ -6,6 +6,10 @@
 #include "ui/main/windows.h"
 #include "ui/support/scripted_prompts.h"
 
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QTest>
 #include <QToolButton>
@@ -51,6 +55,7 @@ public:
 
     void Start()
     {
+        Prompts = TScriptedPrompts(); // no answer of an earlier start is left over
         App = std::make_unique<TApplicationWindows>(Prompts);
         Main = App->Windows().MainForm;
         Main->show();
