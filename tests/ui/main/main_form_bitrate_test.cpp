@@ -1,0 +1,123 @@
+#include "ui/auxiliary/error_form.h"
+#include "ui/components/panel.h"
+#include "ui/main/main_window_harness.h"
+
+#include <QtTest>
+
+// Bit-rate warnings while a folder is listed, and how they reach the error window.
+class TMainFormBitRateTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init()
+    {
+        ClearSettingsStore();
+        WriteBytes(Music / "a 96.mp3", Mp3At(96));
+        WriteBytes(Music / "b 112.mp3", Mp3At(112));
+        WriteBytes(Music / "c 128.mp3", Mp3At(128));
+        WriteBytes(Music / "d 160.mp3", Mp3At(160));
+        WriteBytes(Music / "e 192.mp3", Mp3At(192));
+        WriteBytes(Music / "f broken.mp3", std::string(600, 'x'));
+        WriteRegString("BitRate", "Warning BitRate", "1");
+        Program.Start();
+        Errors = Program.Windows().ErrorForm;
+    }
+    void cleanup() { Program.Stop(); }
+
+    void CheckOffListsEverythingSilently()
+    {
+        Program.Main->Options.WarningBitRate = false;
+        Program.Open(Music.Path().string());
+        QCOMPARE(Program.Main->ListBox1->count(), 6);
+        QVERIFY(!Program.Main->BitRateErrorsFound);
+        QVERIFY(Errors->Lines().isEmpty());
+        QVERIFY(!Errors->isVisible());
+    }
+
+    void FilesOutsideTheBandAreListedWithAWarning()
+    {
+        Program.Open(Music.Path().string());
+        T_MainForm* main = Program.Main;
+        QCOMPARE(main->ListBox1->count(), 6);
+        QVERIFY(main->BitRateErrorsFound);
+        QCOMPARE(main->BitRateErrorFiles,
+                 std::vector<std::string>(
+                     {Music / "a 96.mp3", Music / "e 192.mp3", Music / "f broken.mp3"}));
+        const QString folder = QString::fromStdString(Music.Path().string() + "/");
+        QCOMPARE(Errors->Lines(),
+                 QStringList({"", folder, "a 96.mp3", " BitRate : 96", "", folder, "e 192.mp3",
+                              " BitRate : 192", "", folder, "f broken.mp3", " BitRate : 0"}));
+        // the folder is done: the caption with one space, and the window shows
+        QCOMPARE(Errors->windowTitle(), QStringLiteral("Errors Found (BitRate Warning) : 3"));
+        QVERIFY(Errors->isVisible());
+        QCOMPARE(main->ErrorPanel->Caption(), QStringLiteral("Errors Found in \"BitRate\" !"));
+    }
+
+    void ExclusionLeavesFilesOutSilently()
+    {
+        Program.Main->Options.ExcludeIfWarning = true;
+        Program.Open(Music.Path().string());
+        QCOMPARE(Program.Listed(), QStringList({"b 112.mp3", "c 128.mp3", "d 160.mp3"}));
+        QVERIFY(!Program.Main->BitRateErrorsFound);
+        QVERIFY(Errors->Lines().isEmpty());
+        QVERIFY(!Errors->isVisible());
+    }
+
+    void BandIsTakenFromTheOptions()
+    {
+        Program.Main->Options.LowBitRate = 0;
+        Program.Main->Options.HighBitRate = 128;
+        Program.Open(Music.Path().string());
+        QCOMPARE(Program.Main->BitRateErrorFiles,
+                 std::vector<std::string>({Music / "d 160.mp3", Music / "e 192.mp3"}));
+    }
+
+    void WarningsOfEarlierScansStillCount()
+    {
+        Program.Open(Music.Path().string());
+        Program.Open(Music.Path().string());
+        QCOMPARE(Program.Main->BitRateErrorFiles.size(), std::size_t(6));
+        QCOMPARE(Errors->windowTitle(), QStringLiteral("Errors Found (BitRate Warning) : 6"));
+    }
+
+    void RightClickOnTheNoticeClearsIt()
+    {
+        Program.Open(Music.Path().string());
+        T_MainForm* main = Program.Main;
+        QTest::mouseClick(main->ErrorPanel, Qt::LeftButton);
+        QVERIFY(!main->ErrorPanel->Caption().isEmpty());
+        QTest::mouseClick(main->ErrorPanel, Qt::RightButton);
+        QVERIFY(main->ErrorPanel->Caption().isEmpty());
+        QVERIFY(!main->BitRateErrorsFound);
+        QVERIFY(Errors->Lines().isEmpty());
+        QCOMPARE(Errors->windowTitle(), QStringLiteral("Errors Found ..."));
+        // only the scan-mode toggle forgets the files
+        QCOMPARE(main->BitRateErrorFiles.size(), std::size_t(3));
+    }
+
+    void ClearButtonOfTheErrorWindowResetsTheNotice()
+    {
+        Program.Open(Music.Path().string());
+        Errors->SpeedButton2Click();
+        QVERIFY(Program.Main->ErrorPanel->Caption().isEmpty());
+        QVERIFY(!Program.Main->BitRateErrorsFound);
+    }
+
+    void ScanModeToggleStartsTheWarningsAfresh()
+    {
+        Program.Open(Music.Path().string());
+        Program.Main->Panel231->Clicked();
+        QCOMPARE(Program.Main->BitRateErrorFiles.size(), std::size_t(3));
+        QCOMPARE(Errors->Lines().size(), 12);
+        QCOMPARE(Errors->windowTitle(), QStringLiteral("Errors Found (BitRate Warning) : 3"));
+    }
+
+private:
+    TTempDir Music;
+    TMainWindowHarness Program;
+    T_ErrorForm* Errors = nullptr;
+};
+
+QTEST_MAIN(TMainFormBitRateTest)
+#include "main_form_bitrate_test.moc"

@@ -1,0 +1,144 @@
+#include "ui/main/main_window_harness.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QtTest>
+
+#include <vector>
+
+// The ten most recent folders and the list's popup menu.
+class TMainFormRecentTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init()
+    {
+        ClearSettingsStore();
+        Program.Start();
+    }
+    void cleanup()
+    {
+        Program.Stop();
+        Folders.clear();
+    }
+
+    void NewFoldersGoToTheTopAndAreStoredAtOnce()
+    {
+        MakeFolders(2);
+        Program.Open(Folder(0));
+        Program.Open(Folder(1));
+        QCOMPARE(Captions().mid(0, 3), QStringList({Q(Folder(1)), Q(Folder(0)), "..none.."}));
+        QCOMPARE(ReadRegString("Recent Paths", "00"), Q(Folder(1)));
+        QCOMPARE(ReadRegString("Recent Paths", "01"), Q(Folder(0)));
+    }
+
+    void SameFolderTwiceLeavesTheListAlone()
+    {
+        MakeFolders(3);
+        Program.Open(Folder(0));
+        Program.Open(Folder(1));
+        Program.Open(Folder(2));
+        Program.Open(Folder(0));
+        QCOMPARE(Captions().mid(0, 3), QStringList({Q(Folder(2)), Q(Folder(1)), Q(Folder(0))}));
+        QCOMPARE(Program.Main->CurrentFolder, Folder(0));
+    }
+
+    void EleventhFolderPushesTheOldestOut()
+    {
+        MakeFolders(11);
+        for (std::size_t i = 0; i < 11; ++i) {
+            Program.Open(Folder(i));
+        }
+        const QStringList captions = Captions();
+        QCOMPARE(captions.first(), Q(Folder(10)));
+        QCOMPARE(captions.last(), Q(Folder(1)));
+        QVERIFY(!captions.contains(Q(Folder(0))));
+    }
+
+    void RecentFolderIsOpenedWithoutMovingIt()
+    {
+        MakeFolders(3);
+        for (std::size_t i = 0; i < 3; ++i) {
+            Program.Open(Folder(i));
+        }
+        Program.Main->RecentItems[2]->trigger(); // the oldest, Folder(0)
+        QCOMPARE(Program.Main->CurrentFolder, Folder(0));
+        QCOMPARE(Program.Listed(), QStringList({"song 0.mp3"}));
+        QCOMPARE(Captions().mid(0, 3), QStringList({Q(Folder(2)), Q(Folder(1)), Q(Folder(0))}));
+        QCOMPARE(Program.Prompts.FolderRequests.size(), 3);
+    }
+
+    void EmptySlotDoesNothing()
+    {
+        MakeFolders(1);
+        Program.Open(Folder(0));
+        Program.Main->RecentItems[5]->trigger();
+        QCOMPARE(Program.Main->CurrentFolder, Folder(0));
+        QCOMPARE(Program.Listed(), QStringList({"song 0.mp3"}));
+    }
+
+    void PopupOpenAsksForAFolder()
+    {
+        MakeFolders(2);
+        Program.Open(Folder(0));
+        Program.Prompts.AnswerFolder(Q(Folder(1)));
+        Program.Main->Open1->trigger();
+        QCOMPARE(Program.Listed(), QStringList({"song 1.mp3"}));
+        QCOMPARE(Captions().first(), Q(Folder(1)));
+        QCOMPARE(Program.Main->Open1->text(), QStringLiteral("&Open"));
+        QCOMPARE(Program.Main->RecentParhs_PM->actions().size(), 12); // ten, separator, Open
+    }
+
+    void FolderNameWithAnAmpersandKeepsIt()
+    {
+        TTempDir music;
+        const std::string folder = music / "Rock & Roll";
+        WriteBytes(folder + "/a.mp3", Mp3At(128));
+        Program.Open(folder);
+        QCOMPARE(Program.Main->RecentItems[0]->text(), Q(music / "Rock && Roll"));
+        Program.Open(music.Path().string());
+        Program.Main->RecentItems[1]->trigger();
+        QCOMPARE(Program.Main->CurrentFolder, folder);
+    }
+
+    void ClearingEmptiesEverySlotUntilExit()
+    {
+        MakeFolders(2);
+        Program.Open(Folder(0));
+        Program.Open(Folder(1));
+        Program.Main->ClearRecentPaths();
+        QCOMPARE(Captions(), QStringList(10, QStringLiteral("..none..")));
+        QCOMPARE(ReadRegString("Recent Paths", "00"), Q(Folder(1)));
+        Program.Stop();
+        QCOMPARE(ReadRegString("Recent Paths", "00"), QStringLiteral("..none.."));
+    }
+
+private:
+    static QString Q(const std::string& text) { return QString::fromStdString(text); }
+
+    void MakeFolders(std::size_t count)
+    {
+        for (std::size_t i = 0; i < count; ++i) {
+            Folders.push_back(std::make_unique<TTempDir>());
+            WriteBytes(*Folders.back() / ("song " + std::to_string(i) + ".mp3"), Mp3At(128));
+        }
+    }
+
+    std::string Folder(std::size_t i) const { return Folders[i]->Path().string(); }
+
+    QStringList Captions() const
+    {
+        QStringList captions;
+        for (QAction* item : Program.Main->RecentItems) {
+            captions << item->text();
+        }
+        return captions;
+    }
+
+    std::vector<std::unique_ptr<TTempDir>> Folders;
+    TMainWindowHarness Program;
+};
+
+QTEST_MAIN(TMainFormRecentTest)
+#include "main_form_recent_test.moc"
