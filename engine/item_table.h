@@ -1,0 +1,32 @@
+#pragma once
+
+#include "engine/mpeg_audio.h"
+#include "engine/regional_settings.h"
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+
+// How an item is laid out in its length: padded after (Left), before (Right) or around (Center)
+// the value, or the value as it is (Text).
+enum class TItemAlignment
+{
+    Left,
+    Right,
+    Center,
+    Text,
+};
+
+// An item's value for one file, with the length and alignment it gets when the item names none.
+struct TItemValue
+{
+    std::string Value;
+    std::size_t DefaultLength = 0;
+    TItemAlignment DefaultAlignment = TItemAlignment::Left;
+};
+
+// The item a tag id names, already in capitals: a number gives the character of that code,
+// a long or short id ("TITLE", "T") the file's value. Nothing for an id that names no item.
+std::optional<TItemValue> LookUpItem(const TMPEGAudio& audio, std::string_view tagId,
+                                     const TRegionalSettings& regional);
