@@ -1,7 +1,6 @@
 #include "engine/format_items.h"
 
 #include "engine/item_table.h"
-#include "engine/tag_record.h"
 #include "engine/utf8.h"
 
 #include <algorithm>
@@ -38,14 +37,6 @@ std::vector<std::string_view> Split(std::string_view text, std::string_view sepa
 std::string_view Element(const std::vector<std::string_view>& parts, std::size_t index)
 {
     return index < parts.size() ? parts[index] : std::string_view();
-}
-
-// Leading spaces go; the trailing end follows the tag rule (cut at a zero byte, then trailing
-// spaces and zero bytes go).
-std::string Trim(std::string_view text)
-{
-    const auto first = text.find_first_not_of(' ');
-    return first == std::string_view::npos ? std::string() : TrimTagText(text.substr(first));
 }
 
 std::string ToCapitals(std::string_view text)
@@ -147,7 +138,7 @@ std::string FormatItem(const TMPEGAudio& audio, std::string_view item,
     const auto atCommas = Split(definition, ",");
     const auto atCommasAndColons = Split(definition, ",:");
 
-    const std::string tagId = ToCapitals(Trim(Element(atCommas, 0)));
+    const std::string tagId = ToCapitals(TrimmedText(Element(atCommas, 0)));
     if (tagId.empty()) {
         return "%";
     }
@@ -156,14 +147,14 @@ std::string FormatItem(const TMPEGAudio& audio, std::string_view item,
         return std::string(item);
     }
 
-    auto length = ReadInteger(Trim(Element(atCommasAndColons, 2)));
-    auto alignment = AlignmentOf(Trim(Element(atCommasAndColons, 1)));
+    auto length = ReadInteger(TrimmedText(Element(atCommasAndColons, 2)));
+    auto alignment = AlignmentOf(TrimmedText(Element(atCommasAndColons, 1)));
     if (!alignment) {
         // no valid alignment: the item's own layout in its own length
         alignment = found->DefaultAlignment;
         length = 0;
     }
-    const std::string padElement = Trim(Element(atCommas, 3));
+    const std::string padElement = TrimmedText(Element(atCommas, 3));
     const std::string pad = padElement.empty() ? std::string(" ") : Utf8Left(padElement, 1);
 
     if (!length || *length < 0) {

@@ -24,13 +24,6 @@ struct TItemRow
 constexpr auto L = TItemAlignment::Left;
 constexpr auto R = TItemAlignment::Right;
 
-// a tag text without its leading and trailing spaces
-std::string Trimmed(std::string_view text)
-{
-    const auto first = text.find_first_not_of(' ');
-    return first == std::string_view::npos ? std::string() : TrimTagText(text.substr(first));
-}
-
 std::string YesNo(bool flag)
 {
     return flag ? "Yes" : "No";
@@ -60,15 +53,15 @@ const TItemRow ItemRows[] = {
     {"VOLUMELABEL", "VL", 11, L,
      [](const TMPEGAudio& a, const TRegionalSettings&) { return a.VolumeLabel; }},
     {"TITLE", "T", 30, L,
-     [](const TMPEGAudio& a, const TRegionalSettings&) { return Trimmed(a.Title); }},
+     [](const TMPEGAudio& a, const TRegionalSettings&) { return TrimmedText(a.Title); }},
     {"ARTIST", "A", 30, L,
-     [](const TMPEGAudio& a, const TRegionalSettings&) { return Trimmed(a.Artist); }},
+     [](const TMPEGAudio& a, const TRegionalSettings&) { return TrimmedText(a.Artist); }},
     {"ALBUM", "ALB", 35, L,
-     [](const TMPEGAudio& a, const TRegionalSettings&) { return Trimmed(a.Album); }},
+     [](const TMPEGAudio& a, const TRegionalSettings&) { return TrimmedText(a.Album); }},
     {"YEAR", "Y", 4, L,
-     [](const TMPEGAudio& a, const TRegionalSettings&) { return Trimmed(a.Year); }},
+     [](const TMPEGAudio& a, const TRegionalSettings&) { return TrimmedText(a.Year); }},
     {"COMMENT", "CMNT", 30, L,
-     [](const TMPEGAudio& a, const TRegionalSettings&) { return Trimmed(a.Comment); }},
+     [](const TMPEGAudio& a, const TRegionalSettings&) { return TrimmedText(a.Comment); }},
     {"GENRE", "G", 25, L,
      [](const TMPEGAudio& a, const TRegionalSettings&) { return std::string(a.GenreName()); }},
     {"GENRENR", "GNR", 3, R,
@@ -179,6 +172,12 @@ std::string CharacterOfNumber(std::string_view tagId)
 }
 
 } // namespace
+
+std::string TrimmedText(std::string_view text)
+{
+    const auto first = text.find_first_not_of(' ');
+    return first == std::string_view::npos ? std::string() : TrimTagText(text.substr(first));
+}
 
 std::optional<TItemValue> LookUpItem(const TMPEGAudio& audio, std::string_view tagId,
                                      const TRegionalSettings& regional)

@@ -26,6 +26,10 @@ struct TItemValue
     TItemAlignment DefaultAlignment = TItemAlignment::Left;
 };
 
+// The text without its leading spaces, and without trailing spaces and zero bytes by the rule of
+// TrimTagText (which also cuts at a zero byte): how tag values and item elements are trimmed.
+std::string TrimmedText(std::string_view text);
+
 // The item a tag id names, already in capitals: a number gives the character of that code,
 // a long or short id ("TITLE", "T") the file's value. Nothing for an id that names no item.
 std::optional<TItemValue> LookUpItem(const TMPEGAudio& audio, std::string_view tagId,
