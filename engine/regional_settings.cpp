@@ -8,8 +8,9 @@
 
 namespace {
 
-// Converts locale texts from the locale's character set to UTF-8; an empty result means the
-// text could not be converted, and the default is kept.
+// Converts locale texts from the locale's character set (that of LC_CTYPE, taken for every
+// category) to UTF-8; an empty result means the text could not be converted, and the default
+// is kept.
 class TLocaleText
 {
 public:
