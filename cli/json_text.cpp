@@ -2,9 +2,16 @@
 
 #include "engine/utf8.h"
 
+#include <cstdio>
+
 namespace {
 
-const char* const HexDigits = "0123456789abcdef";
+std::string UnicodeEscape(unsigned char code)
+{
+    char escape[8];
+    std::snprintf(escape, sizeof(escape), "\\u%04X", code);
+    return escape;
+}
 
 } // namespace
 
@@ -15,9 +22,7 @@ std::string JsonString(std::string_view text)
         const std::size_t size = Utf8CharSize(text, pos);
         const auto byte = static_cast<unsigned char>(text[pos]);
         if (size > 1) {
-            json += text.substr(pos, size);
-        } else if (byte >= 0x80) {
-            json += "\xEF\xBF\xBD"; // U+FFFD, the replacement character
+            json.append(text.substr(pos, size));
         } else if (byte == '"' || byte == '\\') {
             json += '\\';
             json += static_cast<char>(byte);
@@ -27,10 +32,8 @@ std::string JsonString(std::string_view text)
             json += "\\r";
         } else if (byte == '\t') {
             json += "\\t";
-        } else if (byte < 0x20) {
-            json += "\\u00";
-            json += HexDigits[byte >> 4];
-            json += HexDigits[byte & 0x0F];
+        } else if (byte < 0x20 || byte >= 0x80) {
+            json += UnicodeEscape(byte);
         } else {
             json += static_cast<char>(byte);
         }
