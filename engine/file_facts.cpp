@@ -72,19 +72,11 @@ std::string UnescapeLabel(const std::string& name)
 
 std::string TVolumeLabels::LabelOf(dev_t device)
 {
-    struct stat folder
-    {
-    };
-    if (stat(LabelFolder.c_str(), &folder) != 0) {
-        Known = false;
-        return {};
-    }
-    const bool unchanged = folder.st_mtim.tv_sec == FolderChanged.tv_sec &&
-                           folder.st_mtim.tv_nsec == FolderChanged.tv_nsec;
-    if (!Known || device != Device || !unchanged) {
+    const auto now = std::chrono::steady_clock::now();
+    if (!Known || device != Device || now - LookedUp >= MaxAge) {
         Label = FindLabel(LabelFolder, device);
         Device = device;
-        FolderChanged = folder.st_mtim;
+        LookedUp = now;
         Known = true;
     }
     return Label;

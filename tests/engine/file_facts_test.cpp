@@ -46,12 +46,15 @@ TEST(FileFacts, FindsTheLabelOfAFilesDevice)
 
     TVolumeLabels volumes;
     volumes.LabelFolder = labels;
+    volumes.MaxAge = std::chrono::hours(1);
     EXPECT_EQ(volumes.LabelOf(makedev(251, 1)), "");
     EXPECT_EQ(volumes.LabelOf(info.st_dev), "My Music");
 
     std::filesystem::remove(labels + "/My\\x20Music");
     std::filesystem::create_symlink("../disk", labels + "/Renamed");
-    EXPECT_EQ(volumes.LabelOf(info.st_dev), "Renamed") << "a changed folder is read again";
+    EXPECT_EQ(volumes.LabelOf(info.st_dev), "My Music") << "kept for a while";
+    volumes.MaxAge = {};
+    EXPECT_EQ(volumes.LabelOf(info.st_dev), "Renamed") << "then read again";
 
     volumes.LabelFolder = dir / "none";
     EXPECT_EQ(volumes.LabelOf(info.st_dev), "");
