@@ -39,9 +39,7 @@ std::string FindLabel(const std::string& folder, dev_t device)
         if (name == "." || name == "..") {
             continue;
         }
-        struct stat target
-        {
-        };
+        struct stat target = {};
         // each entry is a link to the block device that carries the label
         if (stat((folder + "/" + name).c_str(), &target) == 0 && S_ISBLK(target.st_mode) &&
             target.st_rdev == device) {

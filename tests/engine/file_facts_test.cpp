@@ -30,9 +30,7 @@ TEST(FileFacts, FindsTheLabelOfAFilesDevice)
 {
     TTempDir dir;
     const std::string file = WriteBytes(dir.Path() / "a.mp3", "x").string();
-    struct stat info
-    {
-    };
+    struct stat info = {};
     ASSERT_EQ(stat(file.c_str(), &info), 0);
     const std::string labels = dir / "by-label";
     std::filesystem::create_directory(labels);
