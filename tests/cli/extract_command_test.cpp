@@ -17,7 +17,7 @@ struct TCliResult
     std::string Err;
 };
 
-TCliResult Run(std::vector<std::string> args)
+TCliResult RunExtract(std::vector<std::string> args)
 {
     std::ostringstream out;
     std::ostringstream err;
@@ -32,7 +32,8 @@ TEST(ExtractCommand, PrintsOneBlockPerFile)
     const auto second = dir / "Song.mp3";
     WriteBytes(first, Stream + OldTrailer);
     WriteBytes(second, Stream);
-    const auto result = Run({first, second});
+    const auto result =
+        RunExtract({"--sep", "", "--sep", " [ ", "--sep", " - ", "--sep", " ] - ", first, second});
     EXPECT_EQ(result.Status, 0);
     EXPECT_EQ(result.Err, "");
     EXPECT_EQ(result.Out, "File: " + first +
@@ -59,13 +60,16 @@ TEST(ExtractCommand, PrintsOneBlockPerFile)
                               "\n"
                               "Text: Song.mp3\n"
                               "Extracted:\n"
-                              "  Track    =Song\n"
-                              "Formula: Track\n"
+                              "  Track    =\n"
+                              "  Artist   =\n"
+                              "  Album    =\n"
+                              "  Title    =\n"
+                              "Formula: Track [ Artist - Album ] - Title\n"
                               "All tags:\n"
-                              "  Track Nr = So\n"
-                              "  Title    = Song.mp3\n"
-                              "  Artist   = [notag]\n"
-                              "  Album    = [notag]\n"
+                              "  Track Nr = \n"
+                              "  Title    = \n"
+                              "  Artist   = \n"
+                              "  Album    = \n"
                               "  Year     =     \n"
                               "  Comment  = [notag]\n"
                               "  _TRASH_  = \n"
@@ -105,7 +109,7 @@ TEST(ExtractCommand, RejectsBadUsageWithoutTouchingFiles)
             args.push_back("--write");
             args.push_back(file);
         }
-        const auto result = Run(args);
+        const auto result = RunExtract(args);
         EXPECT_EQ(result.Status, 2) << c.Rule;
         EXPECT_NE(result.Err.find(c.Message), std::string::npos) << c.Rule << ": " << result.Err;
         EXPECT_EQ(result.Out, "") << c.Rule;
@@ -115,7 +119,7 @@ TEST(ExtractCommand, RejectsBadUsageWithoutTouchingFiles)
 
 TEST(ExtractCommand, ShowsItsHelp)
 {
-    const auto result = Run({"--help"});
+    const auto result = RunExtract({"--help"});
     EXPECT_EQ(result.Status, 0);
     EXPECT_EQ(result.Out.rfind("Usage: cantrel-cli extract", 0), 0u);
 }
@@ -155,7 +159,7 @@ TEST(ExtractCommand, BuildsTheFormulaAndOptionsFromItsArguments)
     for (const auto& c : cases) {
         auto args = c.Args;
         args.push_back(file);
-        const auto result = Run(args);
+        const auto result = RunExtract(args);
         EXPECT_EQ(result.Status, 0) << c.Rule;
         if (c.Text.empty()) {
             EXPECT_EQ(Line(result.Out, "Text: "), "Text: " + file.substr(1)) << c.Rule;
@@ -180,13 +184,13 @@ TEST(ExtractCommand, WritesAndReportsFilesNotProcessedCorrectly)
 
     auto args = formula;
     args.push_back(good);
-    auto result = Run(args);
+    auto result = RunExtract(args);
     EXPECT_EQ(result.Status, 0);
     EXPECT_EQ(Line(result.Out, "Write: "), "Write: written");
     EXPECT_EQ(ReadBytes(good), Stream + MakeTrailer("Song", "Band", "", "", "", 5, 17));
 
     args.push_back(bad);
-    result = Run(args);
+    result = RunExtract(args);
     EXPECT_EQ(result.Status, 1);
     EXPECT_NE(result.Out.find("Check: not processed correctly\nWrite: written\n"),
               std::string::npos);
@@ -198,7 +202,7 @@ TEST(ExtractCommand, ReportsFilesItCannotWrite)
 {
     TTempDir dir;
     const auto missing = dir / "A - B.mp3";
-    const auto result = Run({"--sep", "", "--sep", " - ", "--write", missing});
+    const auto result = RunExtract({"--sep", "", "--sep", " - ", "--write", missing});
     EXPECT_EQ(result.Status, 1);
     EXPECT_EQ(Line(result.Out, "Write: "), "Write: not written: file not found");
     EXPECT_NE(result.Err.find("A - B.mp3: not written: file not found"), std::string::npos);
