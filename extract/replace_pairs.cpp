@@ -8,8 +8,14 @@
 namespace {
 
 // Far beyond what any name needs: a pair still replacing after it has walked over this many bytes
-// of text is treated as one that never ends.
+// of text, or after it has grown the text past four times its size and a kilobyte, is treated as
+// one that never ends.
 constexpr std::size_t MaxWork = 20'000'000;
+
+std::size_t MaxGrowth(std::size_t size)
+{
+    return 4 * size + 1024;
+}
 
 std::size_t CharsFrom(const std::string& text, std::size_t pos)
 {
@@ -30,12 +36,13 @@ std::optional<std::string> ReplaceRestarting(std::string text, const TReplacePai
 {
     const bool shrinks = Utf8Length(pair.With) < Utf8Length(pair.What);
     const std::size_t window = limit + Utf8Length(pair.With);
+    const std::size_t maxSize = MaxGrowth(text.size());
     std::unordered_set<std::string> seen;
     std::size_t work = 0;
     auto p = text.find(pair.What);
     while (p != std::string::npos) {
         work += text.size();
-        if (work > MaxWork) {
+        if (work > MaxWork || text.size() > maxSize) {
             return std::nullopt;
         }
         text.replace(p, pair.What.size(), pair.With);

@@ -27,6 +27,7 @@ struct TReplacePairs
 // replaces its first occurrence again and again, searching from the start each time, until none
 // is left or the occurrence found starts at least as many characters before the end as the value
 // had at the start. Should that never happen (a pair such as "a" with "ba" keeps re-creating an
-// occurrence at the end), the pair is applied once more from the value it started with, this time
-// only to occurrences that reach past the text it has just inserted, which always ends.
+// occurrence at the end), or not before the text has grown far beyond any name, the pair is
+// applied once more from the value it started with, this time only to occurrences that reach
+// past the text it has just inserted, which always ends.
 std::string ApplyReplacePairs(std::string_view value, const TReplacePairs& pairs);

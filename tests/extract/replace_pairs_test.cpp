@@ -1,6 +1,7 @@
 #include "extract/replace_pairs.h"
 
 #include <gtest/gtest.h>
+#include <optional>
 
 namespace {
 
@@ -57,6 +58,68 @@ TEST(ApplyReplacePairs, EndsLoopsThatWouldRunForever)
     for (const auto& c : cases) {
         EXPECT_EQ(ApplyReplacePairs(c.Value, c.Pairs), c.Expected) << c.Rule;
     }
+}
+
+} // namespace
+
+namespace {
+
+// The replace loop exactly as prescribed, given up after `steps` replacements.
+std::optional<std::string> PrescribedLoop(std::string text, const TReplacePair& pair, int steps)
+{
+    const std::size_t limit = text.size();
+    auto p = text.find(pair.What);
+    while (p != std::string::npos) {
+        if (steps-- == 0) {
+            return std::nullopt;
+        }
+        text.replace(p, pair.What.size(), pair.With);
+        p = text.find(pair.What);
+        if (p != std::string::npos && text.size() - p >= limit) {
+            break;
+        }
+    }
+    return text;
+}
+
+TEST(ApplyReplacePairs, KeepsTheResultOfEveryLoopThatEnds)
+{
+    // every pair and value over a two-letter alphabet up to a few letters, plus a separator
+    std::vector<std::string> words = {""};
+    for (std::size_t start = 0; words.back().size() < 4;) {
+        const std::size_t end = words.size();
+        for (std::size_t i = start; i < end; ++i) {
+            for (const char c : std::string("ab-")) {
+                words.push_back(words[i] + c);
+            }
+        }
+        start = end;
+    }
+    int ended = 0;
+    int endless = 0;
+    for (const auto& what : words) {
+        if (what.empty() || what.size() > 2) {
+            continue;
+        }
+        for (const auto& with : words) {
+            if (with.empty() || with.size() > 3) {
+                continue;
+            }
+            for (const auto& value : words) {
+                const TReplacePair pair{what, with};
+                const auto expected = PrescribedLoop(value, pair, 200);
+                const auto result = ApplyReplacePairs(value, {{pair}, 0});
+                if (expected) {
+                    ++ended;
+                    ASSERT_EQ(result, *expected) << what << " -> " << with << " on " << value;
+                } else {
+                    ++endless;
+                }
+            }
+        }
+    }
+    EXPECT_GT(endless, 0);
+    EXPECT_GT(ended, endless);
 }
 
 } // namespace
