@@ -19,15 +19,16 @@ const char* const Help =
     "Options:\n"
     "  --sep TEXT           the next separator, up to six in order; may be empty\n"
     "  --field NAME         the next field, up to six in order: Track, Artist, Album, Title,\n"
-    "                       Year, Comment or _TRASH (any case); fields not given are Track,\n"
-    "                       Artist, Album, Title, Year, Comment in that order\n"
+    "                       Year, Comment or _TRASH (any case); a field not given is the one\n"
+    "                       at its place in Track, Artist, Album, Title, Year, Comment\n"
     "  --path               run on the path without its root instead of the file name alone\n"
     "  --clear              empty title, artist, album, year and comment before writing\n"
     "                       (default: keep the fields the formula does not set)\n"
-    "  --case MODE          none (default), lower, upper or capitalize\n"
-    "  --trim               remove leading and trailing blanks from every value\n"
-    "  --replace WHAT=WITH  replace WHAT with WITH in every value; repeatable, applied in\n"
-    "                       order (default: \"_\" with \" \")\n"
+    "  --case MODE          none (default), lower, upper or capitalize (any case)\n"
+    "  --trim               remove leading and trailing spaces and control characters\n"
+    "                       from every value\n"
+    "  --replace WHAT=WITH  replace WHAT with WITH in every value (split at the first \"=\");\n"
+    "                       repeatable, applied in order (default: \"_\" with \" \")\n"
     "  --write              write the tags\n"
     "  --help               show this help\n"
     "\n"
@@ -51,8 +52,11 @@ struct TExtractArgs
     std::vector<std::string> Files;
 };
 
-std::optional<TCaseMode> CaseModeFromName(const std::string& name)
+std::optional<TCaseMode> CaseModeFromName(std::string name)
 {
+    for (auto& c : name) {
+        c = c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+    }
     if (name == "none") {
         return TCaseMode::cmNone;
     }

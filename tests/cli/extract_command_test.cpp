@@ -152,7 +152,7 @@ TEST(ExtractCommand, BuildsTheFormulaAndOptionsFromItsArguments)
          "  Track    =a_b\n  Artist   =y d\n"},
         {"the path without its root", {"--path", "--sep", "/"}, "", ""},
         {"case and trimming",
-         {"--sep", "", "--sep", "-", "--case", "upper", "--trim"},
+         {"--sep", "", "--sep", "-", "--case", "Upper", "--trim"},
          "a_b - c d.mp3",
          "  Track    =A B\n  Artist   =C D\n"},
     };
