@@ -185,7 +185,7 @@ private slots:
         main->Edit6->setText(QString(61, QLatin1Char('n')));
         QCOMPARE(main->NrOfChars_Panel->text(), QStringLiteral("65"));
         QCOMPARE(main->NrOfChars_Panel->palette().color(QPalette::WindowText), QColor(Qt::red));
-        main->Edit6->setText(QStringLiteral("sub\\%t%"));
+        main->Edit6->setText(QStringLiteral("sub\\%t,t%"));
         QCOMPARE(main->Label15->text(), QStringLiteral("sub\\Alpha"));
         QCOMPARE(main->NrOfChars_Panel->text(), QStringLiteral("9"));
     }
