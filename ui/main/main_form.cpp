@@ -138,6 +138,7 @@ void T_MainForm::FormCreate()
     const QString macro = ReadRegString(QStringLiteral("General"), QStringLiteral("Last Macros"));
     Edit6->setText(macro == RegNone ? QString::fromUtf8(DefaultMacro.data(), DefaultMacro.size())
                                     : macro);
+    Edit6->setCursorPosition(0); // a long macro shows its beginning
 
     const QString lastPath =
         ReadRegString(QStringLiteral("General"), QStringLiteral("Last Path For Files"));

@@ -1,5 +1,6 @@
 #include "ui/components/panel.h"
 #include "ui/main/main_form.h"
+#include "ui/main/tool_icons.h"
 
 #include <QAction>
 #include <QApplication>
@@ -51,10 +52,10 @@ void MakeBlack(QFrame* panel, const QColor& text)
     }
 }
 
-QToolButton* ToolButton(QWidget* parent, const char* name, QStyle::StandardPixmap icon)
+QToolButton* ToolButton(QWidget* parent, const char* name, const QIcon& icon)
 {
     auto* button = Named(new QToolButton(parent), name);
-    button->setIcon(parent->style()->standardIcon(icon));
+    button->setIcon(icon);
     button->setIconSize(QSize(20, 20));
     button->setAutoRaise(true);
     button->setFixedSize(28, 28);
@@ -107,6 +108,12 @@ void T_MainForm::BuildControls()
     root->addLayout(middle, 1);
     root->addWidget(BuildBottomStrip());
 
+    // moving over these panels draws every command button black again
+    for (const char* name : {"Panel3", "Panel7", "Panel231", "Panel4"}) {
+        findChild<QWidget*>(QLatin1String(name))->installEventFilter(this);
+    }
+    installEventFilter(this);
+
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
     Timer1->setInterval(100);
@@ -126,14 +133,16 @@ QWidget* T_MainForm::BuildTopStrip()
     Credits_Label->setText(
         QStringLiteral("<b>Cantrel v3.1.7</b> &nbsp;&middot;&nbsp; Velmor Group"));
     buttons->addWidget(Credits_Label, 1);
-    Open_SB = ToolButton(strip, "Open_SB", QStyle::SP_DirOpenIcon);
-    Settings_SB = ToolButton(strip, "Settings_SB", QStyle::SP_FileDialogDetailedView);
-    Keys_SB = ToolButton(strip, "Keys_SB", QStyle::SP_FileDialogListView);
-    ShowErrors_SB = ToolButton(strip, "ShowErrors_SB", QStyle::SP_MessageBoxWarning);
-    Help_Macros_SB = ToolButton(strip, "Help_Macros_SB", QStyle::SP_DialogHelpButton);
-    About_SB = ToolButton(strip, "About_SB", QStyle::SP_MessageBoxInformation);
-    Mail_SB = ToolButton(strip, "Mail_SB", QStyle::SP_DialogSaveButton);
-    Web_SB = ToolButton(strip, "Web_SB", QStyle::SP_DriveNetIcon);
+    const QStyle* look = style();
+    Open_SB = ToolButton(strip, "Open_SB", look->standardIcon(QStyle::SP_DirOpenIcon));
+    Settings_SB = ToolButton(strip, "Settings_SB", ToolIcon(TToolIcon::Settings));
+    Keys_SB = ToolButton(strip, "Keys_SB", ToolIcon(TToolIcon::Keys));
+    ShowErrors_SB =
+        ToolButton(strip, "ShowErrors_SB", look->standardIcon(QStyle::SP_MessageBoxWarning));
+    Help_Macros_SB = ToolButton(strip, "Help_Macros_SB", ToolIcon(TToolIcon::Help));
+    About_SB = ToolButton(strip, "About_SB", look->standardIcon(QStyle::SP_MessageBoxInformation));
+    Mail_SB = ToolButton(strip, "Mail_SB", ToolIcon(TToolIcon::Mail));
+    Web_SB = ToolButton(strip, "Web_SB", ToolIcon(TToolIcon::Web));
     for (QToolButton* button : {Open_SB, Settings_SB, Keys_SB, ShowErrors_SB, Help_Macros_SB,
                                 About_SB, Mail_SB, Web_SB}) {
         buttons->addWidget(button);
@@ -483,8 +492,10 @@ void T_MainForm::SpeedButton1Click()
 {
     HelpPanelCollapsed = !HelpPanelCollapsed;
     SpeedButton1->setText(HelpPanelCollapsed ? QStringLiteral("&>") : QStringLiteral("&<"));
-    SpeedButton1->setToolTip(HelpPanelCollapsed ? QStringLiteral("Show Extended Info")
-                                                : QStringLiteral("Hide Extended Info"));
+    if (ShowHints) {
+        SpeedButton1->setToolTip(HelpPanelCollapsed ? QStringLiteral("Show Extended Info")
+                                                    : QStringLiteral("Hide Extended Info"));
+    }
     Panel4->SetCaption(HelpPanelCollapsed ? QString() : QStringLiteral("Show H&int"));
     for (QLabel* label : {Label16, Label13, Label17, Label18, Label14, Label19}) {
         label->setVisible(!HelpPanelCollapsed);

@@ -1,3 +1,4 @@
+#include "ui/components/panel.h"
 #include "ui/extract/extract_form.h"
 #include "ui/main/main_window_harness.h"
 
@@ -188,6 +189,38 @@ private slots:
         main->Edit6->setText(QStringLiteral("sub\\%t,t%"));
         QCOMPARE(main->Label15->text(), QStringLiteral("sub\\Alpha"));
         QCOMPARE(main->NrOfChars_Panel->text(), QStringLiteral("9"));
+    }
+
+    void NameToId3HandsTheCountsOver()
+    {
+        T_MainForm* main = Program.Main;
+        Program.ClickRow(0);
+        Program.ClickRow(1, Qt::ControlModifier);
+        main->Change_Tag_SB->click();
+        T_Form3* form3 = Program.Windows().Form3;
+        QVERIFY(form3->isVisible());
+        QCOMPARE(form3->ToProcess(), 2);
+        QCOMPARE(form3->Index_Panel->text(), QStringLiteral("[ 1 / 2 ]"));
+        QCOMPARE(form3->Status_Panel->text(), QStringLiteral("Files to process   [ 2 / 3 ]"));
+    }
+
+    void HoverDrawsOneCommandButtonRed()
+    {
+        T_MainForm* main = Program.Main;
+        const auto colourOf = [](QWidget* button) {
+            return button->palette().color(QPalette::ButtonText);
+        };
+        QEvent enter(QEvent::Enter);
+        QCoreApplication::sendEvent(main->Write_Tag_SB, &enter);
+        QCOMPARE(main->HoveredButton, QStringLiteral("Write_Tag_SB"));
+        QCOMPARE(colourOf(main->Write_Tag_SB), QColor(Qt::red));
+        QCOMPARE(colourOf(main->Html_SB), QColor(Qt::black));
+        QCoreApplication::sendEvent(main->Macro_SB, &enter);
+        QCOMPARE(colourOf(main->Write_Tag_SB), QColor(Qt::black));
+        QCOMPARE(colourOf(main->Macro_SB), QColor(Qt::red));
+        QCoreApplication::sendEvent(main->Panel5, &enter);
+        QVERIFY(main->HoveredButton.isEmpty());
+        QCOMPARE(colourOf(main->Macro_SB), QColor(Qt::black));
     }
 
 private:
