@@ -224,7 +224,8 @@ private:
     void ErrorFormCleared();
 
     // operations (main_form_scan.cpp)
-    std::optional<std::string> PickFolder();
+    // Runs the folder picker; true when the user chose a folder, which is then current.
+    bool PickNewFolder();
     void ClearFileList();
     void RunScan();
     void AddFoundFile(const std::string& path);

@@ -23,27 +23,27 @@ const QColor RecursiveColour(0x80, 0x00, 0x00); // maroon
 
 } // namespace
 
-std::optional<std::string> T_MainForm::PickFolder()
+bool T_MainForm::PickNewFolder()
 {
+    if (Scanning() || Analysing) {
+        return false; // the list is being filled or read; a second scan would pull it away
+    }
     BrowseDirectoryDlg->Selection = DisplayPath(PickerStartFolder);
     if (!BrowseDirectoryDlg->Execute()) {
-        return std::nullopt;
+        return false;
     }
-    return PathBytes(BrowseDirectoryDlg->Selection);
+    CurrentFolder = PathBytes(BrowseDirectoryDlg->Selection);
+    PickerStartFolder = CurrentFolder;
+    AddRecentPath(CurrentFolder);
+    return true;
 }
 
 void T_MainForm::Open_SBClick()
 {
-    if (Scanning() || Analysing) {
-        return; // the list is being filled or read; a second scan would pull it away
-    }
-    const auto folder = PickFolder();
-    if (!folder) {
+    if (!PickNewFolder()) {
         return;
     }
-    CurrentFolder = *folder;
-    PickerStartFolder = CurrentFolder;
-    AddRecentPath(CurrentFolder);
+    // the indicator is left to the timer here
     ClearFileList();
     TreeScanner.InitialDirectory = CurrentFolder;
     RunScan();
@@ -51,17 +51,9 @@ void T_MainForm::Open_SBClick()
 
 void T_MainForm::Open1Click()
 {
-    if (Scanning() || Analysing) {
-        return;
+    if (PickNewFolder()) {
+        RescanFolder();
     }
-    const auto folder = PickFolder();
-    if (!folder) {
-        return;
-    }
-    CurrentFolder = *folder;
-    PickerStartFolder = CurrentFolder;
-    AddRecentPath(CurrentFolder);
-    RescanFolder();
 }
 
 void T_MainForm::C1Click()
