@@ -104,10 +104,15 @@ int Shots(TBenchPrompts& prompts, T_MainForm* mainForm, const QString& dir, QStr
     mainForm->resize(mainForm->minimumSize());
     QApplication::processEvents();
     mainForm->grab().save(dir + "/main_minimum.png");
+    mainForm->SpeedButton1->click();
+    QApplication::processEvents();
+    mainForm->grab().save(dir + "/main_help.png");
+    mainForm->SpeedButton1->click();
     mainForm->resize(1280, 1000);
     QApplication::processEvents();
     mainForm->grab().save(dir + "/main_large.png");
-    std::printf("saved %s/main_minimum.png and main_large.png\n", qPrintable(dir));
+    std::printf("saved main_minimum.png, main_help.png and main_large.png in %s\n",
+                qPrintable(dir));
     return 0;
 }
 

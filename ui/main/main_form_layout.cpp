@@ -103,8 +103,8 @@ void T_MainForm::BuildControls()
     middle->setContentsMargins(2, 2, 2, 2);
     middle->setSpacing(4);
     middle->addWidget(BuildHelpColumn());
-    middle->addWidget(BuildListColumn(), 1);
-    middle->addWidget(BuildTagColumn());
+    middle->addWidget(BuildListColumn(), 3);
+    middle->addWidget(BuildTagColumn(), 1);
     root->addLayout(middle, 1);
     root->addWidget(BuildBottomStrip());
 
@@ -176,7 +176,7 @@ QWidget* T_MainForm::BuildHelpColumn()
     Panel2->setFixedWidth(HelpExpandedWidth);
     auto* layout = new QVBoxLayout(Panel2);
     layout->setContentsMargins(2, 2, 2, 2);
-    layout->setSpacing(4);
+    layout->setSpacing(2);
 
     SpeedButton1 = Named(new QToolButton(Panel2), "SpeedButton1");
     SpeedButton1->setText(QStringLiteral("&<"));
@@ -186,8 +186,9 @@ QWidget* T_MainForm::BuildHelpColumn()
     layout->addWidget(SpeedButton1, 0, Qt::AlignRight);
 
     QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-    fixed.setPointSizeF(std::max(6.5, fixed.pointSizeF() - 2.5));
+    fixed.setPointSizeF(std::max(6.0, font().pointSizeF() - 3.0));
     QFont heading = font();
+    heading.setPointSizeF(std::max(6.5, font().pointSizeF() - 2.0));
     heading.setBold(true);
     Label16 = Named(new QLabel(Panel2), "Label16");
     Label13 = Named(new QLabel(Panel2), "Label13");
@@ -307,7 +308,8 @@ QWidget* T_MainForm::BuildListColumn()
 QWidget* T_MainForm::BuildTagColumn()
 {
     auto* column = new QWidget(this);
-    column->setFixedWidth(TagColumnWidth);
+    column->setMinimumWidth(TagColumnWidth);
+    column->setMaximumWidth(TagColumnWidth * 3 / 2);
     auto* layout = new QVBoxLayout(column);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(4);
