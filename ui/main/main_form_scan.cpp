@@ -14,8 +14,6 @@
 #include <QListWidget>
 #include <QMenu>
 
-#include <sys/stat.h>
-
 namespace {
 
 const QColor ScanningColour(Qt::red);
@@ -130,8 +128,8 @@ void T_MainForm::AddFoundFile(const std::string& path)
 
 std::int32_t T_MainForm::ReadBitRate(const std::string& path)
 {
-    struct stat info;
-    if (path.empty() || ::stat(path.c_str(), &info) != 0) {
+    // a file that does not exist analyses to bit rate 0 as well
+    if (path.empty()) {
         return 0;
     }
     TMPEGAudio audio;
