@@ -50,15 +50,6 @@ T_MainForm::T_MainForm(TPrompts& prompts, QWidget* parent)
     TreeScanner.InitialDirectory = "/";
     TreeScanner.FileMask = "*.mp3";
     TreeScanner.Recursive = false;
-    TreeScanner.OnFileFound = [this](TTreeScanner&) { TreeScannerFileFound(); };
-    TreeScanner.OnDirectoryDone = [this](TTreeScanner&) { TreeScannerDirectoryDone(); };
-    TreeScanner.Yield = [this] { (*Yield)(); };
-    // the running count is brought up to date whenever the window gets to paint
-    Yield->BeforeEvents = [this] {
-        if (Scanning()) {
-            Panel25->setText(QStringLiteral("0 / %1").arg(FileNames.size()));
-        }
-    };
 
     BrowseDirectoryDlg = std::make_unique<TBrowseDirectoryDlg>(Prompts, this);
     BrowseDirectoryDlg->Title = QStringLiteral("Select Path to MP3 Files to Process ...");
@@ -78,6 +69,7 @@ T_MainForm::~T_MainForm() = default;
 void T_MainForm::AttachWindows(const TWindows* windows)
 {
     Windows = windows;
+    // the error window reports its own Clear back, to reset the notice under the list
     if (Windows != nullptr && Windows->ErrorForm != nullptr) {
         connect(Windows->ErrorForm, &T_ErrorForm::Cleared, this, &T_MainForm::ErrorFormCleared);
     }
@@ -128,6 +120,16 @@ void T_MainForm::ConnectControls()
     connect(Panel4, &TPanel::Clicked, this, &T_MainForm::Panel4Click);
     connect(SpeedButton1, &QToolButton::clicked, this, &T_MainForm::SpeedButton1Click);
     connect(Edit6, &QLineEdit::textChanged, this, &T_MainForm::Edit6Change);
+
+    TreeScanner.OnFileFound = [this](TTreeScanner&) { TreeScannerFileFound(); };
+    TreeScanner.OnDirectoryDone = [this](TTreeScanner&) { TreeScannerDirectoryDone(); };
+    TreeScanner.Yield = [this] { (*Yield)(); };
+    // the running count is brought up to date whenever the window gets to paint
+    Yield->BeforeEvents = [this] {
+        if (Scanning()) {
+            Panel25->setText(QStringLiteral("0 / %1").arg(FileNames.size()));
+        }
+    };
 }
 
 void T_MainForm::FormCreate()

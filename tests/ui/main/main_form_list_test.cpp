@@ -139,6 +139,37 @@ private slots:
         QCOMPARE(Program.Main->ListBox1->count(), 0);
     }
 
+    void FolderVanishingDuringAScan()
+    {
+        auto music = std::make_unique<TTempDir>();
+        const std::string bytes = Mp3At(128);
+        for (int folder = 0; folder < 40; ++folder) {
+            for (int i = 0; i < 80; ++i) {
+                WriteBytes(*music / ("d" + std::to_string(100 + folder) + "/f" + std::to_string(i) +
+                                     ".mp3"),
+                           bytes);
+            }
+        }
+        T_MainForm* main = Program.Main;
+        main->Options.WarningBitRate = true; // slow enough to process events meanwhile
+        main->Options.LowBitRate = 0;
+        main->Panel231->Clicked(); // recursive
+        bool removedDuringScan = false;
+        QTimer::singleShot(0, main, [&] {
+            removedDuringScan = main->Scanning();
+            music.reset();
+        });
+        Program.Open(music->Path().string());
+        QVERIFY(removedDuringScan);
+        QVERIFY(main->ListBox1->count() < 3200);
+        QCOMPARE(main->FileNames.size(), std::size_t(main->ListBox1->count()));
+        QCOMPARE(main->Panel25->text(), QStringLiteral("0 / %1").arg(main->ListBox1->count()));
+        if (main->ListBox1->count() > 0) {
+            Program.ClickRow(main->ListBox1->count() - 1); // a file that is gone
+            QCOMPARE(main->Panel25->text(), QStringLiteral("1 / %1").arg(main->ListBox1->count()));
+        }
+    }
+
     void ClicksDuringAScanDoNotStartAnother()
     {
         TTempDir music;
