@@ -1,0 +1,21 @@
+#include "catalogue/collect_songs.h"
+
+#include "catalogue/make_html_song.h"
+#include "engine/mpeg_audio.h"
+
+void CollectSongs(const std::vector<std::string>& paths, THtmlSongTable& songs,
+                  THtmlProgress& progress, const TYieldFn& yield)
+{
+    const std::size_t count = paths.size();
+    songs.clear();
+    songs.reserve(count);
+    progress.Range(count);
+    TMPEGAudio reader;
+    for (std::size_t i = 0; i < count; ++i) {
+        progress.Position(i);
+        progress.Text(std::to_string(i + 1) + " / " + std::to_string(count));
+        progress.Refresh();
+        reader.SetFileName(paths[i], yield);
+        songs.push_back(MakeHtmlSong(reader, paths[i], i));
+    }
+}
