@@ -3,8 +3,10 @@
 #include "catalogue/make_html_song.h"
 #include "engine/mpeg_audio.h"
 
+#include <filesystem>
+
 void CollectSongs(const std::vector<std::string>& paths, THtmlSongTable& songs,
-                  THtmlProgress& progress, const TYieldFn& yield)
+                  THtmlProgress& progress, const TYieldFn& yield, THtmlFailures& failures)
 {
     const std::size_t count = paths.size();
     songs.clear();
@@ -16,6 +18,10 @@ void CollectSongs(const std::vector<std::string>& paths, THtmlSongTable& songs,
         progress.Text(std::to_string(i + 1) + " / " + std::to_string(count));
         progress.Refresh();
         reader.SetFileName(paths[i], yield);
+        std::error_code error;
+        if (!std::filesystem::exists(paths[i], error)) {
+            failures.push_back({paths[i], "file missing"});
+        }
         songs.push_back(MakeHtmlSong(reader, paths[i], i));
     }
 }

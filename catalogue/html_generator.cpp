@@ -27,7 +27,7 @@ THtmlRunResult GenerateHtmlCatalogue(const std::vector<std::string>& paths,
     CopyHtmlTemplates(templateFolder, htmlFolder, yield, result.Failures);
 
     progress.Show();
-    CollectSongs(paths, songs, progress, yield);
+    CollectSongs(paths, songs, progress, yield, result.Failures);
     progress.Range(1);
     progress.Position(1);
     progress.Text("Waiting ...");
