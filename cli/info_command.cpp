@@ -1,8 +1,138 @@
 #include "cli/commands.h"
+#include "cli/json_text.h"
+#include "engine/mpeg_audio.h"
 
-int RunInfoCommand(const std::vector<std::string>& /*args*/, std::ostream& /*out*/,
-                   std::ostream& err)
+#include <cstdint>
+#include <string_view>
+#include <utility>
+#include <variant>
+
+namespace {
+
+const char* const InfoUsage = "Usage: cantrel-cli info [--json] FILE...\n"
+                              "\n"
+                              "Analyses each file as the editor does and prints its stream data,\n"
+                              "tag and file facts: key=value lines, one block per file with an\n"
+                              "empty line between blocks, or with --json one JSON array.\n"
+                              "Booleans are 0 or 1; duration is in seconds; fileage is the packed\n"
+                              "DOS date and time of the last write. Give -- before file names\n"
+                              "that start with a dash.\n";
+
+using TValue = std::variant<std::int64_t, std::string>;
+using TFields = std::vector<std::pair<std::string_view, TValue>>;
+
+// The fields in the order scripts read them; keep it stable.
+TFields InfoFields(const TMPEGAudio& audio)
 {
-    err << "cantrel-cli: 'info' is not available yet\n";
-    return 2;
+    const auto flag = [](bool value) { return TValue(std::int64_t{value ? 1 : 0}); };
+    const auto number = [](std::int64_t value) { return TValue(value); };
+    const auto text = [](std::string_view value) { return TValue(std::string(value)); };
+    return {
+        {"file", text(audio.FileName)},
+        {"valid", flag(audio.IsValid())},
+        {"version", number(audio.Version)},
+        {"version_name", text(audio.VersionName())},
+        {"layer", number(audio.Layer)},
+        {"layer_name", text(audio.LayerName())},
+        {"samplerate", number(audio.SampleRate)},
+        {"bitrate", number(audio.BitRate)},
+        {"mode", number(audio.Mode)},
+        {"mode_name", text(audio.ModeName())},
+        {"copyright", flag(audio.Copyright)},
+        {"original", flag(audio.Original)},
+        {"errorprotection", flag(audio.ErrorProtection)},
+        {"padding", flag(audio.Padding)},
+        {"framelength", number(audio.FrameLength)},
+        {"duration", number(audio.Duration)},
+        {"filelength", number(audio.FileLength)},
+        {"fileage", number(audio.FileAge)},
+        {"volumelabel", text(audio.VolumeLabel)},
+        {"title", text(audio.Title)},
+        {"artist", text(audio.Artist)},
+        {"album", text(audio.Album)},
+        {"year", text(audio.Year)},
+        {"comment", text(audio.Comment)},
+        {"genre", number(audio.Genre)},
+        {"genre_name", text(audio.GenreName())},
+        {"track", number(audio.Track)},
+    };
+}
+
+void PrintLines(const TFields& fields, std::ostream& out)
+{
+    for (const auto& [key, value] : fields) {
+        out << key << '=';
+        if (const auto* number = std::get_if<std::int64_t>(&value)) {
+            out << *number;
+        } else {
+            out << std::get<std::string>(value);
+        }
+        out << '\n';
+    }
+}
+
+void PrintJson(const TFields& fields, std::ostream& out)
+{
+    out << "  {\n";
+    for (std::size_t i = 0; i < fields.size(); ++i) {
+        const auto& [key, value] = fields[i];
+        out << "    " << JsonString(key) << ": ";
+        if (const auto* number = std::get_if<std::int64_t>(&value)) {
+            out << *number;
+        } else {
+            out << JsonString(std::get<std::string>(value));
+        }
+        out << (i + 1 < fields.size() ? ",\n" : "\n");
+    }
+    out << "  }";
+}
+
+} // namespace
+
+int RunInfoCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
+{
+    bool json = false;
+    bool optionsDone = false;
+    std::vector<std::string> files;
+    for (const std::string& arg : args) {
+        if (optionsDone || arg.size() < 2 || arg[0] != '-') {
+            files.push_back(arg);
+        } else if (arg == "--") {
+            optionsDone = true;
+        } else if (arg == "--json") {
+            json = true;
+        } else if (arg == "--help" || arg == "-h") {
+            out << InfoUsage;
+            return 0;
+        } else {
+            err << "cantrel-cli info: unknown option '" << arg << "'\n\n" << InfoUsage;
+            return 2;
+        }
+    }
+    if (files.empty()) {
+        err << "cantrel-cli info: no file given\n\n" << InfoUsage;
+        return 2;
+    }
+
+    TMPEGAudio audio;
+    if (json) {
+        out << "[\n";
+    }
+    for (std::size_t i = 0; i < files.size(); ++i) {
+        audio.SetFileName(files[i]);
+        const TFields fields = InfoFields(audio);
+        if (json) {
+            PrintJson(fields, out);
+            out << (i + 1 < files.size() ? ",\n" : "\n");
+        } else {
+            if (i > 0) {
+                out << '\n';
+            }
+            PrintLines(fields, out);
+        }
+    }
+    if (json) {
+        out << "]\n";
+    }
+    return 0;
 }

@@ -1,12 +1,16 @@
 #pragma once
 
 #include "engine/date_time.h"
+#include "engine/file_facts.h"
+#include "engine/mpeg_header.h"
 #include "engine/tag_record.h"
 #include "engine/yield.h"
 
 #include <cstdint>
 #include <string>
 #include <string_view>
+
+class TBlockReader;
 
 // The analysis of one MPEG audio file: its first two frames, its ID3v1 tag and its file facts.
 // Fields are public and read directly; SetFileName fills them.
@@ -41,7 +45,8 @@ public:
     std::int32_t SearchLimit = 0; // 0: search the whole file
     TDateTime FileDateTime;
 
-    // Analyses the file at `path`; `yield` is called every 300 bytes of the frame search.
+    // Analyses the file at `path`; `yield` is called every 300 bytes of the frame search. A read
+    // failure part way leaves the object as for a file without frames.
     void SetFileName(const std::string& path, const TYieldFn& yield = {});
 
     bool IsValid() const;
@@ -70,6 +75,16 @@ public:
 
     // Duration as hours, minutes and seconds (the date part is zero).
     TDateTime DurationTime() const;
+
+private:
+    // The frame search over an open file; true when two frames in a row were found.
+    bool SearchFrames(TBlockReader& reader, const TYieldFn& yield);
+    void ResetFields();
+    void ResetStreamAndTag();
+    void TakeHeader(const TFrameHeader& header);
+    void TakeTag(const TTagRecord& tag);
+
+    TVolumeLabels VolumeLabels;
 };
 
 // The bit rate in kbit/s of a version (1..3), layer (1..3) and header index (0..15); 0 for the

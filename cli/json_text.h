@@ -1,0 +1,10 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+// The text as a JSON string literal, quotes included. Quotes, backslashes and control characters
+// are escaped. A byte that is not part of valid UTF-8 (file names need not be) is written as
+// \u00XX, the character of the same number, so the output is always valid JSON and still shows
+// which byte stood there.
+std::string JsonString(std::string_view text);

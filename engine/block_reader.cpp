@@ -1,0 +1,56 @@
+#include "engine/block_reader.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <unistd.h>
+
+namespace {
+
+constexpr std::size_t FirstBlock = 4096;
+constexpr std::size_t LargestBlock = 1 << 20;
+
+} // namespace
+
+TBlockReader::TBlockReader(int fd, std::int64_t length)
+    : Fd(fd), Length(length), NextBlock(FirstBlock)
+{
+}
+
+bool TBlockReader::Fill(std::int64_t pos)
+{
+    if (Failure != 0 || pos < 0 || pos >= Length) {
+        return false;
+    }
+    const auto wanted = static_cast<std::size_t>(
+        std::min<std::int64_t>(static_cast<std::int64_t>(NextBlock), Length - pos));
+    Buffer.resize(std::max(Buffer.size(), wanted));
+    NextBlock = std::min(NextBlock * 2, LargestBlock);
+    std::size_t got = 0;
+    while (got < wanted) {
+        const ssize_t n = ::pread(Fd, Buffer.data() + got, wanted - got,
+                                  static_cast<off_t>(pos + static_cast<std::int64_t>(got)));
+        if (n < 0 && errno == EINTR) {
+            continue;
+        }
+        if (n < 0) {
+            Failure = errno;
+            break;
+        }
+        if (n == 0) {
+            break; // the file shrank since its length was taken
+        }
+        got += static_cast<std::size_t>(n);
+    }
+    BufferStart = pos;
+    BufferLength = got;
+    return got > 0;
+}
+
+std::size_t TBlockReader::Read(std::int64_t pos, std::uint8_t* out, std::size_t count)
+{
+    std::size_t done = 0;
+    while (done < count && Byte(pos + static_cast<std::int64_t>(done), out[done])) {
+        ++done;
+    }
+    return done;
+}

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <vector>
+
+// Reads an open file through a buffer: byte by byte where the frame search slides, in small
+// pieces elsewhere. The first block is small (most streams start near the top of a file) and
+// later blocks grow, so that a long search costs few system calls.
+class TBlockReader
+{
+public:
+    TBlockReader(int fd, std::int64_t length);
+
+    // The byte at `pos`; false at the end of the file or after a read failure.
+    bool Byte(std::int64_t pos, std::uint8_t& out)
+    {
+        if (pos >= BufferStart && pos < BufferStart + static_cast<std::int64_t>(BufferLength)) {
+            out = Buffer[static_cast<std::size_t>(pos - BufferStart)];
+            return true;
+        }
+        return Fill(pos) && Byte(pos, out);
+    }
+
+    // Copies up to `count` bytes from `pos`; returns how many there were.
+    std::size_t Read(std::int64_t pos, std::uint8_t* out, std::size_t count);
+
+    // The errno value of the first failed read, 0 when none failed.
+    int Error() const { return Failure; }
+
+private:
+    bool Fill(std::int64_t pos);
+
+    int Fd;
+    std::int64_t Length;
+    std::vector<std::uint8_t> Buffer;
+    std::int64_t BufferStart = 0;
+    std::size_t BufferLength = 0;
+    std::size_t NextBlock;
+    int Failure = 0;
+};

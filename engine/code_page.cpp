@@ -1,0 +1,144 @@
+#include "engine/code_page.h"
+
+#include "engine/utf8.h"
+
+#include <algorithm>
+#include <array>
+#include <cstdint>
+#include <iconv.h>
+#include <utility>
+#include <vector>
+
+namespace {
+
+// UTF-8 of a code point below U+0800 (all that Windows-1252 needs besides U+20AC and friends).
+std::string EncodeUtf8(char32_t code)
+{
+    std::string out;
+    if (code < 0x80) {
+        out += static_cast<char>(code);
+    } else if (code < 0x800) {
+        out += static_cast<char>(0xC0 | (code >> 6));
+        out += static_cast<char>(0x80 | (code & 0x3F));
+    } else if (code < 0x10000) {
+        out += static_cast<char>(0xE0 | (code >> 12));
+        out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (code & 0x3F));
+    } else {
+        out += static_cast<char>(0xF0 | (code >> 18));
+        out += static_cast<char>(0x80 | ((code >> 12) & 0x3F));
+        out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (code & 0x3F));
+    }
+    return out;
+}
+
+// The code point of one well-formed UTF-8 sequence.
+char32_t DecodeUtf8(std::string_view sequence)
+{
+    const auto lead = static_cast<unsigned char>(sequence[0]);
+    if (sequence.size() == 1) {
+        return lead;
+    }
+    char32_t code = lead & (0x7F >> sequence.size());
+    for (std::size_t i = 1; i < sequence.size(); ++i) {
+        code = (code << 6) | (static_cast<unsigned char>(sequence[i]) & 0x3F);
+    }
+    return code;
+}
+
+// The code page as two tables, built once through iconv: the UTF-8 text of every byte, and the
+// byte of every code point above 0x7F, sorted for lookup.
+class TCodePage
+{
+public:
+    TCodePage()
+    {
+        iconv_t converter = iconv_open("UTF-8", "WINDOWS-1252");
+        for (unsigned byte = 0; byte < 256; ++byte) {
+            std::string text = byte < 0x80 ? std::string(1, static_cast<char>(byte))
+                                           : ConvertByte(converter, static_cast<char>(byte));
+            // an undefined byte (or no converter at all) stands for the control code of its value
+            if (text.empty()) {
+                text = EncodeUtf8(byte);
+            }
+            if (byte >= 0x80) {
+                Upper.emplace_back(DecodeUtf8(text), static_cast<char>(byte));
+            }
+            Texts[byte] = std::move(text);
+        }
+        if (converter != reinterpret_cast<iconv_t>(-1)) {
+            iconv_close(converter);
+        }
+        std::sort(Upper.begin(), Upper.end());
+    }
+
+    const std::string& Text(unsigned char byte) const { return Texts[byte]; }
+
+    // The byte of a code point, '?' when the code page lacks it.
+    char Byte(char32_t code) const
+    {
+        if (code < 0x80) {
+            return static_cast<char>(code);
+        }
+        const auto found = std::lower_bound(
+            Upper.begin(), Upper.end(), code,
+            [](const auto& entry, char32_t wanted) { return entry.first < wanted; });
+        return found != Upper.end() && found->first == code ? found->second : '?';
+    }
+
+private:
+    static std::string ConvertByte(iconv_t converter, char byte)
+    {
+        if (converter == reinterpret_cast<iconv_t>(-1)) {
+            return {};
+        }
+        iconv(converter, nullptr, nullptr, nullptr, nullptr);
+        char in[1] = {byte};
+        char out[8] = {};
+        char* inPtr = in;
+        char* outPtr = out;
+        std::size_t inLeft = 1;
+        std::size_t outLeft = sizeof(out);
+        if (iconv(converter, &inPtr, &inLeft, &outPtr, &outLeft) == static_cast<std::size_t>(-1)) {
+            return {};
+        }
+        return std::string(out, outPtr);
+    }
+
+    std::array<std::string, 256> Texts;
+    std::vector<std::pair<char32_t, char>> Upper;
+};
+
+const TCodePage& CodePage()
+{
+    static const TCodePage codePage;
+    return codePage;
+}
+
+} // namespace
+
+std::string DecodeTagText(std::string_view bytes)
+{
+    const TCodePage& codePage = CodePage();
+    std::string text;
+    text.reserve(bytes.size());
+    for (const char byte : bytes) {
+        text += codePage.Text(static_cast<unsigned char>(byte));
+    }
+    return text;
+}
+
+std::string EncodeTagText(std::string_view text)
+{
+    const TCodePage& codePage = CodePage();
+    std::string bytes;
+    bytes.reserve(text.size());
+    for (std::size_t pos = 0; pos < text.size();) {
+        const std::size_t size = Utf8CharSize(text, pos);
+        const bool invalid = size == 1 && static_cast<unsigned char>(text[pos]) >= 0x80;
+        bytes += invalid ? '?' : codePage.Byte(DecodeUtf8(text.substr(pos, size)));
+        pos += size;
+    }
+    return bytes;
+}

@@ -1,0 +1,91 @@
+#include "engine/file_facts.h"
+
+#include <dirent.h>
+#include <sys/stat.h>
+
+TWriteTime WriteTimeOf(std::time_t modified)
+{
+    TWriteTime time;
+    time.DateTime = LocalDateTime(modified);
+    time.Packed = PackDosDateTime(time.DateTime);
+    return time;
+}
+
+namespace {
+
+int HexValue(char digit)
+{
+    if (digit >= '0' && digit <= '9') {
+        return digit - '0';
+    }
+    if (digit >= 'a' && digit <= 'f') {
+        return digit - 'a' + 10;
+    }
+    if (digit >= 'A' && digit <= 'F') {
+        return digit - 'A' + 10;
+    }
+    return -1;
+}
+
+std::string FindLabel(const std::string& folder, dev_t device)
+{
+    DIR* dir = opendir(folder.c_str());
+    if (dir == nullptr) {
+        return {};
+    }
+    std::string label;
+    while (const dirent* entry = readdir(dir)) {
+        const std::string name = entry->d_name;
+        if (name == "." || name == "..") {
+            continue;
+        }
+        struct stat target
+        {
+        };
+        // each entry is a link to the block device that carries the label
+        if (stat((folder + "/" + name).c_str(), &target) == 0 && S_ISBLK(target.st_mode) &&
+            target.st_rdev == device) {
+            label = UnescapeLabel(name);
+            break;
+        }
+    }
+    closedir(dir);
+    return label;
+}
+
+} // namespace
+
+std::string UnescapeLabel(const std::string& name)
+{
+    std::string text;
+    for (std::size_t i = 0; i < name.size(); ++i) {
+        if (name[i] == '\\' && i + 3 < name.size() && name[i + 1] == 'x' &&
+            HexValue(name[i + 2]) >= 0 && HexValue(name[i + 3]) >= 0) {
+            text += static_cast<char>(HexValue(name[i + 2]) * 16 + HexValue(name[i + 3]));
+            i += 3;
+        } else {
+            text += name[i];
+        }
+    }
+    return text;
+}
+
+std::string TVolumeLabels::LabelOf(dev_t device)
+{
+    struct stat folder
+    {
+    };
+    if (stat(LabelFolder.c_str(), &folder) != 0) {
+        Known = false;
+        return {};
+    }
+    const bool unchanged = folder.st_mtim.tv_sec == FolderChanged.tv_sec &&
+                           folder.st_mtim.tv_nsec == FolderChanged.tv_nsec;
+    if (!Known || device != Device || !unchanged) {
+        Label = FindLabel(LabelFolder, device);
+        Device = device;
+        FolderChanged = folder.st_mtim;
+        Known = true;
+    }
+    return Label;
+}

@@ -1,0 +1,29 @@
+#pragma once
+
+// An open file descriptor that is closed when the handle goes out of scope, so that every path
+// out of a file operation closes the file.
+class TFileHandle
+{
+public:
+    TFileHandle() = default;
+    explicit TFileHandle(int fd) : Fd(fd) {}
+    ~TFileHandle();
+    TFileHandle(const TFileHandle&) = delete;
+    TFileHandle& operator=(const TFileHandle&) = delete;
+
+    // Closes the present descriptor and takes `fd`.
+    void Reset(int fd)
+    {
+        Close();
+        Fd = fd;
+    }
+
+    int Get() const { return Fd; }
+    bool IsOpen() const { return Fd >= 0; }
+
+    // Closes now; 0 or the errno value of a failed close (a late write error on some file systems).
+    int Close();
+
+private:
+    int Fd = -1;
+};

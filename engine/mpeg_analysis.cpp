@@ -1,0 +1,212 @@
+#include "engine/block_reader.h"
+#include "engine/file_handle.h"
+#include "engine/mpeg_audio.h"
+#include "engine/path_parts.h"
+#include "engine/tag_record.h"
+#include "engine/utf8.h"
+
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+
+namespace {
+
+// The title a missing file shows, cut like any title.
+std::string NotFoundTitle(const std::string& fileName)
+{
+    return Utf8Left("[not found: " + NamePart(fileName) + "]", TagTextLimit);
+}
+
+std::uint32_t BigEndian(const std::uint8_t (&bytes)[4])
+{
+    return (static_cast<std::uint32_t>(bytes[0]) << 24) |
+           (static_cast<std::uint32_t>(bytes[1]) << 16) |
+           (static_cast<std::uint32_t>(bytes[2]) << 8) | bytes[3];
+}
+
+bool IsMissing(int error)
+{
+    return error == ENOENT || error == ENOTDIR || error == ENAMETOOLONG || error == ELOOP;
+}
+
+} // namespace
+
+void TMPEGAudio::ResetFields()
+{
+    ResetStreamAndTag();
+    FileLength = 0;
+    FileAge = 0;
+    SelectedMark = 0;
+    FileName.clear();
+    VolumeLabel.clear();
+}
+
+void TMPEGAudio::ResetStreamAndTag()
+{
+    TakeTag(TTagRecord());
+    TakeHeader(TFrameHeader());
+    Duration = 0;
+}
+
+void TMPEGAudio::TakeHeader(const TFrameHeader& header)
+{
+    Version = header.Version;
+    Layer = header.Layer;
+    SampleRate = header.SampleRate;
+    BitRate = header.BitRate;
+    Mode = header.Mode;
+    Copyright = header.Copyright;
+    Original = header.Original;
+    ErrorProtection = header.ErrorProtection;
+    Padding = header.Padding;
+    FrameLength = header.FrameLength;
+    // the playing time of the whole file, data before the first frame and the trailer included
+    Duration = header.BitRate > 0
+                   ? static_cast<std::uint16_t>(8 * FileLength / (1000 * std::int64_t{BitRate}))
+                   : 0;
+}
+
+void TMPEGAudio::TakeTag(const TTagRecord& tag)
+{
+    Title = tag.Title;
+    Artist = tag.Artist;
+    Album = tag.Album;
+    Year = tag.Year;
+    Comment = tag.Comment;
+    Genre = tag.Genre;
+    Track = tag.Track;
+}
+
+void TMPEGAudio::SetFileName(const std::string& path, const TYieldFn& yield)
+{
+    const std::string given = path; // `path` may be FileName itself
+    ResetFields();
+    FileName = ExpandFullPath(given);
+
+    // non-blocking, so that a pipe put where a file was cannot stall the analysis
+    TFileHandle file(::open(FileName.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK));
+    struct stat info
+    {
+    };
+    if (!file.IsOpen()) {
+        if (IsMissing(errno)) {
+            Title = NotFoundTitle(FileName);
+        }
+        return;
+    }
+    if (fstat(file.Get(), &info) != 0) {
+        return;
+    }
+    if (S_ISDIR(info.st_mode)) {
+        // a folder is no file
+        Title = NotFoundTitle(FileName);
+        return;
+    }
+    if (!S_ISREG(info.st_mode) || info.st_size <= 5) {
+        return;
+    }
+
+    const TWriteTime written = WriteTimeOf(info.st_mtim.tv_sec);
+    FileAge = written.Packed;
+    FileDateTime = written.DateTime;
+    VolumeLabel = Utf8Left(VolumeLabels.LabelOf(info.st_dev), 20);
+    FileLength = info.st_size;
+
+    TBlockReader reader(file.Get(), FileLength);
+    if (!SearchFrames(reader, yield)) {
+        ResetStreamAndTag();
+    }
+}
+
+bool TMPEGAudio::SearchFrames(TBlockReader& reader, const TYieldFn& yield)
+{
+    const std::int64_t length = FileLength;
+    const auto accepted = [this](std::uint32_t bits, TFrameHeader& header) {
+        if (!HasFrameSync(bits)) {
+            return false;
+        }
+        header = DecodeFrameHeader(bits);
+        return header.IsComplete() && FileLength > 5 && FileAge != 0;
+    };
+    const auto beyondLimit = [this](std::int64_t pos) {
+        return SearchLimit > 0 && pos > SearchLimit;
+    };
+
+    std::int64_t pos = 0;
+    for (;;) {
+        std::uint8_t four[4];
+        if (reader.Read(pos, four, 4) != 4) {
+            return false;
+        }
+        pos += 4;
+        std::uint32_t bits = BigEndian(four);
+        TFrameHeader first;
+        bool found = accepted(bits, first);
+        // slide one byte at a time until a header turns up
+        while (!found && pos < length && !beyondLimit(pos)) {
+            std::uint8_t next = 0;
+            if (!reader.Byte(pos, next)) {
+                return false;
+            }
+            bits = (bits << 8) | next;
+            ++pos;
+            if (pos % 300 == 0 && yield) {
+                yield();
+            }
+            found = accepted(bits, first);
+        }
+
+        const std::int64_t start = pos - 4;
+        // room behind the first frame; the CRC's two bytes count as if they came on top
+        const std::int64_t space =
+            length - start - first.FrameLength + (first.ErrorProtection ? 2 : 0);
+        if (found && space > 0) {
+            std::uint8_t nextBytes[4];
+            TFrameHeader second;
+            if (reader.Read(start + first.FrameLength, nextBytes, 4) == 4 &&
+                accepted(BigEndian(nextBytes), second)) {
+                // the second header's values are the ones reported
+                TakeHeader(second);
+                if (FileLength > static_cast<std::int64_t>(TagTrailerSize)) {
+                    TTagTrailer trailer{};
+                    if (reader.Read(FileLength - static_cast<std::int64_t>(TagTrailerSize),
+                                    trailer.data(), trailer.size()) != trailer.size()) {
+                        return false;
+                    }
+                    if (const auto tag = ParseTagTrailer(trailer)) {
+                        TakeTag(*tag);
+                    } else {
+                        Title = Utf8Left(NamePart(FileName), TagTextLimit);
+                    }
+                }
+                return true;
+            }
+            if (reader.Error() != 0) {
+                return false;
+            }
+            // a false sync: go on one byte after it
+            pos = start + 1;
+        }
+        if (pos >= length || length - pos < 4 || beyondLimit(pos)) {
+            return false;
+        }
+    }
+}
+
+int TMPEGAudio::WriteTag(const TYieldFn& yield)
+{
+    const int code = WriteTagTrailer(FileName, Tag());
+    if (code != -1) {
+        SetFileName(FileName, yield);
+    }
+    return code;
+}
+
+int TMPEGAudio::RemoveTag(const TYieldFn& yield)
+{
+    const int code = RemoveTagTrailer(FileName);
+    if (code != -1) {
+        SetFileName(FileName, yield);
+    }
+    return code;
+}

@@ -1,0 +1,367 @@
+#include "engine/date_time.h"
+#include "engine/mpeg_audio.h"
+#include "frame_bits.h"
+#include "support/mp3_fixture.h"
+
+#include <ctime>
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+std::string Frames(const TFrameBits& bits, int length, int count)
+{
+    std::string frames;
+    for (int i = 0; i < count; ++i) {
+        frames += MakeFrame(bits.Header(), length);
+    }
+    return frames;
+}
+
+TFrameBits WithCrc(TFrameBits bits)
+{
+    bits.Crc = true;
+    return bits;
+}
+
+TFrameBits WithMode(TFrameBits bits, unsigned mode)
+{
+    bits.Mode = mode;
+    return bits;
+}
+
+const TFrameBits Mpeg1 = Bits(3, 1, 9, 0);                         // 417-byte frames
+const TFrameBits Mpeg2 = Bits(2, 1, 8, 0);                         // 64 kbit/s at 22050 Hz
+const std::string Id3v2Block = "ID3\x03" + std::string(606, '\0'); // another tag format first
+
+struct TStreamCase
+{
+    const char* Rule;
+    std::string Bytes;
+    bool Valid;
+    int Version = 0;
+    int Layer = 0;
+    int BitRate = 0;
+    int FrameLength = 0;
+    int Mode = 0;
+};
+
+TEST(MpegAudio, FindsTwoFramesInARow)
+{
+    // a false header whose last byte starts the real stream, three bytes on
+    const std::string falseSync = std::string("\xFF\xFB\x90", 3) + Frames(Mpeg1, 417, 2);
+    const std::string falseSyncHeader = "\xFF\xFB\x90\xFF";
+    // MPEG-2 frames are 208 or 209 bytes, but the check looks 417 bytes on
+    const std::string mpeg2 =
+        Frames(Mpeg2, 208, 1) + Frames(Padded(Mpeg2), 209, 1) + Frames(WithMode(Mpeg2, 2), 208, 1);
+    const TStreamCase cases[] = {
+        {"two frames are a stream", Frames(Mpeg1, 417, 2), true, 1, 3, 128, 417},
+        {"a single frame to the end is not", Frames(Mpeg1, 417, 1), false},
+        {"a frame and three bytes are not", Frames(Mpeg1, 417, 1) + "\xFF\xFB\x90", false},
+        {"the second header's values are reported",
+         Frames(Mpeg1, 417, 1) + Frames(Padded(WithMode(Mpeg1, 3)), 418, 1), true, 1, 3, 128, 418,
+         3},
+        {"an ID3v2 block before the stream is skipped", Id3v2Block + Frames(Mpeg1, 417, 3), true, 1,
+         3, 128, 417},
+        {"junk before the stream is skipped", "junk\xFF\xFF" + Frames(Mpeg1, 417, 2), true, 1, 3,
+         128, 417},
+        {"a false sync is given up one byte after its start", falseSync, true, 1, 3, 128, 417},
+        {"a false sync inside junk is passed over",
+         "abc" + falseSyncHeader + std::string(500, 'x') + Frames(Mpeg1, 417, 2), true, 1, 3, 128,
+         417},
+        {"MPEG-2 is checked one formula length on", mpeg2, true, 2, 3, 64, 417, 2},
+        {"MPEG-2 frames that do not add up to that length are not found", Frames(Mpeg2, 208, 4),
+         false},
+        {"MPEG-2.5 Layer III", Frames(Bits(0, 1, 1, 2), 144, 2), true, 3, 3, 8, 144},
+        {"Layer I", Frames(Bits(3, 3, 1, 2), 144, 2), true, 1, 1, 32, 144},
+        {"Layer II", Frames(Bits(3, 2, 8, 1), 384, 2), true, 1, 2, 128, 384},
+        {"frames with a CRC", Frames(WithCrc(Mpeg1), 417, 2), true, 1, 3, 128, 417},
+        {"free-format frames are not a stream", Frames(Bits(3, 1, 0, 0), 417, 3), false},
+        {"bit-rate index 15 is not a stream", Frames(Bits(3, 1, 15, 0), 417, 3), false},
+        {"sample-rate index 3 is not a stream", Frames(Bits(3, 1, 9, 3), 417, 3), false},
+        {"reserved layer bits are not a stream", Frames(Bits(3, 0, 9, 0), 417, 3), false},
+        {"reserved version bits are not a stream", Frames(Bits(1, 1, 9, 0), 417, 3), false},
+        {"a text file ending in a trailer is not a stream",
+         std::string(600, 'a') + MakeTrailer("Title"), false},
+        {"six bytes are searched but hold no stream", MakeFrame(Mpeg1.Header(), 6), false},
+    };
+    for (const auto& c : cases) {
+        TTempDir dir;
+        TMPEGAudio audio;
+        audio.SetFileName(WriteBytes(dir.Path() / "a.mp3", c.Bytes).string());
+        EXPECT_EQ(audio.IsValid(), c.Valid) << c.Rule;
+        EXPECT_EQ(audio.Version, c.Version) << c.Rule;
+        EXPECT_EQ(audio.Layer, c.Layer) << c.Rule;
+        EXPECT_EQ(audio.BitRate, c.BitRate) << c.Rule;
+        EXPECT_EQ(audio.FrameLength, c.FrameLength) << c.Rule;
+        EXPECT_EQ(audio.Mode, c.Mode) << c.Rule;
+        EXPECT_EQ(audio.FileLength, static_cast<std::int64_t>(c.Bytes.size())) << c.Rule;
+        EXPECT_EQ(audio.Title, c.Valid ? "a.mp3" : "[notag]") << c.Rule;
+    }
+}
+
+TEST(MpegAudio, ReadsTheTrailerOfAStream)
+{
+    const std::string longName = "0123456789012345678901234567\xC3\xA9\xC3\xA9.mp3";
+    const struct
+    {
+        const char* Rule;
+        std::string Name;
+        std::string Bytes;
+        TTagRecord Expected;
+    } cases[] = {
+        {"a trailer gives the tag",
+         "a.mp3",
+         MakeMp3Stream(2) + MakeTrailer("Title", "Artist", "Album", "1999", "Nice", 4, 17),
+         {"Title", "Artist", "Album", "1999", "Nice", 17, 4}},
+        {"without a trailer the title is the file name",
+         "b.mp3",
+         MakeMp3Stream(2),
+         {"b.mp3", "[notag]", "[notag]", "    ", "[notag]", 255, 0}},
+        {"a long file name is cut to 30 characters",
+         longName,
+         MakeMp3Stream(2),
+         {"0123456789012345678901234567\xC3\xA9\xC3\xA9", "[notag]", "[notag]", "    ", "[notag]",
+          255, 0}},
+        {"a name that is not UTF-8 is kept as it is",
+         "bad\xFF.mp3",
+         MakeMp3Stream(2),
+         {"bad\xFF.mp3", "[notag]", "[notag]", "    ", "[notag]", 255, 0}},
+        {"a stream too short for a trailer keeps [notag]",
+         "c.mp3",
+         Frames(Bits(0, 1, 1, 1), 96, 1) + Frames(Bits(0, 1, 1, 1), 4, 1),
+         {"[notag]", "[notag]", "[notag]", "    ", "[notag]", 255, 0}},
+    };
+    for (const auto& c : cases) {
+        TTempDir dir;
+        TMPEGAudio audio;
+        audio.SetFileName(WriteBytes(dir.Path() / c.Name, c.Bytes).string());
+        EXPECT_TRUE(audio.IsValid()) << c.Rule;
+        EXPECT_EQ(audio.Tag(), c.Expected) << c.Rule;
+        EXPECT_EQ(audio.FileName, dir / c.Name) << c.Rule;
+    }
+}
+
+TEST(MpegAudio, KeepsDefaultsForWhatIsNoStream)
+{
+    TTempDir dir;
+    std::filesystem::create_directory(dir.Path() / "folder.mp3");
+    ASSERT_EQ(mkfifo((dir / "pipe.mp3").c_str(), 0600), 0);
+    const struct
+    {
+        const char* Rule;
+        std::string Path;
+        std::string Title;
+        bool HasFacts;
+    } cases[] = {
+        {"an empty file", WriteBytes(dir.Path() / "empty.mp3", "").string(), "[notag]", false},
+        {"a file of five bytes",
+         WriteBytes(dir.Path() / "five.mp3", MakeFrame(Mpeg1.Header(), 5)).string(), "[notag]",
+         false},
+        {"a file of six bytes",
+         WriteBytes(dir.Path() / "six.mp3", MakeFrame(Mpeg1.Header(), 6)).string(), "[notag]",
+         true},
+        {"a missing file with a short name", dir / "abcde", "[not found: abcde]", false},
+        {"a missing file with a long name loses its bracket", dir / "abcdefghijklmnopqrstuvwxyz",
+         "[not found: abcdefghijklmnopqr", false},
+        {"a folder is no file", dir / "folder.mp3", "[not found: folder.mp3]", false},
+        {"a path through a file", dir / "six.mp3/x.mp3", "[not found: x.mp3]", false},
+        {"a pipe is not read", dir / "pipe.mp3", "[notag]", false},
+    };
+    for (const auto& c : cases) {
+        TMPEGAudio audio;
+        audio.SetFileName(c.Path);
+        EXPECT_FALSE(audio.IsValid()) << c.Rule;
+        EXPECT_EQ(audio.Title, c.Title) << c.Rule;
+        EXPECT_EQ(audio.Artist, "[notag]") << c.Rule;
+        EXPECT_EQ(audio.Year, "    ") << c.Rule;
+        EXPECT_EQ(audio.Genre, 255) << c.Rule;
+        EXPECT_EQ(audio.Version, 0) << c.Rule;
+        EXPECT_EQ(audio.FileAge != 0, c.HasFacts) << c.Rule;
+        EXPECT_EQ(audio.FileLength != 0, c.HasFacts) << c.Rule;
+        EXPECT_EQ(audio.FileName, c.Path) << c.Rule;
+    }
+}
+
+TEST(MpegAudio, StartsEachAnalysisAfresh)
+{
+    TTempDir dir;
+    const std::string tagged =
+        WriteBytes(dir.Path() / "a.mp3", MakeMp3Stream(2) + MakeTrailer("Title", "Artist"))
+            .string();
+    TMPEGAudio audio;
+    audio.SearchLimit = 0;
+    audio.SetFileName(tagged);
+    ASSERT_TRUE(audio.IsValid());
+    const TDateTime written = audio.FileDateTime;
+
+    audio.SetFileName(dir / "missing.mp3");
+    EXPECT_EQ(audio.Tag(), TTagRecord({"[not found: missing.mp3]", "[notag]", "[notag]", "    ",
+                                       "[notag]", 255, 0}));
+    EXPECT_EQ(audio.FileLength, 0);
+    EXPECT_EQ(audio.BitRate, 0);
+    EXPECT_EQ(audio.Duration, 0);
+    EXPECT_EQ(audio.FileDateTime, written) << "kept until the next file facts";
+}
+
+TEST(MpegAudio, GathersFileFacts)
+{
+    TTempDir dir;
+    const std::string path = dir / "a.mp3";
+    std::string bytes = MakeMp3Stream(2);
+    bytes.resize(5000000, '\0');
+    WriteBytes(path, bytes);
+    std::tm local{};
+    local.tm_year = 2020 - 1900;
+    local.tm_mon = 4;
+    local.tm_mday = 17;
+    local.tm_hour = 13;
+    local.tm_min = 45;
+    local.tm_sec = 31;
+    local.tm_isdst = -1;
+    const timespec times[2] = {{mktime(&local), 0}, {mktime(&local), 0}};
+    ASSERT_EQ(utimensat(AT_FDCWD, path.c_str(), times, 0), 0);
+
+    TMPEGAudio audio;
+    audio.SetFileName(path);
+    EXPECT_TRUE(audio.IsValid());
+    EXPECT_EQ(audio.FileLength, 5000000);
+    EXPECT_EQ(audio.Duration, 312) << "the whole file at 128 kbit/s";
+    EXPECT_EQ(audio.FileDateTime, TDateTime({2020, 5, 17, 13, 45, 31}));
+    EXPECT_EQ(audio.FileAge, PackDosDateTime({2020, 5, 17, 13, 45, 30}));
+    EXPECT_EQ(audio.VolumeLabel.size() <= 20, true);
+
+    // a time the DOS format cannot hold still leaves the file valid
+    const timespec old[2] = {{0, 0}, {0, 0}};
+    ASSERT_EQ(utimensat(AT_FDCWD, path.c_str(), old, 0), 0);
+    audio.SetFileName(path);
+    EXPECT_EQ(audio.FileAge, -1);
+    EXPECT_TRUE(audio.IsValid());
+}
+
+TEST(MpegAudio, HandlesFilesOverTwoGigabytes)
+{
+    TTempDir dir;
+    const std::string path = WriteBytes(dir.Path() / "big.mp3", MakeMp3Stream(2)).string();
+    const std::int64_t length = 3'000'000'000;
+    if (truncate(path.c_str(), length) != 0) {
+        GTEST_SKIP() << "no room for a sparse file";
+    }
+    TMPEGAudio audio;
+    audio.SetFileName(path);
+    EXPECT_TRUE(audio.IsValid());
+    EXPECT_EQ(audio.FileLength, length);
+    EXPECT_EQ(audio.Duration, (8 * length / 128000) % 65536) << "kept to 16 bits";
+}
+
+TEST(MpegAudio, YieldsEvery300BytesOfTheSearch)
+{
+    const struct
+    {
+        const char* Rule;
+        std::string Bytes;
+        std::int32_t SearchLimit;
+        bool Valid;
+        int Yields;
+    } cases[] = {
+        {"a stream at 1000 passes 300, 600 and 900", std::string(1000, 'x') + MakeMp3Stream(2), 0,
+         true, 3},
+        {"a stream at the start yields never", MakeMp3Stream(2), 0, true, 0},
+        {"a file without frames is searched to its end", std::string(100000, '\xFF'), 0, false,
+         333},
+        {"the search limit stops the search", std::string(1000, 'x') + MakeMp3Stream(2), 500, false,
+         1},
+        {"a limit behind the stream does not", std::string(1000, 'x') + MakeMp3Stream(2), 1200,
+         true, 3},
+    };
+    for (const auto& c : cases) {
+        TTempDir dir;
+        TMPEGAudio audio;
+        audio.SearchLimit = c.SearchLimit;
+        int yields = 0;
+        audio.SetFileName(WriteBytes(dir.Path() / "a.mp3", c.Bytes).string(), [&] { ++yields; });
+        EXPECT_EQ(audio.IsValid(), c.Valid) << c.Rule;
+        EXPECT_EQ(yields, c.Yields) << c.Rule;
+        EXPECT_EQ(audio.SearchLimit, c.SearchLimit) << c.Rule;
+    }
+}
+
+TEST(MpegAudio, WritesAndRemovesItsTag)
+{
+    TTempDir dir;
+    const std::string path = WriteBytes(dir.Path() / "a.mp3", MakeMp3Stream(2)).string();
+    TMPEGAudio audio;
+    audio.SetFileName(path);
+    audio.SetTitle("Caf\xC3\xA9 del Mar");
+    audio.SetArtist("Artist");
+    audio.SetYear("20245");
+    audio.SetComment("123456789012345678901234567890");
+    audio.SetTrack(7);
+    audio.SetGenre(137);
+    EXPECT_EQ(audio.WriteTag(), 0);
+    EXPECT_EQ(audio.Title, "Caf\xC3\xA9 del Mar");
+    EXPECT_EQ(audio.Year, "2024");
+    EXPECT_EQ(audio.Album, "[notag]") << "the default is written as it stands";
+    EXPECT_EQ(audio.Comment, "12345678901234567890123456789\x07");
+    EXPECT_EQ(audio.GenreName(), "Heavy Metal");
+    EXPECT_EQ(ReadBytes(path).size(), MakeMp3Stream(2).size() + 128);
+
+    ASSERT_EQ(chmod(path.c_str(), 0444), 0);
+    audio.SetTitle("Changed");
+    EXPECT_EQ(audio.WriteTag(), EACCES);
+    EXPECT_EQ(audio.Title, "Caf\xC3\xA9 del Mar") << "the fields show the tag still in the file";
+    EXPECT_EQ(audio.RemoveTag(), EACCES);
+    ASSERT_EQ(chmod(path.c_str(), 0644), 0);
+
+    EXPECT_EQ(audio.RemoveTag(), 0);
+    EXPECT_EQ(audio.Title, "a.mp3");
+    EXPECT_EQ(ReadBytes(path), MakeMp3Stream(2));
+
+    ASSERT_EQ(unlink(path.c_str()), 0);
+    audio.SetTitle("Kept");
+    EXPECT_EQ(audio.WriteTag(), -1);
+    EXPECT_EQ(audio.Title, "Kept") << "nothing happens for a missing file";
+    EXPECT_EQ(audio.RemoveTag(), -1);
+    EXPECT_FALSE(std::filesystem::exists(path));
+}
+
+TEST(MpegAudio, NamesItsCodes)
+{
+    const struct
+    {
+        int Code;
+        std::string_view Version, Layer, Mode;
+    } cases[] = {
+        {0, "Unknown", "Unknown", "Stereo"},
+        {1, "1.0", "I", "Joint-Stereo"},
+        {2, "2.0", "II", "Dual-Channel"},
+        {3, "2.5", "III", "Single-Channel"},
+    };
+    for (const auto& c : cases) {
+        TMPEGAudio audio;
+        audio.Version = audio.Layer = audio.Mode = static_cast<std::uint8_t>(c.Code);
+        EXPECT_EQ(audio.VersionName(), c.Version);
+        EXPECT_EQ(audio.LayerName(), c.Layer);
+        EXPECT_EQ(audio.ModeName(), c.Mode);
+    }
+    TMPEGAudio audio;
+    audio.Duration = 3725;
+    EXPECT_EQ(audio.DurationTime(), TDateTime({0, 0, 0, 1, 2, 5}));
+    audio.Duration = 65535;
+    EXPECT_EQ(audio.DurationTime(), TDateTime({0, 0, 0, 18, 12, 15}));
+}
+
+TEST(MpegAudio, SettersCutCharacters)
+{
+    TMPEGAudio audio;
+    audio.SetAlbum(std::string(29, 'a') + "\xE2\x82\xAC\xE2\x82\xAC");
+    audio.SetYear("\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9");
+    audio.SetComment("short");
+    EXPECT_EQ(audio.Album, std::string(29, 'a') + "\xE2\x82\xAC");
+    EXPECT_EQ(audio.Year, "\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9");
+    EXPECT_EQ(audio.Comment, "short");
+}
+
+} // namespace

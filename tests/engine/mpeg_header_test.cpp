@@ -1,0 +1,91 @@
+#include "engine/mpeg_audio.h"
+#include "engine/mpeg_header.h"
+#include "frame_bits.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(MpegHeader, DecodesStreamFacts)
+{
+    const struct
+    {
+        const char* Rule;
+        std::uint32_t Header;
+        int Version, Layer, SampleRate, BitRate, FrameLength;
+        bool Complete;
+    } cases[] = {
+        {"MPEG-1 Layer III at 128 kbit/s", 0xFFFB9000u, 1, 3, 44100, 128, 417, true},
+        {"padding adds a byte", Padded(Bits(3, 1, 9, 0)).Header(), 1, 3, 44100, 128, 418, true},
+        {"MPEG-2 uses the same formula, no factor 72000", Bits(2, 1, 8, 0).Header(), 2, 3, 22050,
+         64, 417, true},
+        {"MPEG-2.5 Layer III at 8 kbit/s", Bits(0, 1, 1, 2).Header(), 3, 3, 8000, 8, 144, true},
+        {"Layer I uses the same formula", Bits(3, 3, 14, 2).Header(), 1, 1, 32000, 448, 2016, true},
+        {"MPEG-1 Layer II", Bits(3, 2, 14, 1).Header(), 1, 2, 48000, 384, 1152, true},
+        {"MPEG-2 Layer I", Bits(2, 3, 14, 1).Header(), 2, 1, 24000, 256, 1536, true},
+        {"bit-rate index 0 (free format) is not accepted", Bits(3, 1, 0, 0).Header(), 1, 3, 44100,
+         0, 0, false},
+        {"bit-rate index 15 is not accepted", Bits(3, 1, 15, 0).Header(), 1, 3, 44100, 0, 0, false},
+        {"sample-rate index 3 is not accepted", Bits(3, 1, 9, 3).Header(), 1, 3, 0, 128, 0, false},
+        {"layer bits 00 are not accepted", Bits(3, 0, 9, 0).Header(), 1, 0, 44100, 0, 0, false},
+        {"version bits 01 stop the decoding", Bits(1, 1, 9, 0).Header(), 0, 0, 0, 0, 0, false},
+        {"ten sync bits are not enough", 0xFFDB9000u, 0, 0, 0, 0, 0, false},
+    };
+    for (const auto& c : cases) {
+        const TFrameHeader header = DecodeFrameHeader(c.Header);
+        EXPECT_EQ(header.Version, c.Version) << c.Rule;
+        EXPECT_EQ(header.Layer, c.Layer) << c.Rule;
+        EXPECT_EQ(header.SampleRate, c.SampleRate) << c.Rule;
+        EXPECT_EQ(header.BitRate, c.BitRate) << c.Rule;
+        EXPECT_EQ(header.FrameLength, c.FrameLength) << c.Rule;
+        EXPECT_EQ(header.IsComplete(), c.Complete) << c.Rule;
+    }
+}
+
+TEST(MpegHeader, DecodesFlagsAndMode)
+{
+    TFrameBits bits;
+    bits.Crc = true;
+    bits.Mode = 3;
+    bits.Copyright = true;
+    const TFrameHeader withCrc = DecodeFrameHeader(bits.Header());
+    EXPECT_TRUE(withCrc.ErrorProtection);
+    EXPECT_TRUE(withCrc.Copyright);
+    EXPECT_FALSE(withCrc.Original);
+    EXPECT_EQ(withCrc.Mode, 3);
+
+    bits = TFrameBits();
+    bits.Mode = 1;
+    bits.Original = true;
+    const TFrameHeader plain = DecodeFrameHeader(bits.Header() | 0x33u); // emphasis and bit 4
+    EXPECT_FALSE(plain.ErrorProtection);
+    EXPECT_FALSE(plain.Copyright);
+    EXPECT_TRUE(plain.Original);
+    EXPECT_EQ(plain.Mode, 1);
+}
+
+TEST(MpegHeader, BitRateTables)
+{
+    const struct
+    {
+        int Version, Layer;
+        unsigned Index;
+        int BitRate;
+    } cases[] = {
+        {1, 1, 1, 32},   {1, 1, 14, 448}, {1, 2, 1, 32},   {1, 2, 14, 384}, {1, 3, 1, 32},
+        {1, 3, 14, 320}, {2, 1, 1, 32},   {2, 1, 14, 256}, {2, 2, 1, 8},    {2, 2, 14, 160},
+        {2, 3, 9, 80},   {3, 1, 9, 144},  {3, 3, 14, 160}, {1, 3, 0, 0},    {2, 3, 15, 0},
+        {0, 3, 9, 0},    {1, 0, 9, 0},    {4, 3, 9, 0},    {1, 3, 16, 0},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(BitRateOf(static_cast<std::uint8_t>(c.Version),
+                            static_cast<std::uint8_t>(c.Layer), c.Index),
+                  c.BitRate)
+            << "version " << c.Version << " layer " << c.Layer << " index " << c.Index;
+    }
+    EXPECT_EQ(SampleRateOf(3, 1), 12000);
+    EXPECT_EQ(SampleRateOf(2, 3), 0);
+    EXPECT_EQ(SampleRateOf(0, 0), 0);
+}
+
+} // namespace

@@ -1,0 +1,168 @@
+#include "engine/tag_file.h"
+#include "support/mp3_fixture.h"
+
+#include <cerrno>
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+const std::string Audio = MakeMp3Stream(2);
+const std::string OldTrailer = MakeTrailer("Old title", "Old artist", "", "1990", "", 1, 3);
+
+TTagRecord NewTag()
+{
+    return {"New title", "New artist", "New album", "2024", "New comment", 17, 5};
+}
+
+std::string NewTrailer()
+{
+    const TTagTrailer trailer = BuildTagTrailer(NewTag());
+    return std::string(trailer.begin(), trailer.end());
+}
+
+TEST(TagFile, WritesAndRemovesTrailers)
+{
+    const std::string tagPrefix = "TAG" + std::string(50, 'x'); // 53 bytes starting with "TAG"
+    const struct
+    {
+        const char* Rule;
+        std::string Before;
+        std::string AfterWrite;
+        std::string AfterTwoWrites;
+        std::string AfterRemove;
+    } cases[] = {
+        {"a first trailer is appended", Audio, Audio + NewTrailer(), Audio + NewTrailer(), Audio},
+        {"an old trailer is replaced", Audio + OldTrailer, Audio + NewTrailer(),
+         Audio + NewTrailer(), Audio},
+        {"of two trailers only the last is replaced or removed", Audio + OldTrailer + OldTrailer,
+         Audio + OldTrailer + NewTrailer(), Audio + OldTrailer + NewTrailer(), Audio + OldTrailer},
+        {"a short file starting with TAG is never cut", tagPrefix, tagPrefix + NewTrailer(),
+         tagPrefix + NewTrailer(), tagPrefix},
+        {"a file of exactly one trailer is never cut", OldTrailer, OldTrailer + NewTrailer(),
+         OldTrailer + NewTrailer(), OldTrailer},
+        // 128 bytes are too few to hold a trailer, so the second write appends again
+        {"an empty file gets a trailer", "", NewTrailer(), NewTrailer() + NewTrailer(), ""},
+    };
+    for (const auto& c : cases) {
+        TTempDir dir;
+        const std::string path = dir / "a.mp3";
+        WriteBytes(path, c.Before);
+        EXPECT_EQ(WriteTagTrailer(path, NewTag()), 0) << c.Rule;
+        EXPECT_EQ(ReadBytes(path), c.AfterWrite) << c.Rule;
+        EXPECT_EQ(WriteTagTrailer(path, NewTag()), 0) << c.Rule;
+        EXPECT_EQ(ReadBytes(path), c.AfterTwoWrites) << c.Rule << " (written twice)";
+
+        WriteBytes(path, c.Before);
+        EXPECT_EQ(RemoveTagTrailer(path), 0) << c.Rule;
+        EXPECT_EQ(ReadBytes(path), c.AfterRemove) << c.Rule;
+    }
+}
+
+TEST(TagFile, RefusesWhatIsNoWritableFile)
+{
+    TTempDir dir;
+    const std::string readOnly = dir / "read-only.mp3";
+    WriteBytes(readOnly, Audio + OldTrailer);
+    ASSERT_EQ(chmod(readOnly.c_str(), 0444), 0);
+    std::filesystem::create_directory(dir / "folder.mp3");
+    const std::string missingFolder = dir / "no-such-folder/a.mp3";
+    const std::string fileAsFolder = readOnly + "/a.mp3";
+
+    const struct
+    {
+        const char* Rule;
+        std::string Path;
+        int Code;
+    } cases[] = {
+        // refused even when the tests run as the superuser
+        {"a read-only file", readOnly, EACCES},
+        {"a missing file", dir / "missing.mp3", -1},
+        {"a file in a missing folder", missingFolder, -1},
+        {"a path through a file", fileAsFolder, -1},
+        {"a folder", dir / "folder.mp3", -1},
+        {"a device", "/dev/null", EINVAL},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(WriteTagTrailer(c.Path, NewTag()), c.Code) << c.Rule;
+        EXPECT_EQ(RemoveTagTrailer(c.Path), c.Code) << c.Rule;
+    }
+    EXPECT_EQ(ReadBytes(readOnly), Audio + OldTrailer);
+    EXPECT_FALSE(std::filesystem::exists(dir / "missing.mp3"));
+}
+
+// A disk that fails once: the write that would pass byte `Budget` writes up to it and fails with
+// EIO; every later call works again.
+struct TFailingDisk
+{
+    std::size_t Budget;
+    bool Failed = false;
+
+    TFileChanges Changes()
+    {
+        TFileChanges changes = TFileChanges::System();
+        const auto write = changes.Write;
+        changes.Write = [this, write](int fd, const void* data, std::size_t size, off_t offset) {
+            if (Failed || size <= Budget) {
+                Budget -= Failed ? 0 : size;
+                return write(fd, data, size, offset);
+            }
+            Failed = true;
+            if (Budget > 0) {
+                write(fd, data, Budget, offset);
+            }
+            errno = EIO;
+            return ssize_t{-1};
+        };
+        return changes;
+    }
+};
+
+TEST(TagFile, AFailedWriteLeavesTheOldTrailerWhole)
+{
+    for (const std::string& before : {Audio, Audio + OldTrailer}) {
+        for (std::size_t budget = 0; budget < TagTrailerSize; ++budget) {
+            TTempDir dir;
+            const std::string path = dir / "a.mp3";
+            WriteBytes(path, before);
+            TFailingDisk disk{budget};
+            EXPECT_EQ(WriteTagTrailer(path, NewTag(), disk.Changes()), EIO) << budget;
+            EXPECT_TRUE(disk.Failed);
+            EXPECT_EQ(ReadBytes(path), before)
+                << "stopped after " << budget
+                << " bytes, trailer before: " << before.size() - Audio.size();
+        }
+    }
+}
+
+TEST(TagFile, ShortWritesAreCompleted)
+{
+    TTempDir dir;
+    const std::string path = dir / "a.mp3";
+    WriteBytes(path, Audio + OldTrailer);
+    TFileChanges changes = TFileChanges::System();
+    const auto write = changes.Write;
+    // the file system takes at most ten bytes per call
+    changes.Write = [write](int fd, const void* data, std::size_t size, off_t offset) {
+        return write(fd, data, std::min<std::size_t>(size, 10), offset);
+    };
+    EXPECT_EQ(WriteTagTrailer(path, NewTag(), changes), 0);
+    EXPECT_EQ(ReadBytes(path), Audio + NewTrailer());
+}
+
+TEST(TagFile, AFailedTruncationIsReported)
+{
+    TTempDir dir;
+    const std::string path = dir / "a.mp3";
+    WriteBytes(path, Audio + OldTrailer);
+    TFileChanges changes = TFileChanges::System();
+    changes.Truncate = [](int, off_t) {
+        errno = EIO;
+        return -1;
+    };
+    EXPECT_EQ(RemoveTagTrailer(path, changes), EIO);
+    EXPECT_EQ(ReadBytes(path), Audio + OldTrailer);
+}
+
+} // namespace

@@ -1,0 +1,143 @@
+#include "engine/tag_record.h"
+#include "support/mp3_fixture.h"
+
+#include <algorithm>
+#include <gtest/gtest.h>
+
+namespace {
+
+TTagTrailer TrailerOf(const std::string& bytes)
+{
+    TTagTrailer trailer{};
+    std::copy_n(bytes.begin(), std::min(bytes.size(), trailer.size()), trailer.begin());
+    return trailer;
+}
+
+std::string BytesOf(const TTagTrailer& trailer)
+{
+    return std::string(trailer.begin(), trailer.end());
+}
+
+TEST(TagRecord, TrimsFieldBytes)
+{
+    const struct
+    {
+        const char* Rule;
+        std::string Bytes;
+        std::string Text;
+    } cases[] = {
+        {"text stops at the first zero byte", std::string("AB\0CD", 5), "AB"},
+        {"leading spaces stay", "  word  ", "  word"},
+        {"only spaces read as empty", "    ", ""},
+        {"trailing zero bytes and spaces go", std::string("ab \0 \0", 6), "ab"},
+        {"a zero byte first reads as empty", std::string("\0abc", 4), ""},
+        {"inner spaces stay", "a  b", "a  b"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(TrimTagText(c.Bytes), c.Text) << c.Rule;
+    }
+}
+
+TEST(TagRecord, ParsesTrailers)
+{
+    const std::string comment30 = "abcdefghijklmnopqrstuvwxyz0123";
+    const struct
+    {
+        const char* Rule;
+        std::string Bytes;
+        TTagRecord Expected;
+    } cases[] = {
+        {"a full ID3v1.1 tag",
+         MakeTrailer("Title", "Artist", "Album", "1999", "Comment", 7, 17),
+         {"Title", "Artist", "Album", "1999", "Comment", 17, 7}},
+        {"blank year bytes read as empty",
+         MakeTrailer("T", "", "", "    ", "", 0, 255),
+         {"T", "", "", "", "", 255, 0}},
+        {"a 30-character comment gives its last character as track",
+         MakeTrailer("", "", "", "", comment30, -1, 12),
+         {"", "", "", "", comment30, 12, '3'}},
+        {"an ID3v1.1 comment stops before the track byte",
+         MakeTrailer("", "", "", "", "abc", 9, 0),
+         {"", "", "", "", "abc", 0, 9}},
+        {"genres above the table stay",
+         MakeTrailer("", "", "", "", "", 0, 200),
+         {"", "", "", "", "", 200, 0}},
+        {"trailer bytes are Windows-1252",
+         MakeTrailer("Caf\xE9", "\x80", "", "", "", 0, 0),
+         {"Caf\xC3\xA9", "\xE2\x82\xAC", "", "", "", 0, 0}},
+    };
+    for (const auto& c : cases) {
+        const auto tag = ParseTagTrailer(TrailerOf(c.Bytes));
+        ASSERT_TRUE(tag.has_value()) << c.Rule;
+        EXPECT_EQ(*tag, c.Expected) << c.Rule;
+    }
+}
+
+TEST(TagRecord, RecognisesOnlyCapitalTag)
+{
+    for (const std::string start : {"tag", "TAg", "TA", "XTAG", ""}) {
+        std::string bytes = MakeTrailer("Title");
+        bytes.replace(0, 3, (start + "   ").substr(0, 3));
+        EXPECT_FALSE(ParseTagTrailer(TrailerOf(bytes)).has_value()) << start;
+    }
+}
+
+TEST(TagRecord, BuildsTrailers)
+{
+    TTagRecord tag{"Title", "Artist", "Album", "2001", "Comment", 17, 0};
+    const std::string bytes = BytesOf(BuildTagTrailer(tag));
+    EXPECT_EQ(bytes.substr(0, 3), "TAG");
+    EXPECT_EQ(bytes.substr(3, 6), std::string("Title\0", 6)) << "padded with zero bytes";
+    EXPECT_EQ(bytes.substr(93, 4), "2001");
+    EXPECT_EQ(bytes[125], '\0') << "track 0 with a short comment is a plain ID3v1.1 tag";
+    EXPECT_EQ(bytes[126], '\0');
+    EXPECT_EQ(static_cast<unsigned char>(bytes[127]), 17);
+    EXPECT_EQ(*ParseTagTrailer(BuildTagTrailer(tag)), tag);
+}
+
+TEST(TagRecord, TrackByteTakesTheLastCommentCharacter)
+{
+    const struct
+    {
+        const char* Rule;
+        std::string Comment;
+        std::uint8_t Track;
+        std::string ReadComment;
+        std::uint8_t ReadTrack;
+    } cases[] = {
+        {"30 characters and track 7 keep 29 and the track's character",
+         "123456789012345678901234567890", 7, "12345678901234567890123456789\x07", 7},
+        {"29 characters and a track read back with the track's character",
+         "12345678901234567890123456789", 65, "12345678901234567890123456789A", 65},
+        {"28 characters and track 0 read back unchanged", "1234567890123456789012345678", 0,
+         "1234567890123456789012345678", 0},
+        {"30 characters and track 0 lose the last one", "123456789012345678901234567890", 0,
+         "12345678901234567890123456789", 0},
+    };
+    for (const auto& c : cases) {
+        TTagRecord tag;
+        tag.Comment = c.Comment;
+        tag.Track = c.Track;
+        const TTagTrailer trailer = BuildTagTrailer(tag);
+        EXPECT_EQ(trailer[126], c.Track) << c.Rule;
+        const auto read = ParseTagTrailer(trailer);
+        EXPECT_EQ(read->Comment, c.ReadComment) << c.Rule;
+        EXPECT_EQ(read->Track, c.ReadTrack) << c.Rule;
+    }
+}
+
+TEST(TagRecord, BuildCutsCharactersNotBytes)
+{
+    TTagRecord tag;
+    tag.Title = std::string(29, 'a') + "\xC3\xA9\xC3\xA9"; // 31 characters, two of them é
+    tag.Artist = "\xD0\x96ukov";                           // Cyrillic Zhe has no byte
+    tag.Year = "19\xC3\xA9\xC3\xA9x";
+    const TTagTrailer trailer = BuildTagTrailer(tag);
+    const std::string bytes = BytesOf(trailer);
+    EXPECT_EQ(bytes.substr(3, 30), std::string(29, 'a') + "\xE9");
+    EXPECT_EQ(bytes.substr(33, 6), std::string("?ukov\0", 6));
+    EXPECT_EQ(bytes.substr(93, 4), "19\xE9\xE9");
+    EXPECT_EQ(bytes[97], '[') << "the comment follows the year without overlap";
+}
+
+} // namespace

@@ -1,0 +1,142 @@
+#include "ui/auxiliary/error_form.h"
+
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSettings>
+#include <QSignalSpy>
+#include <QTest>
+
+class ErrorFormTest : public QObject
+{
+    Q_OBJECT
+
+private:
+    static QPlainTextEdit* Log(T_ErrorForm& form)
+    {
+        return form.findChild<QPlainTextEdit*>("Error_RichEdit");
+    }
+    static QPushButton* Button(T_ErrorForm& form, const char* name)
+    {
+        return form.findChild<QPushButton*>(name);
+    }
+    // What the user reads in the log, line by line.
+    static QStringList ShownLines(T_ErrorForm& form)
+    {
+        const QString text = Log(form)->toPlainText();
+        return text.isEmpty() && Log(form)->document()->blockCount() <= 1 ? QStringList()
+                                                                          : text.split('\n');
+    }
+
+private slots:
+    void StartsHiddenAndEmpty()
+    {
+        T_ErrorForm form;
+        QVERIFY(!form.isVisible());
+        QCOMPARE(form.windowTitle(), QString("Errors Found ..."));
+        QVERIFY(Log(form)->isReadOnly());
+        QCOMPARE(Log(form)->lineWrapMode(), QPlainTextEdit::NoWrap);
+        QCOMPARE(Button(form, "SpeedButton2")->text(), QString("Clea&r"));
+        QCOMPARE(Button(form, "SpeedButton1")->text(), QString("&Close"));
+        QVERIFY(ShownLines(form).isEmpty());
+    }
+
+    void ExtractionBatchFromTwoFolders()
+    {
+        T_ErrorForm form;
+        form.EmptyLog();
+        form.AddEntry("/music/A/", {"name 1.mp3"});
+        form.AddEntry("/music/A/", {"name 2.mp3"});
+        form.AddEntry("/music/B/", {"name 3.mp3"});
+        const QStringList expected{"", "/music/A/", "----", "name 1.mp3", "name 2.mp3",
+                                   "", "/music/B/", "----", "name 3.mp3"};
+        QCOMPARE(ShownLines(form), expected);
+        QCOMPARE(form.Lines(), expected);
+        QCOMPARE(form.windowTitle(), QString("Errors Found (files not processed correctly) :  3"));
+    }
+
+    void BitRateWarningsStartWithAnEmptyLine()
+    {
+        T_ErrorForm form;
+        form.AddBitRateWarning("/music/A/", "low.mp3", 64);
+        form.SetCaption("Errors Found (BitRate Warning) :  1");
+        QCOMPARE(ShownLines(form), (QStringList{"", "/music/A/", "low.mp3", " BitRate : 64"}));
+        QCOMPARE(form.windowTitle(), QString("Errors Found (BitRate Warning) :  1"));
+    }
+
+    void ClearEmptiesTheLogAndTellsTheMainWindow()
+    {
+        T_ErrorForm form;
+        QSignalSpy cleared(&form, &T_ErrorForm::Cleared);
+        form.AddEntry("/music/A/", {"name 1.mp3"});
+        form.Show();
+        QTest::mouseClick(Button(form, "SpeedButton2"), Qt::LeftButton);
+        QCOMPARE(form.windowTitle(), QString("Errors Found ..."));
+        QVERIFY(ShownLines(form).isEmpty());
+        QCOMPARE(form.Count(), 0);
+        QCOMPARE(cleared.count(), 1);
+
+        // clearing an empty log still resets the main window's notice
+        QTest::mouseClick(Button(form, "SpeedButton2"), Qt::LeftButton);
+        QCOMPARE(cleared.count(), 2);
+    }
+
+    void SecondBatchDoesNotShowTheFirst()
+    {
+        T_ErrorForm form;
+        QSignalSpy cleared(&form, &T_ErrorForm::Cleared);
+        form.EmptyLog();
+        form.AddEntry("/music/A/", {"first.mp3"});
+        form.EmptyLog();
+        form.AddEntry("/music/A/", {"second.mp3"});
+        QCOMPARE(ShownLines(form), (QStringList{"", "/music/A/", "----", "second.mp3"}));
+        QCOMPARE(form.windowTitle(), QString("Errors Found (files not processed correctly) :  1"));
+        // a batch emptying the log is not the user's clear
+        QCOMPARE(cleared.count(), 0);
+    }
+
+    void ButtonsShareTheBar()
+    {
+        T_ErrorForm form;
+        form.Show();
+        for (int width : {600, 301}) {
+            form.resize(width, 300);
+            const QRect clear = Button(form, "SpeedButton2")->geometry();
+            const QRect close = Button(form, "SpeedButton1")->geometry();
+            QCOMPARE(clear.width(), width / 3 - 4);
+            QCOMPARE(close.width(), width / 3 - 4);
+            QCOMPARE(clear.left(), 2);
+            QCOMPARE(close.right(), width - 3);
+            QVERIFY(Log(form)->geometry().bottom() < clear.top());
+        }
+    }
+
+    void CloseHidesKeepsTheLogAndStoresThePlacement()
+    {
+        {
+            T_ErrorForm form;
+            form.AddEntry("/music/A/", {"kept.mp3"});
+            form.Show();
+            form.resize(500, 320);
+            form.move(40, 60);
+            QTest::mouseClick(Button(form, "SpeedButton1"), Qt::LeftButton);
+            QVERIFY(!form.isVisible());
+            QCOMPARE(form.Lines().last(), QString("kept.mp3"));
+
+            form.Show();
+            QVERIFY(form.isVisible());
+            QVERIFY(form.close() == false); // the close request is refused: it only hides
+            QVERIFY(!form.isVisible());
+        }
+        QSettings store(QSettings::NativeFormat, QSettings::UserScope, "Velmor", "Cantrel");
+        QCOMPARE(store.value("ErrorForm/Width").toString(), QString("500"));
+        QCOMPARE(store.value("ErrorForm/Height").toString(), QString("320"));
+        QCOMPARE(store.value("ErrorForm/WindowState").toString(), QString("1"));
+
+        T_ErrorForm next;
+        QCOMPARE(next.size(), QSize(500, 320));
+        QCOMPARE(next.pos(), QPoint(40, 60));
+    }
+};
+
+QTEST_MAIN(ErrorFormTest)
+#include "error_form_test.moc"

@@ -1,0 +1,141 @@
+#include "ui/auxiliary/progress_form.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QFrame>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QPainter>
+#include <QPointer>
+#include <QScreen>
+#include <QWindow>
+
+namespace {
+
+constexpr int FrameBorder = 4; // on each side: the 8 pixels the bar never covers
+constexpr int FrameWidth = 457;
+constexpr int FrameHeight = 33;
+constexpr int WindowMargin = 4;
+
+// The text is drawn centred on the whole frame, so that it can be read at any fill: in the
+// window's text colour on the empty part and in the bar's colour where the bar covers it.
+class TProgressFrame : public QFrame
+{
+public:
+    using QFrame::QFrame;
+    QString Text;
+
+protected:
+    void paintEvent(QPaintEvent* event) override
+    {
+        QFrame::paintEvent(event);
+        QPainter painter(this);
+        QFont bold = font();
+        bold.setBold(true);
+        painter.setFont(bold);
+        painter.drawText(contentsRect(), Qt::AlignCenter, Text);
+    }
+};
+
+class TProgressBar : public QLabel
+{
+public:
+    using QLabel::QLabel;
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter painter(this);
+        painter.fillRect(rect(), palette().color(QPalette::Highlight));
+        painter.setPen(palette().color(QPalette::HighlightedText));
+        painter.setFont(font());
+        // the frame's inner area in this bar's coordinates
+        const QRect inner = parentWidget()->contentsRect().translated(-pos());
+        painter.drawText(inner, Qt::AlignCenter, text());
+    }
+};
+
+} // namespace
+
+T_ProgressForm::T_ProgressForm(QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint)
+{
+    setObjectName("_ProgressForm");
+    setWindowTitle("Progress");
+    CreateControls();
+    setFixedSize(FrameWidth + 2 * WindowMargin, FrameHeight + 2 * WindowMargin);
+}
+
+void T_ProgressForm::CreateControls()
+{
+    Panel1 = new TProgressFrame(this);
+    Panel1->setObjectName("Panel1");
+    Panel1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    Panel1->setLineWidth(FrameBorder);
+    Panel1->setGeometry(WindowMargin, WindowMargin, FrameWidth, FrameHeight);
+
+    Panel2 = new TProgressBar(Panel1);
+    Panel2->setObjectName("Panel2");
+    QFont bold = Panel2->font();
+    bold.setBold(true);
+    Panel2->setFont(bold);
+    Panel2->setGeometry(FrameBorder, FrameBorder, 0, FrameHeight - 2 * FrameBorder);
+}
+
+void T_ProgressForm::RefreshProgress()
+{
+    if (Panel2->text() != Text) {
+        Panel2->setText(Text);
+        static_cast<TProgressFrame*>(Panel1)->Text = Text;
+    }
+    if (Range == 0) {
+        Range = 1;
+        Position = 1;
+    }
+    const QRect inner = Panel1->contentsRect();
+    Panel2->setGeometry(inner.left(), inner.top(),
+                        ProgressBarWidth(Panel1->width(), Position, Range), inner.height());
+    // the producer's loop keeps the thread busy, so paint now instead of queueing it; a window
+    // just shown is not on the screen until the desktop has mapped it, so let that happen first
+    if (isVisible() && windowHandle() != nullptr && !windowHandle()->isExposed()) {
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    }
+    Panel1->repaint();
+}
+
+void T_ProgressForm::Report(int position, int range, const QString& text)
+{
+    Position = position;
+    Range = range;
+    Text = text;
+    RefreshProgress();
+}
+
+TProgressFn T_ProgressForm::Sink()
+{
+    return [window = QPointer<T_ProgressForm>(this)](int position, int range,
+                                                     const std::string& text) {
+        if (window) {
+            window->Report(position, range, QString::fromStdString(text));
+        }
+    };
+}
+
+void T_ProgressForm::closeEvent(QCloseEvent* event)
+{
+    // there is no close box; a close request from the desktop only hides the window
+    hide();
+    event->ignore();
+}
+
+void T_ProgressForm::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    const QScreen* screen =
+        parentWidget() != nullptr ? parentWidget()->screen() : QGuiApplication::primaryScreen();
+    if (screen != nullptr) {
+        QRect area = frameGeometry();
+        area.moveCenter(screen->availableGeometry().center());
+        move(area.topLeft());
+    }
+}

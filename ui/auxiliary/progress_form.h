@@ -1,0 +1,41 @@
+#pragma once
+
+#include "workspace/progress.h"
+
+#include <QWidget>
+
+class QFrame;
+class QLabel;
+
+// The bare progress bar a batch job shows while it runs: frameless, above all windows, centred.
+// The producer sets Range, Position and Text and calls RefreshProgress for each step.
+class T_ProgressForm : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit T_ProgressForm(QWidget* parent = nullptr);
+
+    int Range = 0;
+    int Position = 0;
+    QString Text;
+
+    QFrame* Panel1; // the frame
+    QLabel* Panel2; // the bar, showing Text in bold
+
+    // Sizes the bar to Position of Range (a full bar for Range 0) and repaints at once, so the
+    // window stays current while the producer's loop keeps the thread busy.
+    void RefreshProgress();
+
+    // Sets Position, Range and Text, then RefreshProgress.
+    void Report(int position, int range, const QString& text);
+    // The window as a batch job's progress report.
+    TProgressFn Sink();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void CreateControls();
+};

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+
+class QSettings;
+class QWidget;
+
+// Restores a window's size, position and state from the settings store and stores them again.
+// Values live in organisation Company, application AppName, group FormName: "Width", "Height",
+// "Left", "Top" as decimal text and "WindowState" as "1" for a normal window, "0" for a
+// maximized or minimized one. The owner is the Qt parent.
+class TFormInfo : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit TFormInfo(QWidget* owner);
+
+    bool AutoLoad = true;
+    QString Company = "Kestrel Developer";
+    // Empty: the program's file name.
+    QString AppName;
+    // Empty: the owner's objectName.
+    QString FormName;
+
+    // Applies the stored placement; a window stored minimized or maximized opens maximized, and
+    // one stored off every present screen is moved back onto one.
+    void Load();
+    // Stores the placement in the order WindowState, Top, Left, Width, Height.
+    void Save();
+    // Called by the owner once its controls are built: Load when AutoLoad is set.
+    void Loaded();
+
+    QWidget* Owner() const { return OwnerWindow; }
+
+private:
+    // Fills empty AppName, FormName and Company as Load and Save need them.
+    void CompleteNames();
+
+    QWidget* OwnerWindow;
+};

@@ -1,0 +1,14 @@
+#pragma once
+
+#include "ui/components/prompts.h"
+
+// The prompts of a running program: message boxes, the folder dialog and the desktop's "open".
+class TQtPrompts : public TPrompts
+{
+public:
+    bool Confirm(QWidget* parent, const QString& caption, const QString& text) override;
+    void Inform(QWidget* parent, const QString& caption, const QString& text) override;
+    std::optional<QString> PickFolder(QWidget* parent, const QString& title, const QString& root,
+                                      const QString& start) override;
+    bool OpenUrl(const QString& url) override;
+};
