@@ -2,6 +2,7 @@
 
 #include "catalogue/make_html_song.h"
 #include "engine/mpeg_audio.h"
+#include "workspace/progress.h"
 
 #include <filesystem>
 
@@ -15,7 +16,7 @@ void CollectSongs(const std::vector<std::string>& paths, THtmlSongTable& songs,
     TMPEGAudio reader;
     for (std::size_t i = 0; i < count; ++i) {
         progress.Position(i);
-        progress.Text(std::to_string(i + 1) + " / " + std::to_string(count));
+        progress.Text(ProgressText(static_cast<int>(i + 1), static_cast<int>(count)));
         progress.Refresh();
         reader.SetFileName(paths[i], yield);
         std::error_code error;
