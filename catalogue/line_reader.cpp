@@ -2,7 +2,7 @@
 
 namespace {
 
-constexpr std::size_t BlockSize = 64 * 1024;
+constexpr std::size_t BlockSize = 16 * 1024;
 
 } // namespace
 

@@ -14,7 +14,10 @@ void WriteTagPages(const THtmlSongTable& songs, const TPageValues& page,
         return;
     }
     const std::string tagsFolder = htmlFolder + "Tags/";
-    MakeFolder(tagsFolder, failures);
+    // without the folder every page would fail alike; the folder is listed once instead
+    if (!MakeFolder(tagsFolder, failures)) {
+        return;
+    }
     const std::string templatePath = templateFolder + "_tags.htm";
     bool templateFailed = false;
     std::string line;

@@ -169,6 +169,23 @@ TEST_F(THtmlGeneratorTest, MissingTemplateFolderWritesNoPage)
                                               {templates + "_songs.htm", "template missing"}}));
 }
 
+TEST_F(THtmlGeneratorTest, UnwritableTargetIsListedBrieflyAndTheRunEnds)
+{
+    WriteBytes(Dir / "app/HTML/_songs.htm", "x\n");
+    WriteBytes(Dir / "app/HTML/_tags.htm", "x\n");
+    WriteBytes(Dir / "site", "a file where the folder should be");
+
+    const THtmlRunResult result = GenerateHtmlCatalogue(ExampleFiles(), Options(), Songs, Progress);
+
+    const std::string html = Dir / "site/HTML/";
+    ASSERT_EQ(result.Failures.size(), 3u);
+    EXPECT_EQ(result.Failures[0].Path, html + "Tags/");
+    EXPECT_EQ(result.Failures[1].Path, html);
+    EXPECT_EQ(result.Failures[2].Path, html + "_songs.htm");
+    EXPECT_EQ(result.Failures[2].Reason, "cannot write page: Not a directory");
+    EXPECT_EQ(Songs.size(), 2u);
+}
+
 TEST_F(THtmlGeneratorTest, SameNamesInTwoFoldersAndVanishedFiles)
 {
     WriteBytes(Dir / "app/HTML/_tags.htm", "song_name_from_tags title_from_tags\n");
