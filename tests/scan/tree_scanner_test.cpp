@@ -1,0 +1,297 @@
+#include "scan/tree_scanner.h"
+#include "support/mp3_fixture.h"
+
+#include <filesystem>
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// Runs a search and records every event as "found PATH", "file PATH" or "done PATH", with the
+// paths below `root` written relative to it.
+class TEventLog
+{
+public:
+    explicit TEventLog(std::string root) : Root(std::move(root)) {}
+
+    std::vector<std::string> Run(TTreeScanner& scanner)
+    {
+        scanner.OnDirectoryFound = [this](TTreeScanner& s) { Add("found ", s.FileFound()); };
+        scanner.OnFileFound = [this](TTreeScanner& s) { Add("file ", s.FileFound()); };
+        scanner.OnDirectoryDone = [this](TTreeScanner& s) { Add("done ", s.CurrentDirectory()); };
+        scanner.StartSearch();
+        return Events;
+    }
+
+private:
+    void Add(const char* kind, const std::string& path)
+    {
+        const bool below = path.rfind(Root, 0) == 0;
+        Events.push_back(kind + (below ? path.substr(Root.size()) : path));
+    }
+
+    std::string Root;
+    std::vector<std::string> Events;
+};
+
+class TreeScannerTest : public ::testing::Test
+{
+protected:
+    // The folder as the scanner writes it, with a final "/".
+    std::string Root() const { return Temp.Path().string() + "/"; }
+    void File(const std::string& name) { WriteBytes(Temp.Path() / name, "x"); }
+    void Folder(const std::string& name) { fs::create_directories(Temp.Path() / name); }
+
+    // A scanner for the temporary folder, as given (without a final "/").
+    TTreeScanner Scanner(const std::string& mask, bool recursive = true) const
+    {
+        TTreeScanner scanner;
+        scanner.InitialDirectory = Temp.Path().string();
+        scanner.FileMask = mask;
+        scanner.Recursive = recursive;
+        return scanner;
+    }
+
+    std::vector<std::string> Scan(const std::string& mask, bool recursive = true)
+    {
+        auto scanner = Scanner(mask, recursive);
+        return TEventLog(Root()).Run(scanner);
+    }
+
+    // Only the file events, relative to the root.
+    std::vector<std::string> Files(const std::string& mask, bool recursive = true)
+    {
+        std::vector<std::string> files;
+        for (const auto& event : Scan(mask, recursive)) {
+            if (event.rfind("file ", 0) == 0) {
+                files.push_back(event.substr(5));
+            }
+        }
+        return files;
+    }
+
+    TTempDir Temp;
+};
+
+using TList = std::vector<std::string>;
+
+TEST_F(TreeScannerTest, DefaultsOfANewScanner)
+{
+    const TTreeScanner scanner;
+    EXPECT_EQ(scanner.FileMask, "*.txt,*.doc;*.htm|*.exe");
+    EXPECT_TRUE(scanner.Recursive);
+    EXPECT_FALSE(scanner._With_Detailes);
+    EXPECT_EQ(scanner._DetailesSeparator, ",");
+    EXPECT_EQ(scanner._TypeOfDate, _DateType::dtDateTime);
+    EXPECT_TRUE(scanner.InitialDirectory.empty());
+    EXPECT_TRUE(scanner.FileFound().empty());
+    EXPECT_FALSE(scanner.SearchInProgress());
+}
+
+TEST_F(TreeScannerTest, FilesBeforeSubfoldersDepthFirst)
+{
+    File("x.mp3");
+    File("S1/y.mp3");
+    Folder("S2");
+    const TList expected = {"found ",   "file x.mp3", "found S1/", "file S1/y.mp3",
+                            "done S1/", "found S2/",  "done S2/",  "done "};
+    EXPECT_EQ(Scan("*.mp3"), expected);
+}
+
+TEST_F(TreeScannerTest, NamesSortIgnoringCaseAndBothCasesAreKept)
+{
+    for (const char* name : {"b.mp3", "c.MP3", "A.mp3", "a.mp3", "B.mp3", "b.txt"}) {
+        File(name);
+    }
+    Folder("sub");
+    Folder("Sub");
+    File("Sub/z.mp3");
+    File("sub/z.mp3");
+    EXPECT_EQ(Files("*.mp3"),
+              (TList{"A.mp3", "a.mp3", "B.mp3", "b.mp3", "c.MP3", "Sub/z.mp3", "sub/z.mp3"}));
+}
+
+TEST_F(TreeScannerTest, MaskTextsDecideWhichFilesAreReported)
+{
+    for (const char* name : {"a.mp3", "b.MP3", "c.txt", "README", "song1.mp3"}) {
+        File(name);
+    }
+    struct TCase
+    {
+        const char* Rule;
+        const char* Mask;
+        TList Files;
+    };
+    const TCase cases[] = {
+        {"same extension twice reports each file once",
+         "*.mp3;*.MP3",
+         {"a.mp3", "b.MP3", "song1.mp3"}},
+        {"a name pattern reports nothing", "song*.mp3", {}},
+        {"star dot star reports every file",
+         "*.*",
+         {"a.mp3", "b.MP3", "c.txt", "README", "song1.mp3"}},
+        {"two extensions merge into one order",
+         "*.txt|*.mp3",
+         {"a.mp3", "b.MP3", "c.txt", "song1.mp3"}},
+        {"no mask at all reports nothing", "", {}},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(Files(c.Mask), c.Files) << c.Rule;
+    }
+}
+
+TEST_F(TreeScannerTest, InitialDirectoryEndsInOneSlash)
+{
+    File("a.mp3");
+    const std::string plain = Temp.Path().string();
+    for (const std::string& given : {plain, plain + "/", plain + "//"}) {
+        TTreeScanner scanner;
+        scanner.InitialDirectory = given;
+        scanner.FileMask = "*.mp3";
+        scanner.Recursive = false;
+        EXPECT_EQ(
+            TEventLog("").Run(scanner),
+            (TList{"found " + plain + "/", "file " + plain + "/a.mp3", "done " + plain + "/"}))
+            << given;
+        EXPECT_EQ(scanner.InitialDirectory, plain + "/") << given;
+    }
+}
+
+TEST_F(TreeScannerTest, RootAndEmptyInitialDirectory)
+{
+    TTreeScanner scanner;
+    scanner.InitialDirectory = "/";
+    scanner.Recursive = false;
+    scanner.FileMask = "";
+    scanner.StartSearch();
+    EXPECT_EQ(scanner.InitialDirectory, "/");
+
+    // an empty folder means the current one
+    File("here.mp3");
+    const auto previous = fs::current_path();
+    fs::current_path(Temp.Path());
+    scanner.InitialDirectory.clear();
+    scanner.FileMask = "*.mp3";
+    const auto events = TEventLog(Root()).Run(scanner);
+    fs::current_path(previous);
+    EXPECT_EQ(scanner.InitialDirectory, fs::canonical(Temp.Path()).string() + "/");
+    EXPECT_EQ(events.size(), 3U);
+}
+
+TEST_F(TreeScannerTest, NonRecursiveScanStaysInTheFolder)
+{
+    File("a.mp3");
+    File("sub/b.mp3");
+    EXPECT_EQ(Scan("*.mp3", false), (TList{"found ", "file a.mp3", "done "}));
+}
+
+TEST_F(TreeScannerTest, MissingFolderGivesOneFoundAndOneDone)
+{
+    TTreeScanner scanner;
+    scanner.InitialDirectory = Root() + "missing";
+    scanner.FileMask = "*.*";
+    EXPECT_EQ(TEventLog(Root()).Run(scanner), (TList{"found missing/", "done missing/"}));
+    EXPECT_FALSE(scanner.SearchInProgress());
+}
+
+TEST_F(TreeScannerTest, OddNamesAndEntries)
+{
+    File(".hidden.mp3");
+    Folder("folder.mp3");          // a folder is never a file
+    File("a,b/c.mp3");             // a comma in a folder name
+    File("\xff\xfe bad name.mp3"); // not UTF-8
+    File("new\nline.mp3");
+    fs::create_symlink("a,b/c.mp3", Temp.Path() / "link.mp3");
+    fs::create_symlink("gone.mp3", Temp.Path() / "broken.mp3");
+    fs::create_symlink("folder.mp3", Temp.Path() / "dirlink.mp3");
+    ASSERT_EQ(mkfifo((Temp.Path() / "pipe.mp3").c_str(), 0600), 0);
+    // files of the folder first, then those of its subfolders
+    EXPECT_EQ(Files("*.mp3"), (TList{".hidden.mp3", "link.mp3", "new\nline.mp3",
+                                     "\xff\xfe bad name.mp3", "a,b/c.mp3"}));
+}
+
+TEST_F(TreeScannerTest, LinksToFoldersAreNotFollowed)
+{
+    File("a/x.mp3");
+    fs::create_directory_symlink("..", Temp.Path() / "a" / "up");
+    fs::create_directory_symlink(Temp.Path(), Temp.Path() / "a" / "loop");
+    EXPECT_EQ(Scan("*.mp3"), (TList{"found ", "found a/", "file a/x.mp3", "done a/", "done "}));
+}
+
+TEST_F(TreeScannerTest, UnreadableFolderContributesNothingAndStopsNothing)
+{
+    if (geteuid() == 0) {
+        GTEST_SKIP() << "the superuser reads folders whatever their permissions";
+    }
+    File("a/x.mp3");
+    File("b/y.mp3");
+    File("c/z.mp3");
+    ASSERT_EQ(chmod((Temp.Path() / "b").c_str(), 0), 0);
+    EXPECT_EQ(Scan("*.mp3"), (TList{"found ", "found a/", "file a/x.mp3", "done a/", "found b/",
+                                    "done b/", "found c/", "file c/z.mp3", "done c/", "done "}));
+}
+
+TEST_F(TreeScannerTest, YieldRunsOncePerFolderBeforeItsFoundEvent)
+{
+    Folder("a/b");
+    Folder("c");
+    auto scanner = Scanner("*.mp3");
+    std::vector<std::string> order;
+    scanner.Yield = [&order] { order.push_back("yield"); };
+    scanner.OnDirectoryFound = [&order](TTreeScanner& s) {
+        EXPECT_TRUE(s.SearchInProgress());
+        order.push_back("found");
+    };
+    scanner.StartSearch();
+    EXPECT_EQ(order.size(), 8U);
+    for (std::size_t i = 0; i + 1 < order.size(); i += 2) {
+        EXPECT_EQ(order[i], "yield");
+        EXPECT_EQ(order[i + 1], "found");
+    }
+    EXPECT_FALSE(scanner.SearchInProgress());
+}
+
+TEST_F(TreeScannerTest, SearchStartedFromAHandlerIsIgnored)
+{
+    File("a.mp3");
+    File("sub/b.mp3");
+    auto scanner = Scanner("*.mp3");
+    int files = 0;
+    scanner.OnFileFound = [&files](TTreeScanner& s) {
+        ++files;
+        s.StartSearch();
+    };
+    scanner.StartSearch();
+    EXPECT_EQ(files, 2);
+}
+
+TEST_F(TreeScannerTest, FileFoundDuringDoneHoldsTheLastEntry)
+{
+    File("S1/y.mp3");
+    Folder("S2");
+    auto scanner = Scanner("*.mp3");
+    TList done;
+    scanner.OnDirectoryDone = [&done](TTreeScanner& s) { done.push_back(s.FileFound()); };
+    scanner.StartSearch();
+    EXPECT_EQ(done, (TList{Root() + "S1/y.mp3", Root() + "S2/", Root() + "S2/"}));
+}
+
+TEST_F(TreeScannerTest, DetailsFollowEachFileButNotFolders)
+{
+    WriteBytes(Temp.Path() / "a,b" / "song.mp3", std::string(1234, 'x'));
+    auto scanner = Scanner("*.mp3");
+    scanner._With_Detailes = true;
+    scanner._DetailesSeparator = "";
+    scanner._TypeOfDate = _DateType::dtDosTime;
+    const auto events = TEventLog(Root()).Run(scanner);
+    ASSERT_EQ(events.size(), 5U);
+    EXPECT_EQ(events[1], "found a,b/") << "a comma folder is scanned whole";
+    EXPECT_EQ(events[2].rfind("file a,b/song.mp3,1234,", 0), 0U) << events[2];
+    EXPECT_NE(events[2].substr(23), "-1") << "a file written today has a DOS date";
+    EXPECT_EQ(scanner._DetailesSeparator, ",");
+}
+
+} // namespace

@@ -1,0 +1,250 @@
+#include "settings/registry.h"
+#include "support/mp3_fixture.h"
+
+#include <QSettings>
+
+#include <cstdlib>
+#include <filesystem>
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+// QSettings fixes its folder on first use, so the whole program gets one fresh folder before any
+// test runs; each test then starts from an empty store.
+class TFreshConfigFolder : public ::testing::Environment
+{
+public:
+    void SetUp() override { setenv("XDG_CONFIG_HOME", Folder.Path().c_str(), 1); }
+
+private:
+    TTempDir Folder;
+};
+
+const auto* const ConfigFolder = ::testing::AddGlobalTestEnvironment(new TFreshConfigFolder);
+
+std::filesystem::path StoreFile()
+{
+    const QSettings store(QSettings::NativeFormat, QSettings::UserScope, RegCompany, RegAppName);
+    return store.fileName().toStdString();
+}
+
+class RegistryTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        const auto file = StoreFile();
+        ASSERT_EQ(file, std::filesystem::path(std::getenv("XDG_CONFIG_HOME")) / "Velmor" /
+                            "Cantrel.conf");
+        std::error_code ignored;
+        for (const auto& entry : std::filesystem::directory_iterator(file.parent_path(), ignored)) {
+            std::filesystem::remove(entry.path(), ignored);
+        }
+    }
+};
+
+TEST_F(RegistryTest, EmptyStoreGivesTheDefaults)
+{
+    EXPECT_EQ(ReadRegString("General", "Last Macros"), "_NONE_");
+    EXPECT_EQ(ReadRegInteger("BitRate", "Low BitRate"), -1);
+    EXPECT_FALSE(ReadRegBool("BitRate", "Warning BitRate"));
+    EXPECT_FALSE(std::filesystem::exists(StoreFile())) << "a read creates no file";
+}
+
+TEST_F(RegistryTest, StringsRoundTripExactly)
+{
+    const QString texts[] = {
+        " [ ",
+        " ] - ",
+        "",
+        "a, b",
+        "x;y|z",
+        "\"quoted\"",
+        "@Invalid()",
+        "#not a comment",
+        "key = value",
+        "C:\\Music\\",
+        "tab\there",
+        "two\nlines",
+        "Bj\u00f6rk \u00e9t\u00e9",
+        "%T% - %A%",
+        "true",
+    };
+    int slot = 0;
+    for (const auto& text : texts) {
+        const QString name = QStringLiteral("Value %1").arg(slot++);
+        ASSERT_TRUE(WriteRegString("General", name, text));
+        EXPECT_EQ(ReadRegString("General", name), text) << text.toStdString();
+    }
+    // a file written by another session holding all of these is no broken file
+    {
+        QSettings other(QSettings::NativeFormat, QSettings::UserScope, RegCompany, RegAppName);
+        other.setValue("General/Other", "1");
+    }
+    ASSERT_TRUE(WriteRegString("General", "Last", "x"));
+    EXPECT_FALSE(std::filesystem::exists(StoreFile().string() + ".broken"));
+    EXPECT_EQ(ReadRegString("General", "Value 0"), " [ ");
+}
+
+TEST_F(RegistryTest, IntegersReadDecimalAndHexadecimalText)
+{
+    struct TCase
+    {
+        const char* Rule;
+        QString Stored;
+        int Expected;
+    };
+    const TCase cases[] = {
+        {"decimal", "160", 160},
+        {"hexadecimal after 0x", "0x70", 112},
+        {"capital 0X and digits", "0XfF", 255},
+        {"negative", "-5", -5},
+        {"blanks around the number", " 42 ", 42},
+        {"largest integer", "2147483647", 2147483647},
+        {"eight hex digits fill 32 bits", "0x7FFFFFFF", 2147483647},
+        {"not a number gives the default", "abc", -1},
+        {"trailing text gives the default", "12abc", -1},
+        {"empty text gives the default", "", -1},
+        {"0x alone gives the default", "0x", -1},
+        {"signed hexadecimal gives the default", "0x-1", -1},
+        {"too large gives the default", "2147483648", -1},
+        {"too many hex digits give the default", "0x100000000", -1},
+    };
+    for (const auto& c : cases) {
+        ASSERT_TRUE(WriteRegString("BitRate", "Low BitRate", c.Stored));
+        EXPECT_EQ(ReadRegInteger("BitRate", "Low BitRate"), c.Expected) << c.Rule;
+    }
+}
+
+TEST_F(RegistryTest, IntegersAndBooleansAreStoredAsText)
+{
+    ASSERT_TRUE(WriteRegInteger("BitRate", "High BitRate", -160));
+    ASSERT_TRUE(WriteRegBool("General", "Limit to 64", true));
+    ASSERT_TRUE(WriteRegBool("General", "AutoTrim Spaces", false));
+    EXPECT_EQ(ReadRegString("BitRate", "High BitRate"), "-160");
+    EXPECT_EQ(ReadRegInteger("BitRate", "High BitRate"), -160);
+    EXPECT_EQ(ReadRegString("General", "Limit to 64"), "1");
+    EXPECT_EQ(ReadRegString("General", "AutoTrim Spaces"), "0");
+    EXPECT_TRUE(ReadRegBool("General", "Limit to 64"));
+    EXPECT_FALSE(ReadRegBool("General", "AutoTrim Spaces"));
+}
+
+TEST_F(RegistryTest, BooleansTakeAnyNonZeroIntegerAsTrue)
+{
+    const std::pair<QString, bool> cases[] = {
+        {"1", true},  {"2", true},    {"-1", true},    {"0x10", true},
+        {"0", false}, {"yes", false}, {"true", false}, {"", false},
+    };
+    for (const auto& [stored, expected] : cases) {
+        ASSERT_TRUE(WriteRegString("EnabledFields", "Title", stored));
+        EXPECT_EQ(ReadRegBool("EnabledFields", "Title"), expected) << stored.toStdString();
+    }
+}
+
+TEST_F(RegistryTest, SectionsAndSubkeysAreSeparate)
+{
+    ASSERT_TRUE(WriteRegString("General", "Current Index", "3"));
+    ASSERT_TRUE(WriteRegString("RegSetari/0", "Last Sep_2", "[ "));
+    ASSERT_TRUE(WriteRegString("RegSetari\\1", "Last Sep_2", " - "));
+    ASSERT_TRUE(WriteRegString("Recent Paths", "00", "/home/ann/Music/"));
+
+    EXPECT_EQ(ReadRegString("RegSetari/0", "Last Sep_2"), "[ ");
+    EXPECT_EQ(ReadRegString("RegSetari/1", "Last Sep_2"), " - ");
+    EXPECT_EQ(ReadRegString("RegSetari", "Last Sep_2"), "_NONE_");
+    EXPECT_EQ(ReadRegString("Recent Paths", "00"), "/home/ann/Music/");
+    EXPECT_EQ(ReadRegString("Recent Paths", "0"), "_NONE_");
+    EXPECT_EQ(ReadRegString("General", "current index"), "_NONE_");
+}
+
+TEST_F(RegistryTest, EraseRemovesTheSectionWithItsSubkeysOnly)
+{
+    ASSERT_TRUE(WriteRegString("RegSetari", "Marker", "x"));
+    ASSERT_TRUE(WriteRegString("RegSetari/0", "Last Sep_1", "a"));
+    ASSERT_TRUE(WriteRegString("RegSetari/0/deeper", "Value", "b"));
+    ASSERT_TRUE(WriteRegString("RegSetariX", "Value", "kept"));
+    ASSERT_TRUE(WriteRegString("General", "Total Nr Of Fields", "1"));
+
+    ASSERT_TRUE(EraseRegKey("RegSetari"));
+    EXPECT_EQ(ReadRegString("RegSetari", "Marker"), "_NONE_");
+    EXPECT_EQ(ReadRegString("RegSetari/0", "Last Sep_1"), "_NONE_");
+    EXPECT_EQ(ReadRegString("RegSetari/0/deeper", "Value"), "_NONE_");
+    EXPECT_EQ(ReadRegString("RegSetariX", "Value"), "kept");
+    EXPECT_EQ(ReadRegInteger("General", "Total Nr Of Fields"), 1);
+}
+
+TEST_F(RegistryTest, EraseOfAnEmptySectionKeepsTheStore)
+{
+    ASSERT_TRUE(WriteRegString("General", "Last Macros", "%A% - %T%"));
+    EXPECT_FALSE(EraseRegKey(""));
+    EXPECT_FALSE(EraseRegKey("/"));
+    EXPECT_EQ(ReadRegString("General", "Last Macros"), "%A% - %T%");
+}
+
+TEST_F(RegistryTest, ValuesWrittenBeforeAreReadByALaterAccess)
+{
+    // another instance's write, straight to the file, is seen by the next read
+    ASSERT_TRUE(WriteRegString("General", "Last Path For Files", "/old/"));
+    {
+        QSettings other(QSettings::NativeFormat, QSettings::UserScope, RegCompany, RegAppName);
+        other.setValue("General/Last Path For Files", "/new/");
+    }
+    EXPECT_EQ(ReadRegString("General", "Last Path For Files"), "/new/");
+}
+
+TEST_F(RegistryTest, CorruptStoreGivesDefaultsAndIsKeptWhole)
+{
+    const char bytes[] = "\x01\xff\xfe[General\x00==\n\x80\x81 broken \"\n[%General]\nLast\x00\x01";
+    const std::string garbage(bytes, sizeof bytes - 1);
+    const auto file = StoreFile();
+    WriteBytes(file, garbage);
+
+    EXPECT_EQ(ReadRegString("General", "Last Macros"), "_NONE_");
+    EXPECT_EQ(ReadRegInteger("BitRate", "Low BitRate"), -1);
+    EXPECT_FALSE(ReadRegBool("General", "Limit to 64"));
+    EXPECT_EQ(ReadBytes(file), garbage) << "a read leaves the file as it is";
+
+    // a write keeps the broken file under another name and works on a fresh one
+    ASSERT_TRUE(WriteRegString("General", "Last Macros", "%T%"));
+    EXPECT_EQ(ReadBytes(file.string() + ".broken"), garbage);
+    EXPECT_EQ(ReadRegString("General", "Last Macros"), "%T%");
+
+    WriteBytes(file, garbage);
+    ASSERT_TRUE(WriteRegInteger("BitRate", "Low BitRate", 96));
+    EXPECT_EQ(ReadBytes(file.string() + ".broken"), garbage);
+    EXPECT_EQ(ReadBytes(file.string() + ".broken-2"), garbage) << "an older copy is not replaced";
+    EXPECT_EQ(ReadRegInteger("BitRate", "Low BitRate"), 96);
+}
+
+TEST_F(RegistryTest, PartlyBrokenStoreKeepsTheValuesItCanRead)
+{
+    const std::string text = "[BitRate]\nHigh%20BitRate=192\n[broken\n\"x=\n";
+    const auto file = StoreFile();
+    WriteBytes(file, text);
+    EXPECT_EQ(ReadRegInteger("BitRate", "High BitRate"), 192);
+
+    ASSERT_TRUE(WriteRegBool("BitRate", "Warning BitRate", true));
+    EXPECT_EQ(ReadBytes(file.string() + ".broken"), text);
+    EXPECT_EQ(ReadRegInteger("BitRate", "High BitRate"), 192);
+    EXPECT_TRUE(ReadRegBool("BitRate", "Warning BitRate"));
+}
+
+TEST_F(RegistryTest, UnreadableStoreGivesDefaultsAndIsNotRewritten)
+{
+    if (geteuid() == 0) {
+        GTEST_SKIP() << "the superuser reads files whatever their permissions";
+    }
+    // as another session left it, so that nothing of it is known to this process
+    const auto file = StoreFile();
+    const std::string before = "[%General]\nLast%20Macros=%T%\n";
+    WriteBytes(file, before);
+    ASSERT_EQ(chmod(file.c_str(), 0), 0);
+
+    EXPECT_EQ(ReadRegString("General", "Last Macros"), "_NONE_");
+    EXPECT_FALSE(WriteRegString("General", "Last Macros", "%A%"));
+    ASSERT_EQ(chmod(file.c_str(), 0600), 0);
+    EXPECT_EQ(ReadBytes(file), before);
+}
+
+} // namespace
