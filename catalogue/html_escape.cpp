@@ -24,3 +24,25 @@ std::string HtmlEscape(std::string_view text)
     }
     return result;
 }
+
+std::string UrlPathEscape(std::string_view name)
+{
+    std::string result;
+    result.reserve(name.size());
+    for (const char c : name) {
+        switch (c) {
+        case '%':
+            result += "%25";
+            break;
+        case '#':
+            result += "%23";
+            break;
+        case '?':
+            result += "%3F";
+            break;
+        default:
+            result += c;
+        }
+    }
+    return result;
+}

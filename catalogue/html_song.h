@@ -23,7 +23,7 @@ struct THtmlSong
     std::string SongName;      // song_name_from_tags
     std::string SongsFileName; // songs_file_name
 
-    // The tag page's name on disk: SongsFileName before escaping.
+    // The tag page's name on disk: SongsFileName before escaping and percent-encoding.
     std::string PageFileName;
 };
 

@@ -40,6 +40,7 @@ THtmlSong MakeHtmlSong(const TMPEGAudio& reader, const std::string& path, std::s
     const std::string songName = FileNameNoExt(path);
     song.SongName = HtmlEscape(songName);
     song.PageFileName = songName + "_" + FormatSongNumber(index) + ".htm";
-    song.SongsFileName = HtmlEscape(song.PageFileName);
+    // the page name mostly serves as a link target
+    song.SongsFileName = HtmlEscape(UrlPathEscape(song.PageFileName));
     return song;
 }

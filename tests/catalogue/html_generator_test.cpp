@@ -186,7 +186,7 @@ TEST_F(THtmlGeneratorTest, UnwritableTargetIsListedBrieflyAndTheRunEnds)
     EXPECT_EQ(Songs.size(), 2u);
 }
 
-TEST_F(THtmlGeneratorTest, SameNamesInTwoFoldersAndVanishedFiles)
+TEST_F(THtmlGeneratorTest, SameNamesInTwoFoldersOddNamesAndVanishedFiles)
 {
     WriteBytes(Dir / "app/HTML/_tags.htm", "song_name_from_tags title_from_tags\n");
     WriteBytes(Dir / "app/HTML/_songs.htm",
@@ -194,20 +194,24 @@ TEST_F(THtmlGeneratorTest, SameNamesInTwoFoldersAndVanishedFiles)
     const std::vector<std::string> files = {
         WriteBytes(Dir / "music/a/x.mp3", Mp3OfLength(20000)).string(),
         WriteBytes(Dir / "music/b/x.mp3", Mp3OfLength(20000)).string(), Dir / "music/gone.mp3",
-        WriteBytes(Dir / "music/.mp3", "not audio").string()};
+        WriteBytes(Dir / "music/.mp3", "not audio").string(),
+        WriteBytes(Dir / "music/100% #1?.mp3", Mp3OfLength(20000)).string()};
 
     const THtmlRunResult result = GenerateHtmlCatalogue(files, Options(), Songs, Progress);
 
-    EXPECT_EQ(
-        PageLines(Dir / "site/HTML/_songs.htm"),
-        (TLines{"", "x_00000.htm", "", "x_00001.htm", "", "gone_00002.htm", "", "_00003.htm"}));
+    // the link to the last page keeps working: its name is percent-encoded
+    EXPECT_EQ(PageLines(Dir / "site/HTML/_songs.htm"),
+              (TLines{"", "x_00000.htm", "", "x_00001.htm", "", "gone_00002.htm", "", "_00003.htm",
+                      "", "100%25 %231%3F_00004.htm"}));
     EXPECT_EQ(PageLines(Dir / "site/HTML/Tags/x_00001.htm"), (TLines{"x x.mp3&nbsp"}));
     EXPECT_EQ(PageLines(Dir / "site/HTML/Tags/gone_00002.htm"),
               (TLines{"gone [not found: gone.mp3]&nbsp"}));
     // audio that is not recognised keeps the placeholder title
     EXPECT_EQ(PageLines(Dir / "site/HTML/Tags/_00003.htm"), (TLines{" &nbsp"}));
     EXPECT_EQ(result.Failures, (THtmlFailures{{Dir / "music/gone.mp3", "file missing"}}));
-    EXPECT_EQ(Songs.size(), 4u);
+    EXPECT_EQ(PageLines(Dir / "site/HTML/Tags/100% #1?_00004.htm"),
+              (TLines{"100% #1? 100% #1?.mp3&nbsp"}));
+    EXPECT_EQ(Songs.size(), 5u);
 }
 
 } // namespace

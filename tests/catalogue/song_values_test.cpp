@@ -58,4 +58,11 @@ TEST(HtmlEscape, EscapesMarkupCharactersOnly)
     }
 }
 
+TEST(UrlPathEscape, EncodesOnlyWhatWouldBreakALink)
+{
+    EXPECT_EQ(UrlPathEscape("Track #1?_00000.htm"), "Track %231%3F_00000.htm");
+    EXPECT_EQ(UrlPathEscape("100%_00001.htm"), "100%25_00001.htm");
+    EXPECT_EQ(UrlPathEscape("R&B <live> Café_00002.htm"), "R&B <live> Café_00002.htm");
+}
+
 } // namespace
