@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstring>
 #include <unistd.h>
 
 namespace {
@@ -23,11 +24,15 @@ bool TBlockReader::Fill(std::int64_t pos)
     }
     const auto wanted = static_cast<std::size_t>(
         std::min<std::int64_t>(static_cast<std::int64_t>(NextBlock), Length - pos));
-    Buffer.resize(std::max(Buffer.size(), wanted));
+    if (Capacity < wanted) {
+        // no zero filling: every byte handed out was read first
+        Buffer.reset(new std::uint8_t[wanted]);
+        Capacity = wanted;
+    }
     NextBlock = std::min(NextBlock * 2, LargestBlock);
     std::size_t got = 0;
     while (got < wanted) {
-        const ssize_t n = ::pread(Fd, Buffer.data() + got, wanted - got,
+        const ssize_t n = ::pread(Fd, Buffer.get() + got, wanted - got,
                                   static_cast<off_t>(pos + static_cast<std::int64_t>(got)));
         if (n < 0 && errno == EINTR) {
             continue;
@@ -49,8 +54,16 @@ bool TBlockReader::Fill(std::int64_t pos)
 std::size_t TBlockReader::Read(std::int64_t pos, std::uint8_t* out, std::size_t count)
 {
     std::size_t done = 0;
-    while (done < count && Byte(pos + static_cast<std::int64_t>(done), out[done])) {
-        ++done;
+    while (done < count) {
+        const std::int64_t at = pos + static_cast<std::int64_t>(done);
+        const std::int64_t bufferEnd = BufferStart + static_cast<std::int64_t>(BufferLength);
+        if ((at < BufferStart || at >= bufferEnd) && !Fill(at)) {
+            break;
+        }
+        const auto offset = static_cast<std::size_t>(at - BufferStart);
+        const std::size_t piece = std::min(count - done, BufferLength - offset);
+        std::memcpy(out + done, Buffer.get() + offset, piece);
+        done += piece;
     }
     return done;
 }

@@ -2,7 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <vector>
+#include <memory>
 
 // Reads an open file through a buffer: byte by byte where the frame search slides, in small
 // pieces elsewhere. The first block is small (most streams start near the top of a file) and
@@ -33,7 +33,8 @@ private:
 
     int Fd;
     std::int64_t Length;
-    std::vector<std::uint8_t> Buffer;
+    std::unique_ptr<std::uint8_t[]> Buffer;
+    std::size_t Capacity = 0;
     std::int64_t BufferStart = 0;
     std::size_t BufferLength = 0;
     std::size_t NextBlock;

@@ -39,9 +39,7 @@ std::string FindLabel(const std::string& folder, dev_t device)
         if (name == "." || name == "..") {
             continue;
         }
-        struct stat target
-        {
-        };
+        struct stat target = {};
         // each entry is a link to the block device that carries the label
         if (stat((folder + "/" + name).c_str(), &target) == 0 && S_ISBLK(target.st_mode) &&
             target.st_rdev == device) {
@@ -72,19 +70,11 @@ std::string UnescapeLabel(const std::string& name)
 
 std::string TVolumeLabels::LabelOf(dev_t device)
 {
-    struct stat folder
-    {
-    };
-    if (stat(LabelFolder.c_str(), &folder) != 0) {
-        Known = false;
-        return {};
-    }
-    const bool unchanged = folder.st_mtim.tv_sec == FolderChanged.tv_sec &&
-                           folder.st_mtim.tv_nsec == FolderChanged.tv_nsec;
-    if (!Known || device != Device || !unchanged) {
+    const auto now = std::chrono::steady_clock::now();
+    if (!Known || device != Device || now - LookedUp >= MaxAge) {
         Label = FindLabel(LabelFolder, device);
         Device = device;
-        FolderChanged = folder.st_mtim;
+        LookedUp = now;
         Known = true;
     }
     return Label;

@@ -85,9 +85,7 @@ void TMPEGAudio::SetFileName(const std::string& path, const TYieldFn& yield)
 
     // non-blocking, so that a pipe put where a file was cannot stall the analysis
     TFileHandle file(::open(FileName.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK));
-    struct stat info
-    {
-    };
+    struct stat info = {};
     if (!file.IsOpen()) {
         if (IsMissing(errno)) {
             Title = NotFoundTitle(FileName);

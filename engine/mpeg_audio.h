@@ -38,7 +38,9 @@ public:
     bool ErrorProtection = false;
     bool Padding = false;
     std::uint16_t FrameLength = 0;
-    std::string FileName;     // full path, bytes as the file system gives them
+    // The full path, bytes as the file system gives them. Never cut: a Linux path may be longer
+    // than 255 bytes, and a cut path would name another file or none.
+    std::string FileName;
     std::int32_t FileAge = 0; // packed DOS date and time of the last write
     std::string VolumeLabel;
     std::uint16_t SelectedMark = 0;

@@ -15,9 +15,7 @@ namespace {
 // could otherwise open it), EINVAL for a device or pipe, else the errno of the failed open.
 int OpenForChange(const std::string& path, TFileHandle& file, off_t& length)
 {
-    struct stat info
-    {
-    };
+    struct stat info = {};
     if (stat(path.c_str(), &info) != 0) {
         return errno == ENOENT || errno == ENOTDIR ? -1 : errno;
     }

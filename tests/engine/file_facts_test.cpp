@@ -30,9 +30,7 @@ TEST(FileFacts, FindsTheLabelOfAFilesDevice)
 {
     TTempDir dir;
     const std::string file = WriteBytes(dir.Path() / "a.mp3", "x").string();
-    struct stat info
-    {
-    };
+    struct stat info = {};
     ASSERT_EQ(stat(file.c_str(), &info), 0);
     const std::string labels = dir / "by-label";
     std::filesystem::create_directory(labels);
@@ -46,12 +44,15 @@ TEST(FileFacts, FindsTheLabelOfAFilesDevice)
 
     TVolumeLabels volumes;
     volumes.LabelFolder = labels;
+    volumes.MaxAge = std::chrono::hours(1);
     EXPECT_EQ(volumes.LabelOf(makedev(251, 1)), "");
     EXPECT_EQ(volumes.LabelOf(info.st_dev), "My Music");
 
     std::filesystem::remove(labels + "/My\\x20Music");
     std::filesystem::create_symlink("../disk", labels + "/Renamed");
-    EXPECT_EQ(volumes.LabelOf(info.st_dev), "Renamed") << "a changed folder is read again";
+    EXPECT_EQ(volumes.LabelOf(info.st_dev), "My Music") << "kept for a while";
+    volumes.MaxAge = {};
+    EXPECT_EQ(volumes.LabelOf(info.st_dev), "Renamed") << "then read again";
 
     volumes.LabelFolder = dir / "none";
     EXPECT_EQ(volumes.LabelOf(info.st_dev), "");

@@ -102,6 +102,44 @@ TEST(MpegAudio, FindsTwoFramesInARow)
     }
 }
 
+TEST(MpegAudio, NeedsTheWholeSecondHeader)
+{
+    // two frames of 417 bytes: valid from the fourth byte of the second header on
+    const std::string stream = MakeMp3Stream(2);
+    TTempDir dir;
+    TMPEGAudio audio;
+    for (std::size_t length = 0; length <= stream.size(); ++length) {
+        audio.SetFileName(WriteBytes(dir.Path() / "cut.mp3", stream.substr(0, length)).string());
+        EXPECT_EQ(audio.IsValid(), length >= 421) << length;
+        EXPECT_EQ(audio.FileLength, length > 5 ? static_cast<std::int64_t>(length) : 0) << length;
+    }
+}
+
+TEST(MpegAudio, SurvivesRandomBytes)
+{
+    std::uint32_t state = 7;
+    TTempDir dir;
+    TMPEGAudio audio;
+    for (int file = 0; file < 50; ++file) {
+        // bytes rich in sync patterns, so that many candidates are decoded and rejected
+        std::string bytes(3000 + static_cast<std::size_t>(file) * 37, '\0');
+        for (auto& byte : bytes) {
+            state = state * 1664525u + 1013904223u;
+            byte = static_cast<char>((state >> 24) % 3 == 0 ? 0xFF : state >> 16);
+        }
+        audio.SetFileName(WriteBytes(dir.Path() / "random.mp3", bytes).string());
+        EXPECT_EQ(audio.FileLength, static_cast<std::int64_t>(bytes.size()));
+        if (audio.IsValid()) {
+            EXPECT_GT(audio.FrameLength, 0);
+            EXPECT_NE(audio.Title, "[notag]");
+        } else {
+            EXPECT_EQ(audio.Title, "[notag]");
+            EXPECT_EQ(audio.FrameLength, 0);
+        }
+        EXPECT_EQ(ReadBytes(dir / "random.mp3"), bytes) << "analysis never changes a file";
+    }
+}
+
 TEST(MpegAudio, ReadsTheTrailerOfAStream)
 {
     const std::string longName = "0123456789012345678901234567\xC3\xA9\xC3\xA9.mp3";
