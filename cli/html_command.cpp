@@ -22,7 +22,7 @@ const char* const HtmlUsage =
     "  --                ends the options; every argument after it is a file\n"
     "  -h, --help        show this help\n"
     "\n"
-    "Progress goes to standard error, one line per file.\n"
+    "Prints the path of the songs page. Progress goes to standard error, one line per file.\n"
     "\n"
     "Exit status:\n"
     "  0  the catalogue is complete\n"
@@ -120,7 +120,7 @@ int RunHtmlCommand(const std::vector<std::string>& args, std::ostream& out, std:
     for (const THtmlFailure& failure : result.Failures) {
         err << "cantrel-cli html: " << failure.Path << ": " << failure.Reason << '\n';
     }
-    out << "Catalogue of " << songs.size() << " songs: " << CatalogueFolder(parsed.Target)
-        << "_songs.htm\n";
+    // the songs page, the entry point of the catalogue
+    out << CatalogueFolder(parsed.Target) << "_songs.htm\n";
     return result.Failures.empty() ? 0 : 1;
 }
