@@ -2,6 +2,7 @@
 
 #include <array>
 #include <string>
+#include <string_view>
 
 // The user's regional settings as a plain value, so that formatting is a pure function.
 // Default-constructed: "," thousands, "." decimal, ":" time, English names.
@@ -22,3 +23,7 @@ struct TRegionalSettings
     // From the process locale (setlocale(LC_ALL, "") first), through localeconv and nl_langinfo.
     static TRegionalSettings FromProcessLocale();
 };
+
+// The separator between hours and minutes of a strftime time format: "%H.%M.%S" gives ".";
+// ":" when the format shows none (or names the POSIX forms %T, %R or %r).
+std::string TimeSeparatorOfFormat(std::string_view timeFormat);

@@ -1,0 +1,36 @@
+#pragma once
+
+#include "engine/mpeg_audio.h"
+#include "engine/regional_settings.h"
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+
+// How an item is laid out in its length: padded after (Left), before (Right) or around (Center)
+// the value, or the value as it is (Text).
+enum class TItemAlignment
+{
+    Left,
+    Right,
+    Center,
+    Text,
+};
+
+// An item's value for one file, with the length and alignment it gets when the item names none.
+struct TItemValue
+{
+    std::string Value;
+    std::size_t DefaultLength = 0;
+    TItemAlignment DefaultAlignment = TItemAlignment::Left;
+};
+
+// The text without its leading spaces, and without trailing spaces and zero bytes by the rule of
+// TrimTagText (which also cuts at a zero byte): how tag values and item elements are trimmed.
+std::string TrimmedText(std::string_view text);
+
+// The item a tag id names, already in capitals: a number gives the character of that code,
+// a long or short id ("TITLE", "T") the file's value. Nothing for an id that names no item.
+std::optional<TItemValue> LookUpItem(const TMPEGAudio& audio, std::string_view tagId,
+                                     const TRegionalSettings& regional);

@@ -1,0 +1,139 @@
+#include "engine/regional_settings.h"
+
+#include <cerrno>
+#include <clocale>
+#include <iconv.h>
+#include <langinfo.h>
+#include <strings.h>
+
+namespace {
+
+// Converts locale texts from the locale's character set (that of LC_CTYPE, taken for every
+// category) to UTF-8; an empty result means the text could not be converted, and the default
+// is kept.
+class TLocaleText
+{
+public:
+    TLocaleText()
+    {
+        const char* codeset = nl_langinfo(CODESET);
+        if (codeset == nullptr || strcasecmp(codeset, "UTF-8") == 0 ||
+            strcasecmp(codeset, "utf8") == 0) {
+            return;
+        }
+        Converter = iconv_open("UTF-8", codeset);
+    }
+    ~TLocaleText()
+    {
+        if (Converter != InvalidConverter) {
+            iconv_close(Converter);
+        }
+    }
+    TLocaleText(const TLocaleText&) = delete;
+    TLocaleText& operator=(const TLocaleText&) = delete;
+
+    std::string ToUtf8(const char* text) const
+    {
+        if (text == nullptr) {
+            return {};
+        }
+        std::string input(text);
+        if (Converter == InvalidConverter) {
+            return input;
+        }
+        iconv(Converter, nullptr, nullptr, nullptr, nullptr);
+        std::string output(input.size() * 4 + 4, '\0');
+        char* in = input.data();
+        std::size_t inLeft = input.size();
+        char* out = output.data();
+        std::size_t outLeft = output.size();
+        if (iconv(Converter, &in, &inLeft, &out, &outLeft) == static_cast<std::size_t>(-1)) {
+            return {};
+        }
+        output.resize(output.size() - outLeft);
+        return output;
+    }
+
+    // Replaces `target` only by a text the locale really gives.
+    void Take(std::string& target, const char* text) const
+    {
+        std::string converted = ToUtf8(text);
+        if (!converted.empty()) {
+            target = std::move(converted);
+        }
+    }
+
+private:
+    static inline const iconv_t InvalidConverter = reinterpret_cast<iconv_t>(-1);
+    iconv_t Converter = InvalidConverter;
+};
+
+bool IsHourConversion(char c)
+{
+    return c == 'H' || c == 'I' || c == 'k' || c == 'l';
+}
+
+} // namespace
+
+std::string TimeSeparatorOfFormat(std::string_view timeFormat)
+{
+    for (std::size_t pos = 0; pos < timeFormat.size(); ++pos) {
+        if (timeFormat[pos] != '%') {
+            continue;
+        }
+        ++pos;
+        // the alternative forms %EH and %OH are hours too
+        while (pos < timeFormat.size() && (timeFormat[pos] == 'E' || timeFormat[pos] == 'O')) {
+            ++pos;
+        }
+        if (pos >= timeFormat.size()) {
+            break;
+        }
+        const char conversion = timeFormat[pos];
+        if (conversion == 'T' || conversion == 'R' || conversion == 'r') {
+            return ":";
+        }
+        if (IsHourConversion(conversion)) {
+            const auto literal = timeFormat.substr(pos + 1);
+            const auto separator = literal.substr(0, literal.find('%'));
+            const auto first = separator.find_first_not_of(' ');
+            if (first == std::string_view::npos) {
+                break;
+            }
+            const auto last = separator.find_last_not_of(' ');
+            return std::string(separator.substr(first, last - first + 1));
+        }
+    }
+    return ":";
+}
+
+TRegionalSettings TRegionalSettings::FromProcessLocale()
+{
+    TRegionalSettings settings;
+    const TLocaleText locale;
+
+    // The C locale has no thousands separator. The windows read QLocale, which gives "," there,
+    // so an empty separator keeps the default "," and both show the same numbers.
+    if (const std::lconv* numeric = std::localeconv()) {
+        locale.Take(settings.ThousandSeparator, numeric->thousands_sep);
+        locale.Take(settings.DecimalSeparator, numeric->decimal_point);
+    }
+    const std::string timeFormat = locale.ToUtf8(nl_langinfo(T_FMT));
+    settings.TimeSeparator = TimeSeparatorOfFormat(timeFormat);
+
+    const nl_item shortDays[] = {ABDAY_1, ABDAY_2, ABDAY_3, ABDAY_4, ABDAY_5, ABDAY_6, ABDAY_7};
+    const nl_item longDays[] = {DAY_1, DAY_2, DAY_3, DAY_4, DAY_5, DAY_6, DAY_7};
+    for (std::size_t day = 0; day < 7; ++day) {
+        locale.Take(settings.ShortDayNames[day], nl_langinfo(shortDays[day]));
+        locale.Take(settings.LongDayNames[day], nl_langinfo(longDays[day]));
+    }
+    const nl_item shortMonths[] = {ABMON_1, ABMON_2, ABMON_3, ABMON_4,  ABMON_5,  ABMON_6,
+                                   ABMON_7, ABMON_8, ABMON_9, ABMON_10, ABMON_11, ABMON_12};
+    const nl_item longMonths[] = {MON_1, MON_2, MON_3, MON_4,  MON_5,  MON_6,
+                                  MON_7, MON_8, MON_9, MON_10, MON_11, MON_12};
+    for (std::size_t month = 0; month < 12; ++month) {
+        locale.Take(settings.ShortMonthNames[month], nl_langinfo(shortMonths[month]));
+        locale.Take(settings.LongMonthNames[month], nl_langinfo(longMonths[month]));
+    }
+    return settings;
+}

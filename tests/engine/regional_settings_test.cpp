@@ -1,0 +1,54 @@
+#include "engine/regional_settings.h"
+
+#include <clocale>
+#include <gtest/gtest.h>
+#include <string>
+
+namespace {
+
+struct TTimeFormatCase
+{
+    const char* Format;
+    const char* Separator;
+};
+
+TEST(RegionalSettings, TakesTheTimeSeparatorFromTheFormat)
+{
+    const TTimeFormatCase cases[] = {
+        {"%H:%M:%S", ":"},
+        {"%H.%M.%S", "."},
+        {"%T", ":"},
+        {"%r", ":"},
+        {"%R", ":"},
+        {"%OH.%OM", "."},
+        {"%l h %M", "h"},
+        {"%I:%M:%S %p", ":"},
+        {"%p %I.%M.%S", "."},
+        {"", ":"},
+        {"%H%M", ":"},
+        {"%", ":"},
+        {"time %k-%M-%S", "-"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(TimeSeparatorOfFormat(c.Format), c.Separator) << c.Format;
+    }
+}
+
+TEST(RegionalSettings, CLocaleGivesTheDefaults)
+{
+    const std::string previous = std::setlocale(LC_ALL, nullptr);
+    ASSERT_NE(std::setlocale(LC_ALL, "C.UTF-8"), nullptr);
+    const TRegionalSettings settings = TRegionalSettings::FromProcessLocale();
+    std::setlocale(LC_ALL, previous.c_str());
+
+    const TRegionalSettings defaults;
+    EXPECT_EQ(settings.ThousandSeparator, defaults.ThousandSeparator);
+    EXPECT_EQ(settings.DecimalSeparator, defaults.DecimalSeparator);
+    EXPECT_EQ(settings.TimeSeparator, defaults.TimeSeparator);
+    EXPECT_EQ(settings.ShortDayNames, defaults.ShortDayNames);
+    EXPECT_EQ(settings.LongDayNames, defaults.LongDayNames);
+    EXPECT_EQ(settings.ShortMonthNames, defaults.ShortMonthNames);
+    EXPECT_EQ(settings.LongMonthNames, defaults.LongMonthNames);
+}
+
+} // namespace
