@@ -106,8 +106,7 @@ int RunHtmlCommand(const std::vector<std::string>& args, std::ostream& out, std:
     THtmlRunOptions options;
     options.TemplateFolder = parsed.Templates;
     options.HtmlPath = parsed.Target;
-    // TODO: TRegionalSettings::FromProcessLocale() once it is available; English names until then
-    options.Regional = TRegionalSettings{};
+    options.Regional = TRegionalSettings::FromProcessLocale();
     options.Now = LocalDateTime(std::time(nullptr));
 
     THtmlSongTable songs;
