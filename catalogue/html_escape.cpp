@@ -1,48 +1,56 @@
 #include "catalogue/html_escape.h"
 
-std::string HtmlEscape(std::string_view text)
+namespace {
+
+// The text with each character for which `replacement` gives a text replaced by that text.
+template <typename TReplacement>
+std::string Replaced(std::string_view text, TReplacement replacement)
 {
     std::string result;
     result.reserve(text.size());
     for (const char c : text) {
-        switch (c) {
-        case '&':
-            result += "&amp;";
-            break;
-        case '<':
-            result += "&lt;";
-            break;
-        case '>':
-            result += "&gt;";
-            break;
-        case '"':
-            result += "&quot;";
-            break;
-        default:
+        const std::string_view replacing = replacement(c);
+        if (replacing.empty()) {
             result += c;
+        } else {
+            result += replacing;
         }
     }
     return result;
 }
 
+} // namespace
+
+std::string HtmlEscape(std::string_view text)
+{
+    return Replaced(text, [](char c) -> std::string_view {
+        switch (c) {
+        case '&':
+            return "&amp;";
+        case '<':
+            return "&lt;";
+        case '>':
+            return "&gt;";
+        case '"':
+            return "&quot;";
+        default:
+            return {};
+        }
+    });
+}
+
 std::string UrlPathEscape(std::string_view name)
 {
-    std::string result;
-    result.reserve(name.size());
-    for (const char c : name) {
+    return Replaced(name, [](char c) -> std::string_view {
         switch (c) {
         case '%':
-            result += "%25";
-            break;
+            return "%25";
         case '#':
-            result += "%23";
-            break;
+            return "%23";
         case '?':
-            result += "%3F";
-            break;
+            return "%3F";
         default:
-            result += c;
+            return {};
         }
-    }
-    return result;
+    });
 }
