@@ -1,8 +1,125 @@
+#include "catalogue/html_generator.h"
 #include "cli/commands.h"
+#include "engine/date_time.h"
+#include "engine/regional_settings.h"
 
-int RunHtmlCommand(const std::vector<std::string>& /*args*/, std::ostream& /*out*/,
-                   std::ostream& err)
+#include <ctime>
+#include <filesystem>
+
+namespace {
+
+const char* const HtmlUsage =
+    "Usage: cantrel-cli html --templates DIR --target DIR FILE...\n"
+    "\n"
+    "Writes an HTML catalogue of the files, in the order given. The template folder is copied\n"
+    "to TARGET/HTML/ (subfolders and hidden files included), one page per file is written to\n"
+    "TARGET/HTML/Tags/ from the template _tags.htm, and the list of all songs replaces\n"
+    "TARGET/HTML/_songs.htm, made from the template _songs.htm.\n"
+    "\n"
+    "Options:\n"
+    "  --templates DIR   the template folder (the HTML folder shipped with Cantrel, or your own)\n"
+    "  --target DIR      the folder that receives the HTML folder; made when missing\n"
+    "  --                ends the options; every argument after it is a file\n"
+    "  -h, --help        show this help\n"
+    "\n"
+    "Prints the path of the songs page. Progress goes to standard error, one line per file.\n"
+    "\n"
+    "Exit status:\n"
+    "  0  the catalogue is complete\n"
+    "  1  the catalogue was written, but pages, templates or files failed (listed on standard\n"
+    "     error)\n"
+    "  2  usage error, a missing template folder, or a target whose HTML folder overlaps the\n"
+    "     template folder (nothing is written then)\n";
+
+// Progress lines on standard error.
+class TStreamProgress : public THtmlProgress
 {
-    err << "cantrel-cli: 'html' is not available yet\n";
-    return 2;
+public:
+    explicit TStreamProgress(std::ostream& err) : Err(err) {}
+    void Text(const std::string& text) override { Err << "cantrel-cli html: " << text << '\n'; }
+
+private:
+    std::ostream& Err;
+};
+
+struct THtmlArgs
+{
+    std::string Templates;
+    std::string Target;
+    std::vector<std::string> Files;
+    bool Help = false;
+};
+
+// The parsed arguments, or an error message.
+std::string ParseArgs(const std::vector<std::string>& args, THtmlArgs& parsed)
+{
+    bool optionsEnded = false;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        if (optionsEnded || arg.empty() || arg[0] != '-' || arg == "-") {
+            parsed.Files.push_back(arg);
+        } else if (arg == "--") {
+            optionsEnded = true;
+        } else if (arg == "-h" || arg == "--help") {
+            parsed.Help = true;
+        } else if (arg == "--templates" || arg == "--target") {
+            if (i + 1 >= args.size()) {
+                return "option '" + arg + "' needs a folder";
+            }
+            (arg == "--templates" ? parsed.Templates : parsed.Target) = args[++i];
+        } else {
+            return "unknown option '" + arg + "'";
+        }
+    }
+    if (parsed.Help) {
+        return {};
+    }
+    if (parsed.Templates.empty()) {
+        return "the template folder is missing (--templates DIR)";
+    }
+    if (parsed.Target.empty()) {
+        return "the target folder is missing (--target DIR)";
+    }
+    if (parsed.Files.empty()) {
+        return "no files given";
+    }
+    std::error_code error;
+    if (!std::filesystem::is_directory(parsed.Templates, error)) {
+        return "the template folder '" + parsed.Templates + "' does not exist";
+    }
+    return {};
+}
+
+} // namespace
+
+int RunHtmlCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
+{
+    THtmlArgs parsed;
+    if (const std::string problem = ParseArgs(args, parsed); !problem.empty()) {
+        err << "cantrel-cli html: " << problem << "\n\n" << HtmlUsage;
+        return 2;
+    }
+    if (parsed.Help) {
+        out << HtmlUsage;
+        return 0;
+    }
+    THtmlRunOptions options;
+    options.TemplateFolder = parsed.Templates;
+    options.HtmlPath = parsed.Target;
+    options.Regional = TRegionalSettings::FromProcessLocale();
+    options.Now = LocalDateTime(std::time(nullptr));
+
+    THtmlSongTable songs;
+    TStreamProgress progress(err);
+    const THtmlRunResult result = GenerateHtmlCatalogue(parsed.Files, options, songs, progress);
+    if (!result.Refusal.empty()) {
+        err << "cantrel-cli html: " << result.Refusal << '\n';
+        return 2;
+    }
+    for (const THtmlFailure& failure : result.Failures) {
+        err << "cantrel-cli html: " << failure.Path << ": " << failure.Reason << '\n';
+    }
+    // the songs page, the entry point of the catalogue
+    out << CatalogueFolder(parsed.Target) << "_songs.htm\n";
+    return result.Failures.empty() ? 0 : 1;
 }

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <cstdio>
+#include <string>
+#include <string_view>
+
+// Writes a generated page line by line, each line ending in CR LF.
+class TPageWriter
+{
+public:
+    TPageWriter() = default;
+    ~TPageWriter();
+    TPageWriter(const TPageWriter&) = delete;
+    TPageWriter& operator=(const TPageWriter&) = delete;
+
+    // Creates the file or empties an existing one. 0 on success, otherwise the errno value.
+    int Create(const std::string& path);
+
+    void WriteLine(std::string_view line);
+
+    // Closes the file. 0 when every line reached it, otherwise the errno value of the failure.
+    int Close();
+
+private:
+    std::FILE* File = nullptr;
+    int Error = 0;
+};
