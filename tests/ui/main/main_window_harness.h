@@ -92,6 +92,13 @@ public:
     void ClickRow(int row, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
     {
         QListWidget* list = Main->ListBox1;
+        list->scrollToItem(list->item(row));
+        // a long list is laid out in batches from the event loop
+        for (int i = 0; i < 200 && !list->viewport()->rect().contains(
+                                       list->visualItemRect(list->item(row)).center());
+             ++i) {
+            QCoreApplication::processEvents();
+        }
         const QRect rect = list->visualItemRect(list->item(row));
         QTest::mouseClick(list->viewport(), Qt::LeftButton, modifiers, rect.center());
     }
