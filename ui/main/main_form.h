@@ -248,7 +248,6 @@ private:
     void ApplyEnabledFields();
     void RefreshPreview();
     std::size_t UpdateNameLength(const std::string& newName);
-    void AnalyseCurrentFile();
 
     // the error window (main_form_errors.cpp)
     void EmptyErrorLog();
@@ -274,7 +273,6 @@ private:
     bool Analysing = false;
     bool SelectionPending = false;
     bool CloseRequested = false;
-    bool FormShown = false;
     bool HelpPanelCollapsed = false;
     std::vector<QToolButton*> HighlightButtons;
 };

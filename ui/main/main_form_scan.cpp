@@ -14,6 +14,8 @@
 #include <QListWidget>
 #include <QMenu>
 
+#include <algorithm>
+
 namespace {
 
 const QColor ScanningColour(Qt::red);
