@@ -252,6 +252,7 @@ QWidget* T_MainForm::BuildListColumn()
     ListBox1 = Named(new QListWidget(Panel6), "ListBox1");
     ListBox1->setSelectionMode(QAbstractItemView::ExtendedSelection);
     ListBox1->setUniformItemSizes(true);
+    ListBox1->setAlternatingRowColors(true);
     ListBox1->setLayoutMode(QListView::Batched); // a growing list is laid out bit by bit
     ListBox1->setContextMenuPolicy(Qt::CustomContextMenu);
     ListBox1->setMouseTracking(true);
