@@ -233,6 +233,16 @@ private slots:
         QCOMPARE(main->Panel2->width(), 25);
     }
 
+    void PlacementIsRestored()
+    {
+        Program.Start();
+        Program.Main->resize(700, 560);
+        Program.Stop();
+        QCOMPARE(ReadRegString("_MainForm", "Width"), QStringLiteral("700"));
+        Program.Start();
+        QCOMPARE(Program.Main->size(), QSize(700, 560));
+    }
+
 private:
     TMainWindowHarness Program;
 };
