@@ -4,7 +4,6 @@
 #include "scan/name_order.h"
 
 #include <algorithm>
-#include <cstring>
 #include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -131,10 +130,9 @@ void TTreeScanner::StartSearch()
 const TFileMaskList& TTreeScanner::CurrentMasks()
 {
     // the mask text is read anew for every folder, so a handler may change it between folders
-    if (!MasksParsed || ParsedMaskText != FileMask) {
+    if (ParsedMaskText != FileMask) {
         Masks = TFileMaskList(FileMask);
         ParsedMaskText = FileMask;
-        MasksParsed = true;
     }
     return Masks;
 }
@@ -163,7 +161,6 @@ void TTreeScanner::ScanFolder(const std::string& folder)
 
     const TDetailsFormat details{_DetailesSeparator, _Time_Format, _TypeOfDate};
     for (const auto& file : listing.Files) {
-        CurrentDirectoryValue = folder;
         if (_With_Detailes) {
             FileFoundValue = DetailsEntry(folder + file.Name, file.Size, file.Modified, details);
         } else {

@@ -57,7 +57,6 @@ private:
     std::string FileFoundValue;
     std::string CurrentDirectoryValue;
     bool SearchInProgressValue = false;
-    std::string ParsedMaskText;
+    std::string ParsedMaskText; // the text Masks was parsed from; "" parses to no mask
     TFileMaskList Masks;
-    bool MasksParsed = false;
 };
