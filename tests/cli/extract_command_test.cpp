@@ -117,13 +117,6 @@ TEST(ExtractCommand, RejectsBadUsageWithoutTouchingFiles)
     }
 }
 
-TEST(ExtractCommand, ShowsItsHelp)
-{
-    const auto result = RunExtract({"--help"});
-    EXPECT_EQ(result.Status, 0);
-    EXPECT_EQ(result.Out.rfind("Usage: cantrel-cli extract", 0), 0u);
-}
-
 std::string Line(const std::string& out, const std::string& start)
 {
     const auto pos = out.find("\n" + start);
