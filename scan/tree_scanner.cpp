@@ -21,7 +21,7 @@ struct TListedEntry
 struct TFolderListing
 {
     std::vector<TListedEntry> Files;
-    std::vector<std::string> Folders;
+    std::vector<std::string> Folders; // names with their final "/", which takes part in the order
 };
 
 bool IsDotOrDotDot(const char* name)
@@ -70,7 +70,7 @@ void ListFolder(const std::string& folder, const TFileMaskList& masks, bool with
         }
         if (type == DT_DIR) {
             if (wantFolders) {
-                listing.Folders.emplace_back(name);
+                listing.Folders.emplace_back(name).push_back('/');
             }
             continue;
         }
@@ -173,7 +173,7 @@ void TTreeScanner::ScanFolder(const std::string& folder)
     if (Recursive) {
         std::string child;
         for (const auto& name : listing.Folders) {
-            child.assign(folder).append(name).append("/");
+            child.assign(folder).append(name);
             ScanFolder(child);
         }
     }

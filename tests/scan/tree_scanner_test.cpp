@@ -101,6 +101,17 @@ TEST_F(TreeScannerTest, NamesSortIgnoringCaseAndBothCasesAreKept)
               (TList{"A.mp3", "a.mp3", "B.mp3", "b.mp3", "c.MP3", "Sub/z.mp3", "sub/z.mp3"}));
 }
 
+TEST_F(TreeScannerTest, FoldersSortWithTheirFinalSlash)
+{
+    // "/" sorts after a blank, "-" and "." but before digits and letters
+    for (const char* name :
+         {"Album/a.mp3", "Album2/a.mp3", "Album - Disc 2/a.mp3", "Album.x/a.mp3"}) {
+        File(name);
+    }
+    EXPECT_EQ(Files("*.mp3"),
+              (TList{"Album - Disc 2/a.mp3", "Album.x/a.mp3", "Album/a.mp3", "Album2/a.mp3"}));
+}
+
 TEST_F(TreeScannerTest, InitialDirectoryEndsInOneSlash)
 {
     File("a.mp3");
