@@ -66,7 +66,7 @@ TEST_F(LsCommandTest, MissingFolderIsNotedAndListsNothing)
     const auto run = Ls({"--events", Root + "gone"});
     EXPECT_EQ(run.Status, 0);
     EXPECT_EQ(run.Out, "dir-found " + Root + "gone/\ndir-done " + Root + "gone/\n");
-    EXPECT_NE(run.Err.find("cannot read folder"), std::string::npos) << run.Err;
+    EXPECT_EQ(run.Err.rfind("cantrel-cli ls: cannot read folder", 0), 0U) << run.Err;
 }
 
 TEST_F(LsCommandTest, UsageErrors)
