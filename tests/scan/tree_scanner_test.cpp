@@ -4,7 +4,6 @@
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
 namespace {
 
@@ -192,15 +191,20 @@ TEST_F(TreeScannerTest, LinksToFoldersAreNotFollowed)
 
 TEST_F(TreeScannerTest, UnreadableFolderContributesNothingAndStopsNothing)
 {
-    if (geteuid() == 0) {
-        GTEST_SKIP() << "the superuser reads folders whatever their permissions";
-    }
     File("a/x.mp3");
     File("b/y.mp3");
     File("c/z.mp3");
-    ASSERT_EQ(chmod((Temp.Path() / "b").c_str(), 0), 0);
-    EXPECT_EQ(Scan("*.mp3"), (TList{"found ", "found a/", "file a/x.mp3", "done a/", "found b/",
-                                    "done b/", "found c/", "file c/z.mp3", "done c/", "done "}));
+    auto scanner = Scanner("*.mp3");
+    // b is listed with the root, then cannot be opened: it vanishes as a is entered
+    int folders = 0;
+    scanner.Yield = [this, &folders] {
+        if (++folders == 2) {
+            fs::remove_all(Temp.Path() / "b");
+        }
+    };
+    EXPECT_EQ(TEventLog(Root()).Run(scanner),
+              (TList{"found ", "found a/", "file a/x.mp3", "done a/", "found b/", "done b/",
+                     "found c/", "file c/z.mp3", "done c/", "done "}));
 }
 
 TEST_F(TreeScannerTest, YieldRunsOncePerFolderBeforeItsFoundEvent)
