@@ -85,30 +85,18 @@ TEST_F(TreeScannerTest, FilesBeforeSubfoldersDepthFirst)
     const TList expected = {"found ",   "file x.mp3", "found S1/", "file S1/y.mp3",
                             "done S1/", "found S2/",  "done S2/",  "done "};
     EXPECT_EQ(Scan("*.mp3"), expected);
+    EXPECT_EQ(Scan("*.mp3", false), (TList{"found ", "file x.mp3", "done "}));
 }
 
 TEST_F(TreeScannerTest, NamesSortIgnoringCaseAndBothCasesAreKept)
 {
-    for (const char* name : {"b.mp3", "c.MP3", "A.mp3", "a.mp3", "B.mp3", "b.txt"}) {
+    for (const char* name : {"b.mp3", "c.MP3", "A.mp3", "a.mp3", "B.mp3", "b.txt", "Sub/z.mp3",
+                             "sub/z.mp3", "sub - 2/z.mp3", "sub.x/z.mp3", "sub2/z.mp3"}) {
         File(name);
     }
-    Folder("sub");
-    Folder("Sub");
-    File("Sub/z.mp3");
-    File("sub/z.mp3");
-    EXPECT_EQ(Files("*.mp3"),
-              (TList{"A.mp3", "a.mp3", "B.mp3", "b.mp3", "c.MP3", "Sub/z.mp3", "sub/z.mp3"}));
-}
-
-TEST_F(TreeScannerTest, FoldersSortWithTheirFinalSlash)
-{
-    // "/" sorts after a blank, "-" and "." but before digits and letters
-    for (const char* name :
-         {"Album/a.mp3", "Album2/a.mp3", "Album - Disc 2/a.mp3", "Album.x/a.mp3"}) {
-        File(name);
-    }
-    EXPECT_EQ(Files("*.mp3"),
-              (TList{"Album - Disc 2/a.mp3", "Album.x/a.mp3", "Album/a.mp3", "Album2/a.mp3"}));
+    // a folder sorts with its final "/": after a blank, "-" and ".", before digits and letters
+    EXPECT_EQ(Files("*.mp3"), (TList{"A.mp3", "a.mp3", "B.mp3", "b.mp3", "c.MP3", "sub - 2/z.mp3",
+                                     "sub.x/z.mp3", "Sub/z.mp3", "sub/z.mp3", "sub2/z.mp3"}));
 }
 
 TEST_F(TreeScannerTest, InitialDirectoryEndsInOneSlash)
@@ -147,13 +135,6 @@ TEST_F(TreeScannerTest, RootAndEmptyInitialDirectory)
     fs::current_path(previous);
     EXPECT_EQ(scanner.InitialDirectory, fs::canonical(Temp.Path()).string() + "/");
     EXPECT_EQ(events.size(), 3U);
-}
-
-TEST_F(TreeScannerTest, NonRecursiveScanStaysInTheFolder)
-{
-    File("a.mp3");
-    File("sub/b.mp3");
-    EXPECT_EQ(Scan("*.mp3", false), (TList{"found ", "file a.mp3", "done "}));
 }
 
 TEST_F(TreeScannerTest, MissingFolderGivesOneFoundAndOneDone)
