@@ -207,7 +207,7 @@ bool ProcessFile(const std::string& file, const TExtractArgs& args, std::ostream
         WriteExtractedTag(fullPath, args.Formula, run.Values, args.Options.PreserveOtherTag);
     out << "Write: " << WriteText(result) << "\n";
     if (result.Status != TExtractWriteStatus::Written) {
-        err << "cantrel-cli: " << file << ": " << WriteText(result) << "\n";
+        err << "cantrel-cli extract: " << file << ": " << WriteText(result) << "\n";
     }
     return incomplete || result.Status != TExtractWriteStatus::Written;
 }

@@ -4,7 +4,6 @@
 #include "scan/name_order.h"
 
 #include <algorithm>
-#include <cstring>
 #include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -22,7 +21,7 @@ struct TListedEntry
 struct TFolderListing
 {
     std::vector<TListedEntry> Files;
-    std::vector<std::string> Folders;
+    std::vector<std::string> Folders; // names with their final "/", which takes part in the order
 };
 
 bool IsDotOrDotDot(const char* name)
@@ -71,7 +70,7 @@ void ListFolder(const std::string& folder, const TFileMaskList& masks, bool with
         }
         if (type == DT_DIR) {
             if (wantFolders) {
-                listing.Folders.emplace_back(name);
+                listing.Folders.emplace_back(name).push_back('/');
             }
             continue;
         }
@@ -131,10 +130,9 @@ void TTreeScanner::StartSearch()
 const TFileMaskList& TTreeScanner::CurrentMasks()
 {
     // the mask text is read anew for every folder, so a handler may change it between folders
-    if (!MasksParsed || ParsedMaskText != FileMask) {
+    if (ParsedMaskText != FileMask) {
         Masks = TFileMaskList(FileMask);
         ParsedMaskText = FileMask;
-        MasksParsed = true;
     }
     return Masks;
 }
@@ -163,7 +161,6 @@ void TTreeScanner::ScanFolder(const std::string& folder)
 
     const TDetailsFormat details{_DetailesSeparator, _Time_Format, _TypeOfDate};
     for (const auto& file : listing.Files) {
-        CurrentDirectoryValue = folder;
         if (_With_Detailes) {
             FileFoundValue = DetailsEntry(folder + file.Name, file.Size, file.Modified, details);
         } else {
@@ -176,7 +173,7 @@ void TTreeScanner::ScanFolder(const std::string& folder)
     if (Recursive) {
         std::string child;
         for (const auto& name : listing.Folders) {
-            child.assign(folder).append(name).append("/");
+            child.assign(folder).append(name);
             ScanFolder(child);
         }
     }

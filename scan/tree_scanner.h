@@ -10,8 +10,9 @@
 // Walks a folder, and with Recursive every folder below it, reporting each file whose name
 // matches one of the "*.ext" masks of FileMask (see TFileMaskList). Files of one folder are
 // reported in name order (ignoring case, then bytes) before its subfolders are entered, in the same
-// order and depth first; every folder visited gets a found and, after everything below it, a done
-// event, the starting folder last.
+// order (each name taken with its final "/", so "A - B/" comes before "A/") and depth first; every
+// folder visited gets a found and, after everything below it, a done event, the starting folder
+// last.
 //
 // Folders are written with a final "/". Hidden names are included. Regular files and symbolic
 // links to regular files are reported; folders, devices, pipes and sockets never are. Symbolic
@@ -57,7 +58,6 @@ private:
     std::string FileFoundValue;
     std::string CurrentDirectoryValue;
     bool SearchInProgressValue = false;
-    std::string ParsedMaskText;
+    std::string ParsedMaskText; // the text Masks was parsed from; "" parses to no mask
     TFileMaskList Masks;
-    bool MasksParsed = false;
 };

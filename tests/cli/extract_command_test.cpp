@@ -117,13 +117,6 @@ TEST(ExtractCommand, RejectsBadUsageWithoutTouchingFiles)
     }
 }
 
-TEST(ExtractCommand, ShowsItsHelp)
-{
-    const auto result = RunExtract({"--help"});
-    EXPECT_EQ(result.Status, 0);
-    EXPECT_EQ(result.Out.rfind("Usage: cantrel-cli extract", 0), 0u);
-}
-
 std::string Line(const std::string& out, const std::string& start)
 {
     const auto pos = out.find("\n" + start);
@@ -205,7 +198,7 @@ TEST(ExtractCommand, ReportsFilesItCannotWrite)
     const auto result = RunExtract({"--sep", "", "--sep", " - ", "--write", missing});
     EXPECT_EQ(result.Status, 1);
     EXPECT_EQ(Line(result.Out, "Write: "), "Write: not written: file not found");
-    EXPECT_NE(result.Err.find("A - B.mp3: not written: file not found"), std::string::npos);
+    EXPECT_EQ(result.Err, "cantrel-cli extract: " + missing + ": not written: file not found\n");
 }
 
 } // namespace

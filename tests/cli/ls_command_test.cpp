@@ -1,7 +1,6 @@
 #include "cli/commands.h"
 #include "support/mp3_fixture.h"
 
-#include <filesystem>
 #include <gtest/gtest.h>
 #include <sstream>
 
@@ -66,7 +65,7 @@ TEST_F(LsCommandTest, MissingFolderIsNotedAndListsNothing)
     const auto run = Ls({"--events", Root + "gone"});
     EXPECT_EQ(run.Status, 0);
     EXPECT_EQ(run.Out, "dir-found " + Root + "gone/\ndir-done " + Root + "gone/\n");
-    EXPECT_NE(run.Err.find("cannot read folder"), std::string::npos) << run.Err;
+    EXPECT_EQ(run.Err.rfind("cantrel-cli ls: cannot read folder", 0), 0U) << run.Err;
 }
 
 TEST_F(LsCommandTest, UsageErrors)
@@ -83,17 +82,6 @@ TEST_F(LsCommandTest, UsageErrors)
     const auto help = Ls({"--help"});
     EXPECT_EQ(help.Status, 0);
     EXPECT_NE(help.Out.find("--events"), std::string::npos);
-}
-
-TEST_F(LsCommandTest, FolderAfterDoubleDashMayStartWithADash)
-{
-    WriteBytes(Temp.Path() / "-odd" / "x.mp3", "x");
-    const auto previous = std::filesystem::current_path();
-    std::filesystem::current_path(Temp.Path());
-    const auto run = Ls({"--", "-odd"});
-    std::filesystem::current_path(previous);
-    EXPECT_EQ(run.Status, 0);
-    EXPECT_EQ(run.Out, std::filesystem::canonical(Temp.Path()).string() + "/-odd/x.mp3\n");
 }
 
 } // namespace

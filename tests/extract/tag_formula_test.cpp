@@ -5,18 +5,6 @@
 
 namespace {
 
-TEST(TagField, NamesAndLooksUpFields)
-{
-    EXPECT_EQ(TagFieldName(TTagField::Track), "Track");
-    EXPECT_EQ(TagFieldName(TTagField::Trash), "_TRASH");
-    EXPECT_EQ(TagFieldName(static_cast<TTagField>(7)), "");
-    EXPECT_EQ(TagFieldName(static_cast<TTagField>(-1)), "");
-    EXPECT_EQ(TagFieldFromName("comment"), TTagField::Comment);
-    EXPECT_EQ(TagFieldFromName("_Trash"), TTagField::Trash);
-    EXPECT_EQ(TagFieldFromName("Genre"), std::nullopt);
-    EXPECT_EQ(TagFieldFromName(""), std::nullopt);
-}
-
 TEST(FormulaText, ListsFilledSeparatorsOnly)
 {
     using F = TTagField;

@@ -41,11 +41,4 @@ TEST(TrackByte, ReadsIntegersAndKeepsTheLowByte)
     }
 }
 
-TEST(ParseTrackNumber, KeepsTheSign)
-{
-    EXPECT_EQ(ParseTrackNumber("-12"), -12);
-    EXPECT_EQ(ParseTrackNumber("$7FFFFFFF"), 2147483647);
-    EXPECT_EQ(ParseTrackNumber("$FFFFFFFF"), -1);
-}
-
 } // namespace

@@ -4,7 +4,6 @@
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
 namespace {
 
@@ -78,19 +77,6 @@ protected:
 
 using TList = std::vector<std::string>;
 
-TEST_F(TreeScannerTest, DefaultsOfANewScanner)
-{
-    const TTreeScanner scanner;
-    EXPECT_EQ(scanner.FileMask, "*.txt,*.doc;*.htm|*.exe");
-    EXPECT_TRUE(scanner.Recursive);
-    EXPECT_FALSE(scanner._With_Detailes);
-    EXPECT_EQ(scanner._DetailesSeparator, ",");
-    EXPECT_EQ(scanner._TypeOfDate, _DateType::dtDateTime);
-    EXPECT_TRUE(scanner.InitialDirectory.empty());
-    EXPECT_TRUE(scanner.FileFound().empty());
-    EXPECT_FALSE(scanner.SearchInProgress());
-}
-
 TEST_F(TreeScannerTest, FilesBeforeSubfoldersDepthFirst)
 {
     File("x.mp3");
@@ -99,48 +85,18 @@ TEST_F(TreeScannerTest, FilesBeforeSubfoldersDepthFirst)
     const TList expected = {"found ",   "file x.mp3", "found S1/", "file S1/y.mp3",
                             "done S1/", "found S2/",  "done S2/",  "done "};
     EXPECT_EQ(Scan("*.mp3"), expected);
+    EXPECT_EQ(Scan("*.mp3", false), (TList{"found ", "file x.mp3", "done "}));
 }
 
 TEST_F(TreeScannerTest, NamesSortIgnoringCaseAndBothCasesAreKept)
 {
-    for (const char* name : {"b.mp3", "c.MP3", "A.mp3", "a.mp3", "B.mp3", "b.txt"}) {
+    for (const char* name : {"b.mp3", "c.MP3", "A.mp3", "a.mp3", "B.mp3", "b.txt", "Sub/z.mp3",
+                             "sub/z.mp3", "sub - 2/z.mp3", "sub.x/z.mp3", "sub2/z.mp3"}) {
         File(name);
     }
-    Folder("sub");
-    Folder("Sub");
-    File("Sub/z.mp3");
-    File("sub/z.mp3");
-    EXPECT_EQ(Files("*.mp3"),
-              (TList{"A.mp3", "a.mp3", "B.mp3", "b.mp3", "c.MP3", "Sub/z.mp3", "sub/z.mp3"}));
-}
-
-TEST_F(TreeScannerTest, MaskTextsDecideWhichFilesAreReported)
-{
-    for (const char* name : {"a.mp3", "b.MP3", "c.txt", "README", "song1.mp3"}) {
-        File(name);
-    }
-    struct TCase
-    {
-        const char* Rule;
-        const char* Mask;
-        TList Files;
-    };
-    const TCase cases[] = {
-        {"same extension twice reports each file once",
-         "*.mp3;*.MP3",
-         {"a.mp3", "b.MP3", "song1.mp3"}},
-        {"a name pattern reports nothing", "song*.mp3", {}},
-        {"star dot star reports every file",
-         "*.*",
-         {"a.mp3", "b.MP3", "c.txt", "README", "song1.mp3"}},
-        {"two extensions merge into one order",
-         "*.txt|*.mp3",
-         {"a.mp3", "b.MP3", "c.txt", "song1.mp3"}},
-        {"no mask at all reports nothing", "", {}},
-    };
-    for (const auto& c : cases) {
-        EXPECT_EQ(Files(c.Mask), c.Files) << c.Rule;
-    }
+    // a folder sorts with its final "/": after a blank, "-" and ".", before digits and letters
+    EXPECT_EQ(Files("*.mp3"), (TList{"A.mp3", "a.mp3", "B.mp3", "b.mp3", "c.MP3", "sub - 2/z.mp3",
+                                     "sub.x/z.mp3", "Sub/z.mp3", "sub/z.mp3", "sub2/z.mp3"}));
 }
 
 TEST_F(TreeScannerTest, InitialDirectoryEndsInOneSlash)
@@ -181,13 +137,6 @@ TEST_F(TreeScannerTest, RootAndEmptyInitialDirectory)
     EXPECT_EQ(events.size(), 3U);
 }
 
-TEST_F(TreeScannerTest, NonRecursiveScanStaysInTheFolder)
-{
-    File("a.mp3");
-    File("sub/b.mp3");
-    EXPECT_EQ(Scan("*.mp3", false), (TList{"found ", "file a.mp3", "done "}));
-}
-
 TEST_F(TreeScannerTest, MissingFolderGivesOneFoundAndOneDone)
 {
     TTreeScanner scanner;
@@ -223,34 +172,33 @@ TEST_F(TreeScannerTest, LinksToFoldersAreNotFollowed)
 
 TEST_F(TreeScannerTest, UnreadableFolderContributesNothingAndStopsNothing)
 {
-    if (geteuid() == 0) {
-        GTEST_SKIP() << "the superuser reads folders whatever their permissions";
-    }
     File("a/x.mp3");
     File("b/y.mp3");
     File("c/z.mp3");
-    ASSERT_EQ(chmod((Temp.Path() / "b").c_str(), 0), 0);
-    EXPECT_EQ(Scan("*.mp3"), (TList{"found ", "found a/", "file a/x.mp3", "done a/", "found b/",
-                                    "done b/", "found c/", "file c/z.mp3", "done c/", "done "}));
+    auto scanner = Scanner("*.mp3");
+    // b is listed with the root, then cannot be opened: it vanishes as a is entered
+    int folders = 0;
+    scanner.Yield = [this, &folders] {
+        if (++folders == 2) {
+            fs::remove_all(Temp.Path() / "b");
+        }
+    };
+    EXPECT_EQ(TEventLog(Root()).Run(scanner),
+              (TList{"found ", "found a/", "file a/x.mp3", "done a/", "found b/", "done b/",
+                     "found c/", "file c/z.mp3", "done c/", "done "}));
 }
 
 TEST_F(TreeScannerTest, YieldRunsOncePerFolderBeforeItsFoundEvent)
 {
     Folder("a/b");
-    Folder("c");
     auto scanner = Scanner("*.mp3");
-    std::vector<std::string> order;
-    scanner.Yield = [&order] { order.push_back("yield"); };
+    std::string order;
+    scanner.Yield = [&order] { order += 'y'; };
     scanner.OnDirectoryFound = [&order](TTreeScanner& s) {
-        EXPECT_TRUE(s.SearchInProgress());
-        order.push_back("found");
+        order += s.SearchInProgress() ? 'f' : '!';
     };
     scanner.StartSearch();
-    EXPECT_EQ(order.size(), 8U);
-    for (std::size_t i = 0; i + 1 < order.size(); i += 2) {
-        EXPECT_EQ(order[i], "yield");
-        EXPECT_EQ(order[i + 1], "found");
-    }
+    EXPECT_EQ(order, "yfyfyf");
     EXPECT_FALSE(scanner.SearchInProgress());
 }
 
