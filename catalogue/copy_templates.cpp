@@ -4,6 +4,7 @@
 #include "engine/path_parts.h"
 #include "scan/tree_scanner.h"
 
+#include <cerrno>
 #include <filesystem>
 
 void CopyHtmlTemplates(const std::string& templateFolder, const std::string& htmlFolder,
@@ -31,8 +32,14 @@ void CopyHtmlTemplates(const std::string& templateFolder, const std::string& htm
         if (!MakeFolder(targetFolder, failures)) {
             return;
         }
+        const std::string target = targetFolder + NamePart(source);
         std::error_code copyError;
-        std::filesystem::copy_file(source, targetFolder + NamePart(source),
+        // a copy would go through a link to wherever it points, a template or any other file
+        if (std::filesystem::is_symlink(std::filesystem::symlink_status(target, copyError))) {
+            failures.push_back({target, FailureReason("cannot copy template", ELOOP)});
+            return;
+        }
+        std::filesystem::copy_file(source, target,
                                    std::filesystem::copy_options::overwrite_existing, copyError);
         if (copyError) {
             failures.push_back({source, FailureReason("cannot copy template", copyError.value())});

@@ -1,6 +1,8 @@
 #include "catalogue/page_writer.h"
 
 #include <cerrno>
+#include <fcntl.h>
+#include <unistd.h>
 
 TPageWriter::~TPageWriter()
 {
@@ -11,9 +13,15 @@ int TPageWriter::Create(const std::string& path)
 {
     Close();
     Error = 0;
-    File = std::fopen(path.c_str(), "wb");
+    // never through a symbolic link: it may lead to a template or to any other file of the user
+    const int fd =
+        ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_NOFOLLOW | O_CLOEXEC, 0666);
+    File = fd < 0 ? nullptr : ::fdopen(fd, "wb");
     if (File == nullptr) {
         Error = errno != 0 ? errno : EIO;
+        if (fd >= 0) {
+            ::close(fd);
+        }
     }
     return Error;
 }

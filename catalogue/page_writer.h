@@ -13,7 +13,8 @@ public:
     TPageWriter(const TPageWriter&) = delete;
     TPageWriter& operator=(const TPageWriter&) = delete;
 
-    // Creates the file or empties an existing one. 0 on success, otherwise the errno value.
+    // Creates the file or empties an existing one. 0 on success, otherwise the errno value;
+    // ELOOP for a symbolic link in the file's place, which is left as it is.
     int Create(const std::string& path);
 
     void WriteLine(std::string_view line);
