@@ -1,4 +1,5 @@
 #include "cli/commands.h"
+#include "cli/help_option.h"
 #include "engine/path_parts.h"
 #include "scan/tree_scanner.h"
 
@@ -46,7 +47,7 @@ void WarnIfUnreadable(const std::string& folder, std::ostream& err)
         return;
     }
     const int error = errno;
-    err << "cantrel-cli: ls: cannot read folder '";
+    err << "cantrel-cli ls: cannot read folder '";
     err.write(folder.data(), static_cast<std::streamsize>(folder.size()));
     err << "': " << std::strerror(error) << '\n';
 }
@@ -55,22 +56,22 @@ void WarnIfUnreadable(const std::string& folder, std::ostream& err)
 
 int RunLsCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
 {
+    if (AsksForHelp(args, {"--mask"})) {
+        out << LsUsage;
+        return 0;
+    }
     TLsOptions options;
     bool folderGiven = false;
     bool optionsEnded = false;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const auto& arg = args[i];
-        if (!optionsEnded && (arg == "-h" || arg == "--help")) {
-            out << LsUsage;
-            return 0;
-        }
         if (!optionsEnded && (arg == "-r" || arg == "--recursive")) {
             options.Recursive = true;
         } else if (!optionsEnded && arg == "--events") {
             options.Events = true;
         } else if (!optionsEnded && arg == "--mask") {
             if (i + 1 == args.size()) {
-                err << "cantrel-cli: ls: --mask needs a value such as \"*.mp3\"\n\n" << LsUsage;
+                err << "cantrel-cli ls: --mask needs a value such as \"*.mp3\"\n\n" << LsUsage;
                 return 2;
             }
             options.Mask = args[++i];
@@ -79,10 +80,10 @@ int RunLsCommand(const std::vector<std::string>& args, std::ostream& out, std::o
         } else if (!optionsEnded && arg == "--") {
             optionsEnded = true;
         } else if (!optionsEnded && arg.size() > 1 && arg[0] == '-') {
-            err << "cantrel-cli: ls: unknown option '" << arg << "'\n\n" << LsUsage;
+            err << "cantrel-cli ls: unknown option '" << arg << "'\n\n" << LsUsage;
             return 2;
         } else if (folderGiven) {
-            err << "cantrel-cli: ls: only one FOLDER may be given\n\n" << LsUsage;
+            err << "cantrel-cli ls: only one FOLDER may be given\n\n" << LsUsage;
             return 2;
         } else {
             options.Folder = arg;
@@ -90,7 +91,7 @@ int RunLsCommand(const std::vector<std::string>& args, std::ostream& out, std::o
         }
     }
     if (!folderGiven || options.Folder.empty()) {
-        err << "cantrel-cli: ls: a FOLDER is needed\n\n" << LsUsage;
+        err << "cantrel-cli ls: a FOLDER is needed\n\n" << LsUsage;
         return 2;
     }
 

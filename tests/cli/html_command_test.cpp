@@ -72,6 +72,9 @@ TEST_F(THtmlCommandTest, UsageErrorsWriteNothing)
         {"missing template folder",
          {"--templates", Dir / "none", "--target", site, Song},
          "does not exist"},
+        {"template folder that is a file",
+         {"--templates", Song, "--target", site, Song},
+         "is not a folder"},
         {"target inside the templates",
          {"--templates", templates, "--target", templates, Song},
          "Choose another target folder"},
@@ -97,14 +100,6 @@ TEST_F(THtmlCommandTest, FailuresAreListedWithExitOne)
         << run.Err;
     EXPECT_NE(run.Err.find(Dir / "music/missing.mp3: file missing"), std::string::npos) << run.Err;
     EXPECT_TRUE(std::filesystem::exists(Dir / "site/HTML/Tags/missing_00001.htm"));
-}
-
-TEST_F(THtmlCommandTest, HelpDocumentsTheExitCodes)
-{
-    const TRun run = Html({"--help"});
-    EXPECT_EQ(run.Code, 0);
-    EXPECT_EQ(run.Out.rfind("Usage: cantrel-cli html --templates DIR --target DIR FILE...", 0), 0u);
-    EXPECT_NE(run.Out.find("  1  the catalogue was written"), std::string::npos);
 }
 
 } // namespace
