@@ -2,6 +2,7 @@
 
 #include <cerrno>
 #include <fcntl.h>
+#include <filesystem>
 #include <unistd.h>
 
 TPageWriter::~TPageWriter()
@@ -9,10 +10,16 @@ TPageWriter::~TPageWriter()
     Close();
 }
 
-int TPageWriter::Create(const std::string& path)
+int TPageWriter::Create(const std::string& path, const std::string& templatePath)
 {
     Close();
     Error = 0;
+    // emptying the page must never empty the template it is being made from
+    std::error_code error;
+    if (std::filesystem::equivalent(path, templatePath, error)) {
+        Error = EEXIST;
+        return Error;
+    }
     // never through a symbolic link: it may lead to a template or to any other file of the user
     const int fd =
         ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_NOFOLLOW | O_CLOEXEC, 0666);

@@ -13,9 +13,11 @@ public:
     TPageWriter(const TPageWriter&) = delete;
     TPageWriter& operator=(const TPageWriter&) = delete;
 
-    // Creates the file or empties an existing one. 0 on success, otherwise the errno value;
-    // ELOOP for a symbolic link in the file's place, which is left as it is.
-    int Create(const std::string& path);
+    // Creates the file or empties an existing one, the page made from the template at
+    // `templatePath`. 0 on success, otherwise the errno value: ELOOP for a symbolic link in the
+    // file's place, EEXIST when the file is the template itself (a hard link to it); either is
+    // left as it is.
+    int Create(const std::string& path, const std::string& templatePath);
 
     void WriteLine(std::string_view line);
 

@@ -55,7 +55,7 @@ void WriteSongsPage(const THtmlSongTable& songs, const TPageValues& page,
     }
     const std::string pagePath = htmlFolder + "_songs.htm";
     TPageWriter writer;
-    if (const int code = writer.Create(pagePath); code != 0) {
+    if (const int code = writer.Create(pagePath, templatePath); code != 0) {
         failures.push_back({pagePath, FailureReason("cannot write page", code)});
         return;
     }

@@ -33,7 +33,7 @@ void WriteTagPages(const THtmlSongTable& songs, const TPageValues& page,
         }
         const std::string pagePath = tagsFolder + songs[i].PageFileName;
         TPageWriter writer;
-        if (const int code = writer.Create(pagePath); code != 0) {
+        if (const int code = writer.Create(pagePath, templatePath); code != 0) {
             failures.push_back({pagePath, FailureReason("cannot write page", code)});
             continue;
         }
