@@ -4,7 +4,6 @@
 #include "engine/path_parts.h"
 #include "scan/tree_scanner.h"
 
-#include <cerrno>
 #include <filesystem>
 
 void CopyHtmlTemplates(const std::string& templateFolder, const std::string& htmlFolder,
@@ -35,8 +34,14 @@ void CopyHtmlTemplates(const std::string& templateFolder, const std::string& htm
         const std::string target = targetFolder + NamePart(source);
         std::error_code copyError;
         // a copy would go through a link to wherever it points, a template or any other file
+        const char* inTheWay = nullptr;
         if (std::filesystem::is_symlink(std::filesystem::symlink_status(target, copyError))) {
-            failures.push_back({target, FailureReason("cannot copy template", ELOOP)});
+            inTheWay = SymlinkInTheWay;
+        } else if (std::filesystem::equivalent(source, target, copyError)) {
+            inTheWay = TemplateInTheWay;
+        }
+        if (inTheWay != nullptr) {
+            failures.push_back({target, std::string("cannot copy template: ") + inTheWay});
             return;
         }
         std::filesystem::copy_file(source, target,

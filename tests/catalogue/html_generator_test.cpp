@@ -270,19 +270,21 @@ TEST_F(THtmlGeneratorTest, NeverWritesThroughLinks)
     WriteBytes(templates + "_songs.htm", "var_caption_header\n");
     WriteBytes(templates + "_tags.htm", "title_from_tags\n");
     WriteBytes(templates + "style.css", "p {}\n");
+    WriteBytes(templates + "logo.svg", "<svg/>\n");
     WriteBytes(Dir / "mine.css", "mine\n");
     std::filesystem::create_directories(html + "Tags");
     std::filesystem::create_symlink(templates + "_songs.htm", html + "_songs.htm");
     std::filesystem::create_hard_link(templates + "_tags.htm", html + "Tags/Intro_00000.htm");
     std::filesystem::create_symlink(Dir / "mine.css", html + "style.css");
+    std::filesystem::create_hard_link(templates + "logo.svg", html + "logo.svg");
 
     const THtmlFailures failures = Run(ExampleFiles()).Failures;
 
     EXPECT_EQ(ReadBytes(templates + "_songs.htm"), "var_caption_header\n");
     EXPECT_EQ(ReadBytes(templates + "_tags.htm"), "title_from_tags\n");
     EXPECT_EQ(ReadBytes(Dir / "mine.css"), "mine\n");
-    // the copies of _songs.htm and style.css, the songs page and the first tag page
-    EXPECT_EQ(failures.size(), 4u);
+    // the copies of _songs.htm, style.css and logo.svg, the songs page and the first tag page
+    EXPECT_EQ(failures.size(), 5u);
     for (const THtmlFailure& failure : failures) {
         EXPECT_NE(failure.Reason.find("left as it is"), std::string::npos) << failure.Reason;
     }
