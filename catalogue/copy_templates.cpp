@@ -31,8 +31,20 @@ void CopyHtmlTemplates(const std::string& templateFolder, const std::string& htm
         if (!MakeFolder(targetFolder, failures)) {
             return;
         }
+        const std::string target = targetFolder + NamePart(source);
         std::error_code copyError;
-        std::filesystem::copy_file(source, targetFolder + NamePart(source),
+        // a copy would go through a link to wherever it points, a template or any other file
+        const char* inTheWay = nullptr;
+        if (std::filesystem::is_symlink(std::filesystem::symlink_status(target, copyError))) {
+            inTheWay = SymlinkInTheWay;
+        } else if (std::filesystem::equivalent(source, target, copyError)) {
+            inTheWay = TemplateInTheWay;
+        }
+        if (inTheWay != nullptr) {
+            failures.push_back({target, std::string("cannot copy template: ") + inTheWay});
+            return;
+        }
+        std::filesystem::copy_file(source, target,
                                    std::filesystem::copy_options::overwrite_existing, copyError);
         if (copyError) {
             failures.push_back({source, FailureReason("cannot copy template", copyError.value())});

@@ -1,56 +1,61 @@
 #include "catalogue/html_escape.h"
 
+#include "engine/utf8.h"
+
 namespace {
 
-// The text with each character for which `replacement` gives a text replaced by that text.
-template <typename TReplacement>
-std::string Replaced(std::string_view text, TReplacement replacement)
+// Characters a link may hold as they are: letters, digits and the marks that have no meaning in
+// a relative path. ":" is left out, as it would make the first segment a scheme ("c:song.htm").
+bool IsLinkSafe(char c)
 {
-    std::string result;
-    result.reserve(text.size());
-    for (const char c : text) {
-        const std::string_view replacing = replacement(c);
-        if (replacing.empty()) {
-            result += c;
-        } else {
-            result += replacing;
-        }
-    }
-    return result;
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') ||
+           std::string_view("-._~!$&()*+,;=@").find(c) != std::string_view::npos;
 }
 
 } // namespace
 
 std::string HtmlEscape(std::string_view text)
 {
-    return Replaced(text, [](char c) -> std::string_view {
+    std::string result;
+    result.reserve(text.size());
+    for (const char c : text) {
         switch (c) {
         case '&':
-            return "&amp;";
+            result += "&amp;";
+            break;
         case '<':
-            return "&lt;";
+            result += "&lt;";
+            break;
         case '>':
-            return "&gt;";
+            result += "&gt;";
+            break;
         case '"':
-            return "&quot;";
+            result += "&quot;";
+            break;
         default:
-            return {};
+            result += c;
         }
-    });
+    }
+    return result;
 }
 
 std::string UrlPathEscape(std::string_view name)
 {
-    return Replaced(name, [](char c) -> std::string_view {
-        switch (c) {
-        case '%':
-            return "%25";
-        case '#':
-            return "%23";
-        case '?':
-            return "%3F";
-        default:
-            return {};
+    static constexpr char Hex[] = "0123456789ABCDEF";
+    std::string result;
+    result.reserve(name.size());
+    for (std::size_t pos = 0; pos < name.size();) {
+        const auto byte = static_cast<unsigned char>(name[pos]);
+        const std::size_t size = Utf8CharSize(name, pos);
+        if (IsLinkSafe(name[pos]) || (byte >= 0x80 && size > 1)) {
+            // a well-formed non-ASCII character is allowed in a link and stays readable
+            result.append(name.substr(pos, size));
+        } else {
+            result += '%';
+            result += Hex[byte >> 4];
+            result += Hex[byte & 0x0F];
         }
-    });
+        pos += size;
+    }
+    return result;
 }

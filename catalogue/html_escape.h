@@ -7,6 +7,7 @@
 // from a file of unknown origin shows as text and never becomes markup.
 std::string HtmlEscape(std::string_view text);
 
-// The file name with "%", "#" and "?" percent-encoded, so that a link to the file finds it
-// instead of stopping at a fragment or a query. Other characters stay as they are.
+// The file name as one segment of a relative link: every byte but letters, digits, the marks
+// "-._~!$&()*+,;=@" and well-formed non-ASCII characters is percent-encoded, so that blanks,
+// "%", "#", "?", "\", ":", control characters and bytes that are not UTF-8 all reach the file.
 std::string UrlPathEscape(std::string_view name);

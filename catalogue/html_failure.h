@@ -17,3 +17,10 @@ using THtmlFailures = std::vector<THtmlFailure>;
 
 // "what: the system's error text" for an errno value.
 std::string FailureReason(const std::string& what, int error);
+
+// Why a page or a copy was not written: a link stood in its place. Pages and copies are never
+// written through a symbolic link, nor onto the template they come from.
+inline constexpr const char* SymlinkInTheWay =
+    "a symbolic link stands in its place and was left as it is";
+inline constexpr const char* TemplateInTheWay =
+    "it is the template itself (a link to it) and was left as it is";

@@ -13,8 +13,10 @@ public:
     TPageWriter(const TPageWriter&) = delete;
     TPageWriter& operator=(const TPageWriter&) = delete;
 
-    // Creates the file or empties an existing one. 0 on success, otherwise the errno value.
-    int Create(const std::string& path);
+    // Creates the file or empties an existing one, for a page made from the template at
+    // `templatePath`. "" on success, otherwise why not ("cannot write page: ..."); a symbolic
+    // link in the file's place and the template itself (a hard link to it) are left as they are.
+    std::string Create(const std::string& path, const std::string& templatePath);
 
     void WriteLine(std::string_view line);
 

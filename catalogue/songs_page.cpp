@@ -55,8 +55,8 @@ void WriteSongsPage(const THtmlSongTable& songs, const TPageValues& page,
     }
     const std::string pagePath = htmlFolder + "_songs.htm";
     TPageWriter writer;
-    if (const int code = writer.Create(pagePath); code != 0) {
-        failures.push_back({pagePath, FailureReason("cannot write page", code)});
+    if (auto reason = writer.Create(pagePath, templatePath); !reason.empty()) {
+        failures.push_back({pagePath, std::move(reason)});
         return;
     }
     // song words outside a block have no song to stand for: they give empty texts

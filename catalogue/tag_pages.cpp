@@ -33,8 +33,8 @@ void WriteTagPages(const THtmlSongTable& songs, const TPageValues& page,
         }
         const std::string pagePath = tagsFolder + songs[i].PageFileName;
         TPageWriter writer;
-        if (const int code = writer.Create(pagePath); code != 0) {
-            failures.push_back({pagePath, FailureReason("cannot write page", code)});
+        if (auto reason = writer.Create(pagePath, templatePath); !reason.empty()) {
+            failures.push_back({pagePath, std::move(reason)});
             continue;
         }
         while (reader.ReadLine(line)) {

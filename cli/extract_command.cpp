@@ -1,4 +1,5 @@
 #include "cli/commands.h"
+#include "cli/help_option.h"
 #include "engine/path_parts.h"
 #include "extract/completeness_check.h"
 #include "extract/extraction_text.h"
@@ -48,7 +49,6 @@ struct TExtractArgs
     TExtractOptions Options;
     bool PathIncluded = false;
     bool Write = false;
-    bool Help = false;
     std::vector<std::string> Files;
 };
 
@@ -87,10 +87,6 @@ std::optional<std::string> ParseArgs(const std::vector<std::string>& args, TExtr
         }
         if (arg == "--") {
             optionsEnded = true;
-            continue;
-        }
-        if (arg == "--help" || arg == "-h") {
-            parsed.Help = true;
             continue;
         }
         if (arg == "--path") {
@@ -156,7 +152,7 @@ std::optional<std::string> ParseArgs(const std::vector<std::string>& args, TExtr
         parsed.Options.ReplacePairs.Selected =
             static_cast<int>(parsed.Options.ReplacePairs.Pairs.size()) - 1;
     }
-    if (!parsed.Help && parsed.Files.empty()) {
+    if (parsed.Files.empty()) {
         return "no files given";
     }
     return std::nullopt;
@@ -216,15 +212,15 @@ bool ProcessFile(const std::string& file, const TExtractArgs& args, std::ostream
 
 int RunExtractCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
 {
+    if (AsksForHelp(args, {"--sep", "--field", "--case", "--replace"})) {
+        out << Help;
+        return 0;
+    }
     TExtractArgs parsed;
     if (const auto error = ParseArgs(args, parsed)) {
         err << "cantrel-cli extract: " << *error << "\n"
             << "Run 'cantrel-cli extract --help' for the options.\n";
         return 2;
-    }
-    if (parsed.Help) {
-        out << Help;
-        return 0;
     }
     bool failed = false;
     for (std::size_t i = 0; i < parsed.Files.size(); ++i) {

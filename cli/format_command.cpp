@@ -1,4 +1,5 @@
 #include "cli/commands.h"
+#include "cli/help_option.h"
 #include "cli/json_text.h"
 #include "engine/format_items.h"
 #include "engine/mpeg_audio.h"
@@ -44,18 +45,21 @@ std::optional<TFormatOptions> ParseOptions(const std::vector<std::string>& args,
             options.Json = true;
         } else if (arg == "--locale") {
             if (i + 1 >= args.size()) {
-                err << "cantrel-cli format: --locale needs a value (only C is supported)\n";
+                err << "cantrel-cli format: --locale needs a value (only C is supported)\n\n"
+                    << FormatUsage;
                 return std::nullopt;
             }
             if (args[++i] != "C") {
                 err << "cantrel-cli format: unsupported locale '" << args[i]
-                    << "': only C is supported; without --locale the current locale is used\n";
+                    << "': only C is supported; without --locale the current locale is used\n\n"
+                    << FormatUsage;
                 return std::nullopt;
             }
             options.DefaultLocale = true;
         } else {
             err << "cantrel-cli format: unknown option '" << arg
-                << "' (put -- before a MACRO that starts with '-')\n";
+                << "' (put -- before a MACRO that starts with '-')\n\n"
+                << FormatUsage;
             return std::nullopt;
         }
     }
@@ -70,24 +74,11 @@ std::optional<TFormatOptions> ParseOptions(const std::vector<std::string>& args,
     return options;
 }
 
-bool AsksForHelp(const std::vector<std::string>& args)
-{
-    for (const auto& arg : args) {
-        if (arg == "--") {
-            return false;
-        }
-        if (arg == "--help" || arg == "-h") {
-            return true;
-        }
-    }
-    return false;
-}
-
 } // namespace
 
 int RunFormatCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
 {
-    if (AsksForHelp(args)) {
+    if (AsksForHelp(args, {"--locale"})) {
         out << FormatUsage;
         return 0;
     }

@@ -1,5 +1,6 @@
 #include "catalogue/html_generator.h"
 #include "cli/commands.h"
+#include "cli/help_option.h"
 #include "engine/date_time.h"
 #include "engine/regional_settings.h"
 
@@ -47,7 +48,6 @@ struct THtmlArgs
     std::string Templates;
     std::string Target;
     std::vector<std::string> Files;
-    bool Help = false;
 };
 
 // The parsed arguments, or an error message.
@@ -60,8 +60,6 @@ std::string ParseArgs(const std::vector<std::string>& args, THtmlArgs& parsed)
             parsed.Files.push_back(arg);
         } else if (arg == "--") {
             optionsEnded = true;
-        } else if (arg == "-h" || arg == "--help") {
-            parsed.Help = true;
         } else if (arg == "--templates" || arg == "--target") {
             if (i + 1 >= args.size()) {
                 return "option '" + arg + "' needs a folder";
@@ -70,9 +68,6 @@ std::string ParseArgs(const std::vector<std::string>& args, THtmlArgs& parsed)
         } else {
             return "unknown option '" + arg + "'";
         }
-    }
-    if (parsed.Help) {
-        return {};
     }
     if (parsed.Templates.empty()) {
         return "the template folder is missing (--templates DIR)";
@@ -85,7 +80,9 @@ std::string ParseArgs(const std::vector<std::string>& args, THtmlArgs& parsed)
     }
     std::error_code error;
     if (!std::filesystem::is_directory(parsed.Templates, error)) {
-        return "the template folder '" + parsed.Templates + "' does not exist";
+        return "the template folder '" + parsed.Templates + "' " +
+               (std::filesystem::exists(parsed.Templates, error) ? "is not a folder"
+                                                                 : "does not exist");
     }
     return {};
 }
@@ -94,14 +91,14 @@ std::string ParseArgs(const std::vector<std::string>& args, THtmlArgs& parsed)
 
 int RunHtmlCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
 {
+    if (AsksForHelp(args, {"--templates", "--target"})) {
+        out << HtmlUsage;
+        return 0;
+    }
     THtmlArgs parsed;
     if (const std::string problem = ParseArgs(args, parsed); !problem.empty()) {
         err << "cantrel-cli html: " << problem << "\n\n" << HtmlUsage;
         return 2;
-    }
-    if (parsed.Help) {
-        out << HtmlUsage;
-        return 0;
     }
     THtmlRunOptions options;
     options.TemplateFolder = parsed.Templates;

@@ -1,4 +1,5 @@
 #include "cli/commands.h"
+#include "cli/help_option.h"
 #include "cli/json_text.h"
 #include "engine/mpeg_audio.h"
 
@@ -91,6 +92,10 @@ void PrintJson(const TFields& fields, std::ostream& out)
 
 int RunInfoCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
 {
+    if (AsksForHelp(args)) {
+        out << InfoUsage;
+        return 0;
+    }
     bool json = false;
     bool optionsDone = false;
     std::vector<std::string> files;
@@ -101,9 +106,6 @@ int RunInfoCommand(const std::vector<std::string>& args, std::ostream& out, std:
             optionsDone = true;
         } else if (arg == "--json") {
             json = true;
-        } else if (arg == "--help" || arg == "-h") {
-            out << InfoUsage;
-            return 0;
         } else {
             err << "cantrel-cli info: unknown option '" << arg << "'\n\n" << InfoUsage;
             return 2;

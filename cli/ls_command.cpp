@@ -1,4 +1,5 @@
 #include "cli/commands.h"
+#include "cli/help_option.h"
 #include "engine/path_parts.h"
 #include "scan/tree_scanner.h"
 
@@ -55,15 +56,15 @@ void WarnIfUnreadable(const std::string& folder, std::ostream& err)
 
 int RunLsCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
 {
+    if (AsksForHelp(args, {"--mask"})) {
+        out << LsUsage;
+        return 0;
+    }
     TLsOptions options;
     bool folderGiven = false;
     bool optionsEnded = false;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const auto& arg = args[i];
-        if (!optionsEnded && (arg == "-h" || arg == "--help")) {
-            out << LsUsage;
-            return 0;
-        }
         if (!optionsEnded && (arg == "-r" || arg == "--recursive")) {
             options.Recursive = true;
         } else if (!optionsEnded && arg == "--events") {

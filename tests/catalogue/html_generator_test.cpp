@@ -7,6 +7,10 @@
 namespace {
 
 using TLines = std::vector<std::string>;
+using TTree = std::map<std::string, std::string>;
+
+const std::string Begin = "<!-- begin_repetition -->";
+const std::string End = "<!-- end_repetition -->";
 
 // An MPEG-1 Layer III file at 128 kbit/s of exactly `length` bytes, with the trailer at its end
 // when one is given. 16,000 bytes are one second of playing time.
@@ -21,7 +25,9 @@ class TRecordingProgress : public THtmlProgress
 {
 public:
     TLines Texts;
+    std::vector<std::size_t> PagesWritten;
     void Text(const std::string& text) override { Texts.push_back(text); }
+    void TagPagesWritten(std::size_t count) override { PagesWritten.push_back(count); }
 };
 
 class THtmlGeneratorTest : public ::testing::Test
@@ -31,16 +37,7 @@ protected:
     THtmlSongTable Songs;
     TRecordingProgress Progress;
 
-    THtmlRunOptions Options()
-    {
-        THtmlRunOptions options;
-        options.TemplateFolder = Dir / "app/HTML";
-        options.HtmlPath = Dir / "site";
-        options.Now = {2026, 12, 6, 9, 5, 0};
-        return options;
-    }
-
-    // Intro.mp3 with a tag, 185 seconds, and Outro.mp3 without one, 62 seconds.
+    // Intro.mp3 with a tag (title Intro, artist Band), 185 seconds; Outro.mp3 without, 62 seconds.
     std::vector<std::string> ExampleFiles()
     {
         return {
@@ -50,9 +47,18 @@ protected:
             WriteBytes(Dir / "music/Outro.mp3", Mp3OfLength(62 * 16000)).string()};
     }
 
-    std::map<std::string, std::string> TreeBelow(const std::filesystem::path& root)
+    THtmlRunResult Run(const std::vector<std::string>& files, const std::string& target = "site")
     {
-        std::map<std::string, std::string> tree;
+        THtmlRunOptions options;
+        options.TemplateFolder = Dir / "app/HTML";
+        options.HtmlPath = Dir / target;
+        options.Now = {2026, 12, 6, 9, 5, 0};
+        return GenerateHtmlCatalogue(files, options, Songs, Progress);
+    }
+
+    TTree TreeBelow(const std::filesystem::path& root)
+    {
+        TTree tree;
         for (const auto& entry : std::filesystem::recursive_directory_iterator(root)) {
             tree[entry.path().lexically_relative(root).string()] =
                 entry.is_directory() ? "<folder>" : ReadBytes(entry.path());
@@ -63,15 +69,14 @@ protected:
 
 TEST_F(THtmlGeneratorTest, WorkedExample)
 {
-    WriteBytes(Dir / "app/HTML/_songs.htm", "Songs\r\nvar_caption_header\r\n"
-                                            "<!-- begin_repetition -->\r\n"
-                                            "song_name_from_tags, Tags/songs_file_name, "
-                                            "duration_from_tags\r\n"
-                                            "<!-- end_repetition -->\r\nEnd\r\n");
+    WriteBytes(Dir / "app/HTML/_songs.htm",
+               "Songs\r\nvar_caption_header\r\n" + Begin +
+                   "\r\nsong_name_from_tags, Tags/songs_file_name, duration_from_tags\r\n" + End +
+                   "\r\nEnd\r\n");
     WriteBytes(Dir / "app/HTML/_tags.htm",
                "artist_from_tags / year_from_tags / genre_from_tags, track tracknr_from_tags\r\n");
 
-    const THtmlRunResult result = GenerateHtmlCatalogue(ExampleFiles(), Options(), Songs, Progress);
+    const THtmlRunResult result = Run(ExampleFiles());
 
     EXPECT_TRUE(result.Refusal.empty());
     EXPECT_TRUE(result.Failures.empty());
@@ -79,14 +84,58 @@ TEST_F(THtmlGeneratorTest, WorkedExample)
               (TLines{"Songs", "This Page was generated with Cantrel v2.0 at ", "",
                       "Intro, Tags/Intro_00000.htm, 00 : 03 . 05&nbsp", "",
                       "Outro, Tags/Outro_00001.htm, 00 : 01 . 02&nbsp", "End"}));
+    // the genre is escaped, so that a browser shows "<unknown>"
     EXPECT_EQ(PageLines(Dir / "site/HTML/Tags/Intro_00000.htm"),
               (TLines{"Band&nbsp / &nbsp / Rock&nbsp, track 1&nbsp"}));
     EXPECT_EQ(PageLines(Dir / "site/HTML/Tags/Outro_00001.htm"),
               (TLines{"&nbsp /     &nbsp / &lt;unknown&gt;&nbsp, track 0&nbsp"}));
     EXPECT_EQ(Progress.Texts, (TLines{"1 / 2", "2 / 2", "Waiting ..."}));
+    EXPECT_EQ(Progress.PagesWritten, (std::vector<std::size_t>{1, 2}));
 }
 
-TEST_F(THtmlGeneratorTest, EveryFieldOfATagPage)
+TEST_F(THtmlGeneratorTest, SongsPageRules)
+{
+    const struct
+    {
+        const char* Rule;
+        std::string Template;
+        TLines Expected;
+    } cases[] = {
+        {"template lines ending in CR only",
+         "Songs\r" + Begin + "\rsong_name_from_tags\r" + End,
+         {"Songs", "", "Intro", "", "Outro"}},
+        {"no block: one pass per line, song words give empty texts",
+         "<h1>var_caption_headervar_date_time</h1>\n[title_from_tags]\nvar_copyright var_copyright",
+         {"<h1>This Page was generated with Cantrel v2.0 at Sunday, 06 - Dec - 2026  /  09 : "
+          "05</h1>",
+          "[]", "Cantrel &copy; Velmor var_copyright"}},
+        {"markers are exact whole lines",
+         " " + Begin + "\n" + Begin + " \n<!-- BEGIN_repetition -->\n" + End + "\nx\n",
+         {" " + Begin, Begin + " ", "<!-- BEGIN_repetition -->", "x"}},
+        {"the last line of an unterminated block follows the block",
+         "a\n" + Begin + "\nsong_name_from_tags\nlast song_name_from_tags\n",
+         {"a", "", "Intro", "", "Outro", "last "}},
+        {"a begin marker on the last line repeats an empty line", "a\n" + Begin, {"a", "", ""}},
+        {"block lines get extra passes for a second page name or song name",
+         Begin + "\nsongs_file_name|songs_file_name|title_from_tags|title_from_tags\n" +
+             "song_name_from_tags|song_name_from_tags\n" + End,
+         {"", "Intro_00000.htm|Intro_00000.htm|Intro&nbsp|Intro&nbsp", "Intro|Intro", "",
+          "Outro_00001.htm|Outro_00001.htm|Outro.mp3&nbsp|Outro.mp3&nbsp", "Outro|Outro"}},
+        {"each block stands alone",
+         Begin + "\nx song_name_from_tags\n" + End + "\nmid\n" + Begin + "\ny tracknr_from_tags\n" +
+             End,
+         {"", "x Intro", "", "x Outro", "mid", "", "y 1&nbsp", "", "y 0&nbsp"}},
+    };
+    WriteBytes(Dir / "app/HTML/_tags.htm", "");
+    const std::vector<std::string> files = ExampleFiles();
+    for (const auto& c : cases) {
+        WriteBytes(Dir / "app/HTML/_songs.htm", c.Template);
+        EXPECT_TRUE(Run(files).Failures.empty()) << c.Rule;
+        EXPECT_EQ(PageLines(Dir / "site/HTML/_songs.htm"), c.Expected) << c.Rule;
+    }
+}
+
+TEST_F(THtmlGeneratorTest, EveryFieldOfATagPageEscaped)
 {
     std::string tagTemplate;
     for (const char* word :
@@ -97,39 +146,62 @@ TEST_F(THtmlGeneratorTest, EveryFieldOfATagPage)
         tagTemplate += std::string(word) + "\n";
     }
     WriteBytes(Dir / "app/HTML/_tags.htm", tagTemplate);
-    const std::vector<std::string> files = {
+    // 4,000,000 bytes and a playing time of 4:10
+    const std::string file =
         WriteBytes(Dir / "music/R&B <live>.mp3",
                    Mp3OfLength(4000000, MakeTrailer("<b>\"Hot\"</b>", "Tom & Jerry", "Album",
                                                     "1999", "a < b", 7, 14)))
-            .string()};
+            .string();
 
-    const THtmlRunResult result = GenerateHtmlCatalogue(files, Options(), Songs, Progress);
+    const THtmlRunResult result = Run({file});
 
+    // the page's name on disk is the plain file name
     EXPECT_EQ(PageLines(Dir / "site/HTML/Tags/R&B <live>_00000.htm"),
               (TLines{"&lt;b&gt;&quot;Hot&quot;&lt;/b&gt;&nbsp", "Tom &amp; Jerry&nbsp",
                       "Album&nbsp", "1999&nbsp", "a &lt; b&nbsp", "7&nbsp", "R&amp;B&nbsp",
                       "00 : 04 . 10&nbsp", "3906 Kb&nbsp", "MPEG  1  Layer  3&nbsp", "Stereo&nbsp",
-                      "128 bps&nbsp", "R&amp;B &lt;live&gt;", "R&amp;B &lt;live&gt;_00000.htm",
+                      "128 bps&nbsp", "R&amp;B &lt;live&gt;", "R&amp;B%20%3Clive%3E_00000.htm",
                       "Sunday, 06 - Dec - 2026  /  09 : 05"}));
-    // only the songs page template is missing
     EXPECT_EQ(result.Failures, (THtmlFailures{{Dir / "app/HTML/_songs.htm", "template missing"}}));
+}
+
+TEST_F(THtmlGeneratorTest, OddNamesSameNamesAndVanishedFiles)
+{
+    WriteBytes(Dir / "app/HTML/_tags.htm", "song_name_from_tags title_from_tags\n");
+    WriteBytes(Dir / "app/HTML/_songs.htm", Begin + "\nsongs_file_name\n" + End + "\n");
+    const std::vector<std::string> files = {
+        WriteBytes(Dir / "music/a/x.mp3", Mp3OfLength(20000)).string(),
+        WriteBytes(Dir / "music/b/x.mp3", Mp3OfLength(20000)).string(), Dir / "music/gone.mp3",
+        WriteBytes(Dir / "music/.mp3", "not audio").string(),
+        WriteBytes(Dir / "music/AC\\DC: 100% #1?.mp3", Mp3OfLength(20000)).string()};
+
+    const THtmlRunResult result = Run(files);
+
+    // links are percent-encoded so that they find the pages
+    EXPECT_EQ(PageLines(Dir / "site/HTML/_songs.htm"),
+              (TLines{"", "x_00000.htm", "", "x_00001.htm", "", "gone_00002.htm", "", "_00003.htm",
+                      "", "AC%5CDC%3A%20100%25%20%231%3F_00004.htm"}));
+    EXPECT_EQ(PageLines(Dir / "site/HTML/Tags/x_00001.htm"), (TLines{"x x.mp3&nbsp"}));
+    EXPECT_EQ(PageLines(Dir / "site/HTML/Tags/gone_00002.htm"),
+              (TLines{"gone [not found: gone.mp3]&nbsp"}));
+    // audio that is not recognised keeps the placeholder title, which becomes "&nbsp" alone
+    EXPECT_EQ(PageLines(Dir / "site/HTML/Tags/_00003.htm"), (TLines{" &nbsp"}));
+    EXPECT_TRUE(std::filesystem::exists(Dir / "site/HTML/Tags/AC\\DC: 100% #1?_00004.htm"));
+    EXPECT_EQ(result.Failures, (THtmlFailures{{Dir / "music/gone.mp3", "file missing"}}));
 }
 
 TEST_F(THtmlGeneratorTest, CopiesTheWholeTemplateTree)
 {
     WriteBytes(Dir / "app/HTML/_songs.htm", "<p>var_caption_header</p>\n");
     WriteBytes(Dir / "app/HTML/_tags.htm", "<p>title_from_tags</p>\n");
-    WriteBytes(Dir / "app/HTML/style.css", "body { margin: 0 }\n");
     WriteBytes(Dir / "app/HTML/.htaccess", "Options -Indexes\n");
-    WriteBytes(Dir / "app/HTML/img/logo.png", std::string("\x89PNG\r\n\x1a\n", 8));
-    WriteBytes(Dir / "app/HTML/img/.cache/deep/x.txt", "x");
+    WriteBytes(Dir / "app/HTML/img/.cache/deep/x.png", std::string("\x89PNG\r\n\x1a\n", 8));
     WriteBytes(Dir / "site/HTML/old.txt", "left from an earlier run");
-    WriteBytes(Dir / "site/HTML/style.css", "outdated");
+    WriteBytes(Dir / "site/HTML/.htaccess", "outdated");
 
-    const THtmlRunResult result = GenerateHtmlCatalogue(ExampleFiles(), Options(), Songs, Progress);
+    EXPECT_TRUE(Run(ExampleFiles()).Failures.empty());
 
-    EXPECT_TRUE(result.Failures.empty());
-    auto expected = TreeBelow(Dir / "app/HTML");
+    TTree expected = TreeBelow(Dir / "app/HTML");
     expected["_songs.htm"] = "<p>This Page was generated with Cantrel v2.0 at </p>\r\n";
     expected["old.txt"] = "left from an earlier run";
     expected["Tags"] = "<folder>";
@@ -140,78 +212,83 @@ TEST_F(THtmlGeneratorTest, CopiesTheWholeTemplateTree)
     EXPECT_EQ(TreeBelow(Dir / "site/HTML"), expected);
 }
 
-TEST_F(THtmlGeneratorTest, RefusesATargetOverlappingTheTemplatesAndWritesNothing)
+TEST_F(THtmlGeneratorTest, RefusedTargetWritesNothing)
 {
-    WriteBytes(Dir / "app/HTML/_songs.htm", "<p>var_caption_header</p>\n");
-    WriteBytes(Dir / "app/HTML/_tags.htm", "<p>title_from_tags</p>\n");
+    WriteBytes(Dir / "app/HTML/_songs.htm", "var_caption_header\n");
+    WriteBytes(Dir / "app/HTML/_tags.htm", "title_from_tags\n");
+    std::filesystem::create_directory_symlink(Dir / "app", Dir / "link");
     const std::vector<std::string> files = ExampleFiles();
-    const auto before = TreeBelow(Dir.Path());
-    for (const std::string& target :
-         {Dir / "app", Dir / "app/", Dir / "app/./", Dir / "app/HTML/sub"}) {
-        THtmlRunOptions options = Options();
-        options.HtmlPath = target;
-        const THtmlRunResult result = GenerateHtmlCatalogue(files, options, Songs, Progress);
-        EXPECT_FALSE(result.Refusal.empty()) << target;
+    const TTree before = TreeBelow(Dir.Path());
+    for (const char* target : {"app", "link/", "app/HTML/sub"}) {
+        EXPECT_FALSE(Run(files, target).Refusal.empty()) << target;
         EXPECT_EQ(TreeBelow(Dir.Path()), before) << target;
     }
     EXPECT_TRUE(Progress.Texts.empty());
 }
 
-TEST_F(THtmlGeneratorTest, MissingTemplateFolderWritesNoPage)
+TEST_F(THtmlGeneratorTest, FailuresAreListedAndSkipped)
 {
-    const THtmlRunResult result = GenerateHtmlCatalogue(ExampleFiles(), Options(), Songs, Progress);
-    EXPECT_TRUE(result.Refusal.empty());
-    EXPECT_EQ(TreeBelow(Dir / "site"), (std::map<std::string, std::string>{
-                                           {"HTML", "<folder>"}, {"HTML/Tags", "<folder>"}}));
     const std::string templates = Dir / "app/HTML/";
-    EXPECT_EQ(result.Failures, (THtmlFailures{{templates, "template folder missing"},
-                                              {templates + "_tags.htm", "template missing"},
-                                              {templates + "_songs.htm", "template missing"}}));
-}
-
-TEST_F(THtmlGeneratorTest, UnwritableTargetIsListedBrieflyAndTheRunEnds)
-{
-    WriteBytes(Dir / "app/HTML/_songs.htm", "x\n");
-    WriteBytes(Dir / "app/HTML/_tags.htm", "x\n");
-    WriteBytes(Dir / "site", "a file where the folder should be");
-
-    const THtmlRunResult result = GenerateHtmlCatalogue(ExampleFiles(), Options(), Songs, Progress);
-
     const std::string html = Dir / "site/HTML/";
-    ASSERT_EQ(result.Failures.size(), 3u);
-    EXPECT_EQ(result.Failures[0].Path, html + "Tags/");
-    EXPECT_EQ(result.Failures[1].Path, html);
-    EXPECT_EQ(result.Failures[2].Path, html + "_songs.htm");
-    EXPECT_EQ(result.Failures[2].Reason, "cannot write page: Not a directory");
-    EXPECT_EQ(Songs.size(), 2u);
+
+    // no template folder: no page, each missing template listed once
+    EXPECT_EQ(Run(ExampleFiles()).Failures,
+              (THtmlFailures{{templates, "template folder missing"},
+                             {templates + "_tags.htm", "template missing"},
+                             {templates + "_songs.htm", "template missing"}}));
+    EXPECT_TRUE(std::filesystem::is_empty(html + "Tags"));
+    EXPECT_FALSE(std::filesystem::exists(html + "_songs.htm"));
+
+    // a folder in the place of one page: the other pages are written
+    WriteBytes(templates + "_songs.htm", "var_caption_header\n");
+    WriteBytes(templates + "_tags.htm", "title_from_tags\n");
+    std::filesystem::create_directories(html + "Tags/Intro_00000.htm");
+    const THtmlFailures failures = Run(ExampleFiles()).Failures;
+    ASSERT_EQ(failures.size(), 1u);
+    EXPECT_EQ(failures[0].Path, html + "Tags/Intro_00000.htm");
+    EXPECT_EQ(PageLines(html + "Tags/Outro_00001.htm"), (TLines{"Outro.mp3&nbsp"}));
+    EXPECT_EQ(Progress.PagesWritten, (std::vector<std::size_t>{2}));
+
+    // an empty list writes no page
+    std::filesystem::remove_all(html + "Tags");
+    EXPECT_TRUE(Run({}).Failures.empty());
+    EXPECT_TRUE(std::filesystem::is_empty(html + "Tags"));
+
+    // a file in the place of the target folder: each folder listed once, not once per page
+    WriteBytes(Dir / "file", "");
+    const THtmlFailures unwritable = Run(ExampleFiles(), "file").Failures;
+    ASSERT_EQ(unwritable.size(), 3u);
+    EXPECT_EQ(unwritable[0].Path, Dir / "file/HTML/Tags/");
+    EXPECT_EQ(unwritable[1].Path, Dir / "file/HTML/");
+    EXPECT_EQ(unwritable[2].Reason, "cannot write page: Not a directory");
 }
 
-TEST_F(THtmlGeneratorTest, SameNamesInTwoFoldersOddNamesAndVanishedFiles)
+TEST_F(THtmlGeneratorTest, NeverWritesThroughLinks)
 {
-    WriteBytes(Dir / "app/HTML/_tags.htm", "song_name_from_tags title_from_tags\n");
-    WriteBytes(Dir / "app/HTML/_songs.htm",
-               "<!-- begin_repetition -->\nsongs_file_name\n<!-- end_repetition -->\n");
-    const std::vector<std::string> files = {
-        WriteBytes(Dir / "music/a/x.mp3", Mp3OfLength(20000)).string(),
-        WriteBytes(Dir / "music/b/x.mp3", Mp3OfLength(20000)).string(), Dir / "music/gone.mp3",
-        WriteBytes(Dir / "music/.mp3", "not audio").string(),
-        WriteBytes(Dir / "music/100% #1?.mp3", Mp3OfLength(20000)).string()};
+    const std::string templates = Dir / "app/HTML/";
+    const std::string html = Dir / "site/HTML/";
+    WriteBytes(templates + "_songs.htm", "var_caption_header\n");
+    WriteBytes(templates + "_tags.htm", "title_from_tags\n");
+    WriteBytes(templates + "style.css", "p {}\n");
+    WriteBytes(templates + "logo.svg", "<svg/>\n");
+    WriteBytes(Dir / "mine.css", "mine\n");
+    std::filesystem::create_directories(html + "Tags");
+    std::filesystem::create_symlink(templates + "_songs.htm", html + "_songs.htm");
+    std::filesystem::create_hard_link(templates + "_tags.htm", html + "Tags/Intro_00000.htm");
+    std::filesystem::create_symlink(Dir / "mine.css", html + "style.css");
+    std::filesystem::create_hard_link(templates + "logo.svg", html + "logo.svg");
 
-    const THtmlRunResult result = GenerateHtmlCatalogue(files, Options(), Songs, Progress);
+    const THtmlFailures failures = Run(ExampleFiles()).Failures;
 
-    // the link to the last page keeps working: its name is percent-encoded
-    EXPECT_EQ(PageLines(Dir / "site/HTML/_songs.htm"),
-              (TLines{"", "x_00000.htm", "", "x_00001.htm", "", "gone_00002.htm", "", "_00003.htm",
-                      "", "100%25 %231%3F_00004.htm"}));
-    EXPECT_EQ(PageLines(Dir / "site/HTML/Tags/x_00001.htm"), (TLines{"x x.mp3&nbsp"}));
-    EXPECT_EQ(PageLines(Dir / "site/HTML/Tags/gone_00002.htm"),
-              (TLines{"gone [not found: gone.mp3]&nbsp"}));
-    // audio that is not recognised keeps the placeholder title
-    EXPECT_EQ(PageLines(Dir / "site/HTML/Tags/_00003.htm"), (TLines{" &nbsp"}));
-    EXPECT_EQ(result.Failures, (THtmlFailures{{Dir / "music/gone.mp3", "file missing"}}));
-    EXPECT_EQ(PageLines(Dir / "site/HTML/Tags/100% #1?_00004.htm"),
-              (TLines{"100% #1? 100% #1?.mp3&nbsp"}));
-    EXPECT_EQ(Songs.size(), 5u);
+    EXPECT_EQ(ReadBytes(templates + "_songs.htm"), "var_caption_header\n");
+    EXPECT_EQ(ReadBytes(templates + "_tags.htm"), "title_from_tags\n");
+    EXPECT_EQ(ReadBytes(Dir / "mine.css"), "mine\n");
+    // the copies of _songs.htm, style.css and logo.svg, the songs page and the first tag page
+    EXPECT_EQ(failures.size(), 5u);
+    for (const THtmlFailure& failure : failures) {
+        EXPECT_NE(failure.Reason.find("left as it is"), std::string::npos) << failure.Reason;
+    }
+    EXPECT_EQ(PageLines(html + "Tags/Outro_00001.htm"), (TLines{"Outro.mp3&nbsp"}));
 }
 
 } // namespace

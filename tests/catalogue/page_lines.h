@@ -1,6 +1,5 @@
 #pragma once
 
-#include "catalogue/html_song.h"
 #include "support/mp3_fixture.h"
 
 #include <string>
@@ -23,29 +22,4 @@ inline std::vector<std::string> PageLines(const std::filesystem::path& path)
         start = end + 2;
     }
     return lines;
-}
-
-// The two songs of the worked example as the table holds them: Intro.mp3 with a tag (title
-// Intro, artist Band, 185 seconds) and Outro.mp3 without one (62 seconds).
-inline THtmlSongTable ExampleSongs()
-{
-    THtmlSong intro;
-    intro.Title = "Intro&nbsp";
-    intro.Artist = "Band&nbsp";
-    intro.Year = "&nbsp";
-    intro.Genre = "Rock&nbsp";
-    intro.TrackNr = "1&nbsp";
-    intro.Duration = "00 : 03 . 05&nbsp";
-    intro.SongName = "Intro";
-    intro.SongsFileName = intro.PageFileName = "Intro_00000.htm";
-    THtmlSong outro;
-    outro.Title = "Outro.mp3&nbsp";
-    outro.Artist = "&nbsp";
-    outro.Year = "    &nbsp";
-    outro.Genre = "&lt;unknown&gt;&nbsp";
-    outro.TrackNr = "0&nbsp";
-    outro.Duration = "00 : 01 . 02&nbsp";
-    outro.SongName = "Outro";
-    outro.SongsFileName = outro.PageFileName = "Outro_00001.htm";
-    return {intro, outro};
 }

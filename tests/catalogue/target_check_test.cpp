@@ -33,13 +33,4 @@ TEST(TargetConflict, RefusesOverlappingFolders)
     }
 }
 
-TEST(TargetConflict, MessageNamesTheFolder)
-{
-    TTempDir dir;
-    std::filesystem::create_directories(dir / "HTML");
-    const std::string message = TargetConflict(dir / "HTML", dir / "HTML/");
-    EXPECT_NE(message.find(dir / "HTML/"), std::string::npos) << message;
-    EXPECT_NE(message.find("overwrite the templates"), std::string::npos) << message;
-}
-
 } // namespace

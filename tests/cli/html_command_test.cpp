@@ -29,12 +29,8 @@ protected:
 
     void SetUp() override
     {
-        WriteBytes(Dir / "templates/_songs.htm",
-                   "<!-- begin_repetition -->\n"
-                   "<a href=\"Tags/songs_file_name\">title_from_tags</a>\n"
-                   "<!-- end_repetition -->\n");
+        WriteBytes(Dir / "templates/_songs.htm", "var_caption_header\n");
         WriteBytes(Dir / "templates/_tags.htm", "artist_from_tags\n");
-        WriteBytes(Dir / "templates/style.css", "p {}\n");
         Song = WriteBytes(Dir / "music/Song.mp3", MakeMp3Stream(3) + MakeTrailer("Hit", "Ann"))
                    .string();
     }
@@ -46,10 +42,7 @@ TEST_F(THtmlCommandTest, WritesTheCatalogue)
     EXPECT_EQ(run.Code, 0) << run.Err;
     EXPECT_EQ(run.Out, Dir / "site" + "/HTML/_songs.htm\n");
     EXPECT_EQ(run.Err, "cantrel-cli html: 1 / 1\ncantrel-cli html: Waiting ...\n");
-    EXPECT_EQ(ReadBytes(Dir / "site/HTML/_songs.htm"),
-              "\r\n<a href=\"Tags/Song_00000.htm\">Hit&nbsp</a>\r\n");
     EXPECT_EQ(ReadBytes(Dir / "site/HTML/Tags/Song_00000.htm"), "Ann&nbsp\r\n");
-    EXPECT_EQ(ReadBytes(Dir / "site/HTML/style.css"), "p {}\n");
 }
 
 TEST_F(THtmlCommandTest, UsageErrorsWriteNothing)
@@ -66,12 +59,12 @@ TEST_F(THtmlCommandTest, UsageErrorsWriteNothing)
         {"no target", {"--templates", templates, Song}, "the target folder is missing"},
         {"no files", {"--templates", templates, "--target", site}, "no files given"},
         {"option without its folder", {"--target", site, Song, "--templates"}, "needs a folder"},
-        {"unknown option",
-         {"--templates", templates, "--target", site, "--fast", Song},
-         "unknown option '--fast'"},
         {"missing template folder",
          {"--templates", Dir / "none", "--target", site, Song},
          "does not exist"},
+        {"template folder that is a file",
+         {"--templates", Song, "--target", site, Song},
+         "is not a folder"},
         {"target inside the templates",
          {"--templates", templates, "--target", templates, Song},
          "Choose another target folder"},
@@ -97,14 +90,6 @@ TEST_F(THtmlCommandTest, FailuresAreListedWithExitOne)
         << run.Err;
     EXPECT_NE(run.Err.find(Dir / "music/missing.mp3: file missing"), std::string::npos) << run.Err;
     EXPECT_TRUE(std::filesystem::exists(Dir / "site/HTML/Tags/missing_00001.htm"));
-}
-
-TEST_F(THtmlCommandTest, HelpDocumentsTheExitCodes)
-{
-    const TRun run = Html({"--help"});
-    EXPECT_EQ(run.Code, 0);
-    EXPECT_EQ(run.Out.rfind("Usage: cantrel-cli html --templates DIR --target DIR FILE...", 0), 0u);
-    EXPECT_NE(run.Out.find("  1  the catalogue was written"), std::string::npos);
 }
 
 } // namespace
