@@ -113,7 +113,7 @@ TEST(FormatItems, DefaultMacroOfTheMainWindow)
               "[ artist=Ann Arbor - album=Lakes ]\\05.title=Blue Sky - genre=Rock - year=    ");
 }
 
-// Every flag set, an empty tag, and values that show rounding, cutting and the hours dropped.
+// Every flag set, blank tag texts, and values that show trimming, rounding and the hours dropped.
 TMPEGAudio OtherAudio()
 {
     TMPEGAudio audio;
