@@ -203,6 +203,8 @@ TEST(MpegAudio, KeepsDefaultsForWhatIsNoStream)
          "[not found: abcdefghijklmnopqr", false},
         {"a folder is no file", dir / "folder.mp3", "[not found: folder.mp3]", false},
         {"a path through a file", dir / "six.mp3/x.mp3", "[not found: x.mp3]", false},
+        {"a name cut short by a zero byte", dir / "six.mp3" + std::string("\0", 1),
+         std::string("[not found: six.mp3\0]", 21), false},
         {"a pipe is not read", dir / "pipe.mp3", "[notag]", false},
     };
     for (const auto& c : cases) {
