@@ -83,6 +83,11 @@ void TMPEGAudio::SetFileName(const std::string& path, const TYieldFn& yield)
     ResetFields();
     FileName = ExpandFullPath(given);
 
+    // the system would read a name with a zero byte as a shorter one, another file or none
+    if (FileName.find('\0') != std::string::npos) {
+        Title = NotFoundTitle(FileName);
+        return;
+    }
     // non-blocking, so that a pipe put where a file was cannot stall the analysis
     TFileHandle file(::open(FileName.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK));
     struct stat info = {};

@@ -88,10 +88,3 @@ private:
 
     TVolumeLabels VolumeLabels;
 };
-
-// The bit rate in kbit/s of a version (1..3), layer (1..3) and header index (0..15); 0 for the
-// free-format index 0, the bad index 15 and unknown versions or layers.
-std::int32_t BitRateOf(std::uint8_t version, std::uint8_t layer, unsigned index);
-
-// The sample rate in Hz of a version (1..3) and header index (0..3); 0 for index 3.
-std::int32_t SampleRateOf(std::uint8_t version, unsigned index);

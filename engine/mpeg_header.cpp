@@ -1,7 +1,5 @@
 #include "engine/mpeg_header.h"
 
-#include "engine/mpeg_audio.h"
-
 #include <array>
 
 namespace {

@@ -27,6 +27,13 @@ inline bool HasFrameSync(std::uint32_t header)
 }
 
 // Decodes a header whose most significant byte comes first in the file; all fields zero without
-// the sync bits, all but Version zero for the reserved version. FrameLength is
+// the sync bits or with the reserved version bits. FrameLength is
 // 144000 * BitRate / SampleRate (+1 with padding) for every version and layer.
 TFrameHeader DecodeFrameHeader(std::uint32_t header);
+
+// The bit rate in kbit/s of a version (1..3), layer (1..3) and header index (0..15); 0 for the
+// free-format index 0, the bad index 15 and unknown versions or layers.
+std::int32_t BitRateOf(std::uint8_t version, std::uint8_t layer, unsigned index);
+
+// The sample rate in Hz of a version (1..3) and header index (0..3); 0 for index 3.
+std::int32_t SampleRateOf(std::uint8_t version, unsigned index);

@@ -73,36 +73,70 @@ bool IsHourConversion(char c)
     return c == 'H' || c == 'I' || c == 'k' || c == 'l';
 }
 
+// One conversion of a strftime format and the literal text after it, up to the next one.
+struct TConversion
+{
+    char Letter = '\0';
+    std::string_view Literal;
+};
+
+// The conversion starting at `pos` (a "%"), with the alternative forms %E. and %O. read as the
+// plain letter; `pos` moves to the next "%".
+TConversion NextConversion(std::string_view format, std::size_t& pos)
+{
+    TConversion conversion;
+    ++pos;
+    while (pos < format.size() && (format[pos] == 'E' || format[pos] == 'O')) {
+        ++pos;
+    }
+    if (pos >= format.size()) {
+        return conversion;
+    }
+    conversion.Letter = format[pos];
+    const auto next = format.find('%', pos + 1);
+    conversion.Literal = format.substr(
+        pos + 1, next == std::string_view::npos ? std::string_view::npos : next - pos - 1);
+    pos = next == std::string_view::npos ? format.size() : next;
+    return conversion;
+}
+
+std::string_view WithoutSpaces(std::string_view text)
+{
+    const auto first = text.find_first_not_of(' ');
+    if (first == std::string_view::npos) {
+        return {};
+    }
+    return text.substr(first, text.find_last_not_of(' ') - first + 1);
+}
+
 } // namespace
 
 std::string TimeSeparatorOfFormat(std::string_view timeFormat)
 {
-    for (std::size_t pos = 0; pos < timeFormat.size(); ++pos) {
-        if (timeFormat[pos] != '%') {
-            continue;
-        }
-        ++pos;
-        // the alternative forms %EH and %OH are hours too
-        while (pos < timeFormat.size() && (timeFormat[pos] == 'E' || timeFormat[pos] == 'O')) {
-            ++pos;
-        }
-        if (pos >= timeFormat.size()) {
-            break;
-        }
-        const char conversion = timeFormat[pos];
-        if (conversion == 'T' || conversion == 'R' || conversion == 'r') {
+    std::size_t pos = timeFormat.find('%');
+    while (pos < timeFormat.size()) {
+        const TConversion conversion = NextConversion(timeFormat, pos);
+        if (conversion.Letter == 'T' || conversion.Letter == 'R' || conversion.Letter == 'r') {
             return ":";
         }
-        if (IsHourConversion(conversion)) {
-            const auto literal = timeFormat.substr(pos + 1);
-            const auto separator = literal.substr(0, literal.find('%'));
-            const auto first = separator.find_first_not_of(' ');
-            if (first == std::string_view::npos) {
-                break;
-            }
-            const auto last = separator.find_last_not_of(' ');
-            return std::string(separator.substr(first, last - first + 1));
+        if (!IsHourConversion(conversion.Letter)) {
+            continue;
         }
+        const std::string_view separator = WithoutSpaces(conversion.Literal);
+        if (separator.empty()) {
+            return ":";
+        }
+        // Unit words such as "%H时%M分%S秒" separate nothing: one text must stand between hours
+        // and minutes and between minutes and seconds.
+        if (pos < timeFormat.size()) {
+            const TConversion minutes = NextConversion(timeFormat, pos);
+            if (minutes.Letter == 'M' && pos < timeFormat.size() &&
+                NextConversion(timeFormat, pos).Letter == 'S' &&
+                WithoutSpaces(minutes.Literal) != separator) {
+                return ":";
+            }
+        }
+        return std::string(separator);
     }
     return ":";
 }

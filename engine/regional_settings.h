@@ -25,5 +25,6 @@ struct TRegionalSettings
 };
 
 // The separator between hours and minutes of a strftime time format: "%H.%M.%S" gives ".";
-// ":" when the format shows none (or names the POSIX forms %T, %R or %r).
+// ":" when the format shows none, names the POSIX forms %T, %R or %r, or writes unit words that
+// differ between hours and minutes and between minutes and seconds ("%H时%M分%S秒").
 std::string TimeSeparatorOfFormat(std::string_view timeFormat);

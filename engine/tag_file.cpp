@@ -11,10 +11,14 @@
 namespace {
 
 // Opens an existing regular file for reading and writing: -1 when there is none (a folder is no
-// file either), EACCES when it has no write permission bit at all (also for the superuser, who
-// could otherwise open it), EINVAL for a device or pipe, else the errno of the failed open.
+// file either, nor a name with a zero byte, which the system would read as a shorter name), EACCES
+// when it has no write permission bit at all (also for the superuser, who could otherwise open it),
+// EINVAL for a device or pipe, else the errno of the failed open.
 int OpenForChange(const std::string& path, TFileHandle& file, off_t& length)
 {
+    if (path.find('\0') != std::string::npos) {
+        return -1;
+    }
     struct stat info = {};
     if (stat(path.c_str(), &info) != 0) {
         return errno == ENOENT || errno == ENOTDIR ? -1 : errno;

@@ -47,15 +47,6 @@ TEST(FormatCommand, RejectsBadUsageWithAClearMessage)
     }
 }
 
-TEST(FormatCommand, HelpPrintsUsage)
-{
-    const TRun run = Format({"--help"});
-    EXPECT_EQ(run.Status, 0);
-    EXPECT_EQ(run.Out.rfind("Usage: cantrel-cli format [--json] [--locale C] MACRO FILE...", 0),
-              0u);
-    EXPECT_EQ(run.Err, "");
-}
-
 class FormatCommandFiles : public ::testing::Test
 {
 protected:
@@ -94,16 +85,6 @@ TEST_F(FormatCommandFiles, JsonKeepsLineBreaksReadable)
                        "  \"Blue Sky\\r\\n\\t\\\"Rock\\\"\\\\\",\n"
                        "  \"untagged.mp3\\r\\n\\t\\\"<unknown>\\\"\\\\\"\n"
                        "]\n");
-}
-
-TEST_F(FormatCommandFiles, FileNamesThatAreNotUtf8StayValidJson)
-{
-    const std::string odd = Dir / "b\xFF.mp3";
-    WriteBytes(odd, MakeMp3Stream());
-    const TRun text = Format({"%FN,t%", odd});
-    EXPECT_EQ(text.Out, "b\xFF.mp3\n");
-    const TRun json = Format({"--json", "%FN,t%", odd});
-    EXPECT_EQ(json.Out, "[\n  \"b\\u00FF.mp3\"\n]\n");
 }
 
 TEST_F(FormatCommandFiles, OptionsMayFollowTheMacroAndDoubleHyphenEndsThem)

@@ -1,7 +1,6 @@
 #include "engine/format_items.h"
 #include "engine/utf8.h"
 
-#include <functional>
 #include <gtest/gtest.h>
 
 namespace {
@@ -55,7 +54,7 @@ struct TExampleCase
     std::string Expected;
 };
 
-TEST(FormatItems, ExamplesHoldToTheCharacter)
+TEST(FormatItems, ExpandsMacrosToTheCharacter)
 {
     const TExampleCase cases[] = {
         {"%T%", "Blue Sky" + Spaces(22)},
@@ -85,6 +84,16 @@ TEST(FormatItems, ExamplesHoldToTheCharacter)
         {"%%", "%"},
         {"a%b", "a" + MissingEnd},
         {"%This is title,C,70%", "%This is title,C,70%"},
+        // text around items
+        {"", ""},
+        {"no items at all", "no items at all"},
+        {"%tr,t%%t,t%", "05Blue Sky"},
+        {"100%% sure", "100% sure"},
+        {"50% off, 20% more", "50% off, 20% more"},
+        {"%t,t%%", "Blue Sky" + MissingEnd},
+        {"%t,t% and %a,t", "Blue Sky and " + MissingEnd},
+        {"%#%%NL%end", "\r\nend"},
+        {"\\%tr,t%/", "\\05/"},
     };
     const TMPEGAudio audio = ExampleAudio();
     for (const auto& c : cases) {
@@ -104,149 +113,89 @@ TEST(FormatItems, DefaultMacroOfTheMainWindow)
               "[ artist=Ann Arbor - album=Lakes ]\\05.title=Blue Sky - genre=Rock - year=    ");
 }
 
-using TChange = std::function<void(TMPEGAudio&)>;
-
-struct TItemCase
+// Every flag set, blank tag texts, and values that show trimming, rounding and the hours dropped.
+TMPEGAudio OtherAudio()
 {
-    const char* Rule;
-    const char* Item;
-    TChange Change; // applied to the example values; may be empty
-    bool Swapped;   // with SwappedSeparators instead of the defaults
-    std::string Expected;
-};
+    TMPEGAudio audio;
+    audio.Title = "  Blue Sky  ";
+    audio.Year = "    ";
+    audio.Genre = 255;
+    audio.Duration = 3725;
+    audio.FileLength = 1536;
+    audio.Layer = 1; // Version 0: not valid
+    audio.SampleRate = 22050;
+    audio.BitRate = 64;
+    audio.Mode = 3;
+    audio.Copyright = audio.Original = audio.ErrorProtection = true;
+    audio.FrameLength = 209;
+    audio.FileName = "x.mp3";
+    audio.SelectedMark = 7;
+    audio.FileDateTime = {1999, 12, 31, 23, 59, 1};
+    return audio;
+}
 
-TEST(FormatItem, EveryTagIdGivesItsValueLengthAndAlignment)
+TEST(FormatItem, EveryTagIdGivesItsValueInItsDefaultLayout)
 {
-    const TItemCase cases[] = {
-        {"new line", "%NEWLINE%", {}, false, "\r\n"},
-        {"new line padded", "%nl,L,4,-%", {}, false, "\r\n--"},
-        {"soft new line is empty", "%SOFTNEWLINE%", {}, false, ""},
-        {"soft new line in a length", "%#,L,3,x%", {}, false, "xxx"},
-        {"soft new line with length 0", "%#,R,0%", {}, false, ""},
-        {"tab", "%TAB%", {}, false, "\t"},
-        {"tab right-aligned", "%tb,R,3%", {}, false, "  \t"},
-        {"file name", "%FILENAME%", {}, false, "Blue Sky.mp3" + Spaces(28)},
-        {"file name as text", "%FN,T%", {}, false, "Blue Sky.mp3"},
-        {"file path", "%FILEPATH,T%", {}, false, "/home/ann/Music/"},
-        {"file path padded to 40", "%FP%", {}, false, "/home/ann/Music/" + Spaces(24)},
-        {"file path cut to 40", "%FP%",
-         [](TMPEGAudio& a) { a.FileName = "/" + std::string(50, 'f') + "/x.mp3"; }, false,
-         "/" + std::string(39, 'f')},
-        {"file name without folder", "%FN,T%", [](TMPEGAudio& a) { a.FileName = "x.mp3"; }, false,
-         "x.mp3"},
-        {"volume label", "%VOLUMELABEL%", {}, false, "MUSIC" + Spaces(6)},
-        {"volume label as text", "%vl,t%", {}, false, "MUSIC"},
-        {"title", "%TITLE,T%", {}, false, "Blue Sky"},
-        {"title trimmed at both ends", "%T,T%", [](TMPEGAudio& a) { a.Title = "  Blue Sky  "; },
-         false, "Blue Sky"},
-        {"artist", "%ARTIST%", {}, false, "Ann Arbor" + Spaces(21)},
-        {"artist short", "%A,T%", {}, false, "Ann Arbor"},
-        {"album in 35", "%ALBUM%", {}, false, "Lakes" + Spaces(30)},
-        {"album short", "%alb,t%", {}, false, "Lakes"},
-        {"year", "%YEAR%", {}, false, "1999"},
-        {"four-space year trimmed and padded", "%Y%", [](TMPEGAudio& a) { a.Year = "    "; }, false,
-         Spaces(4)},
-        {"comment", "%COMMENT,T%", {}, false, "live"},
-        {"comment padded", "%CMNT%", {}, false, "live" + Spaces(26)},
-        {"genre", "%GENRE,T%", {}, false, "Rock"},
-        {"genre above the table", "%G,t%", [](TMPEGAudio& a) { a.Genre = 255; }, false,
-         "<unknown>"},
-        {"genre number", "%GENRENR%", {}, false, " 17"},
-        {"genre number as text", "%GNR,T%", [](TMPEGAudio& a) { a.Genre = 255; }, false, "255"},
-        {"track", "%TRACK%", {}, false, " 05"},
-        {"track 0", "%TR,T%", [](TMPEGAudio& a) { a.Track = 0; }, false, "00"},
-        {"track of two digits", "%TR%", [](TMPEGAudio& a) { a.Track = 12; }, false, " 12"},
-        {"track of three digits", "%TR%", [](TMPEGAudio& a) { a.Track = 200; }, false, "200"},
-        {"duration", "%DURATION%", {}, false, " 245"},
-        {"duration as text", "%D,T%", {}, false, "245"},
-        {"duration grouped", "%DURATIONCOMMA%", {}, false, "  245"},
-        {"duration grouped as text", "%DC,T%", [](TMPEGAudio& a) { a.Duration = 45296; }, false,
-         "45,296"},
-        {"grouped duration cut on the right", "%DC%", [](TMPEGAudio& a) { a.Duration = 45296; },
-         false, "45,29"},
-        {"duration grouped with a full stop", "%DC,T%", [](TMPEGAudio& a) { a.Duration = 45296; },
-         true, "45.296"},
-        {"duration form", "%DURATIONFORM%", {}, false, "04:05"},
-        {"duration form with a regional separator", "%DF%", {}, true, "04.05"},
-        {"duration form drops the hours", "%DF%", [](TMPEGAudio& a) { a.Duration = 3725; }, false,
-         "02:05"},
-        {"length", "%LENGTH%", {}, false, "  3932160"},
-        {"length as text", "%L,T%", {}, false, "3932160"},
-        {"length grouped", "%LENGTHCOMMA%", {}, false, "   3,932,160"},
-        {"length grouped with full stops", "%LC%", {}, true, "   3.932.160"},
-        {"length in KB", "%LENGTHKB%", {}, false, "  3840"},
-        {"length in KB rounds down", "%LK,T%", [](TMPEGAudio& a) { a.FileLength = 2047; }, false,
-         "1"},
-        {"length in KB grouped", "%LENGTHKBCOMMA%", {}, false, "   3,840"},
-        {"grouped KB round half up", "%LKC,T%", [](TMPEGAudio& a) { a.FileLength = 1536; }, false,
-         "2"},
-        {"grouped KB below a half", "%LKC,T%", [](TMPEGAudio& a) { a.FileLength = 1535; }, false,
-         "1"},
-        {"grouped KB with full stops", "%LKC,T%", [](TMPEGAudio& a) { a.FileLength = 2000000000; },
-         true, "1.953.125"},
-        {"length in MB", "%LENGTHMB%", {}, false, "  3.8"},
-        {"length in MB with a decimal comma", "%LM%", {}, true, "  3,8"},
-        {"MB half rounds away from zero", "%LM,T%", [](TMPEGAudio& a) { a.FileLength = 262144; },
-         false, "0.3"},
-        {"empty file in MB", "%LM,T%", [](TMPEGAudio& a) { a.FileLength = 0; }, false, "0.0"},
-        {"file date", "%FILEDATE%", {}, false, "04.07.2003"},
-        {"file date keeps its full stops", "%FD%", {}, true, "04.07.2003"},
-        {"file time", "%FILETIME%", {}, false, "09:05:30"},
-        {"file time with a regional separator", "%FT%", {}, true, "09.05.30"},
-        {"version", "%VERSION%", {}, false, "1.0"},
-        {"unknown version cut to three", "%V%", [](TMPEGAudio& a) { a.Version = 0; }, false, "Unk"},
-        {"layer", "%LAYER%", {}, false, "III"},
-        {"layer I padded", "%LY%", [](TMPEGAudio& a) { a.Layer = 1; }, false, "I  "},
-        {"layer number", "%LAYERNR%", {}, false, "3"},
-        {"layer number short", "%lyn,t%", {}, false, "3"},
-        {"sample rate", "%SAMPLERATE%", {}, false, "44100"},
-        {"sample rate padded", "%SR%", [](TMPEGAudio& a) { a.SampleRate = 8000; }, false, " 8000"},
-        {"sample rate in kHz", "%SAMPLERATEKB%", {}, false, "44.1"},
-        {"kHz with a decimal comma", "%SRK%", {}, true, "44,1"},
-        {"kHz half rounds away from zero", "%SRK%", [](TMPEGAudio& a) { a.SampleRate = 22050; },
-         false, "22.1"},
-        {"kHz padded", "%SRK%", [](TMPEGAudio& a) { a.SampleRate = 8000; }, false, " 8.0"},
-        {"error protection off", "%ERRORPROT%", {}, false, "No "},
-        {"error protection on", "%EP%", [](TMPEGAudio& a) { a.ErrorProtection = true; }, false,
-         "Yes"},
-        {"error protection star off", "%ERRORPROT*%", {}, false, " "},
-        {"error protection star on", "%EP*%", [](TMPEGAudio& a) { a.ErrorProtection = true; },
-         false, "*"},
-        {"copyright", "%COPYRIGHT%", [](TMPEGAudio& a) { a.Copyright = true; }, false, "Yes"},
-        {"copyright short", "%C%", {}, false, "No "},
-        {"copyright star", "%COPYRIGHT*%", [](TMPEGAudio& a) { a.Copyright = true; }, false, "*"},
-        {"copyright star short", "%c*%", {}, false, " "},
-        {"original", "%ORIGINAL%", [](TMPEGAudio& a) { a.Original = true; }, false, "Yes"},
-        {"original short", "%O%", {}, false, "No "},
-        {"original star", "%ORIGINAL*%", [](TMPEGAudio& a) { a.Original = true; }, false, "*"},
-        {"original star short", "%O*%", {}, false, " "},
-        {"mode", "%MODE%", {}, false, "Joint-Stereo"},
-        {"mode cut to twelve", "%M%", [](TMPEGAudio& a) { a.Mode = 3; }, false, "Single-Chann"},
-        {"stereo", "%STEREO%", {}, false, "Stereo"},
-        {"mono", "%S%", [](TMPEGAudio& a) { a.Mode = 3; }, false, "Mono  "},
-        {"bit rate", "%BITRATE%", {}, false, "128"},
-        {"bit rate padded", "%BR%", [](TMPEGAudio& a) { a.BitRate = 64; }, false, " 64"},
-        {"frame length", "%FRAMELENGTH%", {}, false, " 417"},
-        {"frame length short", "%FL,T%", {}, false, "417"},
-        {"selected number", "%SELECTEDNR%", {}, false, "  0"},
-        {"selected number set", "%SLN,T%", [](TMPEGAudio& a) { a.SelectedMark = 7; }, false, "7"},
-        {"not selected", "%SELECTED%", {}, false, "No "},
-        {"selected", "%SL%", [](TMPEGAudio& a) { a.SelectedMark = 1; }, false, "Yes"},
-        {"selected star has length 3", "%SELECTED*%", [](TMPEGAudio& a) { a.SelectedMark = 2; },
-         false, "*  "},
-        {"unselected star", "%SL*%", {}, false, Spaces(3)},
-        {"valid", "%VALID%", {}, false, "Yes"},
-        {"invalid", "%VD%", [](TMPEGAudio& a) { a.BitRate = 0; }, false, "No "},
-        {"valid star has length 3", "%VALID*%", {}, false, "*  "},
-        {"invalid star", "%VD*%", [](TMPEGAudio& a) { a.Version = 0; }, false, Spaces(3)},
+    const struct
+    {
+        const char* LongId;
+        const char* ShortId;
+        std::string Example;
+        std::string Other; // OtherAudio with SwappedSeparators
+    } cases[] = {
+        {"NEWLINE", "NL", "\r\n", "\r\n"},
+        {"SOFTNEWLINE", "#", "", ""},
+        {"TAB", "TB", "\t", "\t"},
+        {"FILENAME", "FN", "Blue Sky.mp3" + Spaces(28), "x.mp3" + Spaces(35)},
+        {"FILEPATH", "FP", "/home/ann/Music/" + Spaces(24), Spaces(40)},
+        {"VOLUMELABEL", "VL", "MUSIC" + Spaces(6), Spaces(11)},
+        {"TITLE", "T", "Blue Sky" + Spaces(22), "Blue Sky" + Spaces(22)},
+        {"ARTIST", "A", "Ann Arbor" + Spaces(21), Spaces(30)},
+        {"ALBUM", "ALB", "Lakes" + Spaces(30), Spaces(35)},
+        {"YEAR", "Y", "1999", Spaces(4)},
+        {"COMMENT", "CMNT", "live" + Spaces(26), Spaces(30)},
+        {"GENRE", "G", "Rock" + Spaces(21), "<unknown>" + Spaces(16)},
+        {"GENRENR", "GNR", " 17", "255"},
+        {"TRACK", "TR", " 05", " 00"},
+        {"DURATION", "D", " 245", "3725"},
+        {"DURATIONCOMMA", "DC", "  245", "3.725"},
+        {"DURATIONFORM", "DF", "04:05", "02.05"},
+        {"LENGTH", "L", "  3932160", "     1536"},
+        {"LENGTHCOMMA", "LC", "   3,932,160", "       1.536"},
+        {"LENGTHKB", "LK", "  3840", "     1"},
+        {"LENGTHKBCOMMA", "LKC", "   3,840", "       2"},
+        {"LENGTHMB", "LM", "  3.8", "  0,0"},
+        {"FILEDATE", "FD", "04.07.2003", "31.12.1999"},
+        {"FILETIME", "FT", "09:05:30", "23.59.01"},
+        {"VERSION", "V", "1.0", "Unk"},
+        {"LAYER", "LY", "III", "I  "},
+        {"LAYERNR", "LYN", "3", "1"},
+        {"SAMPLERATE", "SR", "44100", "22050"},
+        {"SAMPLERATEKB", "SRK", "44.1", "22,1"},
+        {"ERRORPROT", "EP", "No ", "Yes"},
+        {"ERRORPROT*", "EP*", " ", "*"},
+        {"COPYRIGHT", "C", "No ", "Yes"},
+        {"COPYRIGHT*", "C*", " ", "*"},
+        {"ORIGINAL", "O", "No ", "Yes"},
+        {"ORIGINAL*", "O*", " ", "*"},
+        {"MODE", "M", "Joint-Stereo", "Single-Chann"},
+        {"STEREO", "S", "Stereo", "Mono  "},
+        {"BITRATE", "BR", "128", " 64"},
+        {"FRAMELENGTH", "FL", " 417", " 209"},
+        {"SELECTEDNR", "SLN", "  0", "  7"},
+        {"SELECTED", "SL", "No ", "Yes"},
+        {"SELECTED*", "SL*", Spaces(3), "*  "},
+        {"VALID", "VD", "Yes", "No "},
+        {"VALID*", "VD*", "*  ", Spaces(3)},
     };
+    const TMPEGAudio example = ExampleAudio();
+    const TMPEGAudio other = OtherAudio();
     for (const auto& c : cases) {
-        TMPEGAudio audio = ExampleAudio();
-        if (c.Change) {
-            c.Change(audio);
+        for (const std::string id : {c.LongId, c.ShortId}) {
+            const std::string item = "%" + id + "%";
+            EXPECT_EQ(FormatItem(example, item, TRegionalSettings{}), c.Example) << item;
+            EXPECT_EQ(FormatItem(other, item, SwappedSeparators()), c.Other) << item;
         }
-        const TRegionalSettings regional = c.Swapped ? SwappedSeparators() : TRegionalSettings{};
-        EXPECT_EQ(FormatItem(audio, c.Item, regional), c.Expected) << c.Rule << ": " << c.Item;
     }
 }
 
@@ -265,9 +214,10 @@ void ExpectItems(const TRuleCase* begin, const TRuleCase* end, const TMPEGAudio&
     }
 }
 
-TEST(FormatItem, NumbersGiveCharactersOfTheTagCodePage)
+TEST(FormatItem, ReadsNumbersSplitsTrimsAndAligns)
 {
     const TRuleCase cases[] = {
+        // numbers are characters of the tag code page
         {"a letter", "%65%", "A"},
         {"leading zeros", "%0065%", "A"},
         {"code 0 gives code 1", "%0%", "\x01"},
@@ -280,13 +230,7 @@ TEST(FormatItem, NumbersGiveCharactersOfTheTagCodePage)
         {"the euro sign of the code page", "%128%", "\xE2\x82\xAC"},
         {"aligned like any item", "%65,R,3,*%", "**A"},
         {"a number with a colon is no number", "%65:R%", "%65:R%"},
-    };
-    ExpectItems(std::begin(cases), std::end(cases), ExampleAudio());
-}
-
-TEST(FormatItem, SplitsTrimsAndAligns)
-{
-    const TRuleCase cases[] = {
+        // splitting, trimming and alignment
         {"ids in any letter case", "%tItLe,t%", "Blue Sky"},
         {"long star id in small letters", "%valid*,t%", "*"},
         {"length 0 is the default length", "%T,L,0%", "Blue Sky" + Spaces(22)},
@@ -307,6 +251,8 @@ TEST(FormatItem, SplitsTrimsAndAligns)
         {"C with an exact fit", "%T,C,8,-%", "Blue Sky"},
         {"C cuts before centring", "%T,C,3,-%", "Blu"},
         {"soft new line aligned without length", "%#,L%", ""},
+        {"length 0 of the soft new line is empty", "%#,C,0,x%", ""},
+        {"an empty value is padded", "%#,L,3,x%", "xxx"},
         {"percent signs around spaces", "%   %", "%"},
         {"an empty id with elements", "% ,L,5%", "%"},
         {"an unknown id keeps its elements", "%TITEL,R,40,*%", "%TITEL,R,40,*%"},
@@ -338,25 +284,6 @@ TEST(FormatItem, HugeLengthIsBounded)
     const std::string text = FormatItem(ExampleAudio(), "%T,L,2000000000%", TRegionalSettings{});
     EXPECT_EQ(text.size(), 4096u);
     EXPECT_EQ(text.substr(0, 8), "Blue Sky");
-}
-
-TEST(FormatItems, CopiesTextAndStopsAtAnOpenItem)
-{
-    const TExampleCase cases[] = {
-        {"", ""},
-        {"no items at all", "no items at all"},
-        {"%tr,t%%t,t%", "05Blue Sky"},
-        {"100%% sure", "100% sure"},
-        {"50% off, 20% more", "50% off, 20% more"},
-        {"%t,t%%", "Blue Sky" + MissingEnd},
-        {"%t,t% and %a,t", "Blue Sky and " + MissingEnd},
-        {"%#%%NL%end", "\r\nend"},
-        {"\\%tr,t%/", "\\05/"},
-    };
-    const TMPEGAudio audio = ExampleAudio();
-    for (const auto& c : cases) {
-        EXPECT_EQ(FormatItems(audio, c.Macro, TRegionalSettings{}), c.Expected) << c.Macro;
-    }
 }
 
 } // namespace

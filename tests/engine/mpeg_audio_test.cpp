@@ -71,6 +71,9 @@ TEST(MpegAudio, FindsTwoFramesInARow)
         {"a false sync inside junk is passed over",
          "abc" + falseSyncHeader + std::string(500, 'x') + Frames(Mpeg1, 417, 2), true, 1, 3, 128,
          417},
+        // reads are buffered in blocks of 4096 bytes and more; the check must read across them
+        {"a second header across the end of a block",
+         std::string(3677, 'x') + Frames(Mpeg1, 417, 2), true, 1, 3, 128, 417},
         {"MPEG-2 is checked one formula length on", mpeg2, true, 2, 3, 64, 417, 2},
         {"MPEG-2 frames that do not add up to that length are not found", Frames(Mpeg2, 208, 4),
          false},
@@ -79,9 +82,6 @@ TEST(MpegAudio, FindsTwoFramesInARow)
         {"Layer II", Frames(Bits(3, 2, 8, 1), 384, 2), true, 1, 2, 128, 384},
         {"frames with a CRC", Frames(WithCrc(Mpeg1), 417, 2), true, 1, 3, 128, 417},
         {"free-format frames are not a stream", Frames(Bits(3, 1, 0, 0), 417, 3), false},
-        {"bit-rate index 15 is not a stream", Frames(Bits(3, 1, 15, 0), 417, 3), false},
-        {"sample-rate index 3 is not a stream", Frames(Bits(3, 1, 9, 3), 417, 3), false},
-        {"reserved layer bits are not a stream", Frames(Bits(3, 0, 9, 0), 417, 3), false},
         {"reserved version bits are not a stream", Frames(Bits(1, 1, 9, 0), 417, 3), false},
         {"a text file ending in a trailer is not a stream",
          std::string(600, 'a') + MakeTrailer("Title"), false},
@@ -154,6 +154,10 @@ TEST(MpegAudio, ReadsTheTrailerOfAStream)
          "a.mp3",
          MakeMp3Stream(2) + MakeTrailer("Title", "Artist", "Album", "1999", "Nice", 4, 17),
          {"Title", "Artist", "Album", "1999", "Nice", 17, 4}},
+        {"a trailer across the end of a read block",
+         "a.mp3",
+         MakeMp3Stream(2) + std::string(3166, '\0') + MakeTrailer("Title", "", "", "", "", 0, 1),
+         {"Title", "", "", "", "", 1, 0}},
         {"without a trailer the title is the file name",
          "b.mp3",
          MakeMp3Stream(2),
@@ -206,6 +210,8 @@ TEST(MpegAudio, KeepsDefaultsForWhatIsNoStream)
          "[not found: abcdefghijklmnopqr", false},
         {"a folder is no file", dir / "folder.mp3", "[not found: folder.mp3]", false},
         {"a path through a file", dir / "six.mp3/x.mp3", "[not found: x.mp3]", false},
+        {"a name cut short by a zero byte", dir / "six.mp3" + std::string("\0", 1),
+         std::string("[not found: six.mp3\0]", 21), false},
         {"a pipe is not read", dir / "pipe.mp3", "[notag]", false},
     };
     for (const auto& c : cases) {
@@ -230,7 +236,6 @@ TEST(MpegAudio, StartsEachAnalysisAfresh)
         WriteBytes(dir.Path() / "a.mp3", MakeMp3Stream(2) + MakeTrailer("Title", "Artist"))
             .string();
     TMPEGAudio audio;
-    audio.SearchLimit = 0;
     audio.SetFileName(tagged);
     ASSERT_TRUE(audio.IsValid());
     const TDateTime written = audio.FileDateTime;
@@ -269,7 +274,6 @@ TEST(MpegAudio, GathersFileFacts)
     EXPECT_EQ(audio.Duration, 312) << "the whole file at 128 kbit/s";
     EXPECT_EQ(audio.FileDateTime, TDateTime({2020, 5, 17, 13, 45, 31}));
     EXPECT_EQ(audio.FileAge, PackDosDateTime({2020, 5, 17, 13, 45, 30}));
-    EXPECT_EQ(audio.VolumeLabel.size() <= 20, true);
 
     // a time the DOS format cannot hold still leaves the file valid
     const timespec old[2] = {{0, 0}, {0, 0}};
@@ -334,13 +338,14 @@ TEST(MpegAudio, WritesAndRemovesItsTag)
     audio.SetFileName(path);
     audio.SetTitle("Caf\xC3\xA9 del Mar");
     audio.SetArtist("Artist");
-    audio.SetYear("20245");
+    audio.SetYear("20\xC3\xA9\xC3\xA9"
+                  "5"); // five characters, two of them of two bytes
     audio.SetComment("123456789012345678901234567890");
     audio.SetTrack(7);
     audio.SetGenre(137);
     EXPECT_EQ(audio.WriteTag(), 0);
     EXPECT_EQ(audio.Title, "Caf\xC3\xA9 del Mar");
-    EXPECT_EQ(audio.Year, "2024");
+    EXPECT_EQ(audio.Year, "20\xC3\xA9\xC3\xA9");
     EXPECT_EQ(audio.Album, "[notag]") << "the default is written as it stands";
     EXPECT_EQ(audio.Comment, "12345678901234567890123456789\x07");
     EXPECT_EQ(audio.GenreName(), "Heavy Metal");
@@ -365,41 +370,22 @@ TEST(MpegAudio, WritesAndRemovesItsTag)
     EXPECT_FALSE(std::filesystem::exists(path));
 }
 
-TEST(MpegAudio, NamesItsCodes)
+TEST(MpegAudio, NamesCodesAndDuration)
 {
-    const struct
-    {
-        int Code;
-        std::string_view Version, Layer, Mode;
-    } cases[] = {
-        {0, "Unknown", "Unknown", "Stereo"},
-        {1, "1.0", "I", "Joint-Stereo"},
-        {2, "2.0", "II", "Dual-Channel"},
-        {3, "2.5", "III", "Single-Channel"},
-    };
-    for (const auto& c : cases) {
-        TMPEGAudio audio;
-        audio.Version = audio.Layer = audio.Mode = static_cast<std::uint8_t>(c.Code);
-        EXPECT_EQ(audio.VersionName(), c.Version);
-        EXPECT_EQ(audio.LayerName(), c.Layer);
-        EXPECT_EQ(audio.ModeName(), c.Mode);
-    }
     TMPEGAudio audio;
-    audio.Duration = 3725;
-    EXPECT_EQ(audio.DurationTime(), TDateTime({0, 0, 0, 1, 2, 5}));
+    audio.Version = 3;
+    audio.Layer = 2;
+    audio.Mode = 2;
+    EXPECT_EQ(audio.VersionName(), "2.5");
+    EXPECT_EQ(audio.LayerName(), "II");
+    EXPECT_EQ(audio.ModeName(), "Dual-Channel");
+    // the fields are public: a code out of range must not read beyond the names
+    audio.Version = audio.Layer = audio.Mode = 4;
+    EXPECT_EQ(audio.VersionName(), "Unknown");
+    EXPECT_EQ(audio.ModeName(), "Unknown");
+
     audio.Duration = 65535;
     EXPECT_EQ(audio.DurationTime(), TDateTime({0, 0, 0, 18, 12, 15}));
-}
-
-TEST(MpegAudio, SettersCutCharacters)
-{
-    TMPEGAudio audio;
-    audio.SetAlbum(std::string(29, 'a') + "\xE2\x82\xAC\xE2\x82\xAC");
-    audio.SetYear("\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9");
-    audio.SetComment("short");
-    EXPECT_EQ(audio.Album, std::string(29, 'a') + "\xE2\x82\xAC");
-    EXPECT_EQ(audio.Year, "\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9");
-    EXPECT_EQ(audio.Comment, "short");
 }
 
 } // namespace

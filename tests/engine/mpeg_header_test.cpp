@@ -1,4 +1,3 @@
-#include "engine/mpeg_audio.h"
 #include "engine/mpeg_header.h"
 #include "frame_bits.h"
 

@@ -28,6 +28,10 @@ TEST(RegionalSettings, TakesTheTimeSeparatorFromTheFormat)
         {"%H%M", ":"},
         {"%", ":"},
         {"time %k-%M-%S", "-"},
+        {"kl. %H.%M %z", "."},
+        {"%H.%M %p", "."},
+        {"%H\xE6\x97\xB6%M\xE5\x88\x86%S\xE7\xA7\x92", ":"},   // hour, minute, second words
+        {"%H\xEC\x8B\x9C %M\xEB\xB6\x84 %S\xEC\xB4\x88", ":"}, // with spaces
     };
     for (const auto& c : cases) {
         EXPECT_EQ(TimeSeparatorOfFormat(c.Format), c.Separator) << c.Format;

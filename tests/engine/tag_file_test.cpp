@@ -81,6 +81,7 @@ TEST(TagFile, RefusesWhatIsNoWritableFile)
         {"a missing file", dir / "missing.mp3", -1},
         {"a file in a missing folder", missingFolder, -1},
         {"a path through a file", fileAsFolder, -1},
+        {"a name cut short by a zero byte", readOnly + std::string("\0x", 2), -1},
         {"a folder", dir / "folder.mp3", -1},
         {"a device", "/dev/null", EINVAL},
     };
