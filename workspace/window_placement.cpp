@@ -26,14 +26,32 @@ bool Reachable(const TPlacementRect& window, const TPlacementRect& screen)
            window.Top <= lowestTop;
 }
 
-// Distance along one axis from a point to a range (0 inside it).
-long long AxisDistance(long long point, int begin, int length)
+// Larger than all screens together (a damaged store): the window's far edges could never be
+// reached.
+bool LargerThanDesktop(const TPlacementRect& window, const std::vector<TPlacementRect>& screens)
+{
+    long long left = screens.front().Left;
+    long long top = screens.front().Top;
+    long long right = left + screens.front().Width;
+    long long bottom = top + screens.front().Height;
+    for (const TPlacementRect& screen : screens) {
+        left = std::min<long long>(left, screen.Left);
+        top = std::min<long long>(top, screen.Top);
+        right = std::max(right, static_cast<long long>(screen.Left) + screen.Width);
+        bottom = std::max(bottom, static_cast<long long>(screen.Top) + screen.Height);
+    }
+    return window.Width > right - left || window.Height > bottom - top;
+}
+
+// Distance along one axis from a point to a range (0 inside it); a double, so that squaring the
+// distances of stored values near the integer limits cannot overflow.
+double AxisDistance(long long point, int begin, int length)
 {
     if (point < begin) {
-        return begin - point;
+        return static_cast<double>(begin - point);
     }
     const long long end = static_cast<long long>(begin) + length;
-    return point > end ? point - end : 0;
+    return point > end ? static_cast<double>(point - end) : 0.0;
 }
 
 const TPlacementRect& NearestScreen(const TPlacementRect& window,
@@ -42,11 +60,11 @@ const TPlacementRect& NearestScreen(const TPlacementRect& window,
     const long long centreX = window.Left + static_cast<long long>(window.Width) / 2;
     const long long centreY = window.Top + static_cast<long long>(window.Height) / 2;
     const TPlacementRect* nearest = &screens.front();
-    long long best = std::numeric_limits<long long>::max();
+    double best = std::numeric_limits<double>::max();
     for (const TPlacementRect& screen : screens) {
-        const long long dx = AxisDistance(centreX, screen.Left, screen.Width);
-        const long long dy = AxisDistance(centreY, screen.Top, screen.Height);
-        const long long distance = dx * dx + dy * dy;
+        const double dx = AxisDistance(centreX, screen.Left, screen.Width);
+        const double dy = AxisDistance(centreY, screen.Top, screen.Height);
+        const double distance = dx * dx + dy * dy;
         if (distance < best) {
             best = distance;
             nearest = &screen;
@@ -63,9 +81,11 @@ TPlacementRect PlacementOnScreens(const TPlacementRect& window,
     if (screens.empty()) {
         return window;
     }
-    for (const TPlacementRect& screen : screens) {
-        if (Reachable(window, screen)) {
-            return window;
+    if (!LargerThanDesktop(window, screens)) {
+        for (const TPlacementRect& screen : screens) {
+            if (Reachable(window, screen)) {
+                return window;
+            }
         }
     }
     const TPlacementRect& screen = NearestScreen(window, screens);

@@ -14,8 +14,9 @@ struct TPlacementRect
 };
 
 // The stored placement of a window, made reachable on the present screens (their available
-// areas). A placement on a screen that is gone, or so far off every screen that its top edge
-// cannot be grabbed, moves onto the nearest screen, shrunk to fit when it is larger; anything
-// else stays as it is. With no screens the placement is returned unchanged.
+// areas). A placement on a screen that is gone, so far off every screen that its top edge
+// cannot be grabbed, or larger than all screens together, moves onto the nearest screen, shrunk
+// to fit when it is larger; anything else stays as it is. With no screens the placement is
+// returned unchanged.
 TPlacementRect PlacementOnScreens(const TPlacementRect& window,
                                   const std::vector<TPlacementRect>& screens);

@@ -13,56 +13,29 @@ TRecentPaths Filled(int count)
     return paths;
 }
 
-TEST(RecentPaths, StartsWithTenEmptySlots)
-{
-    for (const auto& slot : EmptyRecentPaths()) {
-        EXPECT_EQ(slot, "..none..");
-    }
-}
-
-TEST(RecentPaths, NewFolderGoesToTheFront)
+TEST(RecentPaths, NewFoldersGoInFrontKnownOnesStay)
 {
     TRecentPaths paths = Filled(3);
     EXPECT_TRUE(AddRecentPath(paths, "/new"));
     EXPECT_EQ(paths[0], "/new");
-    EXPECT_EQ(paths[1], "/music/0");
     EXPECT_EQ(paths[3], "/music/2");
     EXPECT_EQ(paths[4], "..none..");
-}
 
-TEST(RecentPaths, KnownFolderStaysWhereItIs)
-{
-    TRecentPaths paths = Filled(3);
     const TRecentPaths before = paths;
-    EXPECT_FALSE(AddRecentPath(paths, "/music/2"));
+    EXPECT_FALSE(AddRecentPath(paths, "/music/2")) << "a known folder stays where it is";
     EXPECT_EQ(paths, before);
-}
+    EXPECT_TRUE(AddRecentPath(paths, "/MUSIC/2")) << "the comparison is case-sensitive";
+    EXPECT_EQ(paths[0], "/MUSIC/2");
 
-TEST(RecentPaths, ComparisonIsCaseSensitive)
-{
-    TRecentPaths paths = Filled(1);
-    EXPECT_TRUE(AddRecentPath(paths, "/MUSIC/0"));
-    EXPECT_EQ(paths[0], "/MUSIC/0");
-    EXPECT_EQ(paths[1], "/music/0");
-}
-
-TEST(RecentPaths, EleventhFolderPushesTheOldestOut)
-{
-    TRecentPaths paths = Filled(10);
-    EXPECT_EQ(paths[9], "/music/9");
+    paths = Filled(10);
     EXPECT_TRUE(AddRecentPath(paths, "/eleventh"));
     EXPECT_EQ(paths[0], "/eleventh");
-    EXPECT_EQ(paths[9], "/music/8");
-    for (const auto& slot : paths) {
-        EXPECT_NE(slot, "/music/9");
-    }
-}
+    EXPECT_EQ(paths[9], "/music/8") << "the oldest is pushed out";
 
-TEST(RecentPaths, ClearEmptiesEverySlot)
-{
-    TRecentPaths paths = Filled(10);
     ClearRecentPaths(paths);
-    EXPECT_EQ(paths, EmptyRecentPaths());
+    for (const auto& slot : paths) {
+        EXPECT_EQ(slot, "..none..");
+    }
 }
 
 TEST(RecentPaths, StoreNamesAndMissingValues)

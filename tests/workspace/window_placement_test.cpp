@@ -1,5 +1,6 @@
 #include "workspace/window_placement.h"
 
+#include <climits>
 #include <gtest/gtest.h>
 #include <ostream>
 #include <vector>
@@ -55,6 +56,18 @@ TEST(PlacementOnScreens, KeepsReachableWindowsAndRecoversLostOnes)
          {Laptop},
          {0, 0, 1366, 740}},
         {"without screens nothing moves", {-5000, 10, 600, 530}, {}, {-5000, 10, 600, 530}},
+        {"a reachable window larger than every screen is shrunk to its screen",
+         {0, 0, 100000, 90000},
+         {Laptop},
+         {0, 0, 1366, 740}},
+        {"the largest stored numbers come back without overflowing",
+         {INT_MAX, INT_MAX, INT_MAX, INT_MAX},
+         {Laptop, RightMonitor},
+         {1366, 0, 1920, 1050}},
+        {"the smallest stored numbers come back too",
+         {INT_MIN, INT_MIN, INT_MAX, INT_MAX},
+         {Laptop},
+         {0, 0, 1366, 740}},
     };
     for (const TPlacementCase& c : cases) {
         EXPECT_EQ(PlacementOnScreens(c.Window, c.Screens), c.Expected) << c.Rule;

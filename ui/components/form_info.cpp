@@ -1,5 +1,6 @@
 #include "ui/components/form_info.h"
 
+#include "settings/registry.h"
 #include "workspace/window_placement.h"
 
 #include <QCoreApplication>
@@ -20,25 +21,16 @@ constexpr Qt::WindowStates NotNormal =
 
 // Integers are stored as decimal text, or hexadecimal after "0x"; a missing value or a text that
 // is not a number gives nothing.
-std::optional<int> StoredInteger(const QSettings& settings, const QString& name)
+std::optional<int> StoredInteger(const std::optional<QString>& stored)
 {
-    const QString text = settings.value(name).toString().trimmed();
+    if (!stored) {
+        return std::nullopt;
+    }
+    const QString text = stored->trimmed();
     bool ok = false;
     const int number = text.startsWith("0x", Qt::CaseInsensitive) ? text.mid(2).toInt(&ok, 16)
                                                                   : text.toInt(&ok, 10);
     return ok ? std::optional<int>(number) : std::nullopt;
-}
-
-int ReadInteger(const QSettings& settings, const QString& name, int fallback)
-{
-    return StoredInteger(settings, name).value_or(fallback);
-}
-
-// Booleans are stored as "0" and "1"; any non-zero integer reads as true.
-bool ReadBoolean(const QSettings& settings, const QString& name, bool fallback)
-{
-    const std::optional<int> number = StoredInteger(settings, name);
-    return number ? *number != 0 : fallback;
 }
 
 std::vector<TPlacementRect> AvailableScreens()
@@ -86,20 +78,51 @@ void TFormInfo::CompleteNames()
     }
 }
 
+bool TFormInfo::InProgramStore() const
+{
+    return Company == QLatin1String(RegCompany) && AppName == QLatin1String(RegAppName);
+}
+
+std::optional<QString> TFormInfo::ReadValue(const QString& name) const
+{
+    if (InProgramStore()) {
+        // the program's own store guards a damaged file against being made worse
+        const QString text = ReadRegString(FormName, name);
+        return text == QLatin1String(RegNone) ? std::nullopt : std::optional<QString>(text);
+    }
+    const QSettings settings(QSettings::NativeFormat, QSettings::UserScope, Company, AppName);
+    const QString key = FormName + QLatin1Char('/') + name;
+    return settings.contains(key) ? std::optional<QString>(settings.value(key).toString())
+                                  : std::nullopt;
+}
+
+void TFormInfo::WriteValue(const QString& name, const QString& text)
+{
+    if (InProgramStore()) {
+        WriteRegString(FormName, name, text);
+        return;
+    }
+    QSettings settings(QSettings::NativeFormat, QSettings::UserScope, Company, AppName);
+    settings.setValue(FormName + QLatin1Char('/') + name, text);
+}
+
+int TFormInfo::ReadInteger(const QString& name, int fallback) const
+{
+    return StoredInteger(ReadValue(name)).value_or(fallback);
+}
+
 void TFormInfo::Load()
 {
     if (OwnerWindow == nullptr) {
         return;
     }
     CompleteNames();
-    QSettings settings(QSettings::NativeFormat, QSettings::UserScope, Company, AppName);
-    settings.beginGroup(FormName);
 
     QWidget* window = OwnerWindow;
-    int width = ReadInteger(settings, "Width", window->width());
-    int height = ReadInteger(settings, "Height", window->height());
-    const int left = ReadInteger(settings, "Left", window->x());
-    const int top = ReadInteger(settings, "Top", window->y());
+    int width = ReadInteger("Width", window->width());
+    int height = ReadInteger("Height", window->height());
+    const int left = ReadInteger("Left", window->x());
+    const int top = ReadInteger("Top", window->y());
     if (width <= 0 || height <= 0) {
         width = window->width();
         height = window->height();
@@ -109,8 +132,10 @@ void TFormInfo::Load()
     window->resize(placed.Width, placed.Height);
     window->move(placed.Left, placed.Top);
 
-    // only normal and not normal are stored, so a window closed minimized opens maximized
-    if (ReadBoolean(settings, "WindowState", IsNormal(window))) {
+    // Booleans are stored as "0" and "1"; any non-zero integer reads as true. Only normal and not
+    // normal are stored, so a window closed minimized opens maximized.
+    const std::optional<int> state = StoredInteger(ReadValue("WindowState"));
+    if (state ? *state != 0 : IsNormal(window)) {
         window->setWindowState(window->windowState() & ~NotNormal);
     } else {
         window->setWindowState((window->windowState() & ~NotNormal) | Qt::WindowMaximized);
@@ -123,8 +148,6 @@ void TFormInfo::Save()
         return;
     }
     CompleteNames();
-    QSettings settings(QSettings::NativeFormat, QSettings::UserScope, Company, AppName);
-    settings.beginGroup(FormName);
 
     const QWidget* window = OwnerWindow;
     const bool normal = IsNormal(window);
@@ -135,11 +158,11 @@ void TFormInfo::Save()
         const QPoint frame = window->geometry().topLeft() - window->pos();
         placement = window->normalGeometry().translated(-frame);
     }
-    settings.setValue("WindowState", normal ? "1" : "0");
-    settings.setValue("Top", QString::number(placement.y()));
-    settings.setValue("Left", QString::number(placement.x()));
-    settings.setValue("Width", QString::number(placement.width()));
-    settings.setValue("Height", QString::number(placement.height()));
+    WriteValue("WindowState", normal ? "1" : "0");
+    WriteValue("Top", QString::number(placement.y()));
+    WriteValue("Left", QString::number(placement.x()));
+    WriteValue("Width", QString::number(placement.width()));
+    WriteValue("Height", QString::number(placement.height()));
 }
 
 void TFormInfo::Loaded()

@@ -3,7 +3,8 @@
 #include <QObject>
 #include <QString>
 
-class QSettings;
+#include <optional>
+
 class QWidget;
 
 // Restores a window's size, position and state from the settings store and stores them again.
@@ -37,6 +38,12 @@ public:
 private:
     // Fills empty AppName, FormName and Company as Load and Save need them.
     void CompleteNames();
+    // The values go through the program's settings functions when they name its store, else
+    // through a store of their own; each access opens the store and closes it again.
+    bool InProgramStore() const;
+    std::optional<QString> ReadValue(const QString& name) const;
+    void WriteValue(const QString& name, const QString& text);
+    int ReadInteger(const QString& name, int fallback) const;
 
     QWidget* OwnerWindow;
 };

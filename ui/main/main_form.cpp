@@ -235,6 +235,13 @@ bool T_MainForm::eventFilter(QObject* watched, QEvent* event)
         HighlightButton(button != nullptr ? button->objectName() : QString());
         break;
     }
+    case QEvent::Leave:
+        // the strip around a button gets no Enter of its own when the pointer moves off the
+        // button onto it; another button's Enter follows this Leave
+        if (qobject_cast<QToolButton*>(watched) != nullptr) {
+            HighlightButton(QString());
+        }
+        break;
     default:
         break;
     }

@@ -28,45 +28,24 @@ private slots:
 
     void BarFollowsPositionOfRange()
     {
+        // the width rule itself is ProgressBarWidth's; here the window applies it to its frame
         T_ProgressForm form;
         form.show();
         QCOMPARE(form.findChild<QFrame*>("Panel1")->width(), 457);
-        struct
-        {
-            int Range;
-            int Position;
-            int Width;
-        } const steps[] = {{4, 1, 112}, {4, 0, 0}, {4, 4, 449}, {120, 3, 11}, {4, 2, 224}};
-        for (const auto& step : steps) {
-            form.Range = step.Range;
-            form.Position = step.Position;
-            form.Text = QString("%1 / %2").arg(step.Position).arg(step.Range);
-            form.RefreshProgress();
-            QCOMPARE(BarWidth(form), step.Width);
-            QCOMPARE(form.findChild<QLabel*>("Panel2")->text(), form.Text);
-        }
-    }
+        const TProgressFn sink = form.Sink();
+        sink(1, 4, "1 / 4");
+        QCOMPARE(BarWidth(form), 112);
+        QCOMPARE(form.findChild<QLabel*>("Panel2")->text(), QString("1 / 4"));
 
-    void RangeZeroShowsAFullBar()
-    {
-        T_ProgressForm form;
+        // Range 0 shows a full bar and leaves the window at 1 of 1
+        form.Range = 0;
+        form.Position = 0;
         form.Text = "Waiting ...";
         form.RefreshProgress();
         QCOMPARE(BarWidth(form), 449);
         QCOMPARE(form.Range, 1);
         QCOMPARE(form.Position, 1);
         QCOMPARE(form.findChild<QLabel*>("Panel2")->text(), QString("Waiting ..."));
-    }
-
-    void ServesAsABatchProgressSink()
-    {
-        T_ProgressForm form;
-        const TProgressFn sink = form.Sink();
-        sink(2, 12, "3 / 12");
-        QCOMPARE(form.Position, 2);
-        QCOMPARE(form.Range, 12);
-        QCOMPARE(form.Text, QString("3 / 12"));
-        QCOMPARE(BarWidth(form), 449 * 2 / 12);
     }
 
     void OpensCentredAndCloseOnlyHides()

@@ -1,6 +1,7 @@
 #include "ui/components/form_info.h"
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QFileInfo>
 #include <QScreen>
 #include <QSettings>
@@ -175,6 +176,28 @@ private slots:
         QTEST(window.Widget.x(), "x");
         QTEST(window.Widget.isMaximized(), "maximized");
         QCOMPARE(window.Widget.y(), 30);
+    }
+
+    void DamagedStoreIsKeptWhole()
+    {
+        // the main window stores its placement first at exit: that write must not drop the
+        // lines of a damaged store that it cannot parse
+        const QString file = Store().fileName();
+        const QByteArray text = "[BitRate]\nHigh%20BitRate=192\n[broken\n\"x=\n";
+        QFile::remove(file + ".broken");
+        {
+            QFile out(file);
+            QVERIFY(out.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            out.write(text);
+        }
+        TWindow window("_Damaged");
+        window.Widget.resize(330, 220);
+        window.Info->Save();
+        QFile kept(file + ".broken");
+        QVERIFY(kept.open(QIODevice::ReadOnly));
+        QCOMPARE(kept.readAll(), text);
+        QCOMPARE(Store().value("_Damaged/Width").toString(), QString("330"));
+        QCOMPARE(Store().value("BitRate/High BitRate").toString(), QString("192"));
     }
 
     void AutoLoadOffLeavesTheWindowAlone()

@@ -217,6 +217,7 @@ private slots:
         Program.Main->Edit6->setText(QStringLiteral("%a% - %t%"));
         Program.Main->Options.HighBitRate = 320;
         Program.Main->EnabledFields[6] = true;
+        Program.Main->resize(700, 560);
         Program.Stop();
 
         Program.Start();
@@ -228,19 +229,10 @@ private slots:
         QCOMPARE(ReadRegString("General", "Last Path For Files"),
                  QString::fromStdString(music.Path().string()));
         QCOMPARE(main->ListBox1->count(), 0);
+        QCOMPARE(main->size(), QSize(700, 560));
         // scan mode and help column are not stored
         QVERIFY(!main->RecursiveScan);
         QCOMPARE(main->Panel2->width(), 25);
-    }
-
-    void PlacementIsRestored()
-    {
-        Program.Start();
-        Program.Main->resize(700, 560);
-        Program.Stop();
-        QCOMPARE(ReadRegString("_MainForm", "Width"), QStringLiteral("700"));
-        Program.Start();
-        QCOMPARE(Program.Main->size(), QSize(700, 560));
     }
 
 private:
