@@ -1,5 +1,7 @@
 #include "scan/entry_details.h"
 
+#include "engine/ascii_text.h"
+
 #include <algorithm>
 
 namespace {
@@ -11,11 +13,6 @@ void AppendNumber(std::string& out, int value, std::size_t width)
         out.append(width - digits.size(), '0');
     }
     out += digits;
-}
-
-char ToLower(char c)
-{
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c + ('a' - 'A')) : c;
 }
 
 } // namespace
@@ -33,9 +30,9 @@ std::string FormatDetailsTime(const TDateTime& time, std::string_view pattern)
             i = end + 1;
             continue;
         }
-        const char lower = ToLower(c);
+        const char lower = AsciiLower(c);
         std::size_t run = 1;
-        while (i + run < pattern.size() && ToLower(pattern[i + run]) == lower) {
+        while (i + run < pattern.size() && AsciiLower(pattern[i + run]) == lower) {
             ++run;
         }
         int value = 0;

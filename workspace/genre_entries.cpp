@@ -3,14 +3,8 @@
 #include "engine/genre_names.h"
 
 #include <algorithm>
-#include <cctype>
 
 namespace {
-
-char Upper(char c)
-{
-    return static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-}
 
 bool IsUnknownName(std::string_view name)
 {
@@ -19,8 +13,9 @@ bool IsUnknownName(std::string_view name)
 
 bool LessIgnoringCase(const std::string& a, const std::string& b)
 {
-    const bool less = std::lexicographical_compare(
-        a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) { return Upper(x) < Upper(y); });
+    const bool less =
+        std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(),
+                                     [](char x, char y) { return AsciiUpper(x) < AsciiUpper(y); });
     if (less || !EqualsIgnoringCase(a, b)) {
         return less;
     }
@@ -28,12 +23,6 @@ bool LessIgnoringCase(const std::string& a, const std::string& b)
 }
 
 } // namespace
-
-bool EqualsIgnoringCase(std::string_view a, std::string_view b)
-{
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(),
-                                              [](char x, char y) { return Upper(x) == Upper(y); });
-}
 
 const std::vector<std::string>& GenreEntries()
 {

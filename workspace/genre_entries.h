@@ -1,5 +1,7 @@
 #pragma once
 
+#include "engine/ascii_text.h"
+
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -20,6 +22,3 @@ int FindGenreEntry(const std::vector<std::string>& entries, std::string_view tex
 
 // The track box's text: two digits below 10 ("07"), plain decimal above.
 std::string TrackText(std::uint8_t track);
-
-// Compares ASCII letters without regard to case.
-bool EqualsIgnoringCase(std::string_view a, std::string_view b);
