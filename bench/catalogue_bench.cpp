@@ -5,9 +5,6 @@
 // The template folder defaults to the "HTML" folder beside the program.
 
 #include "catalogue/html_generator.h"
-#include "catalogue/page_values.h"
-#include "catalogue/songs_page.h"
-#include "catalogue/tag_pages.h"
 #include "engine/path_parts.h"
 
 #include <chrono>
@@ -118,7 +115,7 @@ int main(int argc, char** argv)
     // the pages alone, from the table the run collected
     const TPageValues page = MakePageValues(options.Now, options.Regional);
     const std::string htmlFolder = root + "pages/HTML/";
-    THtmlFailures failures;
+    TFileFailures failures;
     start = TClock::now();
     WriteTagPages(songs, page, WithTrailingSlash(templates), htmlFolder, progress, failures);
     WriteSongsPage(songs, page, WithTrailingSlash(templates), htmlFolder, failures);

@@ -1,12 +1,9 @@
 #include "cli/commands.h"
 #include "cli/help_option.h"
+#include "engine/ascii_text.h"
 #include "engine/path_parts.h"
-#include "extract/completeness_check.h"
-#include "extract/extraction_text.h"
-#include "extract/run_formula.h"
 #include "extract/write_extracted_tag.h"
 
-#include <cstring>
 #include <optional>
 
 namespace {
@@ -52,11 +49,9 @@ struct TExtractArgs
     std::vector<std::string> Files;
 };
 
-std::optional<TCaseMode> CaseModeFromName(std::string name)
+std::optional<TCaseMode> CaseModeFromName(const std::string& given)
 {
-    for (auto& c : name) {
-        c = c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-    }
+    const std::string name = AsciiLower(given);
     if (name == "none") {
         return TCaseMode::cmNone;
     }
@@ -158,20 +153,16 @@ std::optional<std::string> ParseArgs(const std::vector<std::string>& args, TExtr
     return std::nullopt;
 }
 
-std::string WriteText(const TExtractWriteResult& result)
+// "written", or why not; an errno value is shown with its number.
+std::string WriteText(const std::optional<TFileFailure>& failure)
 {
-    switch (result.Status) {
-    case TExtractWriteStatus::Written:
+    if (!failure) {
         return "written";
-    case TExtractWriteStatus::Missing:
-        return "not written: file not found";
-    case TExtractWriteStatus::NotAudio:
-        return "not written: no MPEG audio found";
-    case TExtractWriteStatus::WriteFailed:
-        break;
     }
-    return "not written: " + std::string(std::strerror(result.Code)) + " (" +
-           std::to_string(result.Code) + ")";
+    if (failure->Reason != TFailureReason::None) {
+        return failure->Text;
+    }
+    return failure->Text + " (" + std::to_string(failure->Error) + ")";
 }
 
 // Runs the formula on one file, writes it when asked, prints its block; true when the file went
@@ -199,13 +190,13 @@ bool ProcessFile(const std::string& file, const TExtractArgs& args, std::ostream
     if (!args.Write) {
         return false;
     }
-    const auto result =
+    const auto failure =
         WriteExtractedTag(fullPath, args.Formula, run.Values, args.Options.PreserveOtherTag);
-    out << "Write: " << WriteText(result) << "\n";
-    if (result.Status != TExtractWriteStatus::Written) {
-        err << "cantrel-cli extract: " << file << ": " << WriteText(result) << "\n";
+    out << "Write: " << WriteText(failure) << "\n";
+    if (failure) {
+        err << "cantrel-cli extract: " << file << ": " << WriteText(failure) << "\n";
     }
-    return incomplete || result.Status != TExtractWriteStatus::Written;
+    return incomplete || failure.has_value();
 }
 
 } // namespace

@@ -113,8 +113,8 @@ int RunHtmlCommand(const std::vector<std::string>& args, std::ostream& out, std:
         err << "cantrel-cli html: " << result.Refusal << '\n';
         return 2;
     }
-    for (const THtmlFailure& failure : result.Failures) {
-        err << "cantrel-cli html: " << failure.Path << ": " << failure.Reason << '\n';
+    for (const TFileFailure& failure : result.Failures) {
+        err << "cantrel-cli html: " << failure.Path << ": " << failure.Text << '\n';
     }
     // the songs page, the entry point of the catalogue
     out << CatalogueFolder(parsed.Target) << "_songs.htm\n";

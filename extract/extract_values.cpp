@@ -1,8 +1,28 @@
 #include "extract/extract_values.h"
 
-#include "extract/extract_field.h"
+#include "engine/mpeg_audio.h"
+#include "engine/utf8.h"
+
+#include <algorithm>
 
 namespace {
+
+struct TPreviewLine
+{
+    std::string_view Label;
+    std::size_t Shown;
+};
+
+// in slot order
+constexpr std::array<TPreviewLine, PreviewSlotCount> PreviewLines = {{
+    {"Track Nr = ", 2},
+    {"Title    = ", TagTextLimit},
+    {"Artist   = ", TagTextLimit},
+    {"Album    = ", TagTextLimit},
+    {"Year     = ", TagYearLimit},
+    {"Comment  = ", TagTextLimit},
+    {"_TRASH_  = ", TagTextLimit},
+}};
 
 bool IsBlank(char c)
 {
@@ -32,6 +52,49 @@ std::string ExtractedLine(TTagField field, const std::string& value)
 }
 
 } // namespace
+
+std::optional<TPreviewSlot> PreviewSlotOf(TTagField field)
+{
+    switch (field) {
+    case TTagField::Track:
+        return TPreviewSlot::Track;
+    case TTagField::Artist:
+        return TPreviewSlot::Artist;
+    case TTagField::Album:
+        return TPreviewSlot::Album;
+    case TTagField::Title:
+        return TPreviewSlot::Title;
+    case TTagField::Year:
+        return TPreviewSlot::Year;
+    case TTagField::Comment:
+        return TPreviewSlot::Comment;
+    case TTagField::Trash:
+        return TPreviewSlot::Trash;
+    }
+    return std::nullopt;
+}
+
+void FillFromTag(TPreviewTag& preview, const TTagRecord& tag)
+{
+    const std::array<std::string, PreviewSlotCount - 1> values = {
+        std::to_string(tag.Track), tag.Title, tag.Artist, tag.Album, tag.Year, tag.Comment,
+    };
+    for (std::size_t slot = 0; slot < values.size(); ++slot) {
+        if (!preview.Extracted[slot]) {
+            preview.Slots[slot] = values[slot];
+        }
+    }
+}
+
+std::vector<std::string> AllTagsLines(const TPreviewTag& preview)
+{
+    std::vector<std::string> lines;
+    for (std::size_t slot = 0; slot < PreviewSlotCount; ++slot) {
+        lines.push_back(std::string(PreviewLines[slot].Label) +
+                        Utf8Left(preview.Slots[slot], PreviewLines[slot].Shown));
+    }
+    return lines;
+}
 
 TFormulaRun ExtractValues(std::string_view extractionText, const TTagFormula& formula,
                           const TExtractOptions& options)
@@ -70,4 +133,34 @@ TFormulaRun ExtractValues(std::string_view extractionText, const TTagFormula& fo
         }
     }
     return run;
+}
+
+TFormulaRun RunFormula(std::string_view extractionText, const TTagFormula& formula,
+                       const TExtractOptions& options, const std::string& fullPath,
+                       const TYieldFn& yield)
+{
+    TFormulaRun run = ExtractValues(extractionText, formula, options);
+    const auto& extracted = run.PreviewTag.Extracted;
+    const bool allSet =
+        std::all_of(extracted.begin(), extracted.end() - 1, [](bool b) { return b; });
+    if (options.PreserveOtherTag && !allSet) {
+        TMPEGAudio audio;
+        audio.SetFileName(fullPath, yield);
+        FillFromTag(run.PreviewTag, audio.Tag());
+    }
+    return run;
+}
+
+bool NotProcessedCorrectly(const TTagFormula& formula, const TFormulaRun& run)
+{
+    for (int k = 0; k < run.FieldCount && k < FormulaFieldCount; ++k) {
+        const auto& value = run.Values[static_cast<std::size_t>(k)];
+        if (value.empty()) {
+            return true;
+        }
+        if (formula.Field[static_cast<std::size_t>(k)] == TTagField::Track && !TrackByte(value)) {
+            return true;
+        }
+    }
+    return false;
 }

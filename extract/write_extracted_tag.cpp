@@ -3,11 +3,12 @@
 #include "engine/mpeg_audio.h"
 #include "engine/tag_record.h"
 #include "engine/utf8.h"
-#include "extract/track_number.h"
 
 #include <filesystem>
 
 namespace {
+
+constexpr const char* NotWritten = "not written";
 
 void SetField(TMPEGAudio& audio, TTagField field, const std::string& value)
 {
@@ -39,9 +40,10 @@ void SetField(TMPEGAudio& audio, TTagField field, const std::string& value)
 
 } // namespace
 
-TExtractWriteResult WriteExtractedTag(const std::string& fullPath, const TTagFormula& formula,
-                                      const TFieldValues& values, bool preserveOtherTag,
-                                      const TYieldFn& yield)
+std::optional<TFileFailure> WriteExtractedTag(const std::string& fullPath,
+                                              const TTagFormula& formula,
+                                              const TFieldValues& values, bool preserveOtherTag,
+                                              const TYieldFn& yield)
 {
     TMPEGAudio audio;
     audio.SetFileName(fullPath, yield);
@@ -50,8 +52,9 @@ TExtractWriteResult WriteExtractedTag(const std::string& fullPath, const TTagFor
         // trailer the file may well have.
         std::error_code error;
         const bool exists = std::filesystem::exists(fullPath, error);
-        return exists ? TExtractWriteResult{TExtractWriteStatus::NotAudio, 0}
-                      : TExtractWriteResult{TExtractWriteStatus::Missing, -1};
+        return exists ? FailureFromReason(fullPath, TFailureReason::NotAudio,
+                                          std::string(NotWritten) + ": no MPEG audio found")
+                      : FailureFromCode(fullPath, -1, NotWritten);
     }
     if (!preserveOtherTag) {
         audio.SetTitle("");
@@ -67,7 +70,7 @@ TExtractWriteResult WriteExtractedTag(const std::string& fullPath, const TTagFor
     }
     const int code = audio.WriteTag(yield);
     if (code == 0) {
-        return {TExtractWriteStatus::Written, 0};
+        return std::nullopt;
     }
-    return {code == -1 ? TExtractWriteStatus::Missing : TExtractWriteStatus::WriteFailed, code};
+    return FailureFromCode(fullPath, code, NotWritten);
 }

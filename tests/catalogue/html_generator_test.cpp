@@ -1,13 +1,18 @@
 #include "catalogue/html_generator.h"
-#include "page_lines.h"
+#include "support/mp3_fixture.h"
 
 #include <gtest/gtest.h>
 #include <map>
+#include <regex>
 
 namespace {
 
 using TLines = std::vector<std::string>;
 using TTree = std::map<std::string, std::string>;
+
+// The template set shipped with the program, in the source tree.
+const std::filesystem::path Shipped =
+    std::filesystem::path(__FILE__).parent_path() / "../../data/HTML";
 
 const std::string Begin = "<!-- begin_repetition -->";
 const std::string End = "<!-- end_repetition -->";
@@ -19,6 +24,35 @@ std::string Mp3OfLength(std::size_t length, const std::string& trailer = "")
     std::string bytes = MakeMp3Stream(3);
     bytes.resize(length - trailer.size(), '\0');
     return bytes + trailer;
+}
+
+// Golden pages are compared line by line. A page's lines must each end in CR LF; a rest
+// without one shows up as a line marked "<no CR LF>".
+TLines PageLines(const std::filesystem::path& path)
+{
+    const std::string content = ReadBytes(path);
+    TLines lines;
+    std::size_t start = 0;
+    while (start < content.size()) {
+        const auto end = content.find("\r\n", start);
+        if (end == std::string::npos) {
+            lines.push_back(content.substr(start) + "<no CR LF>");
+            break;
+        }
+        lines.push_back(content.substr(start, end - start));
+        start = end + 2;
+    }
+    return lines;
+}
+
+// "path: text" of each failure, in order.
+TLines Listed(const TFileFailures& failures)
+{
+    TLines lines;
+    for (const TFileFailure& failure : failures) {
+        lines.push_back(failure.Path + ": " + failure.Text);
+    }
+    return lines;
 }
 
 class TRecordingProgress : public THtmlProgress
@@ -66,32 +100,6 @@ protected:
         return tree;
     }
 };
-
-TEST_F(THtmlGeneratorTest, WorkedExample)
-{
-    WriteBytes(Dir / "app/HTML/_songs.htm",
-               "Songs\r\nvar_caption_header\r\n" + Begin +
-                   "\r\nsong_name_from_tags, Tags/songs_file_name, duration_from_tags\r\n" + End +
-                   "\r\nEnd\r\n");
-    WriteBytes(Dir / "app/HTML/_tags.htm",
-               "artist_from_tags / year_from_tags / genre_from_tags, track tracknr_from_tags\r\n");
-
-    const THtmlRunResult result = Run(ExampleFiles());
-
-    EXPECT_TRUE(result.Refusal.empty());
-    EXPECT_TRUE(result.Failures.empty());
-    EXPECT_EQ(PageLines(Dir / "site/HTML/_songs.htm"),
-              (TLines{"Songs", "This Page was generated with Cantrel v2.0 at ", "",
-                      "Intro, Tags/Intro_00000.htm, 00 : 03 . 05&nbsp", "",
-                      "Outro, Tags/Outro_00001.htm, 00 : 01 . 02&nbsp", "End"}));
-    // the genre is escaped, so that a browser shows "<unknown>"
-    EXPECT_EQ(PageLines(Dir / "site/HTML/Tags/Intro_00000.htm"),
-              (TLines{"Band&nbsp / &nbsp / Rock&nbsp, track 1&nbsp"}));
-    EXPECT_EQ(PageLines(Dir / "site/HTML/Tags/Outro_00001.htm"),
-              (TLines{"&nbsp /     &nbsp / &lt;unknown&gt;&nbsp, track 0&nbsp"}));
-    EXPECT_EQ(Progress.Texts, (TLines{"1 / 2", "2 / 2", "Waiting ..."}));
-    EXPECT_EQ(Progress.PagesWritten, (std::vector<std::size_t>{1, 2}));
-}
 
 TEST_F(THtmlGeneratorTest, SongsPageRules)
 {
@@ -162,7 +170,7 @@ TEST_F(THtmlGeneratorTest, EveryFieldOfATagPageEscaped)
                       "00 : 04 . 10&nbsp", "3906 Kb&nbsp", "MPEG  1  Layer  3&nbsp", "Stereo&nbsp",
                       "128 bps&nbsp", "R&amp;B &lt;live&gt;", "R&amp;B%20%3Clive%3E_00000.htm",
                       "Sunday, 06 - Dec - 2026  /  09 : 05"}));
-    EXPECT_EQ(result.Failures, (THtmlFailures{{Dir / "app/HTML/_songs.htm", "template missing"}}));
+    EXPECT_EQ(Listed(result.Failures), (TLines{Dir / "app/HTML/_songs.htm: template missing"}));
 }
 
 TEST_F(THtmlGeneratorTest, OddNamesSameNamesAndVanishedFiles)
@@ -187,7 +195,7 @@ TEST_F(THtmlGeneratorTest, OddNamesSameNamesAndVanishedFiles)
     // audio that is not recognised keeps the placeholder title, which becomes "&nbsp" alone
     EXPECT_EQ(PageLines(Dir / "site/HTML/Tags/_00003.htm"), (TLines{" &nbsp"}));
     EXPECT_TRUE(std::filesystem::exists(Dir / "site/HTML/Tags/AC\\DC: 100% #1?_00004.htm"));
-    EXPECT_EQ(result.Failures, (THtmlFailures{{Dir / "music/gone.mp3", "file missing"}}));
+    EXPECT_EQ(Listed(result.Failures), (TLines{Dir / "music/gone.mp3: file missing"}));
 }
 
 TEST_F(THtmlGeneratorTest, CopiesTheWholeTemplateTree)
@@ -232,10 +240,10 @@ TEST_F(THtmlGeneratorTest, FailuresAreListedAndSkipped)
     const std::string html = Dir / "site/HTML/";
 
     // no template folder: no page, each missing template listed once
-    EXPECT_EQ(Run(ExampleFiles()).Failures,
-              (THtmlFailures{{templates, "template folder missing"},
-                             {templates + "_tags.htm", "template missing"},
-                             {templates + "_songs.htm", "template missing"}}));
+    EXPECT_EQ(
+        Listed(Run(ExampleFiles()).Failures),
+        (TLines{templates + ": template folder missing", templates + "_tags.htm: template missing",
+                templates + "_songs.htm: template missing"}));
     EXPECT_TRUE(std::filesystem::is_empty(html + "Tags"));
     EXPECT_FALSE(std::filesystem::exists(html + "_songs.htm"));
 
@@ -243,7 +251,7 @@ TEST_F(THtmlGeneratorTest, FailuresAreListedAndSkipped)
     WriteBytes(templates + "_songs.htm", "var_caption_header\n");
     WriteBytes(templates + "_tags.htm", "title_from_tags\n");
     std::filesystem::create_directories(html + "Tags/Intro_00000.htm");
-    const THtmlFailures failures = Run(ExampleFiles()).Failures;
+    const TFileFailures failures = Run(ExampleFiles()).Failures;
     ASSERT_EQ(failures.size(), 1u);
     EXPECT_EQ(failures[0].Path, html + "Tags/Intro_00000.htm");
     EXPECT_EQ(PageLines(html + "Tags/Outro_00001.htm"), (TLines{"Outro.mp3&nbsp"}));
@@ -256,11 +264,11 @@ TEST_F(THtmlGeneratorTest, FailuresAreListedAndSkipped)
 
     // a file in the place of the target folder: each folder listed once, not once per page
     WriteBytes(Dir / "file", "");
-    const THtmlFailures unwritable = Run(ExampleFiles(), "file").Failures;
+    const TFileFailures unwritable = Run(ExampleFiles(), "file").Failures;
     ASSERT_EQ(unwritable.size(), 3u);
     EXPECT_EQ(unwritable[0].Path, Dir / "file/HTML/Tags/");
     EXPECT_EQ(unwritable[1].Path, Dir / "file/HTML/");
-    EXPECT_EQ(unwritable[2].Reason, "cannot write page: Not a directory");
+    EXPECT_EQ(unwritable[2].Text, "cannot write page: Not a directory");
 }
 
 TEST_F(THtmlGeneratorTest, NeverWritesThroughLinks)
@@ -278,17 +286,77 @@ TEST_F(THtmlGeneratorTest, NeverWritesThroughLinks)
     std::filesystem::create_symlink(Dir / "mine.css", html + "style.css");
     std::filesystem::create_hard_link(templates + "logo.svg", html + "logo.svg");
 
-    const THtmlFailures failures = Run(ExampleFiles()).Failures;
+    const TFileFailures failures = Run(ExampleFiles()).Failures;
 
     EXPECT_EQ(ReadBytes(templates + "_songs.htm"), "var_caption_header\n");
     EXPECT_EQ(ReadBytes(templates + "_tags.htm"), "title_from_tags\n");
     EXPECT_EQ(ReadBytes(Dir / "mine.css"), "mine\n");
     // the copies of _songs.htm, style.css and logo.svg, the songs page and the first tag page
     EXPECT_EQ(failures.size(), 5u);
-    for (const THtmlFailure& failure : failures) {
-        EXPECT_NE(failure.Reason.find("left as it is"), std::string::npos) << failure.Reason;
+    for (const TFileFailure& failure : failures) {
+        EXPECT_NE(failure.Text.find("left as it is"), std::string::npos) << failure.Text;
     }
     EXPECT_EQ(PageLines(html + "Tags/Outro_00001.htm"), (TLines{"Outro.mp3&nbsp"}));
+}
+
+TEST_F(THtmlGeneratorTest, TargetConflictFollowsLinksAndDots)
+{
+    std::filesystem::create_directories(Dir / "app/HTML/img");
+    std::filesystem::create_directories(Dir / "music");
+    std::filesystem::create_directory_symlink(Dir / "app", Dir / "link");
+    const std::string templates = Dir / "app/HTML/";
+    const struct
+    {
+        const char* Rule;
+        std::string HtmlFolder;
+        bool Refused;
+    } cases[] = {
+        {"the same folder without its final slash", Dir / "app/HTML", true},
+        {"the same folder through a symbolic link", Dir / "link/HTML/", true},
+        {"the same folder spelt with dots", Dir / "music/../app/./HTML/", true},
+        {"a folder inside the templates", Dir / "app/HTML/img/HTML/", true},
+        {"a folder holding the templates", Dir / "HTML/../app/", true},
+        {"a folder beside the templates", Dir / "music/HTML/", false},
+        {"a folder whose name only starts alike", Dir / "app/HTML2/", false},
+        {"a folder not made yet", Dir / "new/deeper/HTML/", false},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(!TargetConflict(templates, c.HtmlFolder).empty(), c.Refused) << c.Rule;
+    }
+}
+
+TEST_F(THtmlGeneratorTest, ShippedTemplatesUseEveryWordAndGiveCleanPages)
+{
+    const std::string tags = ReadBytes(Shipped / "_tags.htm");
+    for (const auto word : ReservedWords) {
+        EXPECT_NE(tags.find(word), std::string::npos) << word;
+    }
+    THtmlRunOptions options;
+    options.TemplateFolder = Shipped.string();
+    options.HtmlPath = Dir / "site";
+    const std::vector<std::string> files = {
+        WriteBytes(Dir / "music/R&B <live>.mp3",
+                   MakeMp3Stream(3) + MakeTrailer("Hot \"mix\"", "A & B", "", "", "", 3, 14))
+            .string(),
+        WriteBytes(Dir / "music/untagged.mp3", MakeMp3Stream(3)).string()};
+    ASSERT_TRUE(GenerateHtmlCatalogue(files, options, Songs, Progress).Failures.empty());
+
+    // "&nbsp" ends each value; the templates complete it to a valid reference
+    const std::regex bareNbsp("&nbsp(?!;)");
+    for (const std::string& page :
+         {Dir / "site/HTML/_songs.htm", Dir / "site/HTML/Tags/R&B <live>_00000.htm",
+          Dir / "site/HTML/Tags/untagged_00001.htm"}) {
+        const std::string html = ReadBytes(page);
+        ASSERT_FALSE(html.empty()) << page;
+        for (const auto word : ReservedWords) {
+            EXPECT_EQ(html.find(word), std::string::npos) << page << ": " << word;
+        }
+        EXPECT_FALSE(std::regex_search(html, bareNbsp)) << page;
+        EXPECT_EQ(html.find("<live>"), std::string::npos) << page;
+    }
+    const std::string list = ReadBytes(Dir / "site/HTML/_songs.htm");
+    EXPECT_NE(list.find("href=\"Tags/R&amp;B%20%3Clive%3E_00000.htm\""), std::string::npos);
+    EXPECT_NE(list.find("&lt;unknown&gt;&nbsp;"), std::string::npos);
 }
 
 } // namespace

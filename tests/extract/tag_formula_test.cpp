@@ -1,4 +1,3 @@
-#include "extract/extraction_text.h"
 #include "extract/tag_formula.h"
 
 #include <gtest/gtest.h>
@@ -28,22 +27,16 @@ TEST(FormulaText, ListsFilledSeparatorsOnly)
     for (const auto& c : cases) {
         EXPECT_EQ(FormulaText(c.Formula), c.Text) << c.Rule;
     }
+    EXPECT_EQ(ChainText(DefaultFormula(), 9), "Track [ Artist - Album ] - TitleYearComment");
+    EXPECT_EQ(ChainText(DefaultFormula(), -1), "");
 }
 
-TEST(ChainText, JoinsTheFirstFields)
+TEST(TagFieldFromName, IgnoresAsciiCaseOnly)
 {
-    const auto formula = DefaultFormula();
-    EXPECT_EQ(ChainText(formula, 0), "");
-    EXPECT_EQ(ChainText(formula, 2), "Track [ Artist");
-    EXPECT_EQ(ChainText(formula, 6), "Track [ Artist - Album ] - TitleYearComment");
-    EXPECT_EQ(ChainText(formula, 9), ChainText(formula, 6));
-}
-
-TEST(ExtractionText, KeepsThePathWithoutItsRootOrTheNameAlone)
-{
-    EXPECT_EQ(ExtractionText("/home/ann/Music/a.mp3", true), "home/ann/Music/a.mp3");
-    EXPECT_EQ(ExtractionText("/home/ann/Music/a.mp3", false), "a.mp3");
-    EXPECT_EQ(ExtractionText("/home/ann/C:01 - b.mp3", false), "C:01 - b.mp3");
+    EXPECT_EQ(TagFieldFromName("_trash"), TTagField::Trash);
+    EXPECT_EQ(TagFieldFromName("TITLE"), TTagField::Title);
+    EXPECT_EQ(TagFieldFromName("Titl"), std::nullopt);
+    EXPECT_EQ(TagFieldFromName("T\xC4\xB1tle"), std::nullopt); // a dotless i is no "i"
 }
 
 } // namespace

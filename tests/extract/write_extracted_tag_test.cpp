@@ -1,4 +1,3 @@
-#include "extract/run_formula.h"
 #include "extract/write_extracted_tag.h"
 #include "support/mp3_fixture.h"
 
@@ -18,71 +17,58 @@ struct TWriteCase
 {
     const char* Rule;
     TTagFormula Formula;
-    TFieldValues Values;
+    std::string Values; // joined by "|"
     bool Preserve;
-    std::string Trailer; // the file's trailer afterwards
+    std::string Texts; // title, artist, album, year and comment afterwards, joined by "|"
+    std::uint8_t Track = 5;
 };
+
+// The texts joined by "|", apart again.
+TFieldValues Split(const std::string& texts)
+{
+    TFieldValues parts;
+    std::size_t k = 0;
+    for (const char c : texts) {
+        c == '|' ? void(++k) : parts[k].push_back(c);
+    }
+    return parts;
+}
+
+// The trailer of the texts joined by "|", with genre 17.
+std::string TrailerOf(const std::string& texts, std::uint8_t track)
+{
+    const TFieldValues p = Split(texts);
+    return MakeTrailer(p[0], p[1], p[2], p[3], p[4], track, 17);
+}
 
 TEST(WriteExtractedTag, WritesTheValuesOfARun)
 {
     const TTagFormula artistTitle{{"", " - "}, {F::Artist, F::Title}};
     const TTagFormula trackTitle{{"", " - "}, {F::Track, F::Title}};
     const TTagFormula titleYear{{"", " - "}, {F::Title, F::Year}};
+    const TTagFormula titleTrashTitle{{"", " - ", " - "}, {F::Title, F::Trash, F::Title}};
     const std::string longTitle = std::string(29, 'a') + "\xC3\xA9\xC3\xA9";
     const TWriteCase cases[] = {
-        {"the preserve mode keeps the other fields",
-         artistTitle,
-         {"Band", "Song"},
-         true,
-         MakeTrailer("Song", "Band", "Old Album", "1999", "Old Comment", 5, 17)},
-        {"the clear mode keeps only track and genre",
-         artistTitle,
-         {"Band", "Song"},
-         false,
-         MakeTrailer("Song", "Band", "", "", "", 5, 17)},
-        {"an empty value keeps the file's field",
-         artistTitle,
-         {"", "Song"},
-         true,
-         MakeTrailer("Song", "Old Artist", "Old Album", "1999", "Old Comment", 5, 17)},
-        {"an empty value leaves a cleared field empty",
-         artistTitle,
-         {"", "Song"},
-         false,
-         MakeTrailer("Song", "", "", "", "", 5, 17)},
-        {"a track keeps its low 8 bits",
-         trackTitle,
-         {"300", "Song"},
-         true,
-         MakeTrailer("Song", "Old Artist", "Old Album", "1999", "Old Comment", 44, 17)},
-        {"a track with a leading zero",
-         trackTitle,
-         {"07", "Song"},
-         false,
-         MakeTrailer("Song", "", "", "", "", 7, 17)},
-        {"a track that is not a number keeps the old one",
-         trackTitle,
-         {"A1", "Song"},
-         true,
-         MakeTrailer("Song", "Old Artist", "Old Album", "1999", "Old Comment", 5, 17)},
-        {"texts are cut to 30 characters, the year to 4",
-         titleYear,
-         {longTitle, "19999"},
-         true,
-         MakeTrailer(std::string(29, 'a') + "\xE9", "Old Artist", "Old Album", "1999",
-                     "Old Comment", 5, 17)},
-        {"a later field wins and trash is never written",
-         {{"", " - ", " - "}, {F::Title, F::Trash, F::Title}},
-         {"First", "Junk", "Second"},
-         false,
-         MakeTrailer("Second", "", "", "", "", 5, 17)},
+        {"the preserve mode keeps the other fields", artistTitle, "Band|Song", true,
+         "Song|Band|Old Album|1999|Old Comment"},
+        {"the clear mode keeps only track and genre", artistTitle, "Band|Song", false, "Song|Band"},
+        {"an empty value keeps the file's field", artistTitle, "|Song", true,
+         "Song|Old Artist|Old Album|1999|Old Comment"},
+        {"a track keeps its low 8 bits", trackTitle, "300|Song", true,
+         "Song|Old Artist|Old Album|1999|Old Comment", 44},
+        {"a track that is not a number keeps the old one", trackTitle, "A1|Song", true,
+         "Song|Old Artist|Old Album|1999|Old Comment"},
+        {"texts are cut to 30 characters, the year to 4", titleYear, longTitle + "|19999", true,
+         std::string(29, 'a') + "\xE9|Old Artist|Old Album|1999|Old Comment"},
+        {"a later field wins and trash is never written", titleTrashTitle, "First|Junk|Second",
+         false, "Second"},
     };
     for (const auto& c : cases) {
         TTempDir dir;
         const auto path = WriteBytes(dir / "a.mp3", Stream + OldTrailer).string();
-        const auto result = WriteExtractedTag(path, c.Formula, c.Values, c.Preserve);
-        EXPECT_EQ(result.Status, TExtractWriteStatus::Written) << c.Rule;
-        EXPECT_EQ(ReadBytes(path), Stream + c.Trailer) << c.Rule;
+        EXPECT_EQ(WriteExtractedTag(path, c.Formula, Split(c.Values), c.Preserve), std::nullopt)
+            << c.Rule;
+        EXPECT_EQ(ReadBytes(path), Stream + TrailerOf(c.Texts, c.Track)) << c.Rule;
     }
 }
 
@@ -91,7 +77,7 @@ TEST(WriteExtractedTag, GivesAnUntaggedFileTheValuesItReports)
     TTempDir dir;
     const auto path = WriteBytes(dir / "a.mp3", Stream).string();
     const TTagFormula formula = DefaultFormula();
-    EXPECT_EQ(WriteExtractedTag(path, formula, {}, true).Status, TExtractWriteStatus::Written);
+    EXPECT_EQ(WriteExtractedTag(path, formula, {}, true), std::nullopt);
     EXPECT_EQ(ReadBytes(path),
               Stream + MakeTrailer("a.mp3", "[notag]", "[notag]", "    ", "[notag]", 0, 255));
 }
@@ -99,25 +85,33 @@ TEST(WriteExtractedTag, GivesAnUntaggedFileTheValuesItReports)
 TEST(WriteExtractedTag, LeavesFilesItCannotWriteAsTheyWere)
 {
     const TTagFormula formula{{"", " - "}, {F::Artist, F::Title}};
-    const TFieldValues values = {"Band", "Song"};
+    const TFieldValues values = Split("Band|Song");
     TTempDir dir;
 
     const auto readOnly = WriteBytes(dir / "read-only.mp3", Stream + OldTrailer).string();
     chmod(readOnly.c_str(), 0444);
-    const auto refused = WriteExtractedTag(readOnly, formula, values, true);
-    EXPECT_EQ(refused.Status, TExtractWriteStatus::WriteFailed);
-    EXPECT_EQ(refused.Code, EACCES);
-    EXPECT_EQ(ReadBytes(readOnly), Stream + OldTrailer);
-
-    const auto missing = WriteExtractedTag(dir / "missing.mp3", formula, values, true);
-    EXPECT_EQ(missing.Status, TExtractWriteStatus::Missing);
-    EXPECT_EQ(missing.Code, -1);
-    EXPECT_FALSE(std::filesystem::exists(dir.Path() / "missing.mp3"));
-
-    // without recognised audio the trailer is not read, so a write would replace it by defaults
     const auto text = WriteBytes(dir / "notes.mp3", "just text" + OldTrailer).string();
-    EXPECT_EQ(WriteExtractedTag(text, formula, values, true).Status, TExtractWriteStatus::NotAudio);
-    EXPECT_EQ(ReadBytes(text), "just text" + OldTrailer);
+    const std::string missing = dir / "missing.mp3";
+    const struct
+    {
+        const char* Rule;
+        std::string Path;
+        TFileFailure Failure;
+    } cases[] = {
+        {"a read-only file",
+         readOnly,
+         {readOnly, EACCES, TFailureReason::None, "not written: Permission denied"}},
+        {"a missing file is not made",
+         missing,
+         {missing, 0, TFailureReason::Missing, "not written: file not found"}},
+        // without recognised audio the trailer is not read, so a write would replace it
+        {"no audio", text, {text, 0, TFailureReason::NotAudio, "not written: no MPEG audio found"}},
+    };
+    for (const auto& c : cases) {
+        const std::string before = std::filesystem::exists(c.Path) ? ReadBytes(c.Path) : "";
+        EXPECT_EQ(WriteExtractedTag(c.Path, formula, values, true), c.Failure) << c.Rule;
+        EXPECT_EQ(std::filesystem::exists(c.Path) ? ReadBytes(c.Path) : "", before) << c.Rule;
+    }
 }
 
 TEST(RunFormula, ShowsTheFilesOwnValuesInThePreserveMode)

@@ -1,11 +1,29 @@
-#include "extract/replace_pairs.h"
+#include "extract/value_rules.h"
 
+#include "engine/ascii_text.h"
 #include "engine/utf8.h"
 
 #include <optional>
 #include <unordered_set>
 
 namespace {
+
+void Capitalize(std::string& text)
+{
+    // works on the text as it is being changed, left to right
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (i == 0) {
+            text[0] = AsciiUpper(text[0]);
+        }
+        if (text[i] == ' ') {
+            if (i + 1 < text.size()) {
+                text[i + 1] = AsciiUpper(text[i + 1]);
+            }
+        } else if (i > 0 && text[i - 1] != ' ') {
+            text[i] = AsciiLower(text[i]);
+        }
+    }
+}
 
 // Far beyond what any name needs: a pair still replacing after it has walked over this many bytes
 // of text, or after it has grown the text past four times its size and a kilobyte, is treated as
@@ -78,7 +96,43 @@ std::string ReplaceForward(std::string text, const TReplacePair& pair, std::size
     return text;
 }
 
+int DigitValue(char c, int base)
+{
+    int value = 16;
+    if (c >= '0' && c <= '9') {
+        value = c - '0';
+    } else if (c >= 'a' && c <= 'f') {
+        value = c - 'a' + 10;
+    } else if (c >= 'A' && c <= 'F') {
+        value = c - 'A' + 10;
+    }
+    return value < base ? value : -1;
+}
+
 } // namespace
+
+std::string ApplyCase(std::string_view value, TCaseMode mode)
+{
+    std::string text(value);
+    switch (mode) {
+    case TCaseMode::cmNone:
+        break;
+    case TCaseMode::cmLower:
+        for (auto& c : text) {
+            c = AsciiLower(c);
+        }
+        break;
+    case TCaseMode::cmUpper:
+        for (auto& c : text) {
+            c = AsciiUpper(c);
+        }
+        break;
+    case TCaseMode::cmCapitalize:
+        Capitalize(text);
+        break;
+    }
+    return text;
+}
 
 std::string ApplyReplacePairs(std::string_view value, const TReplacePairs& pairs)
 {
@@ -98,4 +152,51 @@ std::string ApplyReplacePairs(std::string_view value, const TReplacePairs& pairs
         text = replaced ? std::move(*replaced) : ReplaceForward(std::move(text), pair, limit);
     }
     return text;
+}
+
+std::optional<std::int32_t> ParseTrackNumber(std::string_view text)
+{
+    std::size_t pos = 0;
+    while (pos < text.size() && text[pos] == ' ') {
+        ++pos;
+    }
+    bool negative = false;
+    if (pos < text.size() && (text[pos] == '+' || text[pos] == '-')) {
+        negative = text[pos] == '-';
+        ++pos;
+    }
+    int base = 10;
+    if (pos < text.size() && text[pos] == '$') {
+        base = 16;
+        ++pos;
+    }
+    if (pos == text.size()) {
+        return std::nullopt;
+    }
+    // decimal values must fit a signed 32-bit integer; hexadecimal ones its 32 bits
+    const std::int64_t limit = base == 16 ? 0xFFFFFFFFLL : (negative ? 0x80000000LL : 0x7FFFFFFFLL);
+    std::int64_t value = 0;
+    for (; pos < text.size(); ++pos) {
+        const int digit = DigitValue(text[pos], base);
+        if (digit < 0) {
+            return std::nullopt;
+        }
+        value = value * base + digit;
+        if (value > limit) {
+            return std::nullopt;
+        }
+    }
+    if (base == 16) {
+        value = static_cast<std::int32_t>(static_cast<std::uint32_t>(value));
+    }
+    return static_cast<std::int32_t>(negative ? -value : value);
+}
+
+std::optional<std::uint8_t> TrackByte(std::string_view text)
+{
+    const auto number = ParseTrackNumber(text);
+    if (!number) {
+        return std::nullopt;
+    }
+    return static_cast<std::uint8_t>(static_cast<std::uint32_t>(*number) & 0xFF);
 }

@@ -1,0 +1,154 @@
+#include "catalogue/page_files.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <fcntl.h>
+#include <filesystem>
+#include <unistd.h>
+
+namespace {
+
+constexpr std::size_t BlockSize = 16 * 1024;
+
+} // namespace
+
+TLineReader::~TLineReader()
+{
+    if (File != nullptr) {
+        std::fclose(File);
+    }
+}
+
+bool TLineReader::Open(const std::string& path)
+{
+    File = std::fopen(path.c_str(), "rb");
+    return File != nullptr;
+}
+
+bool TLineReader::Fill()
+{
+    if (Pos < Buffer.size()) {
+        return true;
+    }
+    if (File == nullptr) {
+        return false;
+    }
+    Buffer.resize(BlockSize);
+    const std::size_t got = std::fread(Buffer.data(), 1, BlockSize, File);
+    Buffer.resize(got);
+    Pos = 0;
+    return got > 0;
+}
+
+bool TLineReader::AtEnd()
+{
+    return !Fill();
+}
+
+bool TLineReader::ReadLine(std::string& line)
+{
+    line.clear();
+    if (!Fill()) {
+        return false;
+    }
+    while (Fill()) {
+        const auto end = Buffer.find_first_of("\r\n", Pos);
+        if (end == std::string::npos) {
+            line.append(Buffer, Pos, std::string::npos);
+            Pos = Buffer.size();
+            continue;
+        }
+        line.append(Buffer, Pos, end - Pos);
+        Pos = end + 1;
+        // a CR followed by LF, possibly in the next block, is one line ending
+        if (Buffer[end] == '\r' && Fill() && Buffer[Pos] == '\n') {
+            ++Pos;
+        }
+        return true;
+    }
+    return true;
+}
+
+TPageWriter::~TPageWriter()
+{
+    Close();
+}
+
+std::optional<TFileFailure> TPageWriter::Create(const std::string& path,
+                                                const std::string& templatePath)
+{
+    Close();
+    Error = 0;
+    const std::string what = "cannot write page";
+    // emptying the page must never empty the template it is being made from
+    std::error_code error;
+    if (std::filesystem::equivalent(path, templatePath, error)) {
+        return FailureFromReason(path, TFailureReason::Other, what + ": " + TemplateInTheWay);
+    }
+    // never through a symbolic link: it may lead to a template or to any other file of the user
+    const int fd =
+        ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_NOFOLLOW | O_CLOEXEC, 0666);
+    File = fd < 0 ? nullptr : ::fdopen(fd, "wb");
+    if (File != nullptr) {
+        return std::nullopt;
+    }
+    const int openError = errno != 0 ? errno : EIO;
+    if (fd >= 0) {
+        ::close(fd);
+    }
+    if (openError == ELOOP &&
+        std::filesystem::is_symlink(std::filesystem::symlink_status(path, error))) {
+        return FailureFromReason(path, TFailureReason::LinkInTheWay, what + ": " + SymlinkInTheWay);
+    }
+    return FailureFromCode(path, openError, what);
+}
+
+void TPageWriter::WriteLine(std::string_view line)
+{
+    if (File == nullptr || Error != 0) {
+        return;
+    }
+    if (std::fwrite(line.data(), 1, line.size(), File) != line.size() ||
+        std::fwrite("\r\n", 1, 2, File) != 2) {
+        Error = errno != 0 ? errno : EIO;
+    }
+}
+
+int TPageWriter::Close()
+{
+    if (File == nullptr) {
+        return Error;
+    }
+    errno = 0;
+    if (std::fclose(File) != 0 && Error == 0) {
+        Error = errno != 0 ? errno : EIO;
+    }
+    File = nullptr;
+    return Error;
+}
+
+std::optional<TFileFailure> OpenTemplate(TLineReader& reader, const std::string& path)
+{
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(path, error)) {
+        return FailureFromReason(path, TFailureReason::Missing, "template missing");
+    }
+    if (!reader.Open(path)) {
+        return FailureFromCode(path, errno, "cannot read template");
+    }
+    return std::nullopt;
+}
+
+bool MakeFolder(const std::string& folder, TFileFailures& failures)
+{
+    std::error_code error;
+    std::filesystem::create_directories(folder, error);
+    if (!error && std::filesystem::is_directory(folder, error)) {
+        return true;
+    }
+    TFileFailure failure = FailureFromCode(folder, error.value(), "cannot create folder");
+    if (std::find(failures.begin(), failures.end(), failure) == failures.end()) {
+        failures.push_back(std::move(failure));
+    }
+    return false;
+}

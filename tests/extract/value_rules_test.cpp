@@ -1,0 +1,151 @@
+#include "extract/value_rules.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(ApplyCase, ChangesOnlyAsciiLetters)
+{
+    const struct
+    {
+        const char* Rule;
+        std::string Value;
+        TCaseMode Mode;
+        std::string Expected;
+    } cases[] = {
+        {"none leaves the text", "MiXed 1", TCaseMode::cmNone, "MiXed 1"},
+        {"lower keeps accented letters", "\xC3\x89T\xC3\x89", TCaseMode::cmLower,
+         "\xC3\x89t\xC3\x89"},
+        {"upper keeps accented letters", "\xC3\xA9t\xC3\xA9", TCaseMode::cmUpper,
+         "\xC3\xA9T\xC3\xA9"},
+        {"only the space separates words", "hello WORLD-foo  bar", TCaseMode::cmCapitalize,
+         "Hello World-foo  Bar"},
+        {"a leading space capitalizes the next letter", " abc", TCaseMode::cmCapitalize, " Abc"},
+        {"digits start a word that stays lower case", "4EVER young", TCaseMode::cmCapitalize,
+         "4ever Young"},
+        {"a letter after an accented one is lowered", "\xC3\xA9T\xC3\xA9", TCaseMode::cmCapitalize,
+         "\xC3\xA9t\xC3\xA9"},
+        {"the empty text", "", TCaseMode::cmCapitalize, ""},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(ApplyCase(c.Value, c.Mode), c.Expected) << c.Rule;
+    }
+}
+
+TReplacePairs One(std::string what, std::string with)
+{
+    return {{{std::move(what), std::move(with)}}, 0};
+}
+
+TEST(ApplyReplacePairs, RestartsSelectsAndEndsEveryLoop)
+{
+    const TReplacePairs four = {{{"a", "1"}, {"b", "2"}, {"c", "3"}, {"d", "4"}}, 1};
+    const struct
+    {
+        const char* Rule;
+        std::string Value;
+        TReplacePairs Pairs;
+        std::string Expected;
+    } cases[] = {
+        {"the starting pair", "a_b_c", TReplacePairs{}, "a b c"},
+        {"a replacement that creates an occurrence is replaced again", "abb", One("ab", "a"), "a"},
+        {"the length rule ends a loop near the start", "aaa", One("a", "ab"), "abaa"},
+        {"only the pairs up to the selected one apply", "abcd", four, "12cd"},
+        {"no selection leaves the value", "a_b", {{{"_", " "}}, -1}, "a_b"},
+        {"a selection past the list leaves the value", "a_b", {{{"_", " "}}, 1}, "a_b"},
+        {"pairs apply in list order", "ab", {{{"a", "b"}, {"b", "c"}}, 1}, "cc"},
+        {"lengths count characters, not bytes", "\xC3\xA9z", One("z", "zz"), "\xC3\xA9zz"},
+        {"an occurrence re-created at the end", "xa", One("a", "ba"), "xba"},
+        {"a pair replacing a text by itself", "xa", One("a", "a"), "xa"},
+        {"an occurrence re-created across the boundary", "xab", One("ab", "aab"), "xaab"},
+        {"every occurrence is still replaced", "-a-a", One("a", "ba"), "-ba-ba"},
+        {"a long name", std::string(250, 'x') + "a", One("a", "ba"), std::string(250, 'x') + "ba"},
+        {"later pairs still apply", "xa", {{{"a", "ba"}, {"b", "c"}}, 1}, "xca"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(ApplyReplacePairs(c.Value, c.Pairs), c.Expected) << c.Rule;
+    }
+}
+
+// The plain restarting loop with the length rule, given up after `steps` replacements.
+std::optional<std::string> PlainLoop(std::string text, const TReplacePair& pair, int steps)
+{
+    const std::size_t limit = text.size();
+    auto p = text.find(pair.What);
+    while (p != std::string::npos) {
+        if (steps-- == 0) {
+            return std::nullopt;
+        }
+        text.replace(p, pair.What.size(), pair.With);
+        p = text.find(pair.What);
+        if (p != std::string::npos && text.size() - p >= limit) {
+            break;
+        }
+    }
+    return text;
+}
+
+TEST(ApplyReplacePairs, KeepsTheResultOfEveryLoopThatEnds)
+{
+    // every word over "a", "b" and "-" up to four letters as value, pairs of shorter words
+    std::vector<std::string> words = {""};
+    for (std::size_t i = 0; words[i].size() < 4; ++i) {
+        for (const char c : std::string("ab-")) {
+            words.push_back(words[i] + c);
+        }
+    }
+    int ended = 0;
+    int endless = 0;
+    for (const auto& what : words) {
+        for (const auto& with : words) {
+            if (what.empty() || what.size() > 2 || with.empty() || with.size() > 3) {
+                continue;
+            }
+            for (const auto& value : words) {
+                const TReplacePair pair{what, with};
+                const auto expected = PlainLoop(value, pair, 200);
+                const auto result = ApplyReplacePairs(value, {{pair}, 0});
+                if (expected) {
+                    ++ended;
+                    ASSERT_EQ(result, *expected) << what << " -> " << with << " on " << value;
+                } else {
+                    ++endless;
+                }
+            }
+        }
+    }
+    EXPECT_GT(endless, 0);
+    EXPECT_GT(ended, endless);
+}
+
+TEST(TrackByte, ReadsIntegersAndKeepsTheLowByte)
+{
+    const std::pair<const char*, std::optional<std::uint8_t>> cases[] = {
+        {"07", 7},
+        {"300", 44},
+        {"  5", 5},
+        {"+3", 3},
+        {"-1", 255},
+        {"$1F", 31},
+        {"$ff", 255},
+        {"-$10", 240},
+        {"$FFFFFFFF", 255},
+        {"2147483647", 255},
+        {"-2147483648", 0},
+        {"5 ", std::nullopt},
+        {"", std::nullopt},
+        {"+", std::nullopt},
+        {"$", std::nullopt},
+        {"1a", std::nullopt},
+        {"$1G", std::nullopt},
+        {"0x10", std::nullopt},
+        {"2147483648", std::nullopt},
+        {"$100000000", std::nullopt},
+        {"\t5", std::nullopt},
+    };
+    for (const auto& [text, byte] : cases) {
+        EXPECT_EQ(TrackByte(text), byte) << "'" << text << "'";
+    }
+}
+
+} // namespace
