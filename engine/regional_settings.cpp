@@ -1,24 +1,24 @@
 #include "engine/regional_settings.h"
 
+#include "engine/ascii_text.h"
+
 #include <cerrno>
 #include <clocale>
 #include <iconv.h>
 #include <langinfo.h>
-#include <strings.h>
 
 namespace {
 
 // Converts locale texts from the locale's character set (that of LC_CTYPE, taken for every
-// category) to UTF-8; an empty result means the text could not be converted, and the default
-// is kept.
+// category) to UTF-8; an empty result means the text could not be converted.
 class TLocaleText
 {
 public:
     TLocaleText()
     {
         const char* codeset = nl_langinfo(CODESET);
-        if (codeset == nullptr || strcasecmp(codeset, "UTF-8") == 0 ||
-            strcasecmp(codeset, "utf8") == 0) {
+        if (codeset == nullptr || EqualsIgnoringCase(codeset, "UTF-8") ||
+            EqualsIgnoringCase(codeset, "utf8")) {
             return;
         }
         Converter = iconv_open("UTF-8", codeset);
@@ -52,15 +52,6 @@ public:
         }
         output.resize(output.size() - outLeft);
         return output;
-    }
-
-    // Replaces `target` only by a text the locale really gives.
-    void Take(std::string& target, const char* text) const
-    {
-        std::string converted = ToUtf8(text);
-        if (!converted.empty()) {
-            target = std::move(converted);
-        }
     }
 
 private:
@@ -141,33 +132,51 @@ std::string TimeSeparatorOfFormat(std::string_view timeFormat)
     return ":";
 }
 
-TRegionalSettings TRegionalSettings::FromProcessLocale()
+TRegionalSettings RegionalSettingsOf(const TLocaleTexts& texts)
 {
     TRegionalSettings settings;
-    const TLocaleText locale;
-
-    // The C locale has no thousands separator. The windows read QLocale, which gives "," there,
-    // so an empty separator keeps the default "," and both show the same numbers.
-    if (const std::lconv* numeric = std::localeconv()) {
-        locale.Take(settings.ThousandSeparator, numeric->thousands_sep);
-        locale.Take(settings.DecimalSeparator, numeric->decimal_point);
+    const auto take = [](std::string& target, const std::string& text) {
+        if (!text.empty()) {
+            target = text;
+        }
+    };
+    take(settings.ThousandSeparator, texts.ThousandSeparator);
+    take(settings.DecimalSeparator, texts.DecimalSeparator);
+    settings.TimeSeparator = TimeSeparatorOfFormat(texts.TimeFormat);
+    for (std::size_t day = 0; day < 7; ++day) {
+        take(settings.ShortDayNames[day], texts.ShortDayNames[day]);
+        take(settings.LongDayNames[day], texts.LongDayNames[day]);
     }
-    const std::string timeFormat = locale.ToUtf8(nl_langinfo(T_FMT));
-    settings.TimeSeparator = TimeSeparatorOfFormat(timeFormat);
+    for (std::size_t month = 0; month < 12; ++month) {
+        take(settings.ShortMonthNames[month], texts.ShortMonthNames[month]);
+        take(settings.LongMonthNames[month], texts.LongMonthNames[month]);
+    }
+    return settings;
+}
+
+TRegionalSettings TRegionalSettings::FromProcessLocale()
+{
+    TLocaleTexts texts;
+    const TLocaleText locale;
+    if (const std::lconv* numeric = std::localeconv()) {
+        texts.ThousandSeparator = locale.ToUtf8(numeric->thousands_sep);
+        texts.DecimalSeparator = locale.ToUtf8(numeric->decimal_point);
+    }
+    texts.TimeFormat = locale.ToUtf8(nl_langinfo(T_FMT));
 
     const nl_item shortDays[] = {ABDAY_1, ABDAY_2, ABDAY_3, ABDAY_4, ABDAY_5, ABDAY_6, ABDAY_7};
     const nl_item longDays[] = {DAY_1, DAY_2, DAY_3, DAY_4, DAY_5, DAY_6, DAY_7};
     for (std::size_t day = 0; day < 7; ++day) {
-        locale.Take(settings.ShortDayNames[day], nl_langinfo(shortDays[day]));
-        locale.Take(settings.LongDayNames[day], nl_langinfo(longDays[day]));
+        texts.ShortDayNames[day] = locale.ToUtf8(nl_langinfo(shortDays[day]));
+        texts.LongDayNames[day] = locale.ToUtf8(nl_langinfo(longDays[day]));
     }
     const nl_item shortMonths[] = {ABMON_1, ABMON_2, ABMON_3, ABMON_4,  ABMON_5,  ABMON_6,
                                    ABMON_7, ABMON_8, ABMON_9, ABMON_10, ABMON_11, ABMON_12};
     const nl_item longMonths[] = {MON_1, MON_2, MON_3, MON_4,  MON_5,  MON_6,
                                   MON_7, MON_8, MON_9, MON_10, MON_11, MON_12};
     for (std::size_t month = 0; month < 12; ++month) {
-        locale.Take(settings.ShortMonthNames[month], nl_langinfo(shortMonths[month]));
-        locale.Take(settings.LongMonthNames[month], nl_langinfo(longMonths[month]));
+        texts.ShortMonthNames[month] = locale.ToUtf8(nl_langinfo(shortMonths[month]));
+        texts.LongMonthNames[month] = locale.ToUtf8(nl_langinfo(longMonths[month]));
     }
-    return settings;
+    return RegionalSettingsOf(texts);
 }

@@ -1,12 +1,13 @@
 #include "settings/registry.h"
 
+#include "engine/ascii_text.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <QSettings>
 #include <QStringList>
 #include <QTemporaryDir>
 
-#include <limits>
 #include <memory>
 #include <mutex>
 #include <optional>
@@ -164,27 +165,10 @@ std::optional<QString> ReadValue(const QString& key)
     return value.toString();
 }
 
-// Decimal, or hexadecimal after "0x"; blanks around the number are allowed. Hexadecimal texts of
-// up to eight digits fill the 32 bits as they stand ("0xFFFFFFFF" is -1).
-std::optional<int> ParseInteger(QString text)
+// Decimal, or hexadecimal after "0x" ("0xFFFFFFFF" is -1); blanks around the number are allowed.
+std::optional<int> ParseInteger(const QString& text)
 {
-    text = text.trimmed();
-    if (text.startsWith(QLatin1String("0x"), Qt::CaseInsensitive)) {
-        const QString digits = text.mid(2);
-        bool ok = false;
-        const qulonglong value = digits.toULongLong(&ok, 16);
-        if (!ok || digits.isEmpty() || !digits.at(0).isLetterOrNumber() ||
-            value > std::numeric_limits<quint32>::max()) {
-            return std::nullopt;
-        }
-        return static_cast<int>(static_cast<quint32>(value));
-    }
-    bool ok = false;
-    const int value = text.toInt(&ok, 10);
-    if (!ok) {
-        return std::nullopt;
-    }
-    return value;
+    return ParseStoredInteger(text.toStdString());
 }
 
 } // namespace

@@ -31,12 +31,4 @@ TEST(FormulaText, ListsFilledSeparatorsOnly)
     EXPECT_EQ(ChainText(DefaultFormula(), -1), "");
 }
 
-TEST(TagFieldFromName, IgnoresAsciiCaseOnly)
-{
-    EXPECT_EQ(TagFieldFromName("_trash"), TTagField::Trash);
-    EXPECT_EQ(TagFieldFromName("TITLE"), TTagField::Title);
-    EXPECT_EQ(TagFieldFromName("Titl"), std::nullopt);
-    EXPECT_EQ(TagFieldFromName("T\xC4\xB1tle"), std::nullopt); // a dotless i is no "i"
-}
-
 } // namespace

@@ -114,26 +114,4 @@ TEST(WriteExtractedTag, LeavesFilesItCannotWriteAsTheyWere)
     }
 }
 
-TEST(RunFormula, ShowsTheFilesOwnValuesInThePreserveMode)
-{
-    TTempDir dir;
-    const auto path = WriteBytes(dir / "Band - Song.mp3", Stream + OldTrailer).string();
-    const TTagFormula formula{{"", " - "}, {F::Artist, F::Title}};
-    TExtractOptions options;
-    const auto preserved = RunFormula("Band - Song.mp3", formula, options, path);
-    const std::vector<std::string> lines = {
-        "Track Nr = 5",    "Title    = Song",        "Artist   = Band", "Album    = Old Album",
-        "Year     = 1999", "Comment  = Old Comment", "_TRASH_  = ",
-    };
-    EXPECT_EQ(AllTagsLines(preserved.PreviewTag), lines);
-
-    options.PreserveOtherTag = false;
-    const auto cleared = RunFormula("Band - Song.mp3", formula, options, path);
-    const std::vector<std::string> clearedLines = {
-        "Track Nr = ", "Title    = Song", "Artist   = Band", "Album    = ",
-        "Year     = ", "Comment  = ",     "_TRASH_  = ",
-    };
-    EXPECT_EQ(AllTagsLines(cleared.PreviewTag), clearedLines);
-}
-
 } // namespace

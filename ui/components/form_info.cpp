@@ -1,5 +1,6 @@
 #include "ui/components/form_info.h"
 
+#include "engine/ascii_text.h"
 #include "settings/registry.h"
 #include "workspace/window_placement.h"
 
@@ -26,11 +27,7 @@ std::optional<int> StoredInteger(const std::optional<QString>& stored)
     if (!stored) {
         return std::nullopt;
     }
-    const QString text = stored->trimmed();
-    bool ok = false;
-    const int number = text.startsWith("0x", Qt::CaseInsensitive) ? text.mid(2).toInt(&ok, 16)
-                                                                  : text.toInt(&ok, 10);
-    return ok ? std::optional<int>(number) : std::nullopt;
+    return ParseStoredInteger(stored->toStdString());
 }
 
 std::vector<TPlacementRect> AvailableScreens()
