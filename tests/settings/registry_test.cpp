@@ -186,15 +186,33 @@ TEST_F(RegistryTest, CorruptStoreGivesDefaultsAndIsKeptWhole)
     EXPECT_FALSE(ReadRegBool("General", "Limit to 64"));
     EXPECT_EQ(ReadBytes(file), garbage) << "a read leaves the file as it is";
 
-    // a write keeps the broken file under another name and works on a fresh one
+    // a write keeps the broken file under another name and works on a clean one
     ASSERT_TRUE(WriteRegString("General", "Last Macros", "%T%"));
     EXPECT_EQ(ReadBytes(file.string() + ".broken"), garbage);
-    EXPECT_EQ(ReadRegString("General", "Last Macros"), "%T%");
+    EXPECT_EQ(TSettingsBatch().ValueNames("General"), QStringList{"Last Macros"});
+    EXPECT_EQ(ReadBytes(file), "[%General]\nLast%20Macros=%T%\n") << "nothing of the garbage";
 
+    // checked at start, before anything is written, and reported once
     WriteBytes(file, garbage);
-    ASSERT_TRUE(WriteRegInteger("BitRate", "Low BitRate", 96));
-    EXPECT_EQ(ReadBytes(file.string() + ".broken"), garbage);
-    EXPECT_EQ(ReadBytes(file.string() + ".broken-2"), garbage) << "an older copy is not replaced";
+    EXPECT_EQ(SetBrokenStoreAside(), QString::fromStdString(file.string() + ".broken-2"));
+    EXPECT_EQ(ReadBytes(file.string() + ".broken"), garbage) << "an older copy is not replaced";
+    EXPECT_EQ(ReadBytes(file.string() + ".broken-2"), garbage);
+    EXPECT_FALSE(SetBrokenStoreAside());
+    EXPECT_FALSE(std::filesystem::exists(file)) << "the new store starts empty";
+}
+
+TEST_F(RegistryTest, BatchWritesReachTheFileTogetherAtCommit)
+{
+    ASSERT_TRUE(WriteRegString("General", "Last Macros", "%A%"));
+    const auto file = StoreFile();
+    const std::string before = ReadBytes(file);
+    TSettingsBatch batch;
+    batch.WriteString({"General", "Last Macros"}, "%T%");
+    batch.WriteInteger({"BitRate", "Low BitRate"}, 96);
+    EXPECT_EQ(ReadBytes(file), before);
+    EXPECT_EQ(batch.ReadString({"General", "Last Macros"}), "%T%") << "the batch sees its writes";
+    ASSERT_TRUE(batch.Commit());
+    EXPECT_EQ(ReadRegString("General", "Last Macros"), "%T%");
     EXPECT_EQ(ReadRegInteger("BitRate", "Low BitRate"), 96);
 }
 
