@@ -5,13 +5,9 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSettings>
-#include <QStringList>
 #include <QTemporaryDir>
 
-#include <memory>
-#include <mutex>
-#include <optional>
-#include <sys/stat.h>
+#include <limits>
 
 namespace {
 
@@ -26,26 +22,21 @@ QString GroupOf(const QString& section)
     return group;
 }
 
-QString KeyOf(const QString& section, const QString& name)
+QString PathOf(const TSettingKey& key)
 {
-    const QString group = GroupOf(section);
-    return group.isEmpty() ? name : group + QLatin1Char('/') + name;
+    const QString group = GroupOf(key.Section);
+    return group.isEmpty() ? key.Name : group + QLatin1Char('/') + key.Name;
 }
 
 // The organisation and application are given here, not taken from the running application, so
 // that every program of the product (and every test) reaches the same store. Only the user's own
 // file counts: system-wide files under /etc/xdg are not part of it.
-std::unique_ptr<QSettings> OpenStore()
+std::unique_ptr<QSettings> OpenStore(const QString& company, const QString& application)
 {
-    auto store = std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
-                                             RegCompany, RegAppName);
+    auto store = std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope, company,
+                                             application);
     store->setFallbacksEnabled(false);
     return store;
-}
-
-QString StoreFileName()
-{
-    return OpenStore()->fileName();
 }
 
 // QSettings keeps a parsed file in a process-wide cache, so only a fresh parse of a copy tells
@@ -76,88 +67,56 @@ QString SetAsideName(const QString& fileName)
 }
 
 // Writing would make QSettings drop every line it cannot parse. Instead the broken file is kept
-// whole under another name, and a fresh store takes over the values that could be read from it.
-bool SetBrokenStoreAside(const QString& fileName)
+// whole under another name, and a clean store takes over the program's values that could be
+// read from it; whatever else the parser made of the damage is left behind.
+std::optional<QString> MoveBrokenFileAside(const QString& fileName, const QString& company,
+                                           const QString& application)
 {
     QVariantMap readable;
     {
-        const auto broken = OpenStore();
+        const auto broken = OpenStore(company, application);
         for (const auto& key : broken->allKeys()) {
-            readable.insert(key, broken->value(key));
+            if (IsKnownKey(key)) {
+                readable.insert(key, broken->value(key));
+            }
         }
     }
-    if (!QFileInfo(fileName).isReadable() || !QFile::rename(fileName, SetAsideName(fileName))) {
-        return false;
-    }
-    const auto fresh = OpenStore();
-    for (auto it = readable.cbegin(); it != readable.cend(); ++it) {
-        fresh->setValue(it.key(), it.value());
-    }
-    fresh->sync();
-    return fresh->status() == QSettings::NoError;
-}
-
-// Identifies one version of the store file, so that a file this process wrote itself (the usual
-// case for the many writes at exit) is not checked again.
-struct TFileVersion
-{
-    dev_t Device = 0;
-    ino_t Inode = 0;
-    off_t Size = -1;
-    timespec Modified{};
-
-    bool operator==(const TFileVersion& other) const
-    {
-        return Device == other.Device && Inode == other.Inode && Size == other.Size &&
-               Modified.tv_sec == other.Modified.tv_sec &&
-               Modified.tv_nsec == other.Modified.tv_nsec;
-    }
-};
-
-std::optional<TFileVersion> VersionOf(const QString& fileName)
-{
-    struct stat info = {};
-    if (stat(QFile::encodeName(fileName).constData(), &info) != 0) {
+    const QString keptAs = SetAsideName(fileName);
+    if (!QFileInfo(fileName).isReadable() || !QFile::rename(fileName, keptAs)) {
         return std::nullopt;
     }
-    return TFileVersion{info.st_dev, info.st_ino, info.st_size, info.st_mtim};
-}
-
-// Runs one change on the store and writes it out; false when it did not reach the file.
-template <typename TChange> bool ChangeStore(TChange change)
-{
-    static std::mutex guard;
-    static std::optional<TFileVersion> lastWritten;
-    const std::lock_guard lock(guard);
-
-    const QString fileName = StoreFileName();
-    const auto version = VersionOf(fileName);
-    const bool knownGood = version && lastWritten && *version == *lastWritten;
-    if (!knownGood && StoreFileIsBroken(fileName) && !SetBrokenStoreAside(fileName)) {
-        return false;
+    if (!readable.isEmpty()) {
+        const auto fresh = OpenStore(company, application);
+        for (auto it = readable.cbegin(); it != readable.cend(); ++it) {
+            fresh->setValue(it.key(), it.value());
+        }
     }
-    const auto store = OpenStore();
-    change(*store);
-    store->sync();
-    if (store->status() != QSettings::NoError) {
-        return false;
-    }
-    lastWritten = VersionOf(fileName);
-    return true;
+    return keptAs;
 }
 
-bool WriteValue(const QString& key, const QString& value)
+} // namespace
+
+TSettingsBatch::TSettingsBatch() : TSettingsBatch(RegCompany, RegAppName)
 {
-    return ChangeStore([&](QSettings& store) { store.setValue(key, value); });
 }
 
-std::optional<QString> ReadValue(const QString& key)
+TSettingsBatch::TSettingsBatch(const QString& company, const QString& application)
+    : Company(company), Application(application), Store(OpenStore(company, application))
 {
-    const auto store = OpenStore();
-    if (!store->contains(key)) {
+}
+
+TSettingsBatch::~TSettingsBatch()
+{
+    Commit();
+}
+
+std::optional<QString> TSettingsBatch::Value(const TSettingKey& key) const
+{
+    const QString path = PathOf(key);
+    if (!Store->contains(path)) {
         return std::nullopt;
     }
-    const QVariant value = store->value(key);
+    const QVariant value = Store->value(path);
     // an unquoted comma in a hand-edited file reads as a list; it was one text
     if (value.metaType().id() == QMetaType::QStringList) {
         return value.toStringList().join(QStringLiteral(", "));
@@ -165,57 +124,140 @@ std::optional<QString> ReadValue(const QString& key)
     return value.toString();
 }
 
-// Decimal, or hexadecimal after "0x" ("0xFFFFFFFF" is -1); blanks around the number are allowed.
-std::optional<int> ParseInteger(const QString& text)
+QString TSettingsBatch::ReadString(const TSettingKey& key) const
 {
-    return ParseStoredInteger(text.toStdString());
+    return Value(key).value_or(QString::fromLatin1(RegNone));
 }
 
-} // namespace
-
-QString ReadRegString(const QString& section, const QString& name)
+int TSettingsBatch::ReadInteger(const TSettingKey& key) const
 {
-    return ReadValue(KeyOf(section, name)).value_or(QString::fromLatin1(RegNone));
+    const auto text = Value(key);
+    return text ? ParseStoredInteger(*text).value_or(-1) : -1;
 }
 
-bool WriteRegString(const QString& section, const QString& name, const QString& value)
+bool TSettingsBatch::ReadBool(const TSettingKey& key) const
 {
-    return WriteValue(KeyOf(section, name), value);
+    const auto text = Value(key);
+    return text && ParseStoredInteger(*text).value_or(0) != 0;
 }
 
-int ReadRegInteger(const QString& section, const QString& name)
+QStringList TSettingsBatch::ValueNames(const QString& section) const
 {
-    const auto text = ReadValue(KeyOf(section, name));
-    if (!text) {
-        return -1;
+    Store->beginGroup(GroupOf(section));
+    const QStringList names = Store->childKeys();
+    Store->endGroup();
+    return names;
+}
+
+void TSettingsBatch::WriteString(const TSettingKey& key, const QString& value)
+{
+    if (PrepareChange()) {
+        Store->setValue(PathOf(key), value);
     }
-    return ParseInteger(*text).value_or(-1);
 }
 
-bool WriteRegInteger(const QString& section, const QString& name, int value)
+void TSettingsBatch::WriteInteger(const TSettingKey& key, int value)
 {
-    return WriteValue(KeyOf(section, name), QString::number(value));
+    WriteString(key, QString::number(value));
 }
 
-bool ReadRegBool(const QString& section, const QString& name)
+void TSettingsBatch::WriteBool(const TSettingKey& key, bool value)
 {
-    const auto text = ReadValue(KeyOf(section, name));
-    if (!text) {
-        return false;
-    }
-    return ParseInteger(*text).value_or(0) != 0;
+    WriteString(key, value ? QStringLiteral("1") : QStringLiteral("0"));
 }
 
-bool WriteRegBool(const QString& section, const QString& name, bool value)
-{
-    return WriteValue(KeyOf(section, name), value ? QStringLiteral("1") : QStringLiteral("0"));
-}
-
-bool EraseRegKey(const QString& section)
+bool TSettingsBatch::Erase(const QString& section)
 {
     const QString group = GroupOf(section);
     if (group.isEmpty()) {
         return false; // an empty section would name the whole store
     }
-    return ChangeStore([&](QSettings& store) { store.remove(group); });
+    if (PrepareChange()) {
+        Store->remove(group);
+    }
+    return true;
+}
+
+bool TSettingsBatch::Commit()
+{
+    if (Failed) {
+        return false;
+    }
+    if (!Pending) {
+        return true;
+    }
+    Pending = false;
+    Store->sync();
+    return Store->status() == QSettings::NoError;
+}
+
+bool TSettingsBatch::PrepareChange()
+{
+    if (!Checked) {
+        Checked = true;
+        const QString fileName = Store->fileName();
+        if (StoreFileIsBroken(fileName)) {
+            Store.reset();
+            Failed = !MoveBrokenFileAside(fileName, Company, Application);
+            Store = OpenStore(Company, Application);
+        }
+    }
+    Pending = Pending || !Failed;
+    return !Failed;
+}
+
+std::optional<int> ParseStoredInteger(const QString& stored)
+{
+    return ::ParseStoredInteger(std::string_view(stored.toStdString()));
+}
+
+std::optional<QString> SetBrokenStoreAside()
+{
+    const QString fileName = OpenStore(RegCompany, RegAppName)->fileName();
+    if (!StoreFileIsBroken(fileName)) {
+        return std::nullopt;
+    }
+    return MoveBrokenFileAside(fileName, RegCompany, RegAppName);
+}
+
+QString ReadRegString(const QString& section, const QString& name)
+{
+    return TSettingsBatch().ReadString({section, name});
+}
+
+bool WriteRegString(const QString& section, const QString& name, const QString& value)
+{
+    TSettingsBatch batch;
+    batch.WriteString({section, name}, value);
+    return batch.Commit();
+}
+
+int ReadRegInteger(const QString& section, const QString& name)
+{
+    return TSettingsBatch().ReadInteger({section, name});
+}
+
+bool WriteRegInteger(const QString& section, const QString& name, int value)
+{
+    TSettingsBatch batch;
+    batch.WriteInteger({section, name}, value);
+    return batch.Commit();
+}
+
+bool ReadRegBool(const QString& section, const QString& name)
+{
+    return TSettingsBatch().ReadBool({section, name});
+}
+
+bool WriteRegBool(const QString& section, const QString& name, bool value)
+{
+    TSettingsBatch batch;
+    batch.WriteBool({section, name}, value);
+    return batch.Commit();
+}
+
+bool EraseRegKey(const QString& section)
+{
+    TSettingsBatch batch;
+    return batch.Erase(section) && batch.Commit();
 }

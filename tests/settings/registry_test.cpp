@@ -36,8 +36,8 @@ protected:
     void SetUp() override
     {
         const auto file = StoreFile();
-        ASSERT_EQ(file, std::filesystem::path(std::getenv("XDG_CONFIG_HOME")) / "Velmor" /
-                            "Cantrel.conf");
+        ASSERT_EQ(file, std::filesystem::path(std::getenv("XDG_CONFIG_HOME")) / RegCompany /
+                            (std::string(RegAppName) + ".conf"));
         std::error_code ignored;
         for (const auto& entry : std::filesystem::directory_iterator(file.parent_path(), ignored)) {
             std::filesystem::remove(entry.path(), ignored);
@@ -47,9 +47,9 @@ protected:
 
 TEST_F(RegistryTest, EmptyStoreGivesTheDefaults)
 {
-    EXPECT_EQ(ReadRegString("General", "Last Macros"), "_NONE_");
-    EXPECT_EQ(ReadRegInteger("BitRate", "Low BitRate"), -1);
-    EXPECT_FALSE(ReadRegBool("BitRate", "Warning BitRate"));
+    EXPECT_EQ(ReadRegString(LastMacrosKey.Section, LastMacrosKey.Name), "_NONE_");
+    EXPECT_EQ(ReadRegInteger(LowBitRateKey.Section, LowBitRateKey.Name), -1);
+    EXPECT_FALSE(ReadRegBool(WarningBitRateKey.Section, WarningBitRateKey.Name));
     EXPECT_FALSE(std::filesystem::exists(StoreFile())) << "a read creates no file";
 }
 
@@ -63,17 +63,17 @@ TEST_F(RegistryTest, StringsRoundTripExactly)
     int slot = 0;
     for (const auto& text : texts) {
         const QString name = QStringLiteral("Value %1").arg(slot++);
-        ASSERT_TRUE(WriteRegString("General", name, text));
-        EXPECT_EQ(ReadRegString("General", name), text) << text.toStdString();
+        ASSERT_TRUE(WriteRegString(GeneralSection, name, text));
+        EXPECT_EQ(ReadRegString(GeneralSection, name), text) << text.toStdString();
     }
     // a file written by another session holding all of these is no broken file
     {
         QSettings other(QSettings::NativeFormat, QSettings::UserScope, RegCompany, RegAppName);
-        other.setValue("General/Other", "1");
+        other.setValue(GeneralSection + QString("/Other"), "1");
     }
-    ASSERT_TRUE(WriteRegString("General", "Last", "x"));
+    ASSERT_TRUE(WriteRegString(GeneralSection, "Last", "x"));
     EXPECT_FALSE(std::filesystem::exists(StoreFile().string() + ".broken"));
-    EXPECT_EQ(ReadRegString("General", "Value 0"), " [ ");
+    EXPECT_EQ(ReadRegString(GeneralSection, "Value 0"), " [ ");
 }
 
 TEST_F(RegistryTest, IntegersReadDecimalAndHexadecimalText)
@@ -98,19 +98,19 @@ TEST_F(RegistryTest, IntegersReadDecimalAndHexadecimalText)
         {"too many hex digits give the default", "0x100000000", -1},
     };
     for (const auto& c : cases) {
-        ASSERT_TRUE(WriteRegString("BitRate", "Low BitRate", c.Stored));
-        EXPECT_EQ(ReadRegInteger("BitRate", "Low BitRate"), c.Expected) << c.Rule;
+        ASSERT_TRUE(WriteRegString(LowBitRateKey.Section, LowBitRateKey.Name, c.Stored));
+        EXPECT_EQ(ReadRegInteger(LowBitRateKey.Section, LowBitRateKey.Name), c.Expected) << c.Rule;
     }
 }
 
 TEST_F(RegistryTest, IntegersAndBooleansAreWrittenAsText)
 {
-    ASSERT_TRUE(WriteRegInteger("BitRate", "High BitRate", -160));
-    ASSERT_TRUE(WriteRegBool("General", "Limit to 64", true));
-    ASSERT_TRUE(WriteRegBool("General", "AutoTrim Spaces", false));
-    EXPECT_EQ(ReadRegString("BitRate", "High BitRate"), "-160");
-    EXPECT_EQ(ReadRegString("General", "Limit to 64"), "1");
-    EXPECT_EQ(ReadRegString("General", "AutoTrim Spaces"), "0");
+    ASSERT_TRUE(WriteRegInteger(HighBitRateKey.Section, HighBitRateKey.Name, -160));
+    ASSERT_TRUE(WriteRegBool(LimitTo64Key.Section, LimitTo64Key.Name, true));
+    ASSERT_TRUE(WriteRegBool(AutoTrimSpacesKey.Section, AutoTrimSpacesKey.Name, false));
+    EXPECT_EQ(ReadRegString(HighBitRateKey.Section, HighBitRateKey.Name), "-160");
+    EXPECT_EQ(ReadRegString(LimitTo64Key.Section, LimitTo64Key.Name), "1");
+    EXPECT_EQ(ReadRegString(AutoTrimSpacesKey.Section, AutoTrimSpacesKey.Name), "0");
 }
 
 TEST_F(RegistryTest, BooleansTakeAnyNonZeroIntegerAsTrue)
@@ -119,59 +119,61 @@ TEST_F(RegistryTest, BooleansTakeAnyNonZeroIntegerAsTrue)
         {"1", true}, {"2", true}, {"-1", true}, {"0x10", true}, {"0", false}, {"yes", false},
     };
     for (const auto& [stored, expected] : cases) {
-        ASSERT_TRUE(WriteRegString("EnabledFields", "Title", stored));
-        EXPECT_EQ(ReadRegBool("EnabledFields", "Title"), expected) << stored.toStdString();
+        ASSERT_TRUE(WriteRegString(EnabledFieldKey(0).Section, EnabledFieldKey(0).Name, stored));
+        EXPECT_EQ(ReadRegBool(EnabledFieldKey(0).Section, EnabledFieldKey(0).Name), expected)
+            << stored.toStdString();
     }
 }
 
 TEST_F(RegistryTest, SectionsAndSubkeysAreSeparate)
 {
-    ASSERT_TRUE(WriteRegString("General", "Current Index", "3"));
-    ASSERT_TRUE(WriteRegString("RegSetari/0", "Last Sep_2", "[ "));
-    ASSERT_TRUE(WriteRegString("RegSetari\\1", "Last Sep_2", " - "));
-    ASSERT_TRUE(WriteRegString("Recent Paths", "00", "/home/ann/Music/"));
+    ASSERT_TRUE(WriteRegString(FormulaIndexKey.Section, FormulaIndexKey.Name, "3"));
+    ASSERT_TRUE(WriteRegString(FormulaSepKey(0, 1).Section, FormulaSepKey(0, 1).Name, "[ "));
+    ASSERT_TRUE(WriteRegString(FormulaListSection + QString("\\1"), "Last Sep_2", " - "));
+    ASSERT_TRUE(
+        WriteRegString(RecentPathKey(0).Section, RecentPathKey(0).Name, "/home/ann/Music/"));
 
-    EXPECT_EQ(ReadRegString("RegSetari/0", "Last Sep_2"), "[ ");
-    EXPECT_EQ(ReadRegString("RegSetari/1", "Last Sep_2"), " - ");
-    EXPECT_EQ(ReadRegString("RegSetari", "Last Sep_2"), "_NONE_");
-    EXPECT_EQ(ReadRegString("Recent Paths", "00"), "/home/ann/Music/");
-    EXPECT_EQ(ReadRegString("Recent Paths", "0"), "_NONE_");
-    EXPECT_EQ(ReadRegString("General", "current index"), "_NONE_");
+    EXPECT_EQ(ReadRegString(FormulaSepKey(0, 1).Section, FormulaSepKey(0, 1).Name), "[ ");
+    EXPECT_EQ(ReadRegString(FormulaSepKey(1, 1).Section, FormulaSepKey(1, 1).Name), " - ");
+    EXPECT_EQ(ReadRegString(FormulaListSection, "Last Sep_2"), "_NONE_");
+    EXPECT_EQ(ReadRegString(RecentPathKey(0).Section, RecentPathKey(0).Name), "/home/ann/Music/");
+    EXPECT_EQ(ReadRegString(RecentPathsSection, "0"), "_NONE_");
+    EXPECT_EQ(ReadRegString(GeneralSection, FormulaIndexKey.Name.toLower()), "_NONE_");
 }
 
 TEST_F(RegistryTest, EraseRemovesTheSectionWithItsSubkeysOnly)
 {
-    ASSERT_TRUE(WriteRegString("RegSetari", "Marker", "x"));
-    ASSERT_TRUE(WriteRegString("RegSetari/0", "Last Sep_1", "a"));
-    ASSERT_TRUE(WriteRegString("RegSetari/0/deeper", "Value", "b"));
-    ASSERT_TRUE(WriteRegString("RegSetariX", "Value", "kept"));
-    ASSERT_TRUE(WriteRegString("General", "Total Nr Of Fields", "1"));
+    ASSERT_TRUE(WriteRegString(FormulaListSection, "Marker", "x"));
+    ASSERT_TRUE(WriteRegString(FormulaSepKey(0, 0).Section, FormulaSepKey(0, 0).Name, "a"));
+    ASSERT_TRUE(WriteRegString(FormulaSepKey(0, 0).Section + "/deeper", "Value", "b"));
+    ASSERT_TRUE(WriteRegString(FormulaListSection + QString("X"), "Value", "kept"));
+    ASSERT_TRUE(WriteRegString(FormulaCountKey.Section, FormulaCountKey.Name, "1"));
 
-    ASSERT_TRUE(EraseRegKey("RegSetari"));
-    EXPECT_EQ(ReadRegString("RegSetari", "Marker"), "_NONE_");
-    EXPECT_EQ(ReadRegString("RegSetari/0", "Last Sep_1"), "_NONE_");
-    EXPECT_EQ(ReadRegString("RegSetari/0/deeper", "Value"), "_NONE_");
-    EXPECT_EQ(ReadRegString("RegSetariX", "Value"), "kept");
-    EXPECT_EQ(ReadRegInteger("General", "Total Nr Of Fields"), 1);
+    ASSERT_TRUE(EraseRegKey(FormulaListSection));
+    EXPECT_EQ(ReadRegString(FormulaListSection, "Marker"), "_NONE_");
+    EXPECT_EQ(ReadRegString(FormulaSepKey(0, 0).Section, FormulaSepKey(0, 0).Name), "_NONE_");
+    EXPECT_EQ(ReadRegString(FormulaSepKey(0, 0).Section + "/deeper", "Value"), "_NONE_");
+    EXPECT_EQ(ReadRegString(FormulaListSection + QString("X"), "Value"), "kept");
+    EXPECT_EQ(ReadRegInteger(FormulaCountKey.Section, FormulaCountKey.Name), 1);
 }
 
 TEST_F(RegistryTest, EraseOfAnEmptySectionKeepsTheStore)
 {
-    ASSERT_TRUE(WriteRegString("General", "Last Macros", "%A% - %T%"));
+    ASSERT_TRUE(WriteRegString(LastMacrosKey.Section, LastMacrosKey.Name, "%A% - %T%"));
     EXPECT_FALSE(EraseRegKey(""));
     EXPECT_FALSE(EraseRegKey("/"));
-    EXPECT_EQ(ReadRegString("General", "Last Macros"), "%A% - %T%");
+    EXPECT_EQ(ReadRegString(LastMacrosKey.Section, LastMacrosKey.Name), "%A% - %T%");
 }
 
 TEST_F(RegistryTest, ValuesWrittenBeforeAreReadByALaterAccess)
 {
     // another instance's write, straight to the file, is seen by the next read
-    ASSERT_TRUE(WriteRegString("General", "Last Path For Files", "/old/"));
+    ASSERT_TRUE(WriteRegString(LastPathKey.Section, LastPathKey.Name, "/old/"));
     {
         QSettings other(QSettings::NativeFormat, QSettings::UserScope, RegCompany, RegAppName);
-        other.setValue("General/Last Path For Files", "/new/");
+        other.setValue(LastPathKey.Section + "/" + LastPathKey.Name, "/new/");
     }
-    EXPECT_EQ(ReadRegString("General", "Last Path For Files"), "/new/");
+    EXPECT_EQ(ReadRegString(LastPathKey.Section, LastPathKey.Name), "/new/");
 }
 
 TEST_F(RegistryTest, CorruptStoreGivesDefaultsAndIsKeptWhole)
@@ -181,21 +183,39 @@ TEST_F(RegistryTest, CorruptStoreGivesDefaultsAndIsKeptWhole)
     const auto file = StoreFile();
     WriteBytes(file, garbage);
 
-    EXPECT_EQ(ReadRegString("General", "Last Macros"), "_NONE_");
-    EXPECT_EQ(ReadRegInteger("BitRate", "Low BitRate"), -1);
-    EXPECT_FALSE(ReadRegBool("General", "Limit to 64"));
+    EXPECT_EQ(ReadRegString(LastMacrosKey.Section, LastMacrosKey.Name), "_NONE_");
+    EXPECT_EQ(ReadRegInteger(LowBitRateKey.Section, LowBitRateKey.Name), -1);
+    EXPECT_FALSE(ReadRegBool(LimitTo64Key.Section, LimitTo64Key.Name));
     EXPECT_EQ(ReadBytes(file), garbage) << "a read leaves the file as it is";
 
-    // a write keeps the broken file under another name and works on a fresh one
-    ASSERT_TRUE(WriteRegString("General", "Last Macros", "%T%"));
+    // a write keeps the broken file under another name and works on a clean one
+    ASSERT_TRUE(WriteRegString(LastMacrosKey.Section, LastMacrosKey.Name, "%T%"));
     EXPECT_EQ(ReadBytes(file.string() + ".broken"), garbage);
-    EXPECT_EQ(ReadRegString("General", "Last Macros"), "%T%");
+    EXPECT_EQ(TSettingsBatch().ValueNames(GeneralSection), QStringList{LastMacrosKey.Name});
+    EXPECT_EQ(ReadBytes(file), "[%General]\nLast%20Macros=%T%\n") << "nothing of the garbage";
 
+    // checked at start, before anything is written, and reported once
     WriteBytes(file, garbage);
-    ASSERT_TRUE(WriteRegInteger("BitRate", "Low BitRate", 96));
-    EXPECT_EQ(ReadBytes(file.string() + ".broken"), garbage);
-    EXPECT_EQ(ReadBytes(file.string() + ".broken-2"), garbage) << "an older copy is not replaced";
-    EXPECT_EQ(ReadRegInteger("BitRate", "Low BitRate"), 96);
+    EXPECT_EQ(SetBrokenStoreAside(), QString::fromStdString(file.string() + ".broken-2"));
+    EXPECT_EQ(ReadBytes(file.string() + ".broken"), garbage) << "an older copy is not replaced";
+    EXPECT_EQ(ReadBytes(file.string() + ".broken-2"), garbage);
+    EXPECT_FALSE(SetBrokenStoreAside());
+    EXPECT_FALSE(std::filesystem::exists(file)) << "the new store starts empty";
+}
+
+TEST_F(RegistryTest, BatchWritesReachTheFileTogetherAtCommit)
+{
+    ASSERT_TRUE(WriteRegString(LastMacrosKey.Section, LastMacrosKey.Name, "%A%"));
+    const auto file = StoreFile();
+    const std::string before = ReadBytes(file);
+    TSettingsBatch batch;
+    batch.WriteString(LastMacrosKey, "%T%");
+    batch.WriteInteger(LowBitRateKey, 96);
+    EXPECT_EQ(ReadBytes(file), before);
+    EXPECT_EQ(batch.ReadString(LastMacrosKey), "%T%") << "the batch sees its writes";
+    ASSERT_TRUE(batch.Commit());
+    EXPECT_EQ(ReadRegString(LastMacrosKey.Section, LastMacrosKey.Name), "%T%");
+    EXPECT_EQ(ReadRegInteger(LowBitRateKey.Section, LowBitRateKey.Name), 96);
 }
 
 TEST_F(RegistryTest, PartlyBrokenStoreKeepsTheValuesItCanRead)
@@ -203,12 +223,12 @@ TEST_F(RegistryTest, PartlyBrokenStoreKeepsTheValuesItCanRead)
     const std::string text = "[BitRate]\nHigh%20BitRate=192\n[broken\n\"x=\n";
     const auto file = StoreFile();
     WriteBytes(file, text);
-    EXPECT_EQ(ReadRegInteger("BitRate", "High BitRate"), 192);
+    EXPECT_EQ(ReadRegInteger(HighBitRateKey.Section, HighBitRateKey.Name), 192);
 
-    ASSERT_TRUE(WriteRegBool("BitRate", "Warning BitRate", true));
+    ASSERT_TRUE(WriteRegBool(WarningBitRateKey.Section, WarningBitRateKey.Name, true));
     EXPECT_EQ(ReadBytes(file.string() + ".broken"), text);
-    EXPECT_EQ(ReadRegInteger("BitRate", "High BitRate"), 192);
-    EXPECT_TRUE(ReadRegBool("BitRate", "Warning BitRate"));
+    EXPECT_EQ(ReadRegInteger(HighBitRateKey.Section, HighBitRateKey.Name), 192);
+    EXPECT_TRUE(ReadRegBool(WarningBitRateKey.Section, WarningBitRateKey.Name));
 }
 
 TEST_F(RegistryTest, UnreadableStoreGivesDefaultsAndIsNotRewritten)
@@ -222,8 +242,8 @@ TEST_F(RegistryTest, UnreadableStoreGivesDefaultsAndIsNotRewritten)
     WriteBytes(file, before);
     ASSERT_EQ(chmod(file.c_str(), 0), 0);
 
-    EXPECT_EQ(ReadRegString("General", "Last Macros"), "_NONE_");
-    EXPECT_FALSE(WriteRegString("General", "Last Macros", "%A%"));
+    EXPECT_EQ(ReadRegString(LastMacrosKey.Section, LastMacrosKey.Name), "_NONE_");
+    EXPECT_FALSE(WriteRegString(LastMacrosKey.Section, LastMacrosKey.Name, "%A%"));
     ASSERT_EQ(chmod(file.c_str(), 0600), 0);
     EXPECT_EQ(ReadBytes(file), before);
 }

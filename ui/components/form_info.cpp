@@ -1,17 +1,14 @@
 #include "ui/components/form_info.h"
 
-#include "engine/ascii_text.h"
-#include "settings/registry.h"
+#include "settings/stored_settings.h"
 #include "workspace/window_placement.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QScreen>
-#include <QSettings>
 #include <QWidget>
 
-#include <optional>
 #include <vector>
 
 namespace {
@@ -19,16 +16,6 @@ namespace {
 constexpr const char* DefaultCompany = "Kestrel Developer";
 constexpr Qt::WindowStates NotNormal =
     Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen;
-
-// Integers are stored as decimal text, or hexadecimal after "0x"; a missing value or a text that
-// is not a number gives nothing.
-std::optional<int> StoredInteger(const std::optional<QString>& stored)
-{
-    if (!stored) {
-        return std::nullopt;
-    }
-    return ParseStoredInteger(stored->toStdString());
-}
 
 std::vector<TPlacementRect> AvailableScreens()
 {
@@ -75,39 +62,6 @@ void TFormInfo::CompleteNames()
     }
 }
 
-bool TFormInfo::InProgramStore() const
-{
-    return Company == QLatin1String(RegCompany) && AppName == QLatin1String(RegAppName);
-}
-
-std::optional<QString> TFormInfo::ReadValue(const QString& name) const
-{
-    if (InProgramStore()) {
-        // the program's own store guards a damaged file against being made worse
-        const QString text = ReadRegString(FormName, name);
-        return text == QLatin1String(RegNone) ? std::nullopt : std::optional<QString>(text);
-    }
-    const QSettings settings(QSettings::NativeFormat, QSettings::UserScope, Company, AppName);
-    const QString key = FormName + QLatin1Char('/') + name;
-    return settings.contains(key) ? std::optional<QString>(settings.value(key).toString())
-                                  : std::nullopt;
-}
-
-void TFormInfo::WriteValue(const QString& name, const QString& text)
-{
-    if (InProgramStore()) {
-        WriteRegString(FormName, name, text);
-        return;
-    }
-    QSettings settings(QSettings::NativeFormat, QSettings::UserScope, Company, AppName);
-    settings.setValue(FormName + QLatin1Char('/') + name, text);
-}
-
-int TFormInfo::ReadInteger(const QString& name, int fallback) const
-{
-    return StoredInteger(ReadValue(name)).value_or(fallback);
-}
-
 void TFormInfo::Load()
 {
     if (OwnerWindow == nullptr) {
@@ -116,10 +70,11 @@ void TFormInfo::Load()
     CompleteNames();
 
     QWidget* window = OwnerWindow;
-    int width = ReadInteger("Width", window->width());
-    int height = ReadInteger("Height", window->height());
-    const int left = ReadInteger("Left", window->x());
-    const int top = ReadInteger("Top", window->y());
+    const TPlacement stored = ReadPlacement(TSettingsBatch(Company, AppName), FormName);
+    int width = stored.Width.value_or(window->width());
+    int height = stored.Height.value_or(window->height());
+    const int left = stored.Left.value_or(window->x());
+    const int top = stored.Top.value_or(window->y());
     if (width <= 0 || height <= 0) {
         width = window->width();
         height = window->height();
@@ -129,10 +84,8 @@ void TFormInfo::Load()
     window->resize(placed.Width, placed.Height);
     window->move(placed.Left, placed.Top);
 
-    // Booleans are stored as "0" and "1"; any non-zero integer reads as true. Only normal and not
-    // normal are stored, so a window closed minimized opens maximized.
-    const std::optional<int> state = StoredInteger(ReadValue("WindowState"));
-    if (state ? *state != 0 : IsNormal(window)) {
+    // Only normal and not normal are stored, so a window closed minimized opens maximized.
+    if (stored.Normal.value_or(IsNormal(window))) {
         window->setWindowState(window->windowState() & ~NotNormal);
     } else {
         window->setWindowState((window->windowState() & ~NotNormal) | Qt::WindowMaximized);
@@ -140,6 +93,17 @@ void TFormInfo::Load()
 }
 
 void TFormInfo::Save()
+{
+    if (OwnerWindow == nullptr) {
+        return;
+    }
+    CompleteNames();
+    TSettingsBatch batch(Company, AppName);
+    Save(batch);
+    batch.Commit();
+}
+
+void TFormInfo::Save(TSettingsBatch& batch)
 {
     if (OwnerWindow == nullptr) {
         return;
@@ -155,11 +119,8 @@ void TFormInfo::Save()
         const QPoint frame = window->geometry().topLeft() - window->pos();
         placement = window->normalGeometry().translated(-frame);
     }
-    WriteValue("WindowState", normal ? "1" : "0");
-    WriteValue("Top", QString::number(placement.y()));
-    WriteValue("Left", QString::number(placement.x()));
-    WriteValue("Width", QString::number(placement.width()));
-    WriteValue("Height", QString::number(placement.height()));
+    WritePlacement(batch, FormName,
+                   {placement.width(), placement.height(), placement.x(), placement.y(), normal});
 }
 
 void TFormInfo::Loaded()

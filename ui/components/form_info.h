@@ -3,9 +3,8 @@
 #include <QObject>
 #include <QString>
 
-#include <optional>
-
 class QWidget;
+class TSettingsBatch;
 
 // Restores a window's size, position and state from the settings store and stores them again.
 // Values live in organisation Company, application AppName, group FormName: "Width", "Height",
@@ -30,6 +29,9 @@ public:
     void Load();
     // Stores the placement in the order WindowState, Top, Left, Width, Height.
     void Save();
+    // The same into the caller's batch, which names the store (the main window writes all its
+    // values at exit in one batch).
+    void Save(TSettingsBatch& batch);
     // Called by the owner once its controls are built: Load when AutoLoad is set.
     void Loaded();
 
@@ -38,12 +40,6 @@ public:
 private:
     // Fills empty AppName, FormName and Company as Load and Save need them.
     void CompleteNames();
-    // The values go through the program's settings functions when they name its store, else
-    // through a store of their own; each access opens the store and closes it again.
-    bool InProgramStore() const;
-    std::optional<QString> ReadValue(const QString& name) const;
-    void WriteValue(const QString& name, const QString& text);
-    int ReadInteger(const QString& name, int fallback) const;
 
     QWidget* OwnerWindow;
 };

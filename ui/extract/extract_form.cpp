@@ -29,7 +29,7 @@ void T_Form3::SetFileCounts(int toProcess, int total)
     TotalCount = total;
 }
 
-void T_Form3::StoreLastFormula()
+void T_Form3::StoreLastFormula(TSettingsBatch& /*batch*/)
 {
     // The formula boxes are not part of this window yet, so there is nothing to store.
 }

@@ -3,6 +3,7 @@
 #include "ui/auxiliary/hiding_window.h"
 
 class QLabel;
+class TSettingsBatch;
 
 // The tag-from-file-name window. The main window hands it the counts of the files to process and
 // the texts of its index and status panels.
@@ -18,8 +19,8 @@ public:
     int ToProcess() const { return ToProcessCount; }
     int TotalFiles() const { return TotalCount; }
 
-    // Stores the six separators and field choices of the current formula.
-    void StoreLastFormula();
+    // Adds the six separators and field choices of the current formula to the caller's batch.
+    void StoreLastFormula(TSettingsBatch& batch);
 
     QLabel* Index_Panel = nullptr;
     QLabel* Status_Panel = nullptr;

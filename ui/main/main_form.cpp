@@ -1,7 +1,7 @@
 #include "ui/main/main_form.h"
 
 #include "engine/mpeg_audio.h"
-#include "settings/registry.h"
+#include "settings/stored_settings.h"
 #include "ui/auxiliary/about_form.h"
 #include "ui/auxiliary/error_form.h"
 #include "ui/auxiliary/help_form.h"
@@ -137,15 +137,11 @@ void T_MainForm::FormCreate()
     CurrentAudio = std::make_unique<TMPEGAudio>();
     SetStaticTexts();
 
-    const QString macro = ReadRegString(QStringLiteral("General"), QStringLiteral("Last Macros"));
-    Edit6->setText(macro == RegNone ? QString::fromUtf8(DefaultMacro.data(), DefaultMacro.size())
-                                    : macro);
+    Edit6->setText(ReadLastMacro(TSettingsBatch()));
     Edit6->setCursorPosition(0); // a long macro shows its beginning
 
-    const QString lastPath =
-        ReadRegString(QStringLiteral("General"), QStringLiteral("Last Path For Files"));
-    if (lastPath != RegNone) {
-        PickerStartFolder = PathBytes(lastPath);
+    if (const auto lastPath = ReadLastFolder(TSettingsBatch())) {
+        PickerStartFolder = *lastPath;
     } else {
         BrowseDirectoryDlg->Root = TBrowseDirectoryDlg::DrivesRoot();
     }
@@ -178,6 +174,7 @@ void T_MainForm::FormShow()
     SetStaticTexts();
     SetHints();
     ArrangeControls();
+    ReportBrokenStore();
 }
 
 void T_MainForm::showEvent(QShowEvent* event)

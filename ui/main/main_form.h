@@ -261,6 +261,8 @@ private:
     void LoadEnabledFields();
     void LoadRecentPaths();
     void StoreRecentPaths();
+    // Tells the user once when the settings file could not be read and was set aside.
+    void ReportBrokenStore();
 
     TPrompts& Prompts;
     TRegionalSettings Regional;

@@ -1,81 +1,59 @@
-#include "settings/registry.h"
-#include "ui/components/display_path.h"
+#include "settings/stored_settings.h"
 #include "ui/components/form_info.h"
+#include "ui/components/prompts.h"
 #include "ui/extract/extract_form.h"
 #include "ui/main/main_form.h"
 #include "ui/main/windows.h"
 
 #include <QLineEdit>
 
-namespace {
-
-const QString General = QStringLiteral("General");
-const QString BitRate = QStringLiteral("BitRate");
-const QString EnabledFieldsSection = QStringLiteral("EnabledFields");
-const QString RecentPathsSection = QStringLiteral("Recent Paths");
-
-const char* const FieldNames[T_MainForm::FieldCount] = {"Title",   "Artist", "Album", "Year",
-                                                        "Comment", "Genre",  "Track"};
-
-QString RecentValueName(std::size_t slot)
-{
-    return QString::fromStdString(RecentPathValueName(slot));
-}
-
-} // namespace
-
 void T_MainForm::LoadOptions()
 {
-    Options.LimitTo64 = ReadRegBool(General, QStringLiteral("Limit to 64"));
-    Options.WarningBitRate = ReadRegBool(BitRate, QStringLiteral("Warning BitRate"));
-    Options.LowBitRate =
-        BitRateBound(ReadRegInteger(BitRate, QStringLiteral("Low BitRate")), DefaultLowBitRate);
-    Options.HighBitRate =
-        BitRateBound(ReadRegInteger(BitRate, QStringLiteral("High BitRate")), DefaultHighBitRate);
-    Options.ExcludeIfWarning = ReadRegBool(BitRate, QStringLiteral("Exclude If Warning"));
-    Options.AutoTrimSpaces = ReadRegBool(General, QStringLiteral("AutoTrim Spaces"));
+    Options = ReadMainOptions(TSettingsBatch());
 }
 
 void T_MainForm::LoadEnabledFields()
 {
-    for (int i = 0; i < FieldCount; ++i) {
-        EnabledFields[i] = ReadRegBool(EnabledFieldsSection, QLatin1String(FieldNames[i]));
-    }
+    EnabledFields = ReadEnabledFields(TSettingsBatch());
 }
 
 void T_MainForm::LoadRecentPaths()
 {
-    for (std::size_t i = 0; i < RecentPaths.size(); ++i) {
-        const QString stored = ReadRegString(RecentPathsSection, RecentValueName(i));
-        RecentPaths[i] = RecentPathFromStore(PathBytes(stored), stored == RegNone);
-    }
+    RecentPaths = ReadRecentPaths(TSettingsBatch());
     RefreshRecentCaptions();
 }
 
 void T_MainForm::StoreRecentPaths()
 {
-    for (std::size_t i = 0; i < RecentPaths.size(); ++i) {
-        WriteRegString(RecentPathsSection, RecentValueName(i), DisplayPath(RecentPaths[i]));
+    TSettingsBatch batch;
+    WriteRecentPaths(batch, RecentPaths);
+    batch.Commit();
+}
+
+void T_MainForm::ReportBrokenStore()
+{
+    if (const auto keptAs = SetBrokenStoreAside()) {
+        Prompts.Inform(this, QStringLiteral("Cantrel"),
+                       QStringLiteral("The settings file could not be read. It has been kept as\n"
+                                      "%1\nand Cantrel starts with the settings it could read "
+                                      "from it, the others at their defaults.")
+                           .arg(*keptAs));
     }
 }
 
 bool T_MainForm::FormCloseQuery()
 {
-    FormInfo->Save();
-    WriteRegString(General, QStringLiteral("Last Macros"), Edit6->text());
+    // everything the program keeps goes to the store in one write
+    TSettingsBatch batch;
+    FormInfo->Save(batch);
+    WriteLastMacro(batch, Edit6->text());
     if (Windows != nullptr && Windows->Form3 != nullptr) {
-        Windows->Form3->StoreLastFormula();
+        Windows->Form3->StoreLastFormula(batch);
     }
-    WriteRegString(General, QStringLiteral("Last Path For Files"), DisplayPath(CurrentFolder));
-    for (int i = 0; i < FieldCount; ++i) {
-        WriteRegBool(EnabledFieldsSection, QLatin1String(FieldNames[i]), EnabledFields[i]);
-    }
-    WriteRegBool(General, QStringLiteral("Limit to 64"), Options.LimitTo64);
-    WriteRegBool(BitRate, QStringLiteral("Warning BitRate"), Options.WarningBitRate);
-    WriteRegInteger(BitRate, QStringLiteral("Low BitRate"), Options.LowBitRate);
-    WriteRegInteger(BitRate, QStringLiteral("High BitRate"), Options.HighBitRate);
-    WriteRegBool(BitRate, QStringLiteral("Exclude If Warning"), Options.ExcludeIfWarning);
-    WriteRegBool(General, QStringLiteral("AutoTrim Spaces"), Options.AutoTrimSpaces);
-    StoreRecentPaths();
+    WriteLastFolder(batch, CurrentFolder);
+    WriteEnabledFields(batch, EnabledFields);
+    WriteMainOptions(batch, Options);
+    WriteRecentPaths(batch, RecentPaths);
+    batch.Commit();
     return true;
 }

@@ -1,8 +1,8 @@
+#include "settings/registry.h"
 #include "ui/auxiliary/error_form.h"
 
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QSettings>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -117,10 +117,13 @@ private slots:
             QVERIFY(form.close() == false); // the close request is refused: it only hides
             QVERIFY(!form.isVisible());
         }
-        QSettings store(QSettings::NativeFormat, QSettings::UserScope, "Velmor", "Cantrel");
-        QCOMPARE(store.value("ErrorForm/Width").toString(), QString("500"));
-        QCOMPARE(store.value("ErrorForm/Height").toString(), QString("320"));
-        QCOMPARE(store.value("ErrorForm/WindowState").toString(), QString("1"));
+        const TSettingsBatch store;
+        QCOMPARE(store.ReadString(PlacementKey(PlacementSections[3], PlacementWidth)),
+                 QString("500"));
+        QCOMPARE(store.ReadString(PlacementKey(PlacementSections[3], PlacementHeight)),
+                 QString("320"));
+        QCOMPARE(store.ReadString(PlacementKey(PlacementSections[3], PlacementState)),
+                 QString("1"));
 
         T_ErrorForm next;
         QCOMPARE(next.size(), QSize(500, 320));

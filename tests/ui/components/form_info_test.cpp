@@ -1,3 +1,4 @@
+#include "settings/registry.h"
 #include "ui/components/form_info.h"
 
 #include <QCoreApplication>
@@ -17,8 +18,8 @@ struct TWindow
     {
         Widget.setObjectName(name);
         Info = new TFormInfo(&Widget);
-        Info->Company = "Velmor";
-        Info->AppName = "Cantrel";
+        Info->Company = RegCompany;
+        Info->AppName = RegAppName;
     }
     QWidget Widget;
     TFormInfo* Info;
@@ -26,7 +27,7 @@ struct TWindow
 
 QSettings Store()
 {
-    return QSettings(QSettings::NativeFormat, QSettings::UserScope, "Velmor", "Cantrel");
+    return QSettings(QSettings::NativeFormat, QSettings::UserScope, RegCompany, RegAppName);
 }
 
 } // namespace
@@ -60,9 +61,8 @@ private slots:
         QCOMPARE(info.AppName, program);
         QCOMPARE(info.FormName, QString("_LateName"));
         QCOMPARE(info.Company, QString("Kestrel Developer"));
-        QSettings store(QSettings::NativeFormat, QSettings::UserScope, "Kestrel Developer",
-                        program);
-        QCOMPARE(store.value("_LateName/Width").toString(), QString("321"));
+        const TSettingsBatch store("Kestrel Developer", program);
+        QCOMPARE(store.ReadString(PlacementKey("_LateName", PlacementWidth)), QString("321"));
     }
 
     void NormalPlacementRoundTrip()
@@ -75,11 +75,11 @@ private slots:
         }
         QSettings store = Store();
         store.beginGroup("_RoundTrip");
-        QCOMPARE(store.value("Width").toString(), QString("420"));
-        QCOMPARE(store.value("Height").toString(), QString("310"));
-        QCOMPARE(store.value("Left").toString(), QString("35"));
-        QCOMPARE(store.value("Top").toString(), QString("45"));
-        QCOMPARE(store.value("WindowState").toString(), QString("1"));
+        QCOMPARE(store.value(PlacementWidth).toString(), QString("420"));
+        QCOMPARE(store.value(PlacementHeight).toString(), QString("310"));
+        QCOMPARE(store.value(PlacementLeft).toString(), QString("35"));
+        QCOMPARE(store.value(PlacementTop).toString(), QString("45"));
+        QCOMPARE(store.value(PlacementState).toString(), QString("1"));
 
         TWindow next("_RoundTrip");
         next.Info->Loaded();
@@ -104,9 +104,11 @@ private slots:
             window.Widget.setWindowState(Qt::WindowStates(state));
             window.Info->Save();
         }
-        QCOMPARE(Store().value("_States/WindowState").toString(), QString("0"));
+        QCOMPARE(TSettingsBatch().ReadString(PlacementKey("_States", PlacementState)),
+                 QString("0"));
         // the size kept is the one the window returns to from maximized
-        QCOMPARE(Store().value("_States/Width").toString(), QString("300"));
+        QCOMPARE(TSettingsBatch().ReadString(PlacementKey("_States", PlacementWidth)),
+                 QString("300"));
         TWindow next("_States");
         next.Info->Loaded();
         next.Widget.show();
@@ -120,11 +122,11 @@ private slots:
             QSettings store = Store();
             store.beginGroup("_Lost");
             // the window was last on a monitor to the right that is no longer connected
-            store.setValue("Left", "5000");
-            store.setValue("Top", "4000");
-            store.setValue("Width", "300");
-            store.setValue("Height", "200");
-            store.setValue("WindowState", "1");
+            store.setValue(PlacementLeft, "5000");
+            store.setValue(PlacementTop, "4000");
+            store.setValue(PlacementWidth, "300");
+            store.setValue(PlacementHeight, "200");
+            store.setValue(PlacementState, "1");
         }
         TWindow window("_Lost");
         window.Info->Loaded();
@@ -164,9 +166,9 @@ private slots:
             QSettings store = Store();
             store.remove("_Broken");
             store.beginGroup("_Broken");
-            store.setValue("Width", width);
-            store.setValue("Left", left);
-            store.setValue("WindowState", state);
+            store.setValue(PlacementWidth, width);
+            store.setValue(PlacementLeft, left);
+            store.setValue(PlacementState, state);
         }
         TWindow window("_Broken");
         window.Widget.resize(250, 150);
@@ -196,8 +198,9 @@ private slots:
         QFile kept(file + ".broken");
         QVERIFY(kept.open(QIODevice::ReadOnly));
         QCOMPARE(kept.readAll(), text);
-        QCOMPARE(Store().value("_Damaged/Width").toString(), QString("330"));
-        QCOMPARE(Store().value("BitRate/High BitRate").toString(), QString("192"));
+        QCOMPARE(TSettingsBatch().ReadString(PlacementKey("_Damaged", PlacementWidth)),
+                 QString("330"));
+        QCOMPARE(TSettingsBatch().ReadString(HighBitRateKey), QString("192"));
     }
 
     void AutoLoadOffLeavesTheWindowAlone()

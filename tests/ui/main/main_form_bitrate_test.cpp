@@ -19,7 +19,7 @@ private slots:
         WriteBytes(Music / "d 160.mp3", Mp3At(160));
         WriteBytes(Music / "e 192.mp3", Mp3At(192));
         WriteBytes(Music / "f broken.mp3", std::string(600, 'x'));
-        WriteRegString("BitRate", "Warning BitRate", "1");
+        TSettingsBatch().WriteString(WarningBitRateKey, "1");
         Program.Start();
         Errors = Program.Windows().ErrorForm;
     }

@@ -209,7 +209,7 @@ private slots:
         QVERIFY(closed);
         QVERIFY(!Program.Main->isVisible());
         QVERIFY(Program.Main->ListBox1->count() < 1500);
-        QCOMPARE(ReadRegString("General", "Last Path For Files"),
+        QCOMPARE(TSettingsBatch().ReadString(LastPathKey),
                  QString::fromStdString(music.Path().string()));
     }
 

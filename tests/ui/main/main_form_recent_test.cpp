@@ -30,8 +30,8 @@ private slots:
         Program.Open(Folder(0));
         Program.Open(Folder(1));
         QCOMPARE(Captions().mid(0, 3), QStringList({Q(Folder(1)), Q(Folder(0)), "..none.."}));
-        QCOMPARE(ReadRegString("Recent Paths", "00"), Q(Folder(1)));
-        QCOMPARE(ReadRegString("Recent Paths", "01"), Q(Folder(0)));
+        QCOMPARE(TSettingsBatch().ReadString(RecentPathKey(0)), Q(Folder(1)));
+        QCOMPARE(TSettingsBatch().ReadString(RecentPathKey(1)), Q(Folder(0)));
 
         Program.Open(Folder(0));
         QCOMPARE(Captions().mid(0, 3), QStringList({Q(Folder(1)), Q(Folder(0)), "..none.."}));
@@ -87,9 +87,9 @@ private slots:
         Program.Open(Folder(1));
         Program.Main->ClearRecentPaths();
         QCOMPARE(Captions(), QStringList(10, QStringLiteral("..none..")));
-        QCOMPARE(ReadRegString("Recent Paths", "00"), Q(Folder(1)));
+        QCOMPARE(TSettingsBatch().ReadString(RecentPathKey(0)), Q(Folder(1)));
         Program.Stop();
-        QCOMPARE(ReadRegString("Recent Paths", "00"), QStringLiteral("..none.."));
+        QCOMPARE(TSettingsBatch().ReadString(RecentPathKey(0)), QStringLiteral("..none.."));
     }
 
 private:

@@ -17,6 +17,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QSettings>
 #include <QtTest>
 
 // Start-up, the first start of a new user, and what survives a restart.
@@ -158,33 +159,50 @@ private slots:
     {
         Program.Start();
         Program.Stop();
-        QCOMPARE(ReadRegString("General", "Last Path For Files"), QString());
-        QCOMPARE(ReadRegString("General", "Last Macros"),
+        QCOMPARE(TSettingsBatch().ReadString(LastPathKey), QString());
+        QCOMPARE(TSettingsBatch().ReadString(LastMacrosKey),
                  QString::fromUtf8(DefaultMacro.data(), qsizetype(DefaultMacro.size())));
-        QCOMPARE(ReadRegString("General", "Limit to 64"), QStringLiteral("0"));
-        QCOMPARE(ReadRegString("BitRate", "Low BitRate"), QStringLiteral("112"));
-        QCOMPARE(ReadRegString("BitRate", "High BitRate"), QStringLiteral("160"));
-        QCOMPARE(ReadRegString("EnabledFields", "Track"), QStringLiteral("0"));
-        QCOMPARE(ReadRegString("Recent Paths", "00"), QStringLiteral("..none.."));
-        QCOMPARE(ReadRegString("Recent Paths", "09"), QStringLiteral("..none.."));
-        QVERIFY(ReadRegString("_MainForm", "Width") != QLatin1String(RegNone));
+        QCOMPARE(TSettingsBatch().ReadString(LimitTo64Key), QStringLiteral("0"));
+        QCOMPARE(TSettingsBatch().ReadString(LowBitRateKey), QStringLiteral("112"));
+        QCOMPARE(TSettingsBatch().ReadString(HighBitRateKey), QStringLiteral("160"));
+        QCOMPARE(TSettingsBatch().ReadString(EnabledFieldKey(6)), QStringLiteral("0"));
+        QCOMPARE(TSettingsBatch().ReadString(RecentPathKey(0)), QStringLiteral("..none.."));
+        QCOMPARE(TSettingsBatch().ReadString(RecentPathKey(9)), QStringLiteral("..none.."));
+        QVERIFY(TSettingsBatch().ReadString(PlacementKey(PlacementSections[0], PlacementWidth)) !=
+                QLatin1String(RegNone));
+    }
+
+    void UnreadableSettingsAreSetAsideAndToldOnce()
+    {
+        const QString file =
+            QSettings(QSettings::NativeFormat, QSettings::UserScope, RegCompany, RegAppName)
+                .fileName();
+        const std::string garbage("\x01\xff[General\x00==\n\x80\x81 \"\n", 19);
+        WriteBytes(file.toStdString(), garbage);
+        Program.Start();
+        QCOMPARE(Program.Prompts.Messages.size(), 1);
+        QVERIFY(Program.Prompts.Messages[0].Text.contains(file + ".broken"));
+        QCOMPARE(ReadBytes(file.toStdString() + ".broken"), garbage);
+        Program.Main->hide();
+        Program.Main->show();
+        QCOMPARE(Program.Prompts.Messages.size(), 1);
     }
 
     void StoredValuesAreReadAtTheNextStart()
     {
-        WriteRegString("General", "Last Macros", "%t%");
-        WriteRegString("General", "Limit to 64", "1");
-        WriteRegString("General", "AutoTrim Spaces", "1");
-        WriteRegString("BitRate", "Warning BitRate", "1");
-        WriteRegString("BitRate", "Low BitRate", "0x70");
-        WriteRegString("BitRate", "High BitRate", "-1");
-        WriteRegString("BitRate", "Exclude If Warning", "1");
-        WriteRegString("EnabledFields", "Artist", "1");
-        WriteRegString("Recent Paths", "00", "/music/a");
-        WriteRegString("Recent Paths", "01", "/music/b");
+        TSettingsBatch().WriteString(LastMacrosKey, "%t%");
+        TSettingsBatch().WriteString(LimitTo64Key, "1");
+        TSettingsBatch().WriteString(AutoTrimSpacesKey, "1");
+        TSettingsBatch().WriteString(WarningBitRateKey, "1");
+        TSettingsBatch().WriteString(LowBitRateKey, "0x70");
+        TSettingsBatch().WriteString(HighBitRateKey, "-1");
+        TSettingsBatch().WriteString(ExcludeIfWarningKey, "1");
+        TSettingsBatch().WriteString(EnabledFieldKey(1), "1");
+        TSettingsBatch().WriteString(RecentPathKey(0), "/music/a");
+        TSettingsBatch().WriteString(RecentPathKey(1), "/music/b");
         TTempDir last;
         const QString lastFolder = QString::fromStdString(last.Path().string());
-        WriteRegString("General", "Last Path For Files", lastFolder);
+        TSettingsBatch().WriteString(LastPathKey, lastFolder);
         Program.Start();
         T_MainForm* main = Program.Main;
         QCOMPARE(main->Edit6->text(), QStringLiteral("%t%"));
@@ -226,7 +244,7 @@ private slots:
         QCOMPARE(main->Options.HighBitRate, 320);
         QVERIFY(main->EnabledFields[6]);
         QCOMPARE(main->RecentItems[0]->text(), QString::fromStdString(music.Path().string()));
-        QCOMPARE(ReadRegString("General", "Last Path For Files"),
+        QCOMPARE(TSettingsBatch().ReadString(LastPathKey),
                  QString::fromStdString(music.Path().string()));
         QCOMPARE(main->ListBox1->count(), 0);
         QCOMPARE(main->size(), QSize(700, 560));

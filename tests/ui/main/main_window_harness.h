@@ -40,9 +40,9 @@ inline std::string Mp3At(int kbps, const std::string& trailer = {})
 
 inline void ClearSettingsStore()
 {
-    for (const char* section : {"General", "BitRate", "EnabledFields", "Recent Paths", "_MainForm",
-                                "ErrorForm", "RegSetari", "Macro"}) {
-        EraseRegKey(QLatin1String(section));
+    TSettingsBatch batch;
+    for (const QString& section : StoreSections()) {
+        batch.Erase(section);
     }
 }
 
