@@ -2,7 +2,7 @@
 
 #include "catalogue/make_html_song.h"
 #include "engine/mpeg_audio.h"
-#include "workspace/progress.h"
+#include "workspace/batch_report.h"
 
 #include <filesystem>
 

@@ -1,9 +1,7 @@
 #include "settings/registry.h"
 #include "ui/components/display_path.h"
 #include "ui/components/form_info.h"
-#include "ui/extract/extract_form.h"
 #include "ui/main/main_form.h"
-#include "ui/main/windows.h"
 
 #include <QLineEdit>
 
@@ -63,9 +61,7 @@ bool T_MainForm::FormCloseQuery()
 {
     FormInfo->Save();
     WriteRegString(General, QStringLiteral("Last Macros"), Edit6->text());
-    if (Windows != nullptr && Windows->Form3 != nullptr) {
-        Windows->Form3->StoreLastFormula();
-    }
+    emit StoringSettings();
     WriteRegString(General, QStringLiteral("Last Path For Files"), DisplayPath(CurrentFolder));
     for (int i = 0; i < FieldCount; ++i) {
         WriteRegBool(EnabledFieldsSection, QLatin1String(FieldNames[i]), EnabledFields[i]);
