@@ -24,20 +24,6 @@ TEST(Activity, ACommandIsRefusedWhileAnotherRuns)
     EXPECT_EQ(changes, (std::vector{TActivityKind::Scanning, TActivityKind::Idle}));
 }
 
-TEST(Activity, GuardsNestAndRestore)
-{
-    TActivity activity;
-    {
-        const TBusyGuard scan(activity, TActivityKind::Scanning);
-        {
-            const TBusyGuard analysis(activity, TActivityKind::Analysing);
-            EXPECT_EQ(activity.State(), TActivityKind::Analysing);
-        }
-        EXPECT_EQ(activity.State(), TActivityKind::Scanning);
-    }
-    EXPECT_EQ(activity.State(), TActivityKind::Idle);
-}
-
 TEST(Activity, TheLatestRequestIsTakenUpOnce)
 {
     TActivity activity;
@@ -55,7 +41,7 @@ TEST(Activity, TheLatestRequestIsTakenUpOnce)
     EXPECT_EQ(runs, 2);
     EXPECT_EQ(nested, 0);
 
-    // a display request inside a scan runs at once and leaves the scan running
+    // a display request inside a scan runs at once, nested, and leaves the scan running
     runs = 0;
     activity.Run(TActivityKind::Scanning, [&] {
         EXPECT_TRUE(activity.RunLatest(TActivityKind::Analysing, [&] { ++runs; }));
