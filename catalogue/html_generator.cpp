@@ -4,7 +4,7 @@
 #include "engine/mpeg_audio.h"
 #include "engine/path_parts.h"
 #include "scan/tree_scanner.h"
-#include "workspace/progress.h"
+#include "workspace/batch_report.h"
 
 #include <filesystem>
 

@@ -1,6 +1,6 @@
 #include "settings/setting_names.h"
 
-#include "workspace/recent_paths.h"
+#include "workspace/options.h"
 
 #include <algorithm>
 

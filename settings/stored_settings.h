@@ -3,7 +3,7 @@
 #include "extract/tag_formula.h"
 #include "settings/registry.h"
 #include "workspace/options.h"
-#include "workspace/recent_paths.h"
+#include "workspace/options.h"
 
 #include <QString>
 #include <QStringList>

@@ -77,9 +77,10 @@ double ListSeconds(TBenchPrompts& prompts, T_MainForm* mainForm, const QString& 
     prompts.Folder = folder;
     QElapsedTimer clock;
     clock.start();
-    mainForm->Open_SB->click();
+    mainForm->findChild<QToolButton*>(QStringLiteral("Open_SB"))->click();
     const double seconds = static_cast<double>(clock.nsecsElapsed()) / 1e9;
-    std::printf("  listed %d files\n", mainForm->ListBox1->count());
+    std::printf("  listed %d files\n",
+                mainForm->findChild<QListWidget*>(QStringLiteral("ListBox1"))->count());
     return seconds;
 }
 
@@ -99,15 +100,16 @@ int Shots(TBenchPrompts& prompts, T_MainForm* mainForm, const QString& dir, QStr
     }
     mainForm->show();
     ListSeconds(prompts, mainForm, folder);
-    mainForm->ListBox1->setCurrentRow(2);
+    mainForm->findChild<QListWidget*>(QStringLiteral("ListBox1"))->setCurrentRow(2);
     Wait(250); // the scan indicator goes back to idle on the next timer tick
     mainForm->resize(mainForm->minimumSize());
     QApplication::processEvents();
     mainForm->grab().save(dir + "/main_minimum.png");
-    mainForm->SpeedButton1->click();
+    auto* helpButton = mainForm->findChild<QToolButton*>(QStringLiteral("SpeedButton1"));
+    helpButton->click();
     QApplication::processEvents();
     mainForm->grab().save(dir + "/main_help.png");
-    mainForm->SpeedButton1->click();
+    helpButton->click();
     mainForm->resize(1280, 1000);
     QApplication::processEvents();
     mainForm->grab().save(dir + "/main_large.png");
@@ -148,13 +150,13 @@ int main(int argc, char** argv)
     const double again = ListSeconds(prompts, mainForm, folder.path());
     std::printf("normal scan again (warm):       %.3f s\n", again);
 
-    mainForm->Options.WarningBitRate = true;
-    mainForm->Options.LowBitRate = 0;
+    windows.Work().Options.WarningBitRate = true;
+    windows.Work().Options.LowBitRate = 0;
     const double inBand = ListSeconds(prompts, mainForm, folder.path());
     std::printf("with bit-rate check, all in band:  %.3f s\n", inBand);
-    mainForm->Options.LowBitRate = 112;
+    windows.Work().Options.LowBitRate = 112;
     const double checked = ListSeconds(prompts, mainForm, folder.path());
     std::printf("with bit-rate check, 10%% warned:   %.3f s (%zu warnings)\n", checked,
-                mainForm->BitRateErrorFiles.size());
+                windows.Work().BitRateErrorFiles.size());
     return 0;
 }

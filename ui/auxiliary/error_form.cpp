@@ -1,6 +1,8 @@
 #include "ui/auxiliary/error_form.h"
 
+#include "engine/path_parts.h"
 #include "settings/registry.h"
+#include "ui/components/display_path.h"
 #include "ui/components/form_info.h"
 
 #include <QCloseEvent>
@@ -87,7 +89,7 @@ void T_ErrorForm::ShowNewLines(std::size_t first)
         if (i > 0) {
             cursor.insertBlock();
         }
-        cursor.insertText(QString::fromStdString(lines[i]));
+        cursor.insertText(DisplayPath(lines[i])); // lines are bytes, as the paths in them
     }
     QScrollBar* scrollBar = Error_RichEdit->verticalScrollBar();
     scrollBar->setValue(scrollBar->maximum());
@@ -112,11 +114,30 @@ void T_ErrorForm::AddEntry(const QString& folder, const QStringList& lines)
     setWindowTitle(QString::fromStdString(BatchErrorsCaption(Log.Count())));
 }
 
-void T_ErrorForm::AddBitRateWarning(const QString& folder, const QString& name, int bitRate)
+void T_ErrorForm::ShowFailures(const TFileFailures& failures)
+{
+    EmptyLog();
+    if (failures.empty()) {
+        return;
+    }
+    Log.AddFailures(failures);
+    ShowNewLines(0);
+    setWindowTitle(QString::fromStdString(BatchErrorsCaption(Log.Count())));
+    Show();
+}
+
+void T_ErrorForm::AddBitRateWarning(const std::string& path, int bitRate, int count)
 {
     const std::size_t first = Log.Lines().size();
-    Log.AddBitRateWarning(folder.toStdString(), name.toStdString(), bitRate);
+    Log.AddBitRateWarning(WithTrailingSlash(FolderPart(path)), NamePart(path), bitRate);
     ShowNewLines(first);
+    setWindowTitle(QString::fromStdString(BitRateWarningCaption(count)));
+}
+
+void T_ErrorForm::ShowBitRateWarnings(int count)
+{
+    setWindowTitle(QString::fromStdString(BitRateFolderDoneCaption(count)));
+    Show();
 }
 
 void T_ErrorForm::AddLine(const QString& line)
@@ -140,7 +161,7 @@ QStringList T_ErrorForm::Lines() const
 {
     QStringList lines;
     for (const std::string& line : Log.Lines()) {
-        lines.append(QString::fromStdString(line));
+        lines.append(DisplayPath(line));
     }
     return lines;
 }
@@ -155,10 +176,15 @@ void T_ErrorForm::Show()
     activateWindow();
 }
 
-void T_ErrorForm::SpeedButton2Click()
+void T_ErrorForm::Clear()
 {
     EmptyLog();
     emit Cleared();
+}
+
+void T_ErrorForm::SpeedButton2Click()
+{
+    Clear();
 }
 
 void T_ErrorForm::SpeedButton1Click()

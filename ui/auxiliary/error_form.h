@@ -1,10 +1,12 @@
 #pragma once
 
-#include "workspace/error_log.h"
+#include "engine/file_failure.h"
+#include "workspace/batch_report.h"
 
 #include <QWidget>
 
 #include <cstddef>
+#include <string>
 
 class QPlainTextEdit;
 class QPushButton;
@@ -19,17 +21,19 @@ class T_ErrorForm : public QWidget
 public:
     explicit T_ErrorForm(QWidget* parent = nullptr);
 
-    QPlainTextEdit* Error_RichEdit;
-    QPushButton* SpeedButton2; // "Clea&r"
-    QPushButton* SpeedButton1; // "&Close"
-    TFormInfo* FormInfo;
+    // The failed files of a batch, as a batch ends: the log is emptied, the files are listed
+    // under their folders, the caption gives their count, and the window comes to the front
+    // when there is any. An empty list only empties the log.
+    void ShowFailures(const TFileFailures& failures);
 
     // Empties the log and sets the caption "Errors Found ..." as a batch starts (no Cleared).
     void EmptyLog();
     // One failed file under its folder's header; the caption becomes the batch count.
     void AddEntry(const QString& folder, const QStringList& lines);
-    // A bit-rate warning; the caller sets the caption with its own count.
-    void AddBitRateWarning(const QString& folder, const QString& name, int bitRate);
+    // A bit-rate warning of a scan for the file at `path` (bytes); `count` warnings in all.
+    void AddBitRateWarning(const std::string& path, int bitRate, int count);
+    // A scanned folder is done while warnings stand: their count in the caption, and shown.
+    void ShowBitRateWarnings(int count);
     // A line as it stands.
     void AddLine(const QString& line);
     void SetCaption(const QString& caption);
@@ -41,7 +45,9 @@ public:
     // Visible and in front.
     void Show();
 
-    // "Clea&r": empties the log, sets the caption "Errors Found ..." and emits Cleared.
+    // Empties the log, sets the caption "Errors Found ..." and emits Cleared.
+    void Clear();
+    // "Clea&r": Clear.
     void SpeedButton2Click();
     // "&Close": hides the window.
     void SpeedButton1Click();
@@ -62,4 +68,8 @@ private:
     void ShowNewLines(std::size_t first);
 
     TErrorLog Log;
+    QPlainTextEdit* Error_RichEdit = nullptr;
+    QPushButton* SpeedButton2 = nullptr; // "Clea&r"
+    QPushButton* SpeedButton1 = nullptr; // "&Close"
+    TFormInfo* FormInfo = nullptr;
 };

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "workspace/progress.h"
+#include "workspace/batch_report.h"
 
 #include <QWidget>
 

@@ -23,10 +23,13 @@ T_Form3::T_Form3(QWidget* parent)
     resize(560, 420);
 }
 
-void T_Form3::SetFileCounts(int toProcess, int total)
+void T_Form3::ShowFileCounts(int toProcess, int total, const QString& indexText,
+                             const QString& statusText)
 {
     ToProcessCount = toProcess;
     TotalCount = total;
+    Index_Panel->setText(indexText);
+    Status_Panel->setText(statusText);
 }
 
 void T_Form3::StoreLastFormula(TSettingsBatch& /*batch*/)

@@ -2,22 +2,13 @@
 
 #include "engine/mpeg_audio.h"
 #include "settings/stored_settings.h"
-#include "ui/auxiliary/about_form.h"
-#include "ui/auxiliary/error_form.h"
-#include "ui/auxiliary/help_form.h"
-#include "ui/auxiliary/keys_form.h"
-#include "ui/auxiliary/macro_form.h"
-#include "ui/auxiliary/settings_form.h"
 #include "ui/components/browse_directory_dlg.h"
 #include "ui/components/display_path.h"
 #include "ui/components/form_info.h"
 #include "ui/components/locale_settings.h"
 #include "ui/components/panel.h"
 #include "ui/components/prompts.h"
-#include "ui/extract/extract_form.h"
-#include "ui/html/html_form.h"
 #include "ui/main/throttled_yield.h"
-#include "ui/main/windows.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -38,9 +29,10 @@ constexpr const char* MakerHomePage = "https://velmor-group.example/cantrel";
 
 } // namespace
 
-T_MainForm::T_MainForm(TPrompts& prompts, QWidget* parent)
-    : QWidget(parent), Prompts(prompts), Regional(SystemRegionalSettings()),
-      Yield(std::make_unique<TThrottledYield>())
+T_MainForm::T_MainForm(TWorkspace& work, TPrompts& prompts, QWidget* parent)
+    : QWidget(parent), Work(work), CurrentFolder(work.CurrentFolder), Options(work.Options),
+      EnabledFields(work.Fields.EnabledFields), RecentPaths(work.RecentPaths), Prompts(prompts),
+      Regional(SystemRegionalSettings()), Yield(std::make_unique<TThrottledYield>())
 {
     setObjectName(QStringLiteral("_MainForm"));
     setWindowTitle(QStringLiteral("Cantrel v3.1.7"));
@@ -66,23 +58,19 @@ T_MainForm::T_MainForm(TPrompts& prompts, QWidget* parent)
 
 T_MainForm::~T_MainForm() = default;
 
-void T_MainForm::AttachWindows(const TWindows* windows)
-{
-    Windows = windows;
-    // the error window reports its own Clear back, to reset the notice under the list
-    if (Windows != nullptr && Windows->ErrorForm != nullptr) {
-        connect(Windows->ErrorForm, &T_ErrorForm::Cleared, this, &T_MainForm::ErrorFormCleared);
-    }
-}
-
 void T_MainForm::ConnectControls()
 {
     connect(Open_SB, &QToolButton::clicked, this, &T_MainForm::Open_SBClick);
-    connect(Settings_SB, &QToolButton::clicked, this, &T_MainForm::Settings_SBClick);
-    connect(Keys_SB, &QToolButton::clicked, this, &T_MainForm::Keys_SBClick);
-    connect(ShowErrors_SB, &QToolButton::clicked, this, &T_MainForm::ShowErrors_SBClick);
-    connect(Help_Macros_SB, &QToolButton::clicked, this, &T_MainForm::Help_Macros_SBClick);
-    connect(About_SB, &QToolButton::clicked, this, &T_MainForm::About_SBClick);
+    // the buttons that only open another window
+    const std::pair<QToolButton*, TWindowId> windowButtons[] = {
+        {Settings_SB, TWindowId::Settings}, {Keys_SB, TWindowId::Keys},
+        {ShowErrors_SB, TWindowId::Errors}, {Help_Macros_SB, TWindowId::MacroHelp},
+        {About_SB, TWindowId::About},       {Macro_SB, TWindowId::Macros},
+    };
+    for (const auto& [button, window] : windowButtons) {
+        connect(button, &QToolButton::clicked, this,
+                [this, window = window] { emit ShowWindowRequested(window); });
+    }
     connect(Mail_SB, &QToolButton::clicked, this, &T_MainForm::Mail_SBClick);
     connect(Web_SB, &QToolButton::clicked, this, &T_MainForm::Web_SBClick);
 
@@ -98,7 +86,6 @@ void T_MainForm::ConnectControls()
 
     connect(Change_Tag_SB, &QToolButton::clicked, this, &T_MainForm::Change_Tag_SBClick);
     connect(Html_SB, &QToolButton::clicked, this, &T_MainForm::Html_SBClick);
-    connect(Macro_SB, &QToolButton::clicked, this, &T_MainForm::Macro_SBClick);
     connect(Write_Tag_SB, &QToolButton::clicked, this, &T_MainForm::Write_Tag_SBClick);
     connect(ClearTags_SB, &QToolButton::clicked, this, &T_MainForm::ClearTags_SBClick);
     connect(SetFileName_SB, &QToolButton::clicked, this, &T_MainForm::SetFileName_SBClick);
@@ -126,10 +113,11 @@ void T_MainForm::ConnectControls()
     TreeScanner.Yield = [this] { (*Yield)(); };
     // the running count is brought up to date whenever the window gets to paint
     Yield->BeforeEvents = [this] {
-        if (Scanning()) {
-            Panel25->setText(QStringLiteral("0 / %1").arg(FileNames.size()));
+        if (Work.Activity.State() == TActivityKind::Scanning) {
+            Panel25->setText(QStringLiteral("0 / %1").arg(Work.Files.Size()));
         }
     };
+    Work.Activity.OnChanged([this](TActivityKind kind) { ActivityChanged(kind); });
 }
 
 void T_MainForm::FormCreate()
@@ -141,31 +129,29 @@ void T_MainForm::FormCreate()
     Edit6->setCursorPosition(0); // a long macro shows its beginning
 
     if (const auto lastPath = ReadLastFolder(TSettingsBatch())) {
-        PickerStartFolder = *lastPath;
+        Work.PickerStartFolder = *lastPath;
     } else {
         BrowseDirectoryDlg->Root = TBrowseDirectoryDlg::DrivesRoot();
     }
-    BrowseDirectoryDlg->Selection = DisplayPath(PickerStartFolder);
+    BrowseDirectoryDlg->Selection = DisplayPath(Work.PickerStartFolder);
 
-    WholePathMode = false;
+    Work.WholePathMode = false;
     All_CB->setChecked(false);
     ShowHints = true;
-    RecursiveScan = false;
+    Work.RecursiveScan = false;
 
     ClearTagFields();
+    Work.Fields = TFieldModes();
     LoadEnabledFields();
-    SingleFieldChecks.fill(true);
-    MultiSelectMode = false;
 
     SpeedButton1Click(); // leaves the help column collapsed
     TreeScanner.Recursive = false;
 
     LoadOptions();
-    BitRateErrorsFound = false;
+    Work.BitRateErrorsFound = false;
     ClearInfoPanels();
     LoadRecentPaths();
-    SelectedCount = 0;
-    TotalCount = 0;
+    LastCounts = {};
     Timer1->start(100);
 }
 
@@ -191,10 +177,12 @@ void T_MainForm::resizeEvent(QResizeEvent* event)
 
 void T_MainForm::closeEvent(QCloseEvent* event)
 {
-    // A scan or an analysis below us on the stack still uses the window's state: let it finish
-    // first (a scan skips its remaining files), then close.
-    if (Scanning() || Analysing) {
-        CloseRequested = true;
+    // A job below us on the stack still uses the window's state: let it finish first (a scan
+    // skips its remaining files), then close.
+    if (Work.Activity.Busy()) {
+        if (!Work.Activity.StopRequested()) {
+            Work.Activity.StopThen([this] { close(); });
+        }
         event->ignore();
         return;
     }
@@ -245,46 +233,6 @@ bool T_MainForm::eventFilter(QObject* watched, QEvent* event)
     return QWidget::eventFilter(watched, event);
 }
 
-void T_MainForm::ShowWindow(QWidget* window)
-{
-    if (window == nullptr) {
-        return;
-    }
-    window->show();
-    window->raise();
-    window->activateWindow();
-}
-
-void T_MainForm::Settings_SBClick()
-{
-    ShowWindow(Windows ? Windows->SettingsForm : nullptr);
-}
-
-void T_MainForm::Keys_SBClick()
-{
-    ShowWindow(Windows ? Windows->KeysForm : nullptr);
-}
-
-void T_MainForm::ShowErrors_SBClick()
-{
-    ShowErrorWindow();
-}
-
-void T_MainForm::Help_Macros_SBClick()
-{
-    ShowWindow(Windows ? Windows->Form2 : nullptr);
-}
-
-void T_MainForm::About_SBClick()
-{
-    ShowWindow(Windows ? Windows->Form4 : nullptr);
-}
-
-void T_MainForm::Macro_SBClick()
-{
-    ShowWindow(Windows ? Windows->Macro_Form : nullptr);
-}
-
 void T_MainForm::Mail_SBClick()
 {
     Prompts.OpenUrl(QString::fromLatin1(MakerMail));
@@ -297,22 +245,32 @@ void T_MainForm::Web_SBClick()
 
 void T_MainForm::Change_Tag_SBClick()
 {
-    if (Windows == nullptr || Windows->Form3 == nullptr) {
-        return;
-    }
     if (ListBox1->currentRow() >= ListBox1->count()) {
         ListBox1->setCurrentRow(0);
     }
     UpdateCounters();
-    ShowWindow(Windows->Form3);
+    emit ShowWindowRequested(TWindowId::NameToTag);
 }
 
 void T_MainForm::Html_SBClick()
 {
-    if (ListBox1->count() == 0 || Windows == nullptr || Windows->Form5 == nullptr) {
-        return;
+    if (ListBox1->count() > 0) {
+        emit HtmlRunRequested();
     }
-    Windows->Form5->SpeedButton1Click();
+}
+
+void T_MainForm::ActivityChanged(TActivityKind kind)
+{
+    // a selection is read in a moment; greying the commands for it would only flicker
+    const bool enabled = kind != TActivityKind::Scanning && kind != TActivityKind::Batch;
+    for (QToolButton* command :
+         {Open_SB, ClearTags_SB, Write_Tag_SB, SetFileName_SB, Change_Tag_SB, Html_SB}) {
+        command->setEnabled(enabled);
+    }
+    Open1->setEnabled(enabled);
+    for (QAction* item : RecentItems) {
+        item->setEnabled(enabled);
+    }
 }
 
 void T_MainForm::Write_Tag_SBClick()

@@ -4,13 +4,9 @@
 #include "ui/components/display_path.h"
 #include "ui/components/panel.h"
 #include "ui/components/prompts.h"
-#include "ui/extract/extract_form.h"
 #include "ui/main/main_form.h"
 #include "ui/main/throttled_yield.h"
-#include "ui/main/windows.h"
-#include "workspace/genre_entries.h"
-#include "workspace/name_length.h"
-#include "workspace/stream_texts.h"
+#include "workspace/display_texts.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -39,31 +35,26 @@ QString Text(const std::string& text)
 
 } // namespace
 
+std::vector<int> T_MainForm::SelectedRows() const
+{
+    std::vector<int> rows;
+    for (const QModelIndex& index : ListBox1->selectionModel()->selectedIndexes()) {
+        rows.push_back(index.row());
+    }
+    return rows;
+}
+
 std::string T_MainForm::CurrentFileName() const
 {
-    const int listed = std::min(ListBox1->count(), static_cast<int>(FileNames.size()));
-    int selected = 0;
-    int only = -1;
-    for (const QModelIndex& index : ListBox1->selectionModel()->selectedIndexes()) {
-        if (index.row() < listed) {
-            ++selected;
-            only = index.row();
-        }
-    }
-    if (selected == 0) {
-        return {};
-    }
-    const int row = selected == 1 ? only : ListBox1->currentRow();
-    if (row < 0 || row >= listed) {
-        return {};
-    }
-    return FileDirs[row] + FileNames[row];
+    const std::size_t listed = std::min<std::size_t>(ListBox1->count(), Work.Files.Size());
+    const auto row = DisplayedRow(listed, SelectedRows(), ListBox1->currentRow());
+    return row ? Work.Files[*row].FullName() : std::string();
 }
 
 TListState T_MainForm::ListState() const
 {
     TListState list;
-    list.WholePathMode = WholePathMode;
+    list.WholePathMode = Work.WholePathMode;
     list.MultiSelect = ListBox1->selectionMode() != QAbstractItemView::SingleSelection;
     list.ItemCount = ListBox1->count();
     list.SelectedItems = static_cast<int>(ListBox1->selectionModel()->selectedIndexes().size());
@@ -71,12 +62,15 @@ TListState T_MainForm::ListState() const
     return list;
 }
 
-std::string T_MainForm::CountsText()
+TCounts T_MainForm::Counts() const
 {
-    const TCounts counts = CountFiles(ListState());
-    SelectedCount = counts.Selected;
-    TotalCount = counts.Total;
-    return ::CountsText(counts);
+    return CountFiles(ListState());
+}
+
+std::string T_MainForm::RememberCounts()
+{
+    LastCounts = Counts();
+    return CountsText(LastCounts);
 }
 
 QString T_MainForm::StatusText() const
@@ -86,52 +80,40 @@ QString T_MainForm::StatusText() const
 
 void T_MainForm::UpdateCounters()
 {
-    T_Form3* form3 = Windows != nullptr ? Windows->Form3 : nullptr;
-    if (form3 != nullptr) {
-        form3->SetFileCounts(SelectedCount, TotalCount);
-        form3->Index_Panel->setText(Text(IndexPanelText(SelectedCount)));
-    }
-    const std::string counts = CountsText();
-    if (form3 != nullptr) {
-        form3->Status_Panel->setText(Text(StatusPanelText(StatusText().toStdString(), counts)));
-    }
+    // the extraction window gets the counts remembered last, and the panel texts of now
+    const TCounts handed = LastCounts;
+    const std::string counts = RememberCounts();
+    emit CountsChanged(handed.Selected, handed.Total, Text(IndexPanelText(handed.Selected)),
+                       Text(StatusPanelText(StatusText().toStdString(), counts)));
     Panel25->setText(Text(counts));
 }
 
 void T_MainForm::ListBox1Click()
 {
-    if (Analysing) {
-        SelectionPending = true; // taken up when the running analysis returns
+    // a selection made while the last one is still being read is taken up when that returns
+    const bool read = Work.Activity.RunLatest(TActivityKind::Analysing, [this] {
+        CurrentAudio->SetFileName(CurrentFileName(), [this] { (*Yield)(); });
+    });
+    if (!read) {
         return;
     }
-    Analysing = true;
-    do {
-        SelectionPending = false;
-        CurrentAudio->SetFileName(CurrentFileName(), [this] { (*Yield)(); });
-    } while (SelectionPending);
-    Analysing = false;
 
     RefreshPreview();
     if (ListBox1->currentRow() >= 0) {
         ShowFileInfo(CurrentAudio->FileName);
-        if (CountsText().front() == '0') {
+        if (RememberCounts().front() == '0') {
             ClearTagFields();
         }
     }
     if (ListBox1->selectionModel()->selectedIndexes().size() > 1) {
-        if (!MultiSelectMode) {
-            SaveFieldChecks();
-            MultiSelectMode = true;
-        }
-        ApplyEnabledFields();
-    } else if (MultiSelectMode) {
+        Work.Fields.SeveralFiles(FieldCheckStates());
+        ApplyEnabledFields(); // the checks follow EnabledFields
+    } else if (const auto own = Work.Fields.OneFile()) {
         // back to one file: the user's own choices return; in one-file mode they are the
         // user's to keep, so a plain change of file leaves them alone
-        RestoreFieldChecks();
-        MultiSelectMode = false;
+        SetFieldChecks(*own);
     }
     UpdateCounters();
-    FinishBusy();
 }
 
 void T_MainForm::ListBox1CurrentChanged()
@@ -243,17 +225,20 @@ void T_MainForm::CheckBox_01Click(bool checked)
                      checked ? QColor(Qt::white) : palette().color(QPalette::Button));
 }
 
-void T_MainForm::SaveFieldChecks()
+TFieldChoices T_MainForm::FieldCheckStates() const
 {
+    TFieldChoices checks{};
     for (int i = 0; i < FieldCount; ++i) {
-        SingleFieldChecks[i] = FieldChecks[i]->isChecked();
+        checks[i] = FieldChecks[i]->isChecked();
     }
+    return checks;
 }
 
-void T_MainForm::RestoreFieldChecks()
+void T_MainForm::SetFieldChecks(const TFieldChoices& checks)
 {
+    // each check box's handler makes its box follow
     for (int i = 0; i < FieldCount; ++i) {
-        FieldChecks[i]->setChecked(SingleFieldChecks[i]);
+        FieldChecks[i]->setChecked(checks[i]);
     }
 }
 
@@ -264,14 +249,12 @@ void T_MainForm::ApplyEnabledFields()
         SetFieldEditable(i + 1, enabled,
                          enabled ? QColor(Qt::white) : palette().color(QPalette::Button));
     }
-    for (int i = 0; i < FieldCount; ++i) {
-        FieldChecks[i]->setChecked(EnabledFields[i]);
-    }
+    SetFieldChecks(EnabledFields);
 }
 
 void T_MainForm::All_CBClick(bool checked)
 {
-    WholePathMode = checked;
+    Work.WholePathMode = checked;
     Panel29->SetCaptionColour(checked ? QColor(Qt::red) : QColor(Qt::black));
     QPalette colours = ListBox1->palette();
     colours.setColor(QPalette::Base, palette().color(checked ? QPalette::Dark : QPalette::Base));

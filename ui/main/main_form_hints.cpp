@@ -1,6 +1,4 @@
-#include "ui/auxiliary/macro_form.h"
 #include "ui/components/panel.h"
-#include "ui/extract/extract_form.h"
 #include "ui/main/main_form.h"
 #include "ui/main/windows.h"
 
@@ -84,6 +82,12 @@ void SetWindowHints(QWidget* window, const THint* first, const THint* last, bool
 
 } // namespace
 
+void SetOtherWindowHints(QWidget* extraction, QWidget* macroList, bool show)
+{
+    SetWindowHints(extraction, std::begin(ExtractionHints), std::end(ExtractionHints), show);
+    SetWindowHints(macroList, std::begin(MacroListHints), std::end(MacroListHints), show);
+}
+
 void T_MainForm::SetHints()
 {
     const bool show = ShowHints;
@@ -122,12 +126,7 @@ void T_MainForm::SetHints()
     SetHint(Panel4, "Show Hint", show);
     SetHint(SpeedButton1, HelpPanelCollapsed ? "Show Extended Info" : "Hide Extended Info", show);
 
-    if (Windows != nullptr) {
-        SetWindowHints(Windows->Form3, std::begin(ExtractionHints), std::end(ExtractionHints),
-                       show);
-        SetWindowHints(Windows->Macro_Form, std::begin(MacroListHints), std::end(MacroListHints),
-                       show);
-    }
+    emit HintsChanged(show);
 }
 
 void T_MainForm::CheckBox1Click(bool checked)

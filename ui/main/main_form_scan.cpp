@@ -1,12 +1,10 @@
 #include "engine/mpeg_audio.h"
-#include "engine/path_parts.h"
 #include "ui/components/browse_directory_dlg.h"
 #include "ui/components/display_path.h"
 #include "ui/components/panel.h"
 #include "ui/main/main_form.h"
 #include "ui/main/throttled_yield.h"
-#include "workspace/bit_rate_check.h"
-#include "workspace/error_log.h"
+#include "workspace/batch_report.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -25,53 +23,56 @@ const QColor RecursiveColour(0x80, 0x00, 0x00); // maroon
 
 bool T_MainForm::PickNewFolder()
 {
-    if (Scanning() || Analysing) {
-        return false; // the list is being filled or read; a second scan would pull it away
-    }
-    BrowseDirectoryDlg->Selection = DisplayPath(PickerStartFolder);
+    BrowseDirectoryDlg->Selection = DisplayPath(Work.PickerStartFolder);
     if (!BrowseDirectoryDlg->Execute()) {
         return false;
     }
     CurrentFolder = PathBytes(BrowseDirectoryDlg->Selection);
-    PickerStartFolder = CurrentFolder;
+    Work.PickerStartFolder = CurrentFolder;
     AddRecentPath(CurrentFolder);
     return true;
 }
 
+// Each command runs through the activity, which refuses it while the list is being filled or
+// read: a second scan would pull the list away from under the first.
+
 void T_MainForm::Open_SBClick()
 {
-    if (!PickNewFolder()) {
-        return;
-    }
-    // the indicator is left to the timer here
-    ClearFileList();
-    TreeScanner.InitialDirectory = CurrentFolder;
-    RunScan();
+    Work.Activity.Run(TActivityKind::Scanning, [this] {
+        if (!PickNewFolder()) {
+            return;
+        }
+        // the indicator is left to the timer here
+        ClearFileList();
+        TreeScanner.InitialDirectory = CurrentFolder;
+        RunScan();
+    });
 }
 
 void T_MainForm::Open1Click()
 {
-    if (PickNewFolder()) {
-        RescanFolder();
-    }
+    Work.Activity.Run(TActivityKind::Scanning, [this] {
+        if (PickNewFolder()) {
+            RescanFolder();
+        }
+    });
 }
 
 void T_MainForm::C1Click()
 {
-    if (Scanning() || Analysing) {
-        return;
-    }
     const auto* item = qobject_cast<QAction*>(sender());
     const auto slot = std::find(RecentItems.begin(), RecentItems.end(), item);
     if (slot == RecentItems.end()) {
         return;
     }
-    const std::string& folder = RecentPaths[slot - RecentItems.begin()];
-    if (folder == NoRecentPath) {
-        return;
-    }
-    CurrentFolder = folder;
-    RescanFolder();
+    const std::size_t index = static_cast<std::size_t>(slot - RecentItems.begin());
+    Work.Activity.Run(TActivityKind::Scanning, [this, index] {
+        const std::string folder = RecentPaths[index];
+        if (folder != NoRecentPath) {
+            CurrentFolder = folder;
+            RescanFolder();
+        }
+    });
 }
 
 void T_MainForm::ListBox1ContextPopup(const QPoint& pos)
@@ -82,17 +83,18 @@ void T_MainForm::ListBox1ContextPopup(const QPoint& pos)
 void T_MainForm::ClearFileList()
 {
     const QSignalBlocker blocker(ListBox1);
-    FoundFiles.clear();
-    FileNames.clear();
-    FileDirs.clear();
+    Work.Files.Clear();
     ListBox1->clear();
 }
 
 void T_MainForm::RescanFolder()
 {
-    if (Scanning()) {
+    // also called from within a command (a rename lists its folder anew): only a second scan
+    // is refused
+    if (TreeScanner.SearchInProgress()) {
         return;
     }
+    const TBusyGuard guard(Work.Activity, TActivityKind::Scanning);
     ClearFileList();
     ShowScanIndicator(true);
     TreeScanner.InitialDirectory = CurrentFolder;
@@ -101,29 +103,14 @@ void T_MainForm::RescanFolder()
 
 void T_MainForm::RunScan()
 {
-    ++ScanDepth;
-    TreeScanner.Recursive = RecursiveScan;
+    TreeScanner.Recursive = Work.RecursiveScan;
     TreeScanner.StartSearch();
-    --ScanDepth;
-    Panel25->setText(QStringLiteral("0 / %1").arg(FileNames.size()));
-    FinishBusy();
-}
-
-void T_MainForm::FinishBusy()
-{
-    if (CloseRequested && !Scanning() && !Analysing) {
-        CloseRequested = false;
-        close();
-    }
+    Panel25->setText(QStringLiteral("0 / %1").arg(Work.Files.Size()));
 }
 
 void T_MainForm::AddFoundFile(const std::string& path)
 {
-    std::string name = NamePart(path);
-    ListBox1->addItem(DisplayPath(name));
-    FoundFiles.push_back(path);
-    FileNames.push_back(std::move(name));
-    FileDirs.push_back(WithTrailingSlash(FolderPart(path)));
+    ListBox1->addItem(DisplayPath(Work.Files.Add(path).Name));
     // the running count is drawn at the screen's pace (see the yield), not once per file
     (*Yield)();
 }
@@ -141,7 +128,7 @@ std::int32_t T_MainForm::ReadBitRate(const std::string& path)
 
 void T_MainForm::TreeScannerFileFound()
 {
-    if (CloseRequested) {
+    if (Work.Activity.StopRequested()) {
         return; // the window is closing: the rest of the scan only runs out
     }
     const std::string path = TreeScanner.FileFound();
@@ -157,26 +144,23 @@ void T_MainForm::TreeScannerFileFound()
     }
     ErrorPanel->SetCaption(QString::fromLatin1(BitRateNotice));
     AddFoundFile(path);
-    BitRateErrorsFound = true;
-    BitRateErrorFiles.push_back(path);
-    AddBitRateWarning(path, bitRate);
-    SetErrorCaption(
-        QString::fromStdString(BitRateWarningCaption(static_cast<int>(BitRateErrorFiles.size()))));
+    Work.BitRateErrorsFound = true;
+    Work.BitRateErrorFiles.push_back(path);
+    emit BitRateWarned(path, bitRate, static_cast<int>(Work.BitRateErrorFiles.size()));
 }
 
 void T_MainForm::TreeScannerDirectoryDone()
 {
-    if (!BitRateErrorsFound || CloseRequested) {
+    if (!Work.BitRateErrorsFound || Work.Activity.StopRequested()) {
         return;
     }
-    SetErrorCaption(QString::fromStdString(
-        BitRateFolderDoneCaption(static_cast<int>(BitRateErrorFiles.size()))));
-    ShowErrorWindow();
+    emit BitRateFolderDone(static_cast<int>(Work.BitRateErrorFiles.size()));
 }
 
 QString T_MainForm::ScanModeCaption() const
 {
-    return RecursiveScan ? QStringLiteral("Rec&ursive Scan") : QStringLiteral("Normal Scan - &U");
+    return Work.RecursiveScan ? QStringLiteral("Rec&ursive Scan")
+                              : QStringLiteral("Normal Scan - &U");
 }
 
 void T_MainForm::ShowScanIndicator(bool scanning)
@@ -186,7 +170,8 @@ void T_MainForm::ShowScanIndicator(bool scanning)
                      scanning ? ScanningColour : palette().color(QPalette::Button));
     Panel26->setPalette(colours);
     Panel23->SetCaption(scanning ? QStringLiteral("...Scanning...") : ScanModeCaption());
-    Panel23->SetCaptionColour(scanning || !RecursiveScan ? QColor(Qt::black) : RecursiveColour);
+    Panel23->SetCaptionColour(scanning || !Work.RecursiveScan ? QColor(Qt::black)
+                                                              : RecursiveColour);
 }
 
 void T_MainForm::Timer1Timer()
@@ -203,26 +188,25 @@ void T_MainForm::Timer1Timer()
 
 void T_MainForm::Panel231Click()
 {
-    if (Scanning() || Analysing) {
-        return;
-    }
-    Recursive_CB->toggle(); // its handler copies the state into RecursiveScan
-    Panel23->SetCaption(ScanModeCaption());
-    Panel23->SetCaptionColour(RecursiveScan ? RecursiveColour : QColor(Qt::black));
-    TreeScanner.Recursive = RecursiveScan;
-    if (!TreeScanner.InitialDirectory.empty()) {
-        BitRateErrorFiles.clear();
-        EmptyErrorLog();
-        BitRateErrorsFound = false;
-        ErrorPanel->SetCaption(QString());
-        RescanFolder();
-    }
-    Panel25->setText(QString::fromStdString(CountsText()));
+    Work.Activity.Run(TActivityKind::Scanning, [this] {
+        Recursive_CB->toggle(); // its handler copies the state into RecursiveScan
+        Panel23->SetCaption(ScanModeCaption());
+        Panel23->SetCaptionColour(Work.RecursiveScan ? RecursiveColour : QColor(Qt::black));
+        TreeScanner.Recursive = Work.RecursiveScan;
+        if (!TreeScanner.InitialDirectory.empty()) {
+            Work.BitRateErrorFiles.clear();
+            emit ErrorLogEmptied();
+            Work.BitRateErrorsFound = false;
+            ErrorPanel->SetCaption(QString());
+            RescanFolder();
+        }
+        Panel25->setText(QString::fromStdString(RememberCounts()));
+    });
 }
 
 void T_MainForm::Recursive_CBClick(bool checked)
 {
-    RecursiveScan = checked;
+    Work.RecursiveScan = checked;
 }
 
 void T_MainForm::Panel23MouseDown(Qt::MouseButton)
@@ -241,12 +225,12 @@ void T_MainForm::ErrorPanelMouseUp(Qt::MouseButton button)
         return;
     }
     ErrorPanel->SetCaption(QString());
-    ClearErrorWindow();
+    emit ErrorsClearRequested(); // the error window reports back through ErrorFormCleared
 }
 
 void T_MainForm::ErrorFormCleared()
 {
-    BitRateErrorsFound = false;
+    Work.BitRateErrorsFound = false;
     ErrorPanel->SetCaption(QString());
 }
 

@@ -1,9 +1,7 @@
 #include "settings/stored_settings.h"
 #include "ui/components/form_info.h"
 #include "ui/components/prompts.h"
-#include "ui/extract/extract_form.h"
 #include "ui/main/main_form.h"
-#include "ui/main/windows.h"
 
 #include <QLineEdit>
 
@@ -47,9 +45,7 @@ bool T_MainForm::FormCloseQuery()
     TSettingsBatch batch;
     FormInfo->Save(batch);
     WriteLastMacro(batch, Edit6->text());
-    if (Windows != nullptr && Windows->Form3 != nullptr) {
-        Windows->Form3->StoreLastFormula(batch);
-    }
+    emit StoringSettings(batch);
     WriteLastFolder(batch, CurrentFolder);
     WriteEnabledFields(batch, EnabledFields);
     WriteMainOptions(batch, Options);

@@ -12,8 +12,10 @@
 #include "ui/html/html_form.h"
 #include "ui/main/main_form.h"
 
+#include <QApplication>
+
 TApplicationWindows::TApplicationWindows(TPrompts& prompts)
-    : MainForm(std::make_unique<T_MainForm>(prompts)), Form2(std::make_unique<TForm2>()),
+    : MainForm(std::make_unique<T_MainForm>(Workspace, prompts)), Form2(std::make_unique<TForm2>()),
       Form3(std::make_unique<T_Form3>()), Form4(std::make_unique<TForm4>()),
       Form5(std::make_unique<T_Form5>()), Macro_Form(std::make_unique<TMacro_Form>()),
       ReplaceInName_Form(std::make_unique<TReplaceInName_Form>()),
@@ -31,7 +33,80 @@ TApplicationWindows::TApplicationWindows(TPrompts& prompts)
            ErrorForm.get(),
            KeysForm.get(),
            ProgressForm.get()};
-    MainForm->AttachWindows(&All);
+    ConnectWindows();
 }
 
 TApplicationWindows::~TApplicationWindows() = default;
+
+// Every signal between two windows is connected here, and nowhere else.
+void TApplicationWindows::ConnectWindows()
+{
+    T_MainForm* main = MainForm.get();
+    T_ErrorForm* errors = ErrorForm.get();
+    QObject::connect(main, &T_MainForm::ShowWindowRequested, main,
+                     [this](TWindowId id) { ShowWindow(id); });
+    QObject::connect(main, &T_MainForm::HtmlRunRequested, Form5.get(), &T_Form5::SpeedButton1Click);
+    QObject::connect(main, &T_MainForm::StoringSettings, Form3.get(), &T_Form3::StoreLastFormula);
+    QObject::connect(main, &T_MainForm::CountsChanged, Form3.get(), &T_Form3::ShowFileCounts);
+    QObject::connect(main, &T_MainForm::HintsChanged, main, [this](bool show) {
+        SetOtherWindowHints(Form3.get(), Macro_Form.get(), show);
+    });
+
+    QObject::connect(main, &T_MainForm::ErrorLogEmptied, errors, &T_ErrorForm::EmptyLog);
+    QObject::connect(main, &T_MainForm::BitRateWarned, errors, &T_ErrorForm::AddBitRateWarning);
+    QObject::connect(main, &T_MainForm::BitRateFolderDone, errors,
+                     &T_ErrorForm::ShowBitRateWarnings);
+    QObject::connect(main, &T_MainForm::ErrorsClearRequested, errors, &T_ErrorForm::Clear);
+    QObject::connect(main, &T_MainForm::FilesFailed, errors, &T_ErrorForm::ShowFailures);
+    QObject::connect(errors, &T_ErrorForm::Cleared, main, &T_MainForm::ErrorFormCleared);
+}
+
+void TApplicationWindows::ShowWindow(TWindowId id)
+{
+    QWidget* window = nullptr;
+    switch (id) {
+    case TWindowId::Settings:
+        window = SettingsForm.get();
+        break;
+    case TWindowId::Keys:
+        window = KeysForm.get();
+        break;
+    case TWindowId::Errors:
+        ErrorForm->Show();
+        return;
+    case TWindowId::MacroHelp:
+        window = Form2.get();
+        break;
+    case TWindowId::About:
+        window = Form4.get();
+        break;
+    case TWindowId::Macros:
+        window = Macro_Form.get();
+        break;
+    case TWindowId::NameToTag:
+        window = Form3.get();
+        break;
+    }
+    if (window != nullptr) {
+        window->show();
+        window->raise();
+        window->activateWindow();
+    }
+}
+
+int TApplicationWindows::Run()
+{
+    // The other windows only hide on a close request, so a quit that asks every window to close
+    // would be refused by them; the program ends with its main window instead.
+    QApplication::setQuitOnLastWindowClosed(false);
+    QObject::connect(MainForm.get(), &T_MainForm::Closed, MainForm.get(), [this] {
+        for (QWidget* window : QApplication::topLevelWidgets()) {
+            if (window != MainForm.get()) {
+                window->hide();
+            }
+        }
+        QCoreApplication::exit(0);
+    });
+    MainForm->show();
+    return QApplication::exec();
+}

@@ -1,6 +1,11 @@
 #pragma once
 
+#include "workspace/workspace.h"
+
 #include <memory>
+
+class QWidget;
+enum class TWindowId;
 
 class T_ErrorForm;
 class T_Form3;
@@ -15,7 +20,7 @@ class TMacro_Form;
 class TPrompts;
 class TReplaceInName_Form;
 
-// Every window of the program, for the windows that reach into others.
+// Every window of the program.
 struct TWindows
 {
     T_MainForm* MainForm = nullptr;
@@ -31,8 +36,9 @@ struct TWindows
     T_ProgressForm* ProgressForm = nullptr;
 };
 
-// Creates the eleven windows in their fixed order, the main window first; every window but the
-// main window stays hidden until it is shown. They are destroyed in the reverse order.
+// Creates the workspace and the eleven windows in their fixed order, the main window first, and
+// wires the windows' signals; every window but the main window stays hidden until it is shown.
+// They are destroyed in the reverse order.
 class TApplicationWindows
 {
 public:
@@ -42,8 +48,17 @@ public:
     TApplicationWindows& operator=(const TApplicationWindows&) = delete;
 
     const TWindows& Windows() const { return All; }
+    TWorkspace& Work() { return Workspace; }
+
+    // Shows the main window and runs the program until the main window closes, whatever other
+    // windows are open then; returns the program's exit code.
+    int Run();
 
 private:
+    void ConnectWindows();
+    void ShowWindow(TWindowId id);
+
+    TWorkspace Workspace;
     std::unique_ptr<T_MainForm> MainForm;
     std::unique_ptr<TForm2> Form2;
     std::unique_ptr<T_Form3> Form3;
@@ -57,3 +72,6 @@ private:
     std::unique_ptr<T_ProgressForm> ProgressForm;
     TWindows All;
 };
+
+// The hints of the extraction and macro-list windows follow the main window's hint switch.
+void SetOtherWindowHints(QWidget* extraction, QWidget* macroList, bool show);

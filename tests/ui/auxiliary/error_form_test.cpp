@@ -43,10 +43,13 @@ private slots:
     void BitRateWarningsStartWithAnEmptyLine()
     {
         T_ErrorForm form;
-        form.AddBitRateWarning("/music/A/", "low.mp3", 64);
-        form.SetCaption("Errors Found (BitRate Warning) :  1");
+        form.AddBitRateWarning("/music/A/low.mp3", 64, 1);
         QCOMPARE(ShownLines(form), (QStringList{"", "/music/A/", "low.mp3", " BitRate : 64"}));
         QCOMPARE(form.windowTitle(), QString("Errors Found (BitRate Warning) :  1"));
+        QVERIFY(!form.isVisible());
+        form.ShowBitRateWarnings(1);
+        QCOMPARE(form.windowTitle(), QString("Errors Found (BitRate Warning) : 1"));
+        QVERIFY(form.isVisible());
     }
 
     void ClearEmptiesTheLogAndTellsTheMainWindow()
@@ -66,22 +69,28 @@ private slots:
         QCOMPARE(cleared.count(), 2);
     }
 
-    void SecondBatchDoesNotShowTheFirst()
+    void BatchFailuresAreListedUnderTheirFolders()
     {
         T_ErrorForm form;
         QSignalSpy cleared(&form, &T_ErrorForm::Cleared);
-        form.EmptyLog();
-        form.AddEntry("/music/A/", {"first.mp3"});
-        form.EmptyLog();
-        form.AddEntry("/music/A/", {"second.mp3"});
-        form.AddEntry("/music/B/", {"third.mp3"});
+        form.ShowFailures({FailureFromCode("/music/A/first.mp3", 13, "cannot write")});
+        // the second batch's log does not hold the first one's files
+        form.ShowFailures({FailureFromReason("/music/A/second.mp3", TFailureReason::Other, ""),
+                           FailureFromReason("/music/B/th\xE9rd.mp3", TFailureReason::Other, "")});
         const QStringList expected{"", "/music/A/", "----", "second.mp3",
-                                   "", "/music/B/", "----", "third.mp3"};
+                                   "", "/music/B/", "----", "th\uFFFDrd.mp3"};
         QCOMPARE(ShownLines(form), expected);
         QCOMPARE(form.Lines(), expected);
         QCOMPARE(form.windowTitle(), QString("Errors Found (files not processed correctly) :  2"));
+        QVERIFY(form.isVisible());
         // a batch emptying the log is not the user's clear
         QCOMPARE(cleared.count(), 0);
+
+        form.hide();
+        form.ShowFailures({});
+        QVERIFY(form.Lines().isEmpty());
+        QCOMPARE(form.windowTitle(), QString("Errors Found ..."));
+        QVERIFY2(!form.isVisible(), "nothing failed: the window stays hidden");
     }
 
     void ButtonsShareTheBar()

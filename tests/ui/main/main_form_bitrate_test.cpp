@@ -27,10 +27,10 @@ private slots:
 
     void CheckOffListsEverythingSilently()
     {
-        Program.Main->Options.WarningBitRate = false;
+        Program.Work().Options.WarningBitRate = false;
         Program.Open(Music.Path().string());
-        QCOMPARE(Program.Main->ListBox1->count(), 6);
-        QVERIFY(!Program.Main->BitRateErrorsFound);
+        QCOMPARE(Program.Find<QListWidget>("ListBox1")->count(), 6);
+        QVERIFY(!Program.Work().BitRateErrorsFound);
         QVERIFY(Errors->Lines().isEmpty());
         QVERIFY(!Errors->isVisible());
     }
@@ -38,10 +38,9 @@ private slots:
     void FilesOutsideTheBandAreListedWithAWarning()
     {
         Program.Open(Music.Path().string());
-        T_MainForm* main = Program.Main;
-        QCOMPARE(main->ListBox1->count(), 6);
-        QVERIFY(main->BitRateErrorsFound);
-        QCOMPARE(main->BitRateErrorFiles,
+        QCOMPARE(Program.Find<QListWidget>("ListBox1")->count(), 6);
+        QVERIFY(Program.Work().BitRateErrorsFound);
+        QCOMPARE(Program.Work().BitRateErrorFiles,
                  std::vector<std::string>(
                      {Music / "a 96.mp3", Music / "e 192.mp3", Music / "f broken.mp3"}));
         const QString folder = QString::fromStdString(Music.Path().string() + "/");
@@ -51,25 +50,26 @@ private slots:
         // the folder is done: the caption with one space, and the window shows
         QCOMPARE(Errors->windowTitle(), QStringLiteral("Errors Found (BitRate Warning) : 3"));
         QVERIFY(Errors->isVisible());
-        QCOMPARE(main->ErrorPanel->Caption(), QStringLiteral("Errors Found in \"BitRate\" !"));
+        QCOMPARE(Program.Find<TPanel>("ErrorPanel")->Caption(),
+                 QStringLiteral("Errors Found in \"BitRate\" !"));
     }
 
     void ExclusionLeavesFilesOutSilently()
     {
-        Program.Main->Options.ExcludeIfWarning = true;
+        Program.Work().Options.ExcludeIfWarning = true;
         Program.Open(Music.Path().string());
         QCOMPARE(Program.Listed(), QStringList({"b 112.mp3", "c 128.mp3", "d 160.mp3"}));
-        QVERIFY(!Program.Main->BitRateErrorsFound);
+        QVERIFY(!Program.Work().BitRateErrorsFound);
         QVERIFY(Errors->Lines().isEmpty());
         QVERIFY(!Errors->isVisible());
     }
 
     void BandIsTakenFromTheOptions()
     {
-        Program.Main->Options.LowBitRate = 0;
-        Program.Main->Options.HighBitRate = 128;
+        Program.Work().Options.LowBitRate = 0;
+        Program.Work().Options.HighBitRate = 128;
         Program.Open(Music.Path().string());
-        QCOMPARE(Program.Main->BitRateErrorFiles,
+        QCOMPARE(Program.Work().BitRateErrorFiles,
                  std::vector<std::string>({Music / "d 160.mp3", Music / "e 192.mp3"}));
     }
 
@@ -77,38 +77,37 @@ private slots:
     {
         Program.Open(Music.Path().string());
         Program.Open(Music.Path().string());
-        QCOMPARE(Program.Main->BitRateErrorFiles.size(), std::size_t(6));
+        QCOMPARE(Program.Work().BitRateErrorFiles.size(), std::size_t(6));
         QCOMPARE(Errors->windowTitle(), QStringLiteral("Errors Found (BitRate Warning) : 6"));
     }
 
     void RightClickOnTheNoticeClearsIt()
     {
         Program.Open(Music.Path().string());
-        T_MainForm* main = Program.Main;
-        QTest::mouseClick(main->ErrorPanel, Qt::LeftButton);
-        QVERIFY(!main->ErrorPanel->Caption().isEmpty());
-        QTest::mouseClick(main->ErrorPanel, Qt::RightButton);
-        QVERIFY(main->ErrorPanel->Caption().isEmpty());
-        QVERIFY(!main->BitRateErrorsFound);
+        QTest::mouseClick(Program.Find<TPanel>("ErrorPanel"), Qt::LeftButton);
+        QVERIFY(!Program.Find<TPanel>("ErrorPanel")->Caption().isEmpty());
+        QTest::mouseClick(Program.Find<TPanel>("ErrorPanel"), Qt::RightButton);
+        QVERIFY(Program.Find<TPanel>("ErrorPanel")->Caption().isEmpty());
+        QVERIFY(!Program.Work().BitRateErrorsFound);
         QVERIFY(Errors->Lines().isEmpty());
         QCOMPARE(Errors->windowTitle(), QStringLiteral("Errors Found ..."));
         // only the scan-mode toggle forgets the files
-        QCOMPARE(main->BitRateErrorFiles.size(), std::size_t(3));
+        QCOMPARE(Program.Work().BitRateErrorFiles.size(), std::size_t(3));
     }
 
     void ClearButtonOfTheErrorWindowResetsTheNotice()
     {
         Program.Open(Music.Path().string());
         Errors->SpeedButton2Click();
-        QVERIFY(Program.Main->ErrorPanel->Caption().isEmpty());
-        QVERIFY(!Program.Main->BitRateErrorsFound);
+        QVERIFY(Program.Find<TPanel>("ErrorPanel")->Caption().isEmpty());
+        QVERIFY(!Program.Work().BitRateErrorsFound);
     }
 
     void ScanModeToggleStartsTheWarningsAfresh()
     {
         Program.Open(Music.Path().string());
-        Program.Main->Panel231->Clicked();
-        QCOMPARE(Program.Main->BitRateErrorFiles.size(), std::size_t(3));
+        Program.Find<TPanel>("Panel231")->Clicked();
+        QCOMPARE(Program.Work().BitRateErrorFiles.size(), std::size_t(3));
         QCOMPARE(Errors->Lines().size(), 12);
         QCOMPARE(Errors->windowTitle(), QStringLiteral("Errors Found (BitRate Warning) : 3"));
     }

@@ -31,12 +31,13 @@ private slots:
         Program.Open(music.Path().string());
         QCOMPARE(Program.Listed(), QStringList({"A.mp3", "a.mp3", "b.mp3", "c.MP3"}));
         T_MainForm* main = Program.Main;
-        QCOMPARE(main->Panel25->text(), QStringLiteral("0 / 4"));
-        QCOMPARE(main->CurrentFolder, music.Path().string());
-        QCOMPARE(main->FileNames.size(), std::size_t(4));
-        QCOMPARE(main->FileDirs[2], music.Path().string() + "/");
-        QCOMPARE(main->FoundFiles[2], music / "b.mp3");
-        QCOMPARE(main->FileDirs[2] + main->FileNames[2], main->FoundFiles[2]);
+        QCOMPARE(Program.Find<QLabel>("Panel25")->text(), QStringLiteral("0 / 4"));
+        QCOMPARE(Program.Work().CurrentFolder, music.Path().string());
+        QCOMPARE(Program.Work().Files.Size(), std::size_t(4));
+        QCOMPARE(Program.Work().Files[2].Folder, music.Path().string() + "/");
+        QCOMPARE(Program.Work().Files[2].Path, music / "b.mp3");
+        QCOMPARE(Program.Work().Files[2].Folder + Program.Work().Files[2].Name,
+                 Program.Work().Files[2].Path);
         // nothing is selected after a scan
         QCOMPARE(main->CurrentFileName(), std::string());
     }
@@ -52,34 +53,34 @@ private slots:
         QCOMPARE(Program.Listed(), QStringList({"top.mp3"}));
 
         T_MainForm* main = Program.Main;
-        main->Panel231->Clicked(); // rescans the open folder in recursive mode
-        QVERIFY(main->RecursiveScan);
-        QVERIFY(main->Recursive_CB->isChecked());
+        Program.Find<TPanel>("Panel231")->Clicked(); // rescans the open folder in recursive mode
+        QVERIFY(Program.Work().RecursiveScan);
+        QVERIFY(Program.Find<QCheckBox>("Recursive_CB")->isChecked());
         QCOMPARE(Program.Listed(),
                  QStringList({"top.mp3", "song.mp3", "z.mp3", "x.mp3", "song.mp3"}));
         // equal names in different folders stay distinct files
-        QCOMPARE(main->FileDirs[1], music / "a/");
-        QCOMPARE(main->FileDirs[4], music / "b/");
+        QCOMPARE(Program.Work().Files[1].Folder, music / "a/");
+        QCOMPARE(Program.Work().Files[4].Folder, music / "b/");
         Program.ClickRow(1);
         QCOMPARE(main->CurrentFileName(), music / "a/song.mp3");
         Program.ClickRow(4);
         QCOMPARE(main->CurrentFileName(), music / "b/song.mp3");
-        QCOMPARE(main->Panel25->text(), QStringLiteral("1 / 5"));
+        QCOMPARE(Program.Find<QLabel>("Panel25")->text(), QStringLiteral("1 / 5"));
 
-        main->Panel23->Clicked();
-        QVERIFY(!main->RecursiveScan);
+        Program.Find<TPanel>("Panel23")->Clicked();
+        QVERIFY(!Program.Work().RecursiveScan);
         QCOMPARE(Program.Listed(), QStringList({"top.mp3"}));
     }
 
     void ScanModeCaptionFollowsTheMode()
     {
-        T_MainForm* main = Program.Main;
         TTempDir music;
         Program.Open(music.Path().string());
-        main->Panel26->Clicked();
-        QTRY_COMPARE(main->Panel23->Caption(), QStringLiteral("Rec&ursive Scan"));
-        main->Panel26->Clicked();
-        QTRY_COMPARE(main->Panel23->Caption(), QStringLiteral("Normal Scan - &U"));
+        Program.Find<TPanel>("Panel26")->Clicked();
+        QTRY_COMPARE(Program.Find<TPanel>("Panel23")->Caption(), QStringLiteral("Rec&ursive Scan"));
+        Program.Find<TPanel>("Panel26")->Clicked();
+        QTRY_COMPARE(Program.Find<TPanel>("Panel23")->Caption(),
+                     QStringLiteral("Normal Scan - &U"));
     }
 
     void CancelledPickerChangesNothing()
@@ -88,12 +89,12 @@ private slots:
         WriteBytes(music / "a.mp3", Mp3At(128));
         Program.Open(music.Path().string());
         Program.Prompts.CancelFolder();
-        Program.Main->Open_SB->click();
+        Program.Find<QToolButton>("Open_SB")->click();
         Program.Prompts.CancelFolder();
-        Program.Main->Open1->trigger();
+        Program.Find<QAction>("Open1")->trigger();
         QCOMPARE(Program.Listed(), QStringList({"a.mp3"}));
-        QCOMPARE(Program.Main->CurrentFolder, music.Path().string());
-        QCOMPARE(Program.Main->RecentItems[1]->text(), QStringLiteral("..none.."));
+        QCOMPARE(Program.Work().CurrentFolder, music.Path().string());
+        QCOMPARE(Program.RecentItem(1)->text(), QStringLiteral("..none.."));
     }
 
     void OddNamesAreListedAndRead()
@@ -103,14 +104,15 @@ private slots:
         WriteBytes(music / latin1, Mp3At(128, MakeTrailer("Odd One")));
         WriteBytes(music / "  spaced  .mp3", Mp3At(128));
         Program.Open(music.Path().string());
-        QCOMPARE(Program.Main->ListBox1->count(), 2);
-        QCOMPARE(Program.Main->FileNames[1], latin1);
+        QCOMPARE(Program.Find<QListWidget>("ListBox1")->count(), 2);
+        QCOMPARE(Program.Work().Files[1].Name, latin1);
         Program.ClickRow(1);
         QCOMPARE(Program.Main->CurrentFileName(), music / latin1);
-        QCOMPARE(Program.Main->TitleEdit->currentText(), QStringLiteral("Odd One"));
-        QTest::mouseDClick(
-            Program.Main->ListBox1->viewport(), Qt::LeftButton, {},
-            Program.Main->ListBox1->visualItemRect(Program.Main->ListBox1->item(1)).center());
+        QCOMPARE(Program.Find<QComboBox>("TitleEdit")->currentText(), QStringLiteral("Odd One"));
+        QTest::mouseDClick(Program.Find<QListWidget>("ListBox1")->viewport(), Qt::LeftButton, {},
+                           Program.Find<QListWidget>("ListBox1")
+                               ->visualItemRect(Program.Find<QListWidget>("ListBox1")->item(1))
+                               .center());
         QCOMPARE(Program.Prompts.OpenedUrls.size(), 1);
         // the address names the very bytes of the file
         const QUrl url(Program.Prompts.OpenedUrls[0]);
@@ -125,18 +127,18 @@ private slots:
         WriteBytes(*music / "b.mp3", Mp3At(128));
         const std::string folder = music->Path().string();
         Program.Open(folder);
-        QCOMPARE(Program.Main->ListBox1->count(), 2);
+        QCOMPARE(Program.Find<QListWidget>("ListBox1")->count(), 2);
 
         std::filesystem::remove(*music / "b.mp3");
         Program.ClickRow(1); // a file gone since the scan shows what the analysis reports
         QCOMPARE(Program.Main->CurrentFileName(), *music / "b.mp3");
 
         music.reset();
-        Program.Main->Panel231->Clicked(); // rescans a folder that is gone
-        QCOMPARE(Program.Main->ListBox1->count(), 0);
-        QCOMPARE(Program.Main->Panel25->text(), QStringLiteral("0 / 0"));
+        Program.Find<TPanel>("Panel231")->Clicked(); // rescans a folder that is gone
+        QCOMPARE(Program.Find<QListWidget>("ListBox1")->count(), 0);
+        QCOMPARE(Program.Find<QLabel>("Panel25")->text(), QStringLiteral("0 / 0"));
         Program.Open(folder);
-        QCOMPARE(Program.Main->ListBox1->count(), 0);
+        QCOMPARE(Program.Find<QListWidget>("ListBox1")->count(), 0);
     }
 
     void FolderVanishingDuringAScan()
@@ -151,22 +153,25 @@ private slots:
             }
         }
         T_MainForm* main = Program.Main;
-        main->Options.WarningBitRate = true; // slow enough to process events meanwhile
-        main->Options.LowBitRate = 0;
-        main->Panel231->Clicked(); // recursive
+        Program.Work().Options.WarningBitRate = true; // slow enough to process events meanwhile
+        Program.Work().Options.LowBitRate = 0;
+        Program.Find<TPanel>("Panel231")->Clicked(); // recursive
         bool removedDuringScan = false;
         QTimer::singleShot(0, main, [&] {
-            removedDuringScan = main->Scanning();
+            removedDuringScan = Program.Scanning();
             music.reset();
         });
         Program.Open(music->Path().string());
         QVERIFY(removedDuringScan);
-        QVERIFY(main->ListBox1->count() < 3200);
-        QCOMPARE(main->FileNames.size(), std::size_t(main->ListBox1->count()));
-        QCOMPARE(main->Panel25->text(), QStringLiteral("0 / %1").arg(main->ListBox1->count()));
-        if (main->ListBox1->count() > 0) {
-            main->ListBox1->setCurrentRow(0); // a file that is gone
-            QCOMPARE(main->Panel25->text(), QStringLiteral("1 / %1").arg(main->ListBox1->count()));
+        QVERIFY(Program.Find<QListWidget>("ListBox1")->count() < 3200);
+        QCOMPARE(Program.Work().Files.Size(),
+                 std::size_t(Program.Find<QListWidget>("ListBox1")->count()));
+        QCOMPARE(Program.Find<QLabel>("Panel25")->text(),
+                 QStringLiteral("0 / %1").arg(Program.Find<QListWidget>("ListBox1")->count()));
+        if (Program.Find<QListWidget>("ListBox1")->count() > 0) {
+            Program.Find<QListWidget>("ListBox1")->setCurrentRow(0); // a file that is gone
+            QCOMPARE(Program.Find<QLabel>("Panel25")->text(),
+                     QStringLiteral("1 / %1").arg(Program.Find<QListWidget>("ListBox1")->count()));
         }
     }
 
@@ -176,39 +181,43 @@ private slots:
         MakeManyFiles(music, 1500);
         TTempDir other;
         WriteBytes(other / "other.mp3", Mp3At(128));
-        Program.Main->Options.WarningBitRate = true; // slow enough to process events meanwhile
-        Program.Main->Options.LowBitRate = 0;
+        Program.Work().Options.WarningBitRate = true; // slow enough to process events meanwhile
+        Program.Work().Options.LowBitRate = 0;
         int deliveredDuringScan = 0;
+        bool openEnabledDuringScan = true;
         QTimer::singleShot(0, Program.Main, [&] {
-            deliveredDuringScan += Program.Main->Scanning() ? 1 : 0;
+            deliveredDuringScan += Program.Scanning() ? 1 : 0;
+            openEnabledDuringScan = Program.Find<QToolButton>("Open_SB")->isEnabled();
             Program.Prompts.AnswerFolder(QString::fromStdString(other.Path().string()));
-            Program.Main->Open_SB->click();
-            Program.Main->Panel231->Clicked();
-            if (Program.Main->ListBox1->count() > 0) {
+            Program.Find<QToolButton>("Open_SB")->click();
+            Program.Find<TPanel>("Panel231")->Clicked();
+            if (Program.Find<QListWidget>("ListBox1")->count() > 0) {
                 Program.ClickRow(0);
             }
         });
         Program.Open(music.Path().string());
         QCOMPARE(deliveredDuringScan, 1);
-        QCOMPARE(Program.Main->ListBox1->count(), 1500);
-        QVERIFY(!Program.Main->RecursiveScan);
+        QVERIFY(!openEnabledDuringScan);
+        QVERIFY(Program.Find<QToolButton>("Open_SB")->isEnabled());
+        QCOMPARE(Program.Find<QListWidget>("ListBox1")->count(), 1500);
+        QVERIFY(!Program.Work().RecursiveScan);
         QCOMPARE(Program.Prompts.FolderRequests.size(), 1);
-        QCOMPARE(Program.Main->CurrentFolder, music.Path().string());
+        QCOMPARE(Program.Work().CurrentFolder, music.Path().string());
     }
 
     void ClosingDuringAScanWaitsForItsEnd()
     {
         TTempDir music;
         MakeManyFiles(music, 1500);
-        Program.Main->Options.WarningBitRate = true;
-        Program.Main->Options.LowBitRate = 0;
+        Program.Work().Options.WarningBitRate = true;
+        Program.Work().Options.LowBitRate = 0;
         bool closed = false;
         connect(Program.Main, &T_MainForm::Closed, this, [&] { closed = true; });
         QTimer::singleShot(0, Program.Main, [&] { Program.Main->close(); });
         Program.Open(music.Path().string());
         QVERIFY(closed);
         QVERIFY(!Program.Main->isVisible());
-        QVERIFY(Program.Main->ListBox1->count() < 1500);
+        QVERIFY(Program.Find<QListWidget>("ListBox1")->count() < 1500);
         QCOMPARE(TSettingsBatch().ReadString(LastPathKey),
                  QString::fromStdString(music.Path().string()));
     }

@@ -35,7 +35,7 @@ private slots:
 
         Program.Open(Folder(0));
         QCOMPARE(Captions().mid(0, 3), QStringList({Q(Folder(1)), Q(Folder(0)), "..none.."}));
-        QCOMPARE(Program.Main->CurrentFolder, Folder(0));
+        QCOMPARE(Program.Work().CurrentFolder, Folder(0));
     }
 
     void RecentFolderIsOpenedWithoutMovingIt()
@@ -44,15 +44,15 @@ private slots:
         for (std::size_t i = 0; i < 3; ++i) {
             Program.Open(Folder(i));
         }
-        Program.Main->RecentItems[2]->trigger(); // the oldest, Folder(0)
-        QCOMPARE(Program.Main->CurrentFolder, Folder(0));
+        Program.RecentItem(2)->trigger(); // the oldest, Folder(0)
+        QCOMPARE(Program.Work().CurrentFolder, Folder(0));
         QCOMPARE(Program.Listed(), QStringList({"song 0.mp3"}));
         QCOMPARE(Captions().mid(0, 3), QStringList({Q(Folder(2)), Q(Folder(1)), Q(Folder(0))}));
         QCOMPARE(Program.Prompts.FolderRequests.size(), 3);
 
         // an empty slot does nothing
-        Program.Main->RecentItems[5]->trigger();
-        QCOMPARE(Program.Main->CurrentFolder, Folder(0));
+        Program.RecentItem(5)->trigger();
+        QCOMPARE(Program.Work().CurrentFolder, Folder(0));
         QCOMPARE(Program.Listed(), QStringList({"song 0.mp3"}));
     }
 
@@ -61,11 +61,12 @@ private slots:
         MakeFolders(2);
         Program.Open(Folder(0));
         Program.Prompts.AnswerFolder(Q(Folder(1)));
-        Program.Main->Open1->trigger();
+        Program.Find<QAction>("Open1")->trigger();
         QCOMPARE(Program.Listed(), QStringList({"song 1.mp3"}));
         QCOMPARE(Captions().first(), Q(Folder(1)));
-        QCOMPARE(Program.Main->Open1->text(), QStringLiteral("&Open"));
-        QCOMPARE(Program.Main->RecentParhs_PM->actions().size(), 12); // ten, separator, Open
+        QCOMPARE(Program.Find<QAction>("Open1")->text(), QStringLiteral("&Open"));
+        QCOMPARE(Program.Find<QMenu>("RecentParhs_PM")->actions().size(),
+                 12); // ten, separator, Open
     }
 
     void FolderNameWithAnAmpersandKeepsIt()
@@ -74,10 +75,10 @@ private slots:
         const std::string folder = music / "Rock & Roll";
         WriteBytes(folder + "/a.mp3", Mp3At(128));
         Program.Open(folder);
-        QCOMPARE(Program.Main->RecentItems[0]->text(), Q(music / "Rock && Roll"));
+        QCOMPARE(Program.RecentItem(0)->text(), Q(music / "Rock && Roll"));
         Program.Open(music.Path().string());
-        Program.Main->RecentItems[1]->trigger();
-        QCOMPARE(Program.Main->CurrentFolder, folder);
+        Program.RecentItem(1)->trigger();
+        QCOMPARE(Program.Work().CurrentFolder, folder);
     }
 
     void ClearingEmptiesEverySlotUntilExit()
@@ -108,8 +109,8 @@ private:
     QStringList Captions() const
     {
         QStringList captions;
-        for (QAction* item : Program.Main->RecentItems) {
-            captions << item->text();
+        for (int slot = 0; slot < 10; ++slot) {
+            captions << Program.RecentItem(slot)->text();
         }
         return captions;
     }

@@ -28,36 +28,38 @@ private slots:
         T_MainForm* main = Program.Main;
         Program.ClickRow(0);
         QCOMPARE(main->CurrentFileName(), Music / "a.mp3");
-        QCOMPARE(main->TitleEdit->currentText(), QStringLiteral("Alpha"));
-        QCOMPARE(main->ArtistEdit->currentText(), QStringLiteral("Ann"));
-        QCOMPARE(main->AlbumEdit->currentText(), QStringLiteral("First"));
-        QCOMPARE(main->YearEdit->currentText(), QStringLiteral("1999"));
-        QCOMPARE(main->CommentEdit->currentText(), QStringLiteral("nice"));
-        QCOMPARE(main->Genre_CB->currentText(), QStringLiteral("Rock"));
-        QVERIFY(main->Genre_CB->count() > 100);
-        QCOMPARE(main->Track_ME->text(), QStringLiteral("07"));
+        QCOMPARE(Program.Find<QComboBox>("TitleEdit")->currentText(), QStringLiteral("Alpha"));
+        QCOMPARE(Program.Find<QComboBox>("ArtistEdit")->currentText(), QStringLiteral("Ann"));
+        QCOMPARE(Program.Find<QComboBox>("AlbumEdit")->currentText(), QStringLiteral("First"));
+        QCOMPARE(Program.Find<QComboBox>("YearEdit")->currentText(), QStringLiteral("1999"));
+        QCOMPARE(Program.Find<QComboBox>("CommentEdit")->currentText(), QStringLiteral("nice"));
+        QCOMPARE(Program.Find<QComboBox>("Genre_CB")->currentText(), QStringLiteral("Rock"));
+        QVERIFY(Program.Find<QComboBox>("Genre_CB")->count() > 100);
+        QCOMPARE(Program.Find<QLineEdit>("Track_ME")->text(), QStringLiteral("07"));
         // 3 frames of 417 bytes and a 128-byte trailer: 1379 bytes
-        QCOMPARE(main->Panel16->text(), QStringLiteral("1.35 Kb  "));
-        QCOMPARE(main->Panel17->text(), QStringLiteral("MPEG  1  Layer  3  "));
-        QCOMPARE(main->Panel18->text(), QStringLiteral("Stereo  "));
-        QCOMPARE(main->Panel28->text(), QStringLiteral("128 KBit/s  "));
-        QCOMPARE(main->Panel31->text(), QStringLiteral("44100  "));
-        QCOMPARE(main->Panel32->text(), QStringLiteral("417  "));
-        QVERIFY(main->Panel15->text().startsWith(QLatin1String("00 : 00 . 0")));
-        QCOMPARE(main->Panel25->text(), QStringLiteral("1 / 3"));
+        QCOMPARE(Program.Find<QLabel>("Panel16")->text(), QStringLiteral("1.35 Kb  "));
+        QCOMPARE(Program.Find<QLabel>("Panel17")->text(), QStringLiteral("MPEG  1  Layer  3  "));
+        QCOMPARE(Program.Find<QLabel>("Panel18")->text(), QStringLiteral("Stereo  "));
+        QCOMPARE(Program.Find<QLabel>("Panel28")->text(), QStringLiteral("128 KBit/s  "));
+        QCOMPARE(Program.Find<QLabel>("Panel31")->text(), QStringLiteral("44100  "));
+        QCOMPARE(Program.Find<QLabel>("Panel32")->text(), QStringLiteral("417  "));
+        QVERIFY(Program.Find<QLabel>("Panel15")->text().startsWith(QLatin1String("00 : 00 . 0")));
+        QCOMPARE(Program.Find<QLabel>("Panel25")->text(), QStringLiteral("1 / 3"));
 
         T_Form3* form3 = Program.Windows().Form3;
-        QCOMPARE(form3->Status_Panel->text(), QStringLiteral("Files to process   [ 1 / 3 ]"));
+        QCOMPARE(form3->findChild<QLabel*>("Status_Panel")->text(),
+                 QStringLiteral("Files to process   [ 1 / 3 ]"));
         QCOMPARE(form3->ToProcess(), 1);
         QCOMPARE(form3->TotalFiles(), 3);
 
         Program.ClickRow(2);
-        QCOMPARE(main->Genre_CB->currentText(), QStringLiteral("<unknown>")); // "Other"
-        QCOMPARE(main->Track_ME->text(), QStringLiteral("12"));
+        QCOMPARE(Program.Find<QComboBox>("Genre_CB")->currentText(),
+                 QStringLiteral("<unknown>")); // "Other"
+        QCOMPARE(Program.Find<QLineEdit>("Track_ME")->text(), QStringLiteral("12"));
         Program.ClickRow(1); // no tag: genre 255
-        QCOMPARE(main->Genre_CB->currentText(), QStringLiteral("<unknown>"));
-        QCOMPARE(main->Track_ME->text(), QStringLiteral("00"));
-        QCOMPARE(main->Panel28->text(), QStringLiteral("160 KBit/s  "));
+        QCOMPARE(Program.Find<QComboBox>("Genre_CB")->currentText(), QStringLiteral("<unknown>"));
+        QCOMPARE(Program.Find<QLineEdit>("Track_ME")->text(), QStringLiteral("00"));
+        QCOMPARE(Program.Find<QLabel>("Panel28")->text(), QStringLiteral("160 KBit/s  "));
     }
 
     void SeveralFilesShowTheFocusedOne()
@@ -66,12 +68,12 @@ private slots:
         Program.ClickRow(0);
         Program.ClickRow(2, Qt::ControlModifier);
         QCOMPARE(main->CurrentFileName(), Music / "c.mp3");
-        QCOMPARE(main->TitleEdit->currentText(), QStringLiteral("Gamma"));
-        QCOMPARE(main->Panel25->text(), QStringLiteral("2 / 3"));
+        QCOMPARE(Program.Find<QComboBox>("TitleEdit")->currentText(), QStringLiteral("Gamma"));
+        QCOMPARE(Program.Find<QLabel>("Panel25")->text(), QStringLiteral("2 / 3"));
         // moving the focus alone within the selection changes the displayed file
-        main->ListBox1->setCurrentRow(0, QItemSelectionModel::NoUpdate);
+        Program.Find<QListWidget>("ListBox1")->setCurrentRow(0, QItemSelectionModel::NoUpdate);
         QCOMPARE(main->CurrentFileName(), Music / "a.mp3");
-        QCOMPARE(main->TitleEdit->currentText(), QStringLiteral("Alpha"));
+        QCOMPARE(Program.Find<QComboBox>("TitleEdit")->currentText(), QStringLiteral("Alpha"));
     }
 
     void DeselectingEverythingEmptiesTheBoxes()
@@ -79,123 +81,125 @@ private slots:
         T_MainForm* main = Program.Main;
         // nothing is selected after a scan, and nothing shown
         QCOMPARE(main->CurrentFileName(), std::string());
-        QCOMPARE(main->Genre_CB->count(), 0);
+        QCOMPARE(Program.Find<QComboBox>("Genre_CB")->count(), 0);
         Program.ClickRow(0);
         Program.ClickRow(0, Qt::ControlModifier);
         QCOMPARE(main->CurrentFileName(), std::string());
-        QCOMPARE(main->Panel25->text(), QStringLiteral("0 / 3"));
-        QVERIFY(main->TitleEdit->currentText().isEmpty());
-        QVERIFY(main->Track_ME->text().isEmpty());
-        QCOMPARE(main->Genre_CB->count(), 0);
-        QCOMPARE(Program.Windows().Form3->Status_Panel->text(),
+        QCOMPARE(Program.Find<QLabel>("Panel25")->text(), QStringLiteral("0 / 3"));
+        QVERIFY(Program.Find<QComboBox>("TitleEdit")->currentText().isEmpty());
+        QVERIFY(Program.Find<QLineEdit>("Track_ME")->text().isEmpty());
+        QCOMPARE(Program.Find<QComboBox>("Genre_CB")->count(), 0);
+        QCOMPARE(Program.Windows().Form3->findChild<QLabel*>("Status_Panel")->text(),
                  QStringLiteral("No files to process   [ 0 / 3 ]"));
     }
 
     void SeveralFilesFollowTheEnabledFields()
     {
         T_MainForm* main = Program.Main;
-        main->EnabledFields = {false, true, false, false, true, false, false};
+        Program.Work().Fields.EnabledFields = {false, true, false, false, true, false, false};
         Program.ClickRow(0);
         Program.ClickRow(1, Qt::ControlModifier);
-        QVERIFY(main->MultiSelectMode);
+        QVERIFY(Program.Work().Fields.MultiSelectMode);
         for (int i = 0; i < T_MainForm::FieldCount; ++i) {
-            QCOMPARE(main->FieldChecks[i]->isChecked(), main->EnabledFields[i]);
+            QCOMPARE(Program.FieldCheck(i)->isChecked(), Program.Work().Fields.EnabledFields[i]);
         }
-        QVERIFY(!main->TitleEdit->isEnabled());
-        QVERIFY(main->ArtistEdit->isEnabled());
-        QVERIFY(!main->Track_ME->isEnabled());
-        QCOMPARE(main->TitleEdit->palette().color(QPalette::Base),
+        QVERIFY(!Program.Find<QComboBox>("TitleEdit")->isEnabled());
+        QVERIFY(Program.Find<QComboBox>("ArtistEdit")->isEnabled());
+        QVERIFY(!Program.Find<QLineEdit>("Track_ME")->isEnabled());
+        QCOMPARE(Program.Find<QComboBox>("TitleEdit")->palette().color(QPalette::Base),
                  main->palette().color(QPalette::Button));
-        QCOMPARE(main->ArtistEdit->palette().color(QPalette::Base), QColor(Qt::white));
+        QCOMPARE(Program.Find<QComboBox>("ArtistEdit")->palette().color(QPalette::Base),
+                 QColor(Qt::white));
 
         Program.ClickRow(2); // one file again: the user's own choices return
-        QVERIFY(!main->MultiSelectMode);
-        for (QCheckBox* check : main->FieldChecks) {
+        QVERIFY(!Program.Work().Fields.MultiSelectMode);
+        for (QCheckBox* check : Program.FieldChecks()) {
             QVERIFY(check->isChecked());
         }
-        QVERIFY(main->TitleEdit->isEnabled());
-        QVERIFY(main->Track_ME->isEnabled());
+        QVERIFY(Program.Find<QComboBox>("TitleEdit")->isEnabled());
+        QVERIFY(Program.Find<QLineEdit>("Track_ME")->isEnabled());
     }
 
     void OneFileChoicesAreKeptWhileChangingFiles()
     {
-        T_MainForm* main = Program.Main;
         Program.ClickRow(0);
-        main->FieldChecks[1]->setChecked(false); // as a click does: the box follows
-        QVERIFY(!main->ArtistEdit->isEnabled());
+        Program.FieldCheck(1)->setChecked(false); // as a click does: the box follows
+        QVERIFY(!Program.Find<QComboBox>("ArtistEdit")->isEnabled());
         Program.ClickRow(1);
-        QVERIFY(!main->FieldChecks[1]->isChecked());
-        QVERIFY(!main->ArtistEdit->isEnabled());
+        QVERIFY(!Program.FieldCheck(1)->isChecked());
+        QVERIFY(!Program.Find<QComboBox>("ArtistEdit")->isEnabled());
 
-        main->EnabledFields.fill(true);
+        Program.Work().Fields.EnabledFields.fill(true);
         Program.ClickRow(2, Qt::ControlModifier);
-        QVERIFY(main->ArtistEdit->isEnabled());
+        QVERIFY(Program.Find<QComboBox>("ArtistEdit")->isEnabled());
         Program.ClickRow(2);
-        QVERIFY(!main->FieldChecks[1]->isChecked());
-        QVERIFY(!main->ArtistEdit->isEnabled());
-        QVERIFY(main->TitleEdit->isEnabled());
+        QVERIFY(!Program.FieldCheck(1)->isChecked());
+        QVERIFY(!Program.Find<QComboBox>("ArtistEdit")->isEnabled());
+        QVERIFY(Program.Find<QComboBox>("TitleEdit")->isEnabled());
     }
 
     void PointerOverTheListShowsTheCurrentFile()
     {
-        T_MainForm* main = Program.Main;
         Program.ClickRow(2);
-        QTest::mouseMove(main->ListBox1->viewport(), QPoint(5, 5));
+        QTest::mouseMove(Program.Find<QListWidget>("ListBox1")->viewport(), QPoint(5, 5));
         QMouseEvent move(QEvent::MouseMove, QPointF(5, 5), QPointF(5, 5), Qt::NoButton,
                          Qt::NoButton, Qt::NoModifier);
-        QCoreApplication::sendEvent(main->ListBox1->viewport(), &move);
-        QCOMPARE(main->Panel8->text(), QString::fromStdString(Music.Path().string() + "/"));
-        QCOMPARE(main->Panel20->text(), QStringLiteral("c.mp3"));
+        QCoreApplication::sendEvent(Program.Find<QListWidget>("ListBox1")->viewport(), &move);
+        QCOMPARE(Program.Find<QLabel>("Panel8")->text(),
+                 QString::fromStdString(Music.Path().string() + "/"));
+        QCOMPARE(Program.Find<QLabel>("Panel20")->text(), QStringLiteral("c.mp3"));
     }
 
     void TextBoxesKeepAHistory()
     {
-        T_MainForm* main = Program.Main;
         Program.ClickRow(0);
         const auto enter = [](QComboBox* box, const QString& text) {
             box->setEditText(text);
             QTest::keyClick(box->lineEdit(), Qt::Key_Return);
         };
-        enter(main->TitleEdit, QStringLiteral("Morning"));
-        enter(main->TitleEdit, QStringLiteral("MORNING"));
-        enter(main->TitleEdit, QStringLiteral("Evening"));
-        QCOMPARE(main->TitleEdit->count(), 2);
-        QCOMPARE(main->TitleEdit->itemText(0), QStringLiteral("Morning"));
-        QCOMPARE(main->TitleEdit->lineEdit()->selectedText(), QStringLiteral("Evening"));
+        enter(Program.Find<QComboBox>("TitleEdit"), QStringLiteral("Morning"));
+        enter(Program.Find<QComboBox>("TitleEdit"), QStringLiteral("MORNING"));
+        enter(Program.Find<QComboBox>("TitleEdit"), QStringLiteral("Evening"));
+        QCOMPARE(Program.Find<QComboBox>("TitleEdit")->count(), 2);
+        QCOMPARE(Program.Find<QComboBox>("TitleEdit")->itemText(0), QStringLiteral("Morning"));
+        QCOMPARE(Program.Find<QComboBox>("TitleEdit")->lineEdit()->selectedText(),
+                 QStringLiteral("Evening"));
 
-        enter(main->Genre_CB, QStringLiteral("no such genre"));
-        QCOMPARE(main->Genre_CB->currentText(), QStringLiteral("<unknown>"));
-        enter(main->Genre_CB, QStringLiteral("rock"));
-        QCOMPARE(main->Genre_CB->currentText().toLower(), QStringLiteral("rock"));
+        enter(Program.Find<QComboBox>("Genre_CB"), QStringLiteral("no such genre"));
+        QCOMPARE(Program.Find<QComboBox>("Genre_CB")->currentText(), QStringLiteral("<unknown>"));
+        enter(Program.Find<QComboBox>("Genre_CB"), QStringLiteral("rock"));
+        QCOMPARE(Program.Find<QComboBox>("Genre_CB")->currentText().toLower(),
+                 QStringLiteral("rock"));
     }
 
     void PreviewCountsTheNewName()
     {
-        T_MainForm* main = Program.Main;
         Program.ClickRow(0);
-        main->Edit6->setText(QString(60, QLatin1Char('n')));
-        QCOMPARE(main->Label15->text(), QString(60, QLatin1Char('n')));
-        QCOMPARE(main->NrOfChars_Panel->text(), QStringLiteral("64"));
-        QCOMPARE(main->NrOfChars_Panel->palette().color(QPalette::WindowText), QColor(Qt::black));
-        main->Edit6->setText(QString(61, QLatin1Char('n')));
-        QCOMPARE(main->NrOfChars_Panel->text(), QStringLiteral("65"));
-        QCOMPARE(main->NrOfChars_Panel->palette().color(QPalette::WindowText), QColor(Qt::red));
-        main->Edit6->setText(QStringLiteral("sub\\%t,t%"));
-        QCOMPARE(main->Label15->text(), QStringLiteral("sub\\Alpha"));
-        QCOMPARE(main->NrOfChars_Panel->text(), QStringLiteral("9"));
+        Program.Find<QLineEdit>("Edit6")->setText(QString(60, QLatin1Char('n')));
+        QCOMPARE(Program.Find<QLabel>("Label15")->text(), QString(60, QLatin1Char('n')));
+        QCOMPARE(Program.Find<QLabel>("NrOfChars_Panel")->text(), QStringLiteral("64"));
+        QCOMPARE(Program.Find<QLabel>("NrOfChars_Panel")->palette().color(QPalette::WindowText),
+                 QColor(Qt::black));
+        Program.Find<QLineEdit>("Edit6")->setText(QString(61, QLatin1Char('n')));
+        QCOMPARE(Program.Find<QLabel>("NrOfChars_Panel")->text(), QStringLiteral("65"));
+        QCOMPARE(Program.Find<QLabel>("NrOfChars_Panel")->palette().color(QPalette::WindowText),
+                 QColor(Qt::red));
+        Program.Find<QLineEdit>("Edit6")->setText(QStringLiteral("sub\\%t,t%"));
+        QCOMPARE(Program.Find<QLabel>("Label15")->text(), QStringLiteral("sub\\Alpha"));
+        QCOMPARE(Program.Find<QLabel>("NrOfChars_Panel")->text(), QStringLiteral("9"));
     }
 
     void NameToId3HandsTheCountsOver()
     {
-        T_MainForm* main = Program.Main;
         Program.ClickRow(0);
         Program.ClickRow(1, Qt::ControlModifier);
-        main->Change_Tag_SB->click();
+        Program.Find<QToolButton>("Change_Tag_SB")->click();
         T_Form3* form3 = Program.Windows().Form3;
         QVERIFY(form3->isVisible());
         QCOMPARE(form3->ToProcess(), 2);
-        QCOMPARE(form3->Index_Panel->text(), QStringLiteral("[ 1 / 2 ]"));
-        QCOMPARE(form3->Status_Panel->text(), QStringLiteral("Files to process   [ 2 / 3 ]"));
+        QCOMPARE(form3->findChild<QLabel*>("Index_Panel")->text(), QStringLiteral("[ 1 / 2 ]"));
+        QCOMPARE(form3->findChild<QLabel*>("Status_Panel")->text(),
+                 QStringLiteral("Files to process   [ 2 / 3 ]"));
     }
 
     void HoverDrawsOneCommandButtonRed()
@@ -210,17 +214,17 @@ private slots:
         const auto moveTo = [main](QWidget* widget, QPoint at) {
             QTest::mouseMove(main, widget->mapTo(main, at));
         };
-        moveTo(main->Write_Tag_SB, main->Write_Tag_SB->rect().center());
-        QTRY_COMPARE(main->HoveredButton, QStringLiteral("Write_Tag_SB"));
-        QCOMPARE(colourOf(main->Write_Tag_SB), QColor(Qt::red));
-        QCOMPARE(colourOf(main->Html_SB), QColor(Qt::black));
-        moveTo(main->Macro_SB, main->Macro_SB->rect().center());
-        QTRY_COMPARE(colourOf(main->Macro_SB), QColor(Qt::red));
-        QCOMPARE(colourOf(main->Write_Tag_SB), QColor(Qt::black));
+        moveTo(Program.Find<QToolButton>("Write_Tag_SB"),
+               Program.Find<QToolButton>("Write_Tag_SB")->rect().center());
+        QTRY_COMPARE(colourOf(Program.Find<QToolButton>("Write_Tag_SB")), QColor(Qt::red));
+        QCOMPARE(colourOf(Program.Find<QToolButton>("Html_SB")), QColor(Qt::black));
+        moveTo(Program.Find<QToolButton>("Macro_SB"),
+               Program.Find<QToolButton>("Macro_SB")->rect().center());
+        QTRY_COMPARE(colourOf(Program.Find<QToolButton>("Macro_SB")), QColor(Qt::red));
+        QCOMPARE(colourOf(Program.Find<QToolButton>("Write_Tag_SB")), QColor(Qt::black));
         QWidget* strip = Program.Find<QWidget>("Panel9");
         moveTo(strip, QPoint(1, 1));
-        QTRY_VERIFY(main->HoveredButton.isEmpty());
-        QCOMPARE(colourOf(main->Macro_SB), QColor(Qt::black));
+        QTRY_COMPARE(colourOf(Program.Find<QToolButton>("Macro_SB")), QColor(Qt::black));
     }
 
 private:

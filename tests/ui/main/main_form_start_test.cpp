@@ -18,6 +18,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QSettings>
+#include <QTimer>
 #include <QtTest>
 
 // Start-up, the first start of a new user, and what survives a restart.
@@ -76,42 +77,58 @@ private slots:
             QVERIFY2(window->isVisible(), name);
             QVERIFY2(!window->isModal(), name);
         }
-        Program.Main->Mail_SB->click();
-        Program.Main->Web_SB->click();
+        Program.Find<QToolButton>("Mail_SB")->click();
+        Program.Find<QToolButton>("Web_SB")->click();
         QCOMPARE(Program.Prompts.OpenedUrls.size(), 2);
         QVERIFY(Program.Prompts.OpenedUrls[0].startsWith(QLatin1String("mailto:")));
         QVERIFY(Program.Prompts.OpenedUrls[1].startsWith(QLatin1String("http")));
     }
 
+    void ClosingTheMainWindowEndsTheProgram()
+    {
+        Program.Start();
+        Program.Find<QToolButton>("ShowErrors_SB")->click();
+        Program.Find<QToolButton>("About_SB")->click();
+        QTimer::singleShot(0, Program.Main, [this] { Program.Main->close(); });
+        // a program that keeps running without a window is ended here with another code
+        QTimer stuck;
+        stuck.setSingleShot(true);
+        connect(&stuck, &QTimer::timeout, [] { QCoreApplication::exit(99); });
+        stuck.start(5000);
+        QCOMPARE(Program.App->Run(), 0);
+        QVERIFY(!static_cast<QWidget*>(Program.Windows().ErrorForm)->isVisible());
+        QVERIFY(!static_cast<QWidget*>(Program.Windows().Form4)->isVisible());
+    }
+
     void FirstStartShowsTheDefaults()
     {
         Program.Start();
-        T_MainForm* main = Program.Main;
-        QCOMPARE(main->ListBox1->count(), 0);
-        QCOMPARE(main->Edit6->text(),
+        QCOMPARE(Program.Find<QListWidget>("ListBox1")->count(), 0);
+        QCOMPARE(Program.Find<QLineEdit>("Edit6")->text(),
                  QString::fromUtf8(DefaultMacro.data(), qsizetype(DefaultMacro.size())));
-        QCOMPARE(main->Panel25->text(), QStringLiteral("0 / 0"));
-        QCOMPARE(main->Panel23->Caption(), QStringLiteral("Normal Scan - &U"));
+        QCOMPARE(Program.Find<QLabel>("Panel25")->text(), QStringLiteral("0 / 0"));
+        QCOMPARE(Program.Find<TPanel>("Panel23")->Caption(), QStringLiteral("Normal Scan - &U"));
         // the help column starts collapsed
-        QCOMPARE(main->Panel2->width(), 25);
-        QCOMPARE(main->SpeedButton1->text(), QStringLiteral("&>"));
-        QVERIFY(main->Label13->isHidden());
-        QVERIFY(main->Panel4->Caption().isEmpty());
-        QCOMPARE(main->SpeedButton1->toolTip(), QStringLiteral("Show Extended Info"));
-        for (QCheckBox* check : main->FieldChecks) {
+        QCOMPARE(Program.Find<TPanel>("Panel2")->width(), 25);
+        QCOMPARE(Program.Find<QToolButton>("SpeedButton1")->text(), QStringLiteral("&>"));
+        QVERIFY(Program.Find<QLabel>("Label13")->isHidden());
+        QVERIFY(Program.Find<TPanel>("Panel4")->Caption().isEmpty());
+        QCOMPARE(Program.Find<QToolButton>("SpeedButton1")->toolTip(),
+                 QStringLiteral("Show Extended Info"));
+        for (QCheckBox* check : Program.FieldChecks()) {
             QVERIFY(check->isChecked());
         }
-        QCOMPARE(main->Genre_CB->count(), 0);
-        QVERIFY(main->TitleEdit->currentText().isEmpty());
-        QCOMPARE(main->RecentItems[0]->text(), QStringLiteral("..none.."));
-        QCOMPARE(main->Options.LowBitRate, 112);
-        QCOMPARE(main->Options.HighBitRate, 160);
-        QVERIFY(!main->Options.WarningBitRate);
-        QVERIFY(!main->All_CB->isChecked());
-        QVERIFY(main->CheckBox1->isChecked());
-        QVERIFY(main->Open_SB->toolTip() == QStringLiteral("... Open ..."));
+        QCOMPARE(Program.Find<QComboBox>("Genre_CB")->count(), 0);
+        QVERIFY(Program.Find<QComboBox>("TitleEdit")->currentText().isEmpty());
+        QCOMPARE(Program.RecentItem(0)->text(), QStringLiteral("..none.."));
+        QCOMPARE(Program.Work().Options.LowBitRate, 112);
+        QCOMPARE(Program.Work().Options.HighBitRate, 160);
+        QVERIFY(!Program.Work().Options.WarningBitRate);
+        QVERIFY(!Program.Find<QCheckBox>("All_CB")->isChecked());
+        QVERIFY(Program.Find<QCheckBox>("CheckBox1")->isChecked());
+        QVERIFY(Program.Find<QToolButton>("Open_SB")->toolTip() == QStringLiteral("... Open ..."));
         QCOMPARE(
-            main->ListBox1->toolTip(),
+            Program.Find<QListWidget>("ListBox1")->toolTip(),
             QStringLiteral("... RightClick to set path ...\n...     DblClick to Run      ..."));
         // nothing is scanned at start, whatever folder was used last
         QVERIFY(Program.Prompts.FolderRequests.isEmpty());
@@ -120,31 +137,30 @@ private slots:
     void HelpColumnExpandsAndCollapses()
     {
         Program.Start();
-        T_MainForm* main = Program.Main;
-        main->SpeedButton1->click();
-        QCOMPARE(main->Panel2->width(), 105);
-        QCOMPARE(main->SpeedButton1->toolTip(), QStringLiteral("Hide Extended Info"));
-        QCOMPARE(main->Panel4->Caption(), QStringLiteral("Show H&int"));
-        QVERIFY(!main->Label13->isHidden());
-        QCOMPARE(main->Label16->text(), QStringLiteral("Tag ID:"));
-        main->SpeedButton1->click();
-        QCOMPARE(main->Panel2->width(), 25);
+        Program.Find<QToolButton>("SpeedButton1")->click();
+        QCOMPARE(Program.Find<TPanel>("Panel2")->width(), 105);
+        QCOMPARE(Program.Find<QToolButton>("SpeedButton1")->toolTip(),
+                 QStringLiteral("Hide Extended Info"));
+        QCOMPARE(Program.Find<TPanel>("Panel4")->Caption(), QStringLiteral("Show H&int"));
+        QVERIFY(!Program.Find<QLabel>("Label13")->isHidden());
+        QCOMPARE(Program.Find<QLabel>("Label16")->text(), QStringLiteral("Tag ID:"));
+        Program.Find<QToolButton>("SpeedButton1")->click();
+        QCOMPARE(Program.Find<TPanel>("Panel2")->width(), 25);
     }
 
     void HintSwitchRemovesEveryHint()
     {
         Program.Start();
-        T_MainForm* main = Program.Main;
-        main->CheckBox1->setChecked(false);
-        QVERIFY(!main->ShowHints);
-        for (QWidget* control :
-             {static_cast<QWidget*>(main->Open_SB), static_cast<QWidget*>(main->ListBox1),
-              static_cast<QWidget*>(main->FieldChecks[0]), static_cast<QWidget*>(main->Edit6)}) {
+        Program.Find<QCheckBox>("CheckBox1")->setChecked(false);
+        for (QWidget* control : {static_cast<QWidget*>(Program.Find<QToolButton>("Open_SB")),
+                                 static_cast<QWidget*>(Program.Find<QListWidget>("ListBox1")),
+                                 static_cast<QWidget*>(Program.FieldCheck(0)),
+                                 static_cast<QWidget*>(Program.Find<QLineEdit>("Edit6"))}) {
             QVERIFY(control->toolTip().isEmpty());
         }
-        main->Panel4->Clicked();
-        QVERIFY(main->ShowHints);
-        QCOMPARE(main->Edit6->toolTip(), QStringLiteral("... Insert Macro for FileName ..."));
+        Program.Find<TPanel>("Panel4")->Clicked();
+        QCOMPARE(Program.Find<QLineEdit>("Edit6")->toolTip(),
+                 QStringLiteral("... Insert Macro for FileName ..."));
     }
 
     void WindowNeverSmallerThanItsMinimum()
@@ -204,22 +220,21 @@ private slots:
         const QString lastFolder = QString::fromStdString(last.Path().string());
         TSettingsBatch().WriteString(LastPathKey, lastFolder);
         Program.Start();
-        T_MainForm* main = Program.Main;
-        QCOMPARE(main->Edit6->text(), QStringLiteral("%t%"));
-        QVERIFY(main->Options.LimitTo64);
-        QVERIFY(main->Options.AutoTrimSpaces);
-        QVERIFY(main->Options.WarningBitRate);
-        QVERIFY(main->Options.ExcludeIfWarning);
-        QCOMPARE(main->Options.LowBitRate, 112);
-        QCOMPARE(main->Options.HighBitRate, 160);
+        QCOMPARE(Program.Find<QLineEdit>("Edit6")->text(), QStringLiteral("%t%"));
+        QVERIFY(Program.Work().Options.LimitTo64);
+        QVERIFY(Program.Work().Options.AutoTrimSpaces);
+        QVERIFY(Program.Work().Options.WarningBitRate);
+        QVERIFY(Program.Work().Options.ExcludeIfWarning);
+        QCOMPARE(Program.Work().Options.LowBitRate, 112);
+        QCOMPARE(Program.Work().Options.HighBitRate, 160);
         const std::array<bool, 7> enabled{false, true, false, false, false, false, false};
-        QVERIFY(main->EnabledFields == enabled);
-        QCOMPARE(main->RecentItems[0]->text(), QStringLiteral("/music/a"));
-        QCOMPARE(main->RecentItems[1]->text(), QStringLiteral("/music/b"));
-        QCOMPARE(main->RecentItems[2]->text(), QStringLiteral("..none.."));
+        QVERIFY(Program.Work().Fields.EnabledFields == enabled);
+        QCOMPARE(Program.RecentItem(0)->text(), QStringLiteral("/music/a"));
+        QCOMPARE(Program.RecentItem(1)->text(), QStringLiteral("/music/b"));
+        QCOMPARE(Program.RecentItem(2)->text(), QStringLiteral("..none.."));
         // the list stays empty; the last folder only preselects the picker
-        QCOMPARE(main->ListBox1->count(), 0);
-        main->Open_SB->click();
+        QCOMPARE(Program.Find<QListWidget>("ListBox1")->count(), 0);
+        Program.Find<QToolButton>("Open_SB")->click();
         QCOMPARE(Program.Prompts.FolderRequests.size(), 1);
         QCOMPARE(Program.Prompts.FolderRequests[0].Start, lastFolder);
         QCOMPARE(Program.Prompts.FolderRequests[0].Title,
@@ -232,25 +247,25 @@ private slots:
         WriteBytes(music / "a.mp3", Mp3At(128));
         Program.Start();
         Program.Open(music.Path().string());
-        Program.Main->Edit6->setText(QStringLiteral("%a% - %t%"));
-        Program.Main->Options.HighBitRate = 320;
-        Program.Main->EnabledFields[6] = true;
+        Program.Find<QLineEdit>("Edit6")->setText(QStringLiteral("%a% - %t%"));
+        Program.Work().Options.HighBitRate = 320;
+        Program.Work().Fields.EnabledFields[6] = true;
         Program.Main->resize(700, 560);
         Program.Stop();
 
         Program.Start();
         T_MainForm* main = Program.Main;
-        QCOMPARE(main->Edit6->text(), QStringLiteral("%a% - %t%"));
-        QCOMPARE(main->Options.HighBitRate, 320);
-        QVERIFY(main->EnabledFields[6]);
-        QCOMPARE(main->RecentItems[0]->text(), QString::fromStdString(music.Path().string()));
+        QCOMPARE(Program.Find<QLineEdit>("Edit6")->text(), QStringLiteral("%a% - %t%"));
+        QCOMPARE(Program.Work().Options.HighBitRate, 320);
+        QVERIFY(Program.Work().Fields.EnabledFields[6]);
+        QCOMPARE(Program.RecentItem(0)->text(), QString::fromStdString(music.Path().string()));
         QCOMPARE(TSettingsBatch().ReadString(LastPathKey),
                  QString::fromStdString(music.Path().string()));
-        QCOMPARE(main->ListBox1->count(), 0);
+        QCOMPARE(Program.Find<QListWidget>("ListBox1")->count(), 0);
         QCOMPARE(main->size(), QSize(700, 560));
         // scan mode and help column are not stored
-        QVERIFY(!main->RecursiveScan);
-        QCOMPARE(main->Panel2->width(), 25);
+        QVERIFY(!Program.Work().RecursiveScan);
+        QCOMPARE(Program.Find<TPanel>("Panel2")->width(), 25);
     }
 
 private:

@@ -6,6 +6,7 @@
 #include "ui/main/windows.h"
 #include "ui/support/scripted_prompts.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
@@ -16,6 +17,7 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 // The main window with all other windows, as the program builds them, answering its prompts from
 // a script. Each test program runs several starts, so the settings store is emptied between them
@@ -72,26 +74,47 @@ public:
     }
 
     const TWindows& Windows() const { return App->Windows(); }
+    TWorkspace& Work() const { return App->Work(); }
+    bool Scanning() const { return Work().Activity.State() == TActivityKind::Scanning; }
 
     void Open(const std::string& folder)
     {
         Prompts.AnswerFolder(QString::fromStdString(folder));
-        Main->Open_SB->click();
+        Find<QToolButton>("Open_SB")->click();
     }
 
     QStringList Listed() const
     {
+        QListWidget* list = Find<QListWidget>("ListBox1");
         QStringList names;
-        for (int i = 0; i < Main->ListBox1->count(); ++i) {
-            names << Main->ListBox1->item(i)->text();
+        for (int i = 0; i < list->count(); ++i) {
+            names << list->item(i)->text();
         }
         return names;
+    }
+
+    // CheckBox_01 .. CheckBox_07 by field index 0 .. 6, and the recent folders C1 .. C10.
+    QCheckBox* FieldCheck(int field) const
+    {
+        return Main->findChild<QCheckBox*>(QStringLiteral("CheckBox_0%1").arg(field + 1));
+    }
+    std::vector<QCheckBox*> FieldChecks() const
+    {
+        std::vector<QCheckBox*> checks;
+        for (int i = 0; i < FieldCount; ++i) {
+            checks.push_back(FieldCheck(i));
+        }
+        return checks;
+    }
+    QAction* RecentItem(int slot) const
+    {
+        return Main->findChild<QAction*>(QStringLiteral("C%1").arg(slot + 1));
     }
 
     // A click on a list row, with Ctrl to add or remove it from the selection.
     void ClickRow(int row, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
     {
-        QListWidget* list = Main->ListBox1;
+        QListWidget* list = Find<QListWidget>("ListBox1");
         list->scrollToItem(list->item(row));
         // a long list is laid out in batches from the event loop
         for (int i = 0; i < 200 && !list->viewport()->rect().contains(

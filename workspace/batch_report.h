@@ -1,12 +1,31 @@
 #pragma once
 
+#include "engine/file_failure.h"
+
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
 
+// What a batch job shows the user: its progress while it runs, and the files it could not
+// process afterwards.
+
+// How a batch job reports its progress before each step: the bar is filled `position` parts of
+// `range`, and `text` is shown on it ("3 / 120", "Waiting ..."). May be empty.
+using TProgressFn = std::function<void(int position, int range, const std::string& text)>;
+
+// The position and the range as decimal numbers joined by " / ".
+std::string ProgressText(int position, int range);
+
+// Width in pixels of the bar inside a frame `frameWidth` wide, whose borders take 8 pixels:
+// (frameWidth - 8) * position / range, truncated. A range of 0 gives a full bar; a position
+// outside 0..range gives an empty or a full bar.
+int ProgressBarWidth(int frameWidth, int position, int range);
+
 // The text of the error window: the files a batch job could not process, grouped by folder.
 // A folder header (an empty line, the folder, "----") comes before the first entry of a folder
-// and again whenever the folder differs from that of the previous entry.
+// and again whenever the folder differs from that of the previous entry. Lines are bytes, as
+// paths are; the window converts them only to show them.
 class TErrorLog
 {
 public:
@@ -16,6 +35,10 @@ public:
     // One failed file: a header when the folder changed (none for an empty folder), then the
     // entry's lines (the file name first, a producer may add more).
     void AddEntry(const std::string& folder, const std::vector<std::string>& lines);
+
+    // Failed files of a batch, each under its folder's header: the file name, then the failure's
+    // text on a line of its own when it has one.
+    void AddFailures(const TFileFailures& failures);
 
     // A bit-rate warning of a scan: an empty line, the folder, the file name and
     // " BitRate : " with the bit rate; no "----" header.

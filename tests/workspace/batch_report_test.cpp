@@ -1,10 +1,43 @@
-#include "workspace/error_log.h"
+#include "workspace/batch_report.h"
 
+#include <climits>
 #include <gtest/gtest.h>
 #include <string>
 #include <vector>
 
 namespace {
+
+struct TBarCase
+{
+    const char* Rule;
+    int FrameWidth;
+    int Position;
+    int Range;
+    int Expected;
+};
+
+TEST(ProgressBarWidth, FollowsPositionOfRange)
+{
+    const TBarCase cases[] = {
+        {"a quarter truncates 112.25", 457, 1, 4, 112},
+        {"nothing done is an empty bar", 457, 0, 4, 0},
+        {"all done fills the inside of the frame", 457, 4, 4, 449},
+        {"range 0 is a full bar", 457, 0, 0, 449},
+        {"a position past the range stays inside the frame", 457, 5, 4, 449},
+        {"a negative position is an empty bar", 457, -1, 4, 0},
+        {"a frame narrower than its borders has no bar", 6, 1, 1, 0},
+        {"a long batch does not overflow", 457, INT_MAX - 1, INT_MAX, 448},
+    };
+    for (const TBarCase& c : cases) {
+        EXPECT_EQ(ProgressBarWidth(c.FrameWidth, c.Position, c.Range), c.Expected) << c.Rule;
+    }
+}
+
+TEST(ProgressText, JoinsPositionAndRange)
+{
+    EXPECT_EQ(ProgressText(3, 120), "3 / 120");
+    EXPECT_EQ(ProgressText(0, 0), "0 / 0");
+}
 
 using TLines = std::vector<std::string>;
 
@@ -93,6 +126,19 @@ TEST(ErrorLog, Captions)
     EXPECT_EQ(BatchErrorsCaption(3), "Errors Found (files not processed correctly) :  3");
     EXPECT_EQ(BitRateWarningCaption(12), "Errors Found (BitRate Warning) :  12");
     EXPECT_EQ(BitRateFolderDoneCaption(12), "Errors Found (BitRate Warning) : 12");
+}
+
+TEST(ErrorLog, FailuresAreGroupedUnderTheirFolders)
+{
+    TErrorLog log;
+    log.AddFailures({FailureFromCode("/m/A/1.mp3", 13, "cannot write"),
+                     FailureFromReason("/m/A/2.mp3", TFailureReason::Other, ""),
+                     FailureFromCode("/m/B/3.mp3", -1, "cannot read")});
+    // the reason follows the name on a line of its own; an empty reason adds no line
+    EXPECT_EQ(log.Lines(),
+              (TLines{"", "/m/A/", "----", "1.mp3", ErrorText("cannot write", 13), "2.mp3", "",
+                      "/m/B/", "----", "3.mp3", "cannot read: file not found"}));
+    EXPECT_EQ(log.Count(), 3);
 }
 
 } // namespace

@@ -1,4 +1,25 @@
-#include "workspace/error_log.h"
+#include "workspace/batch_report.h"
+
+#include "engine/path_parts.h"
+
+#include <algorithm>
+
+std::string ProgressText(int position, int range)
+{
+    return std::to_string(position) + " / " + std::to_string(range);
+}
+
+int ProgressBarWidth(int frameWidth, int position, int range)
+{
+    const long long inner = std::max(frameWidth - 8, 0);
+    if (range == 0) {
+        return static_cast<int>(inner);
+    }
+    // 64-bit so that a long batch on a wide frame cannot overflow; the clamp keeps the bar
+    // inside its frame for a position past the range or below 0
+    const long long width = inner * position / range;
+    return static_cast<int>(std::clamp(width, 0LL, inner));
+}
 
 void TErrorLog::Clear()
 {
@@ -17,6 +38,17 @@ void TErrorLog::AddEntry(const std::string& folder, const std::vector<std::strin
     LastFolder = folder;
     LogLines.insert(LogLines.end(), lines.begin(), lines.end());
     ++EntryCount;
+}
+
+void TErrorLog::AddFailures(const TFileFailures& failures)
+{
+    for (const TFileFailure& failure : failures) {
+        std::vector<std::string> lines{NamePart(failure.Path)};
+        if (!failure.Text.empty()) {
+            lines.push_back(failure.Text);
+        }
+        AddEntry(WithTrailingSlash(FolderPart(failure.Path)), lines);
+    }
 }
 
 void TErrorLog::AddBitRateWarning(const std::string& folder, const std::string& name, int bitRate)

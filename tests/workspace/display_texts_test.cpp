@@ -1,0 +1,122 @@
+#include "engine/genre_names.h"
+#include "workspace/display_texts.h"
+
+#include <algorithm>
+#include <gtest/gtest.h>
+
+namespace {
+
+struct TSizeCase
+{
+    const char* Rule;
+    std::int64_t Length;
+    std::optional<std::string> Expected;
+};
+
+TEST(StreamTexts, FileSizeByRange)
+{
+    const TSizeCase cases[] = {
+        {"empty file", 0, "0 Bytes  "},
+        {"below a kilobyte", 500, "500 Bytes  "},
+        {"last byte count", 1023, "1023 Bytes  "},
+        {"one kilobyte", 1024, "1.0 Kb  "},
+        {"fraction is not padded", 1050, "1.2 Kb  "},
+        {"two-digit fraction", 5000, "4.90 Kb  "},
+        {"last kilobyte count", 1048575, "1023.102 Kb  "},
+        {"one megabyte", 1048576, "1.0 Mb  "},
+        {"megabytes with fraction", 3 * 1048576 + 524288, "3.51 Mb  "},
+        {"last megabyte count", 1073741823, "1023.102 Mb  "},
+        {"a gigabyte keeps the old text", 1073741824, std::nullopt},
+        {"beyond 32 bits too", 5'000'000'000, std::nullopt},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(FileSizeText(c.Length), c.Expected) << c.Rule;
+    }
+}
+
+TEST(StreamTexts, PanelsEndInTwoSpaces)
+{
+    EXPECT_EQ(DurationText(0, 3, 7), "00 : 03 . 07");
+    EXPECT_EQ(DurationText(18, 12, 15), "18 : 12 . 15");
+    EXPECT_EQ(VersionText(1, 3), "MPEG  1  Layer  3  ");
+    EXPECT_EQ(ModeText("Joint-Stereo"), "Joint-Stereo  ");
+    EXPECT_EQ(BitRateText(128), "128 KBit/s  ");
+    EXPECT_EQ(PlainNumberText(44100), "44100  ");
+}
+
+TEST(GenreEntries, OneEntryPerGenreSortedWithoutCase)
+{
+    const auto& entries = GenreEntries();
+    EXPECT_EQ(entries.size(), GenreCount);
+    for (std::size_t i = 1; i < entries.size(); ++i) {
+        std::string a = entries[i - 1];
+        std::string b = entries[i];
+        std::transform(a.begin(), a.end(), a.begin(), ::toupper);
+        std::transform(b.begin(), b.end(), b.begin(), ::toupper);
+        EXPECT_LE(a, b) << i;
+    }
+    EXPECT_EQ(std::count(entries.begin(), entries.end(), "Other"), 0);
+    EXPECT_GE(std::count(entries.begin(), entries.end(), "<unknown>"), 1);
+}
+
+TEST(GenreEntries, EntryForAFilesGenre)
+{
+    EXPECT_EQ(GenreEntryFor(0), "Blues");
+    EXPECT_EQ(GenreEntryFor(17), "Rock");
+    EXPECT_EQ(GenreEntryFor(12), "<unknown>"); // "Other"
+    EXPECT_EQ(GenreEntryFor(255), "<unknown>");
+    EXPECT_EQ(GenreEntryFor(static_cast<std::uint8_t>(GenreCount)), "<unknown>");
+}
+
+TEST(GenreEntries, FindsEntriesWithoutCase)
+{
+    const auto& entries = GenreEntries();
+    const int rock = FindGenreEntry(entries, "rOcK");
+    ASSERT_GE(rock, 0);
+    EXPECT_EQ(entries[rock], "Rock");
+    EXPECT_EQ(FindGenreEntry(entries, "No Such Genre"), -1);
+    EXPECT_EQ(FindGenreEntry(entries, ""), -1);
+}
+
+TEST(GenreEntries, TrackTextHasTwoDigitsBelowTen)
+{
+    EXPECT_EQ(TrackText(0), "00");
+    EXPECT_EQ(TrackText(7), "07");
+    EXPECT_EQ(TrackText(10), "10");
+    EXPECT_EQ(TrackText(255), "255");
+}
+
+TEST(NameLength, NewNameIsFolderMacroAndExtension)
+{
+    EXPECT_EQ(MacroFullName("/m/a/Song.MP3", "01.Title"), "/m/a/01.Title.mp3");
+    EXPECT_EQ(MacroFullName("Song.mp3", "x"), "x.mp3");
+    EXPECT_EQ(MacroFullName("/m/a/s.mp3", "[ Artist ]\\01.t"), "/m/a/[ Artist ]\\01.t.mp3");
+}
+
+struct TLengthCase
+{
+    const char* Rule;
+    std::string FullName;
+    std::size_t Length;
+};
+
+TEST(NameLength, CountsCharactersOfTheNamePart)
+{
+    const TLengthCase cases[] = {
+        {"after the last slash", "/m/a/abc.mp3", 7},
+        {"a backslash of the macro starts a folder", "/m/a/[ A ]\\01.t.mp3", 8},
+        {"no folder at all", "abc.mp3", 7},
+        {"characters, not bytes", "/m/\xC3\xA9t\xC3\xA9.mp3", 7},
+        {"empty name", "/m/", 0},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(NewNameLength(c.FullName), c.Length) << c.Rule;
+    }
+}
+
+TEST(NameLength, CdLimitAllowsSixtyFour)
+{
+    EXPECT_FALSE(ExceedsCdLimit(64));
+    EXPECT_TRUE(ExceedsCdLimit(65));
+}
+} // namespace
