@@ -2,7 +2,6 @@
 
 #include "batch/rename_file.h"
 #include "engine/format_items.h"
-#include "engine/mpeg_audio.h"
 #include "workspace/name_length.h"
 
 #include <cerrno>
@@ -16,30 +15,33 @@ TMacroRenamer::TMacroRenamer(std::string macro, TRegionalSettings regional, TRen
 
 TRenameOutcome TMacroRenamer::Rename(const std::string& oldPath, const TYieldFn& yield)
 {
-    TMPEGAudio audio;
-    audio.SetFileName(oldPath, yield);
-    const std::string expanded = FormatItems(audio, Macro, Regional);
+    Audio.SetFileName(oldPath, yield);
+    const std::string expanded = FormatItems(Audio, Macro, Regional);
     TRenameOutcome result{RenameTarget(oldPath, expanded), {}};
     const std::string& newPath = result.NewPath;
     const std::string what = "cannot rename to " + expanded + ".mp3";
 
+    const bool tooLong = Options.LimitTo64 && !FitsNameLimit(newPath);
+    const bool leaves = LeavesFolder(expanded);
+    if (!Options.DryRun && newPath != oldPath && !tooLong && !leaves) {
+        result.Outcome = RenameOneFile(oldPath, newPath); // it finds a vanished file itself
+        return result;
+    }
     struct stat info = {};
     if (lstat(oldPath.c_str(), &info) != 0) {
         const int code = errno == ENOENT || errno == ENOTDIR ? -1 : errno;
         result.Outcome = TFileOutcome::Refusal(FailureFromCode(oldPath, code, what));
     } else if (newPath == oldPath) {
         result.Outcome = {TFileStatus::Unchanged, {}};
-    } else if (Options.LimitTo64 && !FitsNameLimit(newPath)) {
+    } else if (tooLong) {
         result.Outcome = TFileOutcome::Refusal(FailureFromReason(
             newPath, TFailureReason::NameTooLong,
             "name longer than 64 characters: " + std::to_string(NewNameLength(newPath))));
-    } else if (LeavesFolder(expanded)) {
+    } else if (leaves) {
         result.Outcome = TFileOutcome::Refusal(
             {oldPath, EINVAL, TFailureReason::None, what + ": \"..\" would leave the folder"});
-    } else if (Options.DryRun) {
-        result.Outcome = Plan(oldPath, newPath);
     } else {
-        result.Outcome = RenameOneFile(oldPath, newPath);
+        result.Outcome = Plan(oldPath, newPath);
     }
     return result;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "batch/batch_run.h"
+#include "engine/mpeg_audio.h"
 #include "engine/regional_settings.h"
 #include "engine/yield.h"
 
@@ -37,6 +38,7 @@ private:
     // What a dry run says of a ready rename.
     TFileOutcome Plan(const std::string& oldPath, const std::string& newPath);
 
+    TMPEGAudio Audio; // one for the batch: it keeps the volume label between files
     std::string Macro;
     TRegionalSettings Regional;
     TRenameOptions Options;

@@ -162,7 +162,9 @@ TFileOutcome RenameOneFile(const std::string& oldPath, const std::string& newPat
         return TFileOutcome::Refusal(FailureFromCode(oldPath, EISDIR, what));
     }
     std::vector<std::string> created;
-    int code = MakeFolders(FolderPart(newPath), created);
+    const std::string folder = FolderPart(newPath);
+    // the file's own folder is there: the common case needs no look at it
+    int code = folder == FolderPart(oldPath) ? 0 : MakeFolders(folder, created);
     if (code == 0) {
         code = MoveNoReplace(oldPath, newPath);
     }

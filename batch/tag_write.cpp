@@ -90,8 +90,14 @@ TTagEdits TagEditsFromBoxes(const TTagBoxTexts& boxes)
 
 TFileOutcome WriteTagToFile(const std::string& path, const TTagEdits& edits, const TYieldFn& yield)
 {
-    const std::string what = "cannot write the tag";
     TMPEGAudio audio;
+    return WriteTagToFile(audio, path, edits, yield);
+}
+
+TFileOutcome WriteTagToFile(TMPEGAudio& audio, const std::string& path, const TTagEdits& edits,
+                            const TYieldFn& yield)
+{
+    const std::string what = "cannot write the tag";
     audio.SetFileName(path, yield);
     if (!audio.IsValid()) {
         struct stat info = {};

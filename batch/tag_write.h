@@ -8,6 +8,8 @@
 #include <string>
 #include <string_view>
 
+class TMPEGAudio;
+
 // The texts of the seven tag boxes, each only when its box is enabled. Genre is the text of the
 // genre box's selected entry (empty when none is selected).
 struct TTagBoxTexts
@@ -51,6 +53,10 @@ TTagEdits TagEditsFromBoxes(const TTagBoxTexts& boxes);
 // whose audio is not recognised is refused (NotAudio): its tag was never read, so writing would
 // put defaults over a trailer it may have. A refused file is left as it was.
 TFileOutcome WriteTagToFile(const std::string& path, const TTagEdits& edits,
+                            const TYieldFn& yield = {});
+// The same with an analysis object that a batch passes to every file, so that what it keeps
+// between files (the volume label) is looked up once, not per file.
+TFileOutcome WriteTagToFile(TMPEGAudio& audio, const std::string& path, const TTagEdits& edits,
                             const TYieldFn& yield = {});
 
 // Removes the tag of the file, whatever its audio; Unchanged when it had none.

@@ -3,6 +3,7 @@
 #include "batch/tag_write.h"
 #include "cli/commands.h"
 #include "cli/help_option.h"
+#include "engine/mpeg_audio.h"
 
 #include <cerrno>
 #include <optional>
@@ -127,8 +128,9 @@ int RunWriteCommand(const std::vector<std::string>& args, std::ostream& out, std
         return UsageError(err, "no file given");
     }
     const TTagEdits edits = TagEditsFromBoxes(boxes);
-    const TFileStep step = [&edits](const std::string& path, const TYieldFn& yield) {
-        return WriteTagToFile(path, edits, yield);
+    TMPEGAudio audio;
+    const TFileStep step = [&](const std::string& path, const TYieldFn& yield) {
+        return WriteTagToFile(audio, path, edits, yield);
     };
     return RunFileCommand("write", files, step, "written", out, err);
 }
