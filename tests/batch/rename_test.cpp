@@ -118,7 +118,7 @@ TEST(Rename, BatchFromMacro)
     }
 }
 
-TEST(Rename, RunsABatchWithProgressAndCancel)
+TEST(BatchRun, CountsProgressAndStopsWhenCancelled)
 {
     std::vector<std::string> texts;
     int asked = 0;
