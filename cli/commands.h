@@ -11,3 +11,6 @@ int RunFormatCommand(const std::vector<std::string>& args, std::ostream& out, st
 int RunLsCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 int RunExtractCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 int RunHtmlCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+int RunWriteCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+int RunClearCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+int RunRenameCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);

@@ -20,6 +20,11 @@ const char* const Usage =
     "  extract [OPTIONS] FILE...        fill tags from file names with a TAG Formula\n"
     "  html --templates DIR --target DIR FILE...\n"
     "                                   write an HTML catalogue of the files\n"
+    "  write [--title T] [--artist A] ... FILE...\n"
+    "                                   write the given tag fields, keep the others\n"
+    "  clear FILE...                    remove the tags\n"
+    "  rename [--limit-64] [--dry-run] [--json] MACRO FILE...\n"
+    "                                   rename files from their tags with a macro\n"
     "\n"
     "Run 'cantrel-cli COMMAND --help' for the options of a command.\n";
 
@@ -48,6 +53,15 @@ int main(int argc, char** argv)
     }
     if (command == "html") {
         return RunHtmlCommand(args, std::cout, std::cerr);
+    }
+    if (command == "write") {
+        return RunWriteCommand(args, std::cout, std::cerr);
+    }
+    if (command == "clear") {
+        return RunClearCommand(args, std::cout, std::cerr);
+    }
+    if (command == "rename") {
+        return RunRenameCommand(args, std::cout, std::cerr);
     }
     std::cerr << "cantrel-cli: unknown command '" << command << "'\n\n" << Usage;
     return 2;

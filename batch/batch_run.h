@@ -1,0 +1,51 @@
+#pragma once
+
+#include "engine/file_failure.h"
+#include "engine/yield.h"
+#include "workspace/progress.h"
+
+#include <cstddef>
+#include <functional>
+#include <string>
+#include <utility>
+#include <vector>
+
+// What one step of a batch did to its file.
+enum class TFileStatus
+{
+    Done,      // written, cleared, renamed (or, in a dry run, found ready to be renamed)
+    Unchanged, // nothing needed changing: no tag to remove, the new name is the present one
+    Refused,   // left as it was; Failure says why
+};
+
+struct TFileOutcome
+{
+    TFileStatus Status = TFileStatus::Done;
+    TFileFailure Failure; // only for Refused
+
+    static TFileOutcome Refusal(TFileFailure failure)
+    {
+        return {TFileStatus::Refused, std::move(failure)};
+    }
+};
+
+// One file's work: given the path and the yield callback of the batch.
+using TFileStep = std::function<TFileOutcome(const std::string& path, const TYieldFn& yield)>;
+
+// How a batch talks to whoever runs it; every member may be empty.
+struct TBatchControl
+{
+    TYieldFn Yield;                  // once per file and inside each file's analysis
+    TProgressFn Progress;            // before each file
+    std::function<bool()> Cancelled; // asked before each file: true stops the batch there
+    // after each file, with its index in the list
+    std::function<void(std::size_t index, const TFileOutcome& outcome)> Report;
+    // A whole-path run counts its files "0 / n" up to "n-1 / n", a run over the selected files
+    // "1 / n" up to "n / n".
+    bool CountFromOne = false;
+};
+
+// Runs `step` on each path in order and collects what happened. A cancelled batch leaves the
+// files from the cancelled one on untouched and says so in the result.
+TBatchResult RunBatch(const std::vector<std::string>& paths, const TFileStep& step,
+                      const TBatchControl& control = {});

@@ -1,0 +1,61 @@
+#include "batch/macro_rename.h"
+
+#include "batch/rename_file.h"
+#include "engine/format_items.h"
+#include "workspace/name_length.h"
+
+#include <cerrno>
+#include <sys/stat.h>
+#include <utility>
+
+TMacroRenamer::TMacroRenamer(std::string macro, TRegionalSettings regional, TRenameOptions options)
+    : Macro(std::move(macro)), Regional(std::move(regional)), Options(options)
+{
+}
+
+TRenameOutcome TMacroRenamer::Rename(const std::string& oldPath, const TYieldFn& yield)
+{
+    Audio.SetFileName(oldPath, yield);
+    const std::string expanded = FormatItems(Audio, Macro, Regional);
+    TRenameOutcome result{RenameTarget(oldPath, expanded), {}};
+    const std::string& newPath = result.NewPath;
+    const std::string what = "cannot rename to " + expanded + ".mp3";
+
+    const bool tooLong = Options.LimitTo64 && !FitsNameLimit(newPath);
+    const bool leaves = LeavesFolder(expanded);
+    if (!Options.DryRun && newPath != oldPath && !tooLong && !leaves) {
+        result.Outcome = RenameOneFile(oldPath, newPath); // it finds a vanished file itself
+        return result;
+    }
+    struct stat info = {};
+    if (lstat(oldPath.c_str(), &info) != 0) {
+        const int code = errno == ENOENT || errno == ENOTDIR ? -1 : errno;
+        result.Outcome = TFileOutcome::Refusal(FailureFromCode(oldPath, code, what));
+    } else if (newPath == oldPath) {
+        result.Outcome = {TFileStatus::Unchanged, {}};
+    } else if (tooLong) {
+        result.Outcome = TFileOutcome::Refusal(FailureFromReason(
+            newPath, TFailureReason::NameTooLong,
+            "name longer than 64 characters: " + std::to_string(NewNameLength(newPath))));
+    } else if (leaves) {
+        result.Outcome = TFileOutcome::Refusal(
+            {oldPath, EINVAL, TFailureReason::None, what + ": \"..\" would leave the folder"});
+    } else {
+        result.Outcome = Plan(oldPath, newPath);
+    }
+    return result;
+}
+
+TFileOutcome TMacroRenamer::Plan(const std::string& oldPath, const std::string& newPath)
+{
+    struct stat info = {};
+    const bool onDisk = lstat(newPath.c_str(), &info) == 0 && !Freed.contains(newPath);
+    if (onDisk || Taken.contains(newPath)) {
+        return TFileOutcome::Refusal(
+            FailureFromReason(oldPath, TFailureReason::TargetExists, "another file has that name"));
+    }
+    Taken.insert(newPath);
+    Freed.insert(oldPath);
+    Taken.erase(oldPath);
+    return {};
+}

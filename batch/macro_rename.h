@@ -1,0 +1,47 @@
+#pragma once
+
+#include "batch/batch_run.h"
+#include "engine/mpeg_audio.h"
+#include "engine/regional_settings.h"
+#include "engine/yield.h"
+
+#include <set>
+#include <string>
+
+struct TRenameOptions
+{
+    bool LimitTo64 = false; // refuse names over 64 characters (NameTooLong)
+    bool DryRun = false;    // decide every file but touch nothing, not even a folder
+};
+
+struct TRenameOutcome
+{
+    std::string NewPath;
+    // Done: renamed, or in a dry run ready to be. A name over the limit is refused with the new
+    // path as the failure's path (the error list shows the new name under its folder); every other
+    // refusal names the old path.
+    TFileOutcome Outcome;
+};
+
+// Renames the files of one batch from a file-name macro: each file is analysed, the macro is
+// expanded against it and the file moved to the new name below its folder. Two files of one batch
+// that would get the same name: the first is renamed, the second refused. A dry run keeps track
+// of the names it has handed out and given up, so it predicts the same.
+class TMacroRenamer
+{
+public:
+    TMacroRenamer(std::string macro, TRegionalSettings regional, TRenameOptions options);
+
+    TRenameOutcome Rename(const std::string& oldPath, const TYieldFn& yield = {});
+
+private:
+    // What a dry run says of a ready rename.
+    TFileOutcome Plan(const std::string& oldPath, const std::string& newPath);
+
+    TMPEGAudio Audio; // one for the batch: it keeps the volume label between files
+    std::string Macro;
+    TRegionalSettings Regional;
+    TRenameOptions Options;
+    std::set<std::string> Taken; // dry run: new names handed out
+    std::set<std::string> Freed; // dry run: old names given up
+};

@@ -1,0 +1,180 @@
+#include "batch/rename_file.h"
+
+#include "engine/path_parts.h"
+#include "workspace/name_length.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <cstdio>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <vector>
+
+namespace {
+
+bool IsMissing(int error)
+{
+    return error == ENOENT || error == ENOTDIR;
+}
+
+std::string WithoutTrailingSlashes(std::string folder)
+{
+    while (folder.size() > 1 && folder.back() == '/') {
+        folder.pop_back();
+    }
+    return folder;
+}
+
+// The folder above `folder` ("" for a name of the current folder, "/" above "/a").
+std::string ParentOf(const std::string& folder)
+{
+    const auto cut = folder.find_last_of('/');
+    if (cut == std::string::npos) {
+        return "";
+    }
+    return WithoutTrailingSlashes(folder.substr(0, cut == 0 ? 1 : cut));
+}
+
+// 0 when `folder` is an existing folder (following links), else the errno value.
+int CheckFolder(const std::string& folder)
+{
+    if (folder.empty()) {
+        return 0; // the current folder
+    }
+    struct stat info = {};
+    if (stat(folder.c_str(), &info) != 0) {
+        return errno;
+    }
+    return S_ISDIR(info.st_mode) ? 0 : ENOTDIR;
+}
+
+// Creates the missing folders of `folder`, parents first, and lists those it made in `created`.
+// 0 or the errno value of the first failure.
+int MakeFolders(const std::string& folder, std::vector<std::string>& created)
+{
+    std::vector<std::string> missing; // deepest first
+    std::string at = WithoutTrailingSlashes(folder);
+    for (;;) {
+        const int code = CheckFolder(at);
+        if (code == 0) {
+            break;
+        }
+        if (code != ENOENT) {
+            return code;
+        }
+        missing.push_back(at);
+        at = ParentOf(at);
+    }
+    for (auto it = missing.rbegin(); it != missing.rend(); ++it) {
+        if (mkdir(it->c_str(), 0777) == 0) {
+            created.push_back(*it);
+        } else if (const int code = errno; code != EEXIST || CheckFolder(*it) != 0) {
+            return code == EEXIST ? ENOTDIR : code;
+        }
+    }
+    return 0;
+}
+
+void RemoveFolders(const std::vector<std::string>& created)
+{
+    // deepest first; a folder that is not empty stays
+    for (auto it = created.rbegin(); it != created.rend(); ++it) {
+        if (rmdir(it->c_str()) != 0) {
+            break;
+        }
+    }
+}
+
+// Renames without ever replacing the target: 0 or the errno value (EEXIST when the target is
+// there). A file system without the no-replace rename gets a hard link and an unlink, which
+// cannot replace either.
+int MoveNoReplace(const std::string& oldPath, const std::string& newPath)
+{
+    if (renameat2(AT_FDCWD, oldPath.c_str(), AT_FDCWD, newPath.c_str(), RENAME_NOREPLACE) == 0) {
+        return 0;
+    }
+    if (errno != EINVAL && errno != ENOSYS) {
+        return errno;
+    }
+    if (link(oldPath.c_str(), newPath.c_str()) != 0) {
+        return errno;
+    }
+    if (unlink(oldPath.c_str()) != 0) {
+        const int code = errno;
+        unlink(newPath.c_str());
+        return code;
+    }
+    return 0;
+}
+
+std::string RenameText(const std::string& oldPath, const std::string& newPath)
+{
+    const std::string folder = FolderPart(oldPath);
+    const bool below = newPath.compare(0, folder.size(), folder) == 0;
+    return "cannot rename to " + (below ? newPath.substr(folder.size()) : newPath);
+}
+
+} // namespace
+
+std::string RenameTarget(std::string_view oldPath, std::string_view expandedMacro)
+{
+    std::string macro(expandedMacro);
+    std::replace(macro.begin(), macro.end(), '\\', '/');
+    return MacroFullName(oldPath, macro);
+}
+
+bool LeavesFolder(std::string_view expandedMacro)
+{
+    std::size_t start = 0;
+    for (;;) {
+        const auto end = expandedMacro.find_first_of("/\\", start);
+        if (end == std::string_view::npos) {
+            return false; // the last part is the name, which gets ".mp3"
+        }
+        if (expandedMacro.substr(start, end - start) == "..") {
+            return true;
+        }
+        start = end + 1;
+    }
+}
+
+bool FitsNameLimit(std::string_view newPath)
+{
+    return !ExceedsCdLimit(NewNameLength(newPath));
+}
+
+TFileOutcome RenameOneFile(const std::string& oldPath, const std::string& newPath)
+{
+    if (oldPath.empty() || oldPath == newPath) {
+        return {TFileStatus::Unchanged, {}};
+    }
+    const std::string what = RenameText(oldPath, newPath);
+    if (newPath.find('\0') != std::string::npos) {
+        return TFileOutcome::Refusal(FailureFromCode(oldPath, EINVAL, what));
+    }
+    struct stat info = {};
+    if (lstat(oldPath.c_str(), &info) != 0) {
+        return TFileOutcome::Refusal(FailureFromCode(oldPath, IsMissing(errno) ? -1 : errno, what));
+    }
+    if (S_ISDIR(info.st_mode)) {
+        // a folder now stands where the listed file was
+        return TFileOutcome::Refusal(FailureFromCode(oldPath, EISDIR, what));
+    }
+    std::vector<std::string> created;
+    const std::string folder = FolderPart(newPath);
+    // the file's own folder is there: the common case needs no look at it
+    int code = folder == FolderPart(oldPath) ? 0 : MakeFolders(folder, created);
+    if (code == 0) {
+        code = MoveNoReplace(oldPath, newPath);
+    }
+    if (code == 0) {
+        return {};
+    }
+    RemoveFolders(created);
+    if (code == EEXIST) {
+        return TFileOutcome::Refusal(FailureFromReason(oldPath, TFailureReason::TargetExists,
+                                                       what + ": another file has that name"));
+    }
+    return TFileOutcome::Refusal(FailureFromCode(oldPath, code, what));
+}

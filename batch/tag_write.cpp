@@ -1,0 +1,157 @@
+#include "batch/tag_write.h"
+
+#include "engine/genre_names.h"
+#include "engine/mpeg_audio.h"
+#include "engine/path_parts.h"
+#include "engine/tag_file.h"
+#include "engine/tag_record.h"
+#include "engine/utf8.h"
+#include "workspace/genre_entries.h"
+
+#include <cerrno>
+#include <sys/stat.h>
+
+namespace {
+
+std::optional<std::string> Cut(const std::optional<std::string>& text, std::size_t limit)
+{
+    if (!text) {
+        return std::nullopt;
+    }
+    return Utf8Left(*text, limit);
+}
+
+bool IsMissing(int error)
+{
+    return error == ENOENT || error == ENOTDIR;
+}
+
+// The size of a file, or the failure of asking for it.
+std::optional<TFileFailure> SizeOf(const std::string& path, off_t& size, const std::string& what)
+{
+    struct stat info = {};
+    if (stat(path.c_str(), &info) != 0) {
+        return FailureFromCode(path, IsMissing(errno) ? -1 : errno, what);
+    }
+    size = info.st_size;
+    return std::nullopt;
+}
+
+} // namespace
+
+std::optional<std::uint8_t> GenreFromBoxText(std::string_view text)
+{
+    const std::string_view name = text == UnknownGenreEntry ? std::string_view("Other") : text;
+    std::optional<std::uint8_t> genre;
+    for (std::size_t i = 0; i < GenreNames.size(); ++i) {
+        if (GenreNames[i] == name) {
+            genre = static_cast<std::uint8_t>(i);
+        }
+    }
+    return genre;
+}
+
+std::uint8_t TrackFromBoxText(std::string_view text)
+{
+    const auto first = text.find_first_not_of(' ');
+    if (first == std::string_view::npos) {
+        return 0;
+    }
+    text = text.substr(first, text.find_last_not_of(' ') + 1 - first);
+    unsigned value = 0;
+    for (const char c : text) {
+        if (c < '0' || c > '9') {
+            return 0;
+        }
+        value = value * 10 + static_cast<unsigned>(c - '0');
+        if (value > 255) {
+            return 0; // the field holds one byte: a bigger number is no track
+        }
+    }
+    return static_cast<std::uint8_t>(value);
+}
+
+TTagEdits TagEditsFromBoxes(const TTagBoxTexts& boxes)
+{
+    TTagEdits edits;
+    edits.Title = Cut(boxes.Title, TagTextLimit);
+    edits.Artist = Cut(boxes.Artist, TagTextLimit);
+    edits.Album = Cut(boxes.Album, TagTextLimit);
+    edits.Year = Cut(boxes.Year, TagYearLimit);
+    edits.Comment = Cut(boxes.Comment, TagTextLimit);
+    if (boxes.Genre) {
+        edits.Genre = GenreFromBoxText(*boxes.Genre);
+    }
+    if (boxes.Track) {
+        edits.Track = TrackFromBoxText(*boxes.Track);
+    }
+    return edits;
+}
+
+TFileOutcome WriteTagToFile(const std::string& path, const TTagEdits& edits, const TYieldFn& yield)
+{
+    TMPEGAudio audio;
+    return WriteTagToFile(audio, path, edits, yield);
+}
+
+TFileOutcome WriteTagToFile(TMPEGAudio& audio, const std::string& path, const TTagEdits& edits,
+                            const TYieldFn& yield)
+{
+    const std::string what = "cannot write the tag";
+    audio.SetFileName(path, yield);
+    if (!audio.IsValid()) {
+        struct stat info = {};
+        if (stat(audio.FileName.c_str(), &info) != 0 && IsMissing(errno)) {
+            return TFileOutcome::Refusal(FailureFromCode(path, -1, what));
+        }
+        return TFileOutcome::Refusal(
+            FailureFromReason(path, TFailureReason::NotAudio,
+                              what + ": no MPEG audio found, so its tag was not read"));
+    }
+    if (edits.Title) {
+        audio.SetTitle(*edits.Title);
+    }
+    if (edits.Artist) {
+        audio.SetArtist(*edits.Artist);
+    }
+    if (edits.Album) {
+        audio.SetAlbum(*edits.Album);
+    }
+    if (edits.Year) {
+        audio.SetYear(*edits.Year);
+    }
+    if (edits.Comment) {
+        audio.SetComment(*edits.Comment);
+    }
+    if (edits.Genre) {
+        audio.SetGenre(*edits.Genre);
+    }
+    if (edits.Track) {
+        audio.SetTrack(*edits.Track);
+    }
+    // The object is dropped right after, so the file is not analysed a second time as WriteTag
+    // would: a batch of thousands of files then reads each only once.
+    if (const int code = WriteTagTrailer(audio.FileName, audio.Tag()); code != 0) {
+        return TFileOutcome::Refusal(FailureFromCode(path, code, what));
+    }
+    return {};
+}
+
+TFileOutcome ClearTagOfFile(const std::string& path)
+{
+    const std::string what = "cannot remove the tag";
+    const std::string fullPath = ExpandFullPath(path);
+    off_t before = 0;
+    off_t after = 0;
+    if (auto failure = SizeOf(fullPath, before, what)) {
+        failure->Path = path;
+        return TFileOutcome::Refusal(*failure);
+    }
+    if (const int code = RemoveTagTrailer(fullPath); code != 0) {
+        return TFileOutcome::Refusal(FailureFromCode(path, code, what));
+    }
+    if (!SizeOf(fullPath, after, what) && after == before) {
+        return {TFileStatus::Unchanged, {}};
+    }
+    return {};
+}

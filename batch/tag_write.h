@@ -1,0 +1,63 @@
+#pragma once
+
+#include "batch/batch_run.h"
+#include "engine/yield.h"
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+class TMPEGAudio;
+
+// The texts of the seven tag boxes, each only when its box is enabled. Genre is the text of the
+// genre box's selected entry (empty when none is selected).
+struct TTagBoxTexts
+{
+    std::optional<std::string> Title;
+    std::optional<std::string> Artist;
+    std::optional<std::string> Album;
+    std::optional<std::string> Year;
+    std::optional<std::string> Comment;
+    std::optional<std::string> Genre;
+    std::optional<std::string> Track;
+};
+
+// The fields a write replaces; a field without a value keeps what the file holds.
+struct TTagEdits
+{
+    std::optional<std::string> Title;
+    std::optional<std::string> Artist;
+    std::optional<std::string> Album;
+    std::optional<std::string> Year;
+    std::optional<std::string> Comment;
+    std::optional<std::uint8_t> Genre;
+    std::optional<std::uint8_t> Track;
+
+    bool operator==(const TTagEdits&) const = default;
+};
+
+// The genre a box text names: "<unknown>" stands for "Other"; otherwise the genre whose name is
+// exactly the text (case counts). Nothing when no genre has that name: the file keeps its genre.
+std::optional<std::uint8_t> GenreFromBoxText(std::string_view text);
+
+// The track a box text gives: a decimal number 0..255, spaces around it allowed. Any other text,
+// a blank one included, gives 0.
+std::uint8_t TrackFromBoxText(std::string_view text);
+
+// What a write of the enabled boxes changes: texts cut to 30 characters (year 4), the genre and
+// track by the two rules above.
+TTagEdits TagEditsFromBoxes(const TTagBoxTexts& boxes);
+
+// Reads the file, replaces the edited fields, keeps the others as read and writes the tag. A file
+// whose audio is not recognised is refused (NotAudio): its tag was never read, so writing would
+// put defaults over a trailer it may have. A refused file is left as it was.
+TFileOutcome WriteTagToFile(const std::string& path, const TTagEdits& edits,
+                            const TYieldFn& yield = {});
+// The same with an analysis object that a batch passes to every file, so that what it keeps
+// between files (the volume label) is looked up once, not per file.
+TFileOutcome WriteTagToFile(TMPEGAudio& audio, const std::string& path, const TTagEdits& edits,
+                            const TYieldFn& yield = {});
+
+// Removes the tag of the file, whatever its audio; Unchanged when it had none.
+TFileOutcome ClearTagOfFile(const std::string& path);

@@ -1,0 +1,122 @@
+#include "batch/macro_rename.h"
+#include "cli/commands.h"
+#include "cli/help_option.h"
+#include "cli/json_text.h"
+#include "cli/write_command.h"
+
+namespace {
+
+const char* const RenameUsage =
+    "Usage: cantrel-cli rename [--limit-64] [--dry-run] [--json] MACRO FILE...\n"
+    "\n"
+    "Renames each FILE to its folder, the file-name MACRO expanded for it, and \".mp3\". A \"\\\"\n"
+    "or \"/\" in the expanded macro starts a subfolder, created when missing. A file is never\n"
+    "renamed over another one.\n"
+    "\n"
+    "  --limit-64    refuse new names (extension included) longer than 64 characters\n"
+    "  --dry-run     only say what would happen: nothing is touched, not even a folder\n"
+    "  --json        print a JSON array of objects with the keys old, new and status\n"
+    "  --            end of options: a MACRO that starts with \"-\" follows\n"
+    "  -h, --help    show this help\n"
+    "\n"
+    "Prints \"OLD<TAB>NEW<TAB>STATUS\" per file, STATUS one of: renamed, unchanged (the new\n"
+    "name is the present one), planned (--dry-run), too-long (--limit-64), exists (another\n"
+    "file has the new name), failed:ERRNO (2: no such file).\n"
+    "Exit status: 0 every file done, 1 some file refused or failed, 2 usage error.\n"
+    "\n"
+    "Example: cantrel-cli rename '%a,t%\\%alb,t%\\%tr,t%. %t,t%' *.mp3\n";
+
+struct TRenameArgs
+{
+    TRenameOptions Options;
+    bool Json = false;
+    std::string Macro;
+    std::vector<std::string> Files;
+};
+
+int UsageError(std::ostream& err, const std::string& problem)
+{
+    err << "cantrel-cli rename: " << problem << "\n\n" << RenameUsage;
+    return 2;
+}
+
+std::string StatusOf(const TFileOutcome& outcome, bool dryRun)
+{
+    switch (outcome.Status) {
+    case TFileStatus::Done:
+        return dryRun ? "planned" : "renamed";
+    case TFileStatus::Unchanged:
+        return "unchanged";
+    case TFileStatus::Refused:
+        break;
+    }
+    switch (outcome.Failure.Reason) {
+    case TFailureReason::NameTooLong:
+        return "too-long";
+    case TFailureReason::TargetExists:
+        return "exists";
+    default:
+        return RefusedStatus(outcome.Failure);
+    }
+}
+
+} // namespace
+
+int RunRenameCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
+{
+    if (AsksForHelp(args)) {
+        out << RenameUsage;
+        return 0;
+    }
+    TRenameArgs parsed;
+    std::vector<std::string> positional;
+    bool optionsDone = false;
+    for (const std::string& arg : args) {
+        if (optionsDone || arg.size() < 2 || arg[0] != '-') {
+            positional.push_back(arg);
+        } else if (arg == "--") {
+            optionsDone = true;
+        } else if (arg == "--limit-64") {
+            parsed.Options.LimitTo64 = true;
+        } else if (arg == "--dry-run") {
+            parsed.Options.DryRun = true;
+        } else if (arg == "--json") {
+            parsed.Json = true;
+        } else {
+            return UsageError(err, "unknown option '" + arg +
+                                       "' (put -- before a MACRO that starts with '-')");
+        }
+    }
+    if (positional.size() < 2) {
+        return UsageError(err, positional.empty() ? "MACRO and FILE missing" : "FILE missing");
+    }
+    const std::vector<std::string> files(positional.begin() + 1, positional.end());
+    TMacroRenamer renamer(positional.front(), TRegionalSettings::FromProcessLocale(),
+                          parsed.Options);
+
+    std::string newPath;
+    const TFileStep step = [&](const std::string& path, const TYieldFn& yield) {
+        TRenameOutcome result = renamer.Rename(path, yield);
+        newPath = std::move(result.NewPath);
+        return result.Outcome;
+    };
+    TBatchControl control;
+    control.Report = [&](std::size_t index, const TFileOutcome& outcome) {
+        const std::string status = StatusOf(outcome, parsed.Options.DryRun);
+        if (parsed.Json) {
+            out << (index == 0 ? "[\n" : ",\n") << "  {\"old\": " << JsonString(files[index])
+                << ", \"new\": " << JsonString(newPath) << ", \"status\": " << JsonString(status)
+                << "}";
+        } else {
+            out << files[index] << '\t' << newPath << '\t' << status << '\n';
+        }
+        if (outcome.Status == TFileStatus::Refused) {
+            err << "cantrel-cli rename: " << files[index] << ": " << outcome.Failure.Text << '\n';
+        }
+    };
+    const TBatchResult result = RunBatch(files, step, control);
+    if (parsed.Json) {
+        out << "\n]\n";
+    }
+    return result.Failures.empty() ? 0 : 1;
+}

@@ -1,0 +1,136 @@
+#include "cli/write_command.h"
+
+#include "batch/tag_write.h"
+#include "cli/commands.h"
+#include "cli/help_option.h"
+#include "engine/mpeg_audio.h"
+
+#include <cerrno>
+#include <optional>
+
+namespace {
+
+const char* const WriteUsage =
+    "Usage: cantrel-cli write [--title T] [--artist A] [--album B] [--year Y] [--comment C]\n"
+    "                         [--genre NAME] [--track N] FILE...\n"
+    "\n"
+    "Writes the given fields into the ID3v1 tag of each FILE and keeps the others as they are,\n"
+    "as the main window writes its enabled boxes.\n"
+    "\n"
+    "  --title, --artist, --album, --comment TEXT\n"
+    "                  cut to 30 characters\n"
+    "  --year TEXT     cut to 4 characters\n"
+    "  --genre NAME    a genre name exactly as listed (case counts); \"<unknown>\" writes\n"
+    "                  \"Other\"; a name that is no genre keeps each file's genre\n"
+    "  --track N       0 to 255; any other text writes 0\n"
+    "  --              end of options: a FILE that starts with \"-\" follows\n"
+    "  -h, --help      show this help\n"
+    "\n"
+    "Prints \"FILE<TAB>STATUS\" per file: written, not-audio (no MPEG audio found, so its tag\n"
+    "was not read and is not written) or failed:ERRNO (2: no such file).\n"
+    "Exit status: 0 every file written, 1 some file refused, 2 usage error (nothing written).\n";
+
+std::optional<std::string>* FieldOf(TTagBoxTexts& boxes, const std::string& option)
+{
+    const struct
+    {
+        const char* Option;
+        std::optional<std::string> TTagBoxTexts::*Field;
+    } options[] = {
+        {"--title", &TTagBoxTexts::Title},     {"--artist", &TTagBoxTexts::Artist},
+        {"--album", &TTagBoxTexts::Album},     {"--year", &TTagBoxTexts::Year},
+        {"--comment", &TTagBoxTexts::Comment}, {"--genre", &TTagBoxTexts::Genre},
+        {"--track", &TTagBoxTexts::Track},
+    };
+    for (const auto& o : options) {
+        if (option == o.Option) {
+            return &(boxes.*o.Field);
+        }
+    }
+    return nullptr;
+}
+
+int UsageError(std::ostream& err, const std::string& problem)
+{
+    err << "cantrel-cli write: " << problem << "\n\n" << WriteUsage;
+    return 2;
+}
+
+} // namespace
+
+std::string RefusedStatus(const TFileFailure& failure)
+{
+    switch (failure.Reason) {
+    case TFailureReason::Missing:
+        return "failed:" + std::to_string(ENOENT);
+    case TFailureReason::NotAudio:
+        return "not-audio";
+    default:
+        return "failed:" + std::to_string(failure.Error);
+    }
+}
+
+int RunFileCommand(std::string_view command, const std::vector<std::string>& files,
+                   const TFileStep& step, std::string_view done, std::ostream& out,
+                   std::ostream& err)
+{
+    TBatchControl control;
+    control.Report = [&](std::size_t index, const TFileOutcome& outcome) {
+        out << files[index] << '\t';
+        switch (outcome.Status) {
+        case TFileStatus::Done:
+            out << done << '\n';
+            break;
+        case TFileStatus::Unchanged:
+            out << "unchanged\n";
+            break;
+        case TFileStatus::Refused:
+            out << RefusedStatus(outcome.Failure) << '\n';
+            err << "cantrel-cli " << command << ": " << files[index] << ": " << outcome.Failure.Text
+                << '\n';
+            break;
+        }
+    };
+    return RunBatch(files, step, control).Failures.empty() ? 0 : 1;
+}
+
+int RunWriteCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
+{
+    if (AsksForHelp(args, {"--title", "--artist", "--album", "--year", "--comment", "--genre",
+                           "--track"})) {
+        out << WriteUsage;
+        return 0;
+    }
+    TTagBoxTexts boxes;
+    bool anyField = false;
+    bool optionsDone = false;
+    std::vector<std::string> files;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        if (optionsDone || arg.size() < 2 || arg[0] != '-') {
+            files.push_back(arg);
+        } else if (arg == "--") {
+            optionsDone = true;
+        } else if (auto* field = FieldOf(boxes, arg)) {
+            if (i + 1 == args.size()) {
+                return UsageError(err, "option '" + arg + "' needs a value");
+            }
+            *field = args[++i];
+            anyField = true;
+        } else {
+            return UsageError(err, "unknown option '" + arg + "'");
+        }
+    }
+    if (!anyField) {
+        return UsageError(err, "no field given: nothing to write");
+    }
+    if (files.empty()) {
+        return UsageError(err, "no file given");
+    }
+    const TTagEdits edits = TagEditsFromBoxes(boxes);
+    TMPEGAudio audio;
+    const TFileStep step = [&](const std::string& path, const TYieldFn& yield) {
+        return WriteTagToFile(audio, path, edits, yield);
+    };
+    return RunFileCommand("write", files, step, "written", out, err);
+}

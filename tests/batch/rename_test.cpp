@@ -1,0 +1,148 @@
+#include "batch/macro_rename.h"
+#include "batch/rename_file.h"
+#include "support/mp3_fixture.h"
+
+#include <cerrno>
+#include <filesystem>
+#include <gtest/gtest.h>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+TEST(Rename, NewNameRules)
+{
+    const std::string name60(60, 'n');
+    const struct
+    {
+        const char* Rule;
+        std::string Expanded;
+        std::string Target;
+        bool Leaves;
+        bool Fits;
+    } cases[] = {
+        {"both slashes start a folder", "A\\B/01.T", "/m/A/B/01.T.mp3", false, true},
+        {"64 characters fit, extension included", name60, "/m/" + name60 + ".mp3", false, true},
+        {"65 characters do not", name60 + "x", "/m/" + name60 + "x.mp3", false, false},
+        {"only the name part counts", "x\\" + name60, "/m/x/" + name60 + ".mp3", false, true},
+        {"a .. folder leaves the folder", "a\\..\\b", "/m/a/../b.mp3", true, true},
+        {"a name of .. stays", "..", "/m/...mp3", false, true},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(RenameTarget("/m/old.MP3", c.Expanded), c.Target) << c.Rule;
+        EXPECT_EQ(LeavesFolder(c.Expanded), c.Leaves) << c.Rule;
+        EXPECT_EQ(FitsNameLimit(c.Target), c.Fits) << c.Rule;
+    }
+}
+
+TEST(Rename, MovesWithoutReplacingAndCleansUpAfterAFailure)
+{
+    const struct
+    {
+        const char* Rule;
+        std::string Target;   // below the test folder
+        std::string InTheWay; // a file already there
+        TFileStatus Status;
+        TFailureReason Reason;
+        int Error;
+        std::string LeftFolder; // "" when no new folder may remain
+    } cases[] = {
+        {"into new folders", "A/B/new.mp3", "", TFileStatus::Done, TFailureReason::None, 0, "A/B"},
+        {"the same name", "old.mp3", "", TFileStatus::Unchanged, TFailureReason::None, 0, ""},
+        {"a taken name", "A/B/new.mp3", "A/B/new.mp3", TFileStatus::Refused,
+         TFailureReason::TargetExists, 0, "A/B"},
+        {"a file where a folder should be", "A/B/new.mp3", "A", TFileStatus::Refused,
+         TFailureReason::None, ENOTDIR, ""},
+        {"a name the system refuses", "A/B/" + std::string(300, 'n'), "", TFileStatus::Refused,
+         TFailureReason::None, ENAMETOOLONG, ""},
+    };
+    for (const auto& c : cases) {
+        TTempDir dir;
+        const std::string oldPath = dir / "old.mp3";
+        WriteBytes(oldPath, "old");
+        if (!c.InTheWay.empty()) {
+            WriteBytes(dir / c.InTheWay, "other");
+        }
+        const TFileOutcome outcome = RenameOneFile(oldPath, dir / c.Target);
+        EXPECT_EQ(outcome.Status, c.Status) << c.Rule;
+        EXPECT_EQ(outcome.Failure.Reason, c.Reason) << c.Rule;
+        EXPECT_EQ(outcome.Failure.Error, c.Error) << c.Rule;
+        const bool moved = c.Status == TFileStatus::Done;
+        EXPECT_EQ(ReadBytes(moved ? dir / c.Target : oldPath), "old") << c.Rule;
+        if (!c.InTheWay.empty()) {
+            EXPECT_EQ(ReadBytes(dir / c.InTheWay), "other") << c.Rule;
+        }
+        EXPECT_EQ(fs::exists(dir / "A"), !c.LeftFolder.empty() || c.InTheWay == "A") << c.Rule;
+    }
+    EXPECT_EQ(RenameOneFile("/no/such/file.mp3", "/no/such/new.mp3").Failure.Reason,
+              TFailureReason::Missing);
+}
+
+std::string Tagged(const std::string& title, int track, const std::string& comment = "")
+{
+    return MakeMp3Stream(3) + MakeTrailer(title, "Band", "Album", "2001", comment, track, 17);
+}
+
+TEST(Rename, BatchFromMacro)
+{
+    const std::string macro = "[ %a,t% ]\\[ %alb,t% ]\\%tr,t%.%t,t%%cmnt,t%";
+    const std::string target = "[ Band ]/[ Album ]/01.Song.mp3";
+    for (const bool dryRun : {false, true}) {
+        TTempDir dir;
+        WriteBytes(dir / "a.mp3", Tagged("Song", 1));
+        WriteBytes(dir / "b.mp3", Tagged("Song", 1));
+        WriteBytes(dir / "c.mp3", Tagged(std::string(30, 't'), 2, std::string(28, 'c'))); // 65
+        WriteBytes(dir / "d.mp3", Tagged("Song", 3, "\\..\\x"));
+        TMacroRenamer renamer(macro, {}, {.LimitTo64 = true, .DryRun = dryRun});
+        const struct
+        {
+            std::string Old;
+            TFileStatus Status;
+            TFailureReason Reason;
+        } files[] = {
+            {"a.mp3", TFileStatus::Done, TFailureReason::None},
+            {"b.mp3", TFileStatus::Refused, TFailureReason::TargetExists},
+            {"c.mp3", TFileStatus::Refused, TFailureReason::NameTooLong},
+            {"d.mp3", TFileStatus::Refused, TFailureReason::None},
+            {"gone.mp3", TFileStatus::Refused, TFailureReason::Missing},
+        };
+        for (const auto& f : files) {
+            const TRenameOutcome outcome = renamer.Rename(dir / f.Old);
+            EXPECT_EQ(outcome.Outcome.Status, f.Status) << f.Old << " dry run " << dryRun;
+            EXPECT_EQ(outcome.Outcome.Failure.Reason, f.Reason) << f.Old << " dry run " << dryRun;
+        }
+        EXPECT_EQ(fs::exists(dir / target), !dryRun);
+        EXPECT_EQ(fs::exists(dir / "a.mp3"), dryRun);
+        EXPECT_TRUE(fs::exists(dir / "b.mp3"));
+        EXPECT_EQ(fs::exists(dir / "[ Band ]"), !dryRun) << "a dry run creates no folder";
+    }
+}
+
+TEST(BatchRun, CountsProgressAndStopsWhenCancelled)
+{
+    std::vector<std::string> texts;
+    int asked = 0;
+    TBatchControl control;
+    control.Progress = [&texts](int, int, const std::string& text) { texts.push_back(text); };
+    control.Cancelled = [&asked] { return ++asked == 4; };
+    const TFileStep step = [](const std::string& path, const TYieldFn&) {
+        return path == "b"
+                   ? TFileOutcome::Refusal({path, EACCES, TFailureReason::None, ""})
+                   : TFileOutcome{path == "c" ? TFileStatus::Unchanged : TFileStatus::Done, {}};
+    };
+    const TBatchResult result = RunBatch({"a", "b", "c", "d"}, step, control);
+    EXPECT_EQ(texts, (std::vector<std::string>{"0 / 4", "1 / 4", "2 / 4"}));
+    EXPECT_EQ(result.Done, 1);
+    EXPECT_EQ(result.Unchanged, 1);
+    ASSERT_EQ(result.Failures.size(), 1u);
+    EXPECT_EQ(result.Failures[0].Path, "b");
+    EXPECT_TRUE(result.Cancelled);
+
+    control.CountFromOne = true;
+    control.Cancelled = {};
+    texts.clear();
+    RunBatch({"a", "b"}, step, control);
+    EXPECT_EQ(texts, (std::vector<std::string>{"1 / 2", "2 / 2"}));
+}
+
+} // namespace
