@@ -52,7 +52,7 @@ QPixmap AboutPicture()
 }
 
 TForm4::TForm4(TPrompts& prompts, QWidget* parent)
-    : TInfoWindow(QStringLiteral("Form4"), QStringLiteral("Created by ..."), QSize(380, 330), true,
+    : TInfoWindow(QStringLiteral("Form4"), QStringLiteral("Created by ..."), QSize(400, 370), true,
                   parent),
       Prompts(prompts)
 {
@@ -69,8 +69,8 @@ void TForm4::CreateControls()
     Label28 = NewLabel("Label28", QStringLiteral("Design and Graphics :  the Cantrel developers"),
                        Panel1);
     Label20 = NewLabel("Label20",
-                       QStringLiteral("MPEG analysis :  TMPEGAudio (2026), the Cantrel "
-                                      "developers\n") +
+                       QStringLiteral("MPEG analysis :  TMPEGAudio (2026)\n"
+                                      "by the Cantrel developers\n") +
                            QLatin1String(MpegAnalysisPage),
                        Panel1);
     Label1 =

@@ -1,6 +1,6 @@
 #include "ui/auxiliary/keys_form.h"
 
-#include <QFontMetrics>
+#include <QFontMetricsF>
 #include <QPlainTextEdit>
 #include <QVBoxLayout>
 
@@ -143,7 +143,8 @@ T_KeysForm::T_KeysForm(QWidget* parent)
     Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     Memo1->setFont(FixedPitchFont(10));
     Memo1->setStyleSheet(QStringLiteral("QPlainTextEdit { color: lime; background: black; }"));
-    Memo1->setTabStopDistance(TabWidth * QFontMetrics(Memo1->font()).horizontalAdvance(' '));
+    Memo1->setTabStopDistance(TabWidth *
+                              QFontMetricsF(Memo1->font()).horizontalAdvance(QLatin1Char(' ')));
     Memo1->setPlainText(ShortcutListText());
 
     auto* layout = new QVBoxLayout(this);

@@ -8,7 +8,6 @@
 #include <QLineEdit>
 #include <QSignalSpy>
 #include <QTest>
-#include <QVBoxLayout>
 
 #include <memory>
 #include <vector>
@@ -21,12 +20,6 @@ class TStandInWindow : public QWidget
 public:
     TStandInWindow()
     {
-        auto* layout = new QVBoxLayout(this);
-        for (QWidget* control : {static_cast<QWidget*>(Title), static_cast<QWidget*>(Comment),
-                                 static_cast<QWidget*>(Macro), static_cast<QWidget*>(TitleCheck),
-                                 static_cast<QWidget*>(CommentCheck)}) {
-            layout->addWidget(control);
-        }
         TitleCheck->setChecked(true);
         CommentCheck->setChecked(true);
         HotKey->SetOnKeyDown([this](THotKeyManager&, std::uint16_t& key, TShiftState) {
@@ -49,9 +42,6 @@ public:
     void Run(TMainKeyCommand command)
     {
         switch (command) {
-        case TMainKeyCommand::FocusTitle:
-            Title->setFocus();
-            break;
         case TMainKeyCommand::FocusMacro:
             Macro->setFocus();
             break;
@@ -69,7 +59,6 @@ public:
         }
     }
 
-    QLineEdit* Title = new QLineEdit(this);
     QLineEdit* Comment = new QLineEdit(this);
     QLineEdit* Macro = new QLineEdit(this);
     QCheckBox* TitleCheck = new QCheckBox(this);
