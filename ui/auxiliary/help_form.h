@@ -1,11 +1,20 @@
 #pragma once
 
-#include "ui/auxiliary/hiding_window.h"
+#include "ui/auxiliary/info_window.h"
 
-class TForm2 : public THidingWindow
+class QPlainTextEdit;
+
+// The help on file-name macros and HTML templates, with the program's version history. It stays
+// on top of the other windows; closing only hides it.
+class TForm2 : public TInfoWindow
 {
     Q_OBJECT
 
 public:
     explicit TForm2(QWidget* parent = nullptr);
+
+    QPlainTextEdit* RichEdit = nullptr;
 };
+
+// The help window's text.
+QString MacroHelpText();

@@ -1,11 +1,21 @@
 #pragma once
 
-#include "ui/auxiliary/hiding_window.h"
+#include "ui/auxiliary/info_window.h"
 
-class T_KeysForm : public THidingWindow
+class QPlainTextEdit;
+
+// The shortcut list: the keys of the main, settings and tag-from-file-name windows, one per line
+// with its action lined up in a column. Read-only; closing only hides it.
+class T_KeysForm : public TInfoWindow
 {
     Q_OBJECT
 
 public:
     explicit T_KeysForm(QWidget* parent = nullptr);
+
+    QPlainTextEdit* Memo1 = nullptr;
 };
+
+// The list's text: a key, tabs up to the action column (tab stops every 8 characters), and
+// the action.
+QString ShortcutListText();

@@ -16,7 +16,7 @@
 
 TApplicationWindows::TApplicationWindows(TPrompts& prompts)
     : MainForm(std::make_unique<T_MainForm>(Workspace, prompts)), Form2(std::make_unique<TForm2>()),
-      Form3(std::make_unique<T_Form3>()), Form4(std::make_unique<TForm4>()),
+      Form3(std::make_unique<T_Form3>()), Form4(std::make_unique<TForm4>(prompts)),
       Form5(std::make_unique<T_Form5>()), Macro_Form(std::make_unique<TMacro_Form>()),
       ReplaceInName_Form(std::make_unique<TReplaceInName_Form>()),
       SettingsForm(std::make_unique<T_SettingsForm>()), ErrorForm(std::make_unique<T_ErrorForm>()),

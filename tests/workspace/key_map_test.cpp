@@ -1,0 +1,75 @@
+#include "workspace/key_map.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using C = TMainKeyCommand;
+using T = TExtractionKeyTarget;
+
+constexpr TShiftState Alt{false, true, false};
+constexpr TShiftState Ctrl{false, false, true};
+constexpr TShiftState AltCtrl{false, true, true};
+constexpr TShiftState Shift{true, false, false};
+constexpr TShiftState CtrlShift{true, false, true};
+constexpr TShiftState AltShift{true, true, false};
+
+struct TMainCase
+{
+    const char* Rule;
+    std::uint16_t Key;
+    TShiftState Shift;
+    std::vector<C> Commands;
+};
+
+TEST(KeyMap, MainWindowKeysRunTheirCommands)
+{
+    const TMainCase cases[] = {
+        {"Alt+T focuses the title", 'T', Alt, {C::FocusTitle}},
+        {"Alt+R focuses the track", 'R', Alt, {C::FocusTrack}},
+        {"Alt+E focuses the macro box", 'E', Alt, {C::FocusMacro}},
+        {"Ctrl+T toggles the title", 'T', Ctrl, {C::ToggleTitle}},
+        {"Ctrl+R toggles the track", 'R', Ctrl, {C::ToggleTrack}},
+        {"Ctrl+P opens the home page", 'P', Ctrl, {C::HomePage}},
+        {"Alt+Ctrl+E runs the Alt group first", 'E', AltCtrl, {C::FocusMacro, C::Errors}},
+        {"Alt+Ctrl+O runs the one row there is", 'O', AltCtrl, {C::Open}},
+        {"Shift does not hide Alt", 'P', AltShift, {C::WholePath}},
+        {"a letter without Alt or Ctrl", 'T', Shift, {}},
+        {"Alt+F1 is not Alt+P", 0x70, Alt, {}},
+        {"Alt+Numpad 1 is not Alt+A", 0x61, Alt, {}},
+        {"Ctrl+digit is not a main window key", '1', Ctrl, {}},
+        {"a letter without a row", 'Z', AltCtrl, {}},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(MainKeyCommands(c.Key, c.Shift), c.Commands) << c.Rule;
+    }
+    EXPECT_EQ(ToggledField(C::ToggleTitle), 0);
+    EXPECT_EQ(ToggledField(C::ToggleTrack), 6);
+    EXPECT_EQ(ToggledField(C::HomePage), -1);
+}
+
+struct TExtractionCase
+{
+    const char* Rule;
+    std::uint16_t Key;
+    TShiftState Shift;
+    std::vector<TExtractionKeyCommand> Commands;
+};
+
+TEST(KeyMap, ExtractionWindowDigitsFocusSeparatorsAndLists)
+{
+    const TExtractionCase cases[] = {
+        {"Ctrl+1 the first separator", '1', Ctrl, {{T::Separator, 0}}},
+        {"Shift+6 the last field list", '6', Shift, {{T::FieldList, 5}}},
+        {"both: separator, then list", '3', CtrlShift, {{T::Separator, 2}, {T::FieldList, 2}}},
+        {"7 is beyond the six", '7', Ctrl, {}},
+        {"0 is before them", '0', Ctrl, {}},
+        {"keypad 1 is not 1", 0x61, Ctrl, {}},
+        {"Alt alone does nothing", '1', Alt, {}},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(ExtractionKeyCommands(c.Key, c.Shift), c.Commands) << c.Rule;
+    }
+}
+
+} // namespace
