@@ -2,7 +2,7 @@
 
 #include "engine/file_failure.h"
 #include "engine/yield.h"
-#include "workspace/progress.h"
+#include "workspace/batch_report.h"
 
 #include <cstddef>
 #include <functional>

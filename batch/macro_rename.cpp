@@ -2,7 +2,7 @@
 
 #include "batch/rename_file.h"
 #include "engine/format_items.h"
-#include "workspace/name_length.h"
+#include "workspace/display_texts.h"
 
 #include <cerrno>
 #include <sys/stat.h>

@@ -1,7 +1,7 @@
 #include "batch/rename_file.h"
 
 #include "engine/path_parts.h"
-#include "workspace/name_length.h"
+#include "workspace/display_texts.h"
 
 #include <algorithm>
 #include <cerrno>

@@ -6,7 +6,7 @@
 #include "engine/tag_file.h"
 #include "engine/tag_record.h"
 #include "engine/utf8.h"
-#include "workspace/genre_entries.h"
+#include "workspace/display_texts.h"
 
 #include <cerrno>
 #include <sys/stat.h>

@@ -1,5 +1,5 @@
-#include "catalogue/songs_page.h"
-#include "catalogue/substitute_line.h"
+#include "catalogue/html_generator.h"
+#include "catalogue/song_values.h"
 #include "engine/item_table.h"
 #include "ui/auxiliary/about_form.h"
 #include "ui/auxiliary/help_form.h"
