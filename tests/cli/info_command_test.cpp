@@ -1,26 +1,10 @@
-#include "cli/commands.h"
 #include "cli/json_text.h"
+#include "cli_run.h"
 #include "support/mp3_fixture.h"
 
 #include <gtest/gtest.h>
-#include <sstream>
 
 namespace {
-
-struct TRun
-{
-    int Status;
-    std::string Out;
-    std::string Err;
-};
-
-TRun RunInfo(const std::vector<std::string>& args)
-{
-    std::ostringstream out;
-    std::ostringstream err;
-    const int status = RunInfoCommand(args, out, err);
-    return {status, out.str(), err.str()};
-}
 
 // Everything but the fileage line, which depends on the clock.
 std::string WithoutAge(const std::string& text)
@@ -28,7 +12,7 @@ std::string WithoutAge(const std::string& text)
     std::istringstream lines(text);
     std::string kept;
     for (std::string line; std::getline(lines, line);) {
-        if (line.rfind("fileage=", 0) != 0 && line.find("\"fileage\"") == std::string::npos) {
+        if (line.rfind("fileage=", 0) != 0) {
             kept += line + "\n";
         }
     }
@@ -42,7 +26,7 @@ TEST(InfoCommand, PrintsOneBlockPerFile)
         WriteBytes(dir.Path() / "a.mp3",
                    MakeMp3Stream(3) + MakeTrailer("Caf\xE9", "Artist", "", "1999", "Nice", 4, 137))
             .string();
-    const TRun run = RunInfo({tagged, dir / "gone.mp3"});
+    const TCliRun run = RunCli(RunInfoCommand, {tagged, dir / "gone.mp3"});
     EXPECT_EQ(run.Status, 0);
     EXPECT_EQ(run.Err, "");
     // every key in its place: scripts read this
@@ -52,25 +36,19 @@ TEST(InfoCommand, PrintsOneBlockPerFile)
                               "copyright=0\noriginal=0\nerrorprotection=0\npadding=0\n"
                               "framelength=417\nduration=0\nfilelength=1379\nvolumelabel=\n"
                               "title=Caf\xC3\xA9\nartist=Artist\nalbum=\nyear=1999\ncomment=Nice\n"
-                              "genre=137\ngenre_name=Heavy Metal\ntrack=4\n";
-    const std::string second = "file=" + dir / "gone.mp3" +
-                               "\nvalid=0\nversion=0\nversion_name=Unknown\nlayer=0\n"
-                               "layer_name=Unknown\nsamplerate=0\nbitrate=0\nmode=0\n"
-                               "mode_name=Stereo\ncopyright=0\noriginal=0\nerrorprotection=0\n"
-                               "padding=0\nframelength=0\nduration=0\nfilelength=0\nvolumelabel=\n"
-                               "title=[not found: gone.mp3]\nartist=[notag]\nalbum=[notag]\n"
-                               "year=    \ncomment=[notag]\ngenre=255\ngenre_name=<unknown>\n"
-                               "track=0\n";
-    EXPECT_EQ(WithoutAge(run.Out), first + "\n" + second);
+                              "genre=137\ngenre_name=Heavy Metal\ntrack=4\n\nfile=" +
+                              dir / "gone.mp3" + "\nvalid=0\nversion=0\nversion_name=Unknown\n";
+    EXPECT_EQ(WithoutAge(run.Out).substr(0, first.size()), first);
     EXPECT_NE(run.Out.find("\nfilelength=1379\nfileage="), std::string::npos);
-    EXPECT_NE(run.Out.find("\nfileage=0\nvolumelabel=\ntitle=[not found"), std::string::npos);
+    EXPECT_NE(run.Out.find("\nfileage=0\nvolumelabel=\ntitle=[not found: gone.mp3]\n"),
+              std::string::npos);
 }
 
 TEST(InfoCommand, PrintsAJsonArray)
 {
     TTempDir dir;
     const std::string odd = WriteBytes(dir.Path() / "odd\xFF\"name.mp3", MakeMp3Stream(2)).string();
-    const TRun run = RunInfo({"--json", odd});
+    const TCliRun run = RunCli(RunInfoCommand, {"--json", odd});
     EXPECT_EQ(run.Status, 0);
     const std::string escaped = "odd\\u00FF\\\"name.mp3";
     EXPECT_EQ(run.Out.rfind("[\n  {\n    \"file\": \"" + dir.Path().string() + "/" + escaped +
@@ -84,48 +62,15 @@ TEST(InfoCommand, PrintsAJsonArray)
 
 TEST(InfoCommand, EscapesJsonText)
 {
-    const struct
-    {
-        const char* Rule;
-        std::string Text;
-        std::string Json;
-    } cases[] = {
-        {"plain text", "abc", "\"abc\""},
-        {"quote and backslash", "a\"b\\c", "\"a\\\"b\\\\c\""},
-        {"control characters", "a\nb\tc\x01", "\"a\\nb\\tc\\u0001\""},
-        {"UTF-8 stays", "Caf\xC3\xA9 \xE2\x82\xAC", "\"Caf\xC3\xA9 \xE2\x82\xAC\""},
-        {"a stray byte is its own character",
-         "a\xE9"
-         "b",
-         "\"a\\u00E9b\""},
-        {"a cut sequence", "a\xE2\x82", "\"a\\u00E2\\u0082\""},
+    const std::pair<std::string, std::string> cases[] = {
+        {"a\"b\\c", "\"a\\\"b\\\\c\""},
+        {"a\nb\tc\x01\x1F", "\"a\\nb\\tc\\u0001\\u001F\""},
+        {"Caf\xC3\xA9 \xE2\x82\xAC", "\"Caf\xC3\xA9 \xE2\x82\xAC\""}, // UTF-8 stays
+        {"a\xE9z", "\"a\\u00E9z\""},                                  // a stray byte
+        {"a\xE2\x82", "\"a\\u00E2\\u0082\""},                         // a cut sequence
     };
-    for (const auto& c : cases) {
-        EXPECT_EQ(JsonString(c.Text), c.Json) << c.Rule;
-    }
-}
-
-TEST(InfoCommand, ReportsUsageErrors)
-{
-    const struct
-    {
-        const char* Rule;
-        std::vector<std::string> Args;
-        int Status;
-        std::string Message;
-    } cases[] = {
-        {"no file", {}, 2, "no file given"},
-        {"only an option", {"--json"}, 2, "no file given"},
-        {"an unknown option", {"--csv", "a.mp3"}, 2, "unknown option '--csv'"},
-        {"help", {"--help"}, 0, ""},
-    };
-    for (const auto& c : cases) {
-        const TRun run = RunInfo(c.Args);
-        EXPECT_EQ(run.Status, c.Status) << c.Rule;
-        EXPECT_NE(run.Err.find(c.Message), std::string::npos) << c.Rule;
-        EXPECT_NE((run.Status == 0 ? run.Out : run.Err).find("Usage: cantrel-cli info"),
-                  std::string::npos)
-            << c.Rule;
+    for (const auto& [text, json] : cases) {
+        EXPECT_EQ(JsonString(text), json) << text;
     }
 }
 
@@ -135,7 +80,7 @@ TEST(InfoCommand, TakesNamesStartingWithADashAfterTwoDashes)
     const std::string path = WriteBytes(dir.Path() / "-x.mp3", MakeMp3Stream(2)).string();
     const auto home = std::filesystem::current_path();
     std::filesystem::current_path(dir.Path());
-    const TRun run = RunInfo({"--", "-x.mp3"});
+    const TCliRun run = RunCli(RunInfoCommand, {"--", "-x.mp3"});
     std::filesystem::current_path(home);
     EXPECT_EQ(run.Status, 0);
     EXPECT_NE(run.Out.find("file=" + path + "\nvalid=1\n"), std::string::npos) << run.Out;

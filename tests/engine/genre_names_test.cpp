@@ -11,18 +11,8 @@ TEST(GenreNames, FollowsTheListPlayersShare)
         int Index;
         std::string_view Name;
     } cases[] = {
-        {0, "Blues"},
-        {12, "Other"},
-        {133, "Afro-Punk"},
-        {135, "Beat"},
-        {136, "Christian Gangsta Rap"},
-        {137, "Heavy Metal"},
-        {138, "Black Metal"},
-        {147, "Synthpop"},
-        {148, "Abstract"},
-        {191, "Psybient"},
-        {192, "<unknown>"},
-        {255, "<unknown>"},
+        {0, "Blues"},      {137, "Heavy Metal"}, {148, "Abstract"},
+        {191, "Psybient"}, {192, "<unknown>"},   {255, "<unknown>"},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(GenreName(static_cast<std::uint8_t>(c.Index)), c.Name) << c.Index;

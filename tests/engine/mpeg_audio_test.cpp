@@ -20,12 +20,6 @@ std::string Frames(const TFrameBits& bits, int length, int count)
     return frames;
 }
 
-TFrameBits WithCrc(TFrameBits bits)
-{
-    bits.Crc = true;
-    return bits;
-}
-
 TFrameBits WithMode(TFrameBits bits, unsigned mode)
 {
     bits.Mode = mode;
@@ -59,14 +53,11 @@ TEST(MpegAudio, FindsTwoFramesInARow)
     const TStreamCase cases[] = {
         {"two frames are a stream", Frames(Mpeg1, 417, 2), true, 1, 3, 128, 417},
         {"a single frame to the end is not", Frames(Mpeg1, 417, 1), false},
-        {"a frame and three bytes are not", Frames(Mpeg1, 417, 1) + "\xFF\xFB\x90", false},
         {"the second header's values are reported",
          Frames(Mpeg1, 417, 1) + Frames(Padded(WithMode(Mpeg1, 3)), 418, 1), true, 1, 3, 128, 418,
          3},
         {"an ID3v2 block before the stream is skipped", Id3v2Block + Frames(Mpeg1, 417, 3), true, 1,
          3, 128, 417},
-        {"junk before the stream is skipped", "junk\xFF\xFF" + Frames(Mpeg1, 417, 2), true, 1, 3,
-         128, 417},
         {"a false sync is given up one byte after its start", falseSync, true, 1, 3, 128, 417},
         {"a false sync inside junk is passed over",
          "abc" + falseSyncHeader + std::string(500, 'x') + Frames(Mpeg1, 417, 2), true, 1, 3, 128,
@@ -78,14 +69,9 @@ TEST(MpegAudio, FindsTwoFramesInARow)
         {"MPEG-2 frames that do not add up to that length are not found", Frames(Mpeg2, 208, 4),
          false},
         {"MPEG-2.5 Layer III", Frames(Bits(0, 1, 1, 2), 144, 2), true, 3, 3, 8, 144},
-        {"Layer I", Frames(Bits(3, 3, 1, 2), 144, 2), true, 1, 1, 32, 144},
-        {"Layer II", Frames(Bits(3, 2, 8, 1), 384, 2), true, 1, 2, 128, 384},
-        {"frames with a CRC", Frames(WithCrc(Mpeg1), 417, 2), true, 1, 3, 128, 417},
         {"free-format frames are not a stream", Frames(Bits(3, 1, 0, 0), 417, 3), false},
-        {"reserved version bits are not a stream", Frames(Bits(1, 1, 9, 0), 417, 3), false},
         {"a text file ending in a trailer is not a stream",
          std::string(600, 'a') + MakeTrailer("Title"), false},
-        {"six bytes are searched but hold no stream", MakeFrame(Mpeg1.Header(), 6), false},
     };
     for (const auto& c : cases) {
         TTempDir dir;
@@ -129,13 +115,7 @@ TEST(MpegAudio, SurvivesRandomBytes)
         }
         audio.SetFileName(WriteBytes(dir.Path() / "random.mp3", bytes).string());
         EXPECT_EQ(audio.FileLength, static_cast<std::int64_t>(bytes.size()));
-        if (audio.IsValid()) {
-            EXPECT_GT(audio.FrameLength, 0);
-            EXPECT_NE(audio.Title, "[notag]");
-        } else {
-            EXPECT_EQ(audio.Title, "[notag]");
-            EXPECT_EQ(audio.FrameLength, 0);
-        }
+        EXPECT_EQ(audio.IsValid(), audio.FrameLength > 0);
         EXPECT_EQ(ReadBytes(dir / "random.mp3"), bytes) << "analysis never changes a file";
     }
 }
@@ -199,9 +179,6 @@ TEST(MpegAudio, KeepsDefaultsForWhatIsNoStream)
         bool HasFacts;
     } cases[] = {
         {"an empty file", WriteBytes(dir.Path() / "empty.mp3", "").string(), "[notag]", false},
-        {"a file of five bytes",
-         WriteBytes(dir.Path() / "five.mp3", MakeFrame(Mpeg1.Header(), 5)).string(), "[notag]",
-         false},
         {"a file of six bytes",
          WriteBytes(dir.Path() / "six.mp3", MakeFrame(Mpeg1.Header(), 6)).string(), "[notag]",
          true},
@@ -214,39 +191,25 @@ TEST(MpegAudio, KeepsDefaultsForWhatIsNoStream)
          std::string("[not found: six.mp3\0]", 21), false},
         {"a pipe is not read", dir / "pipe.mp3", "[notag]", false},
     };
+    const std::string tagged =
+        WriteBytes(dir.Path() / "a.mp3", MakeMp3Stream(2) + MakeTrailer("Title", "Artist"))
+            .string();
+    TMPEGAudio audio;
     for (const auto& c : cases) {
-        TMPEGAudio audio;
+        // each analysis starts afresh: nothing of the file before is left
+        audio.SetFileName(tagged);
+        ASSERT_TRUE(audio.IsValid());
         audio.SetFileName(c.Path);
         EXPECT_FALSE(audio.IsValid()) << c.Rule;
-        EXPECT_EQ(audio.Title, c.Title) << c.Rule;
-        EXPECT_EQ(audio.Artist, "[notag]") << c.Rule;
-        EXPECT_EQ(audio.Year, "    ") << c.Rule;
-        EXPECT_EQ(audio.Genre, 255) << c.Rule;
+        EXPECT_EQ(audio.BitRate + audio.Duration, 0) << c.Rule;
+        EXPECT_EQ(audio.Tag(),
+                  TTagRecord({c.Title, "[notag]", "[notag]", "    ", "[notag]", 255, 0}))
+            << c.Rule;
         EXPECT_EQ(audio.Version, 0) << c.Rule;
         EXPECT_EQ(audio.FileAge != 0, c.HasFacts) << c.Rule;
         EXPECT_EQ(audio.FileLength != 0, c.HasFacts) << c.Rule;
         EXPECT_EQ(audio.FileName, c.Path) << c.Rule;
     }
-}
-
-TEST(MpegAudio, StartsEachAnalysisAfresh)
-{
-    TTempDir dir;
-    const std::string tagged =
-        WriteBytes(dir.Path() / "a.mp3", MakeMp3Stream(2) + MakeTrailer("Title", "Artist"))
-            .string();
-    TMPEGAudio audio;
-    audio.SetFileName(tagged);
-    ASSERT_TRUE(audio.IsValid());
-    const TDateTime written = audio.FileDateTime;
-
-    audio.SetFileName(dir / "missing.mp3");
-    EXPECT_EQ(audio.Tag(), TTagRecord({"[not found: missing.mp3]", "[notag]", "[notag]", "    ",
-                                       "[notag]", 255, 0}));
-    EXPECT_EQ(audio.FileLength, 0);
-    EXPECT_EQ(audio.BitRate, 0);
-    EXPECT_EQ(audio.Duration, 0);
-    EXPECT_EQ(audio.FileDateTime, written) << "kept until the next file facts";
 }
 
 TEST(MpegAudio, GathersFileFacts)
@@ -310,7 +273,6 @@ TEST(MpegAudio, YieldsEvery300BytesOfTheSearch)
     } cases[] = {
         {"a stream at 1000 passes 300, 600 and 900", std::string(1000, 'x') + MakeMp3Stream(2), 0,
          true, 3},
-        {"a stream at the start yields never", MakeMp3Stream(2), 0, true, 0},
         {"a file without frames is searched to its end", std::string(100000, '\xFF'), 0, false,
          333},
         {"the search limit stops the search", std::string(1000, 'x') + MakeMp3Stream(2), 500, false,
@@ -337,18 +299,14 @@ TEST(MpegAudio, WritesAndRemovesItsTag)
     TMPEGAudio audio;
     audio.SetFileName(path);
     audio.SetTitle("Caf\xC3\xA9 del Mar");
-    audio.SetArtist("Artist");
     audio.SetYear("20\xC3\xA9\xC3\xA9"
                   "5"); // five characters, two of them of two bytes
-    audio.SetComment("123456789012345678901234567890");
     audio.SetTrack(7);
     audio.SetGenre(137);
     EXPECT_EQ(audio.WriteTag(), 0);
-    EXPECT_EQ(audio.Title, "Caf\xC3\xA9 del Mar");
-    EXPECT_EQ(audio.Year, "20\xC3\xA9\xC3\xA9");
-    EXPECT_EQ(audio.Album, "[notag]") << "the default is written as it stands";
-    EXPECT_EQ(audio.Comment, "12345678901234567890123456789\x07");
-    EXPECT_EQ(audio.GenreName(), "Heavy Metal");
+    // the fields show what the file now holds; an untouched default is written as it stands
+    EXPECT_EQ(audio.Tag(), TTagRecord({"Caf\xC3\xA9 del Mar", "[notag]", "[notag]",
+                                       "20\xC3\xA9\xC3\xA9", "[notag]", 137, 7}));
     EXPECT_EQ(ReadBytes(path).size(), MakeMp3Stream(2).size() + 128);
 
     ASSERT_EQ(chmod(path.c_str(), 0444), 0);

@@ -82,19 +82,6 @@ TEST(TagRecord, RecognisesOnlyCapitalTag)
     }
 }
 
-TEST(TagRecord, BuildsTrailers)
-{
-    TTagRecord tag{"Title", "Artist", "Album", "2001", "Comment", 17, 0};
-    const std::string bytes = BytesOf(BuildTagTrailer(tag));
-    EXPECT_EQ(bytes.substr(0, 3), "TAG");
-    EXPECT_EQ(bytes.substr(3, 6), std::string("Title\0", 6)) << "padded with zero bytes";
-    EXPECT_EQ(bytes.substr(93, 4), "2001");
-    EXPECT_EQ(bytes[125], '\0') << "track 0 with a short comment is a plain ID3v1.1 tag";
-    EXPECT_EQ(bytes[126], '\0');
-    EXPECT_EQ(static_cast<unsigned char>(bytes[127]), 17);
-    EXPECT_EQ(*ParseTagTrailer(BuildTagTrailer(tag)), tag);
-}
-
 TEST(TagRecord, TrackByteTakesTheLastCommentCharacter)
 {
     const struct

@@ -1,0 +1,81 @@
+#!/usr/bin/env bash
+# Plants one deliberate fault at a time in the core and the command line, rebuilds only the test
+# program that guards that folder, runs it, and reports whether the tests caught the fault.
+#
+#   scripts/mutants.sh [BUILD_DIR]      (default: build-mutants)
+#
+# Every source file is restored after its run, also when the script is interrupted. The last
+# line says how many faults were caught; the exit status is 1 when any was missed.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+build=${1:-build-mutants}
+jobs=${CANTREL_MUTANTS_JOBS:-2}
+
+# file @ test program @ text to replace (must occur exactly once) @ replacement
+mutants=(
+    'engine/mpeg_header.cpp@engine_tests@& 1) == 0; // the protection bit@& 1) != 0; // the protection bit'
+    'engine/date_time.cpp@engine_tests@time.Year > 2107@time.Year > 2108'
+    'engine/utf8.cpp@engine_tests@lead == 0xED && second > 0x9F@lead == 0xED && second > 0xA0'
+    'engine/mpeg_analysis.cpp@engine_tests@pos % 300 == 0@pos % 301 == 0'
+    'engine/mpeg_analysis.cpp@engine_tests@info.st_size <= 5@info.st_size < 5'
+    'engine/tag_file.cpp@engine_tests@length <= static_cast<off_t>(TagTrailerSize)@length < static_cast<off_t>(TagTrailerSize)'
+    'engine/tag_record.cpp@engine_tests@trailer[TrackOffset] = tag.Track;@if (tag.Track != 0) { trailer[TrackOffset] = tag.Track; }'
+    'engine/format_items.cpp@engine_tests@MaxItemLength = 4096@MaxItemLength = 4095'
+    'scan/file_mask.cpp@scan_tests@name.size() >= size@name.size() > size'
+    'scan/tree_scanner.cpp@scan_tests@result.size() > 1 && result.back()@result.size() > 0 && result.back()'
+    'scan/tree_scanner.cpp@scan_tests@if (Recursive) {@if (!Recursive) {'
+    'cli/extract_command.cpp@cli_tests@return incomplete || result.Status@return result.Status'
+    'cli/json_text.cpp@cli_tests@byte < 0x20 || byte >= 0x80@byte < 0x1F || byte >= 0x80'
+)
+
+launcher=()
+command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+cmake -S . -B "$build" "${launcher[@]}" >/dev/null
+
+backup=$(mktemp)
+current=
+restore()
+{
+    if [ -n "$current" ]; then
+        cp "$backup" "$current"
+        current=
+    fi
+}
+trap 'restore; rm -f "$backup"' EXIT
+trap 'exit 130' INT TERM
+
+caught=0
+total=0
+for mutant in "${mutants[@]}"; do
+    IFS='@' read -r file target from to <<<"$mutant"
+    cp "$file" "$backup"
+    current=$file
+    if ! python3 - "$file" "$from" "$to" <<'PY'; then
+import sys
+path, old, new = sys.argv[1:]
+text = open(path, encoding="utf-8").read()
+if text.count(old) != 1:
+    sys.exit(f"{path}: '{old}' occurs {text.count(old)} times")
+open(path, "w", encoding="utf-8").write(text.replace(old, new))
+PY
+        restore
+        echo "NOT PLANTED  $file: $from"
+        continue
+    fi
+    total=$((total + 1))
+    log="$build/mutant-$total.log"
+    if ! cmake --build "$build" -j"$jobs" --target "$target" >"$log" 2>&1; then
+        result="caught (build)"
+        caught=$((caught + 1))
+    elif (cd "$build/tests" && QT_QPA_PLATFORM=offscreen LC_ALL=C.UTF-8 \
+              XDG_CONFIG_HOME="$PWD/config/mutants" "./$target" --gtest_brief=1 >>"../${log##*/}" 2>&1); then
+        result="MISSED"
+    else
+        result="caught"
+        caught=$((caught + 1))
+    fi
+    restore
+    printf '%-15s %-26s %s -> %s\n' "$result" "$file" "$from" "$to"
+done
+echo "$caught of $total planted faults caught"
+[ "$caught" -eq "$total" ]
