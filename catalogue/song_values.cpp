@@ -37,7 +37,20 @@ std::string HtmlEscape(std::string_view text)
 {
     std::string result;
     result.reserve(text.size());
-    for (const char c : text) {
+    for (std::size_t pos = 0; pos < text.size();) {
+        const std::size_t size = Utf8CharSize(text, pos);
+        const char c = text[pos];
+        if (size > 1) {
+            result.append(text.substr(pos, size));
+            pos += size;
+            continue;
+        }
+        ++pos;
+        // a page declares UTF-8: a stray byte would break the text around it
+        if (static_cast<unsigned char>(c) >= 0x80) {
+            result += "\xEF\xBF\xBD";
+            continue;
+        }
         switch (c) {
         case '&':
             result += "&amp;";
@@ -50,6 +63,9 @@ std::string HtmlEscape(std::string_view text)
             break;
         case '"':
             result += "&quot;";
+            break;
+        case '\'':
+            result += "&#39;";
             break;
         default:
             result += c;

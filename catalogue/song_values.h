@@ -60,8 +60,9 @@ inline constexpr std::array<std::string_view, 17> ReservedWords{
     "songs_file_name",   "var_date_time",     "var_caption_header", "var_copyright",
     "bitrate_from_tags"};
 
-// The text with "&", "<", ">" and "\"" written as HTML character references, so that a value
-// from a file of unknown origin shows as text and never becomes markup.
+// The text with "&", "<", ">", "\"" and "'" written as HTML character references, so that a
+// value from a file of unknown origin shows as text and never becomes markup, whichever quotes a
+// template uses; a byte that is not part of well-formed UTF-8 becomes U+FFFD.
 std::string HtmlEscape(std::string_view text);
 
 // The file name as one segment of a relative link: every byte but letters, digits, the marks

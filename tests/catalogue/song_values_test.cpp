@@ -45,6 +45,19 @@ TEST(UrlPathEscape, KeepsLinksWorkingForAnyFileName)
     }
 }
 
+TEST(HtmlEscape, ValuesNeverBecomeMarkupOrBrokenText)
+{
+    const std::pair<const char*, const char*> cases[] = {
+        {"x' onmouseover='alert(1)", "x&#39; onmouseover=&#39;alert(1)"},
+        {"<a href=\"&\">", "&lt;a href=&quot;&amp;&quot;&gt;"},
+        {"Caf\xC3\xA9", "Caf\xC3\xA9"},
+        {"bad\xE9name\xC3", "bad\xEF\xBF\xBDname\xEF\xBF\xBD"}, // not UTF-8
+    };
+    for (const auto& [text, expected] : cases) {
+        EXPECT_EQ(HtmlEscape(text), expected) << text;
+    }
+}
+
 TEST(SubstituteLine, OnePassReplacesTheFirstOccurrenceOfEachWord)
 {
     THtmlSong song;
