@@ -67,3 +67,16 @@ std::size_t TBlockReader::Read(std::int64_t pos, std::uint8_t* out, std::size_t 
     }
     return done;
 }
+
+std::int64_t TBlockReader::FindInBlock(std::int64_t pos, std::uint8_t value)
+{
+    const std::int64_t bufferEnd = BufferStart + static_cast<std::int64_t>(BufferLength);
+    if ((pos < BufferStart || pos >= bufferEnd) && !Fill(pos)) {
+        return -1;
+    }
+    const auto offset = static_cast<std::size_t>(pos - BufferStart);
+    const void* found = std::memchr(Buffer.get() + offset, value, BufferLength - offset);
+    return found == nullptr
+               ? BufferStart + static_cast<std::int64_t>(BufferLength)
+               : BufferStart + (static_cast<const std::uint8_t*>(found) - Buffer.get());
+}

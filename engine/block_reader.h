@@ -22,6 +22,11 @@ public:
         return Fill(pos) && Byte(pos, out);
     }
 
+    // The position of the first byte `value` at or after `pos` in the block that holds `pos`, or
+    // the end of that block when the value is not in it; -1 at the end of the file or after a
+    // read failure. One block at a time, so that a caller can stay responsive between blocks.
+    std::int64_t FindInBlock(std::int64_t pos, std::uint8_t value);
+
     // Copies up to `count` bytes from `pos`; returns how many there were.
     std::size_t Read(std::int64_t pos, std::uint8_t* out, std::size_t count);
 

@@ -24,6 +24,29 @@ std::uint32_t BigEndian(const std::uint8_t (&bytes)[4])
            (static_cast<std::uint32_t>(bytes[2]) << 8) | bytes[3];
 }
 
+// Where the audio may begin: behind the ID3v2 tags at the head of the file, back to back. A tag
+// is "ID3", major version 2 to 4, a flag byte and a syncsafe size of the data after its 10-byte
+// header, with 10 bytes more for a footer (flag bit 4). A tag that claims to reach beyond the
+// file is not skipped.
+std::int64_t ID3v2TagsEnd(TBlockReader& reader, std::int64_t length)
+{
+    std::int64_t end = 0;
+    std::uint8_t header[10];
+    while (reader.Read(end, header, sizeof header) == sizeof header && header[0] == 'I' &&
+           header[1] == 'D' && header[2] == '3' && header[3] >= 2 && header[3] <= 4 &&
+           (header[6] | header[7] | header[8] | header[9]) < 0x80) {
+        const std::int64_t size =
+            10 +
+            ((std::int64_t{header[6]} << 21) | (header[7] << 14) | (header[8] << 7) | header[9]) +
+            ((header[5] & 0x10) != 0 ? 10 : 0);
+        if (end + size > length) {
+            break;
+        }
+        end += size;
+    }
+    return end;
+}
+
 bool IsMissing(int error)
 {
     return error == ENOENT || error == ENOTDIR || error == ENAMETOOLONG || error == ELOOP;
@@ -81,8 +104,13 @@ void TMPEGAudio::SetFileName(const std::string& path, const TYieldFn& yield)
 {
     const std::string given = path; // `path` may be FileName itself
     ResetFields();
-    FileName = ExpandFullPath(given);
-
+    // a path the system refuses names no file; a working folder that is gone is no "/"
+    if (const int error = MakeFullPath(given, FileName); error != 0) {
+        if (IsMissing(error)) {
+            Title = NotFoundTitle(FileName);
+        }
+        return;
+    }
     // the system would read a name with a zero byte as a shorter one, another file or none
     if (FileName.find('\0') != std::string::npos) {
         Title = NotFoundTitle(FileName);
@@ -135,7 +163,8 @@ bool TMPEGAudio::SearchFrames(TBlockReader& reader, const TYieldFn& yield)
         return SearchLimit > 0 && pos > SearchLimit;
     };
 
-    std::int64_t pos = 0;
+    // a decoder skips the tag first: a cover picture may hold what looks like two frames
+    std::int64_t pos = ID3v2TagsEnd(reader, length);
     for (;;) {
         std::uint8_t four[4];
         if (reader.Read(pos, four, 4) != 4) {
@@ -147,6 +176,26 @@ bool TMPEGAudio::SearchFrames(TBlockReader& reader, const TYieldFn& yield)
         bool found = accepted(bits, first);
         // slide one byte at a time until a header turns up
         while (!found && pos < length && !beyondLimit(pos)) {
+            // a header starts with 0xFF: windows that start with another byte are passed over
+            // at once, up to the next 0xFF or the end of the buffered block
+            const std::int64_t nextStart = reader.FindInBlock(pos - 3, 0xFF);
+            if (nextStart < 0) {
+                return false;
+            }
+            if (nextStart > pos - 3) {
+                // the step below then reads the last byte of the window starting at nextStart
+                const std::int64_t to = nextStart + 3;
+                std::uint8_t three[3];
+                if (to >= length || beyondLimit(to) ||
+                    reader.Read(nextStart, three, sizeof three) != sizeof three) {
+                    return false;
+                }
+                if (to / 300 != pos / 300 && yield) {
+                    yield();
+                }
+                bits = (std::uint32_t{three[0]} << 16) | (std::uint32_t{three[1]} << 8) | three[2];
+                pos = to;
+            }
             std::uint8_t next = 0;
             if (!reader.Byte(pos, next)) {
                 return false;

@@ -30,6 +30,20 @@ const TFrameBits Mpeg1 = Bits(3, 1, 9, 0);                         // 417-byte f
 const TFrameBits Mpeg2 = Bits(2, 1, 8, 0);                         // 64 kbit/s at 22050 Hz
 const std::string Id3v2Block = "ID3\x03" + std::string(606, '\0'); // another tag format first
 
+// An ID3v2.3 tag around `body`; `size` overrides the size its header gives.
+std::string Id3v2Tag(const std::string& body, char flags = 0, long size = -1)
+{
+    const long given = size < 0 ? static_cast<long>(body.size()) : size;
+    std::string tag = std::string("ID3\x03\x00", 5) + flags;
+    for (const int shift : {21, 14, 7, 0}) {
+        tag += static_cast<char>((given >> shift) & 0x7F);
+    }
+    return tag + body;
+}
+
+// Two MPEG-2 frames one formula length apart, as a picture inside a tag may hold by chance.
+const std::string FalsePair = Frames(Bits(2, 1, 8, 0), 417, 2);
+
 struct TStreamCase
 {
     const char* Rule;
@@ -65,6 +79,17 @@ TEST(MpegAudio, FindsTwoFramesInARow)
         // reads are buffered in blocks of 4096 bytes and more; the check must read across them
         {"a second header across the end of a block",
          std::string(3677, 'x') + Frames(Mpeg1, 417, 2), true, 1, 3, 128, 417},
+        {"a header across the end of the first block",
+         std::string(4095, 'x') + Frames(Mpeg1, 417, 2), true, 1, 3, 128, 417},
+        {"frames inside an ID3v2 tag are skipped with it",
+         Id3v2Tag(FalsePair + std::string(900, '\xFF')) + Frames(Mpeg1, 417, 2), true, 1, 3, 128,
+         417},
+        {"tags back to back are skipped, a footer too",
+         Id3v2Tag(std::string(20, 'x') + "3DI" + std::string(7, '\0'), 0x10, 20) +
+             Id3v2Tag(FalsePair) + Frames(Mpeg1, 417, 2),
+         true, 1, 3, 128, 417},
+        {"a tag reaching beyond the file is searched from its start",
+         Id3v2Tag(FalsePair, 0, 100000) + Frames(Mpeg1, 417, 2), true, 2, 3, 64, 417},
         {"MPEG-2 is checked one formula length on", mpeg2, true, 2, 3, 64, 417, 2},
         {"MPEG-2 frames that do not add up to that length are not found", Frames(Mpeg2, 208, 4),
          false},
@@ -271,14 +296,15 @@ TEST(MpegAudio, YieldsEvery300BytesOfTheSearch)
         bool Valid;
         int Yields;
     } cases[] = {
-        {"a stream at 1000 passes 300, 600 and 900", std::string(1000, 'x') + MakeMp3Stream(2), 0,
-         true, 3},
-        {"a file without frames is searched to its end", std::string(100000, '\xFF'), 0, false,
-         333},
+        // bytes that cannot start a header are passed over in one step, one yield per step
+        {"a stream at 1000 is reached in one step", std::string(1000, 'x') + MakeMp3Stream(2), 0,
+         true, 1},
+        {"a file of sync bytes is searched to its end, every 300 bytes",
+         std::string(100000, '\xFF'), 0, false, 333},
         {"the search limit stops the search", std::string(1000, 'x') + MakeMp3Stream(2), 500, false,
-         1},
+         0},
         {"a limit behind the stream does not", std::string(1000, 'x') + MakeMp3Stream(2), 1200,
-         true, 3},
+         true, 1},
     };
     for (const auto& c : cases) {
         TTempDir dir;
