@@ -16,8 +16,10 @@ const char* const InfoUsage = "Usage: cantrel-cli info [--json] FILE...\n"
                               "tag and file facts: key=value lines, one block per file with an\n"
                               "empty line between blocks, or with --json one JSON array.\n"
                               "Booleans are 0 or 1; duration is in seconds; fileage is the packed\n"
-                              "DOS date and time of the last write. Give -- before file names\n"
-                              "that start with a dash.\n";
+                              "DOS date and time of the last write. In key=value lines a value\n"
+                              "is always one line: a backslash is written \\\\, a line feed \\n,\n"
+                              "a tab \\t and any other control character \\xHH. Give -- before\n"
+                              "file names that start with a dash.\n";
 
 using TValue = std::variant<std::int64_t, std::string>;
 using TFields = std::vector<std::pair<std::string_view, TValue>>;
@@ -66,7 +68,7 @@ void PrintLines(const TFields& fields, std::ostream& out)
         if (const auto* number = std::get_if<std::int64_t>(&value)) {
             out << *number;
         } else {
-            out << std::get<std::string>(value);
+            out << LineText(std::get<std::string>(value));
         }
         out << '\n';
     }

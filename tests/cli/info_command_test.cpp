@@ -74,6 +74,23 @@ TEST(InfoCommand, EscapesJsonText)
     }
 }
 
+TEST(InfoCommand, KeepsEachValueOnOneLine)
+{
+    TTempDir dir;
+    const auto path = WriteBytes(dir.Path() / "a\nvalid=1\t\\.mp3", "x");
+    const TCliRun run = RunCli(RunInfoCommand, {path.string()});
+    EXPECT_EQ(
+        run.Out.rfind("file=" + dir.Path().string() + "/a\\nvalid=1\\t\\\\.mp3\nvalid=0\n", 0), 0u)
+        << run.Out;
+    const std::pair<const char*, const char*> cases[] = {
+        {"plain \xC3\xA9", "plain \xC3\xA9"},
+        {"a\r\x01\x7F\x1F", "a\\x0D\\x01\\x7F\\x1F"},
+    };
+    for (const auto& [text, line] : cases) {
+        EXPECT_EQ(LineText(text), line) << text;
+    }
+}
+
 TEST(InfoCommand, TakesNamesStartingWithADashAfterTwoDashes)
 {
     TTempDir dir;
