@@ -140,7 +140,10 @@ TFileOutcome WriteTagToFile(TMPEGAudio& audio, const std::string& path, const TT
 TFileOutcome ClearTagOfFile(const std::string& path)
 {
     const std::string what = "cannot remove the tag";
-    const std::string fullPath = ExpandFullPath(path);
+    std::string fullPath;
+    if (const int code = MakeFullPath(path, fullPath); code != 0) {
+        return TFileOutcome::Refusal(FailureFromCode(path, IsMissing(code) ? -1 : code, what));
+    }
     off_t before = 0;
     off_t after = 0;
     if (auto failure = SizeOf(fullPath, before, what)) {

@@ -15,14 +15,37 @@ constexpr const char* CopyFailed = "cannot copy template";
 // The folder with its links resolved as far as it exists, ending in "/".
 std::string ResolvedFolder(const std::string& folder)
 {
+    std::string full;
+    MakeFullPath(folder, full);
     std::error_code error;
-    const auto resolved = std::filesystem::weakly_canonical(ExpandFullPath(folder), error);
-    return WithTrailingSlash(error ? ExpandFullPath(folder) : resolved.string());
+    const auto resolved = std::filesystem::weakly_canonical(full, error);
+    return WithTrailingSlash(error ? full : resolved.string());
+}
+
+// Why a folder the system refuses is not used.
+std::string FolderRefusal(const std::string& what, const std::string& folder, int error)
+{
+    return ErrorText("The " + what + " " + folder + " cannot be used", error) + ".";
 }
 
 bool StartsWith(const std::string& text, const std::string& prefix)
 {
     return text.compare(0, prefix.size(), prefix) == 0;
+}
+
+// A folder the run writes into: made below the catalogue folder without following a link, and
+// never in or around the template folder, however the system reaches it.
+bool MakeRunFolder(const std::string& folder, const std::string& templateFolder,
+                   const std::string& htmlFolder, TFileFailures& failures)
+{
+    if (!TargetConflict(templateFolder, folder).empty()) {
+        AddOnce(failures,
+                FailureFromReason(folder, TFailureReason::Other,
+                                  "cannot create folder: it lies in or around the template folder "
+                                  "and was left as it is"));
+        return false;
+    }
+    return MakeFolder(folder, htmlFolder, failures);
 }
 
 constexpr std::string_view SongNameWord = "song_name_from_tags";
@@ -77,7 +100,7 @@ std::string TargetConflict(const std::string& templateFolder, const std::string&
 void CopyHtmlTemplates(const std::string& templateFolder, const std::string& htmlFolder,
                        const TYieldFn& yield, TFileFailures& failures)
 {
-    MakeFolder(htmlFolder + "Tags/", failures);
+    MakeRunFolder(htmlFolder + "Tags/", templateFolder, htmlFolder, failures);
     std::error_code error;
     if (!std::filesystem::is_directory(templateFolder, error)) {
         failures.push_back(
@@ -89,7 +112,7 @@ void CopyHtmlTemplates(const std::string& templateFolder, const std::string& htm
     scanner.Recursive = true;
     scanner.InitialDirectory = templateFolder;
     scanner.Yield = yield;
-    scanner.OnFileFound = [&htmlFolder, &failures](TTreeScanner& sender) {
+    scanner.OnFileFound = [&templateFolder, &htmlFolder, &failures](TTreeScanner& sender) {
         const std::string& source = sender.FileFound();
         // the scanner reports paths below its normalised InitialDirectory
         const std::string& root = sender.InitialDirectory;
@@ -97,7 +120,7 @@ void CopyHtmlTemplates(const std::string& templateFolder, const std::string& htm
         const std::string relative =
             folder.compare(0, root.size(), root) == 0 ? folder.substr(root.size()) : std::string();
         const std::string targetFolder = htmlFolder + relative;
-        if (!MakeFolder(targetFolder, failures)) {
+        if (!MakeRunFolder(targetFolder, templateFolder, htmlFolder, failures)) {
             return;
         }
         const std::string target = targetFolder + NamePart(source);
@@ -153,7 +176,7 @@ void WriteTagPages(const THtmlSongTable& songs, const TPageValues& page,
     }
     const std::string tagsFolder = htmlFolder + "Tags/";
     // without the folder every page would fail alike; the folder is listed once instead
-    if (!MakeFolder(tagsFolder, failures)) {
+    if (!MakeRunFolder(tagsFolder, templateFolder, htmlFolder, failures)) {
         return;
     }
     const std::string templatePath = templateFolder + "_tags.htm";
@@ -185,25 +208,29 @@ void WriteTagPages(const THtmlSongTable& songs, const TPageValues& page,
     }
 }
 
-void WriteSongsPage(const THtmlSongTable& songs, const TPageValues& page,
+bool WriteSongsPage(const THtmlSongTable& songs, const TPageValues& page,
                     const std::string& templateFolder, const std::string& htmlFolder,
                     TFileFailures& failures)
 {
     if (songs.empty()) {
-        return;
+        return false;
     }
-    MakeFolder(htmlFolder + "Tags/", failures);
+    MakeRunFolder(htmlFolder + "Tags/", templateFolder, htmlFolder, failures);
+    // the page goes straight into the catalogue folder, which must be a real folder too
+    if (!MakeRunFolder(htmlFolder, templateFolder, htmlFolder, failures)) {
+        return false;
+    }
     const std::string templatePath = templateFolder + "_songs.htm";
     TLineReader reader;
     if (auto failure = OpenTemplate(reader, templatePath)) {
         failures.push_back(std::move(*failure));
-        return;
+        return false;
     }
     const std::string pagePath = htmlFolder + "_songs.htm";
     TPageWriter writer;
     if (auto failure = writer.Create(pagePath, templatePath)) {
         failures.push_back(std::move(*failure));
-        return;
+        return false;
     }
     // song words outside a block have no song to stand for: they give empty texts
     const THtmlSong noSong;
@@ -238,7 +265,9 @@ void WriteSongsPage(const THtmlSongTable& songs, const TPageValues& page,
     }
     if (const int code = writer.Close(); code != 0) {
         failures.push_back(FailureFromCode(pagePath, code, "page incomplete"));
+        return false;
     }
+    return true;
 }
 
 std::string CatalogueFolder(const std::string& htmlPath)
@@ -251,8 +280,18 @@ THtmlRunResult GenerateHtmlCatalogue(const std::vector<std::string>& paths,
                                      THtmlProgress& progress, const TYieldFn& yield)
 {
     THtmlRunResult result;
-    const std::string templateFolder = WithTrailingSlash(ExpandFullPath(options.TemplateFolder));
-    const std::string htmlFolder = CatalogueFolder(ExpandFullPath(options.HtmlPath));
+    std::string templateFolder;
+    std::string htmlPath;
+    if (const int error = MakeFullPath(options.TemplateFolder, templateFolder); error != 0) {
+        result.Refusal = FolderRefusal("template folder", templateFolder, error);
+        return result;
+    }
+    if (const int error = MakeFullPath(options.HtmlPath, htmlPath); error != 0) {
+        result.Refusal = FolderRefusal("target folder", htmlPath, error);
+        return result;
+    }
+    templateFolder = WithTrailingSlash(templateFolder);
+    const std::string htmlFolder = CatalogueFolder(htmlPath);
     result.Refusal = TargetConflict(templateFolder, htmlFolder);
     if (!result.Refusal.empty()) {
         return result;
@@ -268,7 +307,8 @@ THtmlRunResult GenerateHtmlCatalogue(const std::vector<std::string>& paths,
 
     const TPageValues page = MakePageValues(options.Now, options.Regional);
     WriteTagPages(songs, page, templateFolder, htmlFolder, progress, result.Failures);
-    WriteSongsPage(songs, page, templateFolder, htmlFolder, result.Failures);
+    result.SongsPageWritten =
+        WriteSongsPage(songs, page, templateFolder, htmlFolder, result.Failures);
     progress.Hide();
     return result;
 }

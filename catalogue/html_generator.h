@@ -69,7 +69,8 @@ inline constexpr std::string_view EndRepetitionMarker = "<!-- end_repetition -->
 // block stands alone). Without an end marker the template's last line follows the block. Every
 // other line is written after one substitution pass with empty song values. A missing template
 // or a page that cannot be written is added to the failures. Nothing happens for an empty table.
-void WriteSongsPage(const THtmlSongTable& songs, const TPageValues& page,
+// True when the page was written whole.
+bool WriteSongsPage(const THtmlSongTable& songs, const TPageValues& page,
                     const std::string& templateFolder, const std::string& htmlFolder,
                     TFileFailures& failures);
 
@@ -88,6 +89,8 @@ struct THtmlRunResult
     std::string Refusal;
     // What the run could not do; everything else was done.
     TFileFailures Failures;
+    // The songs page was written whole.
+    bool SongsPageWritten = false;
 };
 
 // The catalogue folder of a chosen target: HtmlPath + "HTML/".

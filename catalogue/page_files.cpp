@@ -1,9 +1,12 @@
 #include "catalogue/page_files.h"
 
+#include "engine/path_parts.h"
+
 #include <algorithm>
 #include <cerrno>
 #include <fcntl.h>
 #include <filesystem>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -139,16 +142,45 @@ std::optional<TFileFailure> OpenTemplate(TLineReader& reader, const std::string&
     return std::nullopt;
 }
 
-bool MakeFolder(const std::string& folder, TFileFailures& failures)
+void AddOnce(TFileFailures& failures, TFileFailure failure)
 {
-    std::error_code error;
-    std::filesystem::create_directories(folder, error);
-    if (!error && std::filesystem::is_directory(folder, error)) {
-        return true;
-    }
-    TFileFailure failure = FailureFromCode(folder, error.value(), "cannot create folder");
     if (std::find(failures.begin(), failures.end(), failure) == failures.end()) {
         failures.push_back(std::move(failure));
     }
-    return false;
+}
+
+bool MakeFolder(const std::string& folder, const std::string& htmlFolder, TFileFailures& failures)
+{
+    const std::string what = "cannot create folder";
+    if (htmlFolder.empty() || folder.compare(0, htmlFolder.size(), htmlFolder) != 0) {
+        AddOnce(failures, FailureFromReason(folder, TFailureReason::Other,
+                                            what + ": it lies outside the catalogue folder"));
+        return false;
+    }
+    std::error_code ignored;
+    std::filesystem::create_directories(FolderPart(htmlFolder.substr(0, htmlFolder.size() - 1)),
+                                        ignored);
+    // from the catalogue folder down, one folder at a time, never through a link
+    std::size_t end = htmlFolder.size() - 1;
+    while (end != std::string::npos && end < folder.size()) {
+        const std::string path = folder.substr(0, end);
+        end = folder.find('/', end + 1);
+        struct stat info = {};
+        if (::lstat(path.c_str(), &info) == 0) {
+            if (S_ISLNK(info.st_mode)) {
+                AddOnce(failures, FailureFromReason(path + "/", TFailureReason::LinkInTheWay,
+                                                    what + ": " + SymlinkInTheWay));
+                return false;
+            }
+            if (S_ISDIR(info.st_mode)) {
+                continue;
+            }
+            errno = ENOTDIR;
+        } else if (errno == ENOENT && ::mkdir(path.c_str(), 0777) == 0) {
+            continue;
+        }
+        AddOnce(failures, FailureFromCode(folder, errno != 0 ? errno : EIO, what));
+        return false;
+    }
+    return true;
 }

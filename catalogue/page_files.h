@@ -70,6 +70,13 @@ private:
 // "cannot read template: ...") when it cannot.
 std::optional<TFileFailure> OpenTemplate(TLineReader& reader, const std::string& path);
 
-// Creates the folder with any missing parents. A folder that cannot be made is added to the
-// failures once, however often it is asked for; false then.
-bool MakeFolder(const std::string& folder, TFileFailures& failures);
+// Creates `folder`, which is htmlFolder or lies below it, with any missing parents (both end in
+// "/"). The folders above htmlFolder are the user's and are made as the system finds them, links
+// and all; htmlFolder and every folder below it must be real folders, since a symbolic link there
+// could lead into the templates or anywhere else: such a link is listed as the failure and left
+// as it is, and nothing is made through it. A folder that cannot be made is added to the
+// failures; each failure is added once, however often the folder is asked for; false then.
+bool MakeFolder(const std::string& folder, const std::string& htmlFolder, TFileFailures& failures);
+
+// Adds the failure unless it is listed already.
+void AddOnce(TFileFailures& failures, TFileFailure failure);

@@ -170,7 +170,8 @@ std::string WriteText(const std::optional<TFileFailure>& failure)
 bool ProcessFile(const std::string& file, const TExtractArgs& args, std::ostream& out,
                  std::ostream& err)
 {
-    const std::string fullPath = ExpandFullPath(file);
+    std::string fullPath;
+    MakeFullPath(file, fullPath); // a refused path reads as a missing file further on
     const std::string text = ExtractionText(fullPath, args.PathIncluded);
     const auto run = RunFormula(text, args.Formula, args.Options, fullPath);
     const bool incomplete = NotProcessedCorrectly(args.Formula, run);

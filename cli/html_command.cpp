@@ -23,7 +23,8 @@ const char* const HtmlUsage =
     "  --                ends the options; every argument after it is a file\n"
     "  -h, --help        show this help\n"
     "\n"
-    "Prints the path of the songs page. Progress goes to standard error, one line per file.\n"
+    "Prints the path of the songs page when it was written. Progress goes to standard error,\n"
+    "one line per file.\n"
     "\n"
     "Exit status:\n"
     "  0  the catalogue is complete\n"
@@ -117,6 +118,8 @@ int RunHtmlCommand(const std::vector<std::string>& args, std::ostream& out, std:
         err << "cantrel-cli html: " << failure.Path << ": " << failure.Text << '\n';
     }
     // the songs page, the entry point of the catalogue
-    out << CatalogueFolder(parsed.Target) << "_songs.htm\n";
+    if (result.SongsPageWritten) {
+        out << CatalogueFolder(parsed.Target) << "_songs.htm\n";
+    }
     return result.Failures.empty() ? 0 : 1;
 }

@@ -21,7 +21,8 @@ const char* const LsUsage =
     "  --events          print every event: \"dir-found PATH\", \"file PATH\", \"dir-done PATH\"\n"
     "  -h, --help        show this help\n"
     "\n"
-    "Paths are written as the file system holds them, byte for byte.\n";
+    "Paths are written as the file system holds them, byte for byte. The exit status is 1 when\n"
+    "FOLDER cannot be read (it is missing, not a folder or not readable), 2 on a usage error.\n";
 
 struct TLsOptions
 {
@@ -38,18 +39,23 @@ void WriteLine(std::ostream& out, const char* prefix, const std::string& path)
     out << '\n';
 }
 
-// A note on standard error when the folder cannot be read; the listing itself stays empty.
-void WarnIfUnreadable(const std::string& folder, std::ostream& err)
+// A note on standard error when the folder cannot be read (false then), or when its path was
+// refused with `pathError`; the listing itself stays empty.
+bool WarnIfUnreadable(const std::string& folder, int pathError, std::ostream& err)
 {
-    DIR* stream = opendir(folder.c_str());
-    if (stream != nullptr) {
-        closedir(stream);
-        return;
+    int error = pathError;
+    if (error == 0) {
+        DIR* stream = opendir(folder.c_str());
+        if (stream != nullptr) {
+            closedir(stream);
+            return true;
+        }
+        error = errno;
     }
-    const int error = errno;
     err << "cantrel-cli ls: cannot read folder '";
     err.write(folder.data(), static_cast<std::streamsize>(folder.size()));
     err << "': " << std::strerror(error) << '\n';
+    return false;
 }
 
 } // namespace
@@ -96,7 +102,7 @@ int RunLsCommand(const std::vector<std::string>& args, std::ostream& out, std::o
     }
 
     TTreeScanner scanner;
-    scanner.InitialDirectory = ExpandFullPath(options.Folder);
+    const int pathError = MakeFullPath(options.Folder, scanner.InitialDirectory);
     scanner.FileMask = options.Mask;
     scanner.Recursive = options.Recursive;
     scanner.OnFileFound = [&out, &options](TTreeScanner& sender) {
@@ -110,8 +116,11 @@ int RunLsCommand(const std::vector<std::string>& args, std::ostream& out, std::o
             WriteLine(out, "dir-done ", sender.CurrentDirectory());
         };
     }
-    WarnIfUnreadable(scanner.InitialDirectory, err);
+    const bool readable = WarnIfUnreadable(scanner.InitialDirectory, pathError, err);
+    if (pathError != 0) {
+        return 1;
+    }
     scanner.StartSearch();
     out.flush();
-    return 0;
+    return readable ? 0 : 1;
 }

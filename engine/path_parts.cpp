@@ -1,6 +1,8 @@
 #include "engine/path_parts.h"
 
+#include <algorithm>
 #include <cerrno>
+#include <cstdlib>
 #include <unistd.h>
 #include <vector>
 
@@ -27,49 +29,78 @@ std::string WithTrailingSlash(std::string_view folder)
 
 namespace {
 
-std::string CurrentFolder()
+// The working folder as the system names it; the errno value when it has none (ENOENT once the
+// folder was removed).
+int WorkingFolder(std::string& folder)
 {
     std::vector<char> buffer(4096);
     while (getcwd(buffer.data(), buffer.size()) == nullptr) {
         if (errno != ERANGE) {
-            return "/";
+            return errno;
         }
         buffer.resize(buffer.size() * 2);
     }
-    return buffer.data();
+    folder = buffer.data();
+    return 0;
+}
+
+// The end of the last "." or ".." part of the path; 0 when it has none.
+std::size_t DotPartsEnd(std::string_view path)
+{
+    std::size_t end = 0;
+    std::size_t start = 0;
+    while (start <= path.size()) {
+        const auto slash = std::min(path.find('/', start), path.size());
+        const auto part = path.substr(start, slash - start);
+        if (part == "." || part == "..") {
+            end = slash;
+        }
+        start = slash + 1;
+    }
+    return end;
+}
+
+// The path with every run of slashes made one.
+std::string WithSingleSlashes(std::string_view path)
+{
+    std::string result;
+    result.reserve(path.size());
+    for (const char c : path) {
+        if (c != '/' || result.empty() || result.back() != '/') {
+            result += c;
+        }
+    }
+    return result;
 }
 
 } // namespace
 
-std::string ExpandFullPath(std::string_view path)
+int MakeFullPath(std::string_view path, std::string& full)
 {
-    std::string full = !path.empty() && path.front() == '/'
-                           ? std::string(path)
-                           : CurrentFolder() + "/" + std::string(path);
-    std::vector<std::string_view> parts;
-    std::string_view rest(full);
-    while (!rest.empty()) {
-        const auto slash = rest.find('/');
-        const auto part = rest.substr(0, slash);
-        if (part == "..") {
-            if (!parts.empty()) {
-                parts.pop_back();
-            }
-        } else if (!part.empty() && part != ".") {
-            parts.push_back(part);
+    std::string text(path);
+    if (path.empty() || path.front() != '/') {
+        std::string folder;
+        if (const int error = WorkingFolder(folder); error != 0) {
+            full = text;
+            return error;
         }
-        rest = slash == std::string_view::npos ? std::string_view() : rest.substr(slash + 1);
+        text = path.empty() ? folder : WithTrailingSlash(folder) + text;
     }
-    std::string result;
-    for (const auto part : parts) {
-        result += '/';
-        result += part;
+    const std::size_t resolvedEnd = DotPartsEnd(text);
+    // a name with a zero byte would be resolved as a shorter one: it is left to the caller
+    if (resolvedEnd == 0 || text.find('\0') != std::string::npos) {
+        full = WithSingleSlashes(text);
+        return 0;
     }
-    const bool endsInFolder = !path.empty() && (path.back() == '/');
-    if (result.empty() || endsInFolder) {
-        result += '/';
+    char* resolved = realpath(text.substr(0, resolvedEnd).c_str(), nullptr);
+    if (resolved == nullptr) {
+        const int error = errno;
+        full = WithSingleSlashes(text);
+        return error;
     }
-    return result;
+    full = WithSingleSlashes(std::string(resolved) + text.substr(resolvedEnd));
+    std::free(resolved);
+    return 0;
 }
 
 std::string PathWithoutRoot(std::string_view path)

@@ -14,9 +14,15 @@ std::string FolderPart(std::string_view path);
 // The folder with exactly one "/" at its end ("" stays "").
 std::string WithTrailingSlash(std::string_view folder);
 
-// The path made absolute against the current folder, with "." and ".." folded and repeated
-// slashes removed; symbolic links are not resolved. An empty path gives the current folder.
-std::string ExpandFullPath(std::string_view path);
+// Makes `full` the absolute path that names what the system names by `path`: a relative path
+// gets the working folder in front (an empty one is the working folder itself); when it has "."
+// or ".." parts, the system resolves it up to the last of them, symbolic links included, since a
+// ".." behind a link leads out of the link's target, not back to where the link stands. Repeated
+// slashes are dropped. Returns 0, or the errno value when the system refuses the path: ENOENT
+// when the working folder no longer exists (`full` is then `path` as given, never taken from
+// "/"), ENOTDIR for "song.mp3/.", ENOENT for "gone/..". `full` then holds the path as far as it
+// could be made.
+int MakeFullPath(std::string_view path, std::string& full);
 
 // The path without its root: "/home/ann/a.mp3" becomes "home/ann/a.mp3".
 std::string PathWithoutRoot(std::string_view path);

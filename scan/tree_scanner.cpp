@@ -94,7 +94,9 @@ void ListFolder(const std::string& folder, const TFileMaskList& masks, bool with
 
 std::string NormalisedFolder(const std::string& folder)
 {
-    std::string result = folder.empty() ? ExpandFullPath("") : folder;
+    // a folder the system refuses keeps its name and reads as an unreadable one
+    std::string result;
+    MakeFullPath(folder, result);
     while (result.size() > 1 && result.back() == '/') {
         result.pop_back();
     }

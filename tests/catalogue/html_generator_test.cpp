@@ -1,4 +1,5 @@
 #include "catalogue/html_generator.h"
+#include "engine/path_parts.h"
 #include "support/mp3_fixture.h"
 
 #include <gtest/gtest.h>
@@ -262,10 +263,10 @@ TEST_F(THtmlGeneratorTest, FailuresAreListedAndSkipped)
     // a file in the place of the target folder: each folder listed once, not once per page
     WriteBytes(Dir / "file", "");
     const TFileFailures unwritable = Run(ExampleFiles(), "file").Failures;
-    ASSERT_EQ(unwritable.size(), 3u);
+    ASSERT_EQ(unwritable.size(), 2u);
     EXPECT_EQ(unwritable[0].Path, Dir / "file/HTML/Tags/");
     EXPECT_EQ(unwritable[1].Path, Dir / "file/HTML/");
-    EXPECT_EQ(unwritable[2].Text, "cannot write page: Not a directory");
+    EXPECT_EQ(unwritable[1].Text, "cannot create folder: Not a directory");
 }
 
 TEST_F(THtmlGeneratorTest, NeverWritesThroughLinks)
@@ -294,6 +295,27 @@ TEST_F(THtmlGeneratorTest, NeverWritesThroughLinks)
         EXPECT_NE(failure.Text.find("left as it is"), std::string::npos) << failure.Text;
     }
     EXPECT_EQ(PageLines(html + "Tags/Outro_00001.htm"), (TLines{"Outro.mp3&nbsp"}));
+}
+
+TEST_F(THtmlGeneratorTest, NeverWritesThroughLinkedFolders)
+{
+    WriteBytes(Dir / "app/HTML/_songs.htm", "var_caption_header\n");
+    WriteBytes(Dir / "app/HTML/_tags.htm", "title_from_tags\n");
+    WriteBytes(Dir / "app/HTML/img/logo.svg", "<svg/>\n");
+    const std::pair<std::string, std::string> cases[] = {
+        {"site1", "HTML"}, {"site2", "HTML/Tags"}, {"site3", "HTML/img"}};
+    std::filesystem::create_directories(Dir / "outside");
+    for (const auto& [target, link] : cases) {
+        std::filesystem::create_directories(Dir / (target + "/" + FolderPart(link)));
+        std::filesystem::create_directory_symlink(Dir / "outside", Dir / (target + "/" + link));
+        const TFileFailures failures = Run(ExampleFiles(), target).Failures;
+        EXPECT_TRUE(std::filesystem::is_empty(Dir / "outside")) << link;
+        ASSERT_FALSE(failures.empty()) << link;
+        EXPECT_EQ(failures[0].Reason, TFailureReason::LinkInTheWay) << link;
+        EXPECT_EQ(failures[0].Path, Dir / (target + "/" + link + "/")) << link;
+    }
+    // pages are written where no link stands
+    EXPECT_EQ(PageLines(Dir / "site3/HTML/Tags/Outro_00001.htm"), (TLines{"Outro.mp3&nbsp"}));
 }
 
 TEST_F(THtmlGeneratorTest, TargetConflictFollowsLinksAndDots)

@@ -32,6 +32,13 @@ TEST(HtmlCommand, WritesTheCatalogueAndListsFailures)
         << run.Err;
     EXPECT_NE(run.Err.find(dir / "music/missing.mp3: file missing"), std::string::npos) << run.Err;
     EXPECT_TRUE(std::filesystem::exists(dir / "site/HTML/Tags/missing_00001.htm"));
+
+    // without a songs template no songs page is written, so none is named
+    std::filesystem::remove(dir / "templates/_songs.htm");
+    std::filesystem::remove(dir / "site/HTML/_songs.htm");
+    run = RunCli(RunHtmlCommand, args);
+    EXPECT_EQ(run.Status, 1);
+    EXPECT_EQ(run.Out, "");
 }
 
 } // namespace

@@ -25,8 +25,11 @@ TEST(LsCommand, ListsWhatAScanReports)
                            root + "\n");
 
     run = RunCli(RunLsCommand, {"--events", root + "gone"});
-    EXPECT_EQ(run.Status, 0);
+    EXPECT_EQ(run.Status, 1);
     EXPECT_EQ(run.Out, "dir-found " + root + "gone/\ndir-done " + root + "gone/\n");
+    EXPECT_EQ(run.Err.rfind("cantrel-cli ls: cannot read folder", 0), 0U) << run.Err;
+    run = RunCli(RunLsCommand, {root + "b.mp3"});
+    EXPECT_EQ(run.Status, 1);
     EXPECT_EQ(run.Err.rfind("cantrel-cli ls: cannot read folder", 0), 0U) << run.Err;
 }
 

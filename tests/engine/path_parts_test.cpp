@@ -1,5 +1,7 @@
 #include "engine/path_parts.h"
+#include "support/mp3_fixture.h"
 
+#include <cerrno>
 #include <gtest/gtest.h>
 #include <unistd.h>
 
@@ -27,17 +29,44 @@ TEST(PathParts, SplitsNameAndFolder)
     }
 }
 
-TEST(PathParts, ExpandsToAFullPath)
+TEST(PathParts, MakesAFullPathAsTheSystemResolvesIt)
 {
-    EXPECT_EQ(ExpandFullPath("/a/./b/../c.mp3"), "/a/c.mp3");
-    EXPECT_EQ(ExpandFullPath("//a//b"), "/a/b");
-    EXPECT_EQ(ExpandFullPath("/.."), "/");
-    EXPECT_EQ(ExpandFullPath("/a/b/"), "/a/b/");
-
-    char buffer[4096];
-    ASSERT_NE(getcwd(buffer, sizeof buffer), nullptr);
-    const std::string here = buffer;
-    EXPECT_EQ(ExpandFullPath("x.mp3"), (here == "/" ? "" : here) + "/x.mp3");
+    TTempDir temp;
+    const std::string here = std::filesystem::canonical(temp.Path()).string();
+    WriteBytes(temp / "ok.mp3", "x");
+    WriteBytes(temp / "other/x", "x");
+    std::filesystem::create_directories(temp / "here");
+    std::filesystem::create_symlink("../other", temp / "here/link");
+    const auto previous = std::filesystem::current_path();
+    std::filesystem::current_path(here);
+    const struct
+    {
+        const char* Path;
+        int Error;
+        std::string Full;
+    } cases[] = {
+        {"x.mp3", 0, here + "/x.mp3"},
+        {"", 0, here},
+        {"//a//b/", 0, "/a/b/"},
+        {"/..", 0, "/"},
+        {"./other/../ok.mp3", 0, here + "/ok.mp3"},
+        {"here/link/../A - x.mp3", 0, here + "/A - x.mp3"}, // ".." leaves the link's target
+        {"ok.mp3/.", ENOTDIR, here + "/ok.mp3/."},
+        {"gone/../ok.mp3", ENOENT, here + "/gone/../ok.mp3"},
+    };
+    for (const auto& c : cases) {
+        std::string full;
+        EXPECT_EQ(MakeFullPath(c.Path, full), c.Error) << c.Path;
+        EXPECT_EQ(full, c.Full) << c.Path;
+    }
+    // a working folder that is gone is no "/"
+    std::filesystem::create_directories(temp / "doomed");
+    std::filesystem::current_path(temp / "doomed");
+    std::filesystem::remove(temp / "doomed");
+    std::string full;
+    EXPECT_EQ(MakeFullPath("song.mp3", full), ENOENT);
+    EXPECT_EQ(full, "song.mp3");
+    std::filesystem::current_path(previous);
 }
 
 TEST(PathParts, DropsTheRoot)
