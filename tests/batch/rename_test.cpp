@@ -33,6 +33,7 @@ TEST(Rename, MovesWithoutReplacingAndCleansUpAfterAFailure)
 {
     using enum TFileStatus;
     using enum TFailureReason;
+    // rule, target and a file in its way (below the folder), outcome, a new folder left behind
     const std::tuple<const char*, std::string, std::string, TFileStatus, TFailureReason, int,
                      std::string>
         cases[] = {

@@ -48,6 +48,7 @@ TEST(TagWrite, WritesOnlyTheEditedFieldsAndClearsAnyTag)
     using enum TFailureReason;
     TTagEdits artist;
     artist.Artist = "New Artist";
+    // rule, bytes ("" no file), read-only, write status and reason, clear status and bytes after
     const std::tuple<const char*, std::string, bool, TFileStatus, TFailureReason, TFileStatus,
                      std::string>
         cases[] = {

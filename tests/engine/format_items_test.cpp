@@ -140,6 +140,7 @@ TMPEGAudio OtherAudio()
 
 TEST(FormatItem, EveryTagIdGivesItsValueInItsDefaultLayout)
 {
+    // the item ids, the value for ExampleAudio, and for OtherAudio with SwappedSeparators
     const std::tuple<const char*, const char*, std::string, std::string> cases[] = {
         {"NEWLINE", "NL", "\r\n", "\r\n"},
         {"SOFTNEWLINE", "#", "", ""},
