@@ -25,13 +25,13 @@ command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 cmake -S . -B "$build" -DCANTREL_COVERAGE=ON -DCMAKE_BUILD_TYPE=Debug "${launcher[@]}" >/dev/null
 targets=()
 ctest_filter=()
-folders=(engine scan extract catalogue workspace settings ui cli)
+folders=(engine scan extract catalogue workspace batch settings ui cli)
 if [ "$core" -eq 1 ]; then
     targets=(--target engine_tests scan_tests extract_tests catalogue_tests workspace_tests
-        settings_tests cli_tests)
+        batch_tests settings_tests cli_tests)
     # window tests are named after their file (*_test), GoogleTest cases Suite.Case
     ctest_filter=(-E '_test(_fresh_config)?$')
-    folders=(engine scan extract catalogue workspace settings cli)
+    folders=(engine scan extract catalogue workspace batch settings cli)
 fi
 cmake --build "$build" -j"$jobs" "${targets[@]}" >"$build/build.log" 2>&1 ||
     { tail -n 30 "$build/build.log"; exit 1; }

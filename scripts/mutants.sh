@@ -26,6 +26,12 @@ mutants=(
     'scan/tree_scanner.cpp@scan_tests@if (Recursive) {@if (!Recursive) {'
     'cli/extract_command.cpp@cli_tests@return incomplete || result.Status@return result.Status'
     'cli/json_text.cpp@cli_tests@byte < 0x20 || byte >= 0x80@byte < 0x1F || byte >= 0x80'
+    'extract/value_rules.cpp@extract_tests@p == std::string::npos || CharsFrom(text, p) >= limit@p == std::string::npos || CharsFrom(text, p) > limit'
+    'extract/extract_values.cpp@extract_tests@static_cast<unsigned char>(c) <= 32@static_cast<unsigned char>(c) < 32'
+    'catalogue/song_values.cpp@catalogue_tests@now.Month <= 12@now.Month < 12'
+    'catalogue/html_generator.cpp@catalogue_tests@if (StartsWith(templates, pages)) {@if (false) {'
+    'batch/tag_write.cpp@batch_tests@if (value > 255) {@if (value > 256) {'
+    'batch/rename_file.cpp@batch_tests@return code == EEXIST ? ENOTDIR : code;@return code;'
 )
 
 launcher=()

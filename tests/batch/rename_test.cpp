@@ -5,6 +5,7 @@
 #include <cerrno>
 #include <filesystem>
 #include <gtest/gtest.h>
+#include <tuple>
 
 namespace {
 
@@ -13,14 +14,7 @@ namespace fs = std::filesystem;
 TEST(Rename, NewNameRules)
 {
     const std::string name60(60, 'n');
-    const struct
-    {
-        const char* Rule;
-        std::string Expanded;
-        std::string Target;
-        bool Leaves;
-        bool Fits;
-    } cases[] = {
+    const std::tuple<const char*, std::string, std::string, bool, bool> cases[] = {
         {"both slashes start a folder", "A\\B/01.T", "/m/A/B/01.T.mp3", false, true},
         {"64 characters fit, extension included", name60, "/m/" + name60 + ".mp3", false, true},
         {"65 characters do not", name60 + "x", "/m/" + name60 + "x.mp3", false, false},
@@ -28,51 +22,45 @@ TEST(Rename, NewNameRules)
         {"a .. folder leaves the folder", "a\\..\\b", "/m/a/../b.mp3", true, true},
         {"a name of .. stays", "..", "/m/...mp3", false, true},
     };
-    for (const auto& c : cases) {
-        EXPECT_EQ(RenameTarget("/m/old.MP3", c.Expanded), c.Target) << c.Rule;
-        EXPECT_EQ(LeavesFolder(c.Expanded), c.Leaves) << c.Rule;
-        EXPECT_EQ(FitsNameLimit(c.Target), c.Fits) << c.Rule;
+    for (const auto& [rule, expanded, target, leaves, fits] : cases) {
+        EXPECT_EQ(RenameTarget("/m/old.MP3", expanded), target) << rule;
+        EXPECT_EQ(LeavesFolder(expanded), leaves) << rule;
+        EXPECT_EQ(FitsNameLimit(target), fits) << rule;
     }
 }
 
 TEST(Rename, MovesWithoutReplacingAndCleansUpAfterAFailure)
 {
-    const struct
-    {
-        const char* Rule;
-        std::string Target;   // below the test folder
-        std::string InTheWay; // a file already there
-        TFileStatus Status;
-        TFailureReason Reason;
-        int Error;
-        std::string LeftFolder; // "" when no new folder may remain
-    } cases[] = {
-        {"into new folders", "A/B/new.mp3", "", TFileStatus::Done, TFailureReason::None, 0, "A/B"},
-        {"the same name", "old.mp3", "", TFileStatus::Unchanged, TFailureReason::None, 0, ""},
-        {"a taken name", "A/B/new.mp3", "A/B/new.mp3", TFileStatus::Refused,
-         TFailureReason::TargetExists, 0, "A/B"},
-        {"a file where a folder should be", "A/B/new.mp3", "A", TFileStatus::Refused,
-         TFailureReason::None, ENOTDIR, ""},
-        {"a name the system refuses", "A/B/" + std::string(300, 'n'), "", TFileStatus::Refused,
-         TFailureReason::None, ENAMETOOLONG, ""},
-    };
-    for (const auto& c : cases) {
+    using enum TFileStatus;
+    using enum TFailureReason;
+    // rule, target and a file in its way (below the folder), outcome, a new folder left behind
+    const std::tuple<const char*, std::string, std::string, TFileStatus, TFailureReason, int,
+                     std::string>
+        cases[] = {
+            {"into new folders", "A/B/new.mp3", "", Done, None, 0, "A/B"},
+            {"the same name", "old.mp3", "", Unchanged, None, 0, ""},
+            {"a taken name", "A/B/new.mp3", "A/B/new.mp3", Refused, TargetExists, 0, "A/B"},
+            {"a file where a folder should be", "A/B/new.mp3", "A", Refused, None, ENOTDIR, ""},
+            {"a name the system refuses", "A/B/" + std::string(300, 'n'), "", Refused, None,
+             ENAMETOOLONG, ""},
+        };
+    for (const auto& [rule, target, inTheWay, status, reason, error, leftFolder] : cases) {
         TTempDir dir;
         const std::string oldPath = dir / "old.mp3";
         WriteBytes(oldPath, "old");
-        if (!c.InTheWay.empty()) {
-            WriteBytes(dir / c.InTheWay, "other");
+        if (!inTheWay.empty()) {
+            WriteBytes(dir / inTheWay, "other");
         }
-        const TFileOutcome outcome = RenameOneFile(oldPath, dir / c.Target);
-        EXPECT_EQ(outcome.Status, c.Status) << c.Rule;
-        EXPECT_EQ(outcome.Failure.Reason, c.Reason) << c.Rule;
-        EXPECT_EQ(outcome.Failure.Error, c.Error) << c.Rule;
-        const bool moved = c.Status == TFileStatus::Done;
-        EXPECT_EQ(ReadBytes(moved ? dir / c.Target : oldPath), "old") << c.Rule;
-        if (!c.InTheWay.empty()) {
-            EXPECT_EQ(ReadBytes(dir / c.InTheWay), "other") << c.Rule;
+        const TFileOutcome outcome = RenameOneFile(oldPath, dir / target);
+        EXPECT_EQ(outcome.Status, status) << rule;
+        EXPECT_EQ(outcome.Failure.Reason, reason) << rule;
+        EXPECT_EQ(outcome.Failure.Error, error) << rule;
+        const bool moved = status == TFileStatus::Done;
+        EXPECT_EQ(ReadBytes(moved ? dir / target : oldPath), "old") << rule;
+        if (!inTheWay.empty()) {
+            EXPECT_EQ(ReadBytes(dir / inTheWay), "other") << rule;
         }
-        EXPECT_EQ(fs::exists(dir / "A"), !c.LeftFolder.empty() || c.InTheWay == "A") << c.Rule;
+        EXPECT_EQ(fs::exists(dir / "A"), !leftFolder.empty() || inTheWay == "A") << rule;
     }
     EXPECT_EQ(RenameOneFile("/no/such/file.mp3", "/no/such/new.mp3").Failure.Reason,
               TFailureReason::Missing);
@@ -94,22 +82,17 @@ TEST(Rename, BatchFromMacro)
         WriteBytes(dir / "c.mp3", Tagged(std::string(30, 't'), 2, std::string(28, 'c'))); // 65
         WriteBytes(dir / "d.mp3", Tagged("Song", 3, "\\..\\x"));
         TMacroRenamer renamer(macro, {}, {.LimitTo64 = true, .DryRun = dryRun});
-        const struct
-        {
-            std::string Old;
-            TFileStatus Status;
-            TFailureReason Reason;
-        } files[] = {
-            {"a.mp3", TFileStatus::Done, TFailureReason::None},
-            {"b.mp3", TFileStatus::Refused, TFailureReason::TargetExists},
-            {"c.mp3", TFileStatus::Refused, TFailureReason::NameTooLong},
-            {"d.mp3", TFileStatus::Refused, TFailureReason::None},
-            {"gone.mp3", TFileStatus::Refused, TFailureReason::Missing},
+        using enum TFileStatus;
+        using enum TFailureReason;
+        const std::tuple<std::string, TFileStatus, TFailureReason> files[] = {
+            {"a.mp3", Done, None},           {"b.mp3", Refused, TargetExists},
+            {"c.mp3", Refused, NameTooLong}, {"d.mp3", Refused, None},
+            {"gone.mp3", Refused, Missing},
         };
-        for (const auto& f : files) {
-            const TRenameOutcome outcome = renamer.Rename(dir / f.Old);
-            EXPECT_EQ(outcome.Outcome.Status, f.Status) << f.Old << " dry run " << dryRun;
-            EXPECT_EQ(outcome.Outcome.Failure.Reason, f.Reason) << f.Old << " dry run " << dryRun;
+        for (const auto& [name, status, reason] : files) {
+            const TRenameOutcome outcome = renamer.Rename(dir / name);
+            EXPECT_EQ(outcome.Outcome.Status, status) << name << " dry run " << dryRun;
+            EXPECT_EQ(outcome.Outcome.Failure.Reason, reason) << name << " dry run " << dryRun;
         }
         EXPECT_EQ(fs::exists(dir / target), !dryRun);
         EXPECT_EQ(fs::exists(dir / "a.mp3"), dryRun);

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 #include <map>
 #include <regex>
+#include <tuple>
 
 namespace {
 
@@ -104,12 +105,7 @@ protected:
 
 TEST_F(THtmlGeneratorTest, SongsPageRules)
 {
-    const struct
-    {
-        const char* Rule;
-        std::string Template;
-        TLines Expected;
-    } cases[] = {
+    const std::tuple<const char*, std::string, TLines> cases[] = {
         {"template lines ending in CR only",
          "Songs\r" + Begin + "\rsong_name_from_tags\r" + End,
          {"Songs", "", "Intro", "", "Outro"}},
@@ -137,10 +133,10 @@ TEST_F(THtmlGeneratorTest, SongsPageRules)
     };
     WriteBytes(Dir / "app/HTML/_tags.htm", "");
     const std::vector<std::string> files = ExampleFiles();
-    for (const auto& c : cases) {
-        WriteBytes(Dir / "app/HTML/_songs.htm", c.Template);
-        EXPECT_TRUE(Run(files).Failures.empty()) << c.Rule;
-        EXPECT_EQ(PageLines(Dir / "site/HTML/_songs.htm"), c.Expected) << c.Rule;
+    for (const auto& [rule, songsPage, expected] : cases) {
+        WriteBytes(Dir / "app/HTML/_songs.htm", songsPage);
+        EXPECT_TRUE(Run(files).Failures.empty()) << rule;
+        EXPECT_EQ(PageLines(Dir / "site/HTML/_songs.htm"), expected) << rule;
     }
 }
 
@@ -216,20 +212,6 @@ TEST_F(THtmlGeneratorTest, CopiesTheWholeTemplateTree)
     // the copy of the tag template stays as it is
     EXPECT_EQ(expected["_tags.htm"], "<p>title_from_tags</p>\n");
     EXPECT_EQ(TreeBelow(Dir / "site/HTML"), expected);
-}
-
-TEST_F(THtmlGeneratorTest, RefusedTargetWritesNothing)
-{
-    WriteBytes(Dir / "app/HTML/_songs.htm", "var_caption_header\n");
-    WriteBytes(Dir / "app/HTML/_tags.htm", "title_from_tags\n");
-    std::filesystem::create_directory_symlink(Dir / "app", Dir / "link");
-    const std::vector<std::string> files = ExampleFiles();
-    const TTree before = TreeBelow(Dir.Path());
-    for (const char* target : {"app", "link/", "app/HTML/sub"}) {
-        EXPECT_FALSE(Run(files, target).Refusal.empty()) << target;
-        EXPECT_EQ(TreeBelow(Dir.Path()), before) << target;
-    }
-    EXPECT_TRUE(Progress.Texts.empty());
 }
 
 TEST_F(THtmlGeneratorTest, FailuresAreListedAndSkipped)
@@ -318,28 +300,30 @@ TEST_F(THtmlGeneratorTest, NeverWritesThroughLinkedFolders)
     EXPECT_EQ(PageLines(Dir / "site3/HTML/Tags/Outro_00001.htm"), (TLines{"Outro.mp3&nbsp"}));
 }
 
-TEST_F(THtmlGeneratorTest, TargetConflictFollowsLinksAndDots)
+TEST_F(THtmlGeneratorTest, RefusesTargetsOnTheTemplatesAndWritesNothing)
 {
-    std::filesystem::create_directories(Dir / "app/HTML/img");
+    WriteBytes(Dir / "app/HTML/_songs.htm", "var_caption_header\n");
+    WriteBytes(Dir / "app/HTML/img/x.png", "");
     std::filesystem::create_directories(Dir / "music");
     std::filesystem::create_directory_symlink(Dir / "app", Dir / "link");
-    const std::string templates = Dir / "app/HTML/";
-    const struct
-    {
-        const char* Rule;
-        std::string HtmlFolder;
-        bool Refused;
-    } cases[] = {
-        {"the same folder without its final slash", Dir / "app/HTML", true},
-        {"the same folder spelt with dots", Dir / "music/../app/./HTML/", true},
-        {"a folder inside the templates", Dir / "app/HTML/img/HTML/", true},
-        {"a folder beside the templates", Dir / "music/HTML/", false},
-        {"a folder whose name only starts alike", Dir / "app/HTML2/", false},
-        {"a folder not made yet", Dir / "new/deeper/HTML/", false},
+    const std::pair<const char*, bool> cases[] = {
+        {"app/HTML", true}, // without its final slash
+        {"music/../app/./HTML/", true},
+        {"link/HTML/", true},
+        {"app/HTML/img/HTML/", true},
+        {"app/", true}, // the templates inside the target
+        {"music/HTML/", false},
+        {"app/HTML2/", false}, // a name that only starts alike
+        {"new/deeper/HTML/", false},
     };
-    for (const auto& c : cases) {
-        EXPECT_EQ(!TargetConflict(templates, c.HtmlFolder).empty(), c.Refused) << c.Rule;
+    for (const auto& [folder, refused] : cases) {
+        EXPECT_EQ(!TargetConflict(Dir / "app/HTML/", Dir / folder).empty(), refused) << folder;
     }
+    const std::vector<std::string> files = ExampleFiles();
+    const TTree before = TreeBelow(Dir.Path());
+    EXPECT_FALSE(Run(files, "link/").Refusal.empty());
+    EXPECT_EQ(TreeBelow(Dir.Path()), before);
+    EXPECT_TRUE(Progress.Texts.empty());
 }
 
 TEST_F(THtmlGeneratorTest, ShippedTemplatesUseEveryWordAndGiveCleanPages)

@@ -3,14 +3,14 @@
 
 #include <gtest/gtest.h>
 #include <map>
+#include <tuple>
 
 namespace {
 
-const std::pair<std::string, TCliCommand> Commands[] = {{"info", RunInfoCommand},
-                                                        {"format", RunFormatCommand},
-                                                        {"ls", RunLsCommand},
-                                                        {"extract", RunExtractCommand},
-                                                        {"html", RunHtmlCommand}};
+const std::pair<std::string, TCliCommand> Commands[] = {
+    {"info", RunInfoCommand},       {"format", RunFormatCommand}, {"ls", RunLsCommand},
+    {"extract", RunExtractCommand}, {"html", RunHtmlCommand},     {"write", RunWriteCommand},
+    {"clear", RunClearCommand},     {"rename", RunRenameCommand}};
 
 TCliCommand CommandNamed(const std::string& name)
 {
@@ -52,12 +52,7 @@ TEST(Commands, RejectBadUsageWithoutTouchingFiles)
     WriteBytes(dir / "templates/_songs.htm", "var_caption_header\n");
     const std::map<std::string, std::string> places = {
         {"FILE", file}, {"TPL", dir / "templates"}, {"SITE", dir / "site"}, {"NONE", dir / "none"}};
-    const struct
-    {
-        const char* Command;
-        std::vector<std::string> Args;
-        const char* Message;
-    } cases[] = {
+    const std::tuple<const char*, std::vector<std::string>, const char*> cases[] = {
         {"info", {}, "no file given"},
         {"info", {"--json"}, "no file given"},
         {"format", {"--json", "--locale", "C"}, "MACRO and FILE missing"},
@@ -88,17 +83,21 @@ TEST(Commands, RejectBadUsageWithoutTouchingFiles)
         {"html", {"--templates", "NONE", "--target", "SITE", "FILE"}, "does not exist"},
         {"html", {"--templates", "FILE", "--target", "SITE", "FILE"}, "is not a folder"},
         {"html", {"--templates", "TPL", "--target", "TPL", "FILE"}, "Choose another target"},
+        {"write", {"--artist"}, "option '--artist' needs a value"},
+        {"write", {"FILE"}, "no field given: nothing to write"},
+        {"clear", {}, "no file given"},
+        {"rename", {"%t%"}, "FILE missing"},
     };
-    for (const auto& c : cases) {
-        std::vector<std::string> args = c.Args;
+    for (const auto& [command, given, message] : cases) {
+        std::vector<std::string> args = given;
         for (auto& arg : args) {
             arg = places.count(arg) ? places.at(arg) : arg;
         }
-        const TCliRun run = RunCli(CommandNamed(c.Command), args);
-        const std::string rule = c.Command + (" " + ::testing::PrintToString(c.Args));
+        const TCliRun run = RunCli(CommandNamed(command), args);
+        const std::string rule = command + (" " + ::testing::PrintToString(given));
         EXPECT_EQ(run.Status, 2) << rule;
-        EXPECT_EQ(run.Err.rfind("cantrel-cli " + std::string(c.Command) + ": ", 0), 0u) << rule;
-        EXPECT_NE(run.Err.find(c.Message), std::string::npos) << rule << ": " << run.Err;
+        EXPECT_EQ(run.Err.rfind("cantrel-cli " + std::string(command) + ": ", 0), 0u) << rule;
+        EXPECT_NE(run.Err.find(message), std::string::npos) << rule << ": " << run.Err;
         EXPECT_EQ(run.Out, "") << rule;
         EXPECT_EQ(ReadBytes(file), bytes) << rule;
         EXPECT_FALSE(std::filesystem::exists(dir / "site")) << rule;

@@ -1,6 +1,7 @@
 #include "engine/ascii_text.h"
 
 #include <gtest/gtest.h>
+#include <tuple>
 
 namespace {
 
@@ -8,18 +9,13 @@ TEST(AsciiText, FoldsOnlyAsciiLetters)
 {
     EXPECT_EQ(AsciiUpper("a-z\xC3\xA9i@[`{"), "A-Z\xC3\xA9I@[`{");
     EXPECT_EQ(AsciiLower("A-Z\xC3\x89I@[`{"), "a-z\xC3\x89i@[`{");
-    const struct
-    {
-        const char* A;
-        const char* B;
-        int Order;
-    } cases[] = {
+    const std::tuple<const char*, const char*, int> cases[] = {
         {"Rock", "rOCK", 0}, {"a", "B", -1},   {"_", "a", -1}, // "_" lies between "Z" and "a"
         {"ab", "a", 1},      {"\xE9", "z", 1}, {"", "", 0},
     };
-    for (const auto& c : cases) {
-        EXPECT_EQ(CompareIgnoringCase(c.A, c.B), c.Order) << c.A << " " << c.B;
-        EXPECT_EQ(EqualsIgnoringCase(c.A, c.B), c.Order == 0) << c.A << " " << c.B;
+    for (const auto& [a, b, order] : cases) {
+        EXPECT_EQ(CompareIgnoringCase(a, b), order) << a << " " << b;
+        EXPECT_EQ(EqualsIgnoringCase(a, b), order == 0) << a << " " << b;
     }
 }
 

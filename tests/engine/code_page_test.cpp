@@ -1,6 +1,7 @@
 #include "engine/code_page.h"
 
 #include <gtest/gtest.h>
+#include <tuple>
 
 namespace {
 
@@ -14,12 +15,7 @@ TEST(CodePage, EveryByteSurvivesARoundTrip)
 
 TEST(CodePage, DecodesWindows1252)
 {
-    const struct
-    {
-        const char* Rule;
-        std::string Bytes;
-        std::string Text;
-    } cases[] = {
+    const std::tuple<const char*, std::string, std::string> cases[] = {
         {"ascii stays", "Abba 1974", "Abba 1974"},
         {"latin-1 letters", "Caf\xE9 \xFC", "Caf\xC3\xA9 \xC3\xBC"},
         {"the euro sign at 0x80", "\x80", "\xE2\x82\xAC"},
@@ -27,20 +23,15 @@ TEST(CodePage, DecodesWindows1252)
         {"undefined 0x81 is its control code", "\x81", "\xC2\x81"},
         {"undefined 0x9D is its control code", "\x9D", "\xC2\x9D"},
     };
-    for (const auto& c : cases) {
-        EXPECT_EQ(DecodeTagText(c.Bytes), c.Text) << c.Rule;
-        EXPECT_EQ(EncodeTagText(c.Text), c.Bytes) << c.Rule;
+    for (const auto& [rule, bytes, text] : cases) {
+        EXPECT_EQ(DecodeTagText(bytes), text) << rule;
+        EXPECT_EQ(EncodeTagText(text), bytes) << rule;
     }
 }
 
 TEST(CodePage, WritesWhatItCannotHoldAsQuestionMarks)
 {
-    const struct
-    {
-        const char* Rule;
-        std::string Text;
-        std::string Bytes;
-    } cases[] = {
+    const std::tuple<const char*, std::string, std::string> cases[] = {
         {"a letter outside the code page", "\xD0\x96uk", "?uk"},           // Cyrillic Zhe
         {"a character beyond the basic plane", "a\xF0\x9F\x8E\xB5", "a?"}, // musical note
         {"an invalid UTF-8 byte",
@@ -49,8 +40,8 @@ TEST(CodePage, WritesWhatItCannotHoldAsQuestionMarks)
          "a?b"},
         {"a C1 control the code page defines otherwise", "\xC2\x80", "?"},
     };
-    for (const auto& c : cases) {
-        EXPECT_EQ(EncodeTagText(c.Text), c.Bytes) << c.Rule;
+    for (const auto& [rule, text, bytes] : cases) {
+        EXPECT_EQ(EncodeTagText(text), bytes) << rule;
     }
 }
 

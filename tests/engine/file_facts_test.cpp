@@ -4,25 +4,21 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
+#include <tuple>
 
 namespace {
 
 TEST(FileFacts, UnescapesLabelNames)
 {
-    const struct
-    {
-        const char* Rule;
-        std::string Name;
-        std::string Label;
-    } cases[] = {
+    const std::tuple<const char*, std::string, std::string> cases[] = {
         {"a plain name", "Music", "Music"},
         {"an escaped space", "My\\x20Music", "My Music"},
         {"an escaped slash and UTF-8", "A\\x2fB\\xc3\\xa9", "A/B\xC3\xA9"},
         {"a cut escape stays", "A\\x2", "A\\x2"},
         {"a bad escape stays", "A\\xZZ", "A\\xZZ"},
     };
-    for (const auto& c : cases) {
-        EXPECT_EQ(UnescapeLabel(c.Name), c.Label) << c.Rule;
+    for (const auto& [rule, name, label] : cases) {
+        EXPECT_EQ(UnescapeLabel(name), label) << rule;
     }
 }
 

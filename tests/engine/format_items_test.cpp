@@ -1,6 +1,7 @@
 #include "engine/format_items.h"
 
 #include <gtest/gtest.h>
+#include <tuple>
 
 namespace {
 
@@ -139,13 +140,8 @@ TMPEGAudio OtherAudio()
 
 TEST(FormatItem, EveryTagIdGivesItsValueInItsDefaultLayout)
 {
-    const struct
-    {
-        const char* LongId;
-        const char* ShortId;
-        std::string Example;
-        std::string Other; // OtherAudio with SwappedSeparators
-    } cases[] = {
+    // the item ids, the value for ExampleAudio, and for OtherAudio with SwappedSeparators
+    const std::tuple<const char*, const char*, std::string, std::string> cases[] = {
         {"NEWLINE", "NL", "\r\n", "\r\n"},
         {"SOFTNEWLINE", "#", "", ""},
         {"TAB", "TB", "\t", "\t"},
@@ -193,11 +189,11 @@ TEST(FormatItem, EveryTagIdGivesItsValueInItsDefaultLayout)
     };
     const TMPEGAudio example = ExampleAudio();
     const TMPEGAudio other = OtherAudio();
-    for (const auto& c : cases) {
-        for (const std::string id : {c.LongId, c.ShortId}) {
+    for (const auto& [longId, shortId, exampleText, otherText] : cases) {
+        for (const std::string id : {longId, shortId}) {
             const std::string item = "%" + id + "%";
-            EXPECT_EQ(FormatItem(example, item, TRegionalSettings{}), c.Example) << item;
-            EXPECT_EQ(FormatItem(other, item, SwappedSeparators()), c.Other) << item;
+            EXPECT_EQ(FormatItem(example, item, TRegionalSettings{}), exampleText) << item;
+            EXPECT_EQ(FormatItem(other, item, SwappedSeparators()), otherText) << item;
         }
     }
 }

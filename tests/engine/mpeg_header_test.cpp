@@ -8,13 +8,7 @@ namespace {
 
 TEST(MpegHeader, DecodesStreamFacts)
 {
-    const struct
-    {
-        const char* Rule;
-        std::uint32_t Header;
-        int Version, Layer, SampleRate, BitRate, FrameLength;
-        bool Complete;
-    } cases[] = {
+    const std::tuple<const char*, std::uint32_t, int, int, int, int, int, bool> cases[] = {
         {"MPEG-1 Layer III at 128 kbit/s", 0xFFFB9000u, 1, 3, 44100, 128, 417, true},
         {"padding adds a byte", Padded(Bits(3, 1, 9, 0)).Header(), 1, 3, 44100, 128, 418, true},
         {"MPEG-2 uses the same formula, no factor 72000", Bits(2, 1, 8, 0).Header(), 2, 3, 22050,
@@ -31,14 +25,15 @@ TEST(MpegHeader, DecodesStreamFacts)
         {"version bits 01 stop the decoding", Bits(1, 1, 9, 0).Header(), 0, 0, 0, 0, 0, false},
         {"ten sync bits are not enough", 0xFFDB9000u, 0, 0, 0, 0, 0, false},
     };
-    for (const auto& c : cases) {
-        const TFrameHeader header = DecodeFrameHeader(c.Header);
-        EXPECT_EQ(header.Version, c.Version) << c.Rule;
-        EXPECT_EQ(header.Layer, c.Layer) << c.Rule;
-        EXPECT_EQ(header.SampleRate, c.SampleRate) << c.Rule;
-        EXPECT_EQ(header.BitRate, c.BitRate) << c.Rule;
-        EXPECT_EQ(header.FrameLength, c.FrameLength) << c.Rule;
-        EXPECT_EQ(header.IsComplete(), c.Complete) << c.Rule;
+    for (const auto& [rule, bits, version, layer, sampleRate, bitRate, frameLength, complete] :
+         cases) {
+        const TFrameHeader header = DecodeFrameHeader(bits);
+        EXPECT_EQ(header.Version, version) << rule;
+        EXPECT_EQ(header.Layer, layer) << rule;
+        EXPECT_EQ(header.SampleRate, sampleRate) << rule;
+        EXPECT_EQ(header.BitRate, bitRate) << rule;
+        EXPECT_EQ(header.FrameLength, frameLength) << rule;
+        EXPECT_EQ(header.IsComplete(), complete) << rule;
     }
 }
 
@@ -61,21 +56,16 @@ TEST(MpegHeader, DecodesFlagsAndMode)
 
 TEST(MpegHeader, BitRateTables)
 {
-    const struct
-    {
-        int Version, Layer;
-        unsigned Index;
-        int BitRate;
-    } cases[] = {
+    const std::tuple<int, int, unsigned, int> cases[] = {
         {1, 1, 14, 448}, {1, 2, 14, 384}, {1, 3, 14, 320}, {2, 1, 14, 256},
         {2, 2, 1, 8},    {3, 3, 14, 160}, {1, 3, 0, 0},    {2, 3, 15, 0},
         {0, 3, 9, 0},    {1, 0, 9, 0},    {4, 3, 9, 0},    {1, 3, 16, 0},
     };
-    for (const auto& c : cases) {
-        EXPECT_EQ(BitRateOf(static_cast<std::uint8_t>(c.Version),
-                            static_cast<std::uint8_t>(c.Layer), c.Index),
-                  c.BitRate)
-            << "version " << c.Version << " layer " << c.Layer << " index " << c.Index;
+    for (const auto& [version, layer, index, bitRate] : cases) {
+        EXPECT_EQ(
+            BitRateOf(static_cast<std::uint8_t>(version), static_cast<std::uint8_t>(layer), index),
+            bitRate)
+            << "version " << version << " layer " << layer << " index " << index;
     }
     EXPECT_EQ(SampleRateOf(3, 1), 12000);
     EXPECT_EQ(SampleRateOf(2, 3), 0);

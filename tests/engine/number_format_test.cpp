@@ -1,6 +1,7 @@
 #include "engine/number_format.h"
 
 #include <gtest/gtest.h>
+#include <tuple>
 
 namespace {
 
@@ -12,17 +13,12 @@ TEST(NumberFormat, GroupsAndRoundsAtTheBoundaries)
                                                    "000");
     EXPECT_EQ(FormatGrouped(-1234567, ","), "-1,234,567");
 
-    const struct
-    {
-        std::int64_t Numerator;
-        std::int64_t Denominator;
-        std::int64_t Expected;
-    } cases[] = {
+    const std::tuple<std::int64_t, std::int64_t, std::int64_t> cases[] = {
         {14, 10, 1}, {15, 10, 2}, {-14, 10, -1}, {-15, 10, -2}, {0, 7, 0}, {1535, 1024, 1},
     };
-    for (const auto& c : cases) {
-        EXPECT_EQ(RoundedQuotient(c.Numerator, c.Denominator), c.Expected)
-            << c.Numerator << " / " << c.Denominator;
+    for (const auto& [numerator, denominator, expected] : cases) {
+        EXPECT_EQ(RoundedQuotient(numerator, denominator), expected)
+            << numerator << " / " << denominator;
     }
 }
 

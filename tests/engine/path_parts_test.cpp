@@ -3,29 +3,23 @@
 
 #include <cerrno>
 #include <gtest/gtest.h>
+#include <tuple>
 #include <unistd.h>
 
 namespace {
 
 TEST(PathParts, SplitsNameAndFolder)
 {
-    struct TCase
-    {
-        const char* Rule;
-        const char* Path;
-        const char* Name;
-        const char* Folder;
-    };
-    const TCase cases[] = {
+    const std::tuple<const char*, const char*, const char*, const char*> cases[] = {
         {"a file in a folder", "/home/ann/a.mp3", "a.mp3", "/home/ann/"},
         {"a bare name has no folder", "a.mp3", "a.mp3", ""},
         {"a folder path has an empty name", "/home/ann/", "", "/home/ann/"},
         {"a colon is an ordinary character", "/m/C:a.mp3", "C:a.mp3", "/m/"},
         {"a backslash is an ordinary character", "/m/a\\b.mp3", "a\\b.mp3", "/m/"},
     };
-    for (const auto& c : cases) {
-        EXPECT_EQ(NamePart(c.Path), c.Name) << c.Rule;
-        EXPECT_EQ(FolderPart(c.Path), c.Folder) << c.Rule;
+    for (const auto& [rule, path, name, folder] : cases) {
+        EXPECT_EQ(NamePart(path), name) << rule;
+        EXPECT_EQ(FolderPart(path), folder) << rule;
     }
 }
 

@@ -4,6 +4,7 @@
 #include <cerrno>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <tuple>
 #include <unistd.h>
 
 namespace {
@@ -25,14 +26,7 @@ std::string NewTrailer()
 TEST(TagFile, WritesAndRemovesTrailers)
 {
     const std::string tagPrefix = "TAG" + std::string(50, 'x'); // 53 bytes starting with "TAG"
-    const struct
-    {
-        const char* Rule;
-        std::string Before;
-        std::string AfterWrite;
-        std::string AfterTwoWrites;
-        std::string AfterRemove;
-    } cases[] = {
+    const std::tuple<const char*, std::string, std::string, std::string, std::string> cases[] = {
         {"a first trailer is appended", Audio, Audio + NewTrailer(), Audio + NewTrailer(), Audio},
         {"an old trailer is replaced", Audio + OldTrailer, Audio + NewTrailer(),
          Audio + NewTrailer(), Audio},
@@ -45,18 +39,18 @@ TEST(TagFile, WritesAndRemovesTrailers)
         // 128 bytes are too few to hold a trailer, so the second write appends again
         {"an empty file gets a trailer", "", NewTrailer(), NewTrailer() + NewTrailer(), ""},
     };
-    for (const auto& c : cases) {
+    for (const auto& [rule, before, afterWrite, afterTwoWrites, afterRemove] : cases) {
         TTempDir dir;
         const std::string path = dir / "a.mp3";
-        WriteBytes(path, c.Before);
-        EXPECT_EQ(WriteTagTrailer(path, NewTag()), 0) << c.Rule;
-        EXPECT_EQ(ReadBytes(path), c.AfterWrite) << c.Rule;
-        EXPECT_EQ(WriteTagTrailer(path, NewTag()), 0) << c.Rule;
-        EXPECT_EQ(ReadBytes(path), c.AfterTwoWrites) << c.Rule << " (written twice)";
+        WriteBytes(path, before);
+        EXPECT_EQ(WriteTagTrailer(path, NewTag()), 0) << rule;
+        EXPECT_EQ(ReadBytes(path), afterWrite) << rule;
+        EXPECT_EQ(WriteTagTrailer(path, NewTag()), 0) << rule;
+        EXPECT_EQ(ReadBytes(path), afterTwoWrites) << rule << " (written twice)";
 
-        WriteBytes(path, c.Before);
-        EXPECT_EQ(RemoveTagTrailer(path), 0) << c.Rule;
-        EXPECT_EQ(ReadBytes(path), c.AfterRemove) << c.Rule;
+        WriteBytes(path, before);
+        EXPECT_EQ(RemoveTagTrailer(path), 0) << rule;
+        EXPECT_EQ(ReadBytes(path), afterRemove) << rule;
     }
 }
 
@@ -69,12 +63,7 @@ TEST(TagFile, RefusesWhatIsNoWritableFile)
     std::filesystem::create_directory(dir / "folder.mp3");
     const std::string fileAsFolder = readOnly + "/a.mp3";
 
-    const struct
-    {
-        const char* Rule;
-        std::string Path;
-        int Code;
-    } cases[] = {
+    const std::tuple<const char*, std::string, int> cases[] = {
         // refused even when the tests run as the superuser
         {"a read-only file", readOnly, EACCES},
         {"a missing file", dir / "missing.mp3", -1},
@@ -83,9 +72,9 @@ TEST(TagFile, RefusesWhatIsNoWritableFile)
         {"a folder", dir / "folder.mp3", -1},
         {"a device", "/dev/null", EINVAL},
     };
-    for (const auto& c : cases) {
-        EXPECT_EQ(WriteTagTrailer(c.Path, NewTag()), c.Code) << c.Rule;
-        EXPECT_EQ(RemoveTagTrailer(c.Path), c.Code) << c.Rule;
+    for (const auto& [rule, path, code] : cases) {
+        EXPECT_EQ(WriteTagTrailer(path, NewTag()), code) << rule;
+        EXPECT_EQ(RemoveTagTrailer(path), code) << rule;
     }
     EXPECT_EQ(ReadBytes(readOnly), Audio + OldTrailer);
     EXPECT_FALSE(std::filesystem::exists(dir / "missing.mp3"));

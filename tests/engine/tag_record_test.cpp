@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <gtest/gtest.h>
+#include <tuple>
 
 namespace {
 
@@ -20,12 +21,7 @@ std::string BytesOf(const TTagTrailer& trailer)
 
 TEST(TagRecord, TrimsFieldBytes)
 {
-    const struct
-    {
-        const char* Rule;
-        std::string Bytes;
-        std::string Text;
-    } cases[] = {
+    const std::tuple<const char*, std::string, std::string> cases[] = {
         {"text stops at the first zero byte", std::string("AB\0CD", 5), "AB"},
         {"leading spaces stay", "  word  ", "  word"},
         {"only spaces read as empty", "    ", ""},
@@ -33,20 +29,15 @@ TEST(TagRecord, TrimsFieldBytes)
         {"a zero byte first reads as empty", std::string("\0abc", 4), ""},
         {"inner spaces stay", "a  b", "a  b"},
     };
-    for (const auto& c : cases) {
-        EXPECT_EQ(TrimTagText(c.Bytes), c.Text) << c.Rule;
+    for (const auto& [rule, bytes, text] : cases) {
+        EXPECT_EQ(TrimTagText(bytes), text) << rule;
     }
 }
 
 TEST(TagRecord, ParsesTrailers)
 {
     const std::string comment30 = "abcdefghijklmnopqrstuvwxyz0123";
-    const struct
-    {
-        const char* Rule;
-        std::string Bytes;
-        TTagRecord Expected;
-    } cases[] = {
+    const std::tuple<const char*, std::string, TTagRecord> cases[] = {
         {"a full ID3v1.1 tag",
          MakeTrailer("Title", "Artist", "Album", "1999", "Comment", 7, 17),
          {"Title", "Artist", "Album", "1999", "Comment", 17, 7}},
@@ -66,10 +57,10 @@ TEST(TagRecord, ParsesTrailers)
          MakeTrailer("Caf\xE9", "\x80", "", "", "", 0, 0),
          {"Caf\xC3\xA9", "\xE2\x82\xAC", "", "", "", 0, 0}},
     };
-    for (const auto& c : cases) {
-        const auto tag = ParseTagTrailer(TrailerOf(c.Bytes));
-        ASSERT_TRUE(tag.has_value()) << c.Rule;
-        EXPECT_EQ(*tag, c.Expected) << c.Rule;
+    for (const auto& [rule, bytes, expected] : cases) {
+        const auto tag = ParseTagTrailer(TrailerOf(bytes));
+        ASSERT_TRUE(tag.has_value()) << rule;
+        EXPECT_EQ(*tag, expected) << rule;
     }
 }
 
@@ -84,14 +75,7 @@ TEST(TagRecord, RecognisesOnlyCapitalTag)
 
 TEST(TagRecord, TrackByteTakesTheLastCommentCharacter)
 {
-    const struct
-    {
-        const char* Rule;
-        std::string Comment;
-        std::uint8_t Track;
-        std::string ReadComment;
-        std::uint8_t ReadTrack;
-    } cases[] = {
+    const std::tuple<const char*, std::string, std::uint8_t, std::string, std::uint8_t> cases[] = {
         {"30 characters and track 7 keep 29 and the track's character",
          "123456789012345678901234567890", 7, "12345678901234567890123456789\x07", 7},
         {"29 characters and a track read back with the track's character",
@@ -101,15 +85,15 @@ TEST(TagRecord, TrackByteTakesTheLastCommentCharacter)
         {"30 characters and track 0 lose the last one", "123456789012345678901234567890", 0,
          "12345678901234567890123456789", 0},
     };
-    for (const auto& c : cases) {
+    for (const auto& [rule, comment, track, readComment, readTrack] : cases) {
         TTagRecord tag;
-        tag.Comment = c.Comment;
-        tag.Track = c.Track;
+        tag.Comment = comment;
+        tag.Track = track;
         const TTagTrailer trailer = BuildTagTrailer(tag);
-        EXPECT_EQ(trailer[126], c.Track) << c.Rule;
+        EXPECT_EQ(trailer[126], track) << rule;
         const auto read = ParseTagTrailer(trailer);
-        EXPECT_EQ(read->Comment, c.ReadComment) << c.Rule;
-        EXPECT_EQ(read->Track, c.ReadTrack) << c.Rule;
+        EXPECT_EQ(read->Comment, readComment) << rule;
+        EXPECT_EQ(read->Track, readTrack) << rule;
     }
 }
 

@@ -1,6 +1,7 @@
 #include "extract/extract_values.h"
 
 #include <gtest/gtest.h>
+#include <tuple>
 
 namespace {
 
@@ -127,13 +128,7 @@ TEST(AllTagsLines, CutsEachSlotToItsWidth)
 TEST(NotProcessedCorrectly, FlagsEmptyOrUnusableValues)
 {
     const auto trackTitle = Formula({"", " - "}, {F::Track, F::Title});
-    const struct
-    {
-        const char* Rule;
-        std::string Text;
-        TTagFormula Formula;
-        bool Flagged;
-    } cases[] = {
+    const std::tuple<const char*, std::string, TTagFormula, bool> cases[] = {
         {"every field filled", "01 [ A - B ] - C.mp3", DefaultFormula(), false},
         {"a missing separator", "Song.mp3", DefaultFormula(), true},
         {"an empty first field", " - Song.mp3", ArtistTitle, true},
@@ -142,9 +137,9 @@ TEST(NotProcessedCorrectly, FlagsEmptyOrUnusableValues)
         {"a track with a trailing space", "7  - Song.mp3", trackTitle, true},
         {"a text as trash", "xx - Song.mp3", Formula({"", " - "}, {F::Trash, F::Title}), false},
     };
-    for (const auto& c : cases) {
-        const auto run = ExtractValues(c.Text, c.Formula, {});
-        EXPECT_EQ(NotProcessedCorrectly(c.Formula, run), c.Flagged) << c.Rule;
+    for (const auto& [rule, text, formula, flagged] : cases) {
+        const auto run = ExtractValues(text, formula, {});
+        EXPECT_EQ(NotProcessedCorrectly(formula, run), flagged) << rule;
     }
 }
 

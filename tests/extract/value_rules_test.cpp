@@ -1,18 +1,13 @@
 #include "extract/value_rules.h"
 
 #include <gtest/gtest.h>
+#include <tuple>
 
 namespace {
 
 TEST(ApplyCase, ChangesOnlyAsciiLetters)
 {
-    const struct
-    {
-        const char* Rule;
-        std::string Value;
-        TCaseMode Mode;
-        std::string Expected;
-    } cases[] = {
+    const std::tuple<const char*, std::string, TCaseMode, std::string> cases[] = {
         {"none leaves the text", "MiXed 1", TCaseMode::cmNone, "MiXed 1"},
         {"lower keeps accented letters", "\xC3\x89T\xC3\x89", TCaseMode::cmLower,
          "\xC3\x89t\xC3\x89"},
@@ -27,8 +22,8 @@ TEST(ApplyCase, ChangesOnlyAsciiLetters)
          "\xC3\xA9t\xC3\xA9"},
         {"the empty text", "", TCaseMode::cmCapitalize, ""},
     };
-    for (const auto& c : cases) {
-        EXPECT_EQ(ApplyCase(c.Value, c.Mode), c.Expected) << c.Rule;
+    for (const auto& [rule, value, mode, expected] : cases) {
+        EXPECT_EQ(ApplyCase(value, mode), expected) << rule;
     }
 }
 
@@ -40,13 +35,7 @@ TReplacePairs One(std::string what, std::string with)
 TEST(ApplyReplacePairs, RestartsSelectsAndEndsEveryLoop)
 {
     const TReplacePairs four = {{{"a", "1"}, {"b", "2"}, {"c", "3"}, {"d", "4"}}, 1};
-    const struct
-    {
-        const char* Rule;
-        std::string Value;
-        TReplacePairs Pairs;
-        std::string Expected;
-    } cases[] = {
+    const std::tuple<const char*, std::string, TReplacePairs, std::string> cases[] = {
         {"the starting pair", "a_b_c", TReplacePairs{}, "a b c"},
         {"a replacement that creates an occurrence is replaced again", "abb", One("ab", "a"), "a"},
         {"the length rule ends a loop near the start", "aaa", One("a", "ab"), "abaa"},
@@ -62,8 +51,8 @@ TEST(ApplyReplacePairs, RestartsSelectsAndEndsEveryLoop)
         {"a long name", std::string(250, 'x') + "a", One("a", "ba"), std::string(250, 'x') + "ba"},
         {"later pairs still apply", "xa", {{{"a", "ba"}, {"b", "c"}}, 1}, "xca"},
     };
-    for (const auto& c : cases) {
-        EXPECT_EQ(ApplyReplacePairs(c.Value, c.Pairs), c.Expected) << c.Rule;
+    for (const auto& [rule, value, pairs, expected] : cases) {
+        EXPECT_EQ(ApplyReplacePairs(value, pairs), expected) << rule;
     }
 }
 

@@ -4,6 +4,7 @@
 #include <cerrno>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <tuple>
 
 namespace {
 
@@ -92,12 +93,7 @@ TEST(WriteExtractedTag, LeavesFilesItCannotWriteAsTheyWere)
     chmod(readOnly.c_str(), 0444);
     const auto text = WriteBytes(dir / "notes.mp3", "just text" + OldTrailer).string();
     const std::string missing = dir / "missing.mp3";
-    const struct
-    {
-        const char* Rule;
-        std::string Path;
-        TFileFailure Failure;
-    } cases[] = {
+    const std::tuple<const char*, std::string, TFileFailure> cases[] = {
         {"a read-only file",
          readOnly,
          {readOnly, EACCES, TFailureReason::None, "not written: Permission denied"}},
@@ -107,10 +103,10 @@ TEST(WriteExtractedTag, LeavesFilesItCannotWriteAsTheyWere)
         // without recognised audio the trailer is not read, so a write would replace it
         {"no audio", text, {text, 0, TFailureReason::NotAudio, "not written: no MPEG audio found"}},
     };
-    for (const auto& c : cases) {
-        const std::string before = std::filesystem::exists(c.Path) ? ReadBytes(c.Path) : "";
-        EXPECT_EQ(WriteExtractedTag(c.Path, formula, values, true), c.Failure) << c.Rule;
-        EXPECT_EQ(std::filesystem::exists(c.Path) ? ReadBytes(c.Path) : "", before) << c.Rule;
+    for (const auto& [rule, path, failure] : cases) {
+        const std::string before = std::filesystem::exists(path) ? ReadBytes(path) : "";
+        EXPECT_EQ(WriteExtractedTag(path, formula, values, true), failure) << rule;
+        EXPECT_EQ(std::filesystem::exists(path) ? ReadBytes(path) : "", before) << rule;
     }
 }
 

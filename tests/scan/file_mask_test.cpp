@@ -2,18 +2,13 @@
 #include "scan/name_order.h"
 
 #include <gtest/gtest.h>
+#include <tuple>
 
 namespace {
 
 TEST(FileMaskList, ParsesOnlyStarDotMasksSortedOnce)
 {
-    struct TCase
-    {
-        const char* Rule;
-        const char* Text;
-        std::vector<std::string> Masks;
-    };
-    const TCase cases[] = {
+    const std::tuple<const char*, const char*, std::vector<std::string>> cases[] = {
         {"the default text", "*.txt,*.doc;*.htm|*.exe", {"*.doc", "*.exe", "*.htm", "*.txt"}},
         {"one mask", "*.mp3", {"*.mp3"}},
         {"same extension in two cases counts once", "*.mp3;*.MP3", {"*.mp3"}},
@@ -24,21 +19,14 @@ TEST(FileMaskList, ParsesOnlyStarDotMasksSortedOnce)
         {"star dot star", "*.*", {"*.*"}},
         {"empty text", "", {}},
     };
-    for (const auto& c : cases) {
-        EXPECT_EQ(TFileMaskList(c.Text).Masks(), c.Masks) << c.Rule;
+    for (const auto& [rule, text, masks] : cases) {
+        EXPECT_EQ(TFileMaskList(text).Masks(), masks) << rule;
     }
 }
 
 TEST(FileMaskList, MatchesNamesIgnoringCase)
 {
-    struct TCase
-    {
-        const char* Rule;
-        const char* Masks;
-        const char* Name;
-        bool Matches;
-    };
-    const TCase cases[] = {
+    const std::tuple<const char*, const char*, const char*, bool> cases[] = {
         {"plain extension", "*.mp3", "song.mp3", true},
         {"capital extension", "*.mp3", "c.MP3", true},
         {"capital mask", "*.MP3", "c.mp3", true},
@@ -56,8 +44,8 @@ TEST(FileMaskList, MatchesNamesIgnoringCase)
         {"bytes above ASCII are compared as they are", "*.\xc3\xa9", "a.\xc3\x89", false},
         {"a name pattern matches nothing", "song*.mp3", "song1.mp3", false},
     };
-    for (const auto& c : cases) {
-        EXPECT_EQ(TFileMaskList(c.Masks).Matches(c.Name), c.Matches) << c.Rule;
+    for (const auto& [rule, masks, name, matches] : cases) {
+        EXPECT_EQ(TFileMaskList(masks).Matches(name), matches) << rule;
     }
 }
 

@@ -125,15 +125,6 @@ TEST_F(TreeScannerTest, InitialDirectoryEndsInOneSlash)
     fs::current_path(previous);
 }
 
-TEST_F(TreeScannerTest, MissingFolderGivesOneFoundAndOneDone)
-{
-    TTreeScanner scanner;
-    scanner.InitialDirectory = Root() + "missing";
-    scanner.FileMask = "*.*";
-    EXPECT_EQ(TEventLog(Root()).Run(scanner), (TList{"found missing/", "done missing/"}));
-    EXPECT_FALSE(scanner.SearchInProgress());
-}
-
 TEST_F(TreeScannerTest, OddNamesAndEntries)
 {
     File(".hidden.mp3");
