@@ -4,7 +4,7 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 source scripts/setup.sh
-cantrel_install_dependencies
+cantrel_install_dependencies "${CANTREL_TEST_PACKAGES[@]}"
 export QT_QPA_PLATFORM=offscreen
 log=$(mktemp)
 trap 'rm -f "$log"' EXIT
@@ -16,10 +16,10 @@ run_tests()
     (cd "$dir" && env "$@" ctest --output-on-failure --timeout 600 -j "$(nproc)") | tee -a "$log"
 }
 
-cantrel_build build -DCANTREL_WERROR=ON
+cantrel_build build -DBUILD_TESTING=ON -DCANTREL_WERROR=ON
 run_tests build
 
-cantrel_build build-sanitize -DCANTREL_SANITIZE=ON -DCANTREL_WERROR=ON -DCMAKE_BUILD_TYPE=Debug
+cantrel_build build-sanitize -DBUILD_TESTING=ON -DCANTREL_SANITIZE=ON -DCANTREL_WERROR=ON -DCMAKE_BUILD_TYPE=Debug
 run_tests build-sanitize ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1
 
 # CTest lists skipped tests after its summary; end on the summary itself.

@@ -1,4 +1,5 @@
 #include "catalogue/html_generator.h"
+#include "catalogue/template_folder.h"
 #include "cli/commands.h"
 #include "cli/help_option.h"
 #include "engine/date_time.h"
@@ -10,7 +11,7 @@
 namespace {
 
 const char* const HtmlUsage =
-    "Usage: cantrel-cli html --templates DIR --target DIR FILE...\n"
+    "Usage: cantrel-cli html [--templates DIR] --target DIR FILE...\n"
     "\n"
     "Writes an HTML catalogue of the files, in the order given. The template folder is copied\n"
     "to TARGET/HTML/ (subfolders and hidden files included), one page per file is written to\n"
@@ -18,7 +19,7 @@ const char* const HtmlUsage =
     "TARGET/HTML/_songs.htm, made from the template _songs.htm.\n"
     "\n"
     "Options:\n"
-    "  --templates DIR   the template folder (the HTML folder shipped with Cantrel, or your own)\n"
+    "  --templates DIR   the template folder (default: the HTML folder installed with Cantrel)\n"
     "  --target DIR      the folder that receives the HTML folder; made when missing\n"
     "  --                ends the options; every argument after it is a file\n"
     "  -h, --help        show this help\n"
@@ -71,7 +72,7 @@ std::string ParseArgs(const std::vector<std::string>& args, THtmlArgs& parsed)
         }
     }
     if (parsed.Templates.empty()) {
-        return "the template folder is missing (--templates DIR)";
+        parsed.Templates = DefaultTemplateFolder();
     }
     if (parsed.Target.empty()) {
         return "the target folder is missing (--target DIR)";

@@ -18,7 +18,7 @@ const char* const Usage =
     "  ls [--recursive] [--mask MASK] [--events] FOLDER\n"
     "                                   list the files a folder scan reports\n"
     "  extract [OPTIONS] FILE...        fill tags from file names with a TAG Formula\n"
-    "  html --templates DIR --target DIR FILE...\n"
+    "  html [--templates DIR] --target DIR FILE...\n"
     "                                   write an HTML catalogue of the files\n"
     "  write [--title T] [--artist A] ... FILE...\n"
     "                                   write the given tag fields, keep the others\n"

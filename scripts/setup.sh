@@ -1,14 +1,18 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build needs, when they are missing, and configures a build
-# folder. Sourced by run.sh and test.sh; call cantrel_build FOLDER [cmake options...].
+# folder. Sourced by run.sh and test.sh; call cantrel_build FOLDER [cmake options...] [-- TARGET...].
 set -euo pipefail
 
-CANTREL_PACKAGES=(cmake g++ make qt6-base-dev libgtest-dev)
+# What the program needs to build; the tests add their own through CANTREL_TEST_PACKAGES.
+CANTREL_PACKAGES=(cmake g++ make qt6-base-dev)
+# GoogleTest, and the validators of the desktop entry and the AppStream metadata.
+CANTREL_TEST_PACKAGES=(libgtest-dev desktop-file-utils appstream)
 
+# cantrel_install_dependencies [PACKAGE...]: the build's packages and the ones given.
 cantrel_install_dependencies()
 {
     local missing=()
-    for pkg in "${CANTREL_PACKAGES[@]}"; do
+    for pkg in "${CANTREL_PACKAGES[@]}" "$@"; do
         dpkg -s "$pkg" >/dev/null 2>&1 || missing+=("$pkg")
     done
     [ ${#missing[@]} -eq 0 ] && return 0
@@ -23,6 +27,12 @@ cantrel_build()
 {
     local dir=$1
     shift
-    cmake -S . -B "$dir" "$@" >/dev/null
-    cmake --build "$dir" --parallel "$(nproc)"
+    local options=() targets=()
+    while [ $# -gt 0 ] && [ "$1" != "--" ]; do
+        options+=("$1")
+        shift
+    done
+    [ $# -gt 0 ] && shift && targets=(--target "$@")
+    cmake -S . -B "$dir" "${options[@]}" >/dev/null
+    cmake --build "$dir" --parallel "$(nproc)" "${targets[@]}"
 }

@@ -75,7 +75,7 @@ TEST(Commands, RejectBadUsageWithoutTouchingFiles)
          {"--sep", "a", "--sep", "b", "--sep", "c", "--sep", "d", "--sep", "e", "--sep", "f",
           "--sep", "g", "--write", "FILE"},
          "at most six separators"},
-        {"html", {}, "the template folder is missing"},
+        {"html", {}, "the target folder is missing"},
         {"html", {"--templates", "-h"}, "the target folder is missing"},
         {"html", {"--templates", "TPL", "FILE"}, "the target folder is missing"},
         {"html", {"--templates", "TPL", "--target", "SITE"}, "no files given"},

@@ -65,6 +65,9 @@ public:
     // Lists the current folder anew, unless a scan runs already.
     void RescanFolder();
     void ClearRecentPaths();
+    // Opens a folder given at start, as the folder picker would; a file opens its folder with
+    // that file selected. A path that does not exist is reported and nothing changes; false then.
+    bool OpenPath(const std::string& path);
 
 signals:
     // The window has closed; the program ends.

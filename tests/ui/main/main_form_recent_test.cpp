@@ -93,6 +93,41 @@ private slots:
         QCOMPARE(TSettingsBatch().ReadString(RecentPathKey(0)), QStringLiteral("..none.."));
     }
 
+    void PathGivenAtStartOpensItsFolder()
+    {
+        TTempDir music;
+        std::string tag = "TAGSong B";
+        tag.resize(128, '\0');
+        WriteBytes(music / "a.mp3", Mp3At(128));
+        WriteBytes(music / "b.mp3", Mp3At(128, tag));
+        struct TCase
+        {
+            std::string Path;
+            bool Opened;
+            QString Selected; // and shown
+        };
+        const TCase cases[] = {
+            {music / "", true, ""},
+            {music / "b.mp3", true, "b.mp3"},
+            {music / "missing", false, ""},
+            {"", false, ""},
+        };
+        for (const TCase& c : cases) {
+            Program.Stop();
+            ClearSettingsStore();
+            Program.Start();
+            QCOMPARE(Program.Main->OpenPath(c.Path), c.Opened);
+            QCOMPARE(Program.Listed(), c.Opened ? QStringList({"a.mp3", "b.mp3"}) : QStringList());
+            QCOMPARE(Program.Work().CurrentFolder, c.Opened ? music.Path().string() : "");
+            QCOMPARE(Captions().first(), c.Opened ? Q(music.Path().string()) : "..none..");
+            QCOMPARE(Program.Prompts.Messages.size(), c.Opened ? 0 : 1);
+            const auto selected = Program.Find<QListWidget>("ListBox1")->selectedItems();
+            QCOMPARE(selected.isEmpty() ? QString() : selected.first()->text(), c.Selected);
+            QCOMPARE(Program.Find<QComboBox>("TitleEdit")->currentText(),
+                     c.Selected.isEmpty() ? "" : "Song B");
+        }
+    }
+
 private:
     static QString Q(const std::string& text) { return QString::fromStdString(text); }
 
