@@ -1,4 +1,5 @@
 #include "ui/auxiliary/error_form.h"
+#include "ui/auxiliary/progress_form.h"
 #include "ui/components/panel.h"
 #include "ui/main/main_window_harness.h"
 
@@ -165,10 +166,10 @@ private slots:
 
 private:
     std::filesystem::path Path(int i) const { return *Music / (std::to_string(i) + " x.mp3"); }
-    static std::string Tagged(int i, const std::string& artist)
+    static std::string Tagged(int i, const std::string& artist, std::string title = {})
     {
-        return Mp3At(128, MakeTrailer("Title " + std::to_string(i), artist, "Album", "1999", "Note",
-                                      i + 1, 17));
+        title = title.empty() ? "Title " + std::to_string(i) : title;
+        return Mp3At(128, MakeTrailer(title, artist, "Album", "1999", "Note", i + 1, 17));
     }
 
     std::unique_ptr<TTempDir> Music;
