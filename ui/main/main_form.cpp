@@ -103,6 +103,7 @@ void T_MainForm::ConnectControls()
         connect(check, &QCheckBox::toggled, this, &T_MainForm::CheckBox_01Click);
     }
     connect(All_CB, &QCheckBox::toggled, this, &T_MainForm::All_CBClick);
+    connect(Panel29, &TPanel::Clicked, this, &T_MainForm::Panel29Click);
     connect(CheckBox1, &QCheckBox::toggled, this, &T_MainForm::CheckBox1Click);
     connect(Panel4, &TPanel::Clicked, this, &T_MainForm::Panel4Click);
     connect(SpeedButton1, &QToolButton::clicked, this, &T_MainForm::SpeedButton1Click);
@@ -271,19 +272,4 @@ void T_MainForm::ActivityChanged(TActivityKind kind)
     for (QAction* item : RecentItems) {
         item->setEnabled(enabled);
     }
-}
-
-void T_MainForm::Write_Tag_SBClick()
-{
-    // Writing tags arrives with the tag commands.
-}
-
-void T_MainForm::ClearTags_SBClick()
-{
-    // Clearing tags arrives with the tag commands.
-}
-
-void T_MainForm::SetFileName_SBClick()
-{
-    // Renaming arrives with the rename command.
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "batch/batch_run.h"
 #include "engine/file_failure.h"
 #include "engine/regional_settings.h"
 #include "scan/tree_scanner.h"
@@ -31,6 +32,7 @@ class TPanel;
 class TPrompts;
 class TSettingsBatch;
 class TThrottledYield;
+struct TTagBoxTexts;
 
 // The windows the main window opens; it asks for them through ShowWindowRequested.
 enum class TWindowId
@@ -87,6 +89,12 @@ signals:
     void BitRateFolderDone(int count);
     void ErrorsClearRequested();
     void FilesFailed(const TFileFailures& failures);
+    // A batch shows its progress: the progress window opens, moves on and closes.
+    void ProgressShown(bool visible);
+    void ProgressReported(int position, int range, const QString& text);
+    // Whole-path mode was switched through the panel; the extraction window's stepping buttons
+    // work only while it is on.
+    void WholePathSwitched(bool on);
 
 public slots:
     // The error window was cleared: the notice under the list goes.
@@ -136,6 +144,7 @@ private:
     void SetFileName_SBClick();
     void Timer1Timer();
     void Panel231Click();
+    void Panel29Click();
     void Recursive_CBClick(bool checked);
     void Panel23MouseDown(Qt::MouseButton button);
     void Panel23MouseUp(Qt::MouseButton button);
@@ -181,6 +190,22 @@ private:
     void ApplyEnabledFields();
     void RefreshPreview();
     std::size_t UpdateNameLength(const std::string& newName);
+
+    // batch commands (main_form_commands.cpp)
+    // What the seven tag boxes hold, each only when it is enabled.
+    TTagBoxTexts TagBoxTexts() const;
+    // The files a command processes, after its confirmation: every listed file in whole-path
+    // mode, else the selected ones; none when the command ends here.
+    std::vector<std::string> CommandPaths(const QString& wholePathQuestion,
+                                          const QString& selectedQuestion);
+    // Runs a batch over the files, with the list hidden in whole-path mode, and the progress
+    // window shown when asked for (the caller hides it).
+    TBatchResult RunFileBatch(const std::vector<std::string>& paths, const TFileStep& step,
+                              bool showProgress);
+    // The list after a whole-path run: shown, multi-select, nothing selected.
+    void ShowListAgain();
+    // Toggles whole-path mode with the list's selection mode and the field mode.
+    void SwitchWholePathMode();
 
     // settings (main_form_settings.cpp)
     void LoadOptions();

@@ -281,6 +281,8 @@ QWidget* T_MainForm::BuildListColumn()
     whole->setContentsMargins(6, 2, 6, 2);
     All_CB = Named(new QCheckBox(QStringLiteral("&P"), Panel29), "All_CB");
     All_CB->setStyleSheet(QStringLiteral("QCheckBox { color: transparent; }"));
+    // only the mark itself: a click on the panel's caption is a click on the panel
+    All_CB->setFixedWidth(All_CB->style()->pixelMetric(QStyle::PM_IndicatorWidth) + 2);
     whole->addWidget(All_CB);
     whole->addStretch(1);
 

@@ -59,6 +59,9 @@ void TApplicationWindows::ConnectWindows()
     QObject::connect(main, &T_MainForm::ErrorsClearRequested, errors, &T_ErrorForm::Clear);
     QObject::connect(main, &T_MainForm::FilesFailed, errors, &T_ErrorForm::ShowFailures);
     QObject::connect(errors, &T_ErrorForm::Cleared, main, &T_MainForm::ErrorFormCleared);
+    T_ProgressForm* progress = ProgressForm.get();
+    QObject::connect(main, &T_MainForm::ProgressShown, progress, &QWidget::setVisible);
+    QObject::connect(main, &T_MainForm::ProgressReported, progress, &T_ProgressForm::Report);
 }
 
 void TApplicationWindows::ShowWindow(TWindowId id)

@@ -1,0 +1,244 @@
+#include "batch/macro_rename.h"
+#include "batch/tag_write.h"
+#include "engine/mpeg_audio.h"
+#include "engine/path_parts.h"
+#include "ui/components/display_path.h"
+#include "ui/components/panel.h"
+#include "ui/components/prompts.h"
+#include "ui/main/main_form.h"
+#include "ui/main/throttled_yield.h"
+#include "workspace/display_texts.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+
+#include <algorithm>
+
+// The batch commands of the main window: write the tag boxes into files, remove their tags and
+// rename them from the file-name macro, each on the selected files or on every listed file
+// (whole-path mode), and the whole-path switch itself. The files are changed by the batch core;
+// the window asks, shows the progress and hands the files that failed to the error window.
+
+namespace {
+
+const QString AttentionCaption = QStringLiteral("Attention !");
+const QString WriteAllQuestion = QStringLiteral("... Write ID3 TAG to ALL Files in Path ? ...");
+const QString WriteSelectedQuestion =
+    QStringLiteral("... Write ID3 TAG to ALL SELECTED Files ? ...");
+const QString ClearAllQuestion = QStringLiteral("... Clear ID3 TAG to ALL Files in Path ? ...");
+const QString ClearSelectedQuestion =
+    QStringLiteral("... Clear ID3 TAG to ALL SELECTED Files ? ...");
+const QString RenameAllQuestion = QStringLiteral("... Write File Name to ALL Files in Path ? ...");
+const QString RenameSelectedQuestion =
+    QStringLiteral("... Write File Name to All SELECTED Files ? ...");
+const QString NameTooLongNotice = QStringLiteral("Errors Found in \"Extraction TAG Formula\" !");
+
+std::optional<std::string> BoxText(const QWidget* box, const QString& text)
+{
+    return box->isEnabled() ? std::optional(text.toStdString()) : std::nullopt;
+}
+
+QString RenameErrorText(const std::string& oldPath, const std::string& newPath)
+{
+    return QStringLiteral("Error renaming file   \n\n%1\n  to  \n%2")
+        .arg(DisplayPath(oldPath), DisplayPath(newPath));
+}
+
+} // namespace
+
+TTagBoxTexts T_MainForm::TagBoxTexts() const
+{
+    const int genre = Genre_CB->currentIndex();
+    return {BoxText(TitleEdit, TitleEdit->currentText()),
+            BoxText(ArtistEdit, ArtistEdit->currentText()),
+            BoxText(AlbumEdit, AlbumEdit->currentText()),
+            BoxText(YearEdit, YearEdit->currentText()),
+            BoxText(CommentEdit, CommentEdit->currentText()),
+            BoxText(Genre_CB, genre >= 0 ? Genre_CB->itemText(genre) : QString()),
+            BoxText(Track_ME, Track_ME->text())};
+}
+
+std::vector<std::string> T_MainForm::CommandPaths(const QString& wholePathQuestion,
+                                                  const QString& selectedQuestion)
+{
+    if (Work.WholePathMode) {
+        if (!Prompts.Confirm(this, AttentionCaption, wholePathQuestion)) {
+            return {};
+        }
+    } else if (SelectedRows().empty()) {
+        return {};
+    }
+    if (ListBox1->currentRow() < 0) {
+        return {};
+    }
+    const std::size_t listed = std::min<std::size_t>(ListBox1->count(), Work.Files.Size());
+    std::vector<std::string> paths;
+    for (const std::size_t row : ProcessedRows(listed, SelectedRows(), Work.WholePathMode)) {
+        paths.push_back(Work.Files[row].FullName());
+    }
+    if (!Work.WholePathMode && paths.size() > 1 &&
+        !Prompts.Confirm(this, AttentionCaption, selectedQuestion)) {
+        return {};
+    }
+    return paths;
+}
+
+TBatchResult T_MainForm::RunFileBatch(const std::vector<std::string>& paths, const TFileStep& step,
+                                      bool showProgress)
+{
+    const bool wholePath = Work.WholePathMode;
+    if (wholePath) {
+        // the boxes keep what the user typed: no selection events while the files go by
+        const QSignalBlocker blocker(ListBox1);
+        ListBox1->hide();
+        ListBox1->setSelectionMode(QAbstractItemView::SingleSelection);
+        ListBox1->setCurrentRow(0);
+    }
+    TBatchControl control;
+    control.Yield = [this] { (*Yield)(); };
+    // the window is closing: the files not reached yet stay as they are
+    control.Cancelled = [this] { return Work.Activity.StopRequested(); };
+    control.CountFromOne = !wholePath;
+    if (showProgress) {
+        control.Progress = [this](int position, int range, const std::string& text) {
+            emit ProgressReported(position, range, QString::fromStdString(text));
+        };
+        emit ProgressShown(true);
+    }
+    return RunBatch(paths, step, control);
+}
+
+void T_MainForm::ShowListAgain()
+{
+    const QSignalBlocker blocker(ListBox1);
+    ListBox1->show();
+    ListBox1->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    ListBox1->clearSelection();
+}
+
+void T_MainForm::Write_Tag_SBClick()
+{
+    Work.Activity.Run(TActivityKind::Batch, [this] {
+        const std::vector<std::string> paths =
+            CommandPaths(WriteAllQuestion, WriteSelectedQuestion);
+        if (paths.empty()) {
+            return;
+        }
+        const bool wholePath = Work.WholePathMode;
+        const TTagEdits edits = TagEditsFromBoxes(TagBoxTexts());
+        TMPEGAudio audio; // one for the batch: it keeps what it learns between files
+        const TBatchResult result = RunFileBatch(
+            paths,
+            [&](const std::string& path, const TYieldFn& yield) {
+                return WriteTagToFile(audio, path, edits, yield);
+            },
+            true);
+        emit ProgressShown(false);
+        if (wholePath) {
+            ShowListAgain();
+        }
+        if (!result.Failures.empty()) {
+            emit FilesFailed(result.Failures);
+        }
+    });
+}
+
+void T_MainForm::ClearTags_SBClick()
+{
+    Work.Activity.Run(TActivityKind::Batch, [this] {
+        const std::vector<std::string> paths =
+            CommandPaths(ClearAllQuestion, ClearSelectedQuestion);
+        if (paths.empty()) {
+            return;
+        }
+        const bool wholePath = Work.WholePathMode;
+        const TBatchResult result = RunFileBatch(
+            paths, [](const std::string& path, const TYieldFn&) { return ClearTagOfFile(path); },
+            false);
+        if (wholePath) {
+            ShowListAgain();
+        }
+        if (!result.Failures.empty()) {
+            emit FilesFailed(result.Failures);
+        }
+    });
+}
+
+void T_MainForm::SetFileName_SBClick()
+{
+    Work.Activity.Run(TActivityKind::Batch, [this] {
+        const std::vector<std::string> paths =
+            CommandPaths(RenameAllQuestion, RenameSelectedQuestion);
+        if (paths.empty()) {
+            return;
+        }
+        const bool wholePath = Work.WholePathMode;
+        TMacroRenamer renamer(Edit6->text().toStdString(), Regional,
+                              {.LimitTo64 = Options.LimitTo64, .DryRun = false});
+        const auto step = [&](const std::string& oldPath, const TYieldFn& yield) {
+            TRenameOutcome renamed = renamer.Rename(oldPath, yield);
+            // the preview follows the file at hand
+            const std::string& newPath = renamed.NewPath;
+            const std::size_t start =
+                std::min(WithTrailingSlash(FolderPart(oldPath)).size(), newPath.size());
+            const std::size_t end =
+                std::max(start, newPath.size() - std::min<std::size_t>(4, newPath.size()));
+            Label15->setText(DisplayPath(newPath.substr(start, end - start)));
+            TFileOutcome& outcome = renamed.Outcome;
+            if (outcome.Status != TFileStatus::Refused) {
+                return outcome;
+            }
+            if (outcome.Failure.Reason == TFailureReason::NameTooLong) {
+                // listed under the new name; a run over the selected files adds its length
+                outcome.Failure.Text =
+                    wholePath ? std::string() : std::to_string(NewNameLength(newPath));
+                if (wholePath) {
+                    ErrorPanel->SetCaption(NameTooLongNotice);
+                }
+            } else {
+                Prompts.Inform(this, QStringLiteral("Cantrel"), RenameErrorText(oldPath, newPath));
+            }
+            return outcome;
+        };
+        const TBatchResult result = RunFileBatch(paths, step, true);
+
+        emit ProgressReported(1, 1, QStringLiteral("Waiting ..."));
+        if (wholePath) {
+            ShowListAgain();
+        }
+        RescanFolder(); // the list shows the new names
+        if (wholePath) {
+            SwitchWholePathMode(); // a whole-path rename always ends outside the mode
+        }
+        emit ProgressShown(false);
+        emit FilesFailed(result.Failures); // a rename starts the error list afresh
+    });
+}
+
+void T_MainForm::Panel29Click()
+{
+    Work.Activity.Run(TActivityKind::Batch, [this] { SwitchWholePathMode(); });
+}
+
+void T_MainForm::SwitchWholePathMode()
+{
+    All_CB->toggle(); // All_CBClick follows with the mode and its colours
+    UpdateCounters();
+    const bool on = Work.WholePathMode;
+    emit WholePathSwitched(on);
+    ListBox1->setSelectionMode(on ? QAbstractItemView::SingleSelection
+                                  : QAbstractItemView::ExtendedSelection);
+    if (ListBox1->count() > 0) {
+        ListBox1->setCurrentRow(0);
+    }
+    if (on) {
+        // every file is processed: the fields of the several-files mode
+        Work.Fields.SeveralFiles(FieldCheckStates());
+        ApplyEnabledFields();
+    } else if (const auto own = Work.Fields.OneFile()) {
+        SetFieldChecks(*own);
+    }
+}
