@@ -65,6 +65,9 @@ public:
     // Lists the current folder anew, unless a scan runs already.
     void RescanFolder();
     void ClearRecentPaths();
+    // The file-name macro, and what a macro makes of the displayed file.
+    QString MacroText() const;
+    QString MacroPreview(const QString& macro) const;
 
 signals:
     // The window has closed; the program ends.
@@ -88,6 +91,13 @@ signals:
 public slots:
     // The error window was cleared: the notice under the list goes.
     void ErrorFormCleared();
+    // A macro taken over from the macro list; the preview follows.
+    void SetMacro(const QString& macro);
+    // The list is put away while an HTML run reads the files, and back afterwards with the
+    // last file current.
+    void HideFileListForRun(bool hidden);
+    // The tags are read in another code page now: the displayed file is read again.
+    void RedisplayFile();
 
 protected:
     void showEvent(QShowEvent* event) override;
