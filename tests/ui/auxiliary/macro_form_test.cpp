@@ -87,14 +87,14 @@ private slots:
         Program.ClickRow(0);
         {
             TSettingsBatch store;
-            store.WriteString(MacroItemKey(0), "%t% by %a%");
+            store.WriteString(MacroItemKey(0), "%t,t% by %a,t%");
             store.WriteInteger(MacroTotalKey, 1);
             store.WriteInteger(MacroIndexKey, 0);
         }
         ShowMacros();
         QCOMPARE(Text("Panel5"), QStringLiteral("Song by Band"));
         Click("Close_SB");
-        QCOMPARE(Program.Find<QLineEdit>("Edit6")->text(), QStringLiteral("%t% by %a%"));
+        QCOMPARE(Program.Find<QLineEdit>("Edit6")->text(), QStringLiteral("%t,t% by %a,t%"));
         QCOMPARE(Program.Find<QLabel>("Label15")->text(), QStringLiteral("Song by Band"));
 
         // an empty text leaves the main window's macro alone, and the list is still stored
