@@ -1,3 +1,4 @@
+#include "cli/code_page_option.h"
 #include "cli/commands.h"
 
 #include <clocale>
@@ -26,6 +27,8 @@ const char* const Usage =
     "  rename [--limit-64] [--dry-run] [--json] MACRO FILE...\n"
     "                                   rename files from their tags with a macro\n"
     "\n"
+    "info, format, extract, html, write and rename read and write tags in the code page given\n"
+    "by --codepage NAME (default WINDOWS-1252).\n"
     "Run 'cantrel-cli COMMAND --help' for the options of a command.\n";
 
 } // namespace
@@ -40,28 +43,28 @@ int main(int argc, char** argv)
     const std::string command = argv[1];
     const std::vector<std::string> args(argv + 2, argv + argc);
     if (command == "info") {
-        return RunInfoCommand(args, std::cout, std::cerr);
+        return RunWithCodePage("info", RunInfoCommand, args, std::cout, std::cerr);
     }
     if (command == "format") {
-        return RunFormatCommand(args, std::cout, std::cerr);
+        return RunWithCodePage("format", RunFormatCommand, args, std::cout, std::cerr);
     }
     if (command == "ls") {
         return RunLsCommand(args, std::cout, std::cerr);
     }
     if (command == "extract") {
-        return RunExtractCommand(args, std::cout, std::cerr);
+        return RunWithCodePage("extract", RunExtractCommand, args, std::cout, std::cerr);
     }
     if (command == "html") {
-        return RunHtmlCommand(args, std::cout, std::cerr);
+        return RunWithCodePage("html", RunHtmlCommand, args, std::cout, std::cerr);
     }
     if (command == "write") {
-        return RunWriteCommand(args, std::cout, std::cerr);
+        return RunWithCodePage("write", RunWriteCommand, args, std::cout, std::cerr);
     }
     if (command == "clear") {
         return RunClearCommand(args, std::cout, std::cerr);
     }
     if (command == "rename") {
-        return RunRenameCommand(args, std::cout, std::cerr);
+        return RunWithCodePage("rename", RunRenameCommand, args, std::cout, std::cerr);
     }
     std::cerr << "cantrel-cli: unknown command '" << command << "'\n\n" << Usage;
     return 2;

@@ -4,14 +4,42 @@
 
 #include <algorithm>
 #include <array>
+#include <atomic>
+#include <cctype>
 #include <cstdint>
 #include <iconv.h>
+#include <map>
+#include <memory>
+#include <mutex>
 #include <utility>
 #include <vector>
 
 namespace {
 
-// UTF-8 of a code point below U+0800 (all that Windows-1252 needs besides U+20AC and friends).
+const TTagCodePage CodePages[] = {
+    {"WINDOWS-1252", "Windows-1252 (Western European)"},
+    {"WINDOWS-1250", "Windows-1250 (Central European)"},
+    {"WINDOWS-1251", "Windows-1251 (Cyrillic)"},
+    {"WINDOWS-1253", "Windows-1253 (Greek)"},
+    {"WINDOWS-1254", "Windows-1254 (Turkish)"},
+    {"WINDOWS-1257", "Windows-1257 (Baltic)"},
+    {"ISO-8859-1", "ISO-8859-1 (Latin-1)"},
+    {"ISO-8859-2", "ISO-8859-2 (Latin-2)"},
+    {"ISO-8859-15", "ISO-8859-15 (Latin-9)"},
+    {"KOI8-R", "KOI8-R (Russian)"},
+    {"CP437", "CP437 (DOS United States)"},
+    {"CP850", "CP850 (DOS Western European)"},
+};
+
+bool SameName(std::string_view a, std::string_view b)
+{
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
+        return std::toupper(static_cast<unsigned char>(x)) ==
+               std::toupper(static_cast<unsigned char>(y));
+    });
+}
+
+// UTF-8 of a code point.
 std::string EncodeUtf8(char32_t code)
 {
     std::string out;
@@ -52,9 +80,9 @@ char32_t DecodeUtf8(std::string_view sequence)
 class TCodePage
 {
 public:
-    TCodePage()
+    explicit TCodePage(const char* name)
     {
-        iconv_t converter = iconv_open("UTF-8", "WINDOWS-1252");
+        iconv_t converter = iconv_open("UTF-8", name);
         for (unsigned byte = 0; byte < 256; ++byte) {
             std::string text = byte < 0x80 ? std::string(1, static_cast<char>(byte))
                                            : ConvertByte(converter, static_cast<char>(byte));
@@ -110,10 +138,44 @@ private:
     std::vector<std::pair<char32_t, char>> Upper;
 };
 
+// Tables are built once per code page and live until the program ends, so the selected one can
+// be read without a lock while another thread selects.
+class TCodePages
+{
+public:
+    const TCodePage* Table(const char* name)
+    {
+        const std::lock_guard lock(Guard);
+        auto& table = Tables[name];
+        if (!table) {
+            table = std::make_unique<TCodePage>(name);
+        }
+        return table.get();
+    }
+
+    std::atomic<const TCodePage*> Selected{nullptr};
+    std::atomic<const char*> SelectedName{CodePages[0].Name};
+
+private:
+    std::mutex Guard;
+    std::map<std::string, std::unique_ptr<TCodePage>> Tables;
+};
+
+TCodePages& AllCodePages()
+{
+    static TCodePages pages;
+    return pages;
+}
+
 const TCodePage& CodePage()
 {
-    static const TCodePage codePage;
-    return codePage;
+    TCodePages& pages = AllCodePages();
+    const TCodePage* selected = pages.Selected.load();
+    if (selected == nullptr) {
+        selected = pages.Table(pages.SelectedName.load());
+        pages.Selected.store(selected);
+    }
+    return *selected;
 }
 
 } // namespace
@@ -141,4 +203,52 @@ std::string EncodeTagText(std::string_view text)
         pos += size;
     }
     return bytes;
+}
+
+std::span<const TTagCodePage> TagCodePages()
+{
+    return CodePages;
+}
+
+const TTagCodePage* FindTagCodePage(std::string_view name)
+{
+    for (const TTagCodePage& page : CodePages) {
+        if (SameName(page.Name, name)) {
+            return &page;
+        }
+    }
+    return nullptr;
+}
+
+std::string_view TagCodePageOrDefault(std::string_view name)
+{
+    const TTagCodePage* page = FindTagCodePage(name);
+    return page != nullptr ? page->Name : DefaultTagCodePage;
+}
+
+bool SelectTagCodePage(std::string_view name)
+{
+    const TTagCodePage* page = FindTagCodePage(name);
+    if (page == nullptr) {
+        return false;
+    }
+    TCodePages& pages = AllCodePages();
+    pages.Selected.store(pages.Table(page->Name));
+    pages.SelectedName.store(page->Name);
+    return true;
+}
+
+std::string_view SelectedTagCodePage()
+{
+    return AllCodePages().SelectedName.load();
+}
+
+TTagCodePageScope::TTagCodePageScope(std::string_view name) : Previous(SelectedTagCodePage())
+{
+    SelectTagCodePage(name);
+}
+
+TTagCodePageScope::~TTagCodePageScope()
+{
+    SelectTagCodePage(Previous);
 }

@@ -35,6 +35,7 @@ inline const TSettingKey LimitTo64Key{GeneralSection, QLatin1String("Limit to 64
 inline const TSettingKey AutoTrimSpacesKey{GeneralSection, QLatin1String("AutoTrim Spaces")};
 inline const TSettingKey FormulaCountKey{GeneralSection, QLatin1String("Total Nr Of Fields")};
 inline const TSettingKey FormulaIndexKey{GeneralSection, QLatin1String("Current Index")};
+inline const TSettingKey TagCodePageKey{GeneralSection, QLatin1String("Tag Code Page")};
 inline const TSettingKey WarningBitRateKey{BitRateSection, QLatin1String("Warning BitRate")};
 inline const TSettingKey LowBitRateKey{BitRateSection, QLatin1String("Low BitRate")};
 inline const TSettingKey HighBitRateKey{BitRateSection, QLatin1String("High BitRate")};

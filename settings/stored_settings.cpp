@@ -1,5 +1,7 @@
 #include "settings/stored_settings.h"
 
+#include "engine/code_page.h"
+
 #include <QFile>
 
 #include <algorithm>
@@ -88,6 +90,16 @@ void WriteMainOptions(TSettingsBatch& batch, const TMainOptions& options)
     batch.WriteInteger(HighBitRateKey, options.HighBitRate);
     batch.WriteBool(ExcludeIfWarningKey, options.ExcludeIfWarning);
     batch.WriteBool(AutoTrimSpacesKey, options.AutoTrimSpaces);
+}
+
+std::string ReadTagCodePage(const TSettingsBatch& store)
+{
+    return std::string(TagCodePageOrDefault(store.ReadString(TagCodePageKey).toStdString()));
+}
+
+void WriteTagCodePage(TSettingsBatch& batch, std::string_view name)
+{
+    batch.WriteString(TagCodePageKey, QString::fromLatin1(name.data(), qsizetype(name.size())));
 }
 
 TEnabledFields ReadEnabledFields(const TSettingsBatch& store)

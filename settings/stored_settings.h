@@ -3,7 +3,6 @@
 #include "extract/tag_formula.h"
 #include "settings/registry.h"
 #include "workspace/options.h"
-#include "workspace/options.h"
 
 #include <QString>
 #include <QStringList>
@@ -11,6 +10,7 @@
 #include <array>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 // What the windows keep in the settings store, as plain values. Each Read function takes what
@@ -62,6 +62,10 @@ void WriteLastFolder(TSettingsBatch& batch, const std::string& folder);
 // The options of the settings window; a bit-rate bound stored as -1 or missing is the default.
 TMainOptions ReadMainOptions(const TSettingsBatch& store);
 void WriteMainOptions(TSettingsBatch& batch, const TMainOptions& options);
+
+// The iconv name of the code page of the tags; Windows-1252 when none or an unknown one is stored.
+std::string ReadTagCodePage(const TSettingsBatch& store);
+void WriteTagCodePage(TSettingsBatch& batch, std::string_view name);
 
 TEnabledFields ReadEnabledFields(const TSettingsBatch& store);
 void WriteEnabledFields(TSettingsBatch& batch, const TEnabledFields& fields);

@@ -5,12 +5,61 @@
 
 namespace {
 
-TEST(CodePage, EveryByteSurvivesARoundTrip)
+TEST(CodePage, EveryByteSurvivesARoundTripInEveryCodePage)
 {
-    for (int byte = 0; byte < 256; ++byte) {
-        const std::string bytes(1, static_cast<char>(byte));
-        EXPECT_EQ(EncodeTagText(DecodeTagText(bytes)), bytes) << byte;
+    for (const TTagCodePage& page : TagCodePages()) {
+        const TTagCodePageScope scope(page.Name);
+        ASSERT_EQ(SelectedTagCodePage(), page.Name);
+        for (int byte = 0; byte < 256; ++byte) {
+            const std::string bytes(1, static_cast<char>(byte));
+            EXPECT_EQ(EncodeTagText(DecodeTagText(bytes)), bytes) << page.Name << ' ' << byte;
+        }
     }
+    EXPECT_EQ(SelectedTagCodePage(), DefaultTagCodePage);
+}
+
+TEST(CodePage, TheChosenCodePageReadsAndWritesTags)
+{
+    const struct
+    {
+        const char* Rule;
+        const char* Page;
+        std::string Bytes;
+        std::string Text;
+    } cases[] = {
+        {"Cyrillic in Windows-1251", "windows-1251", "\xC6\xE8\xE7\xED\xFC",
+         "\xD0\x96\xD0\xB8\xD0\xB7\xD0\xBD\xD1\x8C"},
+        {"Cyrillic in KOI8-R", "KOI8-R", "\xF6\xC9\xDA\xCE\xD8",
+         "\xD0\x96\xD0\xB8\xD0\xB7\xD0\xBD\xD1\x8C"},
+        {"the same bytes are Western in Windows-1252", "WINDOWS-1252", "\xC6\xE8",
+         "\xC3\x86\xC3\xA8"},
+        {"Greek in Windows-1253", "WINDOWS-1253", "\xE1\xE2", "\xCE\xB1\xCE\xB2"},
+        {"box drawing in CP437", "CP437", "\xC9\xCD", "\xE2\x95\x94\xE2\x95\x90"},
+    };
+    for (const auto& c : cases) {
+        const TTagCodePageScope scope(c.Page);
+        EXPECT_EQ(DecodeTagText(c.Bytes), c.Text) << c.Rule;
+        EXPECT_EQ(EncodeTagText(c.Text), c.Bytes) << c.Rule;
+    }
+}
+
+TEST(CodePage, OnlyOfferedCodePagesAreChosen)
+{
+    const struct
+    {
+        const char* Stored;
+        std::string_view Chosen;
+    } cases[] = {
+        {"KOI8-R", "KOI8-R"},          {"iso-8859-15", "ISO-8859-15"},
+        {"UTF-8", DefaultTagCodePage}, {"_NONE_", DefaultTagCodePage},
+        {"", DefaultTagCodePage},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(TagCodePageOrDefault(c.Stored), c.Chosen) << c.Stored;
+    }
+    const TTagCodePageScope scope("CP850");
+    EXPECT_FALSE(SelectTagCodePage("EBCDIC-US"));
+    EXPECT_EQ(SelectedTagCodePage(), "CP850");
 }
 
 TEST(CodePage, DecodesWindows1252)

@@ -2,10 +2,63 @@
 
 #include "ui/auxiliary/hiding_window.h"
 
+#include <functional>
+
+class QComboBox;
+class QLabel;
+class QToolButton;
+class TButtonHighlight;
+class TPrompts;
+
+// The list of saved file-name macros: pick one and see what it makes of the displayed file,
+// take it over into the main window, or keep the main window's macro in the list. The list is
+// read from the settings when the window is shown and stored when it closes.
 class TMacro_Form : public THidingWindow
 {
     Q_OBJECT
 
 public:
-    explicit TMacro_Form(QWidget* parent = nullptr);
+    explicit TMacro_Form(TPrompts& prompts, QWidget* parent = nullptr);
+
+    // What the window reads of the main window, given when the windows are wired: the text of
+    // its macro field, and what a macro makes of the file it displays.
+    std::function<QString()> MainMacro;
+    std::function<QString(const QString&)> PreviewOf;
+
+    // "No Macro in List", "1 Macro in List", "7 Macros in List".
+    static QString CountText(int count);
+
+signals:
+    // "&Close" takes this macro over into the main window's macro field.
+    void MacroChosen(const QString& macro);
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void BuildControls();
+    void ConnectControls();
+    void FormShow();
+    void FormCloseQuery();
+    void LoadList();
+    void SaveList();
+    void UpdateCount();
+
+    void Macro_CBChange();
+    void AddNew_SBClick();
+    void Delete_SBClick();
+    void ClearList_SBClick();
+    void Close_SBClick();
+
+    TPrompts& Prompts;
+    TButtonHighlight* Highlight = nullptr;
+
+    QComboBox* Macro_CB = nullptr;
+    QLabel* Panel5 = nullptr; // the preview
+    QLabel* Panel4 = nullptr; // the item count
+    QToolButton* Delete_SB = nullptr;
+    QToolButton* ClearList_SB = nullptr;
+    QToolButton* AddNew_SB = nullptr;
+    QToolButton* Close_SB = nullptr;
 };

@@ -1,7 +1,292 @@
 #include "ui/auxiliary/settings_form.h"
 
-T_SettingsForm::T_SettingsForm(QWidget* parent)
-    : THidingWindow(QStringLiteral("_SettingsForm"), QStringLiteral("Settings"), parent)
+#include "engine/code_page.h"
+#include "ui/auxiliary/button_highlight.h"
+#include "ui/components/prompts.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QShowEvent>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace {
+
+const QColor ButtonShadow(0x80, 0x80, 0x80);
+const QColor Maroon(0x80, 0x00, 0x00);
+
+struct TFieldBox
 {
-    resize(420, 360);
+    const char* Name;
+    const char* StartCaption;
+    const char* Caption;
+    const char* DisabledCaption;
+};
+
+// The starting captions differ from the ones a click sets, so three accelerators change then.
+const TFieldBox FieldBoxTexts[FieldCount] = {
+    {"Title_CB", "&Title", "&Title", "&Title         [disabled]"},
+    {"Artist_CB", "&Artist", "&Artist", "&Artist        [disabled]"},
+    {"Album_CB", "Al&bum", "A&lbum", "A&lbum         [disabled]"},
+    {"Year_CB", "&Year", "&Year", "&Year          [disabled]"},
+    {"Comment_CB", "Co&mment", "&Comment", "&Comment       [disabled]"},
+    {"Genre_CB", "&Genre", "&Genre", "&Genre         [disabled]"},
+    {"Track_CB", "Track N&r.", "Track &Nr.", "Track &Nr.     [disabled]"},
+};
+
+template <typename T> T* Named(T* widget, const char* name)
+{
+    widget->setObjectName(QLatin1String(name));
+    return widget;
+}
+
+void SetTextColour(QWidget* widget, const QColor& colour)
+{
+    QPalette colours = widget->palette();
+    colours.setColor(QPalette::WindowText, colour);
+    colours.setColor(QPalette::ButtonText, colour);
+    widget->setPalette(colours);
+}
+
+QComboBox* BoundList(QWidget* parent, const char* name)
+{
+    auto* list = Named(new QComboBox(parent), name);
+    for (const std::int32_t rate : T_SettingsForm::BitRates) {
+        list->addItem(QString::number(rate));
+    }
+    return list;
+}
+
+void SelectBound(QComboBox* list, std::int32_t bound)
+{
+    list->setCurrentIndex(list->findText(QString::number(bound)));
+}
+
+// The number a list shows, or the bound as it was when the list shows none.
+std::int32_t ShownBound(const QComboBox* list, std::int32_t unchanged)
+{
+    return list->currentIndex() < 0 ? unchanged : list->currentText().toInt();
+}
+
+} // namespace
+
+T_SettingsForm::T_SettingsForm(const TWorkspace& work, TPrompts& prompts, QWidget* parent)
+    : THidingWindow(QStringLiteral("_SettingsForm"), QStringLiteral("Settings"), parent),
+      Work(work), Prompts(prompts)
+{
+    BuildControls();
+    ConnectControls();
+}
+
+void T_SettingsForm::BuildControls()
+{
+    OK_SB = Named(new QToolButton(this), "OK_SB");
+    OK_SB->setText(QStringLiteral("&OK"));
+    Cancel_SB = Named(new QToolButton(this), "Cancel_SB");
+    Cancel_SB->setText(QStringLiteral("&Cancel"));
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    for (QToolButton* button : {OK_SB, Cancel_SB}) {
+        button->setAutoRaise(true);
+        button->setMinimumWidth(90);
+        buttons->addWidget(button);
+    }
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(BuildFieldFrame());
+    layout->addWidget(BuildGeneralFrame());
+    layout->addWidget(BuildBitRateFrame());
+    layout->addWidget(BuildCodePageFrame());
+    layout->addLayout(buttons);
+    Highlight = new TButtonHighlight({OK_SB, Cancel_SB},
+                                     {RadioGroup1, GroupBox1, GroupBox2, GroupBox3, this}, this);
+}
+
+QWidget* T_SettingsForm::BuildFieldFrame()
+{
+    RadioGroup1 =
+        Named(new QGroupBox(QStringLiteral(" On multiple files select, disable : "), this),
+              "RadioGroup1");
+    auto* grid = new QGridLayout(RadioGroup1);
+    for (int i = 0; i < FieldCount; ++i) {
+        FieldBoxes[i] = Named(new QCheckBox(RadioGroup1), FieldBoxTexts[i].Name);
+        FieldBoxes[i]->setText(QString::fromLatin1(FieldBoxTexts[i].StartCaption));
+        grid->addWidget(FieldBoxes[i], i % 4, i / 4);
+    }
+    return RadioGroup1;
+}
+
+QWidget* T_SettingsForm::BuildGeneralFrame()
+{
+    GroupBox1 = Named(new QGroupBox(QStringLiteral(" General : "), this), "GroupBox1");
+    LimitTo64_CB = Named(new QCheckBox(GroupBox1), "LimitTo64_CB");
+    LimitTo64_CB->setText(QStringLiteral("Limit &FileName to 64 chars (for CD)"));
+    LimitTo64_CB->setChecked(true);
+    SpeedButton1 = Named(new QToolButton(GroupBox1), "SpeedButton1");
+    SpeedButton1->setText(QStringLiteral("... Clear 'Recent &Paths' List ..."));
+    SpeedButton1->setAutoRaise(true);
+    auto* box = new QVBoxLayout(GroupBox1);
+    box->addWidget(LimitTo64_CB);
+    box->addWidget(SpeedButton1);
+    return GroupBox1;
+}
+
+QWidget* T_SettingsForm::BuildBitRateFrame()
+{
+    GroupBox2 = Named(new QGroupBox(QStringLiteral(" BitRate : "), this), "GroupBox2");
+    WarningBitRate_CB = Named(new QCheckBox(GroupBox2), "WarningBitRate_CB");
+    WarningBitRate_CB->setText(QStringLiteral("&Warning if BitRate is :"));
+    WarningBitRate_CB->setChecked(true);
+    Label1 = Named(new QLabel(QStringLiteral("below"), GroupBox2), "Label1");
+    LowerBitRate = BoundList(GroupBox2, "LowerBitRate");
+    Label4 = Named(new QLabel(QStringLiteral("or higher than"), GroupBox2), "Label4");
+    HigherBitRate = BoundList(GroupBox2, "HigherBitRate");
+    Label2 = Named(new QLabel(QStringLiteral("KBit/s"), GroupBox2), "Label2");
+    ExcludeFiles_CB = Named(new QCheckBox(GroupBox2), "ExcludeFiles_CB");
+    ExcludeFiles_CB->setText(QStringLiteral("... NOT a&dd these files when search"));
+
+    auto* band = new QHBoxLayout;
+    for (QWidget* control :
+         std::initializer_list<QWidget*>{Label1, LowerBitRate, Label4, HigherBitRate, Label2}) {
+        band->addWidget(control);
+    }
+    band->addStretch();
+    auto* box = new QVBoxLayout(GroupBox2);
+    box->addWidget(WarningBitRate_CB);
+    box->addLayout(band);
+    box->addWidget(ExcludeFiles_CB);
+    return GroupBox2;
+}
+
+QWidget* T_SettingsForm::BuildCodePageFrame()
+{
+    GroupBox3 = Named(new QGroupBox(QStringLiteral(" ID3 Tags : "), this), "GroupBox3");
+    CodePage_CB = Named(new QComboBox(GroupBox3), "CodePage_CB");
+    for (const TTagCodePage& page : TagCodePages()) {
+        CodePage_CB->addItem(QString::fromLatin1(page.Label), QString::fromLatin1(page.Name));
+    }
+    Label5 = Named(new QLabel(QStringLiteral("Code Pag&e :"), GroupBox3), "Label5");
+    Label5->setBuddy(CodePage_CB);
+    auto* box = new QHBoxLayout(GroupBox3);
+    box->addWidget(Label5);
+    box->addWidget(CodePage_CB, 1);
+    return GroupBox3;
+}
+
+void T_SettingsForm::ConnectControls()
+{
+    for (int i = 0; i < FieldCount; ++i) {
+        connect(FieldBoxes[i], &QCheckBox::toggled, this,
+                [this, i](bool checked) { FieldBoxClick(i, checked); });
+    }
+    connect(LimitTo64_CB, &QCheckBox::toggled, this, &T_SettingsForm::LimitTo64_CBClick);
+    connect(WarningBitRate_CB, &QCheckBox::toggled, this, &T_SettingsForm::WarningBitRate_CBClick);
+    connect(ExcludeFiles_CB, &QCheckBox::toggled, this, &T_SettingsForm::ExcludeFiles_CBClick);
+    connect(SpeedButton1, &QToolButton::clicked, this, &T_SettingsForm::SpeedButton1Click);
+    connect(OK_SB, &QToolButton::clicked, this, &T_SettingsForm::OK_SBClick);
+    connect(Cancel_SB, &QToolButton::clicked, this, &T_SettingsForm::Cancel_SBClick);
+}
+
+void T_SettingsForm::showEvent(QShowEvent* event)
+{
+    THidingWindow::showEvent(event);
+    if (!event->spontaneous()) {
+        FormShow();
+    }
+}
+
+void T_SettingsForm::FormShow()
+{
+    Highlight->Highlight(nullptr);
+    for (int i = 0; i < FieldCount; ++i) {
+        FieldBoxes[i]->setChecked(!Work.Fields.EnabledFields[i]);
+    }
+    const TMainOptions& options = Work.Options;
+    LimitTo64_CB->setChecked(options.LimitTo64);
+    WarningBitRate_CB->setChecked(options.WarningBitRate);
+    ExcludeFiles_CB->setChecked(options.ExcludeIfWarning);
+    SelectBound(LowerBitRate, options.LowBitRate);
+    SelectBound(HigherBitRate, options.HighBitRate);
+    ColourExcludeCaption();
+    CodePage_CB->setCurrentIndex(CodePage_CB->findData(QString::fromLatin1(
+        SelectedTagCodePage().data(), qsizetype(SelectedTagCodePage().size()))));
+}
+
+void T_SettingsForm::FieldBoxClick(int field, bool checked)
+{
+    const TFieldBox& texts = FieldBoxTexts[field];
+    FieldBoxes[field]->setText(
+        QString::fromLatin1(checked ? texts.DisabledCaption : texts.Caption));
+    SetTextColour(FieldBoxes[field], checked ? ButtonShadow : QColor(Qt::black));
+    // the title's flag waits for "&OK"
+    if (field > 0) {
+        emit EnabledFieldChanged(field, !checked);
+    }
+}
+
+void T_SettingsForm::LimitTo64_CBClick(bool checked)
+{
+    emit LimitTo64Changed(checked);
+    SetTextColour(LimitTo64_CB, checked ? QColor(Qt::black) : ButtonShadow);
+}
+
+void T_SettingsForm::WarningBitRate_CBClick(bool checked)
+{
+    emit WarningBitRateChanged(checked);
+    for (QWidget* control : std::initializer_list<QWidget*>{
+             LowerBitRate, HigherBitRate, ExcludeFiles_CB, Label1, Label4, Label2}) {
+        control->setEnabled(checked);
+    }
+    for (QComboBox* list : {LowerBitRate, HigherBitRate}) {
+        QPalette colours = list->palette();
+        colours.setColor(QPalette::Button,
+                         palette().color(checked ? QPalette::Base : QPalette::Button));
+        list->setPalette(colours);
+    }
+}
+
+void T_SettingsForm::ExcludeFiles_CBClick(bool checked)
+{
+    emit ExcludeIfWarningChanged(checked);
+    ColourExcludeCaption();
+}
+
+void T_SettingsForm::ColourExcludeCaption()
+{
+    SetTextColour(ExcludeFiles_CB, ExcludeFiles_CB->isChecked() ? Maroon : ButtonShadow);
+}
+
+void T_SettingsForm::OK_SBClick()
+{
+    for (int i = 0; i < FieldCount; ++i) {
+        emit EnabledFieldChanged(i, !FieldBoxes[i]->isChecked());
+    }
+    emit LimitTo64Changed(LimitTo64_CB->isChecked());
+    emit WarningBitRateChanged(WarningBitRate_CB->isChecked());
+    emit ExcludeIfWarningChanged(ExcludeFiles_CB->isChecked());
+    // a bound that is not one of the offered values shows no selection and stays as it is
+    emit BitRateBandChanged(ShownBound(LowerBitRate, Work.Options.LowBitRate),
+                            ShownBound(HigherBitRate, Work.Options.HighBitRate));
+    const QString codePage = CodePage_CB->currentData().toString();
+    if (codePage.toStdString() != SelectedTagCodePage()) {
+        emit TagCodePageChosen(codePage);
+    }
+    close();
+}
+
+void T_SettingsForm::Cancel_SBClick()
+{
+    close();
+}
+
+void T_SettingsForm::SpeedButton1Click()
+{
+    if (Prompts.AskYesNo(this, QStringLiteral("Are you shure ..."),
+                         QStringLiteral("... to CLEAR \"Recent Paths\" List ?"))) {
+        emit ClearRecentPathsRequested();
+    }
 }

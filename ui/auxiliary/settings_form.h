@@ -1,11 +1,86 @@
 #pragma once
 
 #include "ui/auxiliary/hiding_window.h"
+#include "workspace/workspace.h"
 
+#include <array>
+#include <cstdint>
+
+class QCheckBox;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QToolButton;
+class TButtonHighlight;
+class TPrompts;
+
+// The settings of the main window that the user edits here: which tag fields stay editable with
+// several files, the 64-character name limit, the bit-rate band and its warning, and the code
+// page of the tags. The window reads them from the workspace when shown and hands every change
+// on through its signals; it stores nothing itself.
 class T_SettingsForm : public THidingWindow
 {
     Q_OBJECT
 
 public:
-    explicit T_SettingsForm(QWidget* parent = nullptr);
+    T_SettingsForm(const TWorkspace& work, TPrompts& prompts, QWidget* parent = nullptr);
+
+    // The values both bound lists offer, kbit/s.
+    static constexpr std::array<std::int32_t, 12> BitRates = {48,  56,  64,  80,  96,  112,
+                                                              128, 160, 192, 224, 256, 320};
+
+signals:
+    // Field 0 .. 6 (Title .. Track) is editable with several files, or not.
+    void EnabledFieldChanged(int field, bool enabled);
+    void LimitTo64Changed(bool limit);
+    void WarningBitRateChanged(bool warn);
+    void ExcludeIfWarningChanged(bool exclude);
+    void BitRateBandChanged(std::int32_t low, std::int32_t high);
+    void ClearRecentPathsRequested();
+    // The tags are read and written in this code page (an iconv name) from now on.
+    void TagCodePageChosen(const QString& name);
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void BuildControls();
+    QWidget* BuildFieldFrame();
+    QWidget* BuildGeneralFrame();
+    QWidget* BuildBitRateFrame();
+    QWidget* BuildCodePageFrame();
+    void ConnectControls();
+    void FormShow();
+
+    void FieldBoxClick(int field, bool checked);
+    void LimitTo64_CBClick(bool checked);
+    void WarningBitRate_CBClick(bool checked);
+    void ExcludeFiles_CBClick(bool checked);
+    void ColourExcludeCaption();
+    void OK_SBClick();
+    void Cancel_SBClick();
+    void SpeedButton1Click();
+
+    const TWorkspace& Work;
+    TPrompts& Prompts;
+    TButtonHighlight* Highlight = nullptr;
+
+    QGroupBox* RadioGroup1 = nullptr;
+    std::array<QCheckBox*, FieldCount> FieldBoxes{}; // Title_CB .. Track_CB
+    QGroupBox* GroupBox1 = nullptr;
+    QCheckBox* LimitTo64_CB = nullptr;
+    QToolButton* SpeedButton1 = nullptr;
+    QGroupBox* GroupBox2 = nullptr;
+    QCheckBox* WarningBitRate_CB = nullptr;
+    QLabel* Label1 = nullptr;
+    QComboBox* LowerBitRate = nullptr;
+    QLabel* Label4 = nullptr;
+    QComboBox* HigherBitRate = nullptr;
+    QLabel* Label2 = nullptr;
+    QCheckBox* ExcludeFiles_CB = nullptr;
+    QGroupBox* GroupBox3 = nullptr; // the code page of the tags
+    QLabel* Label5 = nullptr;
+    QComboBox* CodePage_CB = nullptr;
+    QToolButton* OK_SB = nullptr;
+    QToolButton* Cancel_SB = nullptr;
 };

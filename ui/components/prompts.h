@@ -16,6 +16,9 @@ public:
     // An OK / Cancel question with Cancel as the default; true for OK.
     virtual bool Confirm(QWidget* parent, const QString& caption, const QString& text) = 0;
 
+    // A Yes / No question with No as the default; true for Yes.
+    virtual bool AskYesNo(QWidget* parent, const QString& caption, const QString& text) = 0;
+
     // A message with an OK button.
     virtual void Inform(QWidget* parent, const QString& caption, const QString& text) = 0;
 

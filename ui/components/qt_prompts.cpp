@@ -11,6 +11,12 @@ bool TQtPrompts::Confirm(QWidget* parent, const QString& caption, const QString&
                                  QMessageBox::Cancel) == QMessageBox::Ok;
 }
 
+bool TQtPrompts::AskYesNo(QWidget* parent, const QString& caption, const QString& text)
+{
+    return QMessageBox::question(parent, caption, text, QMessageBox::Yes | QMessageBox::No,
+                                 QMessageBox::No) == QMessageBox::Yes;
+}
+
 void TQtPrompts::Inform(QWidget* parent, const QString& caption, const QString& text)
 {
     QMessageBox::information(parent, caption, text, QMessageBox::Ok);

@@ -7,6 +7,7 @@ class TQtPrompts : public TPrompts
 {
 public:
     bool Confirm(QWidget* parent, const QString& caption, const QString& text) override;
+    bool AskYesNo(QWidget* parent, const QString& caption, const QString& text) override;
     void Inform(QWidget* parent, const QString& caption, const QString& text) override;
     std::optional<QString> PickFolder(QWidget* parent, const QString& title, const QString& root,
                                       const QString& start) override;

@@ -1,13 +1,234 @@
 #include "ui/html/html_form.h"
 
-T_Form5::T_Form5(QWidget* parent)
-    : THidingWindow(QStringLiteral("_Form5"), QStringLiteral("Generate HTML Page from ID3 Tag ..."),
-                    parent)
+#include "catalogue/html_generator.h"
+#include "engine/date_time.h"
+#include "ui/auxiliary/progress_form.h"
+#include "ui/components/browse_directory_dlg.h"
+#include "ui/components/display_path.h"
+#include "ui/components/locale_settings.h"
+#include "ui/components/prompts.h"
+#include "workspace/workspace.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QShowEvent>
+#include <QSpinBox>
+#include <QStandardPaths>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include <ctime>
+
+namespace {
+
+template <typename T> T* Named(T* widget, const char* name)
 {
-    resize(480, 360);
+    widget->setObjectName(QLatin1String(name));
+    return widget;
+}
+
+std::string WithSlash(std::string folder)
+{
+    if (folder.empty() || folder.back() != '/') {
+        folder += '/';
+    }
+    return folder;
+}
+
+} // namespace
+
+// A run's progress: the progress window counts the songs, the page counter the tag pages, and
+// the main file list is put away while the songs are read.
+class T_Form5::TRunProgress : public THtmlProgress
+{
+public:
+    explicit TRunProgress(T_Form5& form) : Form(form) {}
+
+    void Show() override
+    {
+        emit Form.FileListHidden(true);
+        if (Form.Progress != nullptr) {
+            Form.Progress->show();
+        }
+    }
+    void Hide() override
+    {
+        if (Form.Progress != nullptr) {
+            Form.Progress->hide();
+        }
+        emit Form.FileListHidden(false);
+    }
+    void Range(std::size_t range) override { Set(&T_ProgressForm::Range, range); }
+    void Position(std::size_t position) override { Set(&T_ProgressForm::Position, position); }
+    void Text(const std::string& text) override
+    {
+        if (Form.Progress != nullptr) {
+            Form.Progress->Text = QString::fromStdString(text);
+        }
+    }
+    void Refresh() override
+    {
+        if (Form.Progress != nullptr) {
+            Form.Progress->RefreshProgress();
+        }
+    }
+    void TagPagesWritten(std::size_t count) override { Form.Label3->setNum(int(count)); }
+
+private:
+    void Set(int T_ProgressForm::*field, std::size_t value)
+    {
+        if (Form.Progress != nullptr) {
+            Form.Progress->*field = int(value);
+        }
+    }
+
+    T_Form5& Form;
+};
+
+T_Form5::T_Form5(TWorkspace& work, TPrompts& prompts, QWidget* parent)
+    : THidingWindow(QStringLiteral("_Form5"), QStringLiteral("Generate HTML Page from ID3 Tag ..."),
+                    parent),
+      Work(work), Prompts(prompts),
+      BrowseDirectoryDlg(std::make_unique<TBrowseDirectoryDlg>(prompts, this))
+{
+    BuildControls();
+    FormCreate();
+    resize(480, 260);
+}
+
+T_Form5::~T_Form5() = default;
+
+std::string T_Form5::ProgramTemplateFolder()
+{
+    QString folder = QCoreApplication::applicationDirPath() + QStringLiteral("/HTML");
+    if (!QDir(folder).exists()) {
+        folder =
+            QStandardPaths::locate(QStandardPaths::GenericDataLocation,
+                                   QStringLiteral("cantrel/HTML"), QStandardPaths::LocateDirectory);
+    }
+    return folder.isEmpty() ? std::string() : WithSlash(PathBytes(folder));
+}
+
+void T_Form5::BuildControls()
+{
+    Caption_Edit = Named(new QLineEdit(this), "Caption_Edit");
+    Caption_Edit->setToolTip(QStringLiteral("Text for Header File"));
+    Edit2 = Named(new QLineEdit(this), "Edit2");
+    Edit2->setToolTip(QStringLiteral("Text for Footer File"));
+    Copyright_Edit = Named(new QLineEdit(this), "Copyright_Edit");
+    Copyright_Edit->setToolTip(QStringLiteral("Copyright String"));
+    SpeedButton1 = Named(new QToolButton(this), "SpeedButton1");
+    SpeedButton1->setText(QStringLiteral("Generate"));
+    Label3 = Named(new QLabel(QStringLiteral("0"), this), "Label3");
+    TotalSongr_Label = Named(new QLabel(this), "TotalSongr_Label");
+
+    Panel1 = Named(new QWidget(this), "Panel1");
+    TotalSongs_RB =
+        Named(new QRadioButton(QStringLiteral("Repear Number = Total Songs In Path"), Panel1),
+              "TotalSongs_RB");
+    TotalSongs_RB->setChecked(true);
+    Custom_RB =
+        Named(new QRadioButton(QStringLiteral("Repeat Number Is Custom :"), Panel1), "Custom_RB");
+    NumberOfCustom_SE = Named(new QSpinBox(Panel1), "NumberOfCustom_SE");
+    NumberOfCustom_SE->setRange(1, 2000);
+    NumberOfCustom_SE->setValue(1);
+    auto* choice = new QHBoxLayout(Panel1);
+    choice->addWidget(TotalSongs_RB);
+    choice->addWidget(Custom_RB);
+    choice->addWidget(NumberOfCustom_SE);
+    Panel1->hide();
+    Custom_RBClick(false);
+
+    auto* form = new QFormLayout;
+    form->addRow(QStringLiteral("Header String :"), Caption_Edit);
+    form->addRow(QStringLiteral("Footer String :"), Edit2);
+    form->addRow(QStringLiteral("Copyright String :"), Copyright_Edit);
+    auto* counters = new QHBoxLayout;
+    counters->addWidget(SpeedButton1);
+    counters->addStretch();
+    counters->addWidget(Label3);
+    counters->addWidget(TotalSongr_Label);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(form);
+    layout->addWidget(Panel1);
+    layout->addLayout(counters);
+
+    connect(SpeedButton1, &QToolButton::clicked, this, &T_Form5::SpeedButton1Click);
+    connect(Custom_RB, &QRadioButton::toggled, this, &T_Form5::Custom_RBClick);
+}
+
+void T_Form5::FormCreate()
+{
+    BrowseDirectoryDlg->Caption = QStringLiteral("Set Path for HTML Generation");
+    BrowseDirectoryDlg->ShowSelectionInStatus = true;
+    Caption_Edit->setText(CaptionHeaderText);
+    Edit2->setText(CopyrightText);
+    Copyright_Edit->setText(CopyrightText);
+    TotalSongr_Label->setText(QStringLiteral("0"));
+}
+
+void T_Form5::showEvent(QShowEvent* event)
+{
+    THidingWindow::showEvent(event);
+    if (!event->spontaneous()) {
+        FormShow();
+    }
+}
+
+void T_Form5::FormShow()
+{
+    TotalSongr_Label->setText(QStringLiteral("( %1 )").arg(Work.Files.Size()));
+}
+
+void T_Form5::Custom_RBClick(bool checked)
+{
+    NumberOfCustom_SE->setEnabled(checked);
+    QPalette colours = NumberOfCustom_SE->palette();
+    colours.setColor(QPalette::Base,
+                     checked ? QColor(Qt::white) : palette().color(QPalette::Button));
+    NumberOfCustom_SE->setPalette(colours);
 }
 
 void T_Form5::SpeedButton1Click()
 {
-    // The generator is not part of the program yet: a run does nothing.
+    if (Work.Files.Empty() || Work.Activity.Busy()) {
+        return;
+    }
+    // the picker opens at the last folder chosen in it; a cancel forgets nothing and writes nothing
+    if (!BrowseDirectoryDlg->Execute()) {
+        return;
+    }
+    HtmlPath = WithSlash(PathBytes(BrowseDirectoryDlg->Selection));
+
+    std::vector<std::string> paths;
+    paths.reserve(Work.Files.Size());
+    for (const TFileEntry& entry : Work.Files) {
+        paths.push_back(entry.FullName());
+    }
+    THtmlRunOptions options;
+    options.TemplateFolder = TemplateFolder;
+    options.HtmlPath = HtmlPath;
+    options.Regional = SystemRegionalSettings();
+    options.Now = LocalDateTime(std::time(nullptr));
+
+    THtmlRunResult result;
+    TRunProgress progress(*this);
+    Label3->setNum(0);
+    const bool ran = Work.Activity.Run(TActivityKind::Batch, [&] {
+        result = GenerateHtmlCatalogue(paths, options, Songs, progress,
+                                       [] { QCoreApplication::processEvents(); });
+    });
+    if (!ran) {
+        return;
+    }
+    if (!result.Refusal.empty()) {
+        Prompts.Inform(this, QStringLiteral("Attention !"), QString::fromStdString(result.Refusal));
+    } else if (!result.Failures.empty()) {
+        emit FilesFailed(result.Failures);
+    }
 }

@@ -1,16 +1,78 @@
 #pragma once
 
+#include "catalogue/song_values.h"
+#include "engine/file_failure.h"
 #include "ui/auxiliary/hiding_window.h"
 
-// The object that owns the HTML generator. The main window starts a run through SpeedButton1Click
-// without showing the window.
+#include <string>
+
+class QLabel;
+class QLineEdit;
+class QRadioButton;
+class QSpinBox;
+class QToolButton;
+class TBrowseDirectoryDlg;
+class T_ProgressForm;
+class TPrompts;
+struct TWorkspace;
+
+// The object that owns the HTML generator: its song table, the target folder of the last run and
+// the folder picker. The main window starts a run through SpeedButton1Click; the program never
+// shows this window itself.
 class T_Form5 : public THidingWindow
 {
     Q_OBJECT
 
 public:
-    explicit T_Form5(QWidget* parent = nullptr);
+    T_Form5(TWorkspace& work, TPrompts& prompts, QWidget* parent = nullptr);
+    ~T_Form5() override;
 
-    // Starts a generation run.
+    // The window a run shows its progress in; given when the windows are wired.
+    void SetProgressWindow(T_ProgressForm* progress) { Progress = progress; }
+
+    // The "HTML" folder beside the program, else the one installed with it; ends in "/", empty
+    // when there is neither.
+    static std::string ProgramTemplateFolder();
+
+    THtmlSongTable Songs;
+    std::string HtmlPath = "/"; // target of the last run, ending in "/"
+    std::string TemplateFolder = ProgramTemplateFolder();
+    QString CaptionHeaderText = QString::fromLatin1(::CaptionHeaderText);
+    QString CopyrightText = QString::fromLatin1(::CopyrightText);
+
+public slots:
+    // A run: the target folder from the picker, then the catalogue of every listed file.
     void SpeedButton1Click();
+
+signals:
+    // The main file list is put away while the songs are read (true) and back afterwards.
+    void FileListHidden(bool hidden);
+    void FilesFailed(const TFileFailures& failures);
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    class TRunProgress;
+
+    void BuildControls();
+    void FormCreate();
+    void FormShow();
+    void Custom_RBClick(bool checked);
+
+    TWorkspace& Work;
+    TPrompts& Prompts;
+    T_ProgressForm* Progress = nullptr;
+    std::unique_ptr<TBrowseDirectoryDlg> BrowseDirectoryDlg;
+
+    QLineEdit* Caption_Edit = nullptr;
+    QLineEdit* Edit2 = nullptr;
+    QLineEdit* Copyright_Edit = nullptr;
+    QToolButton* SpeedButton1 = nullptr;
+    QLabel* Label3 = nullptr;           // tag pages written by the current run
+    QLabel* TotalSongr_Label = nullptr; // songs listed
+    QWidget* Panel1 = nullptr;          // the hidden choice of the block's repetitions
+    QRadioButton* TotalSongs_RB = nullptr;
+    QRadioButton* Custom_RB = nullptr;
+    QSpinBox* NumberOfCustom_SE = nullptr;
 };

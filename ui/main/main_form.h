@@ -70,6 +70,9 @@ public:
     // Opens a folder given at start, as the folder picker would; a file opens its folder with
     // that file selected. A path that does not exist is reported and nothing changes; false then.
     bool OpenPath(const std::string& path);
+    // The file-name macro, and what a macro makes of the displayed file.
+    QString MacroText() const;
+    QString MacroPreview(const QString& macro) const;
 
 signals:
     // The window has closed; the program ends.
@@ -99,6 +102,13 @@ signals:
 public slots:
     // The error window was cleared: the notice under the list goes.
     void ErrorFormCleared();
+    // A macro taken over from the macro list; the preview follows.
+    void SetMacro(const QString& macro);
+    // The list is put away while an HTML run reads the files, and back afterwards with the
+    // last file current.
+    void HideFileListForRun(bool hidden);
+    // The tags are read in another code page now: the displayed file is read again.
+    void RedisplayFile();
 
 protected:
     void showEvent(QShowEvent* event) override;

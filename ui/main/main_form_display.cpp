@@ -303,3 +303,41 @@ void T_MainForm::Genre_CBKeyUp()
     }
     Genre_CB->lineEdit()->selectAll();
 }
+
+QString T_MainForm::MacroText() const
+{
+    return Edit6->text();
+}
+
+QString T_MainForm::MacroPreview(const QString& macro) const
+{
+    return Text(FormatItems(*CurrentAudio, macro.toStdString(), Regional));
+}
+
+void T_MainForm::SetMacro(const QString& macro)
+{
+    Edit6->setText(macro);
+}
+
+void T_MainForm::HideFileListForRun(bool hidden)
+{
+    ListBox1->setVisible(!hidden);
+    ListBox1->setSelectionMode(hidden ? QAbstractItemView::SingleSelection
+                                      : QAbstractItemView::ExtendedSelection);
+    if (!hidden && ListBox1->count() > 0) {
+        ListBox1->setCurrentRow(ListBox1->count() - 1);
+    }
+}
+
+void T_MainForm::RedisplayFile()
+{
+    const std::string path = CurrentAudio->FileName;
+    if (path.empty() || ListBox1->currentRow() < 0) {
+        return;
+    }
+    Work.Activity.Run(TActivityKind::Analysing, [&] {
+        CurrentAudio->SetFileName(path, [this] { (*Yield)(); });
+        ShowFileInfo(path);
+        RefreshPreview();
+    });
+}

@@ -1,5 +1,7 @@
 #include "ui/main/windows.h"
 
+#include "engine/code_page.h"
+#include "settings/stored_settings.h"
 #include "ui/auxiliary/about_form.h"
 #include "ui/auxiliary/error_form.h"
 #include "ui/auxiliary/help_form.h"
@@ -17,10 +19,12 @@
 TApplicationWindows::TApplicationWindows(TPrompts& prompts)
     : MainForm(std::make_unique<T_MainForm>(Workspace, prompts)), Form2(std::make_unique<TForm2>()),
       Form3(std::make_unique<T_Form3>()), Form4(std::make_unique<TForm4>(prompts)),
-      Form5(std::make_unique<T_Form5>()), Macro_Form(std::make_unique<TMacro_Form>()),
+      Form5(std::make_unique<T_Form5>(Workspace, prompts)),
+      Macro_Form(std::make_unique<TMacro_Form>(prompts)),
       ReplaceInName_Form(std::make_unique<TReplaceInName_Form>()),
-      SettingsForm(std::make_unique<T_SettingsForm>()), ErrorForm(std::make_unique<T_ErrorForm>()),
-      KeysForm(std::make_unique<T_KeysForm>()), ProgressForm(std::make_unique<T_ProgressForm>())
+      SettingsForm(std::make_unique<T_SettingsForm>(Workspace, prompts)),
+      ErrorForm(std::make_unique<T_ErrorForm>()), KeysForm(std::make_unique<T_KeysForm>()),
+      ProgressForm(std::make_unique<T_ProgressForm>())
 {
     All = {MainForm.get(),
            Form2.get(),
@@ -33,6 +37,7 @@ TApplicationWindows::TApplicationWindows(TPrompts& prompts)
            ErrorForm.get(),
            KeysForm.get(),
            ProgressForm.get()};
+    SelectTagCodePage(ReadTagCodePage(TSettingsBatch()));
     ConnectWindows();
 }
 
@@ -62,6 +67,46 @@ void TApplicationWindows::ConnectWindows()
     T_ProgressForm* progress = ProgressForm.get();
     QObject::connect(main, &T_MainForm::ProgressShown, progress, &QWidget::setVisible);
     QObject::connect(main, &T_MainForm::ProgressReported, progress, &T_ProgressForm::Report);
+
+    // the code page of the tags is stored with the main window's settings
+    QObject::connect(main, &T_MainForm::StoringSettings, main,
+                     [](TSettingsBatch& batch) { WriteTagCodePage(batch, SelectedTagCodePage()); });
+
+    T_Form5* html = Form5.get();
+    html->SetProgressWindow(ProgressForm.get());
+    QObject::connect(html, &T_Form5::FileListHidden, main, &T_MainForm::HideFileListForRun);
+    QObject::connect(html, &T_Form5::FilesFailed, errors, &T_ErrorForm::ShowFailures);
+
+    TMacro_Form* macros = Macro_Form.get();
+    macros->MainMacro = [main] { return main->MacroText(); };
+    macros->PreviewOf = [main](const QString& macro) { return main->MacroPreview(macro); };
+    QObject::connect(macros, &TMacro_Form::MacroChosen, main, &T_MainForm::SetMacro);
+
+    // the settings window's changes reach the main window's options at once
+    T_SettingsForm* settings = SettingsForm.get();
+    TWorkspace& work = Workspace;
+    QObject::connect(
+        settings, &T_SettingsForm::EnabledFieldChanged, main,
+        [&work](int field, bool enabled) { work.Fields.EnabledFields[field] = enabled; });
+    QObject::connect(settings, &T_SettingsForm::LimitTo64Changed, main,
+                     [&work](bool limit) { work.Options.LimitTo64 = limit; });
+    QObject::connect(settings, &T_SettingsForm::WarningBitRateChanged, main,
+                     [&work](bool warn) { work.Options.WarningBitRate = warn; });
+    QObject::connect(settings, &T_SettingsForm::ExcludeIfWarningChanged, main,
+                     [&work](bool exclude) { work.Options.ExcludeIfWarning = exclude; });
+    QObject::connect(settings, &T_SettingsForm::BitRateBandChanged, main,
+                     [&work](std::int32_t low, std::int32_t high) {
+                         work.Options.LowBitRate = low;
+                         work.Options.HighBitRate = high;
+                     });
+    QObject::connect(settings, &T_SettingsForm::ClearRecentPathsRequested, main,
+                     &T_MainForm::ClearRecentPaths);
+    QObject::connect(settings, &T_SettingsForm::TagCodePageChosen, main,
+                     [main](const QString& name) {
+                         if (SelectTagCodePage(name.toStdString())) {
+                             main->RedisplayFile();
+                         }
+                     });
 }
 
 void TApplicationWindows::ShowWindow(TWindowId id)

@@ -11,6 +11,11 @@ bool TScriptedPrompts::Confirm(QWidget*, const QString& caption, const QString& 
     return ok;
 }
 
+bool TScriptedPrompts::AskYesNo(QWidget* parent, const QString& caption, const QString& text)
+{
+    return Confirm(parent, caption, text);
+}
+
 void TScriptedPrompts::Inform(QWidget*, const QString& caption, const QString& text)
 {
     Messages.append({caption, text});

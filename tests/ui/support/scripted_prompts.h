@@ -25,7 +25,8 @@ public:
         QString Start;
     };
 
-    // The answers to the next questions, in order.
+    // The answers to the next questions, in order; an OK / Cancel and a Yes / No question take
+    // their answer from the same queue.
     void AnswerConfirm(bool ok) { ConfirmAnswers.push_back(ok); }
     void AnswerFolder(const QString& folder) { FolderAnswers.push_back({true, folder}); }
     void CancelFolder() { FolderAnswers.push_back({false, QString()}); }
@@ -39,6 +40,7 @@ public:
     QStringList OpenedUrls;
 
     bool Confirm(QWidget* parent, const QString& caption, const QString& text) override;
+    bool AskYesNo(QWidget* parent, const QString& caption, const QString& text) override;
     void Inform(QWidget* parent, const QString& caption, const QString& text) override;
     std::optional<QString> PickFolder(QWidget* parent, const QString& title, const QString& root,
                                       const QString& start) override;

@@ -1,0 +1,96 @@
+#include "catalogue/html_generator.h"
+#include "ui/html/html_form.h"
+#include "ui/main/main_window_harness.h"
+
+#include <QtTest>
+
+#include <filesystem>
+
+// An HTML run started from the main window: the picker, the pages it writes, and the list put
+// back afterwards.
+class THtmlFormTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init()
+    {
+        ClearSettingsStore();
+        Program.Start();
+        WriteBytes(Templates / "_tags.htm", "artist_from_tags / title_from_tags\r\n");
+        WriteBytes(Templates / "_songs.htm", "Songs\n<!-- begin_repetition -->\n"
+                                             "song_name_from_tags songs_file_name\n"
+                                             "<!-- end_repetition -->\nEnd\n");
+        WriteBytes(Templates / "style/a.css", "body {}\n");
+        Program.Windows().Form5->TemplateFolder = Templates / "";
+    }
+    void cleanup() { Program.Stop(); }
+
+    void NothingHappensWithoutFilesOrAFolder()
+    {
+        Html();
+        QVERIFY(Program.Prompts.FolderRequests.isEmpty());
+
+        OpenSongs();
+        Program.Prompts.CancelFolder();
+        Html();
+        QCOMPARE(Program.Prompts.FolderRequests.size(), 2); // the folder opened, then the target
+        QCOMPARE(Program.Prompts.FolderRequests.last().Title,
+                 QStringLiteral("Set Path for HTML Generation"));
+        QVERIFY(!std::filesystem::exists(Target / "HTML"));
+    }
+
+    void RunWritesWhatTheCommandLineWrites()
+    {
+        OpenSongs();
+        Program.Prompts.AnswerFolder(QString::fromStdString(Target.Path().string()));
+        Html();
+        const std::filesystem::path html = Target / "HTML";
+        QCOMPARE(ReadBytes(html / "_songs.htm"),
+                 std::string("Songs\r\n\r\na a_00000.htm\r\n\r\nb b_00001.htm\r\nEnd\r\n"));
+        QVERIFY(std::filesystem::exists(html / "style" / "a.css"));
+        QCOMPARE(ReadBytes(html / "Tags" / "b_00001.htm"), std::string("Band&nbsp / Two&nbsp\r\n"));
+        QCOMPARE(Program.Windows().Form5->HtmlPath, Target.Path().string() + "/");
+
+        // the generator as the command line runs it
+        THtmlRunOptions options;
+        options.TemplateFolder = Templates / "";
+        options.HtmlPath = Target / "cli/";
+        THtmlSongTable songs;
+        THtmlProgress quiet;
+        QVERIFY(GenerateHtmlCatalogue(Songs, options, songs, quiet).Failures.empty());
+        for (const char* page : {"_songs.htm", "Tags/a_00000.htm", "Tags/b_00001.htm"}) {
+            QCOMPARE(ReadBytes(html / page),
+                     ReadBytes(std::filesystem::path(Target / "cli/HTML") / page));
+        }
+
+        // the list is back, with the last file current; the picker opens at the last target
+        auto* list = Program.Find<QListWidget>("ListBox1");
+        QVERIFY(list->isVisible());
+        QCOMPARE(list->selectionMode(), QAbstractItemView::ExtendedSelection);
+        QCOMPARE(list->currentRow(), 1);
+        Program.Prompts.CancelFolder();
+        Html();
+        QCOMPARE(Program.Prompts.FolderRequests.last().Start,
+                 QString::fromStdString(Target.Path().string()));
+    }
+
+private:
+    void Html() const { Program.Find<QToolButton>("Html_SB")->click(); }
+    void OpenSongs()
+    {
+        Songs = {Music / "a.mp3", Music / "b.mp3"};
+        WriteBytes(Songs[0], Mp3At(128, MakeTrailer("One", "Band")));
+        WriteBytes(Songs[1], Mp3At(128, MakeTrailer("Two", "Band")));
+        Program.Open(Music.Path().string());
+    }
+
+    TMainWindowHarness Program;
+    TTempDir Templates;
+    TTempDir Music;
+    TTempDir Target;
+    std::vector<std::string> Songs;
+};
+
+QTEST_MAIN(THtmlFormTest)
+#include "html_form_test.moc"

@@ -1,0 +1,35 @@
+#include "ui/auxiliary/button_highlight.h"
+
+#include <QEvent>
+#include <QToolButton>
+
+TButtonHighlight::TButtonHighlight(std::vector<QToolButton*> buttons,
+                                   const std::vector<QWidget*>& panels, QObject* parent)
+    : QObject(parent), Buttons(std::move(buttons))
+{
+    for (QToolButton* button : Buttons) {
+        button->installEventFilter(this);
+    }
+    for (QWidget* panel : panels) {
+        panel->installEventFilter(this);
+    }
+    Highlight(nullptr);
+}
+
+void TButtonHighlight::Highlight(const QToolButton* button)
+{
+    for (QToolButton* each : Buttons) {
+        QPalette colours = each->palette();
+        colours.setColor(QPalette::ButtonText,
+                         each == button ? QColor(Qt::red) : QColor(Qt::black));
+        each->setPalette(colours);
+    }
+}
+
+bool TButtonHighlight::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::Enter) {
+        Highlight(qobject_cast<QToolButton*>(watched));
+    }
+    return false;
+}
