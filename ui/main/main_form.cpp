@@ -2,6 +2,7 @@
 
 #include "engine/mpeg_audio.h"
 #include "settings/stored_settings.h"
+#include "ui/auxiliary/about_form.h"
 #include "ui/components/browse_directory_dlg.h"
 #include "ui/components/display_path.h"
 #include "ui/components/form_info.h"
@@ -20,14 +21,6 @@
 #include <QListWidget>
 #include <QTimer>
 #include <QToolButton>
-
-namespace {
-
-// The maker's addresses, opened by the mail and home-page buttons.
-constexpr const char* MakerMail = "mailto:cantrel@velmor-group.example";
-constexpr const char* MakerHomePage = "https://velmor-group.example/cantrel";
-
-} // namespace
 
 T_MainForm::T_MainForm(TWorkspace& work, TPrompts& prompts, QWidget* parent)
     : QWidget(parent), Work(work), CurrentFolder(work.CurrentFolder), Options(work.Options),
@@ -53,6 +46,7 @@ T_MainForm::T_MainForm(TWorkspace& work, TPrompts& prompts, QWidget* parent)
     FormInfo->FormName = QStringLiteral("_MainForm");
     FormInfo->Loaded();
 
+    CreateHotKey();
     FormCreate();
 }
 
@@ -236,12 +230,13 @@ bool T_MainForm::eventFilter(QObject* watched, QEvent* event)
 
 void T_MainForm::Mail_SBClick()
 {
-    Prompts.OpenUrl(QString::fromLatin1(MakerMail));
+    // the same addresses as the about window's
+    Prompts.OpenUrl(QStringLiteral("mailto:") + QLatin1String(MakersMail));
 }
 
 void T_MainForm::Web_SBClick()
 {
-    Prompts.OpenUrl(QString::fromLatin1(MakerHomePage));
+    Prompts.OpenUrl(QLatin1String(MakersHomePage));
 }
 
 void T_MainForm::Change_Tag_SBClick()

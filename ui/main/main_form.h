@@ -4,6 +4,7 @@
 #include "engine/file_failure.h"
 #include "engine/regional_settings.h"
 #include "scan/tree_scanner.h"
+#include "workspace/key_map.h"
 #include "workspace/workspace.h"
 
 #include <QColor>
@@ -27,6 +28,7 @@ class QTimer;
 class QToolButton;
 class TBrowseDirectoryDlg;
 class TFormInfo;
+class THotKeyManager;
 class TMPEGAudio;
 class TPanel;
 class TPrompts;
@@ -169,6 +171,13 @@ private:
     void Edit6Change();
     void TagBoxKeyUp(QComboBox* box);
     void Genre_CBKeyUp();
+    void HotKeyKeyUp(THotKeyManager& sender, std::uint16_t& key, TShiftState shift);
+
+    // shortcuts (main_form_keys.cpp)
+    void CreateHotKey();
+    void RunKeyCommand(TMainKeyCommand command);
+    // Moves the focus to a box that can take it; a disabled or hidden one is left alone.
+    static void FocusIfPossible(QWidget* box);
 
     // operations (main_form_scan.cpp)
     // Runs the folder picker; true when the user chose a folder, which is then current.
@@ -241,6 +250,8 @@ private:
     TTreeScanner TreeScanner;
     TCounts LastCounts;
     bool ShowHints = true;
+    // Keeps every tool tip of the program from showing while the hints are off.
+    QObject* HintBlocker = nullptr;
     bool HelpPanelCollapsed = false;
     QString HoveredButton;
     std::vector<QToolButton*> HighlightButtons;
@@ -315,4 +326,5 @@ private:
     QToolButton* Html_SB = nullptr;
 
     QTimer* Timer1 = nullptr;
+    THotKeyManager* HotKey = nullptr;
 };

@@ -2,12 +2,14 @@
 #include "ui/main/main_form.h"
 #include "ui/main/windows.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QToolButton>
+#include <QToolTip>
 
 namespace {
 
@@ -80,6 +82,16 @@ void SetWindowHints(QWidget* window, const THint* first, const THint* last, bool
     }
 }
 
+// Swallows the requests for tool tips while it is installed on the application.
+class THintBlocker : public QObject
+{
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override { return event->type() == QEvent::ToolTip; }
+};
+
 } // namespace
 
 void SetOtherWindowHints(QWidget* extraction, QWidget* macroList, bool show)
@@ -132,6 +144,16 @@ void T_MainForm::SetHints()
 void T_MainForm::CheckBox1Click(bool checked)
 {
     ShowHints = checked;
+    // the switch stands for every tool tip of the program, the other windows' own ones included
+    if (HintBlocker == nullptr) {
+        HintBlocker = new THintBlocker(this);
+    }
+    if (ShowHints) {
+        qApp->removeEventFilter(HintBlocker);
+    } else {
+        QToolTip::hideText();
+        qApp->installEventFilter(HintBlocker);
+    }
     SetHints();
 }
 
@@ -139,4 +161,31 @@ void T_MainForm::Panel4Click()
 {
     CheckBox1->toggle();
     SetHints();
+}
+
+void T_MainForm::SpeedButton1Click()
+{
+    HelpPanelCollapsed = !HelpPanelCollapsed;
+    SpeedButton1->setText(HelpPanelCollapsed ? QStringLiteral("&>") : QStringLiteral("&<"));
+    if (ShowHints) {
+        SpeedButton1->setToolTip(HelpPanelCollapsed ? QStringLiteral("Show Extended Info")
+                                                    : QStringLiteral("Hide Extended Info"));
+    }
+    Panel4->SetCaption(HelpPanelCollapsed ? QString() : QStringLiteral("Show H&int"));
+    for (QLabel* label : {Label16, Label13, Label17, Label18, Label14, Label19}) {
+        label->setVisible(!HelpPanelCollapsed);
+    }
+    ArrangeControls();
+}
+
+void T_MainForm::SetStaticTexts()
+{
+    Help_Macros_SB->setEnabled(true);
+    Label16->setText(QStringLiteral("Tag ID:"));
+    Label13->setText(QStringLiteral("%T%    - Title\n\n%A%    - Artist\n\n%ALB%  - Album\n\n"
+                                    "%TR%   - Track\n\n%Y%    - Year\n\n%CMNT% - Comment\n\n"
+                                    "%G%    - Genre\n\n%M%    - Mode"));
+    Label17->setText(QStringLiteral("Alignement:"));
+    Label18->setText(QStringLiteral("L - Left\nR - Right\nC - Centered\nT - Trimmed"));
+    Label19->setText(QStringLiteral("_tags.htm\n_songs.htm\n \nfrom '../HTML'"));
 }

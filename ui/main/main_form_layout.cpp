@@ -493,30 +493,3 @@ void T_MainForm::HighlightButton(const QString& name)
         SetColour(button, QPalette::ButtonText, colour);
     }
 }
-
-void T_MainForm::SpeedButton1Click()
-{
-    HelpPanelCollapsed = !HelpPanelCollapsed;
-    SpeedButton1->setText(HelpPanelCollapsed ? QStringLiteral("&>") : QStringLiteral("&<"));
-    if (ShowHints) {
-        SpeedButton1->setToolTip(HelpPanelCollapsed ? QStringLiteral("Show Extended Info")
-                                                    : QStringLiteral("Hide Extended Info"));
-    }
-    Panel4->SetCaption(HelpPanelCollapsed ? QString() : QStringLiteral("Show H&int"));
-    for (QLabel* label : {Label16, Label13, Label17, Label18, Label14, Label19}) {
-        label->setVisible(!HelpPanelCollapsed);
-    }
-    ArrangeControls();
-}
-
-void T_MainForm::SetStaticTexts()
-{
-    Help_Macros_SB->setEnabled(true);
-    Label16->setText(QStringLiteral("Tag ID:"));
-    Label13->setText(QStringLiteral("%T%    - Title\n\n%A%    - Artist\n\n%ALB%  - Album\n\n"
-                                    "%TR%   - Track\n\n%Y%    - Year\n\n%CMNT% - Comment\n\n"
-                                    "%G%    - Genre\n\n%M%    - Mode"));
-    Label17->setText(QStringLiteral("Alignement:"));
-    Label18->setText(QStringLiteral("L - Left\nR - Right\nC - Centered\nT - Trimmed"));
-    Label19->setText(QStringLiteral("_tags.htm\n_songs.htm\n \nfrom '../HTML'"));
-}

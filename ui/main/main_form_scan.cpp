@@ -193,7 +193,9 @@ void T_MainForm::Panel231Click()
         Panel23->SetCaption(ScanModeCaption());
         Panel23->SetCaptionColour(Work.RecursiveScan ? RecursiveColour : QColor(Qt::black));
         TreeScanner.Recursive = Work.RecursiveScan;
-        if (!TreeScanner.InitialDirectory.empty()) {
+        // before a folder is opened the switch only sets the mode: a rescan would list the
+        // folder the program was started in
+        if (!CurrentFolder.empty()) {
             Work.BitRateErrorFiles.clear();
             emit ErrorLogEmptied();
             Work.BitRateErrorsFound = false;

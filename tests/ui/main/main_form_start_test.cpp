@@ -148,21 +148,6 @@ private slots:
         QCOMPARE(Program.Find<TPanel>("Panel2")->width(), 25);
     }
 
-    void HintSwitchRemovesEveryHint()
-    {
-        Program.Start();
-        Program.Find<QCheckBox>("CheckBox1")->setChecked(false);
-        for (QWidget* control : {static_cast<QWidget*>(Program.Find<QToolButton>("Open_SB")),
-                                 static_cast<QWidget*>(Program.Find<QListWidget>("ListBox1")),
-                                 static_cast<QWidget*>(Program.FieldCheck(0)),
-                                 static_cast<QWidget*>(Program.Find<QLineEdit>("Edit6"))}) {
-            QVERIFY(control->toolTip().isEmpty());
-        }
-        Program.Find<TPanel>("Panel4")->Clicked();
-        QCOMPARE(Program.Find<QLineEdit>("Edit6")->toolTip(),
-                 QStringLiteral("... Insert Macro for FileName ..."));
-    }
-
     void WindowNeverSmallerThanItsMinimum()
     {
         Program.Start();
