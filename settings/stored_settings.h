@@ -3,7 +3,6 @@
 #include "extract/tag_formula.h"
 #include "settings/registry.h"
 #include "workspace/options.h"
-#include "workspace/options.h"
 
 #include <QString>
 #include <QStringList>
@@ -78,8 +77,8 @@ TTagFormula ReadFormulaFields(const TSettingsBatch& store);
 void WriteFormulaFields(TSettingsBatch& batch, const TTagFormula& formula);
 
 // The formula list. At most MaxFormulaCount formulas are read; in a stored formula a missing
-// separator takes its default ("", " [ ", " - ", " ] - ", " - ", "") and a field stored as -1 or
-// missing its position's default. Writing replaces the whole stored list.
+// separator takes its default ("", " [ ", " - ", " ] - ", " - ", "") and a field that is missing
+// or names no field (-1, 7) its position's default. Writing replaces the whole stored list.
 TFormulaList ReadFormulaList(const TSettingsBatch& store);
 void WriteFormulaList(TSettingsBatch& batch, const TFormulaList& list);
 

@@ -3,6 +3,7 @@
 #include "engine/file_failure.h"
 #include "engine/regional_settings.h"
 #include "scan/tree_scanner.h"
+#include "workspace/extraction_steps.h"
 #include "workspace/workspace.h"
 
 #include <QColor>
@@ -84,10 +85,18 @@ signals:
     void BitRateFolderDone(int count);
     void ErrorsClearRequested();
     void FilesFailed(const TFileFailures& failures);
+    // The extraction window is about to open on these files.
+    void ExtractionStarting(const TExtractionStart& start);
 
 public slots:
     // The error window was cleared: the notice under the list goes.
     void ErrorFormCleared();
+    // The extraction window hid: the file list comes back, showing the current file anew.
+    void ShowFileList();
+    // The extraction window stepped to another file in whole-path mode.
+    void SetCurrentRow(int row);
+    // A whole-path batch of the extraction window is done.
+    void WholePathModeOff();
 
 protected:
     void showEvent(QShowEvent* event) override;
