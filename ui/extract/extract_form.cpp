@@ -395,7 +395,8 @@ void T_Form3::Step(bool forward)
     const bool wholePath = Work.WholePathMode;
     const auto target =
         StepTarget(wholePath, Work.Files.Size(), Start.SelectedRows, StepIndex, forward);
-    if (!target) {
+    // the main window may have listed another folder meanwhile
+    if (!target || *target >= static_cast<int>(Work.Files.Size())) {
         return;
     }
     if (wholePath || *target != StepIndex) {
@@ -471,10 +472,15 @@ void T_Form3::OK_SBClick()
         return;
     }
     TFileFailures failures;
+    // the window's own commands wait while its batch runs
+    setEnabled(false);
     const bool ran = Work.Activity.Run(TActivityKind::Batch, [&] {
         failures = ProcessFiles(std::vector<int>(rows.begin(), rows.end()), wholePath);
     });
+    setEnabled(true);
     if (!ran) {
+        Prompts.Inform(this, windowTitle(),
+                       QStringLiteral("Another job is running; try again when it is done."));
         return;
     }
     StoreFormulaList();

@@ -106,6 +106,7 @@ void T_Form3::BuildControls()
     }
     RichEdit1->viewport()->installEventFilter(this);
     RichEdit2->viewport()->installEventFilter(this);
+    Edit_Label->setMouseTracking(true);
     Edit_Label->installEventFilter(this);
     Panel9->installEventFilter(this);
     resize(620, 480);
