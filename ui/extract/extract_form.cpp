@@ -511,7 +511,10 @@ TFileFailures T_Form3::ProcessFiles(const std::vector<int>& rows, bool wholePath
         emit ProgressReported(wholePath ? i : i + 1, range, Shown(ProgressText(i + 1, range)));
         yield();
         const std::string path = Work.Files[rows[i]].FullName();
-        ShowFile(path);
+        // the boxes show the file when the window is next drawn, not once per file
+        ShownFile = path;
+        FullPath = ExtractionText(path, true);
+        TextToExtract = PathIncluded ? FullPath : NamePart(FullPath);
         const TFormulaRun run = RunFormula(TextToExtract, formula, RunOptions(), path, yield);
         // listed under the folder of the extraction text, as the user sees the file here
         if (auto failure =
@@ -523,6 +526,7 @@ TFileFailures T_Form3::ProcessFiles(const std::vector<int>& rows, bool wholePath
         }
     }
     emit ProgressEnded();
+    ShowExtractionText();
     Run();
     return failures;
 }
