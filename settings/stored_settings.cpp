@@ -42,7 +42,9 @@ TTagFormula ReadFormula(const TSettingsBatch& store, int slot)
         const auto sep = store.Value(FormulaSepKey(slot, k));
         formula.Sep[k] = sep ? sep->toStdString() : ListSeparators[k];
         const int field = store.ReadInteger(FormulaFieldKey(slot, k));
-        formula.Field[k] = field == -1 ? DefaultField(k) : static_cast<TTagField>(field);
+        // a number no field list can show would leave the box without a field
+        formula.Field[k] =
+            field >= 0 && field < TagFieldCount ? static_cast<TTagField>(field) : DefaultField(k);
     }
     return formula;
 }

@@ -82,8 +82,8 @@ TTagFormula ReadFormulaFields(const TSettingsBatch& store);
 void WriteFormulaFields(TSettingsBatch& batch, const TTagFormula& formula);
 
 // The formula list. At most MaxFormulaCount formulas are read; in a stored formula a missing
-// separator takes its default ("", " [ ", " - ", " ] - ", " - ", "") and a field stored as -1 or
-// missing its position's default. Writing replaces the whole stored list.
+// separator takes its default ("", " [ ", " - ", " ] - ", " - ", "") and a field that is missing
+// or names no field (-1, 7) its position's default. Writing replaces the whole stored list.
 TFormulaList ReadFormulaList(const TSettingsBatch& store);
 void WriteFormulaList(TSettingsBatch& batch, const TFormulaList& list);
 

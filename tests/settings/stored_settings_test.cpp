@@ -123,7 +123,7 @@ TEST_F(StoredSettingsTest, StoredValuesGiveWhatTheWindowsShow)
     const TFormulaList list = ReadFormulaList(store);
     ASSERT_EQ(list.Formulas.size(), 2u);
     EXPECT_EQ(list.CurrentIndex, 0) << "a negative index selects the first";
-    EXPECT_EQ(list.Formulas[0].Field[0], TTagField(99)) << "only -1 takes the default";
+    EXPECT_EQ(list.Formulas[0].Field[0], TTagField::Track) << "a field no list can show";
     EXPECT_EQ(list.Formulas[0].Field[1], TTagField::Artist);
     EXPECT_EQ(list.Formulas[0].Sep[1], " [ ") << "a stored formula's own default";
     EXPECT_EQ(list.Formulas[1].Sep[4], "");

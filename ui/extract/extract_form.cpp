@@ -1,26 +1,59 @@
 #include "ui/extract/extract_form.h"
 
-#include <QLabel>
-#include <QVBoxLayout>
+#include "engine/path_parts.h"
+#include "extract/write_extracted_tag.h"
+#include "settings/stored_settings.h"
+#include "ui/components/form_info.h"
+#include "ui/components/prompts.h"
+#include "workspace/batch_report.h"
+#include "workspace/workspace.h"
 
-T_Form3::T_Form3(QWidget* parent)
-    : THidingWindow(QStringLiteral("_Form3"), QStringLiteral("[ File Name ]   to   [ ID3 Tag ]"),
-                    parent)
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QHideEvent>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPlainTextEdit>
+#include <QRadioButton>
+#include <QShowEvent>
+#include <QToolButton>
+
+#include <algorithm>
+
+namespace {
+
+const QString Attention = QStringLiteral("Attention !");
+
+QString Shown(const std::string& bytes)
 {
-    Index_Panel = new QLabel(QStringLiteral("[ 0 / 0 ]"), this);
-    Index_Panel->setObjectName(QStringLiteral("Index_Panel"));
-    Status_Panel = new QLabel(this);
-    Status_Panel->setObjectName(QStringLiteral("Status_Panel"));
-    for (QLabel* panel : {Index_Panel, Status_Panel}) {
-        panel->setFrameShape(QFrame::Panel);
-        panel->setFrameShadow(QFrame::Sunken);
-        panel->setAlignment(Qt::AlignCenter);
+    return QString::fromStdString(bytes);
+}
+
+QString Lines(const std::vector<std::string>& lines)
+{
+    QStringList shown;
+    for (const std::string& line : lines) {
+        shown << Shown(line);
     }
-    auto* layout = new QVBoxLayout(this);
-    layout->addStretch();
-    layout->addWidget(Index_Panel);
-    layout->addWidget(Status_Panel);
-    resize(560, 420);
+    return shown.join(QLatin1Char('\n'));
+}
+
+} // namespace
+
+T_Form3::T_Form3(TWorkspace& work, TPrompts& prompts, QWidget* parent)
+    : THidingWindow(QStringLiteral("_Form3"), QStringLiteral("[ File Name ]   to   [ ID3 Tag ]"),
+                    parent),
+      Work(work), Prompts(prompts)
+{
+    BuildControls();
+    ConnectControls();
+    ShowReplacePairs();
+    ShowListSize();
 }
 
 void T_Form3::ShowFileCounts(int toProcess, int total, const QString& indexText,
@@ -32,7 +65,468 @@ void T_Form3::ShowFileCounts(int toProcess, int total, const QString& indexText,
     Status_Panel->setText(statusText);
 }
 
-void T_Form3::StoreLastFormula(TSettingsBatch& /*batch*/)
+void T_Form3::StartExtraction(const TExtractionStart& start)
 {
-    // The formula boxes are not part of this window yet, so there is nothing to store.
+    Start = start;
+    ShownFile = start.CurrentFile;
+    FullPath = ExtractionText(ShownFile, true);
+    TextToExtract = FullPath;
+}
+
+void T_Form3::StoreLastFormula(TSettingsBatch& batch)
+{
+    WriteFormulaFields(batch, CurrentFormula());
+}
+
+void T_Form3::ShowReplacePairs()
+{
+    const TReplacePairs& pairs = Options.ReplacePairs;
+    for (QComboBox* box : {Replace_1_CB, Replace_2_CB}) {
+        const QSignalBlocker quiet(box);
+        box->clear();
+    }
+    for (const TReplacePair& pair : pairs.Pairs) {
+        const QSignalBlocker quiet1(Replace_1_CB);
+        const QSignalBlocker quiet2(Replace_2_CB);
+        Replace_1_CB->addItem(Shown(pair.What));
+        Replace_2_CB->addItem(Shown(pair.With));
+    }
+    const QSignalBlocker quiet1(Replace_1_CB);
+    const QSignalBlocker quiet2(Replace_2_CB);
+    Replace_1_CB->setCurrentIndex(pairs.Selected);
+    Replace_2_CB->setCurrentIndex(pairs.Selected);
+}
+
+// --- opening and leaving
+
+void T_Form3::showEvent(QShowEvent* event)
+{
+    THidingWindow::showEvent(event);
+    if (!event->spontaneous()) {
+        FormShow();
+    }
+}
+
+void T_Form3::hideEvent(QHideEvent* event)
+{
+    THidingWindow::hideEvent(event);
+    if (!event->spontaneous()) {
+        emit Hidden();
+    }
+}
+
+void T_Form3::closeEvent(QCloseEvent* event)
+{
+    THidingWindow::closeEvent(event); // hides
+    TSettingsBatch batch;
+    FormInfo->Save(batch);
+    WriteFormulaFields(batch, CurrentFormula());
+    WriteFormulaList(batch, {Formulas, Structura_CB->currentIndex()});
+}
+
+void T_Form3::FormShow()
+{
+    {
+        const TSettingsBatch store;
+        ApplyFormula(ReadFormulaFields(store));
+    }
+    ShowExtractionText();
+    {
+        const QSignalBlocker quiet(AutoTrimSpaces_CB);
+        AutoTrimSpaces_CB->setChecked(Work.Options.AutoTrimSpaces);
+    }
+    const bool severalSelected = Start.SelectedRows.size() >= 2;
+    Prev_SB->setEnabled(Work.WholePathMode || severalSelected);
+    Next_SB->setEnabled(Work.WholePathMode || severalSelected);
+    OK_SB->setEnabled(!TextToExtract.empty());
+    LoadFormulaList();
+    const auto shown = DisplayedRow(Work.Files.Size(), Start.SelectedRows, Start.CurrentRow);
+    StepIndex = shown ? static_cast<int>(*shown) : -1;
+    StepCounter = 1;
+    if (!TextToExtract.empty()) {
+        Run();
+    }
+}
+
+void T_Form3::Cancel_SBClick()
+{
+    StoreFormulaList();
+    hide();
+}
+
+// --- the formula and its run
+
+TTagFormula T_Form3::CurrentFormula() const
+{
+    TTagFormula formula;
+    for (int k = 0; k < FormulaFieldCount; ++k) {
+        formula.Sep[k] = Seps[k]->text().toStdString();
+        formula.Field[k] = static_cast<TTagField>(FieldBoxes[k]->currentIndex());
+    }
+    return formula;
+}
+
+void T_Form3::ApplyFormula(const TTagFormula& formula)
+{
+    Applying = true;
+    for (int k = 0; k < FormulaFieldCount; ++k) {
+        Seps[k]->setText(Shown(formula.Sep[k]));
+        const int field = static_cast<int>(formula.Field[k]);
+        FieldBoxes[k]->setCurrentIndex(field >= 0 && field < TagFieldCount ? field : k);
+    }
+    Applying = false;
+}
+
+TExtractOptions T_Form3::RunOptions() const
+{
+    TExtractOptions options = Options;
+    options.AutoTrimSpaces = Work.Options.AutoTrimSpaces;
+    return options;
+}
+
+TFormulaRun T_Form3::Run()
+{
+    const TTagFormula formula = CurrentFormula();
+    TFormulaRun run = RunFormula(TextToExtract, formula, RunOptions(), ShownFile);
+    RichEdit1->setPlainText(Lines(run.ExtractedLines));
+    RichEdit2->setPlainText(Lines(AllTagsLines(run.PreviewTag)));
+    Formula_Panel->setText(Shown(ChainText(formula, run.FieldCount)));
+    return run;
+}
+
+void T_Form3::FormulaChanged()
+{
+    if (!Applying) {
+        Run();
+    }
+}
+
+void T_Form3::ShowFile(const std::string& path)
+{
+    ShownFile = path;
+    FullPath = ExtractionText(path, true);
+    ShowExtractionText();
+}
+
+void T_Form3::ShowExtractionText()
+{
+    TextToExtract = PathIncluded ? FullPath : NamePart(FullPath);
+    File_Label->setText(Shown(TextToExtract));
+    Edit_Label->setText(Shown(TextToExtract));
+    TogglePath_SB->setText(PathIncluded ? QStringLiteral("Hide &Path")
+                                        : QStringLiteral("Show &Path"));
+}
+
+void T_Form3::Preserve_TagClick(bool checked)
+{
+    Options.PreserveOtherTag = checked;
+    Preserve_Tag->setText(checked ? QStringLiteral(" Preserve other &TAG")
+                                  : QStringLiteral(" CLEAR other &TAG"));
+    QPalette colours = Preserve_Tag->palette();
+    colours.setColor(QPalette::WindowText, checked ? Qt::black : Qt::red);
+    Preserve_Tag->setPalette(colours);
+    Run();
+    if (!ViewAllTags) {
+        ShowAllTags(true);
+    }
+}
+
+void T_Form3::AutoTrimSpaces_CBClick(bool checked)
+{
+    Work.Options.AutoTrimSpaces = checked;
+    Run();
+}
+
+void T_Form3::CaseClick(bool checked)
+{
+    if (!checked) {
+        return; // the button that lost the choice; the one that got it runs
+    }
+    Options.CaseMode = Lower_RB->isChecked()        ? TCaseMode::cmLower
+                       : Upper_RB->isChecked()      ? TCaseMode::cmUpper
+                       : Capitalize_RB->isChecked() ? TCaseMode::cmCapitalize
+                                                    : TCaseMode::cmNone;
+    Run();
+}
+
+void T_Form3::TogglePath_SBClick()
+{
+    PathIncluded = !PathIncluded;
+    ShowExtractionText();
+    Run();
+}
+
+void T_Form3::ShowAllTags(bool all)
+{
+    ViewAllTags = all;
+    RichEdit1->setVisible(!all);
+    RichEdit2->setVisible(all);
+}
+
+void T_Form3::ExtractedTAG_SBClick()
+{
+    ShowAllTags(false);
+}
+
+void T_Form3::AllTAG_SBClick()
+{
+    ShowAllTags(true);
+}
+
+void T_Form3::Replace_1_CBChange(int index)
+{
+    Options.ReplacePairs.Selected = index;
+    const QSignalBlocker quiet(Replace_2_CB);
+    Replace_2_CB->setCurrentIndex(index);
+}
+
+void T_Form3::Replace_2_CBChange(int index)
+{
+    Options.ReplacePairs.Selected = index;
+    const QSignalBlocker quiet(Replace_1_CB);
+    Replace_1_CB->setCurrentIndex(index);
+}
+
+// --- the formula list
+
+void T_Form3::ShowListSize()
+{
+    const int count = Structura_CB->count();
+    TotalItems_Panel->setText(count == 1 ? QStringLiteral("1 Item in List")
+                                         : QStringLiteral("%1 Items in List").arg(count));
+}
+
+void T_Form3::LoadFormulaList()
+{
+    const TFormulaList list = ReadFormulaList(TSettingsBatch());
+    Formulas = list.Formulas;
+    {
+        const QSignalBlocker quiet(Structura_CB);
+        Structura_CB->clear();
+        for (const TTagFormula& formula : Formulas) {
+            Structura_CB->addItem(Shown(FormulaText(formula)));
+        }
+        Structura_CB->setCurrentIndex(Formulas.empty() ? -1 : list.CurrentIndex);
+    }
+    ApplyFormula(Formulas.empty() ? DefaultFormula() : Formulas[list.CurrentIndex]);
+    ShowListSize();
+}
+
+void T_Form3::StoreFormulaList()
+{
+    TSettingsBatch batch;
+    WriteFormulaList(batch, {Formulas, std::max(Structura_CB->currentIndex(), 0)});
+}
+
+void T_Form3::Structura_CBChange(int index)
+{
+    if (index >= 0 && index < static_cast<int>(Formulas.size())) {
+        ApplyFormula(Formulas[index]);
+        Run();
+    }
+}
+
+void T_Form3::AddNew_SBClick()
+{
+    if (static_cast<int>(Formulas.size()) >= MaxFormulaCount) {
+        return;
+    }
+    Formulas.push_back(CurrentFormula());
+    {
+        const QSignalBlocker quiet(Structura_CB);
+        Structura_CB->addItem(Shown(FormulaText(Formulas.back())));
+        Structura_CB->setCurrentIndex(Structura_CB->count() - 1);
+    }
+    StoreFormulaList();
+    ShowListSize();
+}
+
+void T_Form3::Delete_SBClick()
+{
+    const int index = Structura_CB->currentIndex();
+    if (index < 0 || !Prompts.Confirm(this, Attention,
+                                      QStringLiteral("Delete : ") + Structura_CB->currentText() +
+                                          QStringLiteral(" ?"))) {
+        return;
+    }
+    Formulas.erase(Formulas.begin() + index);
+    {
+        const QSignalBlocker quiet(Structura_CB);
+        Structura_CB->removeItem(index);
+        Structura_CB->setCurrentIndex(std::min(index, Structura_CB->count() - 1));
+    }
+    StoreFormulaList();
+    // with the last formula gone the boxes show the default one, as on an empty list's opening
+    const int selected = Structura_CB->currentIndex();
+    ApplyFormula(selected >= 0 ? Formulas[selected] : DefaultFormula());
+    Run();
+    ShowListSize();
+}
+
+void T_Form3::ClearList_SBClick()
+{
+    if (Structura_CB->currentIndex() < 0 ||
+        !Prompts.Confirm(this, Attention, QStringLiteral("Clear Formula List ?"))) {
+        return;
+    }
+    Formulas.clear();
+    {
+        const QSignalBlocker quiet(Structura_CB);
+        Structura_CB->clear();
+    }
+    StoreFormulaList();
+    ShowListSize();
+}
+
+// --- stepping
+
+void T_Form3::Prev_SBClick()
+{
+    Step(false);
+}
+
+void T_Form3::Next_SBClick()
+{
+    Step(true);
+}
+
+void T_Form3::Step(bool forward)
+{
+    const bool wholePath = Work.WholePathMode;
+    const auto target =
+        StepTarget(wholePath, Work.Files.Size(), Start.SelectedRows, StepIndex, forward);
+    // the main window may have listed another folder meanwhile
+    if (!target || *target >= static_cast<int>(Work.Files.Size())) {
+        return;
+    }
+    if (wholePath || *target != StepIndex) {
+        StepCounter = StepCounterAfter(StepCounter, ToProcessCount, forward);
+        Index_Panel->setText(QStringLiteral("[ %1 / %2 ]").arg(StepCounter).arg(ToProcessCount));
+    }
+    StepIndex = *target;
+    if (wholePath) {
+        emit CurrentRowRequested(StepIndex);
+    }
+    ShowFile(Work.Files[StepIndex].FullName());
+    Run();
+}
+
+bool T_Form3::eventFilter(QObject* watched, QEvent* event)
+{
+    switch (event->type()) {
+    case QEvent::KeyRelease: {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        const bool viewport = watched == RichEdit1->viewport() || watched == RichEdit2->viewport();
+        if ((key == Qt::Key_Up || key == Qt::Key_Down) && !viewport && watched != Edit_Label) {
+            Step(key == Qt::Key_Down);
+        }
+        break;
+    }
+    case QEvent::MouseButtonRelease:
+        if ((watched == RichEdit1->viewport() || watched == RichEdit2->viewport()) &&
+            static_cast<QMouseEvent*>(event)->button() == Qt::RightButton) {
+            ShowAllTags(!ViewAllTags);
+        }
+        break;
+    case QEvent::Enter:
+        HighlightButton(qobject_cast<QToolButton*>(watched));
+        break;
+    case QEvent::MouseMove:
+        if (watched == Edit_Label) {
+            Edit_Label->setToolTip(Edit_Label->text());
+        } else if (watched == Panel9) {
+            const int selected = Options.ReplacePairs.Selected;
+            const auto& pairs = Options.ReplacePairs.Pairs;
+            Panel9->setToolTip(
+                selected >= 0 && selected < static_cast<int>(pairs.size())
+                    ? QStringLiteral("Replace ALL \"%1\" with \"%2\".")
+                          .arg(Shown(pairs[selected].What), Shown(pairs[selected].With))
+                    : QString());
+        }
+        break;
+    default:
+        break;
+    }
+    return THidingWindow::eventFilter(watched, event);
+}
+
+// --- the batch
+
+void T_Form3::OK_SBClick()
+{
+    emit ErrorLogEmptied();
+    const bool wholePath = Work.WholePathMode;
+    if (wholePath &&
+        !Prompts.Confirm(this, Attention,
+                         QStringLiteral("... Write ID3 TAG to ALL Files in Path ? ..."))) {
+        return;
+    }
+    if (Start.CurrentRow < 0 || Work.Files.Empty()) {
+        hide();
+        return;
+    }
+    const auto rows = ProcessedRows(Work.Files.Size(), Start.SelectedRows, wholePath);
+    if (!wholePath && rows.size() > 1 &&
+        !Prompts.Confirm(this, Attention,
+                         QStringLiteral("... Write ID3 TAG to All SELECTED Files ? ..."))) {
+        return;
+    }
+    TFileFailures failures;
+    // the window's own commands wait while its batch runs
+    setEnabled(false);
+    const bool ran = Work.Activity.Run(TActivityKind::Batch, [&] {
+        failures = ProcessFiles(std::vector<int>(rows.begin(), rows.end()), wholePath);
+    });
+    setEnabled(true);
+    if (!ran) {
+        Prompts.Inform(this, windowTitle(),
+                       QStringLiteral("Another job is running; try again when it is done."));
+        return;
+    }
+    StoreFormulaList();
+    if (wholePath) {
+        emit WholePathDone();
+    }
+    hide();
+    emit FilesFailed(failures);
+}
+
+TFileFailures T_Form3::ProcessFiles(const std::vector<int>& rows, bool wholePath)
+{
+    const TTagFormula formula = CurrentFormula();
+    const int range = static_cast<int>(rows.size());
+    QElapsedTimer sinceEvents;
+    sinceEvents.start();
+    const TYieldFn yield = [&sinceEvents] {
+        // the window is redrawn as often as the eye can follow, not once per file
+        if (sinceEvents.elapsed() >= 16) {
+            QCoreApplication::processEvents();
+            sinceEvents.restart();
+        }
+    };
+    TFileFailures failures;
+    emit ProgressStarted();
+    for (int i = 0; i < range && !Work.Activity.StopRequested(); ++i) {
+        // in whole-path mode the bar stands at the file's index, with the selection after it
+        emit ProgressReported(wholePath ? i : i + 1, range, Shown(ProgressText(i + 1, range)));
+        yield();
+        const std::string path = Work.Files[rows[i]].FullName();
+        // the boxes show the file when the window is next drawn, not once per file
+        ShownFile = path;
+        FullPath = ExtractionText(path, true);
+        TextToExtract = PathIncluded ? FullPath : NamePart(FullPath);
+        const TFormulaRun run = RunFormula(TextToExtract, formula, RunOptions(), path, yield);
+        // listed under the folder of the extraction text, as the user sees the file here
+        if (auto failure =
+                WriteExtractedTag(path, formula, run.Values, Options.PreserveOtherTag, yield)) {
+            failure->Path = TextToExtract;
+            failures.push_back(*failure);
+        } else if (NotProcessedCorrectly(formula, run)) {
+            failures.push_back(FailureFromReason(TextToExtract, TFailureReason::Incomplete, ""));
+        }
+    }
+    emit ProgressEnded();
+    ShowExtractionText();
+    Run();
+    return failures;
 }

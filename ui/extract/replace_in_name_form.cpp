@@ -1,8 +1,144 @@
 #include "ui/extract/replace_in_name_form.h"
 
-TReplaceInName_Form::TReplaceInName_Form(QWidget* parent)
+#include "extract/value_rules.h"
+#include "settings/registry.h"
+#include "ui/components/form_info.h"
+#include "ui/components/prompts.h"
+
+#include <QCloseEvent>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QToolButton>
+
+#include <tuple>
+
+TReplaceInName_Form::TReplaceInName_Form(TPrompts& prompts, QWidget* parent)
     : THidingWindow(QStringLiteral("ReplaceInName_Form"), QStringLiteral("Replace In Name ..."),
-                    parent)
+                    parent),
+      Prompts(prompts)
 {
-    resize(380, 200);
+    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint);
+    Label1 = new QLabel(QStringLiteral("Replace"), this);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    Edit1 = new QLineEdit(QStringLiteral("_"), this);
+    Edit1->setObjectName(QStringLiteral("Edit1"));
+    Label2 = new QLabel(QStringLiteral("with"), this);
+    Label2->setObjectName(QStringLiteral("Label2"));
+    Edit2 = new QLineEdit(QStringLiteral(" "), this);
+    Edit2->setObjectName(QStringLiteral("Edit2"));
+    auto* grid = new QGridLayout(this);
+    grid->addWidget(Label1, 0, 0);
+    grid->addWidget(Edit1, 0, 1);
+    grid->addWidget(Label2, 1, 0);
+    grid->addWidget(Edit2, 1, 1);
+    auto* buttons = new QHBoxLayout;
+    for (auto [button, name, caption] :
+         {std::tuple{&Add_SB, "Add_SB", "&Add ..."}, std::tuple{&Delete_SB, "Delete_SB", "&Delete"},
+          std::tuple{&Cancel_SB, "Cancel_SB", "&Cancel"}}) {
+        *button = new QToolButton(this);
+        (*button)->setObjectName(QLatin1String(name));
+        (*button)->setText(QLatin1String(caption));
+        (*button)->setAutoRaise(true);
+        (*button)->installEventFilter(this);
+        buttons->addWidget(*button);
+        Buttons.push_back(*button);
+    }
+    grid->addLayout(buttons, 2, 0, 1, 2);
+    setMouseTracking(true);
+    installEventFilter(this);
+    connect(Add_SB, &QToolButton::clicked, this, &TReplaceInName_Form::Add_SBClick);
+    connect(Delete_SB, &QToolButton::clicked, this, &TReplaceInName_Form::Delete_SBClick);
+    connect(Cancel_SB, &QToolButton::clicked, this, &TReplaceInName_Form::Cancel_SBClick);
+
+    FormInfo = new TFormInfo(this);
+    FormInfo->Company = RegCompany;
+    FormInfo->AppName = RegAppName;
+    FormInfo->FormName = QStringLiteral("ReplaceInName_Form");
+    FormInfo->Loaded();
+}
+
+void TReplaceInName_Form::ShowDialog()
+{
+    const int selected = Pairs != nullptr ? Pairs->Selected : -1;
+    const bool any = selected >= 0 && selected < static_cast<int>(Pairs->Pairs.size());
+    Edit1->setText(any ? QString::fromStdString(Pairs->Pairs[selected].What) : QString());
+    Edit2->setText(any ? QString::fromStdString(Pairs->Pairs[selected].With) : QString());
+    ShowWindow();
+    Edit1->setFocus();
+}
+
+int TReplaceInName_Form::FindWhat(const QString& what) const
+{
+    const QLocale locale = QLocale::system();
+    const QString wanted = locale.toLower(what);
+    for (std::size_t i = 0; i < Pairs->Pairs.size(); ++i) {
+        if (locale.toLower(QString::fromStdString(Pairs->Pairs[i].What)) == wanted) {
+            return static_cast<int>(i);
+        }
+    }
+    return -1;
+}
+
+void TReplaceInName_Form::Add_SBClick()
+{
+    const QString caption = windowTitle();
+    if (Edit2->text().isEmpty()) {
+        Edit2->setFocus();
+        Prompts.Inform(this, caption,
+                       QStringLiteral("Replace \"%1\" with what ?").arg(Edit1->text()));
+    }
+    if (Edit1->text().isEmpty()) {
+        Edit1->setFocus();
+        Prompts.Inform(this, caption,
+                       QStringLiteral("Replace what with \"%1\" ?").arg(Edit2->text()));
+    }
+    if (Edit1->text().isEmpty() || Edit2->text().isEmpty() || Pairs == nullptr) {
+        return;
+    }
+    if (FindWhat(Edit1->text()) < 0) {
+        Pairs->Pairs.push_back({Edit1->text().toStdString(), Edit2->text().toStdString()});
+        Pairs->Selected = static_cast<int>(Pairs->Pairs.size()) - 1;
+        emit PairsChanged();
+    }
+    hide();
+}
+
+void TReplaceInName_Form::Delete_SBClick()
+{
+    if (Pairs != nullptr) {
+        const int index = FindWhat(Edit1->text());
+        if (index >= 0) {
+            Pairs->Pairs.erase(Pairs->Pairs.begin() + index);
+        }
+        // the pair after the deleted one takes its place; past the end no pair is applied
+        Pairs->Selected = index < static_cast<int>(Pairs->Pairs.size()) ? index : -1;
+        emit PairsChanged();
+    }
+    hide();
+}
+
+void TReplaceInName_Form::Cancel_SBClick()
+{
+    close();
+}
+
+void TReplaceInName_Form::closeEvent(QCloseEvent* event)
+{
+    THidingWindow::closeEvent(event);
+    FormInfo->Save();
+}
+
+bool TReplaceInName_Form::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::Enter || (watched == this && event->type() == QEvent::MouseMove)) {
+        for (QToolButton* button : Buttons) {
+            QPalette colours = button->palette();
+            colours.setColor(QPalette::ButtonText, button == watched ? Qt::red : Qt::black);
+            button->setPalette(colours);
+        }
+    }
+    return THidingWindow::eventFilter(watched, event);
 }

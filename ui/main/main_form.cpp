@@ -244,8 +244,27 @@ void T_MainForm::Change_Tag_SBClick()
     if (ListBox1->currentRow() >= ListBox1->count()) {
         ListBox1->setCurrentRow(0);
     }
+    emit ExtractionStarting({CurrentFileName(), SelectedRows(), ListBox1->currentRow()});
+    // the extraction window shows the list again whenever it hides
+    ListBox1->hide();
     UpdateCounters();
     emit ShowWindowRequested(TWindowId::NameToTag);
+}
+
+void T_MainForm::ShowFileList()
+{
+    ListBox1->show();
+    ListBox1Click();
+}
+
+void T_MainForm::SetCurrentRow(int row)
+{
+    ListBox1->setCurrentRow(row);
+}
+
+void T_MainForm::WholePathModeOff()
+{
+    All_CB->setChecked(false);
 }
 
 void T_MainForm::Html_SBClick()

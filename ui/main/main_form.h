@@ -4,6 +4,7 @@
 #include "engine/file_failure.h"
 #include "engine/regional_settings.h"
 #include "scan/tree_scanner.h"
+#include "workspace/extraction_steps.h"
 #include "workspace/key_map.h"
 #include "workspace/workspace.h"
 
@@ -100,6 +101,8 @@ signals:
     // Whole-path mode was switched through the panel; the extraction window's stepping buttons
     // work only while it is on.
     void WholePathSwitched(bool on);
+    // The extraction window is about to open on these files.
+    void ExtractionStarting(const TExtractionStart& start);
 
 public slots:
     // The error window was cleared: the notice under the list goes.
@@ -111,6 +114,12 @@ public slots:
     void HideFileListForRun(bool hidden);
     // The tags are read in another code page now: the displayed file is read again.
     void RedisplayFile();
+    // The extraction window hid: the file list comes back, showing the current file anew.
+    void ShowFileList();
+    // The extraction window stepped to another file in whole-path mode.
+    void SetCurrentRow(int row);
+    // A whole-path batch of the extraction window is done.
+    void WholePathModeOff();
 
 protected:
     void showEvent(QShowEvent* event) override;

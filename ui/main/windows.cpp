@@ -18,10 +18,11 @@
 
 TApplicationWindows::TApplicationWindows(TPrompts& prompts)
     : MainForm(std::make_unique<T_MainForm>(Workspace, prompts)), Form2(std::make_unique<TForm2>()),
-      Form3(std::make_unique<T_Form3>()), Form4(std::make_unique<TForm4>(prompts)),
+      Form3(std::make_unique<T_Form3>(Workspace, prompts)),
+      Form4(std::make_unique<TForm4>(prompts)),
       Form5(std::make_unique<T_Form5>(Workspace, prompts)),
       Macro_Form(std::make_unique<TMacro_Form>(prompts)),
-      ReplaceInName_Form(std::make_unique<TReplaceInName_Form>()),
+      ReplaceInName_Form(std::make_unique<TReplaceInName_Form>(prompts)),
       SettingsForm(std::make_unique<T_SettingsForm>(Workspace, prompts)),
       ErrorForm(std::make_unique<T_ErrorForm>()), KeysForm(std::make_unique<T_KeysForm>()),
       ProgressForm(std::make_unique<T_ProgressForm>())
@@ -107,6 +108,27 @@ void TApplicationWindows::ConnectWindows()
                              main->RedisplayFile();
                          }
                      });
+
+    T_Form3* extraction = Form3.get();
+    TReplaceInName_Form* replace = ReplaceInName_Form.get();
+    QObject::connect(main, &T_MainForm::ExtractionStarting, extraction, &T_Form3::StartExtraction);
+    QObject::connect(extraction, &T_Form3::Hidden, main, &T_MainForm::ShowFileList);
+    QObject::connect(extraction, &T_Form3::CurrentRowRequested, main, &T_MainForm::SetCurrentRow);
+    QObject::connect(extraction, &T_Form3::WholePathDone, main, &T_MainForm::WholePathModeOff);
+    QObject::connect(extraction, &T_Form3::ErrorLogEmptied, errors, &T_ErrorForm::EmptyLog);
+    QObject::connect(extraction, &T_Form3::FilesFailed, errors, &T_ErrorForm::ShowFailures);
+    QObject::connect(extraction, &T_Form3::ErrorsShowRequested, errors, &T_ErrorForm::Show);
+    QObject::connect(extraction, &T_Form3::ProgressStarted, progress, &QWidget::show);
+    QObject::connect(extraction, &T_Form3::ProgressReported, progress,
+                     [progress](int position, int range, const QString& text) {
+                         progress->Report(position, range, text);
+                     });
+    QObject::connect(extraction, &T_Form3::ProgressEnded, progress, &QWidget::hide);
+    replace->SetPairs(&extraction->ReplacePairs());
+    QObject::connect(extraction, &T_Form3::ReplaceDialogRequested, replace,
+                     &TReplaceInName_Form::ShowDialog);
+    QObject::connect(replace, &TReplaceInName_Form::PairsChanged, extraction,
+                     &T_Form3::ShowReplacePairs);
 }
 
 void TApplicationWindows::ShowWindow(TWindowId id)

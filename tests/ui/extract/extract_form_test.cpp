@@ -1,0 +1,320 @@
+#include "cli/commands.h"
+#include "settings/stored_settings.h"
+#include "ui/auxiliary/error_form.h"
+#include "ui/components/panel.h"
+#include "ui/extract/extract_form.h"
+#include "ui/extract/replace_in_name_form.h"
+#include "ui/main/main_window_harness.h"
+
+#include <QPlainTextEdit>
+#include <QRadioButton>
+#include <QSignalSpy>
+#include <QtTest>
+
+#include <filesystem>
+#include <sstream>
+
+// The extraction window driven as the user drives it, from the main window's button.
+class TExtractFormTest : public QObject
+{
+    Q_OBJECT
+
+    TMainWindowHarness Program;
+
+    T_Form3* Form() const { return Program.Windows().Form3; }
+    template <typename T> T* Control(const char* name) const
+    {
+        return Form()->findChild<T*>(QLatin1String(name));
+    }
+    QString Text(const char* name) const { return Control<QLineEdit>(name)->text(); }
+    void Click(const char* name) const { Control<QToolButton>(name)->click(); }
+    void OpenWindow() const { Program.Find<QToolButton>("Change_Tag_SB")->click(); }
+    // The twelve boxes: separators, then field indexes.
+    void SetFormula(const QStringList& seps, const std::vector<int>& fields) const
+    {
+        for (int k = 0; k < 6; ++k) {
+            Control<QLineEdit>(qPrintable(QStringLiteral("Sep_%1").arg(k + 1)))->setText(seps[k]);
+            Control<QComboBox>(qPrintable(QStringLiteral("ComboBox%1").arg(k + 1)))
+                ->setCurrentIndex(fields[k]);
+        }
+    }
+    QString Shown() const { return Text("Edit_Label").section(QLatin1Char('/'), -1); }
+
+private slots:
+    void init()
+    {
+        ClearSettingsStore();
+        Program.Start();
+    }
+    void cleanup() { Program.Stop(); }
+
+    void FormulaListKeepsItsEntriesAcrossStarts()
+    {
+        OpenWindow();
+        QVERIFY(Form()->isVisible());
+        QVERIFY(!Program.Find<QListWidget>("ListBox1")->isVisible());
+        QCOMPARE(Text("Edit_Label"), QString());
+        QVERIFY(!Control<QToolButton>("OK_SB")->isEnabled());
+        QCOMPARE(Text("Sep_2"), QStringLiteral(" [ ")); // an empty list shows the default
+        for (const char* sep : {" #1 ", " #2 ", " #3 "}) {
+            Control<QLineEdit>("Sep_5")->setText(QLatin1String(sep));
+            Control<QComboBox>("ComboBox6")->setCurrentIndex(sep[2] == '3' ? 6 : 5);
+            Click("AddNew_SB");
+        }
+        QCOMPARE(Control<QLabel>("TotalItems_Panel")->text(), QStringLiteral("3 Items in List"));
+        auto* list = Control<QComboBox>("Structura_CB");
+        list->setCurrentIndex(0);
+        Program.Prompts.AnswerConfirm(true);
+        Click("Delete_SB");
+        QCOMPARE(Program.Prompts.Questions.last().Text,
+                 QStringLiteral("Delete : Track [ Artist - Album ] - Title #1 Year ?"));
+        QCOMPARE(Text("Sep_5"), QStringLiteral(" #2 "));
+        Click("Cancel_SB");
+        QVERIFY(Program.Find<QListWidget>("ListBox1")->isVisible());
+
+        Program.Stop();
+        Program.Start();
+        OpenWindow();
+        list = Control<QComboBox>("Structura_CB");
+        QCOMPARE(list->count(), 2);
+        QCOMPARE(Control<QLabel>("TotalItems_Panel")->text(), QStringLiteral("2 Items in List"));
+        list->setCurrentIndex(1);
+        QCOMPARE(Text("Sep_5"), QStringLiteral(" #3 "));
+        QCOMPARE(Control<QComboBox>("ComboBox6")->currentIndex(), 6);
+
+        Program.Prompts.AnswerConfirm(false);
+        Click("ClearList_SB");
+        QCOMPARE(list->count(), 2);
+        Program.Prompts.AnswerConfirm(true);
+        Click("ClearList_SB");
+        QCOMPARE(Control<QLabel>("TotalItems_Panel")->text(), QStringLiteral("0 Items in List"));
+        QCOMPARE(Text("Sep_5"), QStringLiteral(" #3 ")); // the boxes keep their contents
+        Click("AddNew_SB");
+        Program.Prompts.AnswerConfirm(true);
+        Click("Delete_SB");
+        QCOMPARE(Text("Sep_5"), QString()); // the last one gone: the default formula
+        QCOMPARE(Control<QComboBox>("ComboBox6")->currentIndex(), 5);
+    }
+
+    void ListHoldsAtMost255Formulas()
+    {
+        {
+            TSettingsBatch batch;
+            WriteFormulaList(batch, {std::vector<TTagFormula>(254, DefaultFormula()), 3});
+        }
+        OpenWindow();
+        QCOMPARE(Control<QComboBox>("Structura_CB")->currentIndex(), 3);
+        Click("AddNew_SB");
+        Click("AddNew_SB");
+        QCOMPARE(Control<QComboBox>("Structura_CB")->count(), 255);
+        QCOMPARE(ReadFormulaList(TSettingsBatch()).Formulas.size(), 255u);
+    }
+
+    void SteppingVisitsTheFilesToProcess()
+    {
+        TTempDir music;
+        for (int i = 0; i < 8; ++i) {
+            WriteBytes(music / QStringLiteral("f%1.mp3").arg(i).toStdString(), Mp3At(128));
+        }
+        Program.Open(music.Path().string());
+        Program.ClickRow(6);
+        Program.ClickRow(5, Qt::ControlModifier);
+        Program.ClickRow(2, Qt::ControlModifier);
+        OpenWindow();
+        QCOMPARE(Shown(), QStringLiteral("f2.mp3"));
+        QVERIFY(Control<QToolButton>("Prev_SB")->isEnabled());
+        const struct
+        {
+            const char* Button;
+            QString File;
+            QString Index;
+        } steps[] = {{"Next_SB", "f5.mp3", "[ 2 / 3 ]"},
+                     {"Next_SB", "f6.mp3", "[ 3 / 3 ]"},
+                     {"Next_SB", "f6.mp3", "[ 3 / 3 ]"},
+                     {"Prev_SB", "f5.mp3", "[ 2 / 3 ]"}};
+        for (const auto& step : steps) {
+            Click(step.Button);
+            QCOMPARE(Shown(), step.File);
+            QCOMPARE(Control<QLabel>("Index_Panel")->text(), step.Index);
+        }
+        QTest::keyRelease(Control<QLineEdit>("Sep_3"), Qt::Key_Up);
+        QCOMPARE(Shown(), QStringLiteral("f2.mp3"));
+        Click("Cancel_SB");
+
+        // in whole-path mode every listed file is stepped through, stopping at the last
+        Program.Find<QCheckBox>("All_CB")->setChecked(true);
+        Program.ClickRow(6);
+        OpenWindow();
+        Click("Next_SB");
+        Click("Next_SB");
+        QCOMPARE(Shown(), QStringLiteral("f7.mp3"));
+        QCOMPARE(Program.Main->CurrentFileName(), music / "f7.mp3");
+        Click("Cancel_SB");
+
+        Program.ClickRow(3); // one file: nothing to step to
+        Program.Find<QCheckBox>("All_CB")->setChecked(false);
+        Program.ClickRow(3);
+        OpenWindow();
+        QVERIFY(!Control<QToolButton>("Next_SB")->isEnabled());
+    }
+
+    void WholePathBatchWritesWhatTheCommandLineWrites()
+    {
+        TTempDir music;
+        TTempDir copies;
+        std::vector<std::string> names;
+        for (int i = 1; i <= 10; ++i) {
+            names.push_back(i == 4 ? "no dash.mp3"
+                                   : QStringLiteral("%1 - some_song %1.mp3").arg(i).toStdString());
+            const std::string bytes =
+                Mp3At(128, i % 2 ? MakeTrailer("Old", "Ann", "Best", "1999", "x", 5, 17) : "");
+            WriteBytes(music / names.back(), bytes);
+            WriteBytes(copies / names.back(), bytes);
+        }
+        Program.Open(music.Path().string());
+        Program.Find<QCheckBox>("All_CB")->setChecked(true);
+        Program.ClickRow(0);
+        OpenWindow();
+        Click("TogglePath_SB");
+        QCOMPARE(Control<QToolButton>("TogglePath_SB")->text(), QStringLiteral("Show &Path"));
+        SetFormula({"", " - ", "", "", "", ""}, {0, 3, 2, 3, 4, 5});
+        Control<QRadioButton>("Capitalize_RB")->click();
+        Control<QCheckBox>("Preserve_Tag")->click();
+        QCOMPARE(Control<QCheckBox>("Preserve_Tag")->text(), QStringLiteral(" CLEAR other &TAG"));
+        QVERIFY(Control<QPlainTextEdit>("RichEdit2")->isVisible());
+        QCOMPARE(Control<QPlainTextEdit>("RichEdit1")->toPlainText(),
+                 QStringLiteral("Track    =1\nTitle    =Some Song 1"));
+
+        QSignalSpy progress(Form(), &T_Form3::ProgressReported);
+        Program.Prompts.AnswerConfirm(true);
+        Click("OK_SB");
+        QCOMPARE(Program.Prompts.Questions.last().Text,
+                 QStringLiteral("... Write ID3 TAG to ALL Files in Path ? ..."));
+        QCOMPARE(progress.size(), 10);
+        QCOMPARE(progress.first().at(2).toString(), QStringLiteral("1 / 10"));
+        QCOMPARE(progress.last().at(2).toString(), QStringLiteral("10 / 10"));
+        QVERIFY(!Program.Work().WholePathMode);
+        QVERIFY(!Form()->isVisible());
+        T_ErrorForm* errors = Program.Windows().ErrorForm;
+        QCOMPARE(errors->Lines(), QStringList({"no dash.mp3"})); // no header: path excluded
+        QCOMPARE(errors->windowTitle(),
+                 QStringLiteral("Errors Found (files not processed correctly) :  1"));
+
+        std::vector<std::string> args = {"--sep",   "",           "--sep",   " - ",
+                                         "--field", "Track",      "--field", "Title",
+                                         "--case",  "capitalize", "--clear", "--write"};
+        for (const std::string& name : names) {
+            args.push_back(copies / name);
+        }
+        std::ostringstream out;
+        std::ostringstream err;
+        QCOMPARE(RunExtractCommand(args, out, err), 1);
+        for (const std::string& name : names) {
+            QVERIFY2(ReadBytes(music / name) == ReadBytes(copies / name), name.c_str());
+        }
+    }
+
+    void FaultyFilesAreListedUnderTheirFolders()
+    {
+        TTempDir music;
+        WriteBytes(music / "a/x.mp3", Mp3At(128));
+        WriteBytes(music / "a/y.mp3", Mp3At(128));
+        WriteBytes(music / "b/1 - fine.mp3", Mp3At(128));
+        WriteBytes(music / "b/z.mp3", Mp3At(128));
+        const std::string locked = WriteBytes(music / "b/2 - locked.mp3", Mp3At(128));
+        std::filesystem::permissions(locked, std::filesystem::perms::owner_read);
+        Program.Open(music.Path().string());
+        Program.Find<TPanel>("Panel231")->Clicked(); // every folder below
+        Program.Find<QCheckBox>("All_CB")->setChecked(true);
+        Program.ClickRow(0);
+        OpenWindow();
+        SetFormula({"", " - ", "", "", "", ""}, {6, 3, 2, 3, 4, 5}); // the path is thrown away
+        Program.Prompts.AnswerConfirm(true);
+        Click("OK_SB");
+        const QString a = QString::fromStdString(ExtractionText(music / "a/", true));
+        const QString b = QString::fromStdString(ExtractionText(music / "b/", true));
+        const QStringList lines = Program.Windows().ErrorForm->Lines();
+        QCOMPARE(lines.mid(0, 5), QStringList({"", a, "----", "x.mp3", "y.mp3"}));
+        QCOMPARE(lines.mid(5, 4), QStringList({"", b, "----", "2 - locked.mp3"}));
+        QVERIFY(lines.at(9).startsWith(QLatin1String("not written")));
+        QCOMPARE(lines.mid(10), QStringList({"z.mp3"}));
+        QVERIFY(Program.Windows().ErrorForm->isVisible());
+    }
+
+    void ReplaceDialogKeepsThePairsApart()
+    {
+        using TPairs = std::vector<TReplacePair>;
+        const struct
+        {
+            const char* Rule;
+            TPairs Before;
+            QString What, With;
+            const char* Button;
+            TPairs After;
+            int Selected;
+            int Messages;
+        } rows[] = {
+            {"a new pair is added and selected",
+             {{"_", " "}},
+             "-",
+             " ",
+             "Add_SB",
+             {{"_", " "}, {"-", " "}},
+             1,
+             0},
+            {"a what equal but for case adds nothing",
+             {{"a", "b"}},
+             "A",
+             " ",
+             "Add_SB",
+             {{"a", "b"}},
+             0,
+             0},
+            {"an empty with is refused", {{"_", " "}}, "x", "", "Add_SB", {{"_", " "}}, 0, 1},
+            {"two empty texts give two messages",
+             {{"_", " "}},
+             "",
+             "",
+             "Add_SB",
+             {{"_", " "}},
+             0,
+             2},
+            {"deleting the first selects the next",
+             {{"_", " "}, {"-", "+"}},
+             "_",
+             "",
+             "Delete_SB",
+             {{"-", "+"}},
+             0,
+             0},
+            {"deleting the only pair selects none", {{"_", " "}}, "_", "", "Delete_SB", {}, -1, 0},
+        };
+        TReplaceInName_Form* dialog = Program.Windows().ReplaceInName_Form;
+        for (const auto& row : rows) {
+            Form()->ReplacePairs() = {row.Before, 0};
+            Form()->ShowReplacePairs();
+            Program.Prompts.Messages.clear();
+            Click("SpeedButton1");
+            QVERIFY(dialog->isVisible());
+            QCOMPARE(dialog->findChild<QLineEdit*>("Edit1")->text(),
+                     QString::fromStdString(row.Before[0].What));
+            dialog->findChild<QLineEdit*>("Edit1")->setText(row.What);
+            dialog->findChild<QLineEdit*>("Edit2")->setText(row.With);
+            dialog->findChild<QToolButton*>(row.Button)->click();
+            QVERIFY2(Form()->ReplacePairs().Pairs == row.After, row.Rule);
+            QVERIFY2(Form()->ReplacePairs().Selected == row.Selected, row.Rule);
+            QVERIFY2(Program.Prompts.Messages.size() == row.Messages, row.Rule);
+            QVERIFY2(dialog->isVisible() == (row.Messages > 0), row.Rule);
+            QCOMPARE(Control<QComboBox>("Replace_2_CB")->count(), int(row.After.size()));
+            QCOMPARE(Control<QComboBox>("Replace_1_CB")->currentIndex(), row.Selected);
+            if (row.Messages == 2) {
+                QCOMPARE(Program.Prompts.Messages.last().Text,
+                         QStringLiteral("Replace what with \"\" ?"));
+            }
+            dialog->hide();
+        }
+    }
+};
+
+QTEST_MAIN(TExtractFormTest)
+#include "extract_form_test.moc"
