@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Plants one deliberate fault at a time in the core and the command line, rebuilds only the test
-# program that guards that folder, runs it, and reports whether the tests caught the fault.
+# Plants one deliberate fault at a time in the core, the settings, the command line and the
+# windows, rebuilds only the test program that guards that code, runs it, and reports whether the
+# tests caught the fault. GoogleTest programs end in _tests, window test programs in _test.
 #
 #   scripts/mutants.sh [BUILD_DIR]      (default: build-mutants)
 #
@@ -32,6 +33,14 @@ mutants=(
     'catalogue/html_generator.cpp@catalogue_tests@if (StartsWith(templates, pages)) {@if (false) {'
     'batch/tag_write.cpp@batch_tests@if (value > 255) {@if (value > 256) {'
     'batch/rename_file.cpp@batch_tests@return code == EEXIST ? ENOTDIR : code;@return code;'
+    'workspace/options.cpp@workspace_tests@options.LowBitRate <= bitRate@options.LowBitRate < bitRate'
+    'workspace/display_texts.cpp@workspace_tests@track < 10 ?@track <= 10 ?'
+    'workspace/workspace.cpp@workspace_tests@list.SelectedItems > 0 ?@list.SelectedItems > 1 ?'
+    'workspace/key_map.cpp@workspace_tests@index >= ExtractionDigits@index > ExtractionDigits'
+    'settings/registry.cpp@settings_tests@value_or(0) != 0@value_or(1) != 0'
+    'settings/stored_settings.cpp@settings_tests@index < total &&@index <= total &&'
+    'ui/main/main_form_scan.cpp@main_form_bitrate_test@BitRateErrorsFound = true@BitRateErrorsFound = false'
+    'ui/main/main_form_display.cpp@main_form_selection_test@ExceedsCdLimit(length)@ExceedsCdLimit(length + 1)'
 )
 
 launcher=()
@@ -73,8 +82,10 @@ PY
     if ! cmake --build "$build" -j"$jobs" --target "$target" >"$log" 2>&1; then
         result="caught (build)"
         caught=$((caught + 1))
-    elif (cd "$build/tests" && QT_QPA_PLATFORM=offscreen LC_ALL=C.UTF-8 \
-              XDG_CONFIG_HOME="$PWD/config/mutants" "./$target" --gtest_brief=1 >>"../${log##*/}" 2>&1); then
+    elif (brief=()
+          [[ $target == *_tests ]] && brief=(--gtest_brief=1)
+          cd "$build/tests" && QT_QPA_PLATFORM=offscreen LC_ALL=C.UTF-8 \
+              XDG_CONFIG_HOME="$PWD/config/mutants" "./$target" "${brief[@]}" >>"../${log##*/}" 2>&1); then
         result="MISSED"
     else
         result="caught"

@@ -13,19 +13,6 @@ private:
     static int BarWidth(T_ProgressForm& form) { return form.findChild<QLabel*>("Panel2")->width(); }
 
 private slots:
-    void StartsEmptyAndBare()
-    {
-        T_ProgressForm form;
-        QVERIFY(!form.isVisible());
-        QCOMPARE(form.Range, 0);
-        QCOMPARE(form.Position, 0);
-        QVERIFY(form.Text.isEmpty());
-        QVERIFY(form.windowFlags() & Qt::FramelessWindowHint);
-        QVERIFY(form.windowFlags() & Qt::WindowStaysOnTopHint);
-        QVERIFY(form.findChild<QLabel*>("Panel2")->font().bold());
-        QCOMPARE(form.findChild<QLabel*>("Panel2")->parent(), form.findChild<QFrame*>("Panel1"));
-    }
-
     void BarFollowsPositionOfRange()
     {
         // the width rule itself is ProgressBarWidth's; here the window applies it to its frame

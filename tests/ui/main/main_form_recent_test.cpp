@@ -23,37 +23,24 @@ private slots:
         Folders.clear();
     }
 
-    void NewFoldersGoToTheTopAndAreStoredAtOnce()
+    void NewFoldersGoToTheTopAndRecentOnesOpenInPlace()
     {
         // the list's own rules (the eleventh folder, case) are the recent-paths unit's
-        MakeFolders(2);
-        Program.Open(Folder(0));
-        Program.Open(Folder(1));
-        QCOMPARE(Captions().mid(0, 3), QStringList({Q(Folder(1)), Q(Folder(0)), "..none.."}));
-        QCOMPARE(TSettingsBatch().ReadString(RecentPathKey(0)), Q(Folder(1)));
-        QCOMPARE(TSettingsBatch().ReadString(RecentPathKey(1)), Q(Folder(0)));
-
-        Program.Open(Folder(0));
-        QCOMPARE(Captions().mid(0, 3), QStringList({Q(Folder(1)), Q(Folder(0)), "..none.."}));
-        QCOMPARE(Program.Work().CurrentFolder, Folder(0));
-    }
-
-    void RecentFolderIsOpenedWithoutMovingIt()
-    {
         MakeFolders(3);
         for (std::size_t i = 0; i < 3; ++i) {
             Program.Open(Folder(i));
         }
-        Program.RecentItem(2)->trigger(); // the oldest, Folder(0)
+        QCOMPARE(Captions().mid(0, 4),
+                 QStringList({Q(Folder(2)), Q(Folder(1)), Q(Folder(0)), "..none.."}));
+        QCOMPARE(TSettingsBatch().ReadString(RecentPathKey(0)), Q(Folder(2))); // stored at once
+        Program.RecentItem(2)->trigger(); // the oldest, Folder(0), does not move
         QCOMPARE(Program.Work().CurrentFolder, Folder(0));
         QCOMPARE(Program.Listed(), QStringList({"song 0.mp3"}));
         QCOMPARE(Captions().mid(0, 3), QStringList({Q(Folder(2)), Q(Folder(1)), Q(Folder(0))}));
         QCOMPARE(Program.Prompts.FolderRequests.size(), 3);
 
-        // an empty slot does nothing
-        Program.RecentItem(5)->trigger();
+        Program.RecentItem(5)->trigger(); // an empty slot does nothing
         QCOMPARE(Program.Work().CurrentFolder, Folder(0));
-        QCOMPARE(Program.Listed(), QStringList({"song 0.mp3"}));
     }
 
     void PopupOpenAsksForAFolder()
@@ -64,9 +51,6 @@ private slots:
         Program.Find<QAction>("Open1")->trigger();
         QCOMPARE(Program.Listed(), QStringList({"song 1.mp3"}));
         QCOMPARE(Captions().first(), Q(Folder(1)));
-        QCOMPARE(Program.Find<QAction>("Open1")->text(), QStringLiteral("&Open"));
-        QCOMPARE(Program.Find<QMenu>("RecentParhs_PM")->actions().size(),
-                 12); // ten, separator, Open
     }
 
     void FolderNameWithAnAmpersandKeepsIt()

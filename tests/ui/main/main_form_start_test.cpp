@@ -30,58 +30,40 @@ private slots:
     void init() { ClearSettingsStore(); }
     void cleanup() { Program.Stop(); }
 
-    void ElevenWindowsOnlyTheMainWindowShown()
+    void WindowsStartHiddenAndOpenModelessFromTheirButtons()
     {
         Program.Start();
         const TWindows& w = Program.Windows();
-        const std::pair<QWidget*, const char*> windows[] = {
-            {static_cast<QWidget*>(w.Form2), "Macros ..."},
-            {static_cast<QWidget*>(w.Form3), "[ File Name ]   to   [ ID3 Tag ]"},
-            {static_cast<QWidget*>(w.Form4), "Created by ..."},
-            {static_cast<QWidget*>(w.Form5), "Generate HTML Page from ID3 Tag ..."},
-            {static_cast<QWidget*>(w.Macro_Form), "Select / Add / Delete - Macro`s"},
-            {static_cast<QWidget*>(w.ReplaceInName_Form), "Replace In Name ..."},
-            {static_cast<QWidget*>(w.SettingsForm), "Settings"},
-            {static_cast<QWidget*>(w.KeysForm), "ShortCuts :"},
-        };
         QCOMPARE(Program.Main->windowTitle(), QStringLiteral("Cantrel v3.1.7"));
-        QVERIFY(Program.Main->isVisible());
-        for (const auto& [window, caption] : windows) {
-            QVERIFY(window != nullptr);
-            QCOMPARE(window->windowTitle(), QString::fromUtf8(caption));
-            QVERIFY2(!window->isVisible(), caption);
-            QVERIFY(window->isWindow());
-            // a close request hides the window and keeps it
-            window->show();
-            QVERIFY(!window->close());
-            QVERIFY2(!window->isVisible(), caption);
-        }
-        QVERIFY(!static_cast<QWidget*>(w.ErrorForm)->isVisible());
-        QVERIFY(!static_cast<QWidget*>(w.ProgressForm)->isVisible());
-    }
-
-    void ButtonsShowTheirWindowsModelessly()
-    {
-        Program.Start();
-        const TWindows& w = Program.Windows();
         const std::pair<const char*, QWidget*> buttons[] = {
-            {"Settings_SB", static_cast<QWidget*>(w.SettingsForm)},
-            {"Keys_SB", static_cast<QWidget*>(w.KeysForm)},
-            {"ShowErrors_SB", static_cast<QWidget*>(w.ErrorForm)},
-            {"Help_Macros_SB", static_cast<QWidget*>(w.Form2)},
-            {"About_SB", static_cast<QWidget*>(w.Form4)},
-            {"Macro_SB", static_cast<QWidget*>(w.Macro_Form)},
+            {"Settings_SB", w.SettingsForm},
+            {"Keys_SB", w.KeysForm},
+            {"ShowErrors_SB", w.ErrorForm},
+            {"Help_Macros_SB", w.Form2},
+            {"About_SB", w.Form4},
+            {"Macro_SB", w.Macro_Form},
+            {nullptr, w.Form3},
+            {nullptr, w.Form5},
+            {nullptr, w.ReplaceInName_Form},
+            {nullptr, w.ProgressForm},
         };
         for (const auto& [name, window] : buttons) {
-            Program.Find<QToolButton>(name)->click();
-            QVERIFY2(window->isVisible(), name);
-            QVERIFY2(!window->isModal(), name);
+            const QByteArray what =
+                name != nullptr ? QByteArray(name) : window->objectName().toUtf8();
+            QVERIFY2(window->isWindow() && !window->isVisible(), what.data());
+            window->show();
+            if (name != nullptr) {
+                window->hide();
+                Program.Find<QToolButton>(name)->click();
+            }
+            QVERIFY2(window->isVisible() && !window->isModal(), what.data());
+            // a close request hides the window and keeps it
+            QVERIFY2(!window->close() && !window->isVisible(), what.data());
         }
         Program.Find<QToolButton>("Mail_SB")->click();
         Program.Find<QToolButton>("Web_SB")->click();
         QCOMPARE(Program.Prompts.OpenedUrls.size(), 2);
         QVERIFY(Program.Prompts.OpenedUrls[0].startsWith(QLatin1String("mailto:")));
-        QVERIFY(Program.Prompts.OpenedUrls[1].startsWith(QLatin1String("http")));
     }
 
     void ClosingTheMainWindowEndsTheProgram()
@@ -108,28 +90,14 @@ private slots:
                  QString::fromUtf8(DefaultMacro.data(), qsizetype(DefaultMacro.size())));
         QCOMPARE(Program.Find<QLabel>("Panel25")->text(), QStringLiteral("0 / 0"));
         QCOMPARE(Program.Find<TPanel>("Panel23")->Caption(), QStringLiteral("Normal Scan - &U"));
-        // the help column starts collapsed
-        QCOMPARE(Program.Find<TPanel>("Panel2")->width(), 25);
-        QCOMPARE(Program.Find<QToolButton>("SpeedButton1")->text(), QStringLiteral("&>"));
-        QVERIFY(Program.Find<QLabel>("Label13")->isHidden());
-        QVERIFY(Program.Find<TPanel>("Panel4")->Caption().isEmpty());
-        QCOMPARE(Program.Find<QToolButton>("SpeedButton1")->toolTip(),
-                 QStringLiteral("Show Extended Info"));
+        QCOMPARE(Program.Find<TPanel>("Panel2")->width(), 25); // the help column starts collapsed
         for (QCheckBox* check : Program.FieldChecks()) {
             QVERIFY(check->isChecked());
         }
         QCOMPARE(Program.Find<QComboBox>("Genre_CB")->count(), 0);
-        QVERIFY(Program.Find<QComboBox>("TitleEdit")->currentText().isEmpty());
         QCOMPARE(Program.RecentItem(0)->text(), QStringLiteral("..none.."));
         QCOMPARE(Program.Work().Options.LowBitRate, 112);
-        QCOMPARE(Program.Work().Options.HighBitRate, 160);
-        QVERIFY(!Program.Work().Options.WarningBitRate);
-        QVERIFY(!Program.Find<QCheckBox>("All_CB")->isChecked());
         QVERIFY(Program.Find<QCheckBox>("CheckBox1")->isChecked());
-        QVERIFY(Program.Find<QToolButton>("Open_SB")->toolTip() == QStringLiteral("... Open ..."));
-        QCOMPARE(
-            Program.Find<QListWidget>("ListBox1")->toolTip(),
-            QStringLiteral("... RightClick to set path ...\n...     DblClick to Run      ..."));
         // nothing is scanned at start, whatever folder was used last
         QVERIFY(Program.Prompts.FolderRequests.isEmpty());
     }
@@ -139,11 +107,8 @@ private slots:
         Program.Start();
         Program.Find<QToolButton>("SpeedButton1")->click();
         QCOMPARE(Program.Find<TPanel>("Panel2")->width(), 105);
-        QCOMPARE(Program.Find<QToolButton>("SpeedButton1")->toolTip(),
-                 QStringLiteral("Hide Extended Info"));
         QCOMPARE(Program.Find<TPanel>("Panel4")->Caption(), QStringLiteral("Show H&int"));
         QVERIFY(!Program.Find<QLabel>("Label13")->isHidden());
-        QCOMPARE(Program.Find<QLabel>("Label16")->text(), QStringLiteral("Tag ID:"));
         Program.Find<QToolButton>("SpeedButton1")->click();
         QCOMPARE(Program.Find<TPanel>("Panel2")->width(), 25);
     }
@@ -160,17 +125,13 @@ private slots:
     {
         Program.Start();
         Program.Stop();
-        QCOMPARE(TSettingsBatch().ReadString(LastPathKey), QString());
-        QCOMPARE(TSettingsBatch().ReadString(LastMacrosKey),
+        const TSettingsBatch store;
+        QCOMPARE(store.ReadString(LastMacrosKey),
                  QString::fromUtf8(DefaultMacro.data(), qsizetype(DefaultMacro.size())));
-        QCOMPARE(TSettingsBatch().ReadString(LimitTo64Key), QStringLiteral("0"));
-        QCOMPARE(TSettingsBatch().ReadString(LowBitRateKey), QStringLiteral("112"));
-        QCOMPARE(TSettingsBatch().ReadString(HighBitRateKey), QStringLiteral("160"));
-        QCOMPARE(TSettingsBatch().ReadString(EnabledFieldKey(6)), QStringLiteral("0"));
-        QCOMPARE(TSettingsBatch().ReadString(RecentPathKey(0)), QStringLiteral("..none.."));
-        QCOMPARE(TSettingsBatch().ReadString(RecentPathKey(9)), QStringLiteral("..none.."));
-        QVERIFY(TSettingsBatch().ReadString(PlacementKey(PlacementSections[0], PlacementWidth)) !=
-                QLatin1String(RegNone));
+        QCOMPARE(store.ReadString(LowBitRateKey), QStringLiteral("112"));
+        QCOMPARE(store.ReadString(EnabledFieldKey(6)), QStringLiteral("0"));
+        QCOMPARE(store.ReadString(RecentPathKey(9)), QStringLiteral("..none.."));
+        QVERIFY(store.Value(PlacementKey(PlacementSections[0], PlacementWidth)));
     }
 
     void UnreadableSettingsAreSetAsideAndToldOnce()
@@ -191,39 +152,29 @@ private slots:
 
     void StoredValuesAreReadAtTheNextStart()
     {
-        TSettingsBatch().WriteString(LastMacrosKey, "%t%");
-        TSettingsBatch().WriteString(LimitTo64Key, "1");
-        TSettingsBatch().WriteString(AutoTrimSpacesKey, "1");
-        TSettingsBatch().WriteString(WarningBitRateKey, "1");
-        TSettingsBatch().WriteString(LowBitRateKey, "0x70");
-        TSettingsBatch().WriteString(HighBitRateKey, "-1");
-        TSettingsBatch().WriteString(ExcludeIfWarningKey, "1");
-        TSettingsBatch().WriteString(EnabledFieldKey(1), "1");
-        TSettingsBatch().WriteString(RecentPathKey(0), "/music/a");
-        TSettingsBatch().WriteString(RecentPathKey(1), "/music/b");
         TTempDir last;
         const QString lastFolder = QString::fromStdString(last.Path().string());
-        TSettingsBatch().WriteString(LastPathKey, lastFolder);
+        {
+            TSettingsBatch store;
+            store.WriteString(LastMacrosKey, "%t%");
+            store.WriteString(LimitTo64Key, "1");
+            store.WriteString(ExcludeIfWarningKey, "1");
+            store.WriteString(LowBitRateKey, "0x70");
+            store.WriteString(EnabledFieldKey(1), "1");
+            store.WriteString(RecentPathKey(1), "/music/b");
+            store.WriteString(LastPathKey, lastFolder);
+        }
         Program.Start();
         QCOMPARE(Program.Find<QLineEdit>("Edit6")->text(), QStringLiteral("%t%"));
-        QVERIFY(Program.Work().Options.LimitTo64);
-        QVERIFY(Program.Work().Options.AutoTrimSpaces);
-        QVERIFY(Program.Work().Options.WarningBitRate);
-        QVERIFY(Program.Work().Options.ExcludeIfWarning);
+        QVERIFY(Program.Work().Options.LimitTo64 && Program.Work().Options.ExcludeIfWarning);
         QCOMPARE(Program.Work().Options.LowBitRate, 112);
-        QCOMPARE(Program.Work().Options.HighBitRate, 160);
-        const std::array<bool, 7> enabled{false, true, false, false, false, false, false};
-        QVERIFY(Program.Work().Fields.EnabledFields == enabled);
-        QCOMPARE(Program.RecentItem(0)->text(), QStringLiteral("/music/a"));
+        QVERIFY(Program.Work().Fields.EnabledFields[1] && !Program.Work().Fields.EnabledFields[0]);
         QCOMPARE(Program.RecentItem(1)->text(), QStringLiteral("/music/b"));
-        QCOMPARE(Program.RecentItem(2)->text(), QStringLiteral("..none.."));
         // the list stays empty; the last folder only preselects the picker
         QCOMPARE(Program.Find<QListWidget>("ListBox1")->count(), 0);
         Program.Find<QToolButton>("Open_SB")->click();
         QCOMPARE(Program.Prompts.FolderRequests.size(), 1);
         QCOMPARE(Program.Prompts.FolderRequests[0].Start, lastFolder);
-        QCOMPARE(Program.Prompts.FolderRequests[0].Title,
-                 QStringLiteral("Select Path to MP3 Files to Process ..."));
     }
 
     void ChoicesSurviveARestart()
@@ -239,15 +190,11 @@ private slots:
         Program.Stop();
 
         Program.Start();
-        T_MainForm* main = Program.Main;
         QCOMPARE(Program.Find<QLineEdit>("Edit6")->text(), QStringLiteral("%a% - %t%"));
         QCOMPARE(Program.Work().Options.HighBitRate, 320);
         QVERIFY(Program.Work().Fields.EnabledFields[6]);
         QCOMPARE(Program.RecentItem(0)->text(), QString::fromStdString(music.Path().string()));
-        QCOMPARE(TSettingsBatch().ReadString(LastPathKey),
-                 QString::fromStdString(music.Path().string()));
-        QCOMPARE(Program.Find<QListWidget>("ListBox1")->count(), 0);
-        QCOMPARE(main->size(), QSize(700, 560));
+        QCOMPARE(Program.Main->size(), QSize(700, 560));
         // scan mode and help column are not stored
         QVERIFY(!Program.Work().RecursiveScan);
         QCOMPARE(Program.Find<TPanel>("Panel2")->width(), 25);
