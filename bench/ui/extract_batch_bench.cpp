@@ -32,6 +32,7 @@ public:
     QString Folder;
 
     bool Confirm(QWidget*, const QString&, const QString&) override { return true; }
+    bool AskYesNo(QWidget*, const QString&, const QString&) override { return false; }
     void Inform(QWidget*, const QString&, const QString&) override {}
     std::optional<QString> PickFolder(QWidget*, const QString&, const QString&,
                                       const QString&) override
