@@ -4,8 +4,10 @@
 #include "extract/write_extracted_tag.h"
 #include "settings/stored_settings.h"
 #include "ui/components/form_info.h"
+#include "ui/components/hot_key_manager.h"
 #include "ui/components/prompts.h"
 #include "workspace/batch_report.h"
+#include "workspace/key_map.h"
 #include "workspace/workspace.h"
 
 #include <QCheckBox>
@@ -52,6 +54,18 @@ T_Form3::T_Form3(TWorkspace& work, TPrompts& prompts, QWidget* parent)
 {
     BuildControls();
     ConnectControls();
+    // released Ctrl and Shift digits move the focus to a separator box and a field list
+    HotKey = new THotKeyManager(this);
+    HotKey->setObjectName(QStringLiteral("HotKey"));
+    HotKey->SetOnKeyUp([this](THotKeyManager&, std::uint16_t& key, TShiftState shift) {
+        for (const TExtractionKeyCommand command : ExtractionKeyCommands(key, shift)) {
+            QWidget* target = command.Target == TExtractionKeyTarget::Separator
+                                  ? static_cast<QWidget*>(Seps[command.Index])
+                                  : FieldBoxes[command.Index];
+            target->setFocus(Qt::ShortcutFocusReason);
+        }
+    });
+    HotKey->Loaded();
     ShowReplacePairs();
     ShowListSize();
 }

@@ -19,6 +19,7 @@ class QPlainTextEdit;
 class QRadioButton;
 class QToolButton;
 class TFormInfo;
+class THotKeyManager;
 class TPrompts;
 class TSettingsBatch;
 struct TWorkspace;
@@ -143,6 +144,7 @@ private:
     QFrame* SetFormula_Panel = nullptr;
     std::array<QLineEdit*, 6> Seps{};       // Sep_1 .. Sep_6
     std::array<QComboBox*, 6> FieldBoxes{}; // ComboBox1 .. ComboBox6
+    THotKeyManager* HotKey = nullptr;       // Ctrl+1..6 and Shift+1..6 on release
     QPlainTextEdit* RichEdit1 = nullptr;    // the extracted lines
     QPlainTextEdit* RichEdit2 = nullptr;    // the all-tags lines
     QToolButton* ExtractedTAG_SB = nullptr;

@@ -123,6 +123,16 @@ private slots:
         OpenWindow();
         QCOMPARE(Shown(), QStringLiteral("f2.mp3"));
         QVERIFY(Control<QToolButton>("Prev_SB")->isEnabled());
+        // released Ctrl and Shift digits focus a separator and a field list; keypad digits do not
+        Form()->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(Form()));
+        for (const auto& [keys, focused] :
+             {std::pair{"Ctrl+3", "Sep_3"}, {"Shift+2", "ComboBox2"}}) {
+            QTest::keySequence(Form(), QKeySequence(QLatin1String(keys)));
+            QTRY_COMPARE(QApplication::focusWidget()->objectName(), QLatin1String(focused));
+        }
+        QTest::keyClick(Form(), Qt::Key_4, Qt::ControlModifier | Qt::KeypadModifier);
+        QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("ComboBox2"));
         const struct
         {
             const char* Button;
