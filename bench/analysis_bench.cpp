@@ -4,6 +4,7 @@
 //
 // Usage: analysis_bench [FILE_COUNT]   (default 10000)
 
+#include "bench/bench_folder.h"
 #include "engine/mpeg_audio.h"
 
 #include <algorithm>
@@ -139,13 +140,11 @@ double FilesPerSecond(const std::vector<std::string>& paths, TPass pass, int& re
 int main(int argc, char** argv)
 {
     const int count = argc > 1 ? std::max(1, std::atoi(argv[1])) : 10000;
-    std::string pattern =
-        (std::filesystem::temp_directory_path() / "cantrel-bench-XXXXXX").string();
-    if (mkdtemp(pattern.data()) == nullptr) {
-        std::perror("mkdtemp");
+    const auto folder = MakeBenchFolder();
+    if (!folder) {
         return 1;
     }
-    const std::filesystem::path root = pattern;
+    const std::filesystem::path root = *folder;
 
     std::printf("building %d files under %s\n", count, root.c_str());
     const std::vector<std::string> paths = BuildCorpus(root, count);

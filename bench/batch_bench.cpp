@@ -9,6 +9,7 @@
 #include "batch/batch_run.h"
 #include "batch/macro_rename.h"
 #include "batch/tag_write.h"
+#include "bench/bench_folder.h"
 #include "cli/commands.h"
 #include "engine/mpeg_audio.h"
 
@@ -107,13 +108,11 @@ void Report(const char* what, double seconds, std::size_t files)
 int main(int argc, char** argv)
 {
     const int count = argc > 1 ? std::max(1, std::atoi(argv[1])) : 10000;
-    std::string pattern =
-        (std::filesystem::temp_directory_path() / "cantrel-bench-XXXXXX").string();
-    if (mkdtemp(pattern.data()) == nullptr) {
-        std::perror("mkdtemp");
+    const auto folder = MakeBenchFolder();
+    if (!folder) {
         return 1;
     }
-    const std::filesystem::path root = pattern;
+    const std::filesystem::path root = *folder;
     std::printf("building %d files under %s\n", count, root.c_str());
     const std::vector<std::string> paths = BuildCorpus(root, count);
 

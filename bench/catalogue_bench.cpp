@@ -4,6 +4,7 @@
 // Usage: catalogue_bench [TEMPLATE_FOLDER] [SONGS]
 // The template folder defaults to the "HTML" folder beside the program.
 
+#include "bench/bench_folder.h"
 #include "catalogue/html_generator.h"
 #include "engine/path_parts.h"
 
@@ -81,13 +82,11 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "catalogue_bench: no _songs.htm in %s\n", templates.c_str());
         return 2;
     }
-    std::string pattern =
-        (std::filesystem::temp_directory_path() / "cantrel-bench-XXXXXX").string();
-    if (mkdtemp(pattern.data()) == nullptr) {
-        std::perror("catalogue_bench");
+    const auto folder = MakeBenchFolder();
+    if (!folder) {
         return 2;
     }
-    const std::string root = pattern + "/";
+    const std::string root = folder->string() + "/";
     std::filesystem::create_directories(root + "music");
 
     auto start = TClock::now();

@@ -2,6 +2,7 @@
 // same tree. Usage: scan_bench [FILES [FOLDERS [ROUNDS]]] (default 100000 files in 1000 folders,
 // 5 rounds; the best round of each counts).
 
+#include "bench/bench_folder.h"
 #include "scan/tree_scanner.h"
 
 #include <algorithm>
@@ -46,12 +47,11 @@ int main(int argc, char** argv)
     const long folders = argc > 2 ? std::atol(argv[2]) : 1000;
     const int rounds = argc > 3 ? std::atoi(argv[3]) : 5;
 
-    std::string pattern = (fs::temp_directory_path() / "cantrel-bench-XXXXXX").string();
-    if (mkdtemp(pattern.data()) == nullptr) {
-        std::perror("mkdtemp");
+    const auto folder = MakeBenchFolder();
+    if (!folder) {
         return 1;
     }
-    const fs::path root = pattern;
+    const fs::path root = *folder;
     std::printf("building %ld files in %ld folders in %s\n", files, folders, root.c_str());
     BuildTree(root, files, folders);
 

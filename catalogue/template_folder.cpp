@@ -1,5 +1,7 @@
 #include "catalogue/template_folder.h"
 
+#include "engine/path_parts.h"
+
 #include <filesystem>
 #include <system_error>
 
@@ -19,21 +21,13 @@ bool IsFolder(const std::filesystem::path& path)
     return std::filesystem::is_directory(path, error);
 }
 
-std::string WithSlash(std::string folder)
-{
-    if (folder.empty() || folder.back() != '/') {
-        folder += '/';
-    }
-    return folder;
-}
-
 } // namespace
 
 std::string ProgramFolder()
 {
     std::error_code error;
     const std::filesystem::path exe = std::filesystem::read_symlink("/proc/self/exe", error);
-    return error ? std::string() : WithSlash(exe.parent_path().string());
+    return error ? std::string() : WithTrailingSlash(exe.parent_path().string());
 }
 
 std::string DefaultTemplateFolder(const std::string& programFolder)
@@ -41,14 +35,14 @@ std::string DefaultTemplateFolder(const std::string& programFolder)
     if (!programFolder.empty()) {
         const std::filesystem::path beside = std::filesystem::path(programFolder) / "HTML";
         if (IsFolder(beside)) {
-            return WithSlash(beside.string());
+            return WithTrailingSlash(beside.string());
         }
         const std::filesystem::path installed =
             (std::filesystem::path(programFolder) / CANTREL_DATA_FROM_BIN / "HTML")
                 .lexically_normal();
         if (IsFolder(installed)) {
-            return WithSlash(installed.string());
+            return WithTrailingSlash(installed.string());
         }
     }
-    return WithSlash(std::string(CANTREL_DATA_DIR) + "/HTML");
+    return WithTrailingSlash(std::string(CANTREL_DATA_DIR) + "/HTML");
 }

@@ -2,8 +2,8 @@
 // `cantrel-cli extract --write` with the same formula on a copy of the same files (target: the
 // window within 2 times the command line). Pass another count as the first argument.
 
+#include "bench/ui/bench_prompts.h"
 #include "cli/commands.h"
-#include "ui/components/prompts.h"
 #include "ui/extract/extract_form.h"
 #include "ui/main/main_form.h"
 #include "ui/main/windows.h"
@@ -24,23 +24,6 @@
 #include <vector>
 
 namespace {
-
-// Answers every question with OK and every folder request with one folder.
-class TBenchPrompts : public TPrompts
-{
-public:
-    QString Folder;
-
-    bool Confirm(QWidget*, const QString&, const QString&) override { return true; }
-    bool AskYesNo(QWidget*, const QString&, const QString&) override { return false; }
-    void Inform(QWidget*, const QString&, const QString&) override {}
-    std::optional<QString> PickFolder(QWidget*, const QString&, const QString&,
-                                      const QString&) override
-    {
-        return Folder;
-    }
-    bool OpenUrl(const QString&) override { return true; }
-};
 
 // Three MPEG-1 Layer III frames at 128 kbit/s and an ID3v1 trailer.
 std::string SmallMp3(int i)
@@ -89,6 +72,7 @@ int main(int argc, char** argv)
     const std::vector<std::string> cliFiles = MakeFolder(cliFolder.path(), count);
 
     TBenchPrompts prompts;
+    prompts.ConfirmAnswer = true;
     TApplicationWindows windows(prompts);
     T_MainForm* mainForm = windows.Windows().MainForm;
     mainForm->show();

@@ -2,7 +2,7 @@
 // bit-rate check. With "--shot DIR [FOLDER]" it lists FOLDER (or a small generated one), selects
 // the first file and saves the window at its minimum size and maximized as PNGs into DIR.
 
-#include "ui/components/prompts.h"
+#include "bench/ui/bench_prompts.h"
 #include "ui/main/main_form.h"
 #include "ui/main/windows.h"
 
@@ -19,23 +19,6 @@
 #include <string>
 
 namespace {
-
-// Answers every folder request with one folder.
-class TBenchPrompts : public TPrompts
-{
-public:
-    QString Folder;
-
-    bool Confirm(QWidget*, const QString&, const QString&) override { return false; }
-    bool AskYesNo(QWidget*, const QString&, const QString&) override { return false; }
-    void Inform(QWidget*, const QString&, const QString&) override {}
-    std::optional<QString> PickFolder(QWidget*, const QString&, const QString&,
-                                      const QString&) override
-    {
-        return Folder;
-    }
-    bool OpenUrl(const QString&) override { return true; }
-};
 
 // Two MPEG-1 Layer III frames (44100 Hz, `header` bit rate) and an ID3v1 trailer.
 std::string SmallMp3(std::uint32_t header, int frameLength, const std::string& title,

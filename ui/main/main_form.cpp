@@ -120,10 +120,11 @@ void T_MainForm::FormCreate()
     CurrentAudio = std::make_unique<TMPEGAudio>();
     SetStaticTexts();
 
-    Edit6->setText(ReadLastMacro(TSettingsBatch()));
+    const TSettingsBatch store; // one read of the store for everything the window starts with
+    Edit6->setText(ReadLastMacro(store));
     Edit6->setCursorPosition(0); // a long macro shows its beginning
 
-    if (const auto lastPath = ReadLastFolder(TSettingsBatch())) {
+    if (const auto lastPath = ReadLastFolder(store)) {
         Work.PickerStartFolder = *lastPath;
     } else {
         BrowseDirectoryDlg->Root = TBrowseDirectoryDlg::DrivesRoot();
@@ -137,15 +138,16 @@ void T_MainForm::FormCreate()
 
     ClearTagFields();
     Work.Fields = TFieldModes();
-    LoadEnabledFields();
+    EnabledFields = ReadEnabledFields(store);
 
     SpeedButton1Click(); // leaves the help column collapsed
     TreeScanner.Recursive = false;
 
-    LoadOptions();
+    Options = ReadMainOptions(store);
     Work.BitRateErrorsFound = false;
     ClearInfoPanels();
-    LoadRecentPaths();
+    RecentPaths = ReadRecentPaths(store);
+    RefreshRecentCaptions();
     LastCounts = {};
     Timer1->start(100);
 }

@@ -236,9 +236,6 @@ private:
     void SwitchWholePathMode();
 
     // settings (main_form_settings.cpp)
-    void LoadOptions();
-    void LoadEnabledFields();
-    void LoadRecentPaths();
     void StoreRecentPaths();
     // Tells the user once when the settings file could not be read and was set aside.
     void ReportBrokenStore();

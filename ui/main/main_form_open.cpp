@@ -1,18 +1,23 @@
+#include "engine/path_parts.h"
 #include "ui/components/display_path.h"
 #include "ui/components/prompts.h"
 #include "ui/main/main_form.h"
 
 #include <QListWidget>
 
+#include <cerrno>
 #include <filesystem>
 #include <system_error>
 
 bool T_MainForm::OpenPath(const std::string& path)
 {
+    // the system resolves "." and ".." as the shell does, never by cutting text
+    std::string full;
+    const int refused = path.empty() ? ENOENT : MakeFullPath(path, full);
+    const std::filesystem::path given(full);
     std::error_code error;
-    const std::filesystem::path given = std::filesystem::absolute(path, error).lexically_normal();
     const auto status = std::filesystem::status(given, error);
-    if (path.empty() || !std::filesystem::exists(status)) {
+    if (refused != 0 || !std::filesystem::exists(status)) {
         Prompts.Inform(
             this, QStringLiteral("Cantrel"),
             QStringLiteral("\"%1\" does not exist: no folder was opened.").arg(DisplayPath(path)));

@@ -5,22 +5,6 @@
 
 #include <QLineEdit>
 
-void T_MainForm::LoadOptions()
-{
-    Options = ReadMainOptions(TSettingsBatch());
-}
-
-void T_MainForm::LoadEnabledFields()
-{
-    EnabledFields = ReadEnabledFields(TSettingsBatch());
-}
-
-void T_MainForm::LoadRecentPaths()
-{
-    RecentPaths = ReadRecentPaths(TSettingsBatch());
-    RefreshRecentCaptions();
-}
-
 void T_MainForm::StoreRecentPaths()
 {
     TSettingsBatch batch;
