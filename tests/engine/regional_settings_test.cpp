@@ -3,6 +3,7 @@
 #include <clocale>
 #include <gtest/gtest.h>
 #include <string>
+#include <tuple>
 
 namespace {
 
@@ -40,14 +41,11 @@ TEST(RegionalSettings, CLocaleGivesTheDefaults)
     const TRegionalSettings settings = TRegionalSettings::FromProcessLocale();
     std::setlocale(LC_ALL, previous.c_str());
 
-    const TRegionalSettings defaults;
-    EXPECT_EQ(settings.ThousandSeparator, defaults.ThousandSeparator);
-    EXPECT_EQ(settings.DecimalSeparator, defaults.DecimalSeparator);
-    EXPECT_EQ(settings.TimeSeparator, defaults.TimeSeparator);
-    EXPECT_EQ(settings.ShortDayNames, defaults.ShortDayNames);
-    EXPECT_EQ(settings.LongDayNames, defaults.LongDayNames);
-    EXPECT_EQ(settings.ShortMonthNames, defaults.ShortMonthNames);
-    EXPECT_EQ(settings.LongMonthNames, defaults.LongMonthNames);
+    const auto fields = [](const TRegionalSettings& r) {
+        return std::tie(r.ThousandSeparator, r.DecimalSeparator, r.TimeSeparator, r.ShortDayNames,
+                        r.LongDayNames, r.ShortMonthNames, r.LongMonthNames);
+    };
+    EXPECT_EQ(fields(settings), fields(TRegionalSettings()));
 }
 
 } // namespace

@@ -23,13 +23,8 @@ TEST(DetailsEntry, JoinsPathSizeAndDate)
 {
     // a local time for 2024-03-07 09:05:04, whatever the time zone
     std::tm parts{};
-    parts.tm_year = 124;
-    parts.tm_mon = 2;
-    parts.tm_mday = 7;
-    parts.tm_hour = 9;
-    parts.tm_min = 5;
-    parts.tm_sec = 4;
-    parts.tm_isdst = -1;
+    parts.tm_year = 124, parts.tm_mon = 2, parts.tm_mday = 7;
+    parts.tm_hour = 9, parts.tm_min = 5, parts.tm_sec = 4, parts.tm_isdst = -1;
     const auto stamp = static_cast<std::int64_t>(std::mktime(&parts));
 
     TDetailsFormat format;

@@ -90,13 +90,13 @@ TEST_F(TreeScannerTest, FilesBeforeSubfoldersDepthFirst)
 
 TEST_F(TreeScannerTest, NamesSortIgnoringCaseAndBothCasesAreKept)
 {
-    for (const char* name : {"b.mp3", "c.MP3", "A.mp3", "a.mp3", "B.mp3", "b.txt", "Sub/z.mp3",
-                             "sub/z.mp3", "sub - 2/z.mp3", "sub.x/z.mp3", "sub2/z.mp3"}) {
+    for (const char* name : {"b.mp3", "a.mp3", "A.mp3", "b.txt", "Sub/z.mp3", "sub/z.mp3",
+                             "sub - 2/z.mp3", "sub.x/z.mp3", "sub2/z.mp3"}) {
         File(name);
     }
     // a folder sorts with its final "/": after a blank, "-" and ".", before digits and letters
-    EXPECT_EQ(Files("*.mp3"), (TList{"A.mp3", "a.mp3", "B.mp3", "b.mp3", "c.MP3", "sub - 2/z.mp3",
-                                     "sub.x/z.mp3", "Sub/z.mp3", "sub/z.mp3", "sub2/z.mp3"}));
+    EXPECT_EQ(Files("*.mp3"), (TList{"A.mp3", "a.mp3", "b.mp3", "sub - 2/z.mp3", "sub.x/z.mp3",
+                                     "Sub/z.mp3", "sub/z.mp3", "sub2/z.mp3"}));
 }
 
 TEST_F(TreeScannerTest, InitialDirectoryEndsInOneSlash)
