@@ -120,14 +120,6 @@ TEST(ErrorLog, PlainLinesAreNoEntries)
     EXPECT_EQ(log.Count(), 0);
 }
 
-TEST(ErrorLog, Captions)
-{
-    EXPECT_STREQ(EmptyErrorLogCaption, "Errors Found ...");
-    EXPECT_EQ(BatchErrorsCaption(3), "Errors Found (files not processed correctly) :  3");
-    EXPECT_EQ(BitRateWarningCaption(12), "Errors Found (BitRate Warning) :  12");
-    EXPECT_EQ(BitRateFolderDoneCaption(12), "Errors Found (BitRate Warning) : 12");
-}
-
 TEST(ErrorLog, FailuresAreGroupedUnderTheirFolders)
 {
     TErrorLog log;

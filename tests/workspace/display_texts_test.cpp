@@ -34,16 +34,6 @@ TEST(StreamTexts, FileSizeByRange)
     }
 }
 
-TEST(StreamTexts, PanelsEndInTwoSpaces)
-{
-    EXPECT_EQ(DurationText(0, 3, 7), "00 : 03 . 07");
-    EXPECT_EQ(DurationText(18, 12, 15), "18 : 12 . 15");
-    EXPECT_EQ(VersionText(1, 3), "MPEG  1  Layer  3  ");
-    EXPECT_EQ(ModeText("Joint-Stereo"), "Joint-Stereo  ");
-    EXPECT_EQ(BitRateText(128), "128 KBit/s  ");
-    EXPECT_EQ(PlainNumberText(44100), "44100  ");
-}
-
 TEST(GenreEntries, OneEntryPerGenreSortedWithoutCase)
 {
     const auto& entries = GenreEntries();
@@ -59,38 +49,40 @@ TEST(GenreEntries, OneEntryPerGenreSortedWithoutCase)
     EXPECT_GE(std::count(entries.begin(), entries.end(), "<unknown>"), 1);
 }
 
-TEST(GenreEntries, EntryForAFilesGenre)
+// One row per text rule: what the function gives, what the window shows.
+TEST(DisplayTexts, SingleValueTexts)
 {
-    EXPECT_EQ(GenreEntryFor(0), "Blues");
-    EXPECT_EQ(GenreEntryFor(17), "Rock");
-    EXPECT_EQ(GenreEntryFor(12), "<unknown>"); // "Other"
-    EXPECT_EQ(GenreEntryFor(255), "<unknown>");
-    EXPECT_EQ(GenreEntryFor(static_cast<std::uint8_t>(GenreCount)), "<unknown>");
-}
-
-TEST(GenreEntries, FindsEntriesWithoutCase)
-{
+    const std::pair<std::string, std::string> cases[] = {
+        {DurationText(0, 3, 7), "00 : 03 . 07"},
+        {DurationText(18, 12, 15), "18 : 12 . 15"},
+        {VersionText(1, 3), "MPEG  1  Layer  3  "},
+        {ModeText("Joint-Stereo"), "Joint-Stereo  "},
+        {BitRateText(128), "128 KBit/s  "},
+        {PlainNumberText(44100), "44100  "},
+        {GenreEntryFor(0), "Blues"},
+        {GenreEntryFor(17), "Rock"},
+        {GenreEntryFor(12), "<unknown>"}, // "Other"
+        {GenreEntryFor(255), "<unknown>"},
+        {GenreEntryFor(static_cast<std::uint8_t>(GenreCount)), "<unknown>"},
+        {TrackText(0), "00"},
+        {TrackText(7), "07"},
+        {TrackText(10), "10"},
+        {TrackText(255), "255"},
+        {MacroFullName("/m/a/Song.MP3", "01.Title"), "/m/a/01.Title.mp3"},
+        {MacroFullName("Song.mp3", "x"), "x.mp3"},
+        {MacroFullName("/m/a/s.mp3", "[ Artist ]\\01.t"), "/m/a/[ Artist ]\\01.t.mp3"},
+    };
+    for (const auto& [actual, expected] : cases) {
+        EXPECT_EQ(actual, expected);
+    }
     const auto& entries = GenreEntries();
     const int rock = FindGenreEntry(entries, "rOcK");
     ASSERT_GE(rock, 0);
     EXPECT_EQ(entries[rock], "Rock");
     EXPECT_EQ(FindGenreEntry(entries, "No Such Genre"), -1);
     EXPECT_EQ(FindGenreEntry(entries, ""), -1);
-}
-
-TEST(GenreEntries, TrackTextHasTwoDigitsBelowTen)
-{
-    EXPECT_EQ(TrackText(0), "00");
-    EXPECT_EQ(TrackText(7), "07");
-    EXPECT_EQ(TrackText(10), "10");
-    EXPECT_EQ(TrackText(255), "255");
-}
-
-TEST(NameLength, NewNameIsFolderMacroAndExtension)
-{
-    EXPECT_EQ(MacroFullName("/m/a/Song.MP3", "01.Title"), "/m/a/01.Title.mp3");
-    EXPECT_EQ(MacroFullName("Song.mp3", "x"), "x.mp3");
-    EXPECT_EQ(MacroFullName("/m/a/s.mp3", "[ Artist ]\\01.t"), "/m/a/[ Artist ]\\01.t.mp3");
+    EXPECT_FALSE(ExceedsCdLimit(64));
+    EXPECT_TRUE(ExceedsCdLimit(65));
 }
 
 struct TLengthCase
@@ -114,9 +106,4 @@ TEST(NameLength, CountsCharactersOfTheNamePart)
     }
 }
 
-TEST(NameLength, CdLimitAllowsSixtyFour)
-{
-    EXPECT_FALSE(ExceedsCdLimit(64));
-    EXPECT_TRUE(ExceedsCdLimit(65));
-}
 } // namespace
