@@ -168,19 +168,6 @@ private slots:
         QCOMPARE(Program.Find<QLabel>("NrOfChars_Panel")->text(), QStringLiteral("9"));
     }
 
-    void NameToId3HandsTheCountsOver()
-    {
-        Program.ClickRow(0);
-        Program.ClickRow(1, Qt::ControlModifier);
-        Program.Find<QToolButton>("Change_Tag_SB")->click();
-        T_Form3* form3 = Program.Windows().Form3;
-        QVERIFY(form3->isVisible());
-        QCOMPARE(form3->ToProcess(), 2);
-        QCOMPARE(form3->findChild<QLabel*>("Index_Panel")->text(), QStringLiteral("[ 1 / 2 ]"));
-        QCOMPARE(form3->findChild<QLabel*>("Status_Panel")->text(),
-                 QStringLiteral("Files to process   [ 2 / 3 ]"));
-    }
-
     void HoverDrawsOneCommandButtonRed()
     {
         // real pointer moves: moving off a button onto the strip around it sends the strip no
