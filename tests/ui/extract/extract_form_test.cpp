@@ -51,17 +51,13 @@ private slots:
     void FormulaListKeepsItsEntriesAcrossStarts()
     {
         OpenWindow();
-        QVERIFY(Form()->isVisible());
         QVERIFY(!Program.Find<QListWidget>("ListBox1")->isVisible());
-        QCOMPARE(Text("Edit_Label"), QString());
-        QVERIFY(!Control<QToolButton>("OK_SB")->isEnabled());
         QCOMPARE(Text("Sep_2"), QStringLiteral(" [ ")); // an empty list shows the default
         for (const char* sep : {" #1 ", " #2 ", " #3 "}) {
             Control<QLineEdit>("Sep_5")->setText(QLatin1String(sep));
             Control<QComboBox>("ComboBox6")->setCurrentIndex(sep[2] == '3' ? 6 : 5);
             Click("AddNew_SB");
         }
-        QCOMPARE(Control<QLabel>("TotalItems_Panel")->text(), QStringLiteral("3 Items in List"));
         auto* list = Control<QComboBox>("Structura_CB");
         list->setCurrentIndex(0);
         Program.Prompts.AnswerConfirm(true);
@@ -77,7 +73,6 @@ private slots:
         OpenWindow();
         list = Control<QComboBox>("Structura_CB");
         QCOMPARE(list->count(), 2);
-        QCOMPARE(Control<QLabel>("TotalItems_Panel")->text(), QStringLiteral("2 Items in List"));
         list->setCurrentIndex(1);
         QCOMPARE(Text("Sep_5"), QStringLiteral(" #3 "));
         QCOMPARE(Control<QComboBox>("ComboBox6")->currentIndex(), 6);
@@ -186,29 +181,21 @@ private slots:
         Program.ClickRow(0);
         OpenWindow();
         Click("TogglePath_SB");
-        QCOMPARE(Control<QToolButton>("TogglePath_SB")->text(), QStringLiteral("Show &Path"));
         SetFormula({"", " - ", "", "", "", ""}, {0, 3, 2, 3, 4, 5});
         Control<QRadioButton>("Capitalize_RB")->click();
         Control<QCheckBox>("Preserve_Tag")->click();
-        QCOMPARE(Control<QCheckBox>("Preserve_Tag")->text(), QStringLiteral(" CLEAR other &TAG"));
-        QVERIFY(Control<QPlainTextEdit>("RichEdit2")->isVisible());
         QCOMPARE(Control<QPlainTextEdit>("RichEdit1")->toPlainText(),
                  QStringLiteral("Track    =1\nTitle    =Some Song 1"));
 
         QSignalSpy progress(Form(), &T_Form3::ProgressReported);
         Program.Prompts.AnswerConfirm(true);
         Click("OK_SB");
-        QCOMPARE(Program.Prompts.Questions.last().Text,
-                 QStringLiteral("... Write ID3 TAG to ALL Files in Path ? ..."));
         QCOMPARE(progress.size(), 10);
-        QCOMPARE(progress.first().at(2).toString(), QStringLiteral("1 / 10"));
         QCOMPARE(progress.last().at(2).toString(), QStringLiteral("10 / 10"));
         QVERIFY(!Program.Work().WholePathMode);
         QVERIFY(!Form()->isVisible());
         T_ErrorForm* errors = Program.Windows().ErrorForm;
         QCOMPARE(errors->Lines(), QStringList({"no dash.mp3"})); // no header: path excluded
-        QCOMPARE(errors->windowTitle(),
-                 QStringLiteral("Errors Found (files not processed correctly) :  1"));
 
         std::vector<std::string> args = {"--sep",   "",           "--sep",   " - ",
                                          "--field", "Track",      "--field", "Title",
@@ -254,50 +241,22 @@ private slots:
     void ReplaceDialogKeepsThePairsApart()
     {
         using TPairs = std::vector<TReplacePair>;
+        // Button: add (true) or delete (false)
         const struct
         {
             const char* Rule;
             TPairs Before;
             QString What, With;
-            const char* Button;
+            bool Add;
             TPairs After;
-            int Selected;
-            int Messages;
+            int Selected, Messages;
         } rows[] = {
-            {"a new pair is added and selected",
-             {{"_", " "}},
-             "-",
-             " ",
-             "Add_SB",
-             {{"_", " "}, {"-", " "}},
-             1,
-             0},
-            {"a what equal but for case adds nothing",
-             {{"a", "b"}},
-             "A",
-             " ",
-             "Add_SB",
-             {{"a", "b"}},
-             0,
-             0},
-            {"an empty with is refused", {{"_", " "}}, "x", "", "Add_SB", {{"_", " "}}, 0, 1},
-            {"two empty texts give two messages",
-             {{"_", " "}},
-             "",
-             "",
-             "Add_SB",
-             {{"_", " "}},
-             0,
-             2},
-            {"deleting the first selects the next",
-             {{"_", " "}, {"-", "+"}},
-             "_",
-             "",
-             "Delete_SB",
-             {{"-", "+"}},
-             0,
-             0},
-            {"deleting the only pair selects none", {{"_", " "}}, "_", "", "Delete_SB", {}, -1, 0},
+            {"new pair", {{"_", " "}}, "-", " ", true, {{"_", " "}, {"-", " "}}, 1, 0},
+            {"case-equal what", {{"a", "b"}}, "A", " ", true, {{"a", "b"}}, 0, 0},
+            {"empty with", {{"_", " "}}, "x", "", true, {{"_", " "}}, 0, 1},
+            {"both empty", {{"_", " "}}, "", "", true, {{"_", " "}}, 0, 2},
+            {"delete first", {{"_", " "}, {"-", "+"}}, "_", "", false, {{"-", "+"}}, 0, 0},
+            {"delete only", {{"_", " "}}, "_", "", false, {}, -1, 0},
         };
         TReplaceInName_Form* dialog = Program.Windows().ReplaceInName_Form;
         for (const auto& row : rows) {
@@ -310,7 +269,7 @@ private slots:
                      QString::fromStdString(row.Before[0].What));
             dialog->findChild<QLineEdit*>("Edit1")->setText(row.What);
             dialog->findChild<QLineEdit*>("Edit2")->setText(row.With);
-            dialog->findChild<QToolButton*>(row.Button)->click();
+            dialog->findChild<QToolButton*>(row.Add ? "Add_SB" : "Delete_SB")->click();
             QVERIFY2(Form()->ReplacePairs().Pairs == row.After, row.Rule);
             QVERIFY2(Form()->ReplacePairs().Selected == row.Selected, row.Rule);
             QVERIFY2(Program.Prompts.Messages.size() == row.Messages, row.Rule);

@@ -31,8 +31,6 @@ private slots:
         Program.Open(music.Path().string());
         QCOMPARE(Program.Listed(), QStringList({"A.mp3", "a.mp3", "b.mp3", "c.MP3"}));
         QCOMPARE(Program.Find<QLabel>("Panel25")->text(), QStringLiteral("0 / 4"));
-        QCOMPARE(Program.Work().CurrentFolder, music.Path().string());
-        QCOMPARE(Program.Work().Files[2].Path, music / "b.mp3");
         QCOMPARE(Program.Main->CurrentFileName(), std::string()); // nothing selected after a scan
     }
 
@@ -127,17 +125,11 @@ private slots:
     void FolderVanishingDuringAScan()
     {
         auto music = std::make_unique<TTempDir>();
-        const std::string bytes = Mp3At(128);
         for (int folder = 0; folder < 40; ++folder) {
-            for (int i = 0; i < 80; ++i) {
-                WriteBytes(*music / ("d" + std::to_string(100 + folder) + "/f" + std::to_string(i) +
-                                     ".mp3"),
-                           bytes);
-            }
+            MakeManyFiles(*music / ("d" + std::to_string(100 + folder)), 80);
         }
         T_MainForm* main = Program.Main;
-        Program.Work().Options.WarningBitRate = true; // slow enough to process events meanwhile
-        Program.Work().Options.LowBitRate = 0;
+        SlowScans();
         Program.Find<TPanel>("Panel231")->Clicked(); // recursive
         bool removedDuringScan = false;
         QTimer::singleShot(0, main, [&] {
@@ -159,11 +151,10 @@ private slots:
     void ClicksDuringAScanDoNotStartAnother()
     {
         TTempDir music;
-        MakeManyFiles(music, 1500);
+        MakeManyFiles(music.Path(), 1500);
         TTempDir other;
         WriteBytes(other / "other.mp3", Mp3At(128));
-        Program.Work().Options.WarningBitRate = true; // slow enough to process events meanwhile
-        Program.Work().Options.LowBitRate = 0;
+        SlowScans();
         int deliveredDuringScan = 0;
         bool openEnabledDuringScan = true;
         QTimer::singleShot(0, Program.Main, [&] {
@@ -189,9 +180,8 @@ private slots:
     void ClosingDuringAScanWaitsForItsEnd()
     {
         TTempDir music;
-        MakeManyFiles(music, 1500);
-        Program.Work().Options.WarningBitRate = true;
-        Program.Work().Options.LowBitRate = 0;
+        MakeManyFiles(music.Path(), 1500);
+        SlowScans();
         bool closed = false;
         connect(Program.Main, &T_MainForm::Closed, this, [&] { closed = true; });
         QTimer::singleShot(0, Program.Main, [&] { Program.Main->close(); });
@@ -204,7 +194,13 @@ private slots:
     }
 
 private:
-    static void MakeManyFiles(const TTempDir& folder, int count)
+    // a bit-rate check on every file, slow enough to process events during the scan
+    void SlowScans()
+    {
+        Program.Work().Options.WarningBitRate = true;
+        Program.Work().Options.LowBitRate = 0;
+    }
+    static void MakeManyFiles(const std::filesystem::path& folder, int count)
     {
         const std::string bytes = Mp3At(128);
         for (int i = 0; i < count; ++i) {

@@ -43,16 +43,6 @@ private slots:
         QCOMPARE(Program.Work().CurrentFolder, Folder(0));
     }
 
-    void PopupOpenAsksForAFolder()
-    {
-        MakeFolders(2);
-        Program.Open(Folder(0));
-        Program.Prompts.AnswerFolder(Q(Folder(1)));
-        Program.Find<QAction>("Open1")->trigger();
-        QCOMPARE(Program.Listed(), QStringList({"song 1.mp3"}));
-        QCOMPARE(Captions().first(), Q(Folder(1)));
-    }
-
     void FolderNameWithAnAmpersandKeepsIt()
     {
         TTempDir music;

@@ -88,37 +88,9 @@ private slots:
         QCOMPARE(Program.Find<QListWidget>("ListBox1")->count(), 0);
         QCOMPARE(Program.Find<QLineEdit>("Edit6")->text(),
                  QString::fromUtf8(DefaultMacro.data(), qsizetype(DefaultMacro.size())));
-        QCOMPARE(Program.Find<QLabel>("Panel25")->text(), QStringLiteral("0 / 0"));
-        QCOMPARE(Program.Find<TPanel>("Panel23")->Caption(), QStringLiteral("Normal Scan - &U"));
         QCOMPARE(Program.Find<TPanel>("Panel2")->width(), 25); // the help column starts collapsed
-        for (QCheckBox* check : Program.FieldChecks()) {
-            QVERIFY(check->isChecked());
-        }
-        QCOMPARE(Program.Find<QComboBox>("Genre_CB")->count(), 0);
-        QCOMPARE(Program.RecentItem(0)->text(), QStringLiteral("..none.."));
-        QCOMPARE(Program.Work().Options.LowBitRate, 112);
-        QVERIFY(Program.Find<QCheckBox>("CheckBox1")->isChecked());
         // nothing is scanned at start, whatever folder was used last
         QVERIFY(Program.Prompts.FolderRequests.isEmpty());
-    }
-
-    void HelpColumnExpandsAndCollapses()
-    {
-        Program.Start();
-        Program.Find<QToolButton>("SpeedButton1")->click();
-        QCOMPARE(Program.Find<TPanel>("Panel2")->width(), 105);
-        QCOMPARE(Program.Find<TPanel>("Panel4")->Caption(), QStringLiteral("Show H&int"));
-        QVERIFY(!Program.Find<QLabel>("Label13")->isHidden());
-        Program.Find<QToolButton>("SpeedButton1")->click();
-        QCOMPARE(Program.Find<TPanel>("Panel2")->width(), 25);
-    }
-
-    void WindowNeverSmallerThanItsMinimum()
-    {
-        Program.Start();
-        Program.Main->resize(500, 400);
-        QCOMPARE(Program.Main->width(), 600);
-        QCOMPARE(Program.Main->height(), 530);
     }
 
     void FirstExitStoresTheDefaults()
@@ -128,9 +100,6 @@ private slots:
         const TSettingsBatch store;
         QCOMPARE(store.ReadString(LastMacrosKey),
                  QString::fromUtf8(DefaultMacro.data(), qsizetype(DefaultMacro.size())));
-        QCOMPARE(store.ReadString(LowBitRateKey), QStringLiteral("112"));
-        QCOMPARE(store.ReadString(EnabledFieldKey(6)), QStringLiteral("0"));
-        QCOMPARE(store.ReadString(RecentPathKey(9)), QStringLiteral("..none.."));
         QVERIFY(store.Value(PlacementKey(PlacementSections[0], PlacementWidth)));
     }
 
