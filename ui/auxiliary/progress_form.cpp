@@ -95,12 +95,19 @@ void T_ProgressForm::RefreshProgress()
     const QRect inner = Panel1->contentsRect();
     Panel2->setGeometry(inner.left(), inner.top(),
                         ProgressBarWidth(Panel1->width(), Position, Range), inner.height());
+    // a batch reports every file, and a paint costs more than a small file: between paints the
+    // change is queued, to be painted with the next events or the next timely report
+    if (SincePaint.isValid() && SincePaint.elapsed() < PaintIntervalMs && Position + 1 < Range) {
+        Panel1->update();
+        return;
+    }
     // the producer's loop keeps the thread busy, so paint now instead of queueing it; a window
     // just shown is not on the screen until the desktop has mapped it, so let that happen first
     if (isVisible() && windowHandle() != nullptr && !windowHandle()->isExposed()) {
         QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     }
     Panel1->repaint();
+    SincePaint.start();
 }
 
 void T_ProgressForm::Report(int position, int range, const QString& text)
@@ -131,6 +138,7 @@ void T_ProgressForm::closeEvent(QCloseEvent* event)
 void T_ProgressForm::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);
+    SincePaint.invalidate(); // the first report after showing is painted at once
     const QScreen* screen =
         parentWidget() != nullptr ? parentWidget()->screen() : QGuiApplication::primaryScreen();
     if (screen != nullptr) {

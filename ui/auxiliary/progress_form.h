@@ -2,6 +2,7 @@
 
 #include "workspace/batch_report.h"
 
+#include <QElapsedTimer>
 #include <QWidget>
 
 class QFrame;
@@ -23,8 +24,12 @@ public:
     QFrame* Panel1; // the frame
     QLabel* Panel2; // the bar, showing Text in bold
 
+    // The longest time a report waits to be painted (ms).
+    static constexpr int PaintIntervalMs = 50;
+
     // Sizes the bar to Position of Range (a full bar for Range 0) and repaints at once, so the
-    // window stays current while the producer's loop keeps the thread busy.
+    // window stays current while the producer's loop keeps the thread busy. Reports that follow
+    // a paint within PaintIntervalMs are painted with the next events instead, except a full bar.
     void RefreshProgress();
 
     // Sets Position, Range and Text, then RefreshProgress.
@@ -38,4 +43,6 @@ protected:
 
 private:
     void CreateControls();
+
+    QElapsedTimer SincePaint; // invalid until the first paint after showing
 };

@@ -523,6 +523,9 @@ TFileFailures T_Form3::ProcessFiles(const std::vector<int>& rows, bool wholePath
     for (int i = 0; i < range && !Work.Activity.StopRequested(); ++i) {
         // in whole-path mode the bar stands at the file's index, with the selection after it
         emit ProgressReported(wholePath ? i : i + 1, range, Shown(ProgressText(i + 1, range)));
+        if (wholePath) {
+            emit CurrentRowRequested(rows[i]); // the main list follows the file at hand
+        }
         yield();
         const std::string path = Work.Files[rows[i]].FullName();
         // the boxes show the file when the window is next drawn, not once per file

@@ -56,7 +56,7 @@ public:
 signals:
     // The window hid itself: the main window shows its file list again.
     void Hidden();
-    // In whole-path mode stepping moves the main list's current entry.
+    // In whole-path mode stepping and the batch move the main list's current entry.
     void CurrentRowRequested(int row);
     // A whole-path batch is done: the main window leaves whole-path mode.
     void WholePathDone();

@@ -261,6 +261,10 @@ void T_MainForm::ShowFileList()
 
 void T_MainForm::SetCurrentRow(int row)
 {
+    // a batch moves the entry once per file: the file on display is read again when it ends,
+    // not for each move
+    const QSignalBlocker blocker(Work.Activity.State() == TActivityKind::Batch ? ListBox1
+                                                                               : nullptr);
     ListBox1->setCurrentRow(row);
 }
 

@@ -5,6 +5,26 @@
 #include <QScreen>
 #include <QTest>
 
+namespace {
+
+class TPaintCounter : public QObject
+{
+public:
+    explicit TPaintCounter(int& count) : Count(count) {}
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        Count += event->type() == QEvent::Paint ? 1 : 0;
+        return false;
+    }
+
+private:
+    int& Count;
+};
+
+} // namespace
+
 class ProgressFormTest : public QObject
 {
     Q_OBJECT
@@ -33,6 +53,26 @@ private slots:
         QCOMPARE(form.Range, 1);
         QCOMPARE(form.Position, 1);
         QCOMPARE(form.findChild<QLabel*>("Panel2")->text(), QString("Waiting ..."));
+    }
+
+    void ReportsBetweenPaintsKeepTheBarCurrent()
+    {
+        // reports come faster than they are painted; each still sets the bar, and the last
+        // position is painted at once rather than with the next events
+        T_ProgressForm form;
+        form.show();
+        QFrame* frame = form.findChild<QFrame*>("Panel1");
+        int paints = 0;
+        TPaintCounter counter(paints);
+        frame->installEventFilter(&counter);
+        for (int position = 0; position < 99; ++position) {
+            form.Report(position, 100, QString("%1 / 100").arg(position));
+            QCOMPARE(BarWidth(form), ProgressBarWidth(frame->width(), position, 100));
+        }
+        const int before = paints;
+        form.Report(99, 100, "99 / 100");
+        QCOMPARE(paints, before + 1);
+        QCOMPARE(form.findChild<QLabel*>("Panel2")->text(), QString("99 / 100"));
     }
 
     void OpensCentredAndCloseOnlyHides()

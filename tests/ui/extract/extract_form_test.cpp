@@ -188,10 +188,13 @@ private slots:
                  QStringLiteral("Track    =1\nTitle    =Some Song 1"));
 
         QSignalSpy progress(Form(), &T_Form3::ProgressReported);
+        QSignalSpy rows(Form(), &T_Form3::CurrentRowRequested); // the main list follows
         Program.Prompts.AnswerConfirm(true);
         Click("OK_SB");
         QCOMPARE(progress.size(), 10);
         QCOMPARE(progress.last().at(2).toString(), QStringLiteral("10 / 10"));
+        QCOMPARE(rows.size(), 10);
+        QCOMPARE(rows.last().at(0).toInt(), 9);
         QVERIFY(!Program.Work().WholePathMode);
         QVERIFY(!Form()->isVisible());
         T_ErrorForm* errors = Program.Windows().ErrorForm;
