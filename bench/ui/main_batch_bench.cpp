@@ -108,15 +108,15 @@ int main(int argc, char** argv)
     std::printf("Whole-path commands of the main window over %d files (%d listed)\n", count,
                 listed);
 
-    // only the artist box takes part; the title box keeps each file's own title
-    for (int field = 3; field <= 7; ++field) {
+    auto* wholePath = mainForm->findChild<TPanel*>(QStringLiteral("Panel29"));
+    emit wholePath->Clicked(); // shows the first file, so the boxes are set after it
+    // only the artist box takes part; the other fields keep each file's own values
+    for (int field = 1; field <= 7; ++field) {
         mainForm->findChild<QCheckBox*>(QStringLiteral("CheckBox_0%1").arg(field))
-            ->setChecked(false);
+            ->setChecked(field == 2);
     }
     mainForm->findChild<QComboBox*>(QStringLiteral("ArtistEdit"))
         ->setEditText(QString::fromStdString(Artist));
-    auto* wholePath = mainForm->findChild<TPanel*>(QStringLiteral("Panel29"));
-    emit wholePath->Clicked();
     QElapsedTimer clock;
     clock.start();
     mainForm->findChild<QToolButton*>(QStringLiteral("Write_Tag_SB"))->click();
@@ -159,6 +159,7 @@ int main(int argc, char** argv)
     const bool same = windowNames.size() == static_cast<std::size_t>(count) &&
                       std::filesystem::path(windowNames.front()).filename().string().find(Artist) !=
                           std::string::npos;
-    std::printf("  the window's files %s\n", same ? "carry the new names" : "were NOT renamed");
+    std::printf("  the window's files %s (%s)\n", same ? "carry the new names" : "were NOT renamed",
+                windowNames.empty() ? "" : windowNames.front().c_str());
     return same ? 0 : 1;
 }
