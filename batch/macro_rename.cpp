@@ -2,6 +2,7 @@
 
 #include "batch/rename_file.h"
 #include "engine/format_items.h"
+#include "engine/path_parts.h"
 #include "workspace/display_texts.h"
 
 #include <cerrno>
@@ -9,13 +10,21 @@
 #include <utility>
 
 TMacroRenamer::TMacroRenamer(std::string macro, TRegionalSettings regional, TRenameOptions options)
-    : Macro(std::move(macro)), Regional(std::move(regional)), Options(options)
+    : Macro(std::move(macro)), ReadsFile(MacroReadsFile(Macro)), Regional(std::move(regional)),
+      Options(options)
 {
 }
 
 TRenameOutcome TMacroRenamer::Rename(const std::string& oldPath, const TYieldFn& yield)
 {
-    Audio.SetFileName(oldPath, yield);
+    if (ReadsFile) {
+        Audio.SetFileName(oldPath, yield);
+    } else {
+        Audio = TMPEGAudio();
+        MakeFullPath(oldPath, Audio.FileName); // a path that cannot be resolved stays as given
+    }
+    // Only a regular file that was just opened has a file age; the move need not look again.
+    const bool checkedFile = Audio.FileAge != 0;
     const std::string expanded = FormatItems(Audio, Macro, Regional);
     TRenameOutcome result{RenameTarget(oldPath, expanded), {}};
     const std::string& newPath = result.NewPath;
@@ -24,7 +33,8 @@ TRenameOutcome TMacroRenamer::Rename(const std::string& oldPath, const TYieldFn&
     const bool tooLong = Options.LimitTo64 && !FitsNameLimit(newPath);
     const bool leaves = LeavesFolder(expanded);
     if (!Options.DryRun && newPath != oldPath && !tooLong && !leaves) {
-        result.Outcome = RenameOneFile(oldPath, newPath); // it finds a vanished file itself
+        // it finds a vanished file itself
+        result.Outcome = RenameOneFile(oldPath, newPath, checkedFile);
         return result;
     }
     struct stat info = {};
@@ -33,6 +43,9 @@ TRenameOutcome TMacroRenamer::Rename(const std::string& oldPath, const TYieldFn&
         result.Outcome = TFileOutcome::Refusal(FailureFromCode(oldPath, code, what));
     } else if (newPath == oldPath) {
         result.Outcome = {TFileStatus::Unchanged, {}};
+    } else if (S_ISDIR(info.st_mode)) {
+        // a folder where the file was: the move refuses it, so a dry run does too
+        result.Outcome = TFileOutcome::Refusal(FailureFromCode(oldPath, EISDIR, what));
     } else if (tooLong) {
         result.Outcome = TFileOutcome::Refusal(FailureFromReason(
             newPath, TFailureReason::NameTooLong,

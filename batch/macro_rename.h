@@ -23,10 +23,11 @@ struct TRenameOutcome
     TFileOutcome Outcome;
 };
 
-// Renames the files of one batch from a file-name macro: each file is analysed, the macro is
-// expanded against it and the file moved to the new name below its folder. Two files of one batch
-// that would get the same name: the first is renamed, the second refused. A dry run keeps track
-// of the names it has handed out and given up, so it predicts the same.
+// Renames the files of one batch from a file-name macro: each file is analysed (unless the macro
+// needs only the path), the macro is expanded against it and the file moved to the new name below
+// its folder. Two files of one batch that would get the same name: the first is renamed, the second
+// refused. A dry run keeps track of the names it has handed out and given up, so it predicts the
+// same.
 class TMacroRenamer
 {
 public:
@@ -40,6 +41,7 @@ private:
 
     TMPEGAudio Audio; // one for the batch: it keeps the volume label between files
     std::string Macro;
+    bool ReadsFile; // false: the macro needs only each file's path, and no file is read
     TRegionalSettings Regional;
     TRenameOptions Options;
     std::set<std::string> Taken; // dry run: new names handed out

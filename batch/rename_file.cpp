@@ -144,7 +144,7 @@ bool FitsNameLimit(std::string_view newPath)
     return !ExceedsCdLimit(NewNameLength(newPath));
 }
 
-TFileOutcome RenameOneFile(const std::string& oldPath, const std::string& newPath)
+TFileOutcome RenameOneFile(const std::string& oldPath, const std::string& newPath, bool checkedFile)
 {
     if (oldPath.empty() || oldPath == newPath) {
         return {TFileStatus::Unchanged, {}};
@@ -154,10 +154,10 @@ TFileOutcome RenameOneFile(const std::string& oldPath, const std::string& newPat
         return TFileOutcome::Refusal(FailureFromCode(oldPath, EINVAL, what));
     }
     struct stat info = {};
-    if (lstat(oldPath.c_str(), &info) != 0) {
+    if (!checkedFile && lstat(oldPath.c_str(), &info) != 0) {
         return TFileOutcome::Refusal(FailureFromCode(oldPath, IsMissing(errno) ? -1 : errno, what));
     }
-    if (S_ISDIR(info.st_mode)) {
+    if (!checkedFile && S_ISDIR(info.st_mode)) {
         // a folder now stands where the listed file was
         return TFileOutcome::Refusal(FailureFromCode(oldPath, EISDIR, what));
     }
@@ -176,5 +176,7 @@ TFileOutcome RenameOneFile(const std::string& oldPath, const std::string& newPat
         return TFileOutcome::Refusal(FailureFromReason(oldPath, TFailureReason::TargetExists,
                                                        what + ": another file has that name"));
     }
-    return TFileOutcome::Refusal(FailureFromCode(oldPath, code, what));
+    // a file checked before the move and missing at it has vanished in between
+    const bool vanished = checkedFile && IsMissing(code) && folder == FolderPart(oldPath);
+    return TFileOutcome::Refusal(FailureFromCode(oldPath, vanished ? -1 : code, what));
 }

@@ -22,5 +22,7 @@ bool FitsNameLimit(std::string_view newPath);
 // Moves the file to the new path, creating the missing folders of the new path first (parents
 // first). It never replaces a file: an existing target refuses the rename (TargetExists). Any
 // failure leaves the file under its old name and removes the folders this call created that stay
-// empty. An empty old path, or a new path equal to the old one, is Unchanged.
-TFileOutcome RenameOneFile(const std::string& oldPath, const std::string& newPath);
+// empty. An empty old path, or a new path equal to the old one, is Unchanged. `checkedFile`: the
+// caller has just opened oldPath as a regular file, so it is not looked at again before the move.
+TFileOutcome RenameOneFile(const std::string& oldPath, const std::string& newPath,
+                           bool checkedFile = false);

@@ -121,7 +121,30 @@ std::string Aligned(const std::string& value, TItemAlignment alignment, std::siz
     return value;
 }
 
+// The tag id of an item split at its commas, in capitals.
+std::string TagIdOf(const std::vector<std::string_view>& atCommas)
+{
+    return ToCapitals(TrimmedText(Element(atCommas, 0)));
+}
+
 } // namespace
+
+bool MacroReadsFile(std::string_view macro)
+{
+    // items are found as FormatItems finds them; an item without its end reads nothing
+    std::size_t pos = 0;
+    for (;;) {
+        const auto open = macro.find('%', pos);
+        const auto close = open == std::string_view::npos ? open : macro.find('%', open + 1);
+        if (close == std::string_view::npos) {
+            return false;
+        }
+        if (ItemReadsFile(TagIdOf(Split(macro.substr(open + 1, close - open - 1), ",")))) {
+            return true;
+        }
+        pos = close + 1;
+    }
+}
 
 std::string FormatItem(const TMPEGAudio& audio, std::string_view item,
                        const TRegionalSettings& regional)
@@ -138,7 +161,7 @@ std::string FormatItem(const TMPEGAudio& audio, std::string_view item,
     const auto atCommas = Split(definition, ",");
     const auto atCommasAndColons = Split(definition, ",:");
 
-    const std::string tagId = ToCapitals(TrimmedText(Element(atCommas, 0)));
+    const std::string tagId = TagIdOf(atCommas);
     if (tagId.empty()) {
         return "%";
     }

@@ -15,6 +15,10 @@
 std::string FormatItems(const TMPEGAudio& audio, std::string_view macro,
                         const TRegionalSettings& regional);
 
+// True when an item of the macro reads the file (see ItemReadsFile); a macro without one expands
+// the same for every file of one path, whatever the file holds.
+bool MacroReadsFile(std::string_view macro);
+
 // The text of one item, given with its two percent signs: "%%" gives "%", and an item whose tag
 // id names nothing comes back exactly as written.
 std::string FormatItem(const TMPEGAudio& audio, std::string_view item,

@@ -5,6 +5,7 @@
 #include "engine/path_parts.h"
 #include "engine/tag_record.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cstdint>
 
@@ -177,6 +178,22 @@ std::string TrimmedText(std::string_view text)
 {
     const auto first = text.find_first_not_of(' ');
     return first == std::string_view::npos ? std::string() : TrimTagText(text.substr(first));
+}
+
+bool ItemReadsFile(std::string_view tagId)
+{
+    constexpr std::string_view PathOnly[] = {"NEWLINE", "SOFTNEWLINE", "TAB", "FILENAME",
+                                             "FILEPATH"};
+    if (IsNumberId(tagId)) {
+        return false;
+    }
+    for (const auto& row : ItemRows) {
+        if (tagId == row.LongId || tagId == row.ShortId) {
+            return std::find(std::begin(PathOnly), std::end(PathOnly), row.LongId) ==
+                   std::end(PathOnly);
+        }
+    }
+    return false;
 }
 
 std::optional<TItemValue> LookUpItem(const TMPEGAudio& audio, std::string_view tagId,

@@ -30,6 +30,11 @@ struct TItemValue
 // TrimTagText (which also cuts at a zero byte): how tag values and item elements are trimmed.
 std::string TrimmedText(std::string_view text);
 
+// True when the item a tag id (in capitals) names reads the file: its tag, stream or file facts.
+// Layout items, character codes, the file's name and folder, and ids that name no item need only
+// the path.
+bool ItemReadsFile(std::string_view tagId);
+
 // The item a tag id names, already in capitals: a number gives the character of that code,
 // a long or short id ("TITLE", "T") the file's value. Nothing for an id that names no item.
 std::optional<TItemValue> LookUpItem(const TMPEGAudio& audio, std::string_view tagId,

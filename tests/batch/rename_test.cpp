@@ -87,8 +87,9 @@ TEST(Rename, BatchFromMacro)
         const std::tuple<std::string, TFileStatus, TFailureReason> files[] = {
             {"a.mp3", Done, None},           {"b.mp3", Refused, TargetExists},
             {"c.mp3", Refused, NameTooLong}, {"d.mp3", Refused, None},
-            {"gone.mp3", Refused, Missing},
+            {"gone.mp3", Refused, Missing},  {"folder.mp3", Refused, None},
         };
+        fs::create_directory(dir / "folder.mp3");
         for (const auto& [name, status, reason] : files) {
             const TRenameOutcome outcome = renamer.Rename(dir / name);
             EXPECT_EQ(outcome.Outcome.Status, status) << name << " dry run " << dryRun;
@@ -98,6 +99,19 @@ TEST(Rename, BatchFromMacro)
         EXPECT_EQ(fs::exists(dir / "a.mp3"), dryRun);
         EXPECT_TRUE(fs::exists(dir / "b.mp3"));
         EXPECT_EQ(fs::exists(dir / "[ Band ]"), !dryRun) << "a dry run creates no folder";
+    }
+}
+
+TEST(Rename, MacroOfThePathAloneRenamesAnyFile)
+{
+    // such a macro reads no file: one without audio is named from its path as one with audio is
+    TTempDir dir;
+    WriteBytes(dir / "junk.mp3", "junk");
+    WriteBytes(dir / "song.mp3", Tagged("Song", 1));
+    TMacroRenamer renamer("%fn,t%-%65%", {}, {});
+    for (const std::string name : {"junk.mp3", "song.mp3"}) {
+        EXPECT_EQ(renamer.Rename(dir / name).Outcome.Status, TFileStatus::Done) << name;
+        EXPECT_TRUE(fs::exists(dir / (name + "-A.mp3"))) << name;
     }
 }
 

@@ -210,4 +210,26 @@ TEST(FormatItem, CountsCharactersNotBytes)
     }
 }
 
+TEST(MacroReadsFile, OnlyItemsOfTheFileNeedItRead)
+{
+    const std::pair<const char*, bool> cases[] = {
+        {"plain text", false},
+        {"%fn,t% - %FP%%nl%%tb%%#%%65%%%", false},
+        {"%nosuchitem% and %fn", false}, // an unknown id, an item without its end
+        {" %t , l, 5% ", true},
+        {"%FN%%l,r,3%", true}, // the length is a file fact
+        {"%VL%", true},
+    };
+    TMPEGAudio pathOnly;
+    pathOnly.FileName = ExampleAudio().FileName;
+    for (const auto& [macro, reads] : cases) {
+        EXPECT_EQ(MacroReadsFile(macro), reads) << macro;
+        if (!reads) {
+            // what the file holds makes no difference to such a macro
+            EXPECT_EQ(FormatItems(pathOnly, macro, {}), FormatItems(ExampleAudio(), macro, {}))
+                << macro;
+        }
+    }
+}
+
 } // namespace
