@@ -23,6 +23,7 @@
 #include <ostream>
 #include <streambuf>
 #include <string>
+#include <time.h>
 #include <vector>
 
 namespace {
@@ -80,11 +81,29 @@ std::vector<std::string> BuildCorpus(const std::filesystem::path& root, int coun
     return paths;
 }
 
-double Seconds(const std::function<void()>& pass)
+// The best wall-clock and processor times of the runs of one pass. The processor time (this
+// process's, system calls included) hardly moves with the load of other programs on a shared
+// machine, where the wall clock can double.
+struct TBest
+{
+    double Wall = 1e30;
+    double Cpu = 1e30;
+};
+
+double CpuNow()
+{
+    timespec now = {};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
+    return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) / 1e9;
+}
+
+void Time(TBest& best, const std::function<void()>& pass)
 {
     const auto start = TClock::now();
+    const double cpuStart = CpuNow();
     pass();
-    return std::chrono::duration<double>(TClock::now() - start).count();
+    best.Cpu = std::min(best.Cpu, CpuNow() - cpuStart);
+    best.Wall = std::min(best.Wall, std::chrono::duration<double>(TClock::now() - start).count());
 }
 
 // Renames every file from `from[i]` to `to[i]` with plain rename(2); the number renamed.
@@ -97,10 +116,18 @@ int PlainRenames(const std::vector<std::string>& from, const std::vector<std::st
     return done;
 }
 
-void Report(const char* what, double seconds, std::size_t files)
+void Report(const char* what, const TBest& best, std::size_t files)
 {
-    std::printf("%-28s %8.3f s %10.0f files/s\n", what, seconds,
-                static_cast<double>(files) / seconds);
+    std::printf("%-28s %8.3f s %10.0f files/s   cpu %8.3f s\n", what, best.Wall,
+                static_cast<double>(files) / best.Wall, best.Cpu);
+}
+
+void Ratio(const char* what, const TBest& part, const TBest& whole, const TBatchResult& result,
+           const char* done)
+{
+    std::printf("%s: %.2f, cpu %.2f (target at most 2), %d %s, %zu refused\n", what,
+                part.Wall / whole.Wall, part.Cpu / whole.Cpu, result.Done, done,
+                result.Failures.size());
 }
 
 } // namespace
@@ -130,18 +157,17 @@ int main(int argc, char** argv)
     };
 
     // the best of three runs each, the cache warmed by the first
-    double info = 1e30;
-    double written = 1e30;
+    TBest info;
+    TBest written;
     TBatchResult writeResult;
     for (int run = 0; run < 3; ++run) {
-        info = std::min(info, Seconds([&] { RunInfoCommand(infoArgs, sink, sink); }));
-        written =
-            std::min(written, Seconds([&] { writeResult = RunBatch(paths, write, control); }));
+        Time(info, [&] { RunInfoCommand(infoArgs, sink, sink); });
+        Time(written, [&] { writeResult = RunBatch(paths, write, control); });
     }
     Report("info (read and print)", info, paths.size());
     Report("whole-path write", written, paths.size());
-    std::printf("write / info: %.2f (target at most 2), %d written, %zu refused\n\n",
-                written / info, writeResult.Done, writeResult.Failures.size());
+    Ratio("write / info", written, info, writeResult, "written");
+    std::printf("\n");
 
     // The macro names each file after its title and track in its own folder, as the plain loop
     // renames each file in its folder; each round puts the files back with a plain loop.
@@ -149,13 +175,13 @@ int main(int argc, char** argv)
     for (const auto& path : paths) {
         moved.push_back(path + ".moved");
     }
-    double plain = 1e30;
-    double renamed = 1e30;
+    TBest plain;
+    TBest renamed;
     TBatchResult renameResult;
     std::vector<std::string> newPaths(paths.size());
     for (int run = 0; run < 3; ++run) {
         int plainDone = 0;
-        plain = std::min(plain, Seconds([&] { plainDone = PlainRenames(paths, moved); }));
+        Time(plain, [&] { plainDone = PlainRenames(paths, moved); });
         PlainRenames(moved, paths);
 
         TMacroRenamer renamer("%tr,t% - %t,t% (%a,t%)", {}, {});
@@ -165,26 +191,24 @@ int main(int argc, char** argv)
             newPaths[next++] = std::move(outcome.NewPath);
             return outcome.Outcome;
         };
-        renamed =
-            std::min(renamed, Seconds([&] { renameResult = RunBatch(paths, step, control); }));
+        Time(renamed, [&] { renameResult = RunBatch(paths, step, control); });
         if (plainDone != count || PlainRenames(newPaths, paths) != count) {
             std::printf("renaming back failed\n");
             return 1;
         }
     }
-    double analysis = 1e30;
+    TBest analysis;
     for (int run = 0; run < 3; ++run) {
-        analysis = std::min(analysis, Seconds([&] {
-                                for (const auto& path : paths) {
-                                    audio.SetFileName(path);
-                                }
-                            }));
+        Time(analysis, [&] {
+            for (const auto& path : paths) {
+                audio.SetFileName(path);
+            }
+        });
     }
     Report("analysis alone", analysis, paths.size());
     Report("plain rename loop", plain, paths.size());
     Report("rename from macro", renamed, paths.size());
-    std::printf("macro / plain: %.2f (target at most 2), %d renamed, %zu refused\n",
-                renamed / plain, renameResult.Done, renameResult.Failures.size());
+    Ratio("macro / plain", renamed, plain, renameResult, "renamed");
 
     std::error_code ignored;
     std::filesystem::remove_all(root, ignored);
