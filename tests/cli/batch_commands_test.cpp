@@ -66,7 +66,7 @@ TEST(BatchCommands, UndoListsAndTakesBackTheBatches)
     const std::string stateHome = given != nullptr ? given : "";
     setenv("XDG_STATE_HOME", (dir / "state").c_str(), 1); // this test's own journal
     const std::string song = dir / "song.mp3";
-    const std::string moved = dir / "Band/Song.mp3";
+    const std::string moved = dir / "Band/New.mp3";
     WriteBytes(song, Song);
     // in order: the command, its arguments, its status, what its output holds
     const std::tuple<TCliCommand, std::vector<std::string>, int, std::string> steps[] = {
