@@ -80,7 +80,6 @@ TJournalSession::TJournalSession(std::string folder, std::string kind, std::int6
 TJournalSession::~TJournalSession()
 {
     if (Fd >= 0) {
-        ::fdatasync(Fd);
         ::close(Fd);
         if (Marks == 0) {
             ::unlink(NumberedName(Folder, BatchNumber).c_str()); // nothing to undo

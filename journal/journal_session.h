@@ -21,8 +21,9 @@ inline constexpr const char* JournalUndo = "undo";
 // first file and FileDone after each.
 //
 // Begin writes the state of every file and flushes it to the disk before returning; the marks of
-// FileDone go straight to the system, so a batch killed half way leaves marks for exactly the
-// files it finished (only a power cut can lose the last of them). When the journal cannot be
+// FileDone go straight to the system without waiting for the disk, so a batch killed half way
+// leaves marks for exactly the files it finished; a power cut may lose the last marks, and their
+// files then cannot be undone (they are never put back wrongly). When the journal cannot be
 // written, Begin or FileDone returns false and Failure() says why: the batch must stop there. A
 // batch that changed no file leaves no record.
 class TJournalSession

@@ -3,6 +3,7 @@
 #include "batch/rename_file.h"
 #include "engine/tag_record.h"
 
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -52,6 +53,14 @@ TFileOutcome UndoEntry(const TJournalEntry& entry, bool dryRun)
         if (code != 0) {
             return TFileOutcome::Refusal(FailureFromCode(now, code, CannotUndo));
         }
+    }
+    if (state.ModifiedNs != entry.Before.ModifiedNs) {
+        // the time it had goes back with the bytes (also after a write that left the same
+        // bytes), so that the batch before this one finds the file as it left it
+        const timespec times[2] = {{0, UTIME_OMIT},
+                                   {static_cast<time_t>(entry.Before.ModifiedNs / 1000000000),
+                                    static_cast<long>(entry.Before.ModifiedNs % 1000000000)}};
+        utimensat(AT_FDCWD, now.c_str(), times, 0);
     }
     if (!moved) {
         return {};

@@ -102,6 +102,17 @@ TEST(Undo, TakesBackEachKindOfBatchByteForByte)
     }
 }
 
+TEST(Undo, TakesBackBatchesOneAfterAnother)
+{
+    // the undo of the write gives the files the times the clear left, so the clear is undone next
+    TFolder folder;
+    folder.Run(JournalClear, Clear);
+    folder.Run(JournalWrite, WriteTitle);
+    EXPECT_EQ(folder.Undo().Done, 3);
+    EXPECT_EQ(folder.Undo(1).Done, 2);
+    folder.ExpectAsBefore("a clear and a write undone");
+}
+
 TEST(Undo, LeavesFilesThatChangedOrWhoseNameIsTaken)
 {
     using enum TFailureReason;
