@@ -26,6 +26,8 @@ const char* const Usage =
     "  clear FILE...                    remove the tags\n"
     "  rename [--limit-64] [--dry-run] [--json] MACRO FILE...\n"
     "                                   rename files from their tags with a macro\n"
+    "  undo [--list] [--dry-run] [--json] [N]\n"
+    "                                   take back the last batch of changes (or batch N)\n"
     "\n"
     "info, format, extract, html, write and rename read and write tags in the code page given\n"
     "by --codepage NAME (default WINDOWS-1252).\n"
@@ -65,6 +67,9 @@ int main(int argc, char** argv)
     }
     if (command == "rename") {
         return RunWithCodePage("rename", RunRenameCommand, args, std::cout, std::cerr);
+    }
+    if (command == "undo") {
+        return RunUndoCommand(args, std::cout, std::cerr);
     }
     std::cerr << "cantrel-cli: unknown command '" << command << "'\n\n" << Usage;
     return 2;

@@ -69,6 +69,7 @@ void T_MainForm::ConnectControls()
     connect(Web_SB, &QToolButton::clicked, this, &T_MainForm::Web_SBClick);
 
     connect(Open1, &QAction::triggered, this, &T_MainForm::Open1Click);
+    connect(UndoLastBatch1, &QAction::triggered, this, &T_MainForm::UndoLastBatch1Click);
     for (QAction* item : RecentItems) {
         connect(item, &QAction::triggered, this, &T_MainForm::C1Click);
     }

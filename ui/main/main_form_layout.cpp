@@ -271,6 +271,9 @@ QWidget* T_MainForm::BuildListColumn()
     RecentParhs_PM->addSeparator();
     Open1 = RecentParhs_PM->addAction(QStringLiteral("&Open"));
     Open1->setObjectName(QStringLiteral("Open1"));
+    RecentParhs_PM->addSeparator();
+    UndoLastBatch1 = RecentParhs_PM->addAction(QStringLiteral("&Undo last batch"));
+    UndoLastBatch1->setObjectName(QStringLiteral("UndoLastBatch1"));
 
     Panel29 = Named(new TPanel(column), "Panel29");
     Panel29->SetCaption(QStringLiteral(" Apply To Whole &Path ..."));
