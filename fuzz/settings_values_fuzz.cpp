@@ -19,8 +19,9 @@ namespace {
 
 const QString Company = QStringLiteral("CantrelFuzz");
 
-// The stores live in a folder of their own for the whole run. QSettings keeps every file it
-// parsed in a process-wide cache, so each input gets store names of its own.
+// The stores live in a folder of their own for the whole run. The same two stores serve every
+// input, as the program's own store serves every start: QSettings parses a file again whenever
+// a store is opened.
 const QTemporaryDir& ConfigFolder()
 {
     static const QTemporaryDir folder = [] {
@@ -152,11 +153,9 @@ void CheckInteger(std::string_view text)
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    static long run = 0;
-    ++run;
     const QString folder = ConfigFolder().path() + QLatin1Char('/') + Company;
-    const QString in = QStringLiteral("In%1").arg(run);
-    const QString out = QStringLiteral("Out%1").arg(run);
+    const QString in = QStringLiteral("In");
+    const QString out = QStringLiteral("Out");
     const QString inFile = folder + QLatin1Char('/') + in + QStringLiteral(".conf");
     const QString outFile = folder + QLatin1Char('/') + out + QStringLiteral(".conf");
     const QByteArray given(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));

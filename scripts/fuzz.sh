@@ -49,13 +49,14 @@ run_target()
     for dir in fuzz/corpus/"$name" fuzz/regressions/"$name"; do
         [ -d "$dir" ] && seeds+=("$dir")
     done
-    # QSettings keeps every store it read in a cache, so each settings input ends with more
-    # memory in use than it started with, and libFuzzer would search for leaks after every one
-    local options=()
-    [ "$name" = settings_values ] && options+=(-detect_leaks=0)
+    # the settings target spends most of its time in Qt's many small allocations: a smaller
+    # quarantine of freed memory nearly doubles its speed
+    local asan=${ASAN_OPTIONS:-}
+    [ "$name" = settings_values ] && [ -z "$asan" ] && asan=quarantine_size_mb=16
     mkdir -p "$scratch/$name"
-    TMPDIR=$scratch/$name nice -n 19 "$build/fuzz/${name}_fuzz" -max_total_time="$seconds" \
-        -timeout=10 -rss_limit_mb=2048 -print_final_stats=1 -artifact_prefix="$work/" "${options[@]}" \
+    ASAN_OPTIONS=$asan TMPDIR=$scratch/$name nice -n 19 "$build/fuzz/${name}_fuzz" \
+        -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 -print_final_stats=1 \
+        -artifact_prefix="$work/" \
         "$work/corpus" "${seeds[@]}" >"$work/log.txt" 2>&1 || true
 }
 
