@@ -96,7 +96,11 @@ const TItemRow ItemRows[] = {
      }},
     {"LENGTHMB", "LM", 5, R,
      [](const TMPEGAudio& a, const TRegionalSettings& r) {
-         return FormatTenths(RoundedQuotient(a.FileLength * 10, 1048576), r.DecimalSeparator);
+         // whole mebibytes apart from the rest: ten times a length near the 64-bit limit (a
+         // sparse file) would overflow
+         const std::int64_t tenths =
+             a.FileLength / 1048576 * 10 + RoundedQuotient(a.FileLength % 1048576 * 10, 1048576);
+         return FormatTenths(tenths, r.DecimalSeparator);
      }},
     {"FILEDATE", "FD", 10, L,
      [](const TMPEGAudio& a, const TRegionalSettings&) { return FormatDate(a.FileDateTime); }},

@@ -83,9 +83,11 @@ void TMPEGAudio::TakeHeader(const TFrameHeader& header)
     ErrorProtection = header.ErrorProtection;
     Padding = header.Padding;
     FrameLength = header.FrameLength;
-    // the playing time of the whole file, data before the first frame and the trailer included
+    // the playing time of the whole file, data before the first frame and the trailer included:
+    // 8 * FileLength / (1000 * BitRate), reduced so that a sparse file near the 64-bit limit
+    // cannot overflow
     Duration = header.BitRate > 0
-                   ? static_cast<std::uint16_t>(8 * FileLength / (1000 * std::int64_t{BitRate}))
+                   ? static_cast<std::uint16_t>(FileLength / (125 * std::int64_t{BitRate}))
                    : 0;
 }
 

@@ -5,8 +5,9 @@ set -euo pipefail
 
 # What the program needs to build; the tests add their own through CANTREL_TEST_PACKAGES.
 CANTREL_PACKAGES=(cmake g++ make qt6-base-dev)
-# GoogleTest, and the validators of the desktop entry and the AppStream metadata.
-CANTREL_TEST_PACKAGES=(libgtest-dev desktop-file-utils appstream)
+# GoogleTest, the validators of the desktop entry and the AppStream metadata, and clang with
+# libFuzzer for the fuzz targets.
+CANTREL_TEST_PACKAGES=(libgtest-dev desktop-file-utils appstream clang libfuzzer-14-dev)
 
 # cantrel_install_dependencies [PACKAGE...]: the build's packages and the ones given.
 cantrel_install_dependencies()

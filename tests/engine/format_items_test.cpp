@@ -1,6 +1,7 @@
 #include "engine/format_items.h"
 
 #include <gtest/gtest.h>
+#include <limits>
 #include <tuple>
 
 namespace {
@@ -114,6 +115,9 @@ TEST(FormatItems, ExpandsItemsAndTheTextAroundThem)
     }
     const std::string huge = FormatItems(audio, "%T,L,2000000000%", TRegionalSettings{});
     EXPECT_EQ(huge.size(), 4096u) << "a length is bounded";
+    TMPEGAudio sparse = audio;
+    sparse.FileLength = std::numeric_limits<std::int64_t>::max();
+    EXPECT_EQ(FormatItems(sparse, "%LM,T%", TRegionalSettings{}), "8796093022208.0");
 }
 
 // Every flag set, blank tag texts, and values that show trimming, rounding and the hours dropped.
