@@ -43,7 +43,9 @@ find "$build" -name '*.gcda' -delete
 
 filters=()
 for f in "${folders[@]}"; do filters+=(--filter "$root/$f/"); done
-gcovr -j "$jobs" --root "$root" "${filters[@]}" --json-summary "$build/summary.json" "$build" >/dev/null 2>"$build/gcovr.log"
+# ccache with CCACHE_BASEDIR compiles with source paths relative to the build folder, so gcov
+# must run there for them to resolve.
+gcovr -j "$jobs" --root "$root" --object-directory "$build" "${filters[@]}" --json-summary "$build/summary.json" "$build" >/dev/null 2>"$build/gcovr.log"
 
 python3 - "$build/summary.json" "${folders[@]}" <<'PY'
 import json, sys

@@ -5,6 +5,8 @@
 #
 #   scripts/mutants.sh [BUILD_DIR]      (default: build-mutants)
 #
+# CANTREL_MUTANTS_ONLY=REGEX plants only the faults whose test program matches REGEX.
+#
 # Every source file is restored after its run, also when the script is interrupted. The last
 # line says how many faults were caught; the exit status is 1 when any was missed.
 set -euo pipefail
@@ -63,6 +65,7 @@ caught=0
 total=0
 for mutant in "${mutants[@]}"; do
     IFS='@' read -r file target from to <<<"$mutant"
+    [[ $target =~ ${CANTREL_MUTANTS_ONLY:-.} ]] || continue
     cp "$file" "$backup"
     current=$file
     if ! python3 - "$file" "$from" "$to" <<'PY'; then

@@ -32,22 +32,18 @@ TReplacePairs One(std::string what, std::string with)
     return {{{std::move(what), std::move(with)}}, 0};
 }
 
+// How one pair's loop restarts and ends is checked against the plain loop below.
 TEST(ApplyReplacePairs, RestartsSelectsAndEndsEveryLoop)
 {
     const TReplacePairs four = {{{"a", "1"}, {"b", "2"}, {"c", "3"}, {"d", "4"}}, 1};
     const std::tuple<const char*, std::string, TReplacePairs, std::string> cases[] = {
         {"the starting pair", "a_b_c", TReplacePairs{}, "a b c"},
-        {"a replacement that creates an occurrence is replaced again", "abb", One("ab", "a"), "a"},
         {"the length rule ends a loop near the start", "aaa", One("a", "ab"), "abaa"},
         {"only the pairs up to the selected one apply", "abcd", four, "12cd"},
         {"no selection leaves the value", "a_b", {{{"_", " "}}, -1}, "a_b"},
         {"a selection past the list leaves the value", "a_b", {{{"_", " "}}, 1}, "a_b"},
         {"pairs apply in list order", "ab", {{{"a", "b"}, {"b", "c"}}, 1}, "cc"},
         {"lengths count characters, not bytes", "\xC3\xA9z", One("z", "zz"), "\xC3\xA9zz"},
-        {"an occurrence re-created at the end", "xa", One("a", "ba"), "xba"},
-        {"a pair replacing a text by itself", "xa", One("a", "a"), "xa"},
-        {"an occurrence re-created across the boundary", "xab", One("ab", "aab"), "xaab"},
-        {"every occurrence is still replaced", "-a-a", One("a", "ba"), "-ba-ba"},
         {"a long name", std::string(250, 'x') + "a", One("a", "ba"), std::string(250, 'x') + "ba"},
         {"later pairs still apply", "xa", {{{"a", "ba"}, {"b", "c"}}, 1}, "xca"},
     };

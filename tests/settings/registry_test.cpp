@@ -85,18 +85,9 @@ TEST_F(RegistryTest, IntegersAndBooleansReadDecimalAndHexadecimalText)
         int Expected; // -1: the default
     };
     const TCase cases[] = {
-        {"decimal", "160", 160},
-        {"hexadecimal after 0x", "0x70", 112},
-        {"negative", "-5", -5},
-        {"blanks around the number", " 42 ", 42},
-        {"eight hex digits fill 32 bits", "0x7FFFFFFF", 2147483647},
-        {"zero", "0", 0},
-        {"not a number", "abc", -1},
-        {"trailing text", "12abc", -1},
-        {"0x alone", "0x", -1},
-        {"signed hexadecimal", "0x-1", -1},
-        {"too large", "2147483648", -1},
-        {"too many hex digits", "0x100000000", -1},
+        // the text rules themselves are ParseStoredInteger's
+        {"decimal", "160", 160}, {"hexadecimal after 0x", "0x70", 112}, {"negative", "-5", -5},
+        {"zero", "0", 0},        {"not a number", "12abc", -1},
     };
     for (const auto& c : cases) {
         ASSERT_TRUE(WriteRegString(LowBitRateKey.Section, LowBitRateKey.Name, c.Stored));

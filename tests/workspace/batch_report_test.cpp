@@ -33,12 +33,6 @@ TEST(ProgressBarWidth, FollowsPositionOfRange)
     }
 }
 
-TEST(ProgressText, JoinsPositionAndRange)
-{
-    EXPECT_EQ(ProgressText(3, 120), "3 / 120");
-    EXPECT_EQ(ProgressText(0, 0), "0 / 0");
-}
-
 using TLines = std::vector<std::string>;
 
 struct TEntry
@@ -83,7 +77,7 @@ TEST(ErrorLog, HeadersComeWithEachNewFolder)
     }
 }
 
-TEST(ErrorLog, ClearStartsAFreshBatch)
+TEST(ErrorLog, ClearStartsAFreshBatchAndPlainLinesAreNoEntries)
 {
     TErrorLog log;
     log.AddEntry("/m/A/", {"1.mp3"});
@@ -93,7 +87,8 @@ TEST(ErrorLog, ClearStartsAFreshBatch)
 
     // the second batch from the same folder still starts with its header
     log.AddEntry("/m/A/", {"2.mp3"});
-    EXPECT_EQ(log.Lines(), (TLines{"", "/m/A/", "----", "2.mp3"}));
+    log.AddLine("note");
+    EXPECT_EQ(log.Lines(), (TLines{"", "/m/A/", "----", "2.mp3", "note"}));
     EXPECT_EQ(log.Count(), 1);
 }
 
@@ -110,14 +105,6 @@ TEST(ErrorLog, BitRateWarningsHaveNoHeader)
     log.AddEntry("/m/A/", {"z.mp3"});
     EXPECT_EQ(log.Lines().back(), "z.mp3");
     EXPECT_EQ(log.Lines()[log.Lines().size() - 2], "----");
-}
-
-TEST(ErrorLog, PlainLinesAreNoEntries)
-{
-    TErrorLog log;
-    log.AddLine("note");
-    EXPECT_EQ(log.Lines(), TLines{"note"});
-    EXPECT_EQ(log.Count(), 0);
 }
 
 TEST(ErrorLog, FailuresAreGroupedUnderTheirFolders)

@@ -11,6 +11,8 @@ struct TBandCase
     bool Exclude;
     std::int32_t BitRate;
     TBitRateVerdict Expected;
+    std::int32_t Low = DefaultLowBitRate;
+    std::int32_t High = DefaultHighBitRate;
 };
 
 TEST(BitRateCheck, BandIncludesBothEnds)
@@ -26,24 +28,18 @@ TEST(BitRateCheck, BandIncludesBothEnds)
         {"unreadable file has rate 0", true, false, 0, TBitRateVerdict::Warn},
         {"below the band is excluded", true, true, 96, TBitRateVerdict::Exclude},
         {"inside the band is kept when excluding", true, true, 128, TBitRateVerdict::Accept},
+        {"a reversed band flags every file", true, false, 128, TBitRateVerdict::Warn, 160, 112},
+        {"a reversed band flags its ends too", true, false, 160, TBitRateVerdict::Warn, 160, 112},
     };
     for (const auto& c : cases) {
         TMainOptions options;
         options.WarningBitRate = c.Warning;
         options.ExcludeIfWarning = c.Exclude;
+        options.LowBitRate = c.Low;
+        options.HighBitRate = c.High;
         EXPECT_EQ(CheckBitRate(options, c.BitRate), c.Expected) << c.Rule;
         EXPECT_EQ(NeedsBitRate(options), c.Warning) << c.Rule;
     }
-}
-
-TEST(BitRateCheck, ReversedBandFlagsEveryFile)
-{
-    TMainOptions options;
-    options.WarningBitRate = true;
-    options.LowBitRate = 160;
-    options.HighBitRate = 112;
-    EXPECT_EQ(CheckBitRate(options, 128), TBitRateVerdict::Warn);
-    EXPECT_EQ(CheckBitRate(options, 160), TBitRateVerdict::Warn);
 }
 
 TEST(BitRateCheck, StoredBoundsDefaultOnlyWhenMissing)

@@ -17,22 +17,6 @@ private slots:
     }
     void cleanup() { Program.Stop(); }
 
-    void StoredListIsLoadedWithoutPlaceholders()
-    {
-        {
-            TSettingsBatch store;
-            store.WriteString(MacroItemKey(0), "%t%");
-            store.WriteString(MacroItemKey(1), "_NONE_");
-            store.WriteString(MacroItemKey(2), "%a%");
-            store.WriteInteger(MacroTotalKey, 5); // more than are stored
-            store.WriteInteger(MacroIndexKey, 7); // beyond the list
-        }
-        ShowMacros();
-        QCOMPARE(Items(), QStringList({"%t%", "%a%"}));
-        QCOMPARE(Combo()->currentIndex(), 0);
-        QCOMPARE(Text("Panel4"), QStringLiteral("2 Macros in List"));
-    }
-
     void CommandsAskFirstAndTheListIsStoredOnClose()
     {
         ShowMacros();
@@ -76,7 +60,7 @@ private slots:
         QCOMPARE(store.ReadInteger(MacroIndexKey), 0);
     }
 
-    void CloseTakesTheMacroOverWithItsPreview()
+    void StoredListIsLoadedAndCloseTakesTheMacroOver()
     {
         TTempDir music;
         WriteBytes(music / "a.mp3", Mp3At(128, MakeTrailer("Song", "Band")));
@@ -85,23 +69,28 @@ private slots:
         {
             TSettingsBatch store;
             store.WriteString(MacroItemKey(0), "%t,t% by %a,t%");
-            store.WriteInteger(MacroTotalKey, 1);
-            store.WriteInteger(MacroIndexKey, 0);
+            store.WriteString(MacroItemKey(1), "_NONE_");
+            store.WriteString(MacroItemKey(2), "%a%");
+            store.WriteInteger(MacroTotalKey, 5); // more than are stored
+            store.WriteInteger(MacroIndexKey, 7); // beyond the list
         }
         ShowMacros();
+        QCOMPARE(Items(), QStringList({"%t,t% by %a,t%", "%a%"}));
+        QCOMPARE(Combo()->currentIndex(), 0);
+        QCOMPARE(Text("Panel4"), QStringLiteral("2 Macros in List"));
         QCOMPARE(Text("Panel5"), QStringLiteral("Song by Band"));
         Click("Close_SB");
         QCOMPARE(Program.Find<QLineEdit>("Edit6")->text(), QStringLiteral("%t,t% by %a,t%"));
         QCOMPARE(Program.Find<QLabel>("Label15")->text(), QStringLiteral("Song by Band"));
 
         // an empty text leaves the main window's macro alone, and the list is still stored
-        Program.Find<QLineEdit>("Edit6")->setText("%a%");
+        Program.Find<QLineEdit>("Edit6")->setText("%t%");
         ShowMacros();
         Combo()->setEditText(QString());
         QCOMPARE(Text("Panel5"), QString());
         Click("Close_SB");
-        QCOMPARE(Program.Find<QLineEdit>("Edit6")->text(), QStringLiteral("%a%"));
-        QCOMPARE(TSettingsBatch().ReadInteger(MacroTotalKey), 1);
+        QCOMPARE(Program.Find<QLineEdit>("Edit6")->text(), QStringLiteral("%t%"));
+        QCOMPARE(TSettingsBatch().ReadInteger(MacroTotalKey), 2);
     }
 
 private:

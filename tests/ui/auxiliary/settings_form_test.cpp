@@ -22,7 +22,7 @@ private slots:
         SelectTagCodePage(DefaultTagCodePage);
     }
 
-    void FirstShowHasTheDefaults()
+    void FirstShowHasTheDefaultsAndClearsRecentFoldersOnYes()
     {
         ShowSettings();
         const char* boxes[] = {"Title_CB",   "Artist_CB", "Album_CB", "Year_CB",
@@ -32,6 +32,15 @@ private slots:
             QVERIFY2(Box(box)->text().endsWith("[disabled]"), box);
         }
         QVERIFY(!List("LowerBitRate")->isEnabled());
+
+        // the recent folders are cleared only on Yes
+        Program.Work().RecentPaths[0] = "/music";
+        Click("SpeedButton1"); // no answer: No, the default
+        QCOMPARE(Program.Work().RecentPaths[0], std::string("/music"));
+        Program.Prompts.AnswerConfirm(true);
+        Click("SpeedButton1");
+        QCOMPARE(Program.Work().RecentPaths[0], std::string("..none.."));
+        QCOMPARE(Program.RecentItem(0)->text(), QStringLiteral("..none.."));
     }
 
     void ChangesReachTheMainWindowAndSurviveARestart()
@@ -80,18 +89,6 @@ private slots:
         Click("OK_SB");
         QCOMPARE(Program.Work().Options.LowBitRate, 100);
         QCOMPARE(Program.Work().Options.HighBitRate, 160);
-    }
-
-    void RecentFoldersAreClearedOnlyOnYes()
-    {
-        Program.Work().RecentPaths[0] = "/music";
-        ShowSettings();
-        Click("SpeedButton1"); // no answer: No, the default
-        QCOMPARE(Program.Work().RecentPaths[0], std::string("/music"));
-        Program.Prompts.AnswerConfirm(true);
-        Click("SpeedButton1");
-        QCOMPARE(Program.Work().RecentPaths[0], std::string("..none.."));
-        QCOMPARE(Program.RecentItem(0)->text(), QStringLiteral("..none.."));
     }
 
     void TagsAreShownInTheChosenCodePage()

@@ -54,46 +54,25 @@ private slots:
         QCOMPARE(store.ReadString(PlacementKey("_LateName", PlacementWidth)), QString("321"));
     }
 
-    void NormalPlacementRoundTrip()
+    void StatesOtherThanNormalOpenMaximized()
     {
-        {
-            TWindow window("_RoundTrip");
-            window.Widget.resize(420, 310);
-            window.Widget.move(35, 45);
-            window.Info->Save();
+        for (const Qt::WindowState state : {Qt::WindowMaximized, Qt::WindowMinimized}) {
+            {
+                TWindow window("_States");
+                window.Widget.resize(300, 200);
+                window.Widget.show();
+                window.Widget.setWindowState(state);
+                window.Info->Save();
+            }
+            // the size kept is the one the window returns to from maximized
+            QCOMPARE(TSettingsBatch().ReadString(PlacementKey("_States", PlacementWidth)),
+                     QString("300"));
+            TWindow next("_States");
+            next.Info->Loaded();
+            next.Widget.show();
+            QVERIFY(next.Widget.isMaximized());
+            QVERIFY(!next.Widget.isMinimized());
         }
-
-        TWindow next("_RoundTrip");
-        next.Info->Loaded();
-        QCOMPARE(next.Widget.size(), QSize(420, 310));
-        QCOMPARE(next.Widget.pos(), QPoint(35, 45));
-        QVERIFY(!next.Widget.isMaximized());
-    }
-
-    void MaximizedAndMinimizedOpenMaximized_data()
-    {
-        QTest::addColumn<int>("state");
-        QTest::newRow("maximized") << int(Qt::WindowMaximized);
-        QTest::newRow("minimized") << int(Qt::WindowMinimized);
-    }
-    void MaximizedAndMinimizedOpenMaximized()
-    {
-        QFETCH(int, state);
-        {
-            TWindow window("_States");
-            window.Widget.resize(300, 200);
-            window.Widget.show();
-            window.Widget.setWindowState(Qt::WindowStates(state));
-            window.Info->Save();
-        }
-        // the size kept is the one the window returns to from maximized
-        QCOMPARE(TSettingsBatch().ReadString(PlacementKey("_States", PlacementWidth)),
-                 QString("300"));
-        TWindow next("_States");
-        next.Info->Loaded();
-        next.Widget.show();
-        QVERIFY(next.Widget.isMaximized());
-        QVERIFY(!next.Widget.isMinimized());
     }
 
     void PlacementOffEveryScreenComesBack()
@@ -120,10 +99,8 @@ private slots:
             int X;
         };
         const TCase cases[] = {
-            {"wide", "left", "yes", {250, 150}, 20},  // text that is no number
-            {"0x12C", "0x10", "0x1", {300, 150}, 16}, // hexadecimal
-            {"-300", "30", "2", {250, 150}, 30},      // a negative size
-            {" 280 ", "25", "1", {280, 150}, 25},     // blanks around a number
+            {"wide", "left", "yes", {250, 150}, 20}, // text that is no number
+            {"-300", "30", "2", {250, 150}, 30},     // a negative size
         };
         for (const TCase& c : cases) {
             {
@@ -144,11 +121,12 @@ private slots:
         }
     }
 
-    void AutoLoadOffLeavesTheWindowAlone()
+    void AutoLoadOffLeavesTheWindowAloneUntilLoad()
     {
         {
             TWindow window("_NoAuto");
-            window.Widget.resize(400, 300);
+            window.Widget.resize(420, 310);
+            window.Widget.move(35, 45);
             window.Info->Save();
         }
         TWindow window("_NoAuto");
@@ -157,7 +135,9 @@ private slots:
         window.Info->Loaded();
         QCOMPARE(window.Widget.size(), QSize(200, 100));
         window.Info->Load();
-        QCOMPARE(window.Widget.size(), QSize(400, 300));
+        QCOMPARE(window.Widget.size(), QSize(420, 310));
+        QCOMPARE(window.Widget.pos(), QPoint(35, 45));
+        QVERIFY(!window.Widget.isMaximized());
     }
 };
 

@@ -60,7 +60,9 @@ private slots:
         }
     }
 
-    void FilesOutsideTheBandAreListedWithAWarning()
+    // One folder walked through the life of its warnings: listed, counted again by a second scan,
+    // started afresh by the scan-mode toggle, and cleared from the notice or the error window.
+    void WarningsReachTheErrorWindowUntilCleared()
     {
         Program.Open(Music.Path().string());
         QCOMPARE(Program.Find<QListWidget>("ListBox1")->count(), 6);
@@ -73,25 +75,21 @@ private slots:
         // the folder is done: the caption with one space, and the window shows
         QCOMPARE(Errors->windowTitle(), QStringLiteral("Errors Found (BitRate Warning) : 3"));
         QVERIFY(Errors->isVisible());
-        QCOMPARE(Program.Find<TPanel>("ErrorPanel")->Caption(),
-                 QStringLiteral("Errors Found in \"BitRate\" !"));
-    }
+        auto* notice = Program.Find<TPanel>("ErrorPanel");
+        QCOMPARE(notice->Caption(), QStringLiteral("Errors Found in \"BitRate\" !"));
 
-    void WarningsOfEarlierScansStillCount()
-    {
-        Program.Open(Music.Path().string());
-        Program.Open(Music.Path().string());
+        Program.Open(Music.Path().string()); // warnings of earlier scans still count
         QCOMPARE(Program.Work().BitRateErrorFiles.size(), std::size_t(6));
         QCOMPARE(Errors->windowTitle(), QStringLiteral("Errors Found (BitRate Warning) : 6"));
-    }
+        Program.Find<TPanel>("Panel231")->Clicked(); // the scan-mode toggle starts afresh
+        QCOMPARE(Program.Work().BitRateErrorFiles.size(), std::size_t(3));
+        QCOMPARE(Errors->Lines().size(), 12);
+        QCOMPARE(Errors->windowTitle(), QStringLiteral("Errors Found (BitRate Warning) : 3"));
 
-    void RightClickOnTheNoticeClearsIt()
-    {
-        Program.Open(Music.Path().string());
-        QTest::mouseClick(Program.Find<TPanel>("ErrorPanel"), Qt::LeftButton);
-        QVERIFY(!Program.Find<TPanel>("ErrorPanel")->Caption().isEmpty());
-        QTest::mouseClick(Program.Find<TPanel>("ErrorPanel"), Qt::RightButton);
-        QVERIFY(Program.Find<TPanel>("ErrorPanel")->Caption().isEmpty());
+        QTest::mouseClick(notice, Qt::LeftButton);
+        QVERIFY(!notice->Caption().isEmpty());
+        QTest::mouseClick(notice, Qt::RightButton);
+        QVERIFY(notice->Caption().isEmpty());
         QVERIFY(!Program.Work().BitRateErrorsFound);
         QVERIFY(Errors->Lines().isEmpty());
         QCOMPARE(Errors->windowTitle(), QStringLiteral("Errors Found ..."));
@@ -99,18 +97,10 @@ private slots:
         QCOMPARE(Program.Work().BitRateErrorFiles.size(), std::size_t(3));
 
         Program.Open(Music.Path().string()); // the error window's Clear resets the notice too
+        QVERIFY(!notice->Caption().isEmpty());
         Errors->SpeedButton2Click();
-        QVERIFY(Program.Find<TPanel>("ErrorPanel")->Caption().isEmpty());
+        QVERIFY(notice->Caption().isEmpty());
         QVERIFY(!Program.Work().BitRateErrorsFound);
-    }
-
-    void ScanModeToggleStartsTheWarningsAfresh()
-    {
-        Program.Open(Music.Path().string());
-        Program.Find<TPanel>("Panel231")->Clicked();
-        QCOMPARE(Program.Work().BitRateErrorFiles.size(), std::size_t(3));
-        QCOMPARE(Errors->Lines().size(), 12);
-        QCOMPARE(Errors->windowTitle(), QStringLiteral("Errors Found (BitRate Warning) : 3"));
     }
 
 private:

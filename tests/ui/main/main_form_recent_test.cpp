@@ -41,6 +41,12 @@ private slots:
 
         Program.RecentItem(5)->trigger(); // an empty slot does nothing
         QCOMPARE(Program.Work().CurrentFolder, Folder(0));
+
+        Program.Main->ClearRecentPaths(); // every slot, stored only at exit
+        QCOMPARE(Captions(), QStringList(10, QStringLiteral("..none..")));
+        QCOMPARE(TSettingsBatch().ReadString(RecentPathKey(0)), Q(Folder(2)));
+        Program.Stop();
+        QCOMPARE(TSettingsBatch().ReadString(RecentPathKey(0)), QStringLiteral("..none.."));
     }
 
     void FolderNameWithAnAmpersandKeepsIt()
@@ -53,18 +59,6 @@ private slots:
         Program.Open(music.Path().string());
         Program.RecentItem(1)->trigger();
         QCOMPARE(Program.Work().CurrentFolder, folder);
-    }
-
-    void ClearingEmptiesEverySlotUntilExit()
-    {
-        MakeFolders(2);
-        Program.Open(Folder(0));
-        Program.Open(Folder(1));
-        Program.Main->ClearRecentPaths();
-        QCOMPARE(Captions(), QStringList(10, QStringLiteral("..none..")));
-        QCOMPARE(TSettingsBatch().ReadString(RecentPathKey(0)), Q(Folder(1)));
-        Program.Stop();
-        QCOMPARE(TSettingsBatch().ReadString(RecentPathKey(0)), QStringLiteral("..none.."));
     }
 
     void PathGivenAtStartOpensItsFolder()

@@ -82,24 +82,17 @@ private slots:
         QVERIFY(!static_cast<QWidget*>(Program.Windows().Form4)->isVisible());
     }
 
-    void FirstStartShowsTheDefaults()
+    void FirstStartShowsTheDefaultsAndExitStoresThem()
     {
         Program.Start();
+        const QString macro =
+            QString::fromUtf8(DefaultMacro.data(), qsizetype(DefaultMacro.size()));
         QCOMPARE(Program.Find<QListWidget>("ListBox1")->count(), 0);
-        QCOMPARE(Program.Find<QLineEdit>("Edit6")->text(),
-                 QString::fromUtf8(DefaultMacro.data(), qsizetype(DefaultMacro.size())));
+        QCOMPARE(Program.Find<QLineEdit>("Edit6")->text(), macro);
         QCOMPARE(Program.Find<TPanel>("Panel2")->width(), 25); // the help column starts collapsed
-        // nothing is scanned at start, whatever folder was used last
-        QVERIFY(Program.Prompts.FolderRequests.isEmpty());
-    }
-
-    void FirstExitStoresTheDefaults()
-    {
-        Program.Start();
         Program.Stop();
         const TSettingsBatch store;
-        QCOMPARE(store.ReadString(LastMacrosKey),
-                 QString::fromUtf8(DefaultMacro.data(), qsizetype(DefaultMacro.size())));
+        QCOMPARE(store.ReadString(LastMacrosKey), macro);
         QVERIFY(store.Value(PlacementKey(PlacementSections[0], PlacementWidth)));
     }
 
@@ -119,33 +112,6 @@ private slots:
         QCOMPARE(Program.Prompts.Messages.size(), 1);
     }
 
-    void StoredValuesAreReadAtTheNextStart()
-    {
-        TTempDir last;
-        const QString lastFolder = QString::fromStdString(last.Path().string());
-        {
-            TSettingsBatch store;
-            store.WriteString(LastMacrosKey, "%t%");
-            store.WriteString(LimitTo64Key, "1");
-            store.WriteString(ExcludeIfWarningKey, "1");
-            store.WriteString(LowBitRateKey, "0x70");
-            store.WriteString(EnabledFieldKey(1), "1");
-            store.WriteString(RecentPathKey(1), "/music/b");
-            store.WriteString(LastPathKey, lastFolder);
-        }
-        Program.Start();
-        QCOMPARE(Program.Find<QLineEdit>("Edit6")->text(), QStringLiteral("%t%"));
-        QVERIFY(Program.Work().Options.LimitTo64 && Program.Work().Options.ExcludeIfWarning);
-        QCOMPARE(Program.Work().Options.LowBitRate, 112);
-        QVERIFY(Program.Work().Fields.EnabledFields[1] && !Program.Work().Fields.EnabledFields[0]);
-        QCOMPARE(Program.RecentItem(1)->text(), QStringLiteral("/music/b"));
-        // the list stays empty; the last folder only preselects the picker
-        QCOMPARE(Program.Find<QListWidget>("ListBox1")->count(), 0);
-        Program.Find<QToolButton>("Open_SB")->click();
-        QCOMPARE(Program.Prompts.FolderRequests.size(), 1);
-        QCOMPARE(Program.Prompts.FolderRequests[0].Start, lastFolder);
-    }
-
     void ChoicesSurviveARestart()
     {
         TTempDir music;
@@ -162,11 +128,18 @@ private slots:
         QCOMPARE(Program.Find<QLineEdit>("Edit6")->text(), QStringLiteral("%a% - %t%"));
         QCOMPARE(Program.Work().Options.HighBitRate, 320);
         QVERIFY(Program.Work().Fields.EnabledFields[6]);
-        QCOMPARE(Program.RecentItem(0)->text(), QString::fromStdString(music.Path().string()));
+        const QString folder = QString::fromStdString(music.Path().string());
+        QCOMPARE(Program.RecentItem(0)->text(), folder);
         QCOMPARE(Program.Main->size(), QSize(700, 560));
         // scan mode and help column are not stored
         QVERIFY(!Program.Work().RecursiveScan);
         QCOMPARE(Program.Find<TPanel>("Panel2")->width(), 25);
+        // nothing is scanned at start; the last folder only preselects the picker
+        QCOMPARE(Program.Find<QListWidget>("ListBox1")->count(), 0);
+        QVERIFY(Program.Prompts.FolderRequests.isEmpty());
+        Program.Find<QToolButton>("Open_SB")->click();
+        QCOMPARE(Program.Prompts.FolderRequests.size(), 1);
+        QCOMPARE(Program.Prompts.FolderRequests[0].Start, folder);
     }
 
 private:
