@@ -9,7 +9,8 @@
 #include <utility>
 
 TMacroRenamer::TMacroRenamer(std::string macro, TRegionalSettings regional, TRenameOptions options)
-    : Macro(std::move(macro)), Regional(std::move(regional)), Options(options)
+    : Audio(options.CodePage), Macro(std::move(macro)), Regional(std::move(regional)),
+      Options(options)
 {
 }
 

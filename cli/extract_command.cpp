@@ -192,7 +192,8 @@ bool ProcessFile(const std::string& file, const TExtractArgs& args, std::ostream
         return false;
     }
     const auto failure =
-        WriteExtractedTag(fullPath, args.Formula, run.Values, args.Options.PreserveOtherTag);
+        WriteExtractedTag(fullPath, args.Formula, run.Values, args.Options.PreserveOtherTag, {},
+                          args.Options.CodePage);
     out << "Write: " << WriteText(failure) << "\n";
     if (failure) {
         err << "cantrel-cli extract: " << file << ": " << WriteText(failure) << "\n";
@@ -202,7 +203,8 @@ bool ProcessFile(const std::string& file, const TExtractArgs& args, std::ostream
 
 } // namespace
 
-int RunExtractCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
+int RunExtractCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
+                      const TTagCodePage& codePage)
 {
     if (AsksForHelp(args, {"--sep", "--field", "--case", "--replace"})) {
         out << Help;
@@ -214,6 +216,7 @@ int RunExtractCommand(const std::vector<std::string>& args, std::ostream& out, s
             << "Run 'cantrel-cli extract --help' for the options.\n";
         return 2;
     }
+    parsed.Options.CodePage = codePage;
     bool failed = false;
     for (std::size_t i = 0; i < parsed.Files.size(); ++i) {
         if (i > 0) {

@@ -94,7 +94,8 @@ int RunFileCommand(std::string_view command, const std::vector<std::string>& fil
     return RunBatch(files, step, control).Failures.empty() ? 0 : 1;
 }
 
-int RunWriteCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
+int RunWriteCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
+                    const TTagCodePage& codePage)
 {
     if (AsksForHelp(args, {"--title", "--artist", "--album", "--year", "--comment", "--genre",
                            "--track"})) {
@@ -128,7 +129,7 @@ int RunWriteCommand(const std::vector<std::string>& args, std::ostream& out, std
         return UsageError(err, "no file given");
     }
     const TTagEdits edits = TagEditsFromBoxes(boxes);
-    TMPEGAudio audio;
+    TMPEGAudio audio(codePage);
     const TFileStep step = [&](const std::string& path, const TYieldFn& yield) {
         return WriteTagToFile(audio, path, edits, yield);
     };

@@ -135,9 +135,10 @@ int RemoveTagTrailer(const std::string& path, const TFileChanges& changes)
     return file.Handle.Close();
 }
 
-int WriteTagTrailer(const std::string& path, const TTagRecord& tag, const TFileChanges& changes)
+int WriteTagTrailer(const std::string& path, const TTagRecord& tag, const TFileChanges& changes,
+                    const TTagCodePage& codePage)
 {
-    const TTagTrailer trailer = BuildTagTrailer(tag);
+    const TTagTrailer trailer = BuildTagTrailer(tag, codePage);
     TOpenFile file;
     if (const int code = OpenWithTrailer(path, file); code != 0) {
         return code;
@@ -165,7 +166,7 @@ int RemoveTagTrailer(const std::string& path)
     return RemoveTagTrailer(path, TFileChanges::System());
 }
 
-int WriteTagTrailer(const std::string& path, const TTagRecord& tag)
+int WriteTagTrailer(const std::string& path, const TTagRecord& tag, const TTagCodePage& codePage)
 {
-    return WriteTagTrailer(path, tag, TFileChanges::System());
+    return WriteTagTrailer(path, tag, TFileChanges::System(), codePage);
 }

@@ -20,4 +20,5 @@ struct TFileChanges
 };
 
 int RemoveTagTrailer(const std::string& path, const TFileChanges& changes);
-int WriteTagTrailer(const std::string& path, const TTagRecord& tag, const TFileChanges& changes);
+int WriteTagTrailer(const std::string& path, const TTagRecord& tag, const TFileChanges& changes,
+                    const TTagCodePage& codePage = DefaultTagCodePage);

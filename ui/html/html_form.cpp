@@ -215,6 +215,7 @@ void T_Form5::SpeedButton1Click()
     options.HtmlPath = HtmlPath;
     options.Regional = SystemRegionalSettings();
     options.Now = LocalDateTime(std::time(nullptr));
+    options.CodePage = Work.Options.TagCodePage;
 
     THtmlRunResult result;
     TRunProgress progress(*this);

@@ -38,7 +38,6 @@ TApplicationWindows::TApplicationWindows(TPrompts& prompts)
            ErrorForm.get(),
            KeysForm.get(),
            ProgressForm.get()};
-    SelectTagCodePage(ReadTagCodePage(TSettingsBatch()));
     ConnectWindows();
 }
 
@@ -68,10 +67,6 @@ void TApplicationWindows::ConnectWindows()
     T_ProgressForm* progress = ProgressForm.get();
     QObject::connect(main, &T_MainForm::ProgressShown, progress, &QWidget::setVisible);
     QObject::connect(main, &T_MainForm::ProgressReported, progress, &T_ProgressForm::Report);
-
-    // the code page of the tags is stored with the main window's settings
-    QObject::connect(main, &T_MainForm::StoringSettings, main,
-                     [](TSettingsBatch& batch) { WriteTagCodePage(batch, SelectedTagCodePage()); });
 
     T_Form5* html = Form5.get();
     html->SetProgressWindow(ProgressForm.get());
@@ -103,8 +98,9 @@ void TApplicationWindows::ConnectWindows()
     QObject::connect(settings, &T_SettingsForm::ClearRecentPathsRequested, main,
                      &T_MainForm::ClearRecentPaths);
     QObject::connect(settings, &T_SettingsForm::TagCodePageChosen, main,
-                     [main](const QString& name) {
-                         if (SelectTagCodePage(name.toStdString())) {
+                     [main, &work](const QString& name) {
+                         if (const TTagCodePage* page = FindTagCodePage(name.toStdString())) {
+                             work.Options.TagCodePage = *page;
                              main->RedisplayFile();
                          }
                      });
