@@ -77,6 +77,7 @@ void TApplicationWindows::ConnectWindows()
     macros->MainMacro = [main] { return main->MacroText(); };
     macros->PreviewOf = [main](const QString& macro) { return main->MacroPreview(macro); };
     QObject::connect(macros, &TMacro_Form::MacroChosen, main, &T_MainForm::SetMacro);
+    QObject::connect(macros, &TMacro_Form::Showing, main, &T_MainForm::ResetButtonColours);
 
     // the settings window's changes reach the main window's options at once
     T_SettingsForm* settings = SettingsForm.get();
