@@ -10,8 +10,8 @@
 #include <utility>
 
 TMacroRenamer::TMacroRenamer(std::string macro, TRegionalSettings regional, TRenameOptions options)
-    : Macro(std::move(macro)), ReadsFile(MacroReadsFile(Macro)), Regional(std::move(regional)),
-      Options(options)
+    : Audio(options.CodePage), Macro(std::move(macro)), ReadsFile(MacroReadsFile(Macro)),
+      Regional(std::move(regional)), Options(options)
 {
 }
 
@@ -20,7 +20,7 @@ TRenameOutcome TMacroRenamer::Rename(const std::string& oldPath, const TYieldFn&
     if (ReadsFile) {
         Audio.SetFileName(oldPath, yield);
     } else {
-        Audio = TMPEGAudio();
+        Audio = TMPEGAudio(Options.CodePage);
         MakeFullPath(oldPath, Audio.FileName); // a path that cannot be resolved stays as given
     }
     // Only a regular file that was just opened has a file age; the move need not look again.

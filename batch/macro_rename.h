@@ -12,6 +12,7 @@ struct TRenameOptions
 {
     bool LimitTo64 = false; // refuse names over 64 characters (NameTooLong)
     bool DryRun = false;    // decide every file but touch nothing, not even a folder
+    TTagCodePage CodePage = DefaultTagCodePage; // the code page the tags are read in
 };
 
 struct TRenameOutcome

@@ -88,9 +88,10 @@ TTagEdits TagEditsFromBoxes(const TTagBoxTexts& boxes)
     return edits;
 }
 
-TFileOutcome WriteTagToFile(const std::string& path, const TTagEdits& edits, const TYieldFn& yield)
+TFileOutcome WriteTagToFile(const std::string& path, const TTagEdits& edits, const TYieldFn& yield,
+                            const TTagCodePage& codePage)
 {
-    TMPEGAudio audio;
+    TMPEGAudio audio(codePage);
     return WriteTagToFile(audio, path, edits, yield);
 }
 
@@ -131,7 +132,7 @@ TFileOutcome WriteTagToFile(TMPEGAudio& audio, const std::string& path, const TT
     }
     // The object is dropped right after, so the file is not analysed a second time as WriteTag
     // would: a batch of thousands of files then reads each only once.
-    if (const int code = WriteTagTrailer(audio.FileName, audio.Tag()); code != 0) {
+    if (const int code = WriteTagTrailer(audio.FileName, audio.Tag(), audio.CodePage); code != 0) {
         return TFileOutcome::Refusal(FailureFromCode(path, code, what));
     }
     return {};

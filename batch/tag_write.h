@@ -1,6 +1,7 @@
 #pragma once
 
 #include "batch/batch_run.h"
+#include "engine/code_page.h"
 #include "engine/yield.h"
 
 #include <cstdint>
@@ -53,9 +54,11 @@ TTagEdits TagEditsFromBoxes(const TTagBoxTexts& boxes);
 // whose audio is not recognised is refused (NotAudio): its tag was never read, so writing would
 // put defaults over a trailer it may have. A refused file is left as it was.
 TFileOutcome WriteTagToFile(const std::string& path, const TTagEdits& edits,
-                            const TYieldFn& yield = {});
+                            const TYieldFn& yield = {},
+                            const TTagCodePage& codePage = DefaultTagCodePage);
 // The same with an analysis object that a batch passes to every file, so that what it keeps
-// between files (the volume label) is looked up once, not per file.
+// between files (the volume label) is looked up once, not per file. The tag is read and written
+// in the analysis object's code page.
 TFileOutcome WriteTagToFile(TMPEGAudio& audio, const std::string& path, const TTagEdits& edits,
                             const TYieldFn& yield = {});
 

@@ -146,13 +146,14 @@ void CopyHtmlTemplates(const std::string& templateFolder, const std::string& htm
 }
 
 void CollectSongs(const std::vector<std::string>& paths, THtmlSongTable& songs,
-                  THtmlProgress& progress, const TYieldFn& yield, TFileFailures& failures)
+                  THtmlProgress& progress, const TYieldFn& yield, TFileFailures& failures,
+                  const TTagCodePage& codePage)
 {
     const std::size_t count = paths.size();
     songs.clear();
     songs.reserve(count);
     progress.Range(count);
-    TMPEGAudio reader;
+    TMPEGAudio reader(codePage);
     for (std::size_t i = 0; i < count; ++i) {
         progress.Position(i);
         progress.Text(ProgressText(static_cast<int>(i + 1), static_cast<int>(count)));
@@ -299,7 +300,7 @@ THtmlRunResult GenerateHtmlCatalogue(const std::vector<std::string>& paths,
     CopyHtmlTemplates(templateFolder, htmlFolder, yield, result.Failures);
 
     progress.Show();
-    CollectSongs(paths, songs, progress, yield, result.Failures);
+    CollectSongs(paths, songs, progress, yield, result.Failures, options.CodePage);
     progress.Range(1);
     progress.Position(1);
     progress.Text("Waiting ...");

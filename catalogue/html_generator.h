@@ -1,6 +1,7 @@
 #pragma once
 
 #include "catalogue/song_values.h"
+#include "engine/code_page.h"
 #include "engine/date_time.h"
 #include "engine/file_failure.h"
 #include "engine/regional_settings.h"
@@ -48,9 +49,10 @@ void CopyHtmlTemplates(const std::string& templateFolder, const std::string& htm
 // Fills the table with one entry per path, in order, analysing each file with one reader.
 // Progress shows "i / N" per song; `yield` runs inside each file's frame search. A file that
 // cannot be read gets whatever the reader gives for it; one that does not exist is also added to
-// the failures.
+// the failures. Tags are read in `codePage`.
 void CollectSongs(const std::vector<std::string>& paths, THtmlSongTable& songs,
-                  THtmlProgress& progress, const TYieldFn& yield, TFileFailures& failures);
+                  THtmlProgress& progress, const TYieldFn& yield, TFileFailures& failures,
+                  const TTagCodePage& codePage = DefaultTagCodePage);
 
 // Writes one page per song, htmlFolder + "Tags/" + its PageFileName, from the template
 // templateFolder + "_tags.htm": each template line after one substitution pass for that song.
@@ -81,6 +83,7 @@ struct THtmlRunOptions
     std::string HtmlPath;       // the chosen folder; the catalogue goes to HtmlPath + "HTML/"
     TRegionalSettings Regional; // day and month names of "var_date_time"
     TDateTime Now;              // the time "var_date_time" shows
+    TTagCodePage CodePage = DefaultTagCodePage; // the code page the songs' tags are read in
 };
 
 struct THtmlRunResult

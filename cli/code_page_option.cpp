@@ -11,7 +11,7 @@ constexpr std::string_view CodePageOption = "--codepage";
 
 void ListCodePages(std::ostream& out)
 {
-    out << "  --codepage NAME  code page of the tags (default " << DefaultTagCodePage << "):\n"
+    out << "  --codepage NAME  code page of the tags (default " << DefaultTagCodePage.Name << "):\n"
         << "                  ";
     for (const TTagCodePage& page : TagCodePages()) {
         out << ' ' << page.Name;
@@ -41,15 +41,15 @@ int RunWithCodePage(const char* command, TCommandFn run, const std::vector<std::
         }
     }
     if (AsksForHelp(rest)) {
-        const int status = run(rest, out, err);
+        const int status = run(rest, out, err, DefaultTagCodePage);
         ListCodePages(out);
         return status;
     }
-    if (name && FindTagCodePage(*name) == nullptr) {
+    const TTagCodePage* codePage = name ? FindTagCodePage(*name) : &DefaultTagCodePage;
+    if (codePage == nullptr) {
         err << "cantrel-cli " << command << ": unknown code page '" << *name << "'; one of:\n";
         ListCodePages(err);
         return 2;
     }
-    const TTagCodePageScope scope(name ? *name : SelectedTagCodePage());
-    return run(rest, out, err);
+    return run(rest, out, err, *codePage);
 }

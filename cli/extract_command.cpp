@@ -194,7 +194,8 @@ bool ProcessFile(const std::string& file, const TExtractArgs& args, std::ostream
         return false;
     }
     const auto failure =
-        WriteExtractedTag(fullPath, args.Formula, run.Values, args.Options.PreserveOtherTag);
+        WriteExtractedTag(fullPath, args.Formula, run.Values, args.Options.PreserveOtherTag, {},
+                          args.Options.CodePage);
     out << "Write: " << WriteText(failure) << "\n";
     if (!failure) {
         journal.FileDone(index, {});
@@ -207,7 +208,8 @@ bool ProcessFile(const std::string& file, const TExtractArgs& args, std::ostream
 
 } // namespace
 
-int RunExtractCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
+int RunExtractCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
+                      const TTagCodePage& codePage)
 {
     if (AsksForHelp(args, {"--sep", "--field", "--case", "--replace"})) {
         out << Help;
@@ -219,6 +221,7 @@ int RunExtractCommand(const std::vector<std::string>& args, std::ostream& out, s
             << "Run 'cantrel-cli extract --help' for the options.\n";
         return 2;
     }
+    parsed.Options.CodePage = codePage;
     TJournalSession journal(CommandJournalFolder(), JournalExtract, std::time(nullptr));
     if (parsed.Write && !journal.Begin(parsed.Files)) {
         ReportJournalFailure("extract", journal, err);

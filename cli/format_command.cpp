@@ -76,7 +76,8 @@ std::optional<TFormatOptions> ParseOptions(const std::vector<std::string>& args,
 
 } // namespace
 
-int RunFormatCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
+int RunFormatCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
+                     const TTagCodePage& codePage)
 {
     if (AsksForHelp(args, {"--locale"})) {
         out << FormatUsage;
@@ -95,7 +96,7 @@ int RunFormatCommand(const std::vector<std::string>& args, std::ostream& out, st
     for (std::size_t i = 0; i < options->Files.size(); ++i) {
         // a fresh object per file: an analysis keeps the date of the previous file when the next
         // one is missing
-        TMPEGAudio audio;
+        TMPEGAudio audio(codePage);
         audio.SetFileName(options->Files[i]);
         const std::string text = FormatItems(audio, options->Macro, regional);
         if (options->Json) {

@@ -91,7 +91,8 @@ std::string ParseArgs(const std::vector<std::string>& args, THtmlArgs& parsed)
 
 } // namespace
 
-int RunHtmlCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
+int RunHtmlCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
+                   const TTagCodePage& codePage)
 {
     if (AsksForHelp(args, {"--templates", "--target"})) {
         out << HtmlUsage;
@@ -107,6 +108,7 @@ int RunHtmlCommand(const std::vector<std::string>& args, std::ostream& out, std:
     options.HtmlPath = parsed.Target;
     options.Regional = TRegionalSettings::FromProcessLocale();
     options.Now = LocalDateTime(std::time(nullptr));
+    options.CodePage = codePage;
 
     THtmlSongTable songs;
     TStreamProgress progress(err);

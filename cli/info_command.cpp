@@ -92,7 +92,8 @@ void PrintJson(const TFields& fields, std::ostream& out)
 
 } // namespace
 
-int RunInfoCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
+int RunInfoCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
+                   const TTagCodePage& codePage)
 {
     if (AsksForHelp(args)) {
         out << InfoUsage;
@@ -118,7 +119,7 @@ int RunInfoCommand(const std::vector<std::string>& args, std::ostream& out, std:
         return 2;
     }
 
-    TMPEGAudio audio;
+    TMPEGAudio audio(codePage);
     if (json) {
         out << "[\n";
     }

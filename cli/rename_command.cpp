@@ -65,7 +65,8 @@ std::string StatusOf(const TFileOutcome& outcome, bool dryRun)
 
 } // namespace
 
-int RunRenameCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
+int RunRenameCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
+                     const TTagCodePage& codePage)
 {
     if (AsksForHelp(args)) {
         out << RenameUsage;
@@ -94,6 +95,7 @@ int RunRenameCommand(const std::vector<std::string>& args, std::ostream& out, st
         return UsageError(err, positional.empty() ? "MACRO and FILE missing" : "FILE missing");
     }
     const std::vector<std::string> files(positional.begin() + 1, positional.end());
+    parsed.Options.CodePage = codePage;
     TMacroRenamer renamer(positional.front(), TRegionalSettings::FromProcessLocale(),
                           parsed.Options);
 

@@ -99,7 +99,8 @@ int RunFileCommand(std::string_view command, const std::vector<std::string>& fil
     return ReportJournalFailure(command, journal, err) || refused ? 1 : 0;
 }
 
-int RunWriteCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
+int RunWriteCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
+                    const TTagCodePage& codePage)
 {
     if (AsksForHelp(args, {"--title", "--artist", "--album", "--year", "--comment", "--genre",
                            "--track"})) {
@@ -133,7 +134,7 @@ int RunWriteCommand(const std::vector<std::string>& args, std::ostream& out, std
         return UsageError(err, "no file given");
     }
     const TTagEdits edits = TagEditsFromBoxes(boxes);
-    TMPEGAudio audio;
+    TMPEGAudio audio(codePage);
     const TFileStep step = [&](const std::string& path, const TYieldFn& yield) {
         return WriteTagToFile(audio, path, edits, yield);
     };

@@ -4,11 +4,10 @@
 
 #include <algorithm>
 #include <array>
-#include <atomic>
 #include <cctype>
 #include <cstdint>
 #include <iconv.h>
-#include <map>
+#include <iterator>
 #include <memory>
 #include <mutex>
 #include <utility>
@@ -17,7 +16,7 @@
 namespace {
 
 const TTagCodePage CodePages[] = {
-    {"WINDOWS-1252", "Windows-1252 (Western European)"},
+    DefaultTagCodePage,
     {"WINDOWS-1250", "Windows-1250 (Central European)"},
     {"WINDOWS-1251", "Windows-1251 (Cyrillic)"},
     {"WINDOWS-1253", "Windows-1253 (Greek)"},
@@ -138,51 +137,41 @@ private:
     std::vector<std::pair<char32_t, char>> Upper;
 };
 
-// Tables are built once per code page and live until the program ends, so the selected one can
-// be read without a lock while another thread selects.
-class TCodePages
+constexpr std::size_t CodePageCount = std::size(CodePages);
+
+std::size_t IndexOf(const TTagCodePage& page)
 {
-public:
-    const TCodePage* Table(const char* name)
-    {
-        const std::lock_guard lock(Guard);
-        auto& table = Tables[name];
-        if (!table) {
-            table = std::make_unique<TCodePage>(name);
+    for (std::size_t i = 0; i < CodePageCount; ++i) {
+        if (CodePages[i].Name == page.Name || SameName(CodePages[i].Name, page.Name)) {
+            return i;
         }
-        return table.get();
     }
-
-    std::atomic<const TCodePage*> Selected{nullptr};
-    std::atomic<const char*> SelectedName{CodePages[0].Name};
-
-private:
-    std::mutex Guard;
-    std::map<std::string, std::unique_ptr<TCodePage>> Tables;
-};
-
-TCodePages& AllCodePages()
-{
-    static TCodePages pages;
-    return pages;
+    return 0;
 }
 
-const TCodePage& CodePage()
+// The tables of a code page, built on first use and never changed after: a cache of what iconv
+// says, not a choice, so any thread may read any code page's tables at any time.
+const TCodePage& CodePage(const TTagCodePage& page)
 {
-    TCodePages& pages = AllCodePages();
-    const TCodePage* selected = pages.Selected.load();
-    if (selected == nullptr) {
-        selected = pages.Table(pages.SelectedName.load());
-        pages.Selected.store(selected);
-    }
-    return *selected;
+    static std::array<std::once_flag, CodePageCount> built;
+    static std::array<std::unique_ptr<const TCodePage>, CodePageCount> tables;
+    const std::size_t index = IndexOf(page);
+    std::call_once(built[index], [index] {
+        tables[index] = std::make_unique<const TCodePage>(CodePages[index].Name);
+    });
+    return *tables[index];
 }
 
 } // namespace
 
-std::string DecodeTagText(std::string_view bytes)
+bool TTagCodePage::operator==(const TTagCodePage& other) const
 {
-    const TCodePage& codePage = CodePage();
+    return SameName(Name, other.Name);
+}
+
+std::string DecodeTagText(std::string_view bytes, const TTagCodePage& page)
+{
+    const TCodePage& codePage = CodePage(page);
     std::string text;
     text.reserve(bytes.size());
     for (const char byte : bytes) {
@@ -191,9 +180,9 @@ std::string DecodeTagText(std::string_view bytes)
     return text;
 }
 
-std::string EncodeTagText(std::string_view text)
+std::string EncodeTagText(std::string_view text, const TTagCodePage& page)
 {
-    const TCodePage& codePage = CodePage();
+    const TCodePage& codePage = CodePage(page);
     std::string bytes;
     bytes.reserve(text.size());
     for (std::size_t pos = 0; pos < text.size();) {
@@ -220,35 +209,8 @@ const TTagCodePage* FindTagCodePage(std::string_view name)
     return nullptr;
 }
 
-std::string_view TagCodePageOrDefault(std::string_view name)
+const TTagCodePage& TagCodePageOrDefault(std::string_view name)
 {
     const TTagCodePage* page = FindTagCodePage(name);
-    return page != nullptr ? page->Name : DefaultTagCodePage;
-}
-
-bool SelectTagCodePage(std::string_view name)
-{
-    const TTagCodePage* page = FindTagCodePage(name);
-    if (page == nullptr) {
-        return false;
-    }
-    TCodePages& pages = AllCodePages();
-    pages.Selected.store(pages.Table(page->Name));
-    pages.SelectedName.store(page->Name);
-    return true;
-}
-
-std::string_view SelectedTagCodePage()
-{
-    return AllCodePages().SelectedName.load();
-}
-
-TTagCodePageScope::TTagCodePageScope(std::string_view name) : Previous(SelectedTagCodePage())
-{
-    SelectTagCodePage(name);
-}
-
-TTagCodePageScope::~TTagCodePageScope()
-{
-    SelectTagCodePage(Previous);
+    return page != nullptr ? *page : CodePages[0];
 }

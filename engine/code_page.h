@@ -5,54 +5,38 @@
 #include <string_view>
 
 // The ID3v1 trailer holds 8-bit characters of one code page, chosen by the user (Windows-1252
-// unless chosen otherwise). These are the only places where trailer bytes become UTF-8 text and
-// back. A byte the code page leaves undefined (0x81, 0x8D, 0x8F, 0x90, 0x9D in Windows-1252)
-// decodes to the control character of the same code and encodes back to that byte, so an
-// unchanged tag is written back byte for byte.
-
-// UTF-8 text of code-page bytes.
-std::string DecodeTagText(std::string_view bytes);
-
-// Code-page bytes of UTF-8 text, one byte per character; a character the code page lacks (or an
-// invalid UTF-8 byte) becomes "?".
-std::string EncodeTagText(std::string_view text);
-
-// --- the code page of the tags
+// unless chosen otherwise) and handed to every read and write of a tag. These are the only places
+// where trailer bytes become UTF-8 text and back. A byte the code page leaves undefined (0x81,
+// 0x8D, 0x8F, 0x90, 0x9D in Windows-1252) decodes to the control character of the same code and
+// encodes back to that byte, so an unchanged tag is written back byte for byte.
 
 // A code page tags can be read and written in: its iconv name (as stored in the settings) and
-// the label the settings window lists it under.
+// the label the settings window lists it under. A small value, passed by value or reference.
 struct TTagCodePage
 {
     const char* Name;
     const char* Label;
+
+    // the same code page: names equal ignoring case
+    bool operator==(const TTagCodePage& other) const;
 };
 
-inline constexpr std::string_view DefaultTagCodePage = "WINDOWS-1252";
+inline constexpr TTagCodePage DefaultTagCodePage{"WINDOWS-1252", "Windows-1252 (Western European)"};
 
-// Every code page offered, the default first.
+// UTF-8 text of code-page bytes.
+std::string DecodeTagText(std::string_view bytes,
+                          const TTagCodePage& codePage = DefaultTagCodePage);
+
+// Code-page bytes of UTF-8 text, one byte per character; a character the code page lacks (or an
+// invalid UTF-8 byte) becomes "?".
+std::string EncodeTagText(std::string_view text, const TTagCodePage& codePage = DefaultTagCodePage);
+
+// Every code page offered, the default first. A code page that is not offered (a hand-made
+// TTagCodePage) reads and writes as the default.
 std::span<const TTagCodePage> TagCodePages();
 
 // The offered code page of an iconv name, matched ignoring case; nullptr for any other name.
 const TTagCodePage* FindTagCodePage(std::string_view name);
 
-// The offered name for `name`, or the default for a name that is not offered.
-std::string_view TagCodePageOrDefault(std::string_view name);
-
-// Makes every later read and write of tag text use this code page, for the whole process. False
-// (and nothing changes) for a name that is not offered.
-bool SelectTagCodePage(std::string_view name);
-std::string_view SelectedTagCodePage();
-
-// Selects a code page for as long as it lives, then the one selected before (a command-line run
-// or a test that must not leave its choice behind).
-class TTagCodePageScope
-{
-public:
-    explicit TTagCodePageScope(std::string_view name);
-    ~TTagCodePageScope();
-    TTagCodePageScope(const TTagCodePageScope&) = delete;
-    TTagCodePageScope& operator=(const TTagCodePageScope&) = delete;
-
-private:
-    std::string_view Previous;
-};
+// The offered code page named `name`, or the default for a name that is not offered.
+const TTagCodePage& TagCodePageOrDefault(std::string_view name);

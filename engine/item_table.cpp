@@ -160,9 +160,9 @@ bool IsNumberId(std::string_view tagId)
     return !tagId.empty() && tagId.find_first_not_of("0123456789.") == std::string_view::npos;
 }
 
-// The character of a numeric id from the tag code page. An id that does not read as a 32-bit
+// The character of a numeric id in the tag's code page. An id that does not read as a 32-bit
 // integer (such as "6.5") counts as 1, and so does code 0.
-std::string CharacterOfNumber(std::string_view tagId)
+std::string CharacterOfNumber(std::string_view tagId, const TTagCodePage& codePage)
 {
     std::int32_t number = 1;
     const auto [end, error] = std::from_chars(tagId.data(), tagId.data() + tagId.size(), number);
@@ -173,7 +173,7 @@ std::string CharacterOfNumber(std::string_view tagId)
     if (code == 0) {
         code = 1;
     }
-    return DecodeTagText(std::string(1, static_cast<char>(code)));
+    return DecodeTagText(std::string(1, static_cast<char>(code)), codePage);
 }
 
 } // namespace
@@ -204,7 +204,7 @@ std::optional<TItemValue> LookUpItem(const TMPEGAudio& audio, std::string_view t
                                      const TRegionalSettings& regional)
 {
     if (IsNumberId(tagId)) {
-        return TItemValue{CharacterOfNumber(tagId), 1, TItemAlignment::Left};
+        return TItemValue{CharacterOfNumber(tagId, audio.CodePage), 1, TItemAlignment::Left};
     }
     for (const auto& row : ItemRows) {
         if (tagId == row.LongId || tagId == row.ShortId) {

@@ -227,7 +227,7 @@ bool TMPEGAudio::SearchFrames(TBlockReader& reader, const TYieldFn& yield)
                                     trailer.data(), trailer.size()) != trailer.size()) {
                         return false;
                     }
-                    if (const auto tag = ParseTagTrailer(trailer)) {
+                    if (const auto tag = ParseTagTrailer(trailer, CodePage)) {
                         TakeTag(*tag);
                     } else {
                         Title = Utf8Left(NamePart(FileName), TagTextLimit);
@@ -249,7 +249,7 @@ bool TMPEGAudio::SearchFrames(TBlockReader& reader, const TYieldFn& yield)
 
 int TMPEGAudio::WriteTag(const TYieldFn& yield)
 {
-    const int code = WriteTagTrailer(FileName, Tag());
+    const int code = WriteTagTrailer(FileName, Tag(), CodePage);
     if (code != -1) {
         SetFileName(FileName, yield);
     }

@@ -17,6 +17,12 @@ class TBlockReader;
 class TMPEGAudio
 {
 public:
+    TMPEGAudio() = default;
+    explicit TMPEGAudio(const TTagCodePage& codePage) : CodePage(codePage) {}
+
+    // The code page the tag is read and written in; kept by SetFileName.
+    TTagCodePage CodePage = DefaultTagCodePage;
+
     // tag fields, UTF-8, as TTagRecord
     std::string Title;
     std::string Artist;

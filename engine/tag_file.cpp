@@ -135,9 +135,10 @@ int RemoveTagTrailer(const std::string& path, const TFileChanges& changes)
     return file.Handle.Close();
 }
 
-int WriteTagTrailer(const std::string& path, const TTagRecord& tag, const TFileChanges& changes)
+int WriteTagTrailer(const std::string& path, const TTagRecord& tag, const TFileChanges& changes,
+                    const TTagCodePage& codePage)
 {
-    return WriteTagTrailer(path, BuildTagTrailer(tag), changes);
+    return WriteTagTrailer(path, BuildTagTrailer(tag, codePage), changes);
 }
 
 int WriteTagTrailer(const std::string& path, const TTagTrailer& trailer,
@@ -170,9 +171,9 @@ int RemoveTagTrailer(const std::string& path)
     return RemoveTagTrailer(path, TFileChanges::System());
 }
 
-int WriteTagTrailer(const std::string& path, const TTagRecord& tag)
+int WriteTagTrailer(const std::string& path, const TTagRecord& tag, const TTagCodePage& codePage)
 {
-    return WriteTagTrailer(path, tag, TFileChanges::System());
+    return WriteTagTrailer(path, tag, TFileChanges::System(), codePage);
 }
 
 int WriteTagTrailer(const std::string& path, const TTagTrailer& trailer)

@@ -20,6 +20,7 @@ struct TFileChanges
 };
 
 int RemoveTagTrailer(const std::string& path, const TFileChanges& changes);
-int WriteTagTrailer(const std::string& path, const TTagRecord& tag, const TFileChanges& changes);
+int WriteTagTrailer(const std::string& path, const TTagRecord& tag, const TFileChanges& changes,
+                    const TTagCodePage& codePage = DefaultTagCodePage);
 int WriteTagTrailer(const std::string& path, const TTagTrailer& trailer,
                     const TFileChanges& changes);

@@ -21,15 +21,17 @@ std::string_view FieldBytes(const TTagTrailer& trailer, std::size_t offset, std:
     return {reinterpret_cast<const char*>(trailer.data()) + offset, size};
 }
 
-std::string FieldText(const TTagTrailer& trailer, std::size_t offset, std::size_t size)
+std::string FieldText(const TTagTrailer& trailer, std::size_t offset, std::size_t size,
+                      const TTagCodePage& codePage)
 {
-    return DecodeTagText(TrimTagText(FieldBytes(trailer, offset, size)));
+    return DecodeTagText(TrimTagText(FieldBytes(trailer, offset, size)), codePage);
 }
 
-void PutField(TTagTrailer& trailer, std::size_t offset, std::string_view text, std::size_t limit)
+void PutField(TTagTrailer& trailer, std::size_t offset, std::string_view text, std::size_t limit,
+              const TTagCodePage& codePage)
 {
     // one byte per character, so cutting the bytes cuts the characters
-    const std::string bytes = EncodeTagText(Utf8Left(text, limit));
+    const std::string bytes = EncodeTagText(Utf8Left(text, limit), codePage);
     std::copy_n(bytes.begin(), std::min(bytes.size(), limit), trailer.begin() + offset);
 }
 
@@ -43,32 +45,32 @@ std::string TrimTagText(std::string_view bytes)
                                                       : bytes.substr(0, last + 1));
 }
 
-std::optional<TTagRecord> ParseTagTrailer(const TTagTrailer& trailer)
+std::optional<TTagRecord> ParseTagTrailer(const TTagTrailer& trailer, const TTagCodePage& codePage)
 {
     if (FieldBytes(trailer, 0, 3) != "TAG") {
         return std::nullopt;
     }
     TTagRecord tag;
-    tag.Title = FieldText(trailer, TitleOffset, TagTextLimit);
-    tag.Artist = FieldText(trailer, ArtistOffset, TagTextLimit);
-    tag.Album = FieldText(trailer, AlbumOffset, TagTextLimit);
-    tag.Year = FieldText(trailer, YearOffset, TagYearLimit);
+    tag.Title = FieldText(trailer, TitleOffset, TagTextLimit, codePage);
+    tag.Artist = FieldText(trailer, ArtistOffset, TagTextLimit, codePage);
+    tag.Album = FieldText(trailer, AlbumOffset, TagTextLimit, codePage);
+    tag.Year = FieldText(trailer, YearOffset, TagYearLimit, codePage);
     // the comment runs over the track byte: an ID3v1.1 comment stops at its zero byte 125
-    tag.Comment = FieldText(trailer, CommentOffset, TagTextLimit);
+    tag.Comment = FieldText(trailer, CommentOffset, TagTextLimit, codePage);
     tag.Track = trailer[TrackOffset];
     tag.Genre = trailer[GenreOffset];
     return tag;
 }
 
-TTagTrailer BuildTagTrailer(const TTagRecord& tag)
+TTagTrailer BuildTagTrailer(const TTagRecord& tag, const TTagCodePage& codePage)
 {
     TTagTrailer trailer{};
     std::copy_n("TAG", 3, trailer.begin());
-    PutField(trailer, TitleOffset, tag.Title, TagTextLimit);
-    PutField(trailer, ArtistOffset, tag.Artist, TagTextLimit);
-    PutField(trailer, AlbumOffset, tag.Album, TagTextLimit);
-    PutField(trailer, YearOffset, tag.Year, TagYearLimit);
-    PutField(trailer, CommentOffset, tag.Comment, TagTextLimit);
+    PutField(trailer, TitleOffset, tag.Title, TagTextLimit, codePage);
+    PutField(trailer, ArtistOffset, tag.Artist, TagTextLimit, codePage);
+    PutField(trailer, AlbumOffset, tag.Album, TagTextLimit, codePage);
+    PutField(trailer, YearOffset, tag.Year, TagYearLimit, codePage);
+    PutField(trailer, CommentOffset, tag.Comment, TagTextLimit, codePage);
     trailer[GenreOffset] = tag.Genre;
     // always written, even 0, over the 30th comment character
     trailer[TrackOffset] = tag.Track;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "engine/code_page.h"
+
 #include <array>
 #include <cstdint>
 #include <optional>
@@ -31,11 +33,14 @@ using TTagTrailer = std::array<std::uint8_t, TagTrailerSize>;
 // (leading spaces stay). Works on trailer bytes, before any decoding.
 std::string TrimTagText(std::string_view bytes);
 
-// The tag of a 128-byte trailer, or nothing when it does not start with "TAG".
-std::optional<TTagRecord> ParseTagTrailer(const TTagTrailer& trailer);
+// The tag of a 128-byte trailer, or nothing when it does not start with "TAG". Texts are read in
+// `codePage`.
+std::optional<TTagRecord> ParseTagTrailer(const TTagTrailer& trailer,
+                                          const TTagCodePage& codePage = DefaultTagCodePage);
 
-// The 128 bytes of a trailer holding the record.
-TTagTrailer BuildTagTrailer(const TTagRecord& tag);
+// The 128 bytes of a trailer holding the record, texts in `codePage`.
+TTagTrailer BuildTagTrailer(const TTagRecord& tag,
+                            const TTagCodePage& codePage = DefaultTagCodePage);
 
 // Removes one trailer from the end of the file. 0 on success (also when there is none), -1 when
 // the file does not exist, otherwise the errno value of the failure (EACCES for a read-only file).
@@ -43,7 +48,8 @@ int RemoveTagTrailer(const std::string& path);
 
 // Replaces the file's trailer by the record's (appends one when it has none); same codes. A
 // failure at any point leaves the file with its old trailer or the new one, whole.
-int WriteTagTrailer(const std::string& path, const TTagRecord& tag);
+int WriteTagTrailer(const std::string& path, const TTagRecord& tag,
+                    const TTagCodePage& codePage = DefaultTagCodePage);
 
 // The same with the trailer's 128 bytes as they are, so that a trailer put back is the very one
 // that was there, whatever it holds after the first zero byte of a field.

@@ -144,7 +144,7 @@ TFormulaRun RunFormula(std::string_view extractionText, const TTagFormula& formu
     const bool allSet =
         std::all_of(extracted.begin(), extracted.end() - 1, [](bool b) { return b; });
     if (options.PreserveOtherTag && !allSet) {
-        TMPEGAudio audio;
+        TMPEGAudio audio(options.CodePage);
         audio.SetFileName(fullPath, yield);
         FillFromTag(run.PreviewTag, audio.Tag());
     }

@@ -62,6 +62,8 @@ struct TExtractOptions
     TCaseMode CaseMode = TCaseMode::cmNone;
     // preserve: fields the formula does not set keep the file's values; clear: they are emptied
     bool PreserveOtherTag = true;
+    // the code page the file's tag is read in for the fields the formula does not set
+    TTagCodePage CodePage = DefaultTagCodePage;
 };
 
 using TFieldValues = std::array<std::string, FormulaFieldCount>;

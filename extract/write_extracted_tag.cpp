@@ -43,9 +43,9 @@ void SetField(TMPEGAudio& audio, TTagField field, const std::string& value)
 std::optional<TFileFailure> WriteExtractedTag(const std::string& fullPath,
                                               const TTagFormula& formula,
                                               const TFieldValues& values, bool preserveOtherTag,
-                                              const TYieldFn& yield)
+                                              const TYieldFn& yield, const TTagCodePage& codePage)
 {
-    TMPEGAudio audio;
+    TMPEGAudio audio(codePage);
     audio.SetFileName(fullPath, yield);
     if (!audio.IsValid()) {
         // Writing now would put the defaults of an unread tag ("[notag]", track 0) over a

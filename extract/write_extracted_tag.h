@@ -14,7 +14,9 @@
 // leaves the old track. "_TRASH" values are never written. Nothing when the tag was written;
 // otherwise why not ("not written: ..."), the file unchanged: no file at the path, no MPEG audio
 // recognised (its tag cannot be read, so nothing is written) or the errno value of the write.
+// The tag is read and written in `codePage`.
 std::optional<TFileFailure> WriteExtractedTag(const std::string& fullPath,
                                               const TTagFormula& formula,
                                               const TFieldValues& values, bool preserveOtherTag,
-                                              const TYieldFn& yield = {});
+                                              const TYieldFn& yield = {},
+                                              const TTagCodePage& codePage = DefaultTagCodePage);

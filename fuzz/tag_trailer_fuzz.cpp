@@ -10,27 +10,27 @@
 
 namespace {
 
-void CheckCodePage(const TTagTrailer& given, const std::uint8_t* data, std::size_t size,
-                   TFuzzInput texts)
+void CheckCodePage(const TTagCodePage& page, const TTagTrailer& given, const std::uint8_t* data,
+                   std::size_t size, TFuzzInput texts)
 {
     // every byte decodes to a character that encodes back to it, so a tag nobody edited is
     // written back as it was read
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
-    const std::string decoded = DecodeTagText(bytes);
+    const std::string decoded = DecodeTagText(bytes, page);
     FUZZ_CHECK(IsValidUtf8(decoded));
     FUZZ_CHECK(Utf8Length(decoded) == bytes.size());
-    FUZZ_CHECK(EncodeTagText(decoded) == bytes);
+    FUZZ_CHECK(EncodeTagText(decoded, page) == bytes);
 
-    const auto tag = ParseTagTrailer(given);
+    const auto tag = ParseTagTrailer(given, page);
     FUZZ_CHECK(tag.has_value());
     for (const auto* text : {&tag->Title, &tag->Artist, &tag->Album, &tag->Comment}) {
         FUZZ_CHECK(Utf8Length(*text) <= TagTextLimit);
     }
     FUZZ_CHECK(Utf8Length(tag->Year) <= TagYearLimit);
     // decode then encode: a trailer as the program writes it comes back byte for byte
-    const TTagTrailer written = BuildTagTrailer(*tag);
-    FUZZ_CHECK(ParseTagTrailer(written) == tag);
-    FUZZ_CHECK(BuildTagTrailer(*ParseTagTrailer(written)) == written);
+    const TTagTrailer written = BuildTagTrailer(*tag, page);
+    FUZZ_CHECK(ParseTagTrailer(written, page) == tag);
+    FUZZ_CHECK(BuildTagTrailer(*ParseTagTrailer(written, page), page) == written);
 
     // encode then decode: texts of any kind, cut to their fields, one byte per character
     TTagRecord edited = *tag;
@@ -40,15 +40,15 @@ void CheckCodePage(const TTagTrailer& given, const std::uint8_t* data, std::size
             *text = std::string(texts.Line());
         }
     }
-    const TTagTrailer fromTexts = BuildTagTrailer(edited);
+    const TTagTrailer fromTexts = BuildTagTrailer(edited, page);
     FUZZ_CHECK(std::equal(fromTexts.begin(), fromTexts.begin() + 3, "TAG"));
     FUZZ_CHECK(fromTexts[127] == edited.Genre && fromTexts[126] == edited.Track);
     // what was written reads back as a tag that is then written and read unchanged (blanks and
     // zero bytes at a field's end are not kept)
-    const auto reread = ParseTagTrailer(fromTexts);
-    FUZZ_CHECK(reread && ParseTagTrailer(BuildTagTrailer(*reread)) == reread);
-    const TTagTrailer rewritten = BuildTagTrailer(*reread);
-    FUZZ_CHECK(BuildTagTrailer(*ParseTagTrailer(rewritten)) == rewritten);
+    const auto reread = ParseTagTrailer(fromTexts, page);
+    FUZZ_CHECK(reread && ParseTagTrailer(BuildTagTrailer(*reread, page), page) == reread);
+    const TTagTrailer rewritten = BuildTagTrailer(*reread, page);
+    FUZZ_CHECK(BuildTagTrailer(*ParseTagTrailer(rewritten, page), page) == rewritten);
 }
 
 } // namespace
@@ -60,9 +60,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::copy_n("TAG", 3, trailer.begin());
     const std::size_t rest = size > trailer.size() ? trailer.size() : size;
     for (const auto& page : TagCodePages()) {
-        const TTagCodePageScope scope(page.Name);
-        FUZZ_CHECK(SelectedTagCodePage() == page.Name);
-        CheckCodePage(trailer, data, size, TFuzzInput(data + rest, size - rest));
+        CheckCodePage(page, trailer, data, size, TFuzzInput(data + rest, size - rest));
     }
     return 0;
 }

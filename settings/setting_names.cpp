@@ -102,10 +102,10 @@ bool IsKnownKey(const QString& key)
     if (parts.size() != 2) {
         return false;
     }
-    const TSettingKey fixed[] = {LastMacrosKey,       LastPathKey,     LimitTo64Key,
-                                 AutoTrimSpacesKey,   FormulaCountKey, FormulaIndexKey,
-                                 WarningBitRateKey,   LowBitRateKey,   HighBitRateKey,
-                                 ExcludeIfWarningKey, MacroTotalKey,   MacroIndexKey};
+    const TSettingKey fixed[] = {
+        LastMacrosKey,   LastPathKey,       LimitTo64Key,  AutoTrimSpacesKey, FormulaCountKey,
+        FormulaIndexKey, WarningBitRateKey, LowBitRateKey, HighBitRateKey,    ExcludeIfWarningKey,
+        MacroTotalKey,   MacroIndexKey,     TagCodePageKey};
     const QString& section = parts[0];
     const QString& name = parts[1];
     if (std::any_of(std::begin(fixed), std::end(fixed), [&](const TSettingKey& known) {

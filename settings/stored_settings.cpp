@@ -81,6 +81,7 @@ TMainOptions ReadMainOptions(const TSettingsBatch& store)
     options.HighBitRate = BitRateBound(store.ReadInteger(HighBitRateKey), DefaultHighBitRate);
     options.ExcludeIfWarning = store.ReadBool(ExcludeIfWarningKey);
     options.AutoTrimSpaces = store.ReadBool(AutoTrimSpacesKey);
+    options.TagCodePage = TagCodePageOrDefault(store.ReadString(TagCodePageKey).toStdString());
     return options;
 }
 
@@ -92,16 +93,7 @@ void WriteMainOptions(TSettingsBatch& batch, const TMainOptions& options)
     batch.WriteInteger(HighBitRateKey, options.HighBitRate);
     batch.WriteBool(ExcludeIfWarningKey, options.ExcludeIfWarning);
     batch.WriteBool(AutoTrimSpacesKey, options.AutoTrimSpaces);
-}
-
-std::string ReadTagCodePage(const TSettingsBatch& store)
-{
-    return std::string(TagCodePageOrDefault(store.ReadString(TagCodePageKey).toStdString()));
-}
-
-void WriteTagCodePage(TSettingsBatch& batch, std::string_view name)
-{
-    batch.WriteString(TagCodePageKey, QString::fromLatin1(name.data(), qsizetype(name.size())));
+    batch.WriteString(TagCodePageKey, QString::fromLatin1(options.TagCodePage.Name));
 }
 
 TEnabledFields ReadEnabledFields(const TSettingsBatch& store)

@@ -59,13 +59,10 @@ void WriteLastMacro(TSettingsBatch& batch, const QString& macro);
 std::optional<std::string> ReadLastFolder(const TSettingsBatch& store);
 void WriteLastFolder(TSettingsBatch& batch, const std::string& folder);
 
-// The options of the settings window; a bit-rate bound stored as -1 or missing is the default.
+// The options of the settings window; a bit-rate bound stored as -1 or missing is the default, and
+// so is the code page of the tags when none or an unknown one is stored.
 TMainOptions ReadMainOptions(const TSettingsBatch& store);
 void WriteMainOptions(TSettingsBatch& batch, const TMainOptions& options);
-
-// The iconv name of the code page of the tags; Windows-1252 when none or an unknown one is stored.
-std::string ReadTagCodePage(const TSettingsBatch& store);
-void WriteTagCodePage(TSettingsBatch& batch, std::string_view name);
 
 TEnabledFields ReadEnabledFields(const TSettingsBatch& store);
 void WriteEnabledFields(TSettingsBatch& batch, const TEnabledFields& fields);

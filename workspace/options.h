@@ -1,5 +1,7 @@
 #pragma once
 
+#include "engine/code_page.h"
+
 #include <array>
 #include <cstdint>
 #include <string>
@@ -12,8 +14,9 @@ struct TMainOptions
     bool WarningBitRate = false;
     bool ExcludeIfWarning = false;
     bool AutoTrimSpaces = false;
-    std::int32_t LowBitRate = 112;  // kbit/s
-    std::int32_t HighBitRate = 160; // kbit/s
+    std::int32_t LowBitRate = 112;                 // kbit/s
+    std::int32_t HighBitRate = 160;                // kbit/s
+    TTagCodePage TagCodePage = DefaultTagCodePage; // every tag is read and written in it
 };
 
 inline constexpr std::int32_t DefaultLowBitRate = 112;

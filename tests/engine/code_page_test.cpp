@@ -8,14 +8,12 @@ namespace {
 TEST(CodePage, EveryByteSurvivesARoundTripInEveryCodePage)
 {
     for (const TTagCodePage& page : TagCodePages()) {
-        const TTagCodePageScope scope(page.Name);
-        ASSERT_EQ(SelectedTagCodePage(), page.Name);
         for (int byte = 0; byte < 256; ++byte) {
             const std::string bytes(1, static_cast<char>(byte));
-            EXPECT_EQ(EncodeTagText(DecodeTagText(bytes)), bytes) << page.Name << ' ' << byte;
+            EXPECT_EQ(EncodeTagText(DecodeTagText(bytes, page), page), bytes)
+                << page.Name << ' ' << byte;
         }
     }
-    EXPECT_EQ(SelectedTagCodePage(), DefaultTagCodePage);
 }
 
 TEST(CodePage, TheChosenCodePageReadsAndWritesTags)
@@ -31,14 +29,16 @@ TEST(CodePage, TheChosenCodePageReadsAndWritesTags)
          "\xD0\x96\xD0\xB8\xD0\xB7\xD0\xBD\xD1\x8C"},
         {"the same bytes are Western in Windows-1252", "WINDOWS-1252", "\xC6\xE8",
          "\xC3\x86\xC3\xA8"},
+        {"a code page that is not offered reads as Windows-1252", "UTF-8", "\xC6\xE8",
+         "\xC3\x86\xC3\xA8"},
         {"the euro sign at 0x80", "WINDOWS-1252", "\x80", "\xE2\x82\xAC"},
         {"undefined 0x81 is its control code", "WINDOWS-1252", "\x81", "\xC2\x81"},
         {"undefined 0x9D is its control code", "WINDOWS-1252", "\x9D", "\xC2\x9D"},
     };
     for (const auto& c : cases) {
-        const TTagCodePageScope scope(c.Page);
-        EXPECT_EQ(DecodeTagText(c.Bytes), c.Text) << c.Rule;
-        EXPECT_EQ(EncodeTagText(c.Text), c.Bytes) << c.Rule;
+        const TTagCodePage page{c.Page, ""};
+        EXPECT_EQ(DecodeTagText(c.Bytes, page), c.Text) << c.Rule;
+        EXPECT_EQ(EncodeTagText(c.Text, page), c.Bytes) << c.Rule;
     }
 }
 
@@ -49,16 +49,12 @@ TEST(CodePage, OnlyOfferedCodePagesAreChosen)
         const char* Stored;
         std::string_view Chosen;
     } cases[] = {
-        {"KOI8-R", "KOI8-R"},          {"iso-8859-15", "ISO-8859-15"},
-        {"UTF-8", DefaultTagCodePage}, {"_NONE_", DefaultTagCodePage},
-        {"", DefaultTagCodePage},
+        {"KOI8-R", "KOI8-R"},       {"iso-8859-15", "ISO-8859-15"}, {"UTF-8", "WINDOWS-1252"},
+        {"_NONE_", "WINDOWS-1252"}, {"", "WINDOWS-1252"},
     };
     for (const auto& c : cases) {
-        EXPECT_EQ(TagCodePageOrDefault(c.Stored), c.Chosen) << c.Stored;
+        EXPECT_EQ(TagCodePageOrDefault(c.Stored).Name, c.Chosen) << c.Stored;
     }
-    const TTagCodePageScope scope("CP850");
-    EXPECT_FALSE(SelectTagCodePage("EBCDIC-US"));
-    EXPECT_EQ(SelectedTagCodePage(), "CP850");
 }
 
 TEST(CodePage, WritesWhatItCannotHoldAsQuestionMarks)

@@ -324,6 +324,32 @@ TEST(MpegAudio, WritesAndRemovesItsTag)
     EXPECT_FALSE(std::filesystem::exists(path));
 }
 
+TEST(MpegAudio, ReadsAndWritesTheTagInItsCodePage)
+{
+    TTempDir dir;
+    const std::string bytes = MakeMp3Stream(2) + MakeTrailer("\xC6\xE8\xE7\xED\xFC");
+    const std::string path = WriteBytes(dir.Path() / "a.mp3", bytes).string();
+    const struct
+    {
+        const char* Rule;
+        TMPEGAudio Audio;
+        std::string Title;
+    } cases[] = {
+        {"Cyrillic in the code page given", TMPEGAudio(*FindTagCodePage("WINDOWS-1251")),
+         "\xD0\x96\xD0\xB8\xD0\xB7\xD0\xBD\xD1\x8C"},
+        {"Western letters by default", TMPEGAudio(), "\xC3\x86\xC3\xA8\xC3\xA7\xC3\xAD\xC3\xBC"},
+    };
+    for (auto c : cases) {
+        c.Audio.SetFileName(path);
+        EXPECT_EQ(c.Audio.Title, c.Title) << c.Rule;
+        // a write in the same code page gives the title back byte for byte
+        c.Audio.SetTrack(1);
+        ASSERT_EQ(c.Audio.WriteTag(), 0) << c.Rule;
+        EXPECT_EQ(ReadBytes(path).substr(0, bytes.size() - 2), bytes.substr(0, bytes.size() - 2))
+            << c.Rule;
+    }
+}
+
 TEST(MpegAudio, NamesOfCodesOutOfRange)
 {
     // the fields are public: a code out of range must not read beyond the names

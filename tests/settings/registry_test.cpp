@@ -195,7 +195,8 @@ TEST_F(RegistryTest, BatchWritesReachTheFileTogetherAtCommit)
 
 TEST_F(RegistryTest, PartlyBrokenStoreKeepsTheValuesItCanRead)
 {
-    const std::string text = "[BitRate]\nHigh%20BitRate=192\n[broken\n\"x=\n";
+    const std::string text =
+        "[%General]\nTag%20Code%20Page=KOI8-R\n[BitRate]\nHigh%20BitRate=192\n[broken\n\"x=\n";
     const auto file = StoreFile();
     WriteBytes(file, text);
     EXPECT_EQ(ReadRegInteger(HighBitRateKey.Section, HighBitRateKey.Name), 192);
@@ -203,6 +204,7 @@ TEST_F(RegistryTest, PartlyBrokenStoreKeepsTheValuesItCanRead)
     ASSERT_TRUE(WriteRegBool(WarningBitRateKey.Section, WarningBitRateKey.Name, true));
     EXPECT_EQ(ReadBytes(file.string() + ".broken"), text);
     EXPECT_EQ(ReadRegInteger(HighBitRateKey.Section, HighBitRateKey.Name), 192);
+    EXPECT_EQ(ReadRegString(TagCodePageKey.Section, TagCodePageKey.Name), "KOI8-R");
     EXPECT_TRUE(ReadRegBool(WarningBitRateKey.Section, WarningBitRateKey.Name));
 }
 

@@ -114,6 +114,7 @@ void TMacro_Form::closeEvent(QCloseEvent* event)
 
 void TMacro_Form::FormShow()
 {
+    emit Showing();
     Highlight->Highlight(nullptr);
     LoadList();
     UpdateCount();

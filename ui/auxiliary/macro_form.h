@@ -31,6 +31,8 @@ public:
 signals:
     // "&Close" takes this macro over into the main window's macro field.
     void MacroChosen(const QString& macro);
+    // The window is being shown: the main window's command buttons lose their highlight.
+    void Showing();
 
 protected:
     void showEvent(QShowEvent* event) override;

@@ -212,8 +212,8 @@ void T_SettingsForm::FormShow()
     SelectBound(LowerBitRate, options.LowBitRate);
     SelectBound(HigherBitRate, options.HighBitRate);
     ColourExcludeCaption();
-    CodePage_CB->setCurrentIndex(CodePage_CB->findData(QString::fromLatin1(
-        SelectedTagCodePage().data(), qsizetype(SelectedTagCodePage().size()))));
+    CodePage_CB->setCurrentIndex(
+        CodePage_CB->findData(QString::fromLatin1(options.TagCodePage.Name)));
 }
 
 void T_SettingsForm::FieldBoxClick(int field, bool checked)
@@ -272,7 +272,7 @@ void T_SettingsForm::OK_SBClick()
     emit BitRateBandChanged(ShownBound(LowerBitRate, Work.Options.LowBitRate),
                             ShownBound(HigherBitRate, Work.Options.HighBitRate));
     const QString codePage = CodePage_CB->currentData().toString();
-    if (codePage.toStdString() != SelectedTagCodePage()) {
+    if (!(TagCodePageOrDefault(codePage.toStdString()) == Work.Options.TagCodePage)) {
         emit TagCodePageChosen(codePage);
     }
     close();

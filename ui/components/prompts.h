@@ -1,13 +1,14 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 
 class QWidget;
 
-// Every message box, confirmation, folder picker and shell "open" goes through this interface, so
-// tests can answer them without a modal window.
+// Every message box, confirmation, folder or file picker and shell "open" goes through this
+// interface, so tests can answer them without a modal window.
 class TPrompts
 {
 public:
@@ -29,4 +30,13 @@ public:
 
     // Asks the desktop to open a file, a mailto: link or a web address; false when it refused.
     virtual bool OpenUrl(const QString& url) = 0;
+
+    // An existing file chosen to be opened, or nothing when cancelled. `filters` are file-dialog
+    // name filters ("Text Files (*.txt)"), the one at `selected` chosen first. Prompts that offer
+    // no file picker answer as if cancelled.
+    virtual std::optional<QString> PickFileToOpen(QWidget* /*parent*/,
+                                                  const QStringList& /*filters*/, int /*selected*/)
+    {
+        return std::nullopt;
+    }
 };

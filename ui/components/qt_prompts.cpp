@@ -49,3 +49,20 @@ bool TQtPrompts::OpenUrl(const QString& url)
     const QUrl target = url.startsWith('/') ? QUrl::fromLocalFile(url) : QUrl(url);
     return QDesktopServices::openUrl(target);
 }
+
+std::optional<QString> TQtPrompts::PickFileToOpen(QWidget* parent, const QStringList& filters,
+                                                  int selected)
+{
+    QFileDialog dialog(parent);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    // the descriptions name their patterns already
+    dialog.setOption(QFileDialog::HideNameFilterDetails, true);
+    dialog.setNameFilters(filters);
+    if (selected >= 0 && selected < filters.size()) {
+        dialog.selectNameFilter(filters[selected]);
+    }
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return std::nullopt;
+    }
+    return dialog.selectedFiles().constFirst();
+}

@@ -2,7 +2,8 @@
 
 #include "ui/components/prompts.h"
 
-// The prompts of a running program: message boxes, the folder dialog and the desktop's "open".
+// The prompts of a running program: message boxes, the folder and file dialogs and the desktop's
+// "open".
 class TQtPrompts : public TPrompts
 {
 public:
@@ -12,4 +13,6 @@ public:
     std::optional<QString> PickFolder(QWidget* parent, const QString& title, const QString& root,
                                       const QString& start) override;
     bool OpenUrl(const QString& url) override;
+    std::optional<QString> PickFileToOpen(QWidget* parent, const QStringList& filters,
+                                          int selected) override;
 };

@@ -197,6 +197,7 @@ TExtractOptions T_Form3::RunOptions() const
 {
     TExtractOptions options = Options;
     options.AutoTrimSpaces = Work.Options.AutoTrimSpaces;
+    options.CodePage = Work.Options.TagCodePage;
     return options;
 }
 
@@ -545,8 +546,8 @@ TFileFailures T_Form3::ProcessFiles(const std::vector<int>& rows, bool wholePath
         TextToExtract = PathIncluded ? FullPath : NamePart(FullPath);
         const TFormulaRun run = RunFormula(TextToExtract, formula, RunOptions(), path, yield);
         // listed under the folder of the extraction text, as the user sees the file here
-        if (auto failure =
-                WriteExtractedTag(path, formula, run.Values, Options.PreserveOtherTag, yield)) {
+        if (auto failure = WriteExtractedTag(path, formula, run.Values, Options.PreserveOtherTag,
+                                             yield, Work.Options.TagCodePage)) {
             failure->Path = TextToExtract;
             failures.push_back(*failure);
         } else if (!journal.FileDone(i, {})) {

@@ -11,14 +11,17 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QRadioButton>
 #include <QShowEvent>
 #include <QSpinBox>
 #include <QStandardPaths>
+#include <QTextEdit>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -30,6 +33,30 @@ template <typename T> T* Named(T* widget, const char* name)
 {
     widget->setObjectName(QLatin1String(name));
     return widget;
+}
+
+// The file types the preview opens, as description and pattern pairs between bars.
+constexpr const char* OpenDialogFilter =
+    "Text Files ( *.txt )|*.txt|HTM Files ( *.htm )|*.htm|HTML Files ( *.html )|*.html|"
+    "SHTML Files ( *.shtml )|*.shtml|DHTML Files ( *.dhtml )|*.dhtml|PHP3 Files ( *.php3 )|*.php3|"
+    "All Files ( *.* )|*.*";
+constexpr int OpenDialogFilterIndex = 1; // "HTM Files"
+
+// Larger files are not loaded: the preview would stall the program.
+constexpr qint64 PreviewSizeLimit = 16 * 1024 * 1024;
+
+// The pairs of a bar-separated filter as file-dialog name filters. "*.*" means every file, also
+// the names without a dot.
+QStringList NameFilters(const QString& filter)
+{
+    const QStringList parts = filter.split(QLatin1Char('|'));
+    QStringList filters;
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+        const QString pattern =
+            parts[i + 1] == QLatin1String("*.*") ? QStringLiteral("*") : parts[i + 1];
+        filters << parts[i] + QStringLiteral(" (") + pattern + QLatin1Char(')');
+    }
+    return filters;
 }
 
 std::string WithSlash(std::string folder)
@@ -144,6 +171,14 @@ void T_Form5::BuildControls()
     Panel1->hide();
     Custom_RBClick(false);
 
+    Preview_html_RE = Named(new QTextEdit(this), "Preview_html_RE");
+    Preview_html_RE->setReadOnly(true);
+    Preview_html_RE->setContextMenuPolicy(Qt::CustomContextMenu);
+    Preview_html_RE->setEnabled(false);
+    Preview_html_RE->hide();
+    PopupMenu = Named(new QMenu(this), "PopupMenu");
+    OpenFile1 = Named(PopupMenu->addAction(QStringLiteral("&Open File")), "OpenFile1");
+
     auto* form = new QFormLayout;
     form->addRow(QStringLiteral("Header String :"), Caption_Edit);
     form->addRow(QStringLiteral("Footer String :"), Edit2);
@@ -156,10 +191,15 @@ void T_Form5::BuildControls()
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
     layout->addWidget(Panel1);
+    layout->addWidget(Preview_html_RE);
     layout->addLayout(counters);
 
     connect(SpeedButton1, &QToolButton::clicked, this, &T_Form5::SpeedButton1Click);
     connect(Custom_RB, &QRadioButton::toggled, this, &T_Form5::Custom_RBClick);
+    connect(Preview_html_RE, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
+        PopupMenu->popup(Preview_html_RE->viewport()->mapToGlobal(at));
+    });
+    connect(OpenFile1, &QAction::triggered, this, &T_Form5::OpenFile1Click);
 }
 
 void T_Form5::FormCreate()
@@ -194,6 +234,29 @@ void T_Form5::Custom_RBClick(bool checked)
     NumberOfCustom_SE->setPalette(colours);
 }
 
+void T_Form5::OpenFile1Click()
+{
+    const std::optional<QString> chosen = Prompts.PickFileToOpen(
+        this, NameFilters(QLatin1String(OpenDialogFilter)), OpenDialogFilterIndex);
+    if (!chosen) {
+        return;
+    }
+    QFile file(*chosen);
+    QString problem;
+    if (!file.open(QIODevice::ReadOnly)) {
+        problem = file.errorString();
+    } else if (file.size() > PreviewSizeLimit) {
+        problem = QStringLiteral("the file is larger than %1 MB").arg(PreviewSizeLimit >> 20);
+    }
+    if (!problem.isEmpty()) {
+        Prompts.Inform(this, windowTitle(),
+                       QStringLiteral("Cannot open %1:\n%2").arg(*chosen, problem));
+        return;
+    }
+    // the bytes as UTF-8; invalid sequences show as replacement characters
+    Preview_html_RE->setPlainText(QString::fromUtf8(file.readAll()));
+}
+
 void T_Form5::SpeedButton1Click()
 {
     if (Work.Files.Empty() || Work.Activity.Busy()) {
@@ -215,6 +278,7 @@ void T_Form5::SpeedButton1Click()
     options.HtmlPath = HtmlPath;
     options.Regional = SystemRegionalSettings();
     options.Now = LocalDateTime(std::time(nullptr));
+    options.CodePage = Work.Options.TagCodePage;
 
     THtmlRunResult result;
     TRunProgress progress(*this);

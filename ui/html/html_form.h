@@ -6,8 +6,11 @@
 
 #include <string>
 
+class QAction;
 class QLabel;
 class QLineEdit;
+class QMenu;
+class QTextEdit;
 class QRadioButton;
 class QSpinBox;
 class QToolButton;
@@ -59,6 +62,7 @@ private:
     void FormCreate();
     void FormShow();
     void Custom_RBClick(bool checked);
+    void OpenFile1Click();
 
     TWorkspace& Work;
     TPrompts& Prompts;
@@ -75,4 +79,7 @@ private:
     QRadioButton* TotalSongs_RB = nullptr;
     QRadioButton* Custom_RB = nullptr;
     QSpinBox* NumberOfCustom_SE = nullptr;
+    QTextEdit* Preview_html_RE = nullptr; // hidden and disabled; a file opened from its menu
+    QMenu* PopupMenu = nullptr;
+    QAction* OpenFile1 = nullptr;
 };

@@ -114,6 +114,8 @@ public slots:
     void HideFileListForRun(bool hidden);
     // The tags are read in another code page now: the displayed file is read again.
     void RedisplayFile();
+    // The command buttons back to their normal caption colour (none highlighted).
+    void ResetButtonColours();
     // The extraction window hid: the file list comes back, showing the current file anew.
     void ShowFileList();
     // The extraction window stepped to another file in whole-path mode.

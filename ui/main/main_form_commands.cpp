@@ -133,7 +133,8 @@ void T_MainForm::Write_Tag_SBClick()
         }
         const bool wholePath = Work.WholePathMode;
         const TTagEdits edits = TagEditsFromBoxes(TagBoxTexts());
-        TMPEGAudio audio; // one for the batch: it keeps what it learns between files
+        TMPEGAudio audio(
+            Options.TagCodePage); // one for the batch: it keeps what it learns between files
         const TBatchResult result = RunFileBatch(
             paths,
             [&](const std::string& path, const TYieldFn& yield) {
@@ -180,8 +181,9 @@ void T_MainForm::SetFileName_SBClick()
             return;
         }
         const bool wholePath = Work.WholePathMode;
-        TMacroRenamer renamer(Edit6->text().toStdString(), Regional,
-                              {.LimitTo64 = Options.LimitTo64, .DryRun = false});
+        TMacroRenamer renamer(
+            Edit6->text().toStdString(), Regional,
+            {.LimitTo64 = Options.LimitTo64, .DryRun = false, .CodePage = Options.TagCodePage});
         const auto step = [&](const std::string& oldPath, const TYieldFn& yield) {
             TRenameOutcome renamed = renamer.Rename(oldPath, yield);
             // the preview follows the file at hand

@@ -92,6 +92,7 @@ void T_MainForm::ListBox1Click()
 {
     // a selection made while the last one is still being read is taken up when that returns
     const bool read = Work.Activity.RunLatest(TActivityKind::Analysing, [this] {
+        CurrentAudio->CodePage = Options.TagCodePage;
         CurrentAudio->SetFileName(CurrentFileName(), [this] { (*Yield)(); });
     });
     if (!read) {
@@ -150,7 +151,8 @@ void T_MainForm::ListBox1DblClick()
 
 void T_MainForm::ShowFileInfo(const std::string& path)
 {
-    if (CurrentAudio->FileName != path) {
+    if (CurrentAudio->FileName != path || !(CurrentAudio->CodePage == Options.TagCodePage)) {
+        CurrentAudio->CodePage = Options.TagCodePage;
         CurrentAudio->SetFileName(path, [this] { (*Yield)(); });
     }
     const TMPEGAudio& audio = *CurrentAudio;
@@ -336,6 +338,7 @@ void T_MainForm::RedisplayFile()
         return;
     }
     Work.Activity.Run(TActivityKind::Analysing, [&] {
+        CurrentAudio->CodePage = Options.TagCodePage;
         CurrentAudio->SetFileName(path, [this] { (*Yield)(); });
         ShowFileInfo(path);
         RefreshPreview();

@@ -485,6 +485,14 @@ void T_MainForm::ArrangeControls()
     Panel2->setFixedWidth(HelpPanelCollapsed ? HelpCollapsedWidth : HelpExpandedWidth);
 }
 
+void T_MainForm::ResetButtonColours()
+{
+    HoveredButton = QString();
+    for (QToolButton* button : HighlightButtons) {
+        SetColour(button, QPalette::ButtonText, QColor(Qt::black));
+    }
+}
+
 void T_MainForm::HighlightButton(const QString& name)
 {
     if (name == HoveredButton) {

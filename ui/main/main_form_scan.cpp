@@ -122,7 +122,7 @@ std::int32_t T_MainForm::ReadBitRate(const std::string& path)
     if (path.empty()) {
         return 0;
     }
-    TMPEGAudio audio;
+    TMPEGAudio audio(Options.TagCodePage);
     audio.SetFileName(path, [this] { (*Yield)(); });
     return audio.BitRate;
 }

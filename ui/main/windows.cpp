@@ -42,7 +42,6 @@ TApplicationWindows::TApplicationWindows(TPrompts& prompts)
            ErrorForm.get(),
            KeysForm.get(),
            ProgressForm.get()};
-    SelectTagCodePage(ReadTagCodePage(TSettingsBatch()));
     ConnectWindows();
 }
 
@@ -73,10 +72,6 @@ void TApplicationWindows::ConnectWindows()
     QObject::connect(main, &T_MainForm::ProgressShown, progress, &QWidget::setVisible);
     QObject::connect(main, &T_MainForm::ProgressReported, progress, &T_ProgressForm::Report);
 
-    // the code page of the tags is stored with the main window's settings
-    QObject::connect(main, &T_MainForm::StoringSettings, main,
-                     [](TSettingsBatch& batch) { WriteTagCodePage(batch, SelectedTagCodePage()); });
-
     T_Form5* html = Form5.get();
     html->SetProgressWindow(ProgressForm.get());
     QObject::connect(html, &T_Form5::FileListHidden, main, &T_MainForm::HideFileListForRun);
@@ -86,6 +81,7 @@ void TApplicationWindows::ConnectWindows()
     macros->MainMacro = [main] { return main->MacroText(); };
     macros->PreviewOf = [main](const QString& macro) { return main->MacroPreview(macro); };
     QObject::connect(macros, &TMacro_Form::MacroChosen, main, &T_MainForm::SetMacro);
+    QObject::connect(macros, &TMacro_Form::Showing, main, &T_MainForm::ResetButtonColours);
 
     // the settings window's changes reach the main window's options at once
     T_SettingsForm* settings = SettingsForm.get();
@@ -107,8 +103,9 @@ void TApplicationWindows::ConnectWindows()
     QObject::connect(settings, &T_SettingsForm::ClearRecentPathsRequested, main,
                      &T_MainForm::ClearRecentPaths);
     QObject::connect(settings, &T_SettingsForm::TagCodePageChosen, main,
-                     [main](const QString& name) {
-                         if (SelectTagCodePage(name.toStdString())) {
+                     [main, &work](const QString& name) {
+                         if (const TTagCodePage* page = FindTagCodePage(name.toStdString())) {
+                             work.Options.TagCodePage = *page;
                              main->RedisplayFile();
                          }
                      });

@@ -74,7 +74,13 @@ private slots:
             store.WriteInteger(MacroTotalKey, 5); // more than are stored
             store.WriteInteger(MacroIndexKey, 7); // beyond the list
         }
+        // a button the pointer was over when the list opened loses its red caption
+        auto* write = Program.Find<QToolButton>("Write_Tag_SB");
+        QEvent enter(QEvent::Enter);
+        QApplication::sendEvent(write, &enter);
+        QCOMPARE(write->palette().color(QPalette::ButtonText), QColor(Qt::red));
         ShowMacros();
+        QCOMPARE(write->palette().color(QPalette::ButtonText), QColor(Qt::black));
         QCOMPARE(Items(), QStringList({"%t,t% by %a,t%", "%a%"}));
         QCOMPARE(Combo()->currentIndex(), 0);
         QCOMPARE(Text("Panel4"), QStringLiteral("2 Macros in List"));

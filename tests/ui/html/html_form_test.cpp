@@ -2,6 +2,8 @@
 #include "ui/html/html_form.h"
 #include "ui/main/main_window_harness.h"
 
+#include <QAction>
+#include <QTextEdit>
 #include <QtTest>
 
 #include <filesystem>
@@ -62,6 +64,32 @@ private slots:
         Html();
         QCOMPARE(Program.Prompts.FolderRequests.last().Start,
                  QString::fromStdString(Target.Path().string()));
+    }
+
+    void HiddenPreviewOpensAFileFromItsMenu()
+    {
+        T_Form5* form = Program.Windows().Form5;
+        auto* preview = form->findChild<QTextEdit*>("Preview_html_RE");
+        QVERIFY(preview->isHidden() && !preview->isEnabled());
+        auto* open = form->findChild<QAction*>("OpenFile1");
+        QCOMPARE(open->text(), QStringLiteral("&Open File"));
+        const std::string page = Target / "a.htm";
+        WriteBytes(page, "<p>caf\xC3\xA9</p>\n");
+
+        Program.Prompts.AnswerFile(QString::fromStdString(page));
+        open->trigger();
+        QCOMPARE(preview->toPlainText(), QStringLiteral("<p>caf\u00E9</p>\n"));
+        const auto& request = Program.Prompts.FileRequests.front();
+        QCOMPARE(request.Filters.size(), 7);
+        QCOMPARE(request.Filters[request.Selected], QStringLiteral("HTM Files ( *.htm ) (*.htm)"));
+        QCOMPARE(request.Filters.last(), QStringLiteral("All Files ( *.* ) (*)"));
+
+        // a file that cannot be read is reported and the preview keeps what it shows
+        Program.Prompts.AnswerFile(QString::fromStdString(Target / "gone.htm"));
+        open->trigger();
+        QCOMPARE(Program.Prompts.Messages.size(), 1);
+        QVERIFY(Program.Prompts.Messages.front().Text.startsWith("Cannot open "));
+        QCOMPARE(preview->toPlainText(), QStringLiteral("<p>caf\u00E9</p>\n"));
     }
 
 private:

@@ -41,3 +41,15 @@ bool TScriptedPrompts::OpenUrl(const QString& url)
     OpenedUrls.append(url);
     return OpenUrlResult;
 }
+
+std::optional<QString> TScriptedPrompts::PickFileToOpen(QWidget*, const QStringList& filters,
+                                                        int selected)
+{
+    FileRequests.append({filters, selected});
+    if (FileAnswers.empty()) {
+        return std::nullopt;
+    }
+    const QString file = FileAnswers.front();
+    FileAnswers.pop_front();
+    return file;
+}

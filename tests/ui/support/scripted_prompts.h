@@ -8,8 +8,8 @@
 
 #include <deque>
 
-// Prompts for window tests: answers come from queues (Cancel and no folder when a queue is
-// empty) and every question, message, folder request and opened address is recorded.
+// Prompts for window tests: answers come from queues (Cancel and no folder or file when a queue
+// is empty) and every question, message, folder or file request and opened address is recorded.
 class TScriptedPrompts : public TPrompts
 {
 public:
@@ -30,6 +30,7 @@ public:
     void AnswerConfirm(bool ok) { ConfirmAnswers.push_back(ok); }
     void AnswerFolder(const QString& folder) { FolderAnswers.push_back({true, folder}); }
     void CancelFolder() { FolderAnswers.push_back({false, QString()}); }
+    void AnswerFile(const QString& file) { FileAnswers.push_back(file); }
 
     // What OpenUrl reports.
     bool OpenUrlResult = true;
@@ -38,6 +39,12 @@ public:
     QList<TQuestion> Messages;
     QList<TFolderRequest> FolderRequests;
     QStringList OpenedUrls;
+    struct TFileRequest
+    {
+        QStringList Filters;
+        int Selected;
+    };
+    QList<TFileRequest> FileRequests;
 
     bool Confirm(QWidget* parent, const QString& caption, const QString& text) override;
     bool AskYesNo(QWidget* parent, const QString& caption, const QString& text) override;
@@ -45,6 +52,8 @@ public:
     std::optional<QString> PickFolder(QWidget* parent, const QString& title, const QString& root,
                                       const QString& start) override;
     bool OpenUrl(const QString& url) override;
+    std::optional<QString> PickFileToOpen(QWidget* parent, const QStringList& filters,
+                                          int selected) override;
 
 private:
     std::deque<bool> ConfirmAnswers;
@@ -54,4 +63,5 @@ private:
         QString Folder;
     };
     std::deque<TFolderAnswer> FolderAnswers;
+    std::deque<QString> FileAnswers;
 };
