@@ -14,3 +14,4 @@ int RunHtmlCommand(const std::vector<std::string>& args, std::ostream& out, std:
 int RunWriteCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 int RunClearCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 int RunRenameCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+int RunCopyV2Command(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);

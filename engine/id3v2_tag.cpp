@@ -63,18 +63,26 @@ std::uint32_t SyncSafe(const TagLib::ByteVector& bytes, unsigned offset)
     return value;
 }
 
+// The 10-byte header of a tag: "ID3", major version 2 to 4, a revision, flags and a syncsafe size.
+bool IsTagHeader(const TagLib::ByteVector& header)
+{
+    if (header.size() != 10 || !header.startsWith("ID3") || header[3] < 2 || header[3] > 4 ||
+        static_cast<unsigned char>(header[4]) == 0xFF) {
+        return false;
+    }
+    return ((header[6] | header[7] | header[8] | header[9]) & 0x80) == 0;
+}
+
 // TagLib 1.13 takes the size of an extended header wrongly: a 2.3 one's as if it counted itself
 // as in 2.4 (losing every frame), a 2.4 one's off the frames twice (losing the last ones when
 // there is no padding). The extended header holds nothing the fields need, so such a tag is
-// handed over without it: the 10-byte header with the flag (bit 6) cleared and the size
-// lessened, then the frames. Nothing for a tag without one, or one that cannot be cut out
-// exactly; TagLib then reads the file itself.
-std::optional<TagLib::ByteVector> TagWithoutExtendedHeader(TagLib::IOStream& stream)
+// handed over without it: the header with the flag (bit 6) cleared and the size lessened, then
+// the frames. Nothing for a tag without one, or one that cannot be cut out exactly; TagLib then
+// reads the file itself.
+std::optional<TagLib::ByteVector> TagWithoutExtendedHeader(TagLib::IOStream& stream,
+                                                           TagLib::ByteVector tag)
 {
-    stream.seek(0);
-    TagLib::ByteVector tag = stream.readBlock(10);
-    if (tag.size() != 10 || !tag.startsWith("ID3") || (tag[3] != 3 && tag[3] != 4) ||
-        (tag[5] & 0x40) == 0) {
+    if (tag[3] == 2 || (tag[5] & 0x40) == 0) {
         return std::nullopt;
     }
     const bool version3 = tag[3] == 3;
@@ -139,7 +147,13 @@ TId3v2Reading ReadId3v2Tag(const std::string& path)
             return reading;
         }
         reading.Opened = true;
-        if (const auto tag = TagWithoutExtendedHeader(stream)) {
+        // only a tag at the very start counts, as players read it: TagLib would also take
+        // "ID3" anywhere before the first MPEG frame for one
+        const TagLib::ByteVector header = stream.readBlock(10);
+        if (!IsTagHeader(header)) {
+            return reading;
+        }
+        if (const auto tag = TagWithoutExtendedHeader(stream, header)) {
             TagLib::ByteVectorStream copy(*tag);
             reading.Fields = ReadFields(copy);
         } else {
