@@ -69,6 +69,7 @@ void T_MainForm::ConnectControls()
     connect(Web_SB, &QToolButton::clicked, this, &T_MainForm::Web_SBClick);
 
     connect(Open1, &QAction::triggered, this, &T_MainForm::Open1Click);
+    connect(CopyId3v2, &QAction::triggered, this, &T_MainForm::CopyId3v2Click);
     for (QAction* item : RecentItems) {
         connect(item, &QAction::triggered, this, &T_MainForm::C1Click);
     }
@@ -285,6 +286,7 @@ void T_MainForm::ActivityChanged(TActivityKind kind)
         command->setEnabled(enabled);
     }
     Open1->setEnabled(enabled);
+    CopyId3v2->setEnabled(enabled);
     for (QAction* item : RecentItems) {
         item->setEnabled(enabled);
     }

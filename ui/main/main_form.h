@@ -163,6 +163,7 @@ private:
     void Write_Tag_SBClick();
     void ClearTags_SBClick();
     void SetFileName_SBClick();
+    void CopyId3v2Click();
     void Timer1Timer();
     void Panel231Click();
     void Panel29Click();
@@ -222,6 +223,9 @@ private:
     // batch commands (main_form_commands.cpp)
     // What the seven tag boxes hold, each only when it is enabled.
     TTagBoxTexts TagBoxTexts() const;
+    // The files a command processes: every listed file in whole-path mode, else the selected
+    // ones; none when there are none.
+    std::vector<std::string> CommandFiles() const;
     // The files a command processes, after its confirmation: every listed file in whole-path
     // mode, else the selected ones; none when the command ends here.
     std::vector<std::string> CommandPaths(const QString& wholePathQuestion,
@@ -296,6 +300,7 @@ private:
     QMenu* RecentParhs_PM = nullptr;
     std::array<QAction*, RecentPathCount> RecentItems{}; // C1 .. C10
     QAction* Open1 = nullptr;
+    QAction* CopyId3v2 = nullptr; // "Copy ID3v&2 to ID3v1"
     TPanel* ErrorPanel = nullptr;
 
     std::array<QComboBox*, 5> TextBoxes{}; // TitleEdit .. CommentEdit

@@ -271,6 +271,9 @@ QWidget* T_MainForm::BuildListColumn()
     RecentParhs_PM->addSeparator();
     Open1 = RecentParhs_PM->addAction(QStringLiteral("&Open"));
     Open1->setObjectName(QStringLiteral("Open1"));
+    RecentParhs_PM->addSeparator();
+    CopyId3v2 = RecentParhs_PM->addAction(QStringLiteral("Copy ID3v&2 to ID3v1"));
+    CopyId3v2->setObjectName(QStringLiteral("CopyId3v2"));
 
     Panel29 = Named(new TPanel(column), "Panel29");
     Panel29->SetCaption(QStringLiteral(" Apply To Whole &Path ..."));
