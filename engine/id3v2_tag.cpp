@@ -75,36 +75,45 @@ bool IsTagHeader(const TagLib::ByteVector& header)
 
 // TagLib 1.13 takes the size of an extended header wrongly: a 2.3 one's as if it counted itself
 // as in 2.4 (losing every frame), a 2.4 one's off the frames twice (losing the last ones when
-// there is no padding). The extended header holds nothing the fields need, so such a tag is
-// handed over without it: the header with the flag (bit 6) cleared and the size lessened, then
-// the frames. Nothing for a tag without one, or one that cannot be cut out exactly; TagLib then
-// reads the file itself.
-std::optional<TagLib::ByteVector> TagWithoutExtendedHeader(TagLib::IOStream& stream,
-                                                           TagLib::ByteVector tag)
+// there is no padding). The extended header holds nothing the fields need, so it is taken out:
+// the flag (bit 6) cleared, the size lessened. Left in when it cannot be cut out exactly.
+void DropExtendedHeader(TagLib::ByteVector& tag)
 {
-    if (tag[3] == 2 || (tag[5] & 0x40) == 0) {
-        return std::nullopt;
-    }
     const bool version3 = tag[3] == 3;
-    const std::uint32_t size = SyncSafe(tag, 6);
-    const TagLib::ByteVector body = stream.readBlock(size);
-    if (body.size() != size || size < 4) {
-        return std::nullopt;
+    if (tag[3] == 2 || (tag[5] & 0x40) == 0 || tag.size() < 14) {
+        return;
     }
     // 2.3 gives the size after the size field as a plain number, 2.4 the whole size syncsafe
-    const std::uint32_t extended = version3 ? 4 + body.toUInt(0U, true) : SyncSafe(body, 0);
+    const std::uint32_t extended = version3 ? 4 + tag.toUInt(10U, true) : SyncSafe(tag, 10);
     // an unsynchronised 2.3 tag has its extended header unsynchronised too: exact only without
     // a 0xFF in it
     const bool unsynchronised = version3 && (tag[5] & 0x80) != 0;
-    if (extended > size || (unsynchronised && body.mid(0, extended).find('\xFF') >= 0)) {
+    if (extended > tag.size() - 10 || (unsynchronised && tag.mid(10, extended).find('\xFF') >= 0)) {
+        return;
+    }
+    TagLib::ByteVector header = tag.mid(0, 10);
+    header[5] = static_cast<char>(header[5] & ~0x40);
+    const std::uint32_t frames = SyncSafe(header, 6) - extended;
+    for (unsigned i = 0; i < 4; ++i) {
+        header[6 + i] = static_cast<char>((frames >> (7 * (3 - i))) & 0x7F);
+    }
+    tag = header.append(tag.mid(10 + extended));
+}
+
+// The tag at the very start of the file, header and frames, as TagLib is to read it; nothing when
+// the file does not start with one. Only a tag there counts, as players read it (TagLib would
+// take "ID3" anywhere before the first MPEG frame for one). TagLib reads the tag from memory,
+// so it does not go on to look for other tags at the end of the file.
+std::optional<TagLib::ByteVector> HeadTag(TagLib::IOStream& stream)
+{
+    const TagLib::ByteVector header = stream.readBlock(10);
+    if (!IsTagHeader(header)) {
         return std::nullopt;
     }
-    tag[5] = static_cast<char>(tag[5] & ~0x40);
-    const std::uint32_t frames = size - extended;
-    for (unsigned i = 0; i < 4; ++i) {
-        tag[6 + i] = static_cast<char>((frames >> (7 * (3 - i))) & 0x7F);
-    }
-    tag.append(body.mid(extended));
+    // in one read; a tag cut short by the end of the file is handed over as far as it goes
+    stream.seek(0);
+    TagLib::ByteVector tag = stream.readBlock(10 + SyncSafe(header, 6));
+    DropExtendedHeader(tag);
     return tag;
 }
 
@@ -147,18 +156,9 @@ TId3v2Reading ReadId3v2Tag(const std::string& path)
             return reading;
         }
         reading.Opened = true;
-        // only a tag at the very start counts, as players read it: TagLib would also take
-        // "ID3" anywhere before the first MPEG frame for one
-        const TagLib::ByteVector header = stream.readBlock(10);
-        if (!IsTagHeader(header)) {
-            return reading;
-        }
-        if (const auto tag = TagWithoutExtendedHeader(stream, header)) {
+        if (const auto tag = HeadTag(stream)) {
             TagLib::ByteVectorStream copy(*tag);
             reading.Fields = ReadFields(copy);
-        } else {
-            stream.seek(0);
-            reading.Fields = ReadFields(stream);
         }
     } catch (const std::exception&) {
         // a tag TagLib cannot take apart (out of memory on a damaged size) counts as none
