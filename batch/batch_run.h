@@ -10,6 +10,8 @@
 #include <utility>
 #include <vector>
 
+class TJournalSession;
+
 // What one step of a batch did to its file.
 enum class TFileStatus
 {
@@ -20,8 +22,17 @@ enum class TFileStatus
 
 struct TFileOutcome
 {
+    TFileOutcome(TFileStatus status = TFileStatus::Done, TFileFailure failure = {})
+        : Status(status), Failure(std::move(failure))
+    {
+    }
+
     TFileStatus Status = TFileStatus::Done;
     TFileFailure Failure; // only for Refused
+    // A file moved to a new name (Done): where it went, and the folders made for it, parents
+    // first. The undo journal keeps them to move the file back.
+    std::string NewPath;
+    std::vector<std::string> NewFolders;
 
     static TFileOutcome Refusal(TFileFailure failure)
     {
@@ -43,6 +54,10 @@ struct TBatchControl
     // A whole-path run counts its files "0 / n" up to "n-1 / n", a run over the selected files
     // "1 / n" up to "n / n".
     bool CountFromOne = false;
+    // When given, the batch is journaled so that it can be undone: the files are recorded before
+    // the first one is touched, and each changed file is marked after it. A journal that cannot
+    // be written stops the batch with its failure, before any file or at the file it failed on.
+    TJournalSession* Journal = nullptr;
 };
 
 // Runs `step` on each path in order and collects what happened. A cancelled batch leaves the

@@ -169,7 +169,10 @@ TFileOutcome RenameOneFile(const std::string& oldPath, const std::string& newPat
         code = MoveNoReplace(oldPath, newPath);
     }
     if (code == 0) {
-        return {};
+        TFileOutcome moved;
+        moved.NewPath = newPath;
+        moved.NewFolders = std::move(created);
+        return moved;
     }
     RemoveFolders(created);
     if (code == EEXIST) {

@@ -2,6 +2,7 @@
 
 #include <ostream>
 #include <string>
+#include <string_view>
 #include <vector>
 
 // Each command takes its arguments (without the command word) and returns the exit status:
@@ -15,3 +16,14 @@ int RunWriteCommand(const std::vector<std::string>& args, std::ostream& out, std
 int RunClearCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 int RunRenameCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 int RunCopyV2Command(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+int RunUndoCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+
+class TJournalSession;
+
+// The undo journal of the commands that change files: the user's state folder, from the
+// environment.
+std::string CommandJournalFolder();
+// After a batch: when the journal could not be written, says so on `err` and returns true (the
+// batch stopped there).
+bool ReportJournalFailure(std::string_view command, const TJournalSession& journal,
+                          std::ostream& err);

@@ -4,6 +4,9 @@
 #include "cli/json_text.h"
 #include "cli/write_command.h"
 #include "engine/mpeg_audio.h"
+#include "journal/journal_session.h"
+
+#include <ctime>
 
 namespace {
 
@@ -81,7 +84,9 @@ int RunCopyV2Command(const std::vector<std::string>& args, std::ostream& out, st
         return copied.Outcome;
     };
     TBatchControl control;
+    bool reported = false;
     control.Report = [&](std::size_t index, const TFileOutcome& outcome) {
+        reported = true;
         const std::string status = StatusOf(copied, dryRun);
         if (json) {
             out << (index == 0 ? "[\n" : ",\n") << "  {\"file\": " << JsonString(files[index])
@@ -93,9 +98,15 @@ int RunCopyV2Command(const std::vector<std::string>& args, std::ostream& out, st
             err << "cantrel-cli copy-v2: " << files[index] << ": " << outcome.Failure.Text << '\n';
         }
     };
-    const TBatchResult result = RunBatch(files, step, control);
-    if (json) {
-        out << "\n]\n";
+    TJournalSession journal(CommandJournalFolder(), JournalCopyV2, std::time(nullptr));
+    if (!dryRun) {
+        control.Journal = &journal; // so that `cantrel-cli undo` can take the copy back
     }
-    return result.Failures.empty() ? 0 : 1;
+    const TBatchResult result = RunBatch(files, step, control);
+    const bool journalFailed = ReportJournalFailure("copy-v2", journal, err);
+    if (json) {
+        // a batch stopped by its journal before the first file reported none
+        out << (reported ? "\n]\n" : "[]\n");
+    }
+    return result.Failures.empty() && !journalFailed ? 0 : 1;
 }

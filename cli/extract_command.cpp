@@ -3,7 +3,9 @@
 #include "engine/ascii_text.h"
 #include "engine/path_parts.h"
 #include "extract/write_extracted_tag.h"
+#include "journal/journal_session.h"
 
+#include <ctime>
 #include <optional>
 
 namespace {
@@ -168,7 +170,7 @@ std::string WriteText(const std::optional<TFileFailure>& failure)
 // Runs the formula on one file, writes it when asked, prints its block; true when the file went
 // wrong in a way the exit status reports.
 bool ProcessFile(const std::string& file, const TExtractArgs& args, std::ostream& out,
-                 std::ostream& err)
+                 std::ostream& err, TJournalSession& journal, std::size_t index)
 {
     std::string fullPath;
     MakeFullPath(file, fullPath); // a refused path reads as a missing file further on
@@ -194,6 +196,9 @@ bool ProcessFile(const std::string& file, const TExtractArgs& args, std::ostream
     const auto failure =
         WriteExtractedTag(fullPath, args.Formula, run.Values, args.Options.PreserveOtherTag);
     out << "Write: " << WriteText(failure) << "\n";
+    if (!failure) {
+        journal.FileDone(index, {});
+    }
     if (failure) {
         err << "cantrel-cli extract: " << file << ": " << WriteText(failure) << "\n";
     }
@@ -214,12 +219,18 @@ int RunExtractCommand(const std::vector<std::string>& args, std::ostream& out, s
             << "Run 'cantrel-cli extract --help' for the options.\n";
         return 2;
     }
+    TJournalSession journal(CommandJournalFolder(), JournalExtract, std::time(nullptr));
+    if (parsed.Write && !journal.Begin(parsed.Files)) {
+        ReportJournalFailure("extract", journal, err);
+        return 1;
+    }
     bool failed = false;
-    for (std::size_t i = 0; i < parsed.Files.size(); ++i) {
+    // a journal that fails on the way stops the files after the one it failed on
+    for (std::size_t i = 0; i < parsed.Files.size() && journal.Failure().Text.empty(); ++i) {
         if (i > 0) {
             out << "\n";
         }
-        failed = ProcessFile(parsed.Files[i], parsed, out, err) || failed;
+        failed = ProcessFile(parsed.Files[i], parsed, out, err, journal, i) || failed;
     }
-    return failed ? 1 : 0;
+    return ReportJournalFailure("extract", journal, err) || failed ? 1 : 0;
 }

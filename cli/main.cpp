@@ -28,6 +28,8 @@ const char* const Usage =
     "                                   rename files from their tags with a macro\n"
     "  copy-v2 [--dry-run] [--json] FILE...\n"
     "                                   write the ID3v1 tags from the ID3v2 tags\n"
+    "  undo [--list] [--dry-run] [--json] [N]\n"
+    "                                   take back the last batch of changes (or batch N)\n"
     "\n"
     "info, format, extract, html, write, rename and copy-v2 read and write tags in the code\n"
     "page given by --codepage NAME (default WINDOWS-1252).\n"
@@ -70,6 +72,9 @@ int main(int argc, char** argv)
     }
     if (command == "copy-v2") {
         return RunWithCodePage("copy-v2", RunCopyV2Command, args, std::cout, std::cerr);
+    }
+    if (command == "undo") {
+        return RunUndoCommand(args, std::cout, std::cerr);
     }
     std::cerr << "cantrel-cli: unknown command '" << command << "'\n\n" << Usage;
     return 2;

@@ -3,6 +3,9 @@
 #include "cli/help_option.h"
 #include "cli/json_text.h"
 #include "cli/write_command.h"
+#include "journal/journal_session.h"
+
+#include <ctime>
 
 namespace {
 
@@ -101,7 +104,9 @@ int RunRenameCommand(const std::vector<std::string>& args, std::ostream& out, st
         return result.Outcome;
     };
     TBatchControl control;
+    bool reported = false;
     control.Report = [&](std::size_t index, const TFileOutcome& outcome) {
+        reported = true;
         const std::string status = StatusOf(outcome, parsed.Options.DryRun);
         if (parsed.Json) {
             out << (index == 0 ? "[\n" : ",\n") << "  {\"old\": " << JsonString(files[index])
@@ -114,9 +119,15 @@ int RunRenameCommand(const std::vector<std::string>& args, std::ostream& out, st
             err << "cantrel-cli rename: " << files[index] << ": " << outcome.Failure.Text << '\n';
         }
     };
+    TJournalSession journal(CommandJournalFolder(), JournalRename, std::time(nullptr));
+    if (!parsed.Options.DryRun) {
+        control.Journal = &journal;
+    }
     const TBatchResult result = RunBatch(files, step, control);
+    ReportJournalFailure("rename", journal, err);
     if (parsed.Json) {
-        out << "\n]\n";
+        // a batch stopped by its journal before the first file reported none
+        out << (reported ? "\n]\n" : "[]\n");
     }
     return result.Failures.empty() ? 0 : 1;
 }

@@ -4,8 +4,10 @@
 #include "cli/commands.h"
 #include "cli/help_option.h"
 #include "engine/mpeg_audio.h"
+#include "journal/journal_session.h"
 
 #include <cerrno>
+#include <ctime>
 #include <optional>
 
 namespace {
@@ -91,7 +93,10 @@ int RunFileCommand(std::string_view command, const std::vector<std::string>& fil
             break;
         }
     };
-    return RunBatch(files, step, control).Failures.empty() ? 0 : 1;
+    TJournalSession journal(CommandJournalFolder(), std::string(command), std::time(nullptr));
+    control.Journal = &journal;
+    const bool refused = !RunBatch(files, step, control).Failures.empty();
+    return ReportJournalFailure(command, journal, err) || refused ? 1 : 0;
 }
 
 int RunWriteCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)

@@ -5,6 +5,7 @@ _cantrel_cli()
     _init_completion || return
 
     local commands="info format ls extract html write clear rename copy-v2"
+    local commands="info format ls extract html write clear rename undo"
     if ((cword == 1)); then
         COMPREPLY=($(compgen -W "$commands --help" -- "$cur"))
         return
@@ -41,6 +42,7 @@ _cantrel_cli()
         clear) options="" ;;
         rename) options="--limit-64 --dry-run --json" ;;
         copy-v2) options="--dry-run --json" ;;
+        undo) options="--list --dry-run --json" ;;
     esac
     if [[ $cur == -* ]]; then
         COMPREPLY=($(compgen -W "$options --help --" -- "$cur"))

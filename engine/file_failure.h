@@ -13,6 +13,7 @@ enum class TFailureReason
     NameTooLong,  // a new name over the length limit
     LinkInTheWay, // a symbolic link stands where a file was to be written
     Incomplete,   // the file was processed but some of its values came out empty
+    ChangedSince, // an undo found the file changed since the batch it would take back
     Other,        // see the text
 };
 

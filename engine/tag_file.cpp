@@ -137,7 +137,12 @@ int RemoveTagTrailer(const std::string& path, const TFileChanges& changes)
 
 int WriteTagTrailer(const std::string& path, const TTagRecord& tag, const TFileChanges& changes)
 {
-    const TTagTrailer trailer = BuildTagTrailer(tag);
+    return WriteTagTrailer(path, BuildTagTrailer(tag), changes);
+}
+
+int WriteTagTrailer(const std::string& path, const TTagTrailer& trailer,
+                    const TFileChanges& changes)
+{
     TOpenFile file;
     if (const int code = OpenWithTrailer(path, file); code != 0) {
         return code;
@@ -168,4 +173,9 @@ int RemoveTagTrailer(const std::string& path)
 int WriteTagTrailer(const std::string& path, const TTagRecord& tag)
 {
     return WriteTagTrailer(path, tag, TFileChanges::System());
+}
+
+int WriteTagTrailer(const std::string& path, const TTagTrailer& trailer)
+{
+    return WriteTagTrailer(path, trailer, TFileChanges::System());
 }

@@ -21,3 +21,5 @@ struct TFileChanges
 
 int RemoveTagTrailer(const std::string& path, const TFileChanges& changes);
 int WriteTagTrailer(const std::string& path, const TTagRecord& tag, const TFileChanges& changes);
+int WriteTagTrailer(const std::string& path, const TTagTrailer& trailer,
+                    const TFileChanges& changes);

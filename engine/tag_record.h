@@ -44,3 +44,7 @@ int RemoveTagTrailer(const std::string& path);
 // Replaces the file's trailer by the record's (appends one when it has none); same codes. A
 // failure at any point leaves the file with its old trailer or the new one, whole.
 int WriteTagTrailer(const std::string& path, const TTagRecord& tag);
+
+// The same with the trailer's 128 bytes as they are, so that a trailer put back is the very one
+// that was there, whatever it holds after the first zero byte of a field.
+int WriteTagTrailer(const std::string& path, const TTagTrailer& trailer);

@@ -129,4 +129,6 @@ struct TWorkspace
     bool BitRateErrorsFound = false;
     std::vector<std::string> BitRateErrorFiles;
     TActivity Activity;
+    // Where the batches are journaled for undo; empty when the user has no state folder.
+    std::string JournalFolder;
 };

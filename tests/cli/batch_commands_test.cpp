@@ -2,7 +2,9 @@
 #include "support/id3v2_fixture.h"
 #include "support/mp3_fixture.h"
 
+#include <cstdlib>
 #include <gtest/gtest.h>
+#include <tuple>
 
 namespace {
 
@@ -61,6 +63,9 @@ TEST(BatchCommands, RenamePrintsOldNewAndStatus)
 TEST(BatchCommands, CopyV2ReportsEachFile)
 {
     TTempDir dir;
+    const char* given = std::getenv("XDG_STATE_HOME");
+    const std::string stateHome = given != nullptr ? given : "";
+    setenv("XDG_STATE_HOME", (dir / "state").c_str(), 1); // this test's own journal
     const std::string tagged = dir / "tagged.mp3";
     const std::string plain = dir / "plain.mp3";
     const std::string junk = dir / "junk.mp3";
@@ -84,6 +89,45 @@ TEST(BatchCommands, CopyV2ReportsEachFile)
     EXPECT_EQ(ReadBytes(tagged),
               id3v2 + MakeMp3Stream(3) + MakeTrailer("Zwei", "Band", "Album", "2001", "", 1, 17));
     EXPECT_EQ(RunCli(RunCopyV2Command, {tagged}).Out, tagged + "\tunchanged\n");
+    // the copy was journaled: an undo puts the file back as it was
+    EXPECT_EQ(RunCli(RunUndoCommand, {}).Status, 0);
+    EXPECT_EQ(ReadBytes(tagged), id3v2 + Song);
+    setenv("XDG_STATE_HOME", stateHome.c_str(), 1);
+}
+
+TEST(BatchCommands, UndoListsAndTakesBackTheBatches)
+{
+    TTempDir dir;
+    const char* given = std::getenv("XDG_STATE_HOME");
+    const std::string stateHome = given != nullptr ? given : "";
+    setenv("XDG_STATE_HOME", (dir / "state").c_str(), 1); // this test's own journal
+    const std::string song = dir / "song.mp3";
+    const std::string moved = dir / "Band/New.mp3";
+    WriteBytes(song, Song);
+    // in order: the command, its arguments, its status, what its output holds
+    const std::tuple<TCliCommand, std::vector<std::string>, int, std::string> steps[] = {
+        {RunUndoCommand, {}, 2, ""},
+        {RunWriteCommand, {"--title", "New", song}, 0, "written"},
+        {RunRenameCommand, {"%a,t%\\%t,t%", song}, 0, "renamed"},
+        {RunUndoCommand, {"--list"}, 0, "\trename\t1\n1\t"},
+        {RunUndoCommand,
+         {"--dry-run", "--json"},
+         0,
+         "[\n  {\"path\": \"" + moved + "\", \"old\": \"" + song +
+             "\", \"status\": \"would-undo\"}\n]\n"},
+        {RunUndoCommand, {}, 0, moved + "\t" + song + "\tundone\n"},
+        {RunUndoCommand, {"1", "--json", "--dry-run"}, 0, "would-undo"},
+        {RunWriteCommand, {"--title", "Later", song}, 0, "written"},
+        {RunUndoCommand, {"1"}, 1, song + "\t" + song + "\tchanged\n"},
+        {RunUndoCommand, {"99"}, 2, ""},
+        {RunUndoCommand, {"--list", "3"}, 2, ""},
+    };
+    for (const auto& [command, args, status, out] : steps) {
+        const TCliRun result = RunCli(command, args);
+        EXPECT_EQ(result.Status, status) << testing::PrintToString(args);
+        EXPECT_NE(result.Out.find(out), std::string::npos) << result.Out;
+    }
+    setenv("XDG_STATE_HOME", stateHome.c_str(), 1);
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 
 #include "engine/path_parts.h"
 #include "extract/write_extracted_tag.h"
+#include "journal/journal_session.h"
 #include "settings/stored_settings.h"
 #include "ui/components/form_info.h"
 #include "ui/components/hot_key_manager.h"
@@ -26,6 +27,7 @@
 #include <QToolButton>
 
 #include <algorithm>
+#include <ctime>
 
 namespace {
 
@@ -519,12 +521,21 @@ TFileFailures T_Form3::ProcessFiles(const std::vector<int>& rows, bool wholePath
         }
     };
     TFileFailures failures;
+    std::vector<std::string> paths;
+    for (const int row : rows) {
+        paths.push_back(Work.Files[row].FullName());
+    }
+    // journaled so that it can be undone; no file is touched when the journal cannot be written
+    TJournalSession journal(Work.JournalFolder, JournalExtract, std::time(nullptr));
+    if (!journal.Begin(paths)) {
+        return {journal.Failure()};
+    }
     emit ProgressStarted();
     for (int i = 0; i < range && !Work.Activity.StopRequested(); ++i) {
         // in whole-path mode the bar stands at the file's index, with the selection after it
         emit ProgressReported(wholePath ? i : i + 1, range, Shown(ProgressText(i + 1, range)));
         yield();
-        const std::string path = Work.Files[rows[i]].FullName();
+        const std::string& path = paths[i];
         // the boxes show the file when the window is next drawn, not once per file
         ShownFile = path;
         FullPath = ExtractionText(path, true);
@@ -535,6 +546,9 @@ TFileFailures T_Form3::ProcessFiles(const std::vector<int>& rows, bool wholePath
                 WriteExtractedTag(path, formula, run.Values, Options.PreserveOtherTag, yield)) {
             failure->Path = TextToExtract;
             failures.push_back(*failure);
+        } else if (!journal.FileDone(i, {})) {
+            failures.push_back(journal.Failure());
+            break; // the files after this one could not be undone
         } else if (NotProcessedCorrectly(formula, run)) {
             failures.push_back(FailureFromReason(TextToExtract, TFailureReason::Incomplete, ""));
         }

@@ -70,6 +70,7 @@ void T_MainForm::ConnectControls()
 
     connect(Open1, &QAction::triggered, this, &T_MainForm::Open1Click);
     connect(CopyId3v2, &QAction::triggered, this, &T_MainForm::CopyId3v2Click);
+    connect(UndoLastBatch1, &QAction::triggered, this, &T_MainForm::UndoLastBatch1Click);
     for (QAction* item : RecentItems) {
         connect(item, &QAction::triggered, this, &T_MainForm::C1Click);
     }

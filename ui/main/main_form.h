@@ -230,10 +230,16 @@ private:
     // mode, else the selected ones; none when the command ends here.
     std::vector<std::string> CommandPaths(const QString& wholePathQuestion,
                                           const QString& selectedQuestion);
-    // Runs a batch over the files, with the list hidden in whole-path mode, and the progress
-    // window shown when asked for (the caller hides it).
+    // Runs a batch over the files, journaled as `journalKind` so that it can be undone, with the
+    // list hidden in whole-path mode, and the progress window shown when asked for (the caller
+    // hides it).
     TBatchResult RunFileBatch(const std::vector<std::string>& paths, const TFileStep& step,
-                              bool showProgress);
+                              bool showProgress, const char* journalKind);
+
+    // undo (main_form_undo.cpp)
+    // The menu entry names the batch an undo would take back, and is off when there is none.
+    void UpdateUndoEntry();
+    void UndoLastBatch1Click();
     // The list after a whole-path run: shown, multi-select, nothing selected.
     void ShowListAgain();
     // Toggles whole-path mode with the list's selection mode and the field mode.
@@ -300,7 +306,8 @@ private:
     QMenu* RecentParhs_PM = nullptr;
     std::array<QAction*, RecentPathCount> RecentItems{}; // C1 .. C10
     QAction* Open1 = nullptr;
-    QAction* CopyId3v2 = nullptr; // "Copy ID3v&2 to ID3v1"
+    QAction* CopyId3v2 = nullptr;      // "Copy ID3v&2 to ID3v1"
+    QAction* UndoLastBatch1 = nullptr; // the file list menu's undo of the last batch
     TPanel* ErrorPanel = nullptr;
 
     std::array<QComboBox*, 5> TextBoxes{}; // TitleEdit .. CommentEdit

@@ -3,6 +3,7 @@
 #include "batch/tag_write.h"
 #include "engine/mpeg_audio.h"
 #include "engine/path_parts.h"
+#include "journal/journal_session.h"
 #include "ui/components/display_path.h"
 #include "ui/components/panel.h"
 #include "ui/components/prompts.h"
@@ -17,6 +18,7 @@
 #include <QListWidget>
 
 #include <algorithm>
+#include <ctime>
 
 // The batch commands of the main window: write the tag boxes into files, remove their tags,
 // rename them from the file-name macro and fill their ID3v1 tags from their ID3v2 tags, each on the
@@ -92,7 +94,7 @@ std::vector<std::string> T_MainForm::CommandPaths(const QString& wholePathQuesti
 }
 
 TBatchResult T_MainForm::RunFileBatch(const std::vector<std::string>& paths, const TFileStep& step,
-                                      bool showProgress)
+                                      bool showProgress, const char* journalKind)
 {
     const bool wholePath = Work.WholePathMode;
     if (wholePath) {
@@ -113,6 +115,8 @@ TBatchResult T_MainForm::RunFileBatch(const std::vector<std::string>& paths, con
         };
         emit ProgressShown(true);
     }
+    TJournalSession journal(Work.JournalFolder, journalKind, std::time(nullptr));
+    control.Journal = &journal;
     return RunBatch(paths, step, control);
 }
 
@@ -140,7 +144,7 @@ void T_MainForm::Write_Tag_SBClick()
             [&](const std::string& path, const TYieldFn& yield) {
                 return WriteTagToFile(audio, path, edits, yield);
             },
-            true);
+            true, JournalWrite);
         emit ProgressShown(false);
         if (wholePath) {
             ShowListAgain();
@@ -162,7 +166,7 @@ void T_MainForm::ClearTags_SBClick()
         const bool wholePath = Work.WholePathMode;
         const TBatchResult result = RunFileBatch(
             paths, [](const std::string& path, const TYieldFn&) { return ClearTagOfFile(path); },
-            false);
+            false, JournalClear);
         if (wholePath) {
             ShowListAgain();
         }
@@ -208,7 +212,7 @@ void T_MainForm::SetFileName_SBClick()
             }
             return outcome;
         };
-        const TBatchResult result = RunFileBatch(paths, step, true);
+        const TBatchResult result = RunFileBatch(paths, step, true, JournalRename);
 
         emit ProgressReported(1, 1, QStringLiteral("Waiting ..."));
         if (wholePath) {
@@ -256,7 +260,7 @@ void T_MainForm::CopyId3v2Click()
             [&](const std::string& path, const TYieldFn& yield) {
                 return CopyId3v2ToId3v1(audio, path, false, yield).Outcome;
             },
-            true);
+            true, JournalCopyV2);
         emit ProgressShown(false);
         if (wholePath) {
             ShowListAgain();

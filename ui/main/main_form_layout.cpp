@@ -274,6 +274,8 @@ QWidget* T_MainForm::BuildListColumn()
     RecentParhs_PM->addSeparator();
     CopyId3v2 = RecentParhs_PM->addAction(QStringLiteral("Copy ID3v&2 to ID3v1"));
     CopyId3v2->setObjectName(QStringLiteral("CopyId3v2"));
+    UndoLastBatch1 = RecentParhs_PM->addAction(QStringLiteral("&Undo last batch"));
+    UndoLastBatch1->setObjectName(QStringLiteral("UndoLastBatch1"));
 
     Panel29 = Named(new TPanel(column), "Panel29");
     Panel29->SetCaption(QStringLiteral(" Apply To Whole &Path ..."));

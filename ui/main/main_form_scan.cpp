@@ -77,6 +77,7 @@ void T_MainForm::C1Click()
 
 void T_MainForm::ListBox1ContextPopup(const QPoint& pos)
 {
+    UpdateUndoEntry();
     RecentParhs_PM->popup(ListBox1->viewport()->mapToGlobal(pos));
 }
 

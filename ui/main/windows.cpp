@@ -1,6 +1,7 @@
 #include "ui/main/windows.h"
 
 #include "engine/code_page.h"
+#include "journal/journal_file.h"
 #include "settings/stored_settings.h"
 #include "ui/auxiliary/about_form.h"
 #include "ui/auxiliary/error_form.h"
@@ -16,6 +17,8 @@
 
 #include <QApplication>
 
+#include <cstdlib>
+
 TApplicationWindows::TApplicationWindows(TPrompts& prompts)
     : MainForm(std::make_unique<T_MainForm>(Workspace, prompts)), Form2(std::make_unique<TForm2>()),
       Form3(std::make_unique<T_Form3>(Workspace, prompts)),
@@ -27,6 +30,7 @@ TApplicationWindows::TApplicationWindows(TPrompts& prompts)
       ErrorForm(std::make_unique<T_ErrorForm>()), KeysForm(std::make_unique<T_KeysForm>()),
       ProgressForm(std::make_unique<T_ProgressForm>())
 {
+    Workspace.JournalFolder = JournalFolder(std::getenv("XDG_STATE_HOME"), std::getenv("HOME"));
     All = {MainForm.get(),
            Form2.get(),
            Form3.get(),

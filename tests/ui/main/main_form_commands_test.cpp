@@ -4,6 +4,7 @@
 #include "ui/components/panel.h"
 #include "ui/main/main_window_harness.h"
 
+#include <QMenu>
 #include <QtTest>
 
 #include <filesystem>
@@ -192,6 +193,41 @@ private slots:
         QVERIFY(!errors.contains("1 x.mp3"));
         // the shown file is read again
         QCOMPARE(Program.Find<QComboBox>("TitleEdit")->currentText(), QStringLiteral("Zwei"));
+    }
+
+    // The file list menu's undo: named after the last batch, off without one, and refusing a
+    // file edited since.
+    void UndoLastBatch()
+    {
+        std::filesystem::remove_all(Program.Work().JournalFolder);
+        Program.Open(Music->Path().string());
+        auto* undo = Program.Main->findChild<QAction*>("UndoLastBatch1");
+        auto* menu = Program.Main->findChild<QMenu*>("RecentParhs_PM");
+        const auto popUp = [&] {
+            emit Program.Find<QListWidget>("ListBox1")->customContextMenuRequested({2, 2});
+            menu->hide();
+        };
+        popUp();
+        QVERIFY(!undo->isEnabled());
+        Program.ClickRow(0);
+        Program.ClickRow(2, Qt::ControlModifier);
+        Program.Find<QComboBox>("ArtistEdit")->setEditText("Written");
+        Program.Prompts.AnswerConfirm(true);
+        Program.Find<QToolButton>("Write_Tag_SB")->click();
+        WriteBytes(Path(2), Tagged(2, "Edited"));
+        popUp();
+        QVERIFY(undo->isEnabled());
+        QCOMPARE(undo->text(), QStringLiteral("&Undo last batch (write, 2 files)"));
+
+        Program.Prompts.AnswerConfirm(true);
+        undo->trigger();
+        QVERIFY(Program.Prompts.Questions.back().Text.startsWith(
+            "... Undo the last batch (write, 2 files) ? ..."));
+        QCOMPARE(ReadBytes(Path(0)), Tagged(0, "Artist"));
+        QCOMPARE(ReadBytes(Path(2)), Tagged(2, "Edited"));
+        QVERIFY(Program.Windows().ErrorForm->Lines().contains(
+            "cannot undo: the file changed after the batch"));
+        QCOMPARE(Progress.back(), QStringLiteral("2 / 2"));
     }
 
 private:

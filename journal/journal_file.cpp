@@ -1,0 +1,304 @@
+#include "journal/journal_file.h"
+
+#include "engine/file_handle.h"
+
+#include <algorithm>
+#include <charconv>
+#include <dirent.h>
+#include <fcntl.h>
+#include <fstream>
+#include <sstream>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+constexpr std::string_view Magic = "cantrel-journal 1";
+constexpr std::string_view Suffix = ".journal";
+constexpr char Hex[] = "0123456789ABCDEF";
+
+std::string Escape(std::string_view bytes)
+{
+    std::string out;
+    out.reserve(bytes.size());
+    for (const char c : bytes) {
+        const auto b = static_cast<unsigned char>(c);
+        if (b <= 0x20 || b == '%' || b == 0x7F) {
+            out += '%';
+            out += Hex[b >> 4];
+            out += Hex[b & 0x0F];
+        } else {
+            out += c;
+        }
+    }
+    return out;
+}
+
+int HexDigit(char c)
+{
+    if (c >= '0' && c <= '9') {
+        return c - '0';
+    }
+    if (c >= 'A' && c <= 'F') {
+        return c - 'A' + 10;
+    }
+    return -1;
+}
+
+std::optional<std::string> Unescape(std::string_view text)
+{
+    std::string out;
+    out.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] != '%') {
+            out += text[i];
+            continue;
+        }
+        if (i + 2 >= text.size()) {
+            return std::nullopt;
+        }
+        const int high = HexDigit(text[i + 1]);
+        const int low = HexDigit(text[i + 2]);
+        if (high < 0 || low < 0) {
+            return std::nullopt;
+        }
+        out += static_cast<char>(high * 16 + low);
+        i += 2;
+    }
+    return out;
+}
+
+std::vector<std::string_view> Fields(std::string_view line)
+{
+    std::vector<std::string_view> fields;
+    std::size_t start = 0;
+    for (;;) {
+        const auto end = line.find(' ', start);
+        fields.push_back(line.substr(start, end - start));
+        if (end == std::string_view::npos) {
+            return fields;
+        }
+        start = end + 1;
+    }
+}
+
+// True when the whole text is a decimal number, then in `value`.
+template <typename T> bool Number(std::string_view text, T& value)
+{
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    return error == std::errc() && end == text.data() + text.size() && !text.empty();
+}
+
+std::string StateText(const TFileState& state)
+{
+    std::string text = std::to_string(state.Size) + ' ' + std::to_string(state.ModifiedNs) + ' ';
+    if (state.Trailer) {
+        text += Escape({reinterpret_cast<const char*>(state.Trailer->data()), TagTrailerSize});
+    } else {
+        text += '-';
+    }
+    return text;
+}
+
+// The three fields from `at` on.
+std::optional<TFileState> ParseState(const std::vector<std::string_view>& fields, std::size_t at)
+{
+    if (fields.size() < at + 3) {
+        return std::nullopt;
+    }
+    TFileState state;
+    if (!Number(fields[at], state.Size) || !Number(fields[at + 1], state.ModifiedNs)) {
+        return std::nullopt;
+    }
+    if (fields[at + 2] != "-") {
+        const auto bytes = Unescape(fields[at + 2]);
+        if (!bytes || bytes->size() != TagTrailerSize) {
+            return std::nullopt;
+        }
+        state.Trailer.emplace();
+        std::copy(bytes->begin(), bytes->end(), state.Trailer->begin());
+    }
+    return state;
+}
+
+// The value of a "NAME VALUE" header line.
+std::optional<std::string_view> HeaderValue(std::string_view line, std::string_view name)
+{
+    if (line.size() <= name.size() || line.compare(0, name.size(), name) != 0 ||
+        line[name.size()] != ' ') {
+        return std::nullopt;
+    }
+    return line.substr(name.size() + 1);
+}
+
+std::string ParseBody(const std::vector<std::string_view>& lines, TJournalBatch& batch)
+{
+    if (lines.size() < 4 || lines[0] != Magic) {
+        return "not a journal file";
+    }
+    const auto kind = HeaderValue(lines[1], "kind");
+    const auto time = HeaderValue(lines[2], "time");
+    const auto count = HeaderValue(lines[3], "files");
+    std::size_t files = 0;
+    if (!kind || kind->empty() || !time || !Number(*time, batch.Time) || !count ||
+        !Number(*count, files) || files > lines.size() - 4) {
+        return "its heading is damaged";
+    }
+    batch.Kind = *kind;
+    for (std::size_t i = 0; i < files; ++i) {
+        const auto fields = Fields(lines[4 + i]);
+        const auto path =
+            fields.size() == 5 && fields[0] == "f" ? Unescape(fields[1]) : std::nullopt;
+        const auto state = ParseState(fields, 2);
+        if (!path || path->empty() || !state) {
+            return "file line " + std::to_string(i + 1) + " is damaged";
+        }
+        batch.Entries.push_back({*path, *state, false, {}, {}, {}});
+    }
+    for (std::size_t i = 4 + files; i < lines.size(); ++i) {
+        const auto fields = Fields(lines[i]);
+        const std::string damaged = "mark " + std::to_string(i - 3 - files) + " is damaged";
+        std::size_t index = 0;
+        const auto state = ParseState(fields, 2);
+        if (fields.size() < 5 || fields[0] != "d" || !Number(fields[1], index) ||
+            index >= batch.Entries.size() || !state) {
+            return damaged;
+        }
+        TJournalEntry& entry = batch.Entries[index];
+        entry.Done = true;
+        entry.After = *state;
+        entry.NewPath.clear();
+        entry.NewFolders.clear();
+        for (std::size_t k = 5; k < fields.size(); ++k) {
+            const auto path = Unescape(fields[k]);
+            if (!path || path->empty()) {
+                return damaged;
+            }
+            (k == 5 ? entry.NewPath : entry.NewFolders.emplace_back()) = *path;
+        }
+    }
+    return {};
+}
+
+} // namespace
+
+TFileState ReadFileState(const std::string& path)
+{
+    TFileState state;
+    struct stat info = {};
+    if (stat(path.c_str(), &info) != 0) {
+        return state;
+    }
+    state.Size = info.st_size;
+    state.ModifiedNs =
+        static_cast<std::int64_t>(info.st_mtim.tv_sec) * 1000000000 + info.st_mtim.tv_nsec;
+    if (!S_ISREG(info.st_mode) || info.st_size <= static_cast<off_t>(TagTrailerSize)) {
+        return state;
+    }
+    const TFileHandle file(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK));
+    TTagTrailer bytes{};
+    const off_t at = info.st_size - static_cast<off_t>(TagTrailerSize);
+    if (file.IsOpen() &&
+        ::pread(file.Get(), bytes.data(), TagTrailerSize, at) ==
+            static_cast<ssize_t>(TagTrailerSize) &&
+        bytes[0] == 'T' && bytes[1] == 'A' && bytes[2] == 'G') {
+        state.Trailer = bytes;
+    }
+    return state;
+}
+
+std::size_t TJournalBatch::DoneCount() const
+{
+    return static_cast<std::size_t>(
+        std::count_if(Entries.begin(), Entries.end(), [](const auto& e) { return e.Done; }));
+}
+
+std::string JournalFolder(const char* stateHome, const char* home)
+{
+    const std::string below = "/Velmor/Cantrel/journal";
+    if (stateHome != nullptr && stateHome[0] == '/') {
+        return stateHome + below;
+    }
+    if (home != nullptr && home[0] == '/') {
+        return home + ("/.local/state" + below);
+    }
+    return {};
+}
+
+std::vector<std::string> JournalFiles(const std::string& folder)
+{
+    std::vector<std::pair<int, std::string>> found;
+    DIR* dir = folder.empty() ? nullptr : opendir(folder.c_str());
+    if (dir == nullptr) {
+        return {};
+    }
+    while (const dirent* item = readdir(dir)) {
+        const std::string_view name = item->d_name;
+        if (name.size() <= Suffix.size() || !name.ends_with(Suffix)) {
+            continue;
+        }
+        if (int number = 0; Number(name.substr(0, name.size() - Suffix.size()), number)) {
+            found.emplace_back(number, folder + "/" + std::string(name));
+        }
+    }
+    closedir(dir);
+    std::sort(found.begin(), found.end(), std::greater<>());
+    std::vector<std::string> files;
+    for (auto& [number, file] : found) {
+        files.push_back(std::move(file));
+    }
+    return files;
+}
+
+int JournalNumber(const std::string& file)
+{
+    const std::string name = file.substr(file.find_last_of('/') + 1);
+    int number = 0;
+    return Number(std::string_view(name).substr(0, name.find('.')), number) ? number : 0;
+}
+
+TJournalBatch ReadJournalBatch(const std::string& file)
+{
+    TJournalBatch batch;
+    batch.Number = JournalNumber(file);
+    std::ifstream in(file, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    if (!in) {
+        batch.Damage = "cannot be read";
+        return batch;
+    }
+    const std::string all = text.str();
+    std::vector<std::string_view> lines;
+    std::size_t start = 0;
+    // a last line without its end was being written when the program stopped: it is dropped
+    for (auto end = all.find('\n'); end != std::string::npos; end = all.find('\n', start)) {
+        lines.emplace_back(all.data() + start, end - start);
+        start = end + 1;
+    }
+    batch.Damage = ParseBody(lines, batch);
+    return batch;
+}
+
+std::string JournalHeader(std::string_view kind, std::int64_t time, std::size_t files)
+{
+    return std::string(Magic) + "\nkind " + std::string(kind) + "\ntime " + std::to_string(time) +
+           "\nfiles " + std::to_string(files) + "\n";
+}
+
+std::string FileLine(const std::string& path, const TFileState& state)
+{
+    return "f " + Escape(path) + ' ' + StateText(state) + '\n';
+}
+
+std::string DoneLine(std::size_t index, const TJournalEntry& entry)
+{
+    std::string line = "d " + std::to_string(index) + ' ' + StateText(entry.After);
+    if (!entry.NewPath.empty()) {
+        line += ' ' + Escape(entry.NewPath);
+        for (const std::string& folder : entry.NewFolders) {
+            line += ' ' + Escape(folder);
+        }
+    }
+    return line + '\n';
+}

@@ -1,0 +1,124 @@
+#include "journal/undo_batch.h"
+
+#include "batch/rename_file.h"
+#include "engine/tag_record.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+const std::string CannotUndo = "cannot undo";
+
+std::vector<const TJournalEntry*> UndoOrder(const TJournalBatch& batch)
+{
+    std::vector<const TJournalEntry*> entries;
+    for (auto it = batch.Entries.rbegin(); it != batch.Entries.rend(); ++it) {
+        if (it->Done) {
+            entries.push_back(&*it);
+        }
+    }
+    return entries;
+}
+
+const std::string& PathNow(const TJournalEntry& entry)
+{
+    return entry.NewPath.empty() ? entry.Path : entry.NewPath;
+}
+
+TFileOutcome UndoEntry(const TJournalEntry& entry, bool dryRun)
+{
+    const std::string& now = PathNow(entry);
+    const TFileState state = ReadFileState(now);
+    if (state.Size < 0) {
+        return TFileOutcome::Refusal(FailureFromCode(now, -1, CannotUndo));
+    }
+    if (state != entry.After) {
+        return TFileOutcome::Refusal(FailureFromReason(
+            now, TFailureReason::ChangedSince, CannotUndo + ": the file changed after the batch"));
+    }
+    const bool moved = !entry.NewPath.empty();
+    struct stat info = {};
+    if (moved && lstat(entry.Path.c_str(), &info) == 0) {
+        return TFileOutcome::Refusal(FailureFromReason(
+            now, TFailureReason::TargetExists, CannotUndo + ": its old name is taken again"));
+    }
+    if (dryRun) {
+        return {};
+    }
+    if (state.Trailer != entry.Before.Trailer) {
+        const int code = entry.Before.Trailer ? WriteTagTrailer(now, *entry.Before.Trailer)
+                                              : RemoveTagTrailer(now);
+        if (code != 0) {
+            return TFileOutcome::Refusal(FailureFromCode(now, code, CannotUndo));
+        }
+    }
+    if (state.ModifiedNs != entry.Before.ModifiedNs) {
+        // the time it had goes back with the bytes (also after a write that left the same
+        // bytes), so that the batch before this one finds the file as it left it
+        const timespec times[2] = {{0, UTIME_OMIT},
+                                   {static_cast<time_t>(entry.Before.ModifiedNs / 1000000000),
+                                    static_cast<long>(entry.Before.ModifiedNs % 1000000000)}};
+        utimensat(AT_FDCWD, now.c_str(), times, 0);
+    }
+    if (!moved) {
+        return {};
+    }
+    TFileOutcome back = RenameOneFile(now, entry.Path);
+    if (back.Status == TFileStatus::Refused) {
+        back.Failure.Text = CannotUndo + ": " + back.Failure.Text;
+        return back;
+    }
+    // deepest first; a folder that holds anything else stays, and so do those above it
+    for (auto it = entry.NewFolders.rbegin(); it != entry.NewFolders.rend(); ++it) {
+        if (rmdir(it->c_str()) != 0) {
+            break;
+        }
+    }
+    return back;
+}
+
+} // namespace
+
+TUndoChoice ChooseUndoBatch(const std::string& folder, int number)
+{
+    TUndoChoice choice;
+    for (const std::string& file : JournalFiles(folder)) {
+        if (number != 0 && JournalNumber(file) != number) {
+            continue;
+        }
+        TJournalBatch batch = ReadJournalBatch(file);
+        if (!batch.Damage.empty()) {
+            choice.Damaged.push_back(FailureFromReason(file, TFailureReason::Other,
+                                                       "damaged undo journal: " + batch.Damage));
+        } else if (number != 0 || batch.DoneCount() > 0) {
+            choice.Batch = std::move(batch);
+            break;
+        }
+    }
+    return choice;
+}
+
+std::vector<std::string> UndoPaths(const TJournalBatch& batch)
+{
+    std::vector<std::string> paths;
+    for (const TJournalEntry* entry : UndoOrder(batch)) {
+        paths.push_back(PathNow(*entry));
+    }
+    return paths;
+}
+
+TBatchResult UndoBatch(const TJournalBatch& batch, const TBatchControl& control, bool dryRun)
+{
+    const std::vector<const TJournalEntry*> entries = UndoOrder(batch);
+    std::size_t next = 0;
+    const TFileStep step = [&](const std::string&, const TYieldFn&) {
+        return UndoEntry(*entries[next++], dryRun);
+    };
+    TBatchControl undoControl = control;
+    if (dryRun) {
+        undoControl.Journal = nullptr;
+    }
+    return RunBatch(UndoPaths(batch), step, undoControl);
+}

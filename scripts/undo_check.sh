@@ -1,0 +1,53 @@
+#!/usr/bin/env bash
+# Checks the undo journal end to end with the command-line program, each undo in a process of its
+# own (as after a restart): a write, a clear, a rename into new subfolders and an extraction
+# over N synthetic MP3 files (default 1000) are each undone, and the folder must then hold the
+# same names with the same bytes as before. Prints one line per batch kind with its time.
+#
+#   scripts/undo_check.sh BUILD_DIR [N]
+set -euo pipefail
+cli="$(cd "$1" && pwd)/cantrel-cli"
+count="${2:-1000}"
+work="$(mktemp -d)"
+trap 'rm -rf "$work"' EXIT
+export XDG_STATE_HOME="$work/state"
+mkdir -p "$work/music"
+python3 - "$work/music" "$count" <<'PY'
+import sys
+folder, count = sys.argv[1], int(sys.argv[2])
+frame = b"\xff\xfb\x90\x00" + bytes(413)
+for i in range(count):
+    trailer = b""
+    if i % 2 == 0:
+        trailer = (b"TAG" + b"Title %d" % i).ljust(33, b"\0") + b"Artist".ljust(30, b"\0")
+        trailer = trailer.ljust(127, b"\0") + bytes([i % 148])
+    open("%s/%03d - Band - Song %d.mp3" % (folder, i, i), "wb").write(frame * 4 + trailer)
+PY
+snapshot() { (cd "$work/music" && find . -type f -print0 | sort -z | xargs -0 md5sum); }
+before="$(snapshot)"
+failed=0
+check() {
+    local kind="$1"
+    shift
+    local start=$SECONDS
+    (cd "$work/music" && "$cli" "$@" >/dev/null 2>&1) || true
+    local changed="$(snapshot)"
+    "$cli" undo >/dev/null || { echo "$kind: undo failed"; failed=1; }
+    if [ "$(snapshot)" != "$before" ]; then
+        echo "$kind: files differ after the undo"
+        failed=1
+    elif [ "$changed" = "$before" ]; then
+        echo "$kind: the batch changed nothing"
+        failed=1
+    else
+        echo "$kind: $count files put back ($((SECONDS - start)) s with the batch)"
+    fi
+}
+files() { (cd "$work/music" && ls); }
+mapfile -t names < <(files)
+check write write --title New --artist Someone "${names[@]}"
+check clear clear "${names[@]}"
+check rename rename '%a,t%\%t,t%\%tr,t%' "${names[@]}"
+check extract extract --sep '%NONE' --field Track --sep ' - ' --field Artist --sep ' - ' \
+    --field Title --sep '%END' --write "${names[@]}"
+exit $failed

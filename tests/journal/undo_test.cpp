@@ -1,0 +1,210 @@
+#include "batch/macro_rename.h"
+#include "batch/tag_write.h"
+#include "journal/journal_session.h"
+#include "journal/undo_batch.h"
+#include "support/mp3_fixture.h"
+
+#include <filesystem>
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// Three files of one folder: one with a trailer whose bytes after the title's zero byte are not
+// what a rebuilt trailer would hold, one without a trailer, one with an odd name.
+struct TFolder
+{
+    TTempDir Dir;
+    std::string State = Dir / "state";
+    std::vector<std::string> Paths = {Dir / "a.mp3", Dir / "b.mp3", Dir / "c %41\n\xff.mp3"};
+    std::vector<std::string> Bytes;
+
+    TFolder()
+    {
+        std::string odd = MakeTrailer("Old", "Art", "", "", "", 3, 7);
+        odd[3 + 4] = 'x'; // after the zero byte ending "Old"
+        for (const std::string& trailer : {odd, std::string(), MakeTrailer("Third")}) {
+            Bytes.push_back(MakeMp3Stream() + trailer);
+        }
+        for (std::size_t i = 0; i < Paths.size(); ++i) {
+            WriteBytes(Paths[i], Bytes[i]);
+        }
+    }
+
+    TBatchResult Run(const char* kind, const TFileStep& step, TBatchControl control = {})
+    {
+        TJournalSession journal(State, kind, 1000);
+        control.Journal = &journal;
+        return RunBatch(Paths, step, control);
+    }
+
+    // An undo as after a restart: the batch is read back from the journal folder.
+    TBatchResult Undo(int number = 0)
+    {
+        const TUndoChoice choice = ChooseUndoBatch(State, number);
+        EXPECT_TRUE(choice.Batch);
+        TJournalSession journal(State, JournalUndo, 2000);
+        TBatchControl control;
+        control.Journal = &journal;
+        return choice.Batch ? UndoBatch(*choice.Batch, control) : TBatchResult{};
+    }
+
+    void ExpectAsBefore(const std::string& rule) const
+    {
+        for (std::size_t i = 0; i < Paths.size(); ++i) {
+            EXPECT_EQ(ReadBytes(Paths[i]), Bytes[i]) << rule << ": " << Paths[i];
+        }
+    }
+};
+
+TTagEdits TitleEdit(const char* title)
+{
+    TTagEdits edits;
+    edits.Title = title;
+    return edits;
+}
+
+const TFileStep WriteTitle = [](const std::string& path, const TYieldFn&) {
+    return WriteTagToFile(path, TitleEdit("New"));
+};
+const TFileStep Clear = [](const std::string& path, const TYieldFn&) {
+    return ClearTagOfFile(path);
+};
+const TFileStep RenameInto = [](const std::string& path, const TYieldFn&) {
+    TMacroRenamer renamer("new\\%t,t%\\x%t,t%", {}, {});
+    return renamer.Rename(path).Outcome;
+};
+
+TEST(Undo, TakesBackEachKindOfBatchByteForByte)
+{
+    const std::tuple<const char*, const char*, TFileStep, int> cases[] = {
+        {"a write over old, absent and plain trailers", JournalWrite, WriteTitle, 3},
+        {"a clear (the file without a tag is not touched)", JournalClear, Clear, 2},
+        {"a rename into new subfolders", JournalRename, RenameInto, 3},
+    };
+    for (const auto& [rule, kind, step, changed] : cases) {
+        TFolder folder;
+        ASSERT_EQ(folder.Run(kind, step).Done, changed) << rule;
+        const TBatchResult undone = folder.Undo();
+        EXPECT_EQ(undone.Done, changed) << rule;
+        EXPECT_TRUE(undone.Failures.empty()) << rule;
+        folder.ExpectAsBefore(rule);
+        EXPECT_FALSE(fs::exists(folder.Dir / "new")) << rule << ": its folders are removed";
+        // the undo is the newest batch now, and undoing it does the batch again
+        const TUndoChoice redo = ChooseUndoBatch(folder.State);
+        ASSERT_TRUE(redo.Batch) << rule;
+        EXPECT_EQ(redo.Batch->Kind, JournalUndo) << rule;
+        EXPECT_EQ(folder.Undo().Done, changed) << rule;
+        EXPECT_NE(ReadBytes(folder.Paths[0]), folder.Bytes[0]) << rule;
+    }
+}
+
+TEST(Undo, TakesBackBatchesOneAfterAnother)
+{
+    // the undo of the write gives the files the times the clear left, so the clear is undone next
+    TFolder folder;
+    folder.Run(JournalClear, Clear);
+    folder.Run(JournalWrite, WriteTitle);
+    EXPECT_EQ(folder.Undo().Done, 3);
+    EXPECT_EQ(folder.Undo(1).Done, 2);
+    folder.ExpectAsBefore("a clear and a write undone");
+}
+
+TEST(Undo, LeavesFilesThatChangedOrWhoseNameIsTaken)
+{
+    using enum TFailureReason;
+    // rule, batch, what happens to file 0 after it, why the undo refuses file 0
+    const std::tuple<const char*, TFileStep, std::function<void(TFolder&)>, TFailureReason>
+        cases[] = {
+            {"a tag edited after the batch", WriteTitle,
+             [](TFolder& f) { WriteTagToFile(f.Paths[0], TitleEdit("Later")); }, ChangedSince},
+            {"the same bytes written again, at a later time", Clear,
+             [](TFolder& f) { WriteBytes(f.Paths[0], MakeMp3Stream()); }, ChangedSince},
+            {"a file gone", WriteTitle, [](TFolder& f) { fs::remove(f.Paths[0]); }, Missing},
+            {"the old name taken again", RenameInto,
+             [](TFolder& f) { WriteBytes(f.Paths[0], "another"); }, TargetExists},
+        };
+    for (const auto& [rule, step, after, reason] : cases) {
+        TFolder folder;
+        folder.Run(JournalWrite, step);
+        const std::string left = ReadBytes(folder.Paths[0]);
+        after(folder);
+        const std::string changed = ReadBytes(folder.Paths[0]);
+        const TBatchResult undone = folder.Undo();
+        ASSERT_EQ(undone.Failures.size(), 1u) << rule;
+        EXPECT_EQ(undone.Failures[0].Reason, reason) << rule;
+        EXPECT_EQ(ReadBytes(folder.Paths[0]), changed) << rule << ": left as it was";
+        EXPECT_EQ(ReadBytes(folder.Paths[2]), folder.Bytes[2]) << rule << ": the others go back";
+    }
+}
+
+TEST(Undo, BatchKilledHalfWayIsUndoneForTheFilesItFinished)
+{
+    TFolder folder;
+    const pid_t child = fork();
+    if (child == 0) {
+        TBatchControl control;
+        control.Report = [](std::size_t index, const TFileOutcome&) {
+            if (index == 1) {
+                _exit(0); // as if killed: no destructor, no flush
+            }
+        };
+        folder.Run(JournalWrite, WriteTitle, control);
+        _exit(1);
+    }
+    int status = 0;
+    waitpid(child, &status, 0);
+    ASSERT_EQ(WEXITSTATUS(status), 0);
+    EXPECT_NE(ReadBytes(folder.Paths[1]), folder.Bytes[1]);
+    EXPECT_EQ(ReadBytes(folder.Paths[2]), folder.Bytes[2]);
+    EXPECT_EQ(folder.Undo().Done, 2);
+    folder.ExpectAsBefore("killed after two files");
+}
+
+TEST(Undo, JournalTroubles)
+{
+    {
+        TFolder folder;
+        WriteBytes(folder.State, "a file where the folder should be");
+        const TBatchResult result = folder.Run(JournalWrite, WriteTitle);
+        ASSERT_EQ(result.Failures.size(), 1u);
+        EXPECT_EQ(result.Failures[0].Text, "cannot write the undo journal: Not a directory");
+        EXPECT_EQ(result.Done, 0);
+        folder.ExpectAsBefore("an unwritable journal stops the batch before any file");
+    }
+    TFolder folder;
+    // a batch that changes nothing leaves no record
+    folder.Run(JournalWrite, [](const std::string&, const TYieldFn&) {
+        return TFileOutcome(TFileStatus::Unchanged);
+    });
+    for (int i = 0; i < JournalKeep + 2; ++i) {
+        folder.Run(JournalWrite, WriteTitle);
+    }
+    const std::vector<std::string> files = JournalFiles(folder.State);
+    ASSERT_EQ(files.size(), static_cast<std::size_t>(JournalKeep));
+    EXPECT_EQ(JournalNumber(files.back()), 3);
+    const std::tuple<const char*, std::string> damages[] = {
+        {"not a journal", "hello\n"},
+        {"a bad trailer", "cantrel-journal 1\nkind write\ntime 1\nfiles 1\nf /a 1 2 TAG%4\n"},
+        {"a mark past the files", "cantrel-journal 1\nkind write\ntime 1\nfiles 0\nd 0 1 2 -\n"},
+        {"more files than lines", "cantrel-journal 1\nkind write\ntime 1\nfiles 99\n"},
+    };
+    for (const auto& [rule, text] : damages) {
+        WriteBytes(folder.State + "/000099.journal", text);
+        const TUndoChoice choice = ChooseUndoBatch(folder.State);
+        EXPECT_EQ(choice.Damaged.size(), 1u) << rule;
+        ASSERT_TRUE(choice.Batch) << rule << ": the batch before it";
+        EXPECT_EQ(choice.Batch->Number, 22) << rule;
+    }
+    // a mark cut off by a kill is dropped, not taken as damage
+    WriteBytes(folder.State + "/000099.journal",
+               "cantrel-journal 1\nkind write\ntime 1\nfiles 1\nf /a 1 2 -\nd 0 1 3 -\nd 0 5");
+    const TJournalBatch cut = ReadJournalBatch(folder.State + "/000099.journal");
+    EXPECT_EQ(cut.Damage, "");
+    EXPECT_EQ(cut.Entries.at(0).After.ModifiedNs, 3);
+}
+
+} // namespace
