@@ -13,6 +13,8 @@
 
 namespace {
 
+const char* const WriteFailureText = "cannot write the tag";
+
 std::optional<std::string> Cut(const std::optional<std::string>& text, std::size_t limit)
 {
     if (!text) {
@@ -98,44 +100,55 @@ TFileOutcome WriteTagToFile(const std::string& path, const TTagEdits& edits, con
 TFileOutcome WriteTagToFile(TMPEGAudio& audio, const std::string& path, const TTagEdits& edits,
                             const TYieldFn& yield)
 {
-    const std::string what = "cannot write the tag";
+    if (auto refusal = AnalyseForWrite(audio, path, yield)) {
+        return TFileOutcome::Refusal(std::move(*refusal));
+    }
+    return WriteAnalysedTag(audio, path, EditedTag(audio.Tag(), edits));
+}
+
+std::optional<TFileFailure> AnalyseForWrite(TMPEGAudio& audio, const std::string& path,
+                                            const TYieldFn& yield)
+{
     audio.SetFileName(path, yield);
-    if (!audio.IsValid()) {
-        struct stat info = {};
-        if (stat(audio.FileName.c_str(), &info) != 0 && IsMissing(errno)) {
-            return TFileOutcome::Refusal(FailureFromCode(path, -1, what));
-        }
-        return TFileOutcome::Refusal(
-            FailureFromReason(path, TFailureReason::NotAudio,
-                              what + ": no MPEG audio found, so its tag was not read"));
+    if (audio.IsValid()) {
+        return std::nullopt;
     }
-    if (edits.Title) {
-        audio.SetTitle(*edits.Title);
+    struct stat info = {};
+    if (stat(audio.FileName.c_str(), &info) != 0 && IsMissing(errno)) {
+        return FailureFromCode(path, -1, WriteFailureText);
     }
-    if (edits.Artist) {
-        audio.SetArtist(*edits.Artist);
-    }
-    if (edits.Album) {
-        audio.SetAlbum(*edits.Album);
-    }
-    if (edits.Year) {
-        audio.SetYear(*edits.Year);
-    }
-    if (edits.Comment) {
-        audio.SetComment(*edits.Comment);
-    }
-    if (edits.Genre) {
-        audio.SetGenre(*edits.Genre);
-    }
-    if (edits.Track) {
-        audio.SetTrack(*edits.Track);
-    }
-    // The object is dropped right after, so the file is not analysed a second time as WriteTag
-    // would: a batch of thousands of files then reads each only once.
-    if (const int code = WriteTagTrailer(audio.FileName, audio.Tag(), audio.CodePage); code != 0) {
-        return TFileOutcome::Refusal(FailureFromCode(path, code, what));
+    return FailureFromReason(path, TFailureReason::NotAudio,
+                             std::string(WriteFailureText) +
+                                 ": no MPEG audio found, so its tag was not read");
+}
+
+TFileOutcome WriteAnalysedTag(const TMPEGAudio& audio, const std::string& path,
+                              const TTagRecord& tag)
+{
+    // The analysis is not repeated after the write as WriteTag would: a batch of thousands of
+    // files then reads each only once.
+    if (const int code = WriteTagTrailer(audio.FileName, tag, audio.CodePage); code != 0) {
+        return TFileOutcome::Refusal(FailureFromCode(path, code, WriteFailureText));
     }
     return {};
+}
+
+TTagRecord EditedTag(TTagRecord tag, const TTagEdits& edits)
+{
+    const auto replace = [](std::string& field, const std::optional<std::string>& text,
+                            std::size_t limit) {
+        if (text) {
+            field = Utf8Left(*text, limit);
+        }
+    };
+    replace(tag.Title, edits.Title, TagTextLimit);
+    replace(tag.Artist, edits.Artist, TagTextLimit);
+    replace(tag.Album, edits.Album, TagTextLimit);
+    replace(tag.Year, edits.Year, TagYearLimit);
+    replace(tag.Comment, edits.Comment, TagTextLimit);
+    tag.Genre = edits.Genre.value_or(tag.Genre);
+    tag.Track = edits.Track.value_or(tag.Track);
+    return tag;
 }
 
 TFileOutcome ClearTagOfFile(const std::string& path)

@@ -2,6 +2,7 @@
 
 #include "batch/batch_run.h"
 #include "engine/code_page.h"
+#include "engine/tag_record.h"
 #include "engine/yield.h"
 
 #include <cstdint>
@@ -61,6 +62,18 @@ TFileOutcome WriteTagToFile(const std::string& path, const TTagEdits& edits,
 // in the analysis object's code page.
 TFileOutcome WriteTagToFile(TMPEGAudio& audio, const std::string& path, const TTagEdits& edits,
                             const TYieldFn& yield = {});
+
+// The two halves of WriteTagToFile, for a batch that decides per file what to write from what
+// the file holds. AnalyseForWrite reads the file into `audio` and gives the refusal when its tag
+// may not be written (missing, or NotAudio as above). WriteAnalysedTag then writes `tag` over the
+// trailer of the file `audio` has analysed: every batch's tag reaches the file here.
+std::optional<TFileFailure> AnalyseForWrite(TMPEGAudio& audio, const std::string& path,
+                                            const TYieldFn& yield = {});
+TFileOutcome WriteAnalysedTag(const TMPEGAudio& audio, const std::string& path,
+                              const TTagRecord& tag);
+
+// The tag with the edited fields replaced, texts cut to their limits.
+TTagRecord EditedTag(TTagRecord tag, const TTagEdits& edits);
 
 // Removes the tag of the file, whatever its audio; Unchanged when it had none.
 TFileOutcome ClearTagOfFile(const std::string& path);

@@ -26,6 +26,9 @@ int RunClearCommand(const std::vector<std::string>& args, std::ostream& out, std
 int RunRenameCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
                      const TTagCodePage& codePage);
 
+int RunCopyV2Command(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
+                     const TTagCodePage& codePage);
+
 inline int RunInfoCommand(const std::vector<std::string>& args, std::ostream& out,
                           std::ostream& err)
 {
@@ -55,6 +58,11 @@ inline int RunRenameCommand(const std::vector<std::string>& args, std::ostream& 
                             std::ostream& err)
 {
     return RunRenameCommand(args, out, err, DefaultTagCodePage);
+}
+inline int RunCopyV2Command(const std::vector<std::string>& args, std::ostream& out,
+                            std::ostream& err)
+{
+    return RunCopyV2Command(args, out, err, DefaultTagCodePage);
 }
 int RunUndoCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 

@@ -1,6 +1,7 @@
 #include "cli/commands.h"
 #include "cli/help_option.h"
 #include "cli/json_text.h"
+#include "engine/id3v2_tag.h"
 #include "engine/mpeg_audio.h"
 
 #include <cstdint>
@@ -19,7 +20,10 @@ const char* const InfoUsage = "Usage: cantrel-cli info [--json] FILE...\n"
                               "DOS date and time of the last write. In key=value lines a value\n"
                               "is always one line: a backslash is written \\\\, a line feed \\n,\n"
                               "a tab \\t and any other control character \\xHH. Give -- before\n"
-                              "file names that start with a dash.\n";
+                              "file names that start with a dash.\n"
+                              "The id3v2_ lines give the seven fields of the file's ID3v2 tag as\n"
+                              "it holds them, empty when absent; in JSON the id3v2 object has\n"
+                              "null for an absent field and is null for a file without a tag.\n";
 
 using TValue = std::variant<std::int64_t, std::string>;
 using TFields = std::vector<std::pair<std::string_view, TValue>>;
@@ -61,7 +65,16 @@ TFields InfoFields(const TMPEGAudio& audio)
     };
 }
 
-void PrintLines(const TFields& fields, std::ostream& out)
+// The ID3v2 fields under their names, in the order of the ID3v1 fields.
+std::vector<std::pair<std::string_view, const std::optional<std::string>*>>
+Id3v2Fields(const TId3v2Fields& fields)
+{
+    return {{"title", &fields.Title}, {"artist", &fields.Artist},   {"album", &fields.Album},
+            {"year", &fields.Year},   {"comment", &fields.Comment}, {"genre", &fields.Genre},
+            {"track", &fields.Track}};
+}
+
+void PrintLines(const TFields& fields, const TId3v2Reading& id3v2, std::ostream& out)
 {
     for (const auto& [key, value] : fields) {
         out << key << '=';
@@ -72,9 +85,13 @@ void PrintLines(const TFields& fields, std::ostream& out)
         }
         out << '\n';
     }
+    const TId3v2Fields present = id3v2.Fields.value_or(TId3v2Fields{});
+    for (const auto& [key, value] : Id3v2Fields(present)) {
+        out << "id3v2_" << key << '=' << LineText(value->value_or("")) << '\n';
+    }
 }
 
-void PrintJson(const TFields& fields, std::ostream& out)
+void PrintJson(const TFields& fields, const TId3v2Reading& id3v2, std::ostream& out)
 {
     out << "  {\n";
     for (std::size_t i = 0; i < fields.size(); ++i) {
@@ -85,9 +102,21 @@ void PrintJson(const TFields& fields, std::ostream& out)
         } else {
             out << JsonString(std::get<std::string>(value));
         }
-        out << (i + 1 < fields.size() ? ",\n" : "\n");
+        out << ",\n";
     }
-    out << "  }";
+    out << "    \"id3v2\": ";
+    if (!id3v2.Fields) {
+        out << "null\n  }";
+        return;
+    }
+    out << "{\n";
+    const auto named = Id3v2Fields(*id3v2.Fields);
+    for (std::size_t i = 0; i < named.size(); ++i) {
+        const auto& [key, value] = named[i];
+        out << "      " << JsonString(key) << ": " << (*value ? JsonString(**value) : "null")
+            << (i + 1 < named.size() ? ",\n" : "\n");
+    }
+    out << "    }\n  }";
 }
 
 } // namespace
@@ -126,14 +155,15 @@ int RunInfoCommand(const std::vector<std::string>& args, std::ostream& out, std:
     for (std::size_t i = 0; i < files.size(); ++i) {
         audio.SetFileName(files[i]);
         const TFields fields = InfoFields(audio);
+        const TId3v2Reading id3v2 = ReadId3v2Tag(files[i]);
         if (json) {
-            PrintJson(fields, out);
+            PrintJson(fields, id3v2, out);
             out << (i + 1 < files.size() ? ",\n" : "\n");
         } else {
             if (i > 0) {
                 out << '\n';
             }
-            PrintLines(fields, out);
+            PrintLines(fields, id3v2, out);
         }
     }
     if (json) {

@@ -26,11 +26,13 @@ const char* const Usage =
     "  clear FILE...                    remove the tags\n"
     "  rename [--limit-64] [--dry-run] [--json] MACRO FILE...\n"
     "                                   rename files from their tags with a macro\n"
+    "  copy-v2 [--dry-run] [--json] FILE...\n"
+    "                                   write the ID3v1 tags from the ID3v2 tags\n"
     "  undo [--list] [--dry-run] [--json] [N]\n"
     "                                   take back the last batch of changes (or batch N)\n"
     "\n"
-    "info, format, extract, html, write and rename read and write tags in the code page given\n"
-    "by --codepage NAME (default WINDOWS-1252).\n"
+    "info, format, extract, html, write, rename and copy-v2 read and write tags in the code\n"
+    "page given by --codepage NAME (default WINDOWS-1252).\n"
     "Run 'cantrel-cli COMMAND --help' for the options of a command.\n";
 
 } // namespace
@@ -67,6 +69,9 @@ int main(int argc, char** argv)
     }
     if (command == "rename") {
         return RunWithCodePage("rename", RunRenameCommand, args, std::cout, std::cerr);
+    }
+    if (command == "copy-v2") {
+        return RunWithCodePage("copy-v2", RunCopyV2Command, args, std::cout, std::cerr);
     }
     if (command == "undo") {
         return RunUndoCommand(args, std::cout, std::cerr);

@@ -4,6 +4,7 @@ _cantrel_cli()
     local cur prev words cword
     _init_completion || return
 
+    local commands="info format ls extract html write clear rename copy-v2"
     local commands="info format ls extract html write clear rename undo"
     if ((cword == 1)); then
         COMPREPLY=($(compgen -W "$commands --help" -- "$cur"))
@@ -40,6 +41,7 @@ _cantrel_cli()
         write) options="--title --artist --album --year --comment --genre --track" ;;
         clear) options="" ;;
         rename) options="--limit-64 --dry-run --json" ;;
+        copy-v2) options="--dry-run --json" ;;
         undo) options="--list --dry-run --json" ;;
     esac
     if [[ $cur == -* ]]; then

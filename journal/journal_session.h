@@ -14,6 +14,7 @@ inline constexpr const char* JournalWrite = "write";
 inline constexpr const char* JournalClear = "clear";
 inline constexpr const char* JournalRename = "rename";
 inline constexpr const char* JournalExtract = "extract";
+inline constexpr const char* JournalCopyV2 = "copy-v2";
 inline constexpr const char* JournalUndo = "undo";
 
 // Records one batch in the undo journal. A batch that runs through RunBatch is journaled by

@@ -69,6 +69,7 @@ void T_MainForm::ConnectControls()
     connect(Web_SB, &QToolButton::clicked, this, &T_MainForm::Web_SBClick);
 
     connect(Open1, &QAction::triggered, this, &T_MainForm::Open1Click);
+    connect(CopyId3v2, &QAction::triggered, this, &T_MainForm::CopyId3v2Click);
     connect(UndoLastBatch1, &QAction::triggered, this, &T_MainForm::UndoLastBatch1Click);
     for (QAction* item : RecentItems) {
         connect(item, &QAction::triggered, this, &T_MainForm::C1Click);
@@ -290,6 +291,7 @@ void T_MainForm::ActivityChanged(TActivityKind kind)
         command->setEnabled(enabled);
     }
     Open1->setEnabled(enabled);
+    CopyId3v2->setEnabled(enabled);
     for (QAction* item : RecentItems) {
         item->setEnabled(enabled);
     }

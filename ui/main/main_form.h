@@ -165,6 +165,7 @@ private:
     void Write_Tag_SBClick();
     void ClearTags_SBClick();
     void SetFileName_SBClick();
+    void CopyId3v2Click();
     void Timer1Timer();
     void Panel231Click();
     void Panel29Click();
@@ -224,6 +225,9 @@ private:
     // batch commands (main_form_commands.cpp)
     // What the seven tag boxes hold, each only when it is enabled.
     TTagBoxTexts TagBoxTexts() const;
+    // The files a command processes: every listed file in whole-path mode, else the selected
+    // ones; none when there are none.
+    std::vector<std::string> CommandFiles() const;
     // The files a command processes, after its confirmation: every listed file in whole-path
     // mode, else the selected ones; none when the command ends here.
     std::vector<std::string> CommandPaths(const QString& wholePathQuestion,
@@ -304,6 +308,7 @@ private:
     QMenu* RecentParhs_PM = nullptr;
     std::array<QAction*, RecentPathCount> RecentItems{}; // C1 .. C10
     QAction* Open1 = nullptr;
+    QAction* CopyId3v2 = nullptr;      // "Copy ID3v&2 to ID3v1"
     QAction* UndoLastBatch1 = nullptr; // the file list menu's undo of the last batch
     TPanel* ErrorPanel = nullptr;
 

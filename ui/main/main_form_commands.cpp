@@ -1,3 +1,4 @@
+#include "batch/id3v2_copy.h"
 #include "batch/macro_rename.h"
 #include "batch/tag_write.h"
 #include "engine/mpeg_audio.h"
@@ -19,10 +20,11 @@
 #include <algorithm>
 #include <ctime>
 
-// The batch commands of the main window: write the tag boxes into files, remove their tags and
-// rename them from the file-name macro, each on the selected files or on every listed file
-// (whole-path mode), and the whole-path switch itself. The files are changed by the batch core;
-// the window asks, shows the progress and hands the files that failed to the error window.
+// The batch commands of the main window: write the tag boxes into files, remove their tags,
+// rename them from the file-name macro and fill their ID3v1 tags from their ID3v2 tags, each on the
+// selected files or on every listed file (whole-path mode), and the whole-path switch itself. The
+// files are changed by the batch core; the window asks, shows the progress and hands the files that
+// failed to the error window.
 
 namespace {
 
@@ -36,6 +38,7 @@ const QString ClearSelectedQuestion =
 const QString RenameAllQuestion = QStringLiteral("... Write File Name to ALL Files in Path ? ...");
 const QString RenameSelectedQuestion =
     QStringLiteral("... Write File Name to All SELECTED Files ? ...");
+const QString CopyId3v2Question = QStringLiteral("... Copy ID3v2 TAG to ID3v1 TAG ? ...\n\n");
 const QString NameTooLongNotice = QStringLiteral("Errors Found in \"Extraction TAG Formula\" !");
 
 std::optional<std::string> BoxText(const QWidget* box, const QString& text)
@@ -63,17 +66,9 @@ TTagBoxTexts T_MainForm::TagBoxTexts() const
             BoxText(Track_ME, Track_ME->text())};
 }
 
-std::vector<std::string> T_MainForm::CommandPaths(const QString& wholePathQuestion,
-                                                  const QString& selectedQuestion)
+std::vector<std::string> T_MainForm::CommandFiles() const
 {
-    if (Work.WholePathMode) {
-        if (!Prompts.Confirm(this, AttentionCaption, wholePathQuestion)) {
-            return {};
-        }
-    } else if (SelectedRows().empty()) {
-        return {};
-    }
-    if (ListBox1->currentRow() < 0) {
+    if ((!Work.WholePathMode && SelectedRows().empty()) || ListBox1->currentRow() < 0) {
         return {};
     }
     const std::size_t listed = std::min<std::size_t>(ListBox1->count(), Work.Files.Size());
@@ -81,6 +76,16 @@ std::vector<std::string> T_MainForm::CommandPaths(const QString& wholePathQuesti
     for (const std::size_t row : ProcessedRows(listed, SelectedRows(), Work.WholePathMode)) {
         paths.push_back(Work.Files[row].FullName());
     }
+    return paths;
+}
+
+std::vector<std::string> T_MainForm::CommandPaths(const QString& wholePathQuestion,
+                                                  const QString& selectedQuestion)
+{
+    if (Work.WholePathMode && !Prompts.Confirm(this, AttentionCaption, wholePathQuestion)) {
+        return {};
+    }
+    std::vector<std::string> paths = CommandFiles();
     if (!Work.WholePathMode && paths.size() > 1 &&
         !Prompts.Confirm(this, AttentionCaption, selectedQuestion)) {
         return {};
@@ -222,6 +227,54 @@ void T_MainForm::SetFileName_SBClick()
         emit ProgressShown(false);
         emit FilesFailed(result.Failures); // a rename starts the error list afresh
     });
+}
+
+void T_MainForm::CopyId3v2Click()
+{
+    bool copied = false;
+    Work.Activity.Run(TActivityKind::Batch, [&] {
+        const std::vector<std::string> paths = CommandFiles();
+        if (paths.empty()) {
+            return;
+        }
+        // the files are read once before the question, which says how many have something to give
+        emit ProgressShown(true);
+        emit ProgressReported(1, 1, QStringLiteral("Waiting ..."));
+        const std::size_t tagged = CountId3v2Tags(paths, [this] { (*Yield)(); });
+        emit ProgressShown(false);
+        if (Work.Activity.StopRequested()) {
+            return;
+        }
+        const QString count = QStringLiteral("Files with an ID3v2 tag: %1 of %2")
+                                  .arg(static_cast<qulonglong>(tagged))
+                                  .arg(static_cast<qulonglong>(paths.size()));
+        if (tagged == 0) {
+            Prompts.Inform(this, AttentionCaption, count);
+            return;
+        }
+        if (!Prompts.Confirm(this, AttentionCaption, CopyId3v2Question + count)) {
+            return;
+        }
+        const bool wholePath = Work.WholePathMode;
+        TMPEGAudio audio(Options.TagCodePage); // one for the batch: it keeps what it learns
+        const TBatchResult result = RunFileBatch(
+            paths,
+            [&](const std::string& path, const TYieldFn& yield) {
+                return CopyId3v2ToId3v1(audio, path, false, yield).Outcome;
+            },
+            true, JournalCopyV2);
+        emit ProgressShown(false);
+        if (wholePath) {
+            ShowListAgain();
+        }
+        if (!result.Failures.empty()) {
+            emit FilesFailed(result.Failures);
+        }
+        copied = true;
+    });
+    if (copied) {
+        RedisplayFile(); // the displayed file may have its ID3v1 tag now
+    }
 }
 
 void T_MainForm::Panel29Click()

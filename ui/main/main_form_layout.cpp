@@ -272,6 +272,8 @@ QWidget* T_MainForm::BuildListColumn()
     Open1 = RecentParhs_PM->addAction(QStringLiteral("&Open"));
     Open1->setObjectName(QStringLiteral("Open1"));
     RecentParhs_PM->addSeparator();
+    CopyId3v2 = RecentParhs_PM->addAction(QStringLiteral("Copy ID3v&2 to ID3v1"));
+    CopyId3v2->setObjectName(QStringLiteral("CopyId3v2"));
     UndoLastBatch1 = RecentParhs_PM->addAction(QStringLiteral("&Undo last batch"));
     UndoLastBatch1->setObjectName(QStringLiteral("UndoLastBatch1"));
 

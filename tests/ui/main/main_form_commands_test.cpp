@@ -1,3 +1,4 @@
+#include "support/id3v2_fixture.h"
 #include "ui/auxiliary/error_form.h"
 #include "ui/auxiliary/progress_form.h"
 #include "ui/components/panel.h"
@@ -163,6 +164,35 @@ private slots:
         QCOMPARE(Program.Find<TPanel>("ErrorPanel")->Caption().isEmpty(), !notice);
         QCOMPARE(Progress.back(), QStringLiteral("Waiting ..."));
         QVERIFY(!Program.Work().WholePathMode && !Program.Find<QCheckBox>("All_CB")->isChecked());
+    }
+
+    void CopyId3v2()
+    {
+        // files 0 and 2 carry an ID3v2 tag, file 2 is read-only
+        const std::string id3v2 =
+            MakeId3v2Tag(3, {{"TIT2", TextBody(TId3v2Encoding::Utf16, "Zwei")}});
+        WriteBytes(Path(0), id3v2 + Tagged(0, "Artist"));
+        WriteBytes(Path(2), id3v2 + Tagged(2, "Artist"));
+        std::filesystem::permissions(Path(2), std::filesystem::perms::owner_read);
+        Program.Open(Music->Path().string());
+        for (int row : {1, 2, 0}) { // all selected, the first one shown
+            Program.ClickRow(row, row == 1 ? Qt::NoModifier : Qt::ControlModifier);
+        }
+        Program.Prompts.AnswerConfirm(true);
+        Program.Find<QAction>("CopyId3v2")->trigger();
+
+        QCOMPARE(Program.Prompts.Questions.size(), 1);
+        QCOMPARE(Program.Prompts.Questions.front().Text,
+                 "... Copy ID3v2 TAG to ID3v1 TAG ? ...\n\nFiles with an ID3v2 tag: 2 of 3");
+        QCOMPARE(Progress, (QStringList{"Waiting ...", "1 / 3", "2 / 3", "3 / 3"}));
+        QVERIFY(ReadBytes(Path(0)) == id3v2 + Tagged(0, "Artist", "Zwei"));
+        QVERIFY(ReadBytes(Path(1)) == Tagged(1, "Artist"));
+        QVERIFY(ReadBytes(Path(2)) == id3v2 + Tagged(2, "Artist"));
+        const QStringList errors = Program.Windows().ErrorForm->Lines();
+        QVERIFY(errors.contains("2 x.mp3"));
+        QVERIFY(!errors.contains("1 x.mp3"));
+        // the shown file is read again
+        QCOMPARE(Program.Find<QComboBox>("TitleEdit")->currentText(), QStringLiteral("Zwei"));
     }
 
     // The file list menu's undo: named after the last batch, off without one, and refusing a

@@ -1,0 +1,156 @@
+#include "batch/id3v2_copy.h"
+
+#include "engine/genre_names.h"
+#include "engine/mpeg_audio.h"
+#include "engine/tag_record.h"
+#include "engine/utf8.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+bool IsDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
+
+// A whole decimal number 0..255, spaces around it allowed.
+std::optional<std::uint8_t> ByteNumber(std::string_view text)
+{
+    const auto first = text.find_first_not_of(' ');
+    if (first == std::string_view::npos) {
+        return std::nullopt;
+    }
+    text = text.substr(first, text.find_last_not_of(' ') + 1 - first);
+    unsigned value = 0;
+    for (const char c : text) {
+        if (!IsDigit(c) || (value = value * 10 + static_cast<unsigned>(c - '0')) > 255) {
+            return std::nullopt;
+        }
+    }
+    return static_cast<std::uint8_t>(value);
+}
+
+std::optional<std::string> YearOf(std::string_view date)
+{
+    if (date.size() < TagYearLimit ||
+        !std::all_of(date.begin(), date.begin() + TagYearLimit, IsDigit)) {
+        return std::nullopt;
+    }
+    return std::string(date.substr(0, TagYearLimit));
+}
+
+std::optional<std::uint8_t> TrackOf(std::string_view track)
+{
+    return ByteNumber(track.substr(0, track.find('/')));
+}
+
+bool SameIgnoringCase(std::string_view a, std::string_view b)
+{
+    const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c; };
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(),
+                                              [&](char x, char y) { return lower(x) == lower(y); });
+}
+
+std::optional<std::uint8_t> GenreOf(std::string_view genre)
+{
+    // "(17)" is how 2.3 tags give a number, "(17)Rock" with a refinement after it
+    if (genre.size() > 2 && genre.front() == '(') {
+        if (const auto close = genre.find(')'); close != std::string_view::npos) {
+            genre = genre.substr(1, close - 1);
+        }
+    }
+    if (const auto number = ByteNumber(genre)) {
+        return *number < GenreCount ? number : std::nullopt;
+    }
+    for (std::size_t i = 0; i < GenreNames.size(); ++i) {
+        if (SameIgnoringCase(GenreNames[i], genre)) {
+            return static_cast<std::uint8_t>(i);
+        }
+    }
+    return std::nullopt;
+}
+
+// Whether a write would be refused for want of permission, without opening the file for writing:
+// 0 or the errno value (EACCES also for the superuser when no write bit is set, as a write does).
+int WriteRefusal(const std::string& fullPath)
+{
+    struct stat info = {};
+    if (stat(fullPath.c_str(), &info) != 0) {
+        return errno;
+    }
+    if ((info.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0) {
+        return EACCES;
+    }
+    return access(fullPath.c_str(), W_OK) == 0 ? 0 : errno;
+}
+
+} // namespace
+
+TTagEdits Id3v1EditsFromId3v2(const TId3v2Fields& fields)
+{
+    const auto text = [](const std::optional<std::string>& value) -> std::optional<std::string> {
+        return value ? std::optional(Utf8Left(*value, TagTextLimit)) : std::nullopt;
+    };
+    TTagEdits edits;
+    edits.Title = text(fields.Title);
+    edits.Artist = text(fields.Artist);
+    edits.Album = text(fields.Album);
+    edits.Comment = text(fields.Comment);
+    if (fields.Year) {
+        edits.Year = YearOf(*fields.Year);
+    }
+    if (fields.Genre) {
+        edits.Genre = GenreOf(*fields.Genre);
+    }
+    if (fields.Track) {
+        edits.Track = TrackOf(*fields.Track);
+    }
+    return edits;
+}
+
+TId3v2CopyOutcome CopyId3v2ToId3v1(TMPEGAudio& audio, const std::string& path, bool dryRun,
+                                   const TYieldFn& yield)
+{
+    if (auto refusal = AnalyseForWrite(audio, path, yield)) {
+        return {TFileOutcome::Refusal(std::move(*refusal))};
+    }
+    const TId3v2Reading reading = ReadId3v2Tag(audio.FileName);
+    if (!reading.Fields) {
+        if (!reading.Opened) {
+            // the analysis has just read it: the file went away or changed its rights meanwhile
+            return {TFileOutcome::Refusal(
+                FailureFromReason(path, TFailureReason::Other, "cannot read the ID3v2 tag"))};
+        }
+        return {{TFileStatus::Unchanged, {}}, true};
+    }
+    const TTagRecord tag = EditedTag(audio.Tag(), Id3v1EditsFromId3v2(*reading.Fields));
+    // Compared as the trailer would read back, so a text the code page cannot hold compares as
+    // its "?". A file without a trailer reads its year as four spaces, which no trailer reads
+    // back as, so it never counts as unchanged.
+    if (ParseTagTrailer(BuildTagTrailer(tag, audio.CodePage), audio.CodePage) == audio.Tag()) {
+        return {{TFileStatus::Unchanged, {}}};
+    }
+    if (dryRun) {
+        if (const int error = WriteRefusal(audio.FileName); error != 0) {
+            return {TFileOutcome::Refusal(FailureFromCode(path, error, "cannot write the tag"))};
+        }
+        return {};
+    }
+    return {WriteAnalysedTag(audio, path, tag)};
+}
+
+std::size_t CountId3v2Tags(const std::vector<std::string>& paths, const TYieldFn& yield)
+{
+    std::size_t count = 0;
+    for (const std::string& path : paths) {
+        if (yield) {
+            yield();
+        }
+        count += ReadId3v2Tag(path).Fields ? 1 : 0;
+    }
+    return count;
+}

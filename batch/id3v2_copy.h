@@ -1,0 +1,39 @@
+#pragma once
+
+#include "batch/batch_run.h"
+#include "batch/tag_write.h"
+#include "engine/id3v2_tag.h"
+#include "engine/yield.h"
+
+#include <cstddef>
+#include <string>
+#include <vector>
+
+class TMPEGAudio;
+
+// What the fields of an ID3v2 tag give an ID3v1 tag:
+//  - a text: its first 30 characters (characters the tags' code page lacks become "?" when the
+//    tag is written);
+//  - the year: the first four characters of the date when they are digits ("2001-05-02": 2001);
+//  - the track: the number before any "/" ("3/12": 3), when it is 0..255;
+//  - the genre: "(N)" or "N" as the genre number N, else a genre name matched ignoring case.
+// A field the ID3v2 tag lacks, or one that fits no rule, is not edited: the file keeps its own.
+TTagEdits Id3v1EditsFromId3v2(const TId3v2Fields& fields);
+
+// What copying did to one file: Done (written, or in a dry run about to be), Unchanged (the ID3v1
+// tag already holds the values, or there is no ID3v2 tag: then NoId3v2), or Refused with why.
+struct TId3v2CopyOutcome
+{
+    TFileOutcome Outcome;
+    bool NoId3v2 = false;
+};
+
+// Writes the file's ID3v1 tag from its ID3v2 tag, keeping the ID3v1 fields the ID3v2 tag does not
+// give (for a file without an ID3v1 tag, the values an untagged file reads as). Only the trailer
+// is written: the ID3v2 tag and the audio stay as they are. A dry run writes nothing but refuses
+// what the write would refuse, a read-only file too.
+TId3v2CopyOutcome CopyId3v2ToId3v1(TMPEGAudio& audio, const std::string& path, bool dryRun,
+                                   const TYieldFn& yield = {});
+
+// How many of the files have an ID3v2 tag; `yield` is called before each file.
+std::size_t CountId3v2Tags(const std::vector<std::string>& paths, const TYieldFn& yield = {});
