@@ -131,10 +131,13 @@ TFileOutcome WriteTagToFile(TMPEGAudio& audio, const std::string& path, const TT
     }
     // The object is dropped right after, so the file is not analysed a second time as WriteTag
     // would: a batch of thousands of files then reads each only once.
-    if (const int code = WriteTagTrailer(audio.FileName, audio.Tag()); code != 0) {
+    TFileOutcome written;
+    if (const int code =
+            WriteTagTrailer(audio.FileName, BuildTagTrailer(audio.Tag()), written.After);
+        code != 0) {
         return TFileOutcome::Refusal(FailureFromCode(path, code, what));
     }
-    return {};
+    return written;
 }
 
 TFileOutcome ClearTagOfFile(const std::string& path)
@@ -145,16 +148,22 @@ TFileOutcome ClearTagOfFile(const std::string& path)
         return TFileOutcome::Refusal(FailureFromCode(path, IsMissing(code) ? -1 : code, what));
     }
     off_t before = 0;
-    off_t after = 0;
     if (auto failure = SizeOf(fullPath, before, what)) {
         failure->Path = path;
         return TFileOutcome::Refusal(*failure);
     }
-    if (const int code = RemoveTagTrailer(fullPath); code != 0) {
+    TFileOutcome cleared;
+    if (const int code = RemoveTagTrailer(fullPath, cleared.After); code != 0) {
         return TFileOutcome::Refusal(FailureFromCode(path, code, what));
     }
-    if (!SizeOf(fullPath, after, what) && after == before) {
+    off_t after = 0;
+    if (cleared.After) {
+        after = static_cast<off_t>(cleared.After->Size);
+    } else if (SizeOf(fullPath, after, what)) {
+        return cleared;
+    }
+    if (after == before) {
         return {TFileStatus::Unchanged, {}};
     }
-    return {};
+    return cleared;
 }
