@@ -1,11 +1,13 @@
 #pragma once
 
 #include "engine/file_failure.h"
+#include "engine/tag_file.h"
 #include "engine/yield.h"
 #include "workspace/batch_report.h"
 
 #include <cstddef>
 #include <functional>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -33,6 +35,9 @@ struct TFileOutcome
     // first. The undo journal keeps them to move the file back.
     std::string NewPath;
     std::vector<std::string> NewFolders;
+    // What the step left the file as (Done), when it knows without looking again; the undo
+    // journal keeps it to tell later whether the file changed since.
+    std::optional<TFileState> After;
 
     static TFileOutcome Refusal(TFileFailure failure)
     {

@@ -127,10 +127,13 @@ TFileOutcome WriteAnalysedTag(const TMPEGAudio& audio, const std::string& path,
 {
     // The analysis is not repeated after the write as WriteTag would: a batch of thousands of
     // files then reads each only once.
-    if (const int code = WriteTagTrailer(audio.FileName, tag, audio.CodePage); code != 0) {
+    TFileOutcome written;
+    if (const int code =
+            WriteTagTrailer(audio.FileName, BuildTagTrailer(tag, audio.CodePage), written.After);
+        code != 0) {
         return TFileOutcome::Refusal(FailureFromCode(path, code, WriteFailureText));
     }
-    return {};
+    return written;
 }
 
 TTagRecord EditedTag(TTagRecord tag, const TTagEdits& edits)
@@ -159,16 +162,22 @@ TFileOutcome ClearTagOfFile(const std::string& path)
         return TFileOutcome::Refusal(FailureFromCode(path, IsMissing(code) ? -1 : code, what));
     }
     off_t before = 0;
-    off_t after = 0;
     if (auto failure = SizeOf(fullPath, before, what)) {
         failure->Path = path;
         return TFileOutcome::Refusal(*failure);
     }
-    if (const int code = RemoveTagTrailer(fullPath); code != 0) {
+    TFileOutcome cleared;
+    if (const int code = RemoveTagTrailer(fullPath, cleared.After); code != 0) {
         return TFileOutcome::Refusal(FailureFromCode(path, code, what));
     }
-    if (!SizeOf(fullPath, after, what) && after == before) {
+    off_t after = 0;
+    if (cleared.After) {
+        after = static_cast<off_t>(cleared.After->Size);
+    } else if (SizeOf(fullPath, after, what)) {
+        return cleared;
+    }
+    if (after == before) {
         return {TFileStatus::Unchanged, {}};
     }
-    return {};
+    return cleared;
 }

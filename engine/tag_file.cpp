@@ -110,18 +110,44 @@ int WriteAll(const TFileChanges& changes, int fd, const TTagTrailer& bytes, off_
     return 0;
 }
 
-} // namespace
-
-TFileChanges TFileChanges::System()
+// The state of the changed file from its descriptor; `last` is what its last 128 bytes are known
+// to be, or null when they are to be read. Left empty when the system does not answer.
+void StateOfChanged(int fd, const TTagTrailer* last, std::optional<TFileState>* after)
 {
-    return {[](int fd, const void* data, std::size_t size, off_t offset) {
-                return ::pwrite(fd, data, size, offset);
-            },
-            [](int fd, off_t length) { return ::ftruncate(fd, length); }};
+    if (after == nullptr) {
+        return;
+    }
+    after->reset();
+    struct stat info = {};
+    if (fstat(fd, &info) != 0) {
+        return;
+    }
+    TFileState state;
+    state.Size = info.st_size;
+    state.ModifiedNs =
+        static_cast<std::int64_t>(info.st_mtim.tv_sec) * 1000000000 + info.st_mtim.tv_nsec;
+    TTagTrailer bytes{};
+    bool found = false;
+    if (last == nullptr) {
+        if (ReadTrailer(fd, info.st_size, bytes, found) != 0) {
+            return;
+        }
+    } else if (info.st_size > static_cast<off_t>(TagTrailerSize)) {
+        bytes = *last;
+        found = bytes[0] == 'T' && bytes[1] == 'A' && bytes[2] == 'G';
+    }
+    if (found) {
+        state.Trailer = bytes;
+    }
+    *after = state;
 }
 
-int RemoveTagTrailer(const std::string& path, const TFileChanges& changes)
+int RemoveTrailer(const std::string& path, const TFileChanges& changes,
+                  std::optional<TFileState>* after)
 {
+    if (after != nullptr) {
+        after->reset();
+    }
     TOpenFile file;
     if (const int code = OpenWithTrailer(path, file); code != 0) {
         return code;
@@ -132,18 +158,21 @@ int RemoveTagTrailer(const std::string& path, const TFileChanges& changes)
             0) {
         return errno != 0 ? errno : EIO;
     }
-    return file.Handle.Close();
+    // a file that ended in two trailers still ends in one: its last bytes are read again
+    StateOfChanged(file.Handle.Get(), file.HasTrailer ? nullptr : &file.Trailer, after);
+    const int code = file.Handle.Close();
+    if (code != 0 && after != nullptr) {
+        after->reset();
+    }
+    return code;
 }
 
-int WriteTagTrailer(const std::string& path, const TTagRecord& tag, const TFileChanges& changes,
-                    const TTagCodePage& codePage)
+int WriteTrailer(const std::string& path, const TTagTrailer& trailer, const TFileChanges& changes,
+                 std::optional<TFileState>* after)
 {
-    return WriteTagTrailer(path, BuildTagTrailer(tag, codePage), changes);
-}
-
-int WriteTagTrailer(const std::string& path, const TTagTrailer& trailer,
-                    const TFileChanges& changes)
-{
+    if (after != nullptr) {
+        after->reset();
+    }
     TOpenFile file;
     if (const int code = OpenWithTrailer(path, file); code != 0) {
         return code;
@@ -163,7 +192,39 @@ int WriteTagTrailer(const std::string& path, const TTagTrailer& trailer,
         changes.Truncate(fd, file.Length);
         return code;
     }
-    return file.Handle.Close();
+    StateOfChanged(fd, &trailer, after);
+    const int code = file.Handle.Close();
+    if (code != 0 && after != nullptr) {
+        after->reset();
+    }
+    return code;
+}
+
+} // namespace
+
+TFileChanges TFileChanges::System()
+{
+    return {[](int fd, const void* data, std::size_t size, off_t offset) {
+                return ::pwrite(fd, data, size, offset);
+            },
+            [](int fd, off_t length) { return ::ftruncate(fd, length); }};
+}
+
+int RemoveTagTrailer(const std::string& path, const TFileChanges& changes)
+{
+    return RemoveTrailer(path, changes, nullptr);
+}
+
+int WriteTagTrailer(const std::string& path, const TTagRecord& tag, const TFileChanges& changes,
+                    const TTagCodePage& codePage)
+{
+    return WriteTagTrailer(path, BuildTagTrailer(tag, codePage), changes);
+}
+
+int WriteTagTrailer(const std::string& path, const TTagTrailer& trailer,
+                    const TFileChanges& changes)
+{
+    return WriteTrailer(path, trailer, changes, nullptr);
 }
 
 int RemoveTagTrailer(const std::string& path)
@@ -179,4 +240,15 @@ int WriteTagTrailer(const std::string& path, const TTagRecord& tag, const TTagCo
 int WriteTagTrailer(const std::string& path, const TTagTrailer& trailer)
 {
     return WriteTagTrailer(path, trailer, TFileChanges::System());
+}
+
+int RemoveTagTrailer(const std::string& path, std::optional<TFileState>& after)
+{
+    return RemoveTrailer(path, TFileChanges::System(), &after);
+}
+
+int WriteTagTrailer(const std::string& path, const TTagTrailer& trailer,
+                    std::optional<TFileState>& after)
+{
+    return WriteTrailer(path, trailer, TFileChanges::System(), &after);
 }

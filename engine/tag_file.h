@@ -3,9 +3,22 @@
 #include "engine/tag_record.h"
 
 #include <cstddef>
+#include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <sys/types.h>
+
+// What a file is at one moment, as far as telling whether it changed needs to know.
+struct TFileState
+{
+    std::int64_t Size = -1; // -1: no file
+    std::int64_t ModifiedNs = 0;
+    // the last 128 bytes, when the file is longer than that and they start with "TAG"
+    std::optional<TTagTrailer> Trailer;
+
+    bool operator==(const TFileState&) const = default;
+};
 
 // The calls that change a file while a trailer is written or removed. Tests replace them to make
 // a write stop half way or a truncation fail.
@@ -24,3 +37,9 @@ int WriteTagTrailer(const std::string& path, const TTagRecord& tag, const TFileC
                     const TTagCodePage& codePage = DefaultTagCodePage);
 int WriteTagTrailer(const std::string& path, const TTagTrailer& trailer,
                     const TFileChanges& changes);
+
+// As the calls of tag_record.h, also giving the file's state once changed (taken from the open
+// file, so that no second look at it is needed; left empty when the system would not say).
+int RemoveTagTrailer(const std::string& path, std::optional<TFileState>& after);
+int WriteTagTrailer(const std::string& path, const TTagTrailer& trailer,
+                    std::optional<TFileState>& after);

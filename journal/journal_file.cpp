@@ -3,6 +3,7 @@
 #include "engine/file_handle.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <charconv>
 #include <dirent.h>
 #include <fcntl.h>
@@ -184,22 +185,29 @@ std::string ParseBody(const std::vector<std::string_view>& lines, TJournalBatch&
 
 TFileState ReadFileState(const std::string& path)
 {
+    // One open serves both the state and the trailer; the access time is left alone where the
+    // system allows it (only for the file's owner), so that recording a batch writes nothing.
+    constexpr int Flags = O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK;
+    TFileHandle file(::open(path.c_str(), Flags | O_NOATIME));
+    if (!file.IsOpen() && errno == EPERM) {
+        file.Reset(::open(path.c_str(), Flags));
+    }
     TFileState state;
     struct stat info = {};
-    if (stat(path.c_str(), &info) != 0) {
+    // a file that cannot be read still has its size and time
+    if (file.IsOpen() ? fstat(file.Get(), &info) != 0 : stat(path.c_str(), &info) != 0) {
         return state;
     }
     state.Size = info.st_size;
     state.ModifiedNs =
         static_cast<std::int64_t>(info.st_mtim.tv_sec) * 1000000000 + info.st_mtim.tv_nsec;
-    if (!S_ISREG(info.st_mode) || info.st_size <= static_cast<off_t>(TagTrailerSize)) {
+    if (!file.IsOpen() || !S_ISREG(info.st_mode) ||
+        info.st_size <= static_cast<off_t>(TagTrailerSize)) {
         return state;
     }
-    const TFileHandle file(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK));
     TTagTrailer bytes{};
     const off_t at = info.st_size - static_cast<off_t>(TagTrailerSize);
-    if (file.IsOpen() &&
-        ::pread(file.Get(), bytes.data(), TagTrailerSize, at) ==
+    if (::pread(file.Get(), bytes.data(), TagTrailerSize, at) ==
             static_cast<ssize_t>(TagTrailerSize) &&
         bytes[0] == 'T' && bytes[1] == 'A' && bytes[2] == 'G') {
         state.Trailer = bytes;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/tag_record.h"
+#include "engine/tag_file.h"
 
 #include <cstdint>
 #include <optional>
@@ -34,16 +34,6 @@
 // writing it) is ignored.
 
 inline constexpr int JournalKeep = 20;
-
-// What a file was at one moment, as far as an undo needs to know.
-struct TFileState
-{
-    std::int64_t Size = -1; // -1: no file
-    std::int64_t ModifiedNs = 0;
-    std::optional<TTagTrailer> Trailer;
-
-    bool operator==(const TFileState&) const = default;
-};
 
 // The state of the file at `path` now (following links, as the writes do).
 TFileState ReadFileState(const std::string& path);

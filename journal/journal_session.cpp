@@ -165,7 +165,10 @@ bool TJournalSession::FileDone(std::size_t index, const TFileOutcome& outcome)
             entry.NewFolders.push_back(FullPath(folder));
         }
     }
-    entry.After = ReadFileState(entry.NewPath.empty() ? Paths[index] : entry.NewPath);
+    // a step that changed the file knows what it left; only the others are looked at again
+    entry.After = outcome.After
+                      ? *outcome.After
+                      : ReadFileState(entry.NewPath.empty() ? Paths[index] : entry.NewPath);
     if (const int code = WriteAll(Fd, DoneLine(index, entry)); code != 0) {
         return Fail(code, CannotJournal);
     }

@@ -1,6 +1,7 @@
 #include "journal/undo_batch.h"
 
 #include "batch/rename_file.h"
+#include "engine/tag_file.h"
 #include "engine/tag_record.h"
 
 #include <fcntl.h>
@@ -47,9 +48,11 @@ TFileOutcome UndoEntry(const TJournalEntry& entry, bool dryRun)
     if (dryRun) {
         return {};
     }
+    // what the file is left as, carried to the journal's mark so that it need not look again
+    std::optional<TFileState> after = state;
     if (state.Trailer != entry.Before.Trailer) {
-        const int code = entry.Before.Trailer ? WriteTagTrailer(now, *entry.Before.Trailer)
-                                              : RemoveTagTrailer(now);
+        const int code = entry.Before.Trailer ? WriteTagTrailer(now, *entry.Before.Trailer, after)
+                                              : RemoveTagTrailer(now, after);
         if (code != 0) {
             return TFileOutcome::Refusal(FailureFromCode(now, code, CannotUndo));
         }
@@ -60,16 +63,23 @@ TFileOutcome UndoEntry(const TJournalEntry& entry, bool dryRun)
         const timespec times[2] = {{0, UTIME_OMIT},
                                    {static_cast<time_t>(entry.Before.ModifiedNs / 1000000000),
                                     static_cast<long>(entry.Before.ModifiedNs % 1000000000)}};
-        utimensat(AT_FDCWD, now.c_str(), times, 0);
+        if (utimensat(AT_FDCWD, now.c_str(), times, 0) == 0 && after) {
+            after->ModifiedNs = entry.Before.ModifiedNs;
+        } else {
+            after.reset();
+        }
     }
     if (!moved) {
-        return {};
+        TFileOutcome done;
+        done.After = after;
+        return done;
     }
     TFileOutcome back = RenameOneFile(now, entry.Path);
     if (back.Status == TFileStatus::Refused) {
         back.Failure.Text = CannotUndo + ": " + back.Failure.Text;
         return back;
     }
+    back.After = after;
     // deepest first; a folder that holds anything else stays, and so do those above it
     for (auto it = entry.NewFolders.rbegin(); it != entry.NewFolders.rend(); ++it) {
         if (rmdir(it->c_str()) != 0) {
