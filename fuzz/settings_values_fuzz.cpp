@@ -38,7 +38,6 @@ struct TAllSettings
     QString LastMacro;
     std::optional<std::string> LastFolder;
     TMainOptions Options;
-    std::string CodePage;
     TEnabledFields Fields{};
     TRecentPaths Recent;
     TTagFormula Boxes;
@@ -54,7 +53,6 @@ TAllSettings ReadAll(const QString& application)
     all.LastMacro = ReadLastMacro(store);
     all.LastFolder = ReadLastFolder(store);
     all.Options = ReadMainOptions(store);
-    all.CodePage = ReadTagCodePage(store);
     all.Fields = ReadEnabledFields(store);
     all.Recent = ReadRecentPaths(store);
     all.Boxes = ReadFormulaFields(store);
@@ -74,7 +72,6 @@ void WriteAll(const QString& application, const TAllSettings& all)
         WriteLastFolder(batch, *all.LastFolder);
     }
     WriteMainOptions(batch, all.Options);
-    WriteTagCodePage(batch, all.CodePage);
     WriteEnabledFields(batch, all.Fields);
     WriteRecentPaths(batch, all.Recent);
     WriteFormulaFields(batch, all.Boxes);
@@ -98,7 +95,7 @@ bool NamedFields(const TTagFormula& formula)
 
 void CheckRanges(const TAllSettings& all)
 {
-    FUZZ_CHECK(FindTagCodePage(all.CodePage) != nullptr);
+    FUZZ_CHECK(FindTagCodePage(all.Options.TagCodePage.Name) != nullptr);
     FUZZ_CHECK(NamedFields(all.Boxes));
     const auto formulaCount = static_cast<int>(all.Formulas.Formulas.size());
     FUZZ_CHECK(formulaCount <= MaxFormulaCount);
@@ -123,7 +120,7 @@ bool SameSettings(const TAllSettings& a, const TAllSettings& b)
            o.LimitTo64 == p.LimitTo64 && o.WarningBitRate == p.WarningBitRate &&
            o.ExcludeIfWarning == p.ExcludeIfWarning && o.AutoTrimSpaces == p.AutoTrimSpaces &&
            o.LowBitRate == p.LowBitRate && o.HighBitRate == p.HighBitRate &&
-           a.CodePage == b.CodePage && a.Fields == b.Fields && a.Recent == b.Recent &&
+           o.TagCodePage == p.TagCodePage && a.Fields == b.Fields && a.Recent == b.Recent &&
            a.Boxes == b.Boxes && a.Formulas.Formulas == b.Formulas.Formulas &&
            a.Formulas.CurrentIndex == b.Formulas.CurrentIndex &&
            a.Macros.Macros == b.Macros.Macros &&
