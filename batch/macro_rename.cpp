@@ -15,17 +15,30 @@ TMacroRenamer::TMacroRenamer(std::string macro, TRegionalSettings regional, TRen
 {
 }
 
+void TMacroRenamer::ReadAhead(std::vector<std::string> paths)
+{
+    Ahead.reset();
+    if (ReadsFile) {
+        Ahead =
+            std::make_unique<TNameReadAhead>(std::move(paths), Macro, Regional, Options.CodePage);
+    }
+}
+
 TRenameOutcome TMacroRenamer::Rename(const std::string& oldPath, const TYieldFn& yield)
 {
-    if (ReadsFile) {
-        Audio.SetFileName(oldPath, yield);
-    } else {
-        Audio = TMPEGAudio(Options.CodePage);
-        MakeFullPath(oldPath, Audio.FileName); // a path that cannot be resolved stays as given
+    std::optional<TNameReadAhead::TName> name = Ahead ? Ahead->Take(oldPath) : std::nullopt;
+    if (!name) {
+        if (ReadsFile) {
+            Audio.SetFileName(oldPath, yield);
+        } else {
+            Audio = TMPEGAudio(Options.CodePage);
+            MakeFullPath(oldPath, Audio.FileName); // a path that cannot be resolved stays as given
+        }
+        // Only a regular file that was just opened has a file age; the move need not look again.
+        name = TNameReadAhead::TName{FormatItems(Audio, Macro, Regional), Audio.FileAge != 0};
     }
-    // Only a regular file that was just opened has a file age; the move need not look again.
-    const bool checkedFile = Audio.FileAge != 0;
-    const std::string expanded = FormatItems(Audio, Macro, Regional);
+    const bool checkedFile = name->CheckedFile;
+    const std::string& expanded = name->Expanded;
     TRenameOutcome result{RenameTarget(oldPath, expanded), {}};
     const std::string& newPath = result.NewPath;
     const std::string what = "cannot rename to " + expanded + ".mp3";

@@ -1,12 +1,15 @@
 #pragma once
 
 #include "batch/batch_run.h"
+#include "batch/name_read_ahead.h"
 #include "engine/mpeg_audio.h"
 #include "engine/regional_settings.h"
 #include "engine/yield.h"
 
+#include <memory>
 #include <set>
 #include <string>
+#include <vector>
 
 struct TRenameOptions
 {
@@ -34,6 +37,10 @@ class TMacroRenamer
 public:
     TMacroRenamer(std::string macro, TRegionalSettings regional, TRenameOptions options);
 
+    // Reads the files of a batch about to be renamed in this order on a second thread, ahead of
+    // the renames (nothing for a macro that needs no file read).
+    void ReadAhead(std::vector<std::string> paths);
+
     TRenameOutcome Rename(const std::string& oldPath, const TYieldFn& yield = {});
 
 private:
@@ -47,4 +54,5 @@ private:
     TRenameOptions Options;
     std::set<std::string> Taken; // dry run: new names handed out
     std::set<std::string> Freed; // dry run: old names given up
+    std::unique_ptr<TNameReadAhead> Ahead;
 };

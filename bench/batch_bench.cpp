@@ -191,7 +191,10 @@ int main(int argc, char** argv)
             newPaths[next++] = std::move(outcome.NewPath);
             return outcome.Outcome;
         };
-        Time(renamed, [&] { renameResult = RunBatch(paths, step, control); });
+        Time(renamed, [&] {
+            renamer.ReadAhead(paths);
+            renameResult = RunBatch(paths, step, control);
+        });
         if (plainDone != count || PlainRenames(newPaths, paths) != count) {
             std::printf("renaming back failed\n");
             return 1;

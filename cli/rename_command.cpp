@@ -98,6 +98,7 @@ int RunRenameCommand(const std::vector<std::string>& args, std::ostream& out, st
     parsed.Options.CodePage = codePage;
     TMacroRenamer renamer(positional.front(), TRegionalSettings::FromProcessLocale(),
                           parsed.Options);
+    renamer.ReadAhead(files);
 
     std::string newPath;
     const TFileStep step = [&](const std::string& path, const TYieldFn& yield) {

@@ -75,7 +75,9 @@ TEST(Rename, BatchFromMacro)
 {
     const std::string macro = "[ %a,t% ]\\[ %alb,t% ]\\%tr,t%.%t,t%%cmnt,t%";
     const std::string target = "[ Band ]/[ Album ]/01.Song.mp3";
-    for (const bool dryRun : {false, true}) {
+    // each file read as it comes, or read ahead on a second thread (the last file is not in the
+    // read-ahead list and is read as it comes)
+    for (const auto& [dryRun, ahead] : {std::pair{false, false}, {true, false}, {false, true}}) {
         TTempDir dir;
         WriteBytes(dir / "a.mp3", Tagged("Song", 1));
         WriteBytes(dir / "b.mp3", Tagged("Song", 1));
@@ -90,6 +92,10 @@ TEST(Rename, BatchFromMacro)
             {"gone.mp3", Refused, Missing},  {"folder.mp3", Refused, None},
         };
         fs::create_directory(dir / "folder.mp3");
+        if (ahead) {
+            renamer.ReadAhead(
+                {dir / "a.mp3", dir / "b.mp3", dir / "c.mp3", dir / "d.mp3", dir / "gone.mp3"});
+        }
         for (const auto& [name, status, reason] : files) {
             const TRenameOutcome outcome = renamer.Rename(dir / name);
             EXPECT_EQ(outcome.Outcome.Status, status) << name << " dry run " << dryRun;

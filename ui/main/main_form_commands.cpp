@@ -189,6 +189,7 @@ void T_MainForm::SetFileName_SBClick()
         TMacroRenamer renamer(
             Edit6->text().toStdString(), Regional,
             {.LimitTo64 = Options.LimitTo64, .DryRun = false, .CodePage = Options.TagCodePage});
+        renamer.ReadAhead(paths);
         const auto step = [&](const std::string& oldPath, const TYieldFn& yield) {
             TRenameOutcome renamed = renamer.Rename(oldPath, yield);
             // the preview follows the file at hand
