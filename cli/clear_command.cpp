@@ -25,17 +25,10 @@ int RunClearCommand(const std::vector<std::string>& args, std::ostream& out, std
         out << ClearUsage;
         return 0;
     }
-    bool optionsDone = false;
     std::vector<std::string> files;
-    for (const std::string& arg : args) {
-        if (optionsDone || arg.size() < 2 || arg[0] != '-') {
-            files.push_back(arg);
-        } else if (arg == "--") {
-            optionsDone = true;
-        } else {
-            err << "cantrel-cli clear: unknown option '" << arg << "'\n\n" << ClearUsage;
-            return 2;
-        }
+    if (const auto unknown = SplitOptions(args, {}, files)) {
+        err << "cantrel-cli clear: unknown option '" << *unknown << "'\n\n" << ClearUsage;
+        return 2;
     }
     if (files.empty()) {
         err << "cantrel-cli clear: no file given\n\n" << ClearUsage;

@@ -59,20 +59,10 @@ int RunCopyV2Command(const std::vector<std::string>& args, std::ostream& out, st
     }
     bool dryRun = false;
     bool json = false;
-    bool optionsDone = false;
     std::vector<std::string> files;
-    for (const std::string& arg : args) {
-        if (optionsDone || arg.size() < 2 || arg[0] != '-') {
-            files.push_back(arg);
-        } else if (arg == "--") {
-            optionsDone = true;
-        } else if (arg == "--dry-run") {
-            dryRun = true;
-        } else if (arg == "--json") {
-            json = true;
-        } else {
-            return UsageError(err, "unknown option '" + arg + "'");
-        }
+    if (const auto unknown =
+            SplitOptions(args, {{"--dry-run", &dryRun}, {"--json", &json}}, files)) {
+        return UsageError(err, "unknown option '" + *unknown + "'");
     }
     if (files.empty()) {
         return UsageError(err, "no file given");

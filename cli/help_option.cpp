@@ -19,3 +19,28 @@ bool AsksForHelp(const std::vector<std::string>& args,
     }
     return false;
 }
+
+std::optional<std::string>
+SplitOptions(const std::vector<std::string>& args,
+             std::initializer_list<std::pair<std::string_view, bool*>> flags,
+             std::vector<std::string>& operands)
+{
+    bool optionsDone = false;
+    for (const std::string& arg : args) {
+        if (optionsDone || arg.size() < 2 || arg[0] != '-') {
+            operands.push_back(arg);
+            continue;
+        }
+        if (arg == "--") {
+            optionsDone = true;
+            continue;
+        }
+        const auto flag = std::find_if(flags.begin(), flags.end(),
+                                       [&arg](const auto& entry) { return entry.first == arg; });
+        if (flag == flags.end()) {
+            return arg;
+        }
+        *flag->second = true;
+    }
+    return std::nullopt;
+}

@@ -1,8 +1,10 @@
 #pragma once
 
 #include <initializer_list>
+#include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 // True when "-h" or "--help" comes before any "--", not as the value of one of
@@ -10,3 +12,12 @@
 // arguments are.
 bool AsksForHelp(const std::vector<std::string>& args,
                  std::initializer_list<std::string_view> optionsWithValue = {});
+
+// Splits the arguments of a command whose options take no value: before "--", an argument of two
+// or more characters that starts with "-" is an option and sets its flag in `flags`; every other
+// argument is an operand, in order. The first option that is not in `flags`, if any (the command
+// then stops with a usage error).
+std::optional<std::string>
+SplitOptions(const std::vector<std::string>& args,
+             std::initializer_list<std::pair<std::string_view, bool*>> flags,
+             std::vector<std::string>& operands);

@@ -129,19 +129,10 @@ int RunInfoCommand(const std::vector<std::string>& args, std::ostream& out, std:
         return 0;
     }
     bool json = false;
-    bool optionsDone = false;
     std::vector<std::string> files;
-    for (const std::string& arg : args) {
-        if (optionsDone || arg.size() < 2 || arg[0] != '-') {
-            files.push_back(arg);
-        } else if (arg == "--") {
-            optionsDone = true;
-        } else if (arg == "--json") {
-            json = true;
-        } else {
-            err << "cantrel-cli info: unknown option '" << arg << "'\n\n" << InfoUsage;
-            return 2;
-        }
+    if (const auto unknown = SplitOptions(args, {{"--json", &json}}, files)) {
+        err << "cantrel-cli info: unknown option '" << *unknown << "'\n\n" << InfoUsage;
+        return 2;
     }
     if (files.empty()) {
         err << "cantrel-cli info: no file given\n\n" << InfoUsage;

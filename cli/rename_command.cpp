@@ -74,22 +74,13 @@ int RunRenameCommand(const std::vector<std::string>& args, std::ostream& out, st
     }
     TRenameArgs parsed;
     std::vector<std::string> positional;
-    bool optionsDone = false;
-    for (const std::string& arg : args) {
-        if (optionsDone || arg.size() < 2 || arg[0] != '-') {
-            positional.push_back(arg);
-        } else if (arg == "--") {
-            optionsDone = true;
-        } else if (arg == "--limit-64") {
-            parsed.Options.LimitTo64 = true;
-        } else if (arg == "--dry-run") {
-            parsed.Options.DryRun = true;
-        } else if (arg == "--json") {
-            parsed.Json = true;
-        } else {
-            return UsageError(err, "unknown option '" + arg +
-                                       "' (put -- before a MACRO that starts with '-')");
-        }
+    if (const auto unknown = SplitOptions(args,
+                                          {{"--limit-64", &parsed.Options.LimitTo64},
+                                           {"--dry-run", &parsed.Options.DryRun},
+                                           {"--json", &parsed.Json}},
+                                          positional)) {
+        return UsageError(err, "unknown option '" + *unknown +
+                                   "' (put -- before a MACRO that starts with '-')");
     }
     if (positional.size() < 2) {
         return UsageError(err, positional.empty() ? "MACRO and FILE missing" : "FILE missing");
