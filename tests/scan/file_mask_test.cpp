@@ -1,5 +1,4 @@
 #include "scan/file_mask.h"
-#include "scan/name_order.h"
 
 #include <gtest/gtest.h>
 #include <tuple>
@@ -47,19 +46,6 @@ TEST(FileMaskList, MatchesNamesIgnoringCase)
     for (const auto& [rule, masks, name, matches] : cases) {
         EXPECT_EQ(TFileMaskList(masks).Matches(name), matches) << rule;
     }
-}
-
-TEST(NameOrder, IgnoresCaseThenComparesBytes)
-{
-    std::vector<std::string> names = {"b.mp3", "c.MP3", "A.mp3", "a.mp3",
-                                      "B.mp3", "_x",    "\xff",  "a"};
-    std::sort(names.begin(), names.end(),
-              [](const std::string& a, const std::string& b) { return NameOrderLess(a, b); });
-    const std::vector<std::string> expected = {"_x",    "a",     "A.mp3", "a.mp3",
-                                               "B.mp3", "b.mp3", "c.MP3", "\xff"};
-    EXPECT_EQ(names, expected);
-    EXPECT_EQ(CompareIgnoringCase("ABC", "abc"), 0);
-    EXPECT_FALSE(NameOrderLess("abc", "abc"));
 }
 
 } // namespace

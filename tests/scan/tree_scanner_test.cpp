@@ -1,3 +1,4 @@
+#include "scan/name_order.h"
 #include "scan/tree_scanner.h"
 #include "support/mp3_fixture.h"
 
@@ -8,168 +9,110 @@
 namespace {
 
 namespace fs = std::filesystem;
+using TList = std::vector<std::string>;
+
+TTreeScanner Scanner(const std::string& folder, const std::string& mask, bool recursive = true)
+{
+    TTreeScanner scanner;
+    scanner.InitialDirectory = folder;
+    scanner.FileMask = mask;
+    scanner.Recursive = recursive;
+    return scanner;
+}
 
 // Runs a search and records every event as "found PATH", "file PATH" or "done PATH", with the
 // paths below `root` written relative to it.
-class TEventLog
+TList Events(TTreeScanner& scanner, const std::string& root)
 {
-public:
-    explicit TEventLog(std::string root) : Root(std::move(root)) {}
-
-    std::vector<std::string> Run(TTreeScanner& scanner)
-    {
-        scanner.OnDirectoryFound = [this](TTreeScanner& s) { Add("found ", s.FileFound()); };
-        scanner.OnFileFound = [this](TTreeScanner& s) { Add("file ", s.FileFound()); };
-        scanner.OnDirectoryDone = [this](TTreeScanner& s) { Add("done ", s.CurrentDirectory()); };
-        scanner.StartSearch();
-        return Events;
-    }
-
-private:
-    void Add(const char* kind, const std::string& path)
-    {
-        const bool below = path.rfind(Root, 0) == 0;
-        Events.push_back(kind + (below ? path.substr(Root.size()) : path));
-    }
-
-    std::string Root;
-    std::vector<std::string> Events;
-};
-
-class TreeScannerTest : public ::testing::Test
-{
-protected:
-    // The folder as the scanner writes it, with a final "/".
-    std::string Root() const { return Temp.Path().string() + "/"; }
-    void File(const std::string& name) { WriteBytes(Temp.Path() / name, "x"); }
-    void Folder(const std::string& name) { fs::create_directories(Temp.Path() / name); }
-
-    // A scanner for the temporary folder, as given (without a final "/").
-    TTreeScanner Scanner(const std::string& mask, bool recursive = true) const
-    {
-        TTreeScanner scanner;
-        scanner.InitialDirectory = Temp.Path().string();
-        scanner.FileMask = mask;
-        scanner.Recursive = recursive;
-        return scanner;
-    }
-
-    std::vector<std::string> Scan(const std::string& mask, bool recursive = true)
-    {
-        auto scanner = Scanner(mask, recursive);
-        return TEventLog(Root()).Run(scanner);
-    }
-
-    // Only the file events, relative to the root.
-    std::vector<std::string> Files(const std::string& mask, bool recursive = true)
-    {
-        std::vector<std::string> files;
-        for (const auto& event : Scan(mask, recursive)) {
-            if (event.rfind("file ", 0) == 0) {
-                files.push_back(event.substr(5));
-            }
-        }
-        return files;
-    }
-
-    TTempDir Temp;
-};
-
-using TList = std::vector<std::string>;
-
-TEST_F(TreeScannerTest, FilesBeforeSubfoldersDepthFirst)
-{
-    File("x.mp3");
-    File("S1/y.mp3");
-    Folder("S2");
-    const TList expected = {"found ",   "file x.mp3", "found S1/", "file S1/y.mp3",
-                            "done S1/", "found S2/",  "done S2/",  "done "};
-    EXPECT_EQ(Scan("*.mp3"), expected);
-    EXPECT_EQ(Scan("*.mp3", false), (TList{"found ", "file x.mp3", "done "}));
-}
-
-TEST_F(TreeScannerTest, NamesSortIgnoringCaseAndBothCasesAreKept)
-{
-    for (const char* name : {"b.mp3", "a.mp3", "A.mp3", "b.txt", "Sub/z.mp3", "sub/z.mp3",
-                             "sub - 2/z.mp3", "sub.x/z.mp3", "sub2/z.mp3"}) {
-        File(name);
-    }
-    // a folder sorts with its final "/": after a blank, "-" and ".", before digits and letters
-    EXPECT_EQ(Files("*.mp3"), (TList{"A.mp3", "a.mp3", "b.mp3", "sub - 2/z.mp3", "sub.x/z.mp3",
-                                     "Sub/z.mp3", "sub/z.mp3", "sub2/z.mp3"}));
-}
-
-TEST_F(TreeScannerTest, InitialDirectoryEndsInOneSlash)
-{
-    File("a.mp3");
-    const std::string plain = Temp.Path().string();
-    const auto previous = fs::current_path();
-    fs::current_path(Temp.Path());
-    const std::pair<std::string, std::string> cases[] = {
-        {plain, plain + "/"},
-        {plain + "//", plain + "/"},
-        {"", fs::canonical(Temp.Path()).string() + "/"}, // the current folder
-        {"/", "/"},
+    TList events;
+    const auto add = [&](const char* kind, const std::string& path) {
+        events.push_back(kind + (path.rfind(root, 0) == 0 ? path.substr(root.size()) : path));
     };
-    for (const auto& [given, expected] : cases) {
-        TTreeScanner scanner;
-        scanner.InitialDirectory = given;
-        scanner.FileMask = given == "/" ? "" : "*.mp3";
-        scanner.Recursive = false;
-        const auto events = TEventLog(expected).Run(scanner);
-        EXPECT_EQ(scanner.InitialDirectory, expected) << given;
-        if (given != "/") {
-            EXPECT_EQ(events, (TList{"found ", "file a.mp3", "done "})) << given;
+    scanner.OnDirectoryFound = [&](TTreeScanner& s) { add("found ", s.FileFound()); };
+    scanner.OnFileFound = [&](TTreeScanner& s) { add("file ", s.FileFound()); };
+    scanner.OnDirectoryDone = [&](TTreeScanner& s) { add("done ", s.CurrentDirectory()); };
+    scanner.StartSearch();
+    return events;
+}
+
+TEST(TreeScanner, WalksOneTreeInNameOrderDepthFirst)
+{
+    TTempDir temp;
+    const fs::path& root = temp.Path();
+    for (const char* name : {"b.mp3", "a.mp3", "A.mp3", "_x.mp3", "b.txt", ".hidden.mp3",
+                             "new\nline.mp3", "\xff\xfe bad name.mp3", "a,b/c.mp3", "Sub/z.mp3",
+                             "sub/z.mp3", "sub - 2/z.mp3", "sub.x/z.mp3", "sub2/z.mp3"}) {
+        WriteBytes(root / name, "x");
+    }
+    fs::create_directory(root / "folder.mp3"); // a folder is never a file
+    fs::create_symlink("a,b/c.mp3", root / "link.mp3");
+    fs::create_symlink("gone.mp3", root / "broken.mp3");
+    fs::create_symlink("folder.mp3", root / "dirlink.mp3");
+    ASSERT_EQ(mkfifo((root / "pipe.mp3").c_str(), 0600), 0);
+    // links to folders are not followed, so no scan can loop
+    fs::create_directory_symlink("..", root / "a,b" / "up");
+    fs::create_directory_symlink(root, root / "a,b" / "loop");
+
+    // files of a folder first, ignoring case, then bytes ("_" lies between "Z" and "a"); then
+    // its subfolders, each with its final "/": after a blank, "-" and ".", before digits
+    const TList topFiles = {
+        "file .hidden.mp3", "file _x.mp3",   "file A.mp3",         "file a.mp3",
+        "file b.mp3",       "file link.mp3", "file new\nline.mp3", "file \xff\xfe bad name.mp3"};
+    TList expected = {"found "};
+    expected.insert(expected.end(), topFiles.begin(), topFiles.end());
+    for (const std::string folder :
+         {"a,b/", "folder.mp3/", "sub - 2/", "sub.x/", "Sub/", "sub/", "sub2/"}) {
+        expected.push_back("found " + folder);
+        if (folder != "folder.mp3/") {
+            expected.push_back("file " + folder + (folder == "a,b/" ? "c.mp3" : "z.mp3"));
         }
+        expected.push_back("done " + folder);
+    }
+    expected.push_back("done ");
+    auto scanner = Scanner(root.string(), "*.mp3");
+    EXPECT_EQ(Events(scanner, root.string() + "/"), expected);
+    EXPECT_FALSE(NameOrderLess("a.mp3", "a.mp3")) << "a strict order";
+
+    // without Recursive only the files of the folder itself, whatever form its name is given in
+    TList flat = {"found "};
+    flat.insert(flat.end(), topFiles.begin(), topFiles.end());
+    flat.push_back("done ");
+    const auto previous = fs::current_path();
+    fs::current_path(root);
+    const std::pair<std::string, std::string> forms[] = {
+        {root.string(), root.string() + "/"},
+        {root.string() + "//", root.string() + "/"},
+        {"", fs::canonical(root).string() + "/"}, // the current folder
+    };
+    for (const auto& [given, normalised] : forms) {
+        scanner = Scanner(given, "*.mp3", false);
+        EXPECT_EQ(Events(scanner, normalised), flat) << given;
+        EXPECT_EQ(scanner.InitialDirectory, normalised) << given;
     }
     fs::current_path(previous);
+    scanner = Scanner("/", "", false);
+    scanner.StartSearch();
+    EXPECT_EQ(scanner.InitialDirectory, "/");
 }
 
-TEST_F(TreeScannerTest, OddNamesAndEntries)
+TEST(TreeScanner, HandlersYieldsAndVanishingFolders)
 {
-    File(".hidden.mp3");
-    Folder("folder.mp3");          // a folder is never a file
-    File("a,b/c.mp3");             // a comma in a folder name
-    File("\xff\xfe bad name.mp3"); // not UTF-8
-    File("new\nline.mp3");
-    fs::create_symlink("a,b/c.mp3", Temp.Path() / "link.mp3");
-    fs::create_symlink("gone.mp3", Temp.Path() / "broken.mp3");
-    fs::create_symlink("folder.mp3", Temp.Path() / "dirlink.mp3");
-    ASSERT_EQ(mkfifo((Temp.Path() / "pipe.mp3").c_str(), 0600), 0);
-    // links to folders are not followed, so no scan can loop
-    fs::create_directory_symlink("..", Temp.Path() / "a,b" / "up");
-    fs::create_directory_symlink(Temp.Path(), Temp.Path() / "a,b" / "loop");
-    // files of the folder first, then those of its subfolders
-    EXPECT_EQ(Files("*.mp3"), (TList{".hidden.mp3", "link.mp3", "new\nline.mp3",
-                                     "\xff\xfe bad name.mp3", "a,b/c.mp3"}));
-}
-
-TEST_F(TreeScannerTest, UnreadableFolderContributesNothingAndStopsNothing)
-{
-    File("a/x.mp3");
-    File("b/y.mp3");
-    File("c/z.mp3");
-    auto scanner = Scanner("*.mp3");
-    // b is listed with the root, then cannot be opened: it vanishes as a is entered
-    int folders = 0;
-    scanner.Yield = [this, &folders] {
-        if (++folders == 2) {
-            fs::remove_all(Temp.Path() / "b");
-        }
-    };
-    EXPECT_EQ(TEventLog(Root()).Run(scanner),
-              (TList{"found ", "found a/", "file a/x.mp3", "done a/", "found b/", "done b/",
-                     "found c/", "file c/z.mp3", "done c/", "done "}));
-}
-
-TEST_F(TreeScannerTest, HandlersSeeTheScanInOrder)
-{
-    File("a/x.mp3");
-    Folder("b");
-    auto scanner = Scanner("*.mp3");
+    TTempDir temp;
+    const std::string root = temp.Path().string() + "/";
+    WriteBytes(temp / "a/x.mp3", "x");
+    WriteBytes(temp / "b/y.mp3", "x");
+    WriteBytes(temp / "c/z.mp3", "x");
+    auto scanner = Scanner(temp.Path().string(), "*.mp3");
+    // b is listed with the root, then cannot be opened: it vanishes as a is entered, and
+    // contributes nothing but stops nothing
     std::string order;
     TList done;
-    scanner.Yield = [&order] { order += 'y'; };
+    scanner.Yield = [&] {
+        order += 'y';
+        if (order.size() == 3) {
+            fs::remove_all(temp / "b");
+        }
+    };
     scanner.OnDirectoryFound = [&order](TTreeScanner& s) {
         order += s.SearchInProgress() ? 'f' : '!';
     };
@@ -180,19 +123,20 @@ TEST_F(TreeScannerTest, HandlersSeeTheScanInOrder)
     // during "done" the found entry is the last one listed
     scanner.OnDirectoryDone = [&done](TTreeScanner& s) { done.push_back(s.FileFound()); };
     scanner.StartSearch();
-    EXPECT_EQ(order, "yfyfxyf");
-    EXPECT_EQ(done, (TList{Root() + "a/x.mp3", Root() + "b/", Root() + "b/"}));
+    EXPECT_EQ(order, "yfyfxyfyfx");
+    EXPECT_EQ(done, (TList{root + "a/x.mp3", root + "b/", root + "c/z.mp3", root + "c/z.mp3"}));
     EXPECT_FALSE(scanner.SearchInProgress());
 }
 
-TEST_F(TreeScannerTest, DetailsFollowEachFileButNotFolders)
+TEST(TreeScanner, DetailsFollowEachFileButNotFolders)
 {
-    WriteBytes(Temp.Path() / "a,b" / "song.mp3", std::string(1234, 'x'));
-    auto scanner = Scanner("*.mp3");
+    TTempDir temp;
+    WriteBytes(temp.Path() / "a,b" / "song.mp3", std::string(1234, 'x'));
+    auto scanner = Scanner(temp.Path().string(), "*.mp3");
     scanner._With_Detailes = true;
     scanner._DetailesSeparator = "";
     scanner._TypeOfDate = _DateType::dtDosTime;
-    const auto events = TEventLog(Root()).Run(scanner);
+    const auto events = Events(scanner, temp.Path().string() + "/");
     ASSERT_EQ(events.size(), 5U);
     EXPECT_EQ(events[1], "found a,b/") << "a comma folder is scanned whole";
     EXPECT_EQ(events[2].rfind("file a,b/song.mp3,1234,", 0), 0U) << events[2];
