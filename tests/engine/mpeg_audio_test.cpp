@@ -1,6 +1,6 @@
 #include "engine/date_time.h"
 #include "engine/mpeg_audio.h"
-#include "frame_bits.h"
+#include "engine/mpeg_header.h"
 #include "support/mp3_fixture.h"
 
 #include <ctime>
@@ -10,7 +10,98 @@
 #include <tuple>
 #include <unistd.h>
 
+using namespace std::string_literals;
+
 namespace {
+
+// A frame header assembled from its fields, bit by bit. The defaults give FF FB 90 00: MPEG-1
+// Layer III, no CRC, 128 kbit/s, 44100 Hz, stereo.
+struct TFrameBits
+{
+    unsigned VersionBits = 3; // bits 19-20: 0 MPEG-2.5, 1 reserved, 2 MPEG-2, 3 MPEG-1
+    unsigned LayerBits = 1;   // bits 17-18: 0 reserved, 1 Layer III, 2 Layer II, 3 Layer I
+    unsigned BitRateIndex = 9;
+    unsigned SampleRateIndex = 0;
+    bool Padding = false;
+    unsigned Mode = 0;
+    bool Crc = false; // bit 16 is 0 when a CRC follows
+    bool Copyright = false;
+    bool Original = false;
+
+    std::uint32_t Header() const
+    {
+        return 0xFFE00000u | VersionBits << 19 | LayerBits << 17 | (Crc ? 0u : 1u) << 16 |
+               BitRateIndex << 12 | SampleRateIndex << 10 | (Padding ? 1u : 0u) << 9 | Mode << 6 |
+               (Copyright ? 1u : 0u) << 3 | (Original ? 1u : 0u) << 2;
+    }
+};
+
+TEST(MpegHeader, DecodesStreamFactsFlagsAndNames)
+{
+    const std::tuple<const char*, std::uint32_t, int, int, int, int, int, bool> cases[] = {
+        {"MPEG-1 Layer III at 128 kbit/s", 0xFFFB9000u, 1, 3, 44100, 128, 417, true},
+        {"padding adds a byte", TFrameBits{3, 1, 9, 0, true}.Header(), 1, 3, 44100, 128, 418, true},
+        {"MPEG-2 uses the same formula, no factor 72000", TFrameBits{2, 1, 8, 0}.Header(), 2, 3,
+         22050, 64, 417, true},
+        {"MPEG-2.5 Layer III at 8 kbit/s", TFrameBits{0, 1, 1, 2}.Header(), 3, 3, 8000, 8, 144,
+         true},
+        {"Layer I uses the same formula", TFrameBits{3, 3, 14, 2}.Header(), 1, 1, 32000, 448, 2016,
+         true},
+        {"MPEG-1 Layer II", TFrameBits{3, 2, 14, 1}.Header(), 1, 2, 48000, 384, 1152, true},
+        {"MPEG-2 Layer I", TFrameBits{2, 3, 14, 1}.Header(), 2, 1, 24000, 256, 1536, true},
+        {"bit-rate index 0 (free format) is not accepted", TFrameBits{3, 1, 0, 0}.Header(), 1, 3,
+         44100, 0, 0, false},
+        {"bit-rate index 15 is not accepted", TFrameBits{3, 1, 15, 0}.Header(), 1, 3, 44100, 0, 0,
+         false},
+        {"sample-rate index 3 is not accepted", TFrameBits{3, 1, 9, 3}.Header(), 1, 3, 0, 128, 0,
+         false},
+        {"layer bits 00 are not accepted", TFrameBits{3, 0, 9, 0}.Header(), 1, 0, 44100, 0, 0,
+         false},
+        {"version bits 01 stop the decoding", TFrameBits{1, 1, 9, 0}.Header(), 0, 0, 0, 0, 0,
+         false},
+        {"ten sync bits are not enough", 0xFFDB9000u, 0, 0, 0, 0, 0, false},
+    };
+    for (const auto& [rule, bits, version, layer, sampleRate, bitRate, frameLength, complete] :
+         cases) {
+        const TFrameHeader h = DecodeFrameHeader(bits);
+        EXPECT_EQ(
+            std::tuple(h.Version, h.Layer, h.SampleRate, h.BitRate, h.FrameLength, h.IsComplete()),
+            std::tuple(version, layer, sampleRate, bitRate, frameLength, complete))
+            << rule;
+    }
+    const auto flags = [](std::uint32_t bits) {
+        const TFrameHeader h = DecodeFrameHeader(bits);
+        return std::tuple(h.ErrorProtection, h.Copyright, h.Original, int{h.Mode});
+    };
+    EXPECT_EQ(flags(TFrameBits{.Mode = 3, .Crc = true, .Copyright = true}.Header()),
+              std::tuple(true, true, false, 3));
+    // emphasis and bit 4 set too
+    EXPECT_EQ(flags(TFrameBits{.Mode = 1, .Original = true}.Header() | 0x33u),
+              std::tuple(false, false, true, 1));
+
+    // the fields are public: a code out of range must not read beyond the names
+    TMPEGAudio audio;
+    audio.Version = audio.Layer = audio.Mode = 4;
+    EXPECT_EQ(audio.VersionName(), "Unknown");
+    EXPECT_EQ(audio.ModeName(), "Unknown");
+}
+
+TEST(MpegHeader, BitRateTables)
+{
+    const std::tuple<int, int, unsigned, int> cases[] = {
+        {1, 3, 14, 320}, {2, 2, 1, 8}, {3, 3, 14, 160}, {1, 3, 0, 0},  {2, 3, 15, 0},
+        {0, 3, 9, 0},    {1, 0, 9, 0}, {4, 3, 9, 0},    {1, 3, 16, 0},
+    };
+    for (const auto& [version, layer, index, bitRate] : cases) {
+        EXPECT_EQ(
+            BitRateOf(static_cast<std::uint8_t>(version), static_cast<std::uint8_t>(layer), index),
+            bitRate)
+            << "version " << version << " layer " << layer << " index " << index;
+    }
+    EXPECT_EQ(SampleRateOf(3, 1), 12000);
+    EXPECT_EQ(SampleRateOf(2, 3), 0);
+    EXPECT_EQ(SampleRateOf(0, 0), 0);
+}
 
 std::string Frames(const TFrameBits& bits, int length, int count)
 {
@@ -21,14 +112,8 @@ std::string Frames(const TFrameBits& bits, int length, int count)
     return frames;
 }
 
-TFrameBits WithMode(TFrameBits bits, unsigned mode)
-{
-    bits.Mode = mode;
-    return bits;
-}
-
-const TFrameBits Mpeg1 = Bits(3, 1, 9, 0);                         // 417-byte frames
-const TFrameBits Mpeg2 = Bits(2, 1, 8, 0);                         // 64 kbit/s at 22050 Hz
+const TFrameBits Mpeg1;                                            // 417-byte frames
+const TFrameBits Mpeg2 = {2, 1, 8, 0};                             // 64 kbit/s at 22050 Hz
 const std::string Id3v2Block = "ID3\x03" + std::string(606, '\0'); // another tag format first
 
 // An ID3v2.3 tag around `body`; `size` overrides the size its header gives.
@@ -43,7 +128,20 @@ std::string Id3v2Tag(const std::string& body, char flags = 0, long size = -1)
 }
 
 // Two MPEG-2 frames one formula length apart, as a picture inside a tag may hold by chance.
-const std::string FalsePair = Frames(Bits(2, 1, 8, 0), 417, 2);
+const std::string FalsePair = Frames(Mpeg2, 417, 2);
+
+// What a file without a trailer reads as, with `title` for its title.
+TTagRecord NoTag(const std::string& title)
+{
+    return {title, "[notag]", "[notag]", "    ", "[notag]", 255, 0};
+}
+
+TMPEGAudio Analysed(const std::filesystem::path& path, const std::string& bytes)
+{
+    TMPEGAudio audio;
+    audio.SetFileName(WriteBytes(path, bytes).string());
+    return audio;
+}
 
 struct TStreamCase
 {
@@ -63,14 +161,13 @@ TEST(MpegAudio, FindsTwoFramesInARow)
     const std::string falseSync = std::string("\xFF\xFB\x90", 3) + Frames(Mpeg1, 417, 2);
     const std::string falseSyncHeader = "\xFF\xFB\x90\xFF";
     // MPEG-2 frames are 208 or 209 bytes, but the check looks 417 bytes on
-    const std::string mpeg2 =
-        Frames(Mpeg2, 208, 1) + Frames(Padded(Mpeg2), 209, 1) + Frames(WithMode(Mpeg2, 2), 208, 1);
+    const std::string mpeg2 = Frames(Mpeg2, 208, 1) + Frames({2, 1, 8, 0, true}, 209, 1) +
+                              Frames({2, 1, 8, 0, false, 2}, 208, 1);
     const TStreamCase cases[] = {
         {"two frames are a stream", Frames(Mpeg1, 417, 2), true, 1, 3, 128, 417},
         {"a single frame to the end is not", Frames(Mpeg1, 417, 1), false},
         {"the second header's values are reported",
-         Frames(Mpeg1, 417, 1) + Frames(Padded(WithMode(Mpeg1, 3)), 418, 1), true, 1, 3, 128, 418,
-         3},
+         Frames(Mpeg1, 417, 1) + Frames({3, 1, 9, 0, true, 3}, 418, 1), true, 1, 3, 128, 418, 3},
         {"an ID3v2 block before the stream is skipped", Id3v2Block + Frames(Mpeg1, 417, 3), true, 1,
          3, 128, 417},
         {"a false sync is given up one byte after its start", falseSync, true, 1, 3, 128, 417},
@@ -97,10 +194,9 @@ TEST(MpegAudio, FindsTwoFramesInARow)
         {"a text file ending in a trailer is not a stream",
          std::string(600, 'a') + MakeTrailer("Title"), false},
     };
+    TTempDir dir;
     for (const auto& c : cases) {
-        TTempDir dir;
-        TMPEGAudio audio;
-        audio.SetFileName(WriteBytes(dir.Path() / "a.mp3", c.Bytes).string());
+        const TMPEGAudio audio = Analysed(dir.Path() / "a.mp3", c.Bytes);
         EXPECT_EQ(std::tuple(audio.IsValid(), audio.Version, audio.Layer, audio.BitRate,
                              audio.FrameLength, audio.Mode, audio.FileLength, audio.Title),
                   std::tuple(c.Valid, c.Version, c.Layer, c.BitRate, c.FrameLength, c.Mode,
@@ -110,7 +206,7 @@ TEST(MpegAudio, FindsTwoFramesInARow)
     }
 }
 
-TEST(MpegAudio, NeedsTheWholeSecondHeader)
+TEST(MpegAudio, NeedsTheWholeSecondHeaderAndSurvivesRandomBytes)
 {
     // two frames of 417 bytes: valid from the fourth byte of the second header on
     const std::string stream = MakeMp3Stream(2);
@@ -121,13 +217,7 @@ TEST(MpegAudio, NeedsTheWholeSecondHeader)
         EXPECT_EQ(audio.IsValid(), length >= 421) << length;
         EXPECT_EQ(audio.FileLength, length > 5 ? static_cast<std::int64_t>(length) : 0) << length;
     }
-}
-
-TEST(MpegAudio, SurvivesRandomBytes)
-{
     std::uint32_t state = 7;
-    TTempDir dir;
-    TMPEGAudio audio;
     for (int file = 0; file < 50; ++file) {
         // bytes rich in sync patterns, so that many candidates are decoded and rejected
         std::string bytes(3000 + static_cast<std::size_t>(file) * 37, '\0');
@@ -146,36 +236,25 @@ TEST(MpegAudio, ReadsTheTrailerOfAStream)
 {
     const std::string longName = "0123456789012345678901234567\xC3\xA9\xC3\xA9.mp3";
     const std::tuple<const char*, std::string, std::string, TTagRecord> cases[] = {
-        {"a trailer gives the tag",
+        {"a trailer gives the tag, in Windows-1252 by default",
          "a.mp3",
-         MakeMp3Stream(2) + MakeTrailer("Title", "Artist", "Album", "1999", "Nice", 4, 17),
-         {"Title", "Artist", "Album", "1999", "Nice", 17, 4}},
+         MakeMp3Stream(2) + MakeTrailer("Caf\xE9", "Artist", "Album", "1999", "Nice", 4, 17),
+         {"Caf\xC3\xA9", "Artist", "Album", "1999", "Nice", 17, 4}},
         {"a trailer across the end of a read block",
          "a.mp3",
          MakeMp3Stream(2) + std::string(3166, '\0') + MakeTrailer("Title", "", "", "", "", 0, 1),
          {"Title", "", "", "", "", 1, 0}},
-        {"without a trailer the title is the file name",
-         "b.mp3",
-         MakeMp3Stream(2),
-         {"b.mp3", "[notag]", "[notag]", "    ", "[notag]", 255, 0}},
-        {"a long file name is cut to 30 characters",
-         longName,
-         MakeMp3Stream(2),
-         {"0123456789012345678901234567\xC3\xA9\xC3\xA9", "[notag]", "[notag]", "    ", "[notag]",
-          255, 0}},
-        {"a name that is not UTF-8 is kept as it is",
-         "bad\xFF.mp3",
-         MakeMp3Stream(2),
-         {"bad\xFF.mp3", "[notag]", "[notag]", "    ", "[notag]", 255, 0}},
-        {"a stream too short for a trailer keeps [notag]",
-         "c.mp3",
-         Frames(Bits(0, 1, 1, 1), 96, 1) + Frames(Bits(0, 1, 1, 1), 4, 1),
-         {"[notag]", "[notag]", "[notag]", "    ", "[notag]", 255, 0}},
+        {"without a trailer the title is the file name", "b.mp3", MakeMp3Stream(2), NoTag("b.mp3")},
+        {"a long file name is cut to 30 characters", longName, MakeMp3Stream(2),
+         NoTag("0123456789012345678901234567\xC3\xA9\xC3\xA9")},
+        {"a name that is not UTF-8 is kept as it is", "bad\xFF.mp3", MakeMp3Stream(2),
+         NoTag("bad\xFF.mp3")},
+        {"a stream too short for a trailer keeps [notag]", "c.mp3",
+         Frames({0, 1, 1, 1}, 96, 1) + Frames({0, 1, 1, 1}, 4, 1), NoTag("[notag]")},
     };
+    TTempDir dir;
     for (const auto& [rule, name, bytes, expected] : cases) {
-        TTempDir dir;
-        TMPEGAudio audio;
-        audio.SetFileName(WriteBytes(dir.Path() / name, bytes).string());
+        const TMPEGAudio audio = Analysed(dir.Path() / name, bytes);
         EXPECT_TRUE(audio.IsValid()) << rule;
         EXPECT_EQ(audio.Tag(), expected) << rule;
         EXPECT_EQ(audio.FileName, dir / name) << rule;
@@ -214,12 +293,11 @@ TEST(MpegAudio, KeepsDefaultsForWhatIsNoStream)
                              audio.FileAge != 0, audio.FileLength != 0, audio.FileName),
                   std::tuple(false, 0, 0, hasFacts, hasFacts, path))
             << rule;
-        EXPECT_EQ(audio.Tag(), TTagRecord({title, "[notag]", "[notag]", "    ", "[notag]", 255, 0}))
-            << rule;
+        EXPECT_EQ(audio.Tag(), NoTag(title)) << rule;
     }
 }
 
-TEST(MpegAudio, GathersFileFacts)
+TEST(MpegAudio, GathersFileFactsAlsoOverTwoGigabytes)
 {
     TTempDir dir;
     const std::string path = dir / "a.mp3";
@@ -246,17 +324,11 @@ TEST(MpegAudio, GathersFileFacts)
     audio.SetFileName(path);
     EXPECT_EQ(audio.FileAge, -1);
     EXPECT_TRUE(audio.IsValid());
-}
 
-TEST(MpegAudio, HandlesFilesOverTwoGigabytes)
-{
-    TTempDir dir;
-    const std::string path = WriteBytes(dir.Path() / "big.mp3", MakeMp3Stream(2)).string();
     const std::int64_t length = 3'000'000'000;
     if (truncate(path.c_str(), length) != 0) {
         GTEST_SKIP() << "no room for a sparse file";
     }
-    TMPEGAudio audio;
     audio.SetFileName(path);
     EXPECT_TRUE(audio.IsValid());
     EXPECT_EQ(audio.FileLength, length);
@@ -276,8 +348,8 @@ TEST(MpegAudio, YieldsEvery300BytesOfTheSearch)
         {"a limit behind the stream does not", std::string(1000, 'x') + MakeMp3Stream(2), 1200,
          true, 1},
     };
+    TTempDir dir;
     for (const auto& [rule, bytes, searchLimit, valid, expectedYields] : cases) {
-        TTempDir dir;
         TMPEGAudio audio;
         audio.SearchLimit = searchLimit;
         int yields = 0;
@@ -288,27 +360,31 @@ TEST(MpegAudio, YieldsEvery300BytesOfTheSearch)
     }
 }
 
-TEST(MpegAudio, WritesAndRemovesItsTag)
+TEST(MpegAudio, WritesAndRemovesItsTagInItsCodePage)
 {
     TTempDir dir;
     const std::string path = WriteBytes(dir.Path() / "a.mp3", MakeMp3Stream(2)).string();
-    TMPEGAudio audio;
+    TMPEGAudio audio(*FindTagCodePage("WINDOWS-1251"));
     audio.SetFileName(path);
-    audio.SetTitle("Caf\xC3\xA9 del Mar");
-    audio.SetYear("20\xC3\xA9\xC3\xA9"
+    const std::string zhizn = "\xD0\x96\xD0\xB8\xD0\xB7\xD0\xBD\xD1\x8C"; // Cyrillic
+    audio.SetTitle(zhizn);
+    audio.SetYear("20\xD0\x96\xD0\x96"
                   "5"); // five characters, two of them of two bytes
     audio.SetTrack(7);
     audio.SetGenre(137);
     EXPECT_EQ(audio.WriteTag(), 0);
     // the fields show what the file now holds; an untouched default is written as it stands
-    EXPECT_EQ(audio.Tag(), TTagRecord({"Caf\xC3\xA9 del Mar", "[notag]", "[notag]",
-                                       "20\xC3\xA9\xC3\xA9", "[notag]", 137, 7}));
+    EXPECT_EQ(audio.Tag(),
+              TTagRecord({zhizn, "[notag]", "[notag]", "20\xD0\x96\xD0\x96", "[notag]", 137, 7}));
     EXPECT_EQ(ReadBytes(path).size(), MakeMp3Stream(2).size() + 128);
+    EXPECT_EQ(ReadBytes(path).substr(MakeMp3Stream(2).size() + 3, 6), "\xC6\xE8\xE7\xED\xFC\0"s);
+    audio.SetFileName(path);
+    EXPECT_EQ(audio.Title, zhizn) << "read back in the same code page";
 
     ASSERT_EQ(chmod(path.c_str(), 0444), 0);
     audio.SetTitle("Changed");
     EXPECT_EQ(audio.WriteTag(), EACCES);
-    EXPECT_EQ(audio.Title, "Caf\xC3\xA9 del Mar") << "the fields show the tag still in the file";
+    EXPECT_EQ(audio.Title, zhizn) << "the fields show the tag still in the file";
     EXPECT_EQ(audio.RemoveTag(), EACCES);
     ASSERT_EQ(chmod(path.c_str(), 0644), 0);
 
@@ -322,41 +398,6 @@ TEST(MpegAudio, WritesAndRemovesItsTag)
     EXPECT_EQ(audio.Title, "Kept") << "nothing happens for a missing file";
     EXPECT_EQ(audio.RemoveTag(), -1);
     EXPECT_FALSE(std::filesystem::exists(path));
-}
-
-TEST(MpegAudio, ReadsAndWritesTheTagInItsCodePage)
-{
-    TTempDir dir;
-    const std::string bytes = MakeMp3Stream(2) + MakeTrailer("\xC6\xE8\xE7\xED\xFC");
-    const std::string path = WriteBytes(dir.Path() / "a.mp3", bytes).string();
-    const struct
-    {
-        const char* Rule;
-        TMPEGAudio Audio;
-        std::string Title;
-    } cases[] = {
-        {"Cyrillic in the code page given", TMPEGAudio(*FindTagCodePage("WINDOWS-1251")),
-         "\xD0\x96\xD0\xB8\xD0\xB7\xD0\xBD\xD1\x8C"},
-        {"Western letters by default", TMPEGAudio(), "\xC3\x86\xC3\xA8\xC3\xA7\xC3\xAD\xC3\xBC"},
-    };
-    for (auto c : cases) {
-        c.Audio.SetFileName(path);
-        EXPECT_EQ(c.Audio.Title, c.Title) << c.Rule;
-        // a write in the same code page gives the title back byte for byte
-        c.Audio.SetTrack(1);
-        ASSERT_EQ(c.Audio.WriteTag(), 0) << c.Rule;
-        EXPECT_EQ(ReadBytes(path).substr(0, bytes.size() - 2), bytes.substr(0, bytes.size() - 2))
-            << c.Rule;
-    }
-}
-
-TEST(MpegAudio, NamesOfCodesOutOfRange)
-{
-    // the fields are public: a code out of range must not read beyond the names
-    TMPEGAudio audio;
-    audio.Version = audio.Layer = audio.Mode = 4;
-    EXPECT_EQ(audio.VersionName(), "Unknown");
-    EXPECT_EQ(audio.ModeName(), "Unknown");
 }
 
 } // namespace
