@@ -1,7 +1,9 @@
 #include "engine/tag_file.h"
 #include "support/mp3_fixture.h"
 
+#include <algorithm>
 #include <cerrno>
+#include <cstdint>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <tuple>
@@ -80,11 +82,14 @@ TEST(TagFile, RefusesWhatIsNoWritableFile)
     EXPECT_FALSE(std::filesystem::exists(dir / "missing.mp3"));
 }
 
-// A disk that fails once: the write that would pass byte `Budget` writes up to it and fails with
-// EIO; every later call works again.
+// A disk that takes at most `Chunk` bytes per write and fails once: the write that would pass
+// byte `Budget` writes up to it and fails with EIO; every later call works again. Truncation
+// fails with EIO when `BrokenTruncate` is set.
 struct TFailingDisk
 {
-    std::size_t Budget;
+    std::size_t Budget = SIZE_MAX;
+    std::size_t Chunk = SIZE_MAX;
+    bool BrokenTruncate = false;
     bool Failed = false;
 
     TFileChanges Changes()
@@ -92,6 +97,7 @@ struct TFailingDisk
         TFileChanges changes = TFileChanges::System();
         const auto write = changes.Write;
         changes.Write = [this, write](int fd, const void* data, std::size_t size, off_t offset) {
+            size = std::min(size, Chunk);
             if (Failed || size <= Budget) {
                 Budget -= Failed ? 0 : size;
                 return write(fd, data, size, offset);
@@ -103,16 +109,21 @@ struct TFailingDisk
             errno = EIO;
             return ssize_t{-1};
         };
+        const auto truncate = changes.Truncate;
+        changes.Truncate = [this, truncate](int fd, off_t length) {
+            errno = EIO;
+            return BrokenTruncate ? -1 : truncate(fd, length);
+        };
         return changes;
     }
 };
 
 TEST(TagFile, AFailedWriteLeavesTheOldTrailerWhole)
 {
+    TTempDir dir;
+    const std::string path = dir / "a.mp3";
     for (const std::string& before : {Audio, Audio + OldTrailer}) {
         for (std::size_t budget = 0; budget < TagTrailerSize; ++budget) {
-            TTempDir dir;
-            const std::string path = dir / "a.mp3";
             WriteBytes(path, before);
             TFailingDisk disk{budget};
             EXPECT_EQ(WriteTagTrailer(path, NewTag(), disk.Changes()), EIO) << budget;
@@ -122,26 +133,11 @@ TEST(TagFile, AFailedWriteLeavesTheOldTrailerWhole)
                 << " bytes, trailer before: " << before.size() - Audio.size();
         }
     }
-}
-
-TEST(TagFile, CompletesShortWritesAndReportsAFailedTruncation)
-{
-    TTempDir dir;
-    const std::string path = dir / "a.mp3";
-    WriteBytes(path, Audio + OldTrailer);
-    TFileChanges changes = TFileChanges::System();
-    const auto write = changes.Write;
-    // the file system takes at most ten bytes per call
-    changes.Write = [write](int fd, const void* data, std::size_t size, off_t offset) {
-        return write(fd, data, std::min<std::size_t>(size, 10), offset);
-    };
-    changes.Truncate = [](int, off_t) {
-        errno = EIO;
-        return -1;
-    };
-    EXPECT_EQ(WriteTagTrailer(path, NewTag(), changes), 0);
+    // short writes are completed; a failed truncation is reported
+    TFailingDisk disk{.Chunk = 10, .BrokenTruncate = true};
+    EXPECT_EQ(WriteTagTrailer(path, NewTag(), disk.Changes()), 0);
     EXPECT_EQ(ReadBytes(path), Audio + NewTrailer());
-    EXPECT_EQ(RemoveTagTrailer(path, changes), EIO);
+    EXPECT_EQ(RemoveTagTrailer(path, disk.Changes()), EIO);
     EXPECT_EQ(ReadBytes(path), Audio + NewTrailer());
 }
 

@@ -1,64 +1,39 @@
 #include "support/id3v2_fixture.h"
 
 #include <cstdint>
+#include <iconv.h>
 
 namespace {
 
-// The code points of UTF-8 text (the tests give valid text).
-std::vector<char32_t> CodePoints(const std::string& text)
+// UTF-8 `text` in the character set `to` (the tests give text it can hold).
+std::string Converted(const std::string& text, const char* to)
 {
-    std::vector<char32_t> points;
-    for (std::size_t i = 0; i < text.size();) {
-        const auto byte = static_cast<unsigned char>(text[i]);
-        const int length = byte < 0x80 ? 1 : byte < 0xE0 ? 2 : byte < 0xF0 ? 3 : 4;
-        char32_t point = length == 1 ? byte : byte & (0x7F >> length);
-        for (int k = 1; k < length; ++k) {
-            point = (point << 6) | (static_cast<unsigned char>(text[i + k]) & 0x3F);
-        }
-        points.push_back(point);
-        i += static_cast<std::size_t>(length);
-    }
-    return points;
-}
-
-void PutUtf16(std::string& out, char32_t point, bool bigEndian)
-{
-    const auto unit = [&](unsigned value) {
-        const char high = static_cast<char>(value >> 8);
-        const char low = static_cast<char>(value & 0xFF);
-        out += bigEndian ? std::string{high, low} : std::string{low, high};
-    };
-    if (point >= 0x10000) {
-        point -= 0x10000;
-        unit(0xD800 + static_cast<unsigned>(point >> 10));
-        unit(0xDC00 + static_cast<unsigned>(point & 0x3FF));
-    } else {
-        unit(static_cast<unsigned>(point));
-    }
+    const iconv_t converter = iconv_open(to, "UTF-8");
+    std::string in = text;
+    std::string out(4 * text.size(), '\0');
+    char* from = in.data();
+    char* into = out.data();
+    std::size_t inLeft = in.size();
+    std::size_t outLeft = out.size();
+    iconv(converter, &from, &inLeft, &into, &outLeft);
+    iconv_close(converter);
+    out.resize(out.size() - outLeft);
+    return out;
 }
 
 std::string Encoded(TId3v2Encoding encoding, const std::string& text)
 {
-    std::string out;
     switch (encoding) {
     case TId3v2Encoding::Latin1:
-        for (const char32_t point : CodePoints(text)) {
-            out += static_cast<char>(point);
-        }
-        break;
+        return Converted(text, "ISO-8859-1");
     case TId3v2Encoding::Utf16:
-        out = "\xFF\xFE";
-        [[fallthrough]];
+        return "\xFF\xFE" + Converted(text, "UTF-16LE");
     case TId3v2Encoding::Utf16BE:
-        for (const char32_t point : CodePoints(text)) {
-            PutUtf16(out, point, encoding == TId3v2Encoding::Utf16BE);
-        }
-        break;
+        return Converted(text, "UTF-16BE");
     case TId3v2Encoding::Utf8:
-        out = text;
         break;
     }
-    return out;
+    return text;
 }
 
 std::string Terminator(TId3v2Encoding encoding)
