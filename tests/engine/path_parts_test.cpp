@@ -36,12 +36,7 @@ TEST(PathParts, MakesAFullPathAsTheSystemResolvesIt)
     std::filesystem::create_symlink("../other", temp / "here/link");
     const auto previous = std::filesystem::current_path();
     std::filesystem::current_path(here);
-    const struct
-    {
-        const char* Path;
-        int Error;
-        std::string Full;
-    } cases[] = {
+    const std::tuple<const char*, int, std::string> cases[] = {
         {"x.mp3", 0, here + "/x.mp3"},
         {"", 0, here},
         {"//a//b/", 0, "/a/b/"},
@@ -51,10 +46,10 @@ TEST(PathParts, MakesAFullPathAsTheSystemResolvesIt)
         {"ok.mp3/.", ENOTDIR, here + "/ok.mp3/."},
         {"gone/../ok.mp3", ENOENT, here + "/gone/../ok.mp3"},
     };
-    for (const auto& c : cases) {
+    for (const auto& [path, error, expected] : cases) {
         std::string full;
-        EXPECT_EQ(MakeFullPath(c.Path, full), c.Error) << c.Path;
-        EXPECT_EQ(full, c.Full) << c.Path;
+        EXPECT_EQ(MakeFullPath(path, full), error) << path;
+        EXPECT_EQ(full, expected) << path;
     }
     // a working folder that is gone is no "/"
     std::filesystem::create_directories(temp / "doomed");

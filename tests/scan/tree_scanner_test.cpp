@@ -126,17 +126,14 @@ TEST(TreeScanner, HandlersYieldsAndVanishingFolders)
     EXPECT_EQ(order, "yfyfxyfyfx");
     EXPECT_EQ(done, (TList{root + "a/x.mp3", root + "b/", root + "c/z.mp3", root + "c/z.mp3"}));
     EXPECT_FALSE(scanner.SearchInProgress());
-}
 
-TEST(TreeScanner, DetailsFollowEachFileButNotFolders)
-{
-    TTempDir temp;
-    WriteBytes(temp.Path() / "a,b" / "song.mp3", std::string(1234, 'x'));
-    auto scanner = Scanner(temp.Path().string(), "*.mp3");
+    // details follow each file but not folders
+    WriteBytes(temp.Path() / "d/a,b/song.mp3", std::string(1234, 'x'));
+    scanner = Scanner(temp / "d", "*.mp3");
     scanner._With_Detailes = true;
     scanner._DetailesSeparator = "";
     scanner._TypeOfDate = _DateType::dtDosTime;
-    const auto events = Events(scanner, temp.Path().string() + "/");
+    const auto events = Events(scanner, root + "d/");
     ASSERT_EQ(events.size(), 5U);
     EXPECT_EQ(events[1], "found a,b/") << "a comma folder is scanned whole";
     EXPECT_EQ(events[2].rfind("file a,b/song.mp3,1234,", 0), 0U) << events[2];
