@@ -27,7 +27,7 @@ TMPEGAudio ExampleAudio()
     audio.Mode = 1;
     audio.FrameLength = 417;
     audio.FileName = "/home/ann/Music/Blue Sky.mp3";
-    audio.FileAge = PackDosDateTime({2003, 7, 4, 9, 5, 30});
+    audio.FileAge = PackDosDateTime({2003, 7, 4, 9, 5, 30}); // a file age makes it valid
     audio.VolumeLabel = "MUSIC";
     audio.FileDateTime = {2003, 7, 4, 9, 5, 30};
     return audio;

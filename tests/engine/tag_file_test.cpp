@@ -111,8 +111,11 @@ struct TFailingDisk
         };
         const auto truncate = changes.Truncate;
         changes.Truncate = [this, truncate](int fd, off_t length) {
-            errno = EIO;
-            return BrokenTruncate ? -1 : truncate(fd, length);
+            if (BrokenTruncate) {
+                errno = EIO;
+                return -1;
+            }
+            return truncate(fd, length);
         };
         return changes;
     }
