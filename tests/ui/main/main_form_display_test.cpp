@@ -3,15 +3,12 @@
 #include "ui/auxiliary/help_form.h"
 #include "ui/auxiliary/keys_form.h"
 #include "ui/auxiliary/macro_form.h"
-#include "ui/auxiliary/progress_form.h"
 #include "ui/auxiliary/settings_form.h"
 #include "ui/extract/extract_form.h"
-#include "ui/extract/replace_in_name_form.h"
-#include "ui/html/html_form.h"
 #include "ui/main/main_window_harness.h"
 #include "workspace/options.h"
 
-#include <QMenu>
+#include <QApplication>
 #include <QSettings>
 #include <QTimer>
 #include <QtTest>
@@ -48,28 +45,20 @@ private slots:
     void WindowsStartHiddenAndOpenModelessFromTheirButtons()
     {
         Program.Start();
+        for (QWidget* window : QApplication::topLevelWidgets()) {
+            QVERIFY2(window == Program.Main || !window->isVisible(),
+                     qPrintable(window->objectName()));
+        }
         const TWindows& w = Program.Windows();
-        const std::pair<const char*, QWidget*> buttons[] = {{"Settings_SB", w.SettingsForm},
-                                                            {"Keys_SB", w.KeysForm},
-                                                            {"ShowErrors_SB", w.ErrorForm},
-                                                            {"Help_Macros_SB", w.Form2},
-                                                            {"About_SB", w.Form4},
-                                                            {"Macro_SB", w.Macro_Form},
-                                                            {nullptr, w.Form3},
-                                                            {nullptr, w.Form5},
-                                                            {nullptr, w.ReplaceInName_Form},
-                                                            {nullptr, w.ProgressForm}};
+        const std::pair<const char*, QWidget*> buttons[] = {
+            {"Settings_SB", w.SettingsForm}, {"Keys_SB", w.KeysForm},
+            {"ShowErrors_SB", w.ErrorForm},  {"Help_Macros_SB", w.Form2},
+            {"About_SB", w.Form4},           {"Macro_SB", w.Macro_Form}};
         for (const auto& [name, window] : buttons) {
-            const QByteArray what = window->objectName().toUtf8();
-            QVERIFY2(window->isWindow() && !window->isVisible(), what.data());
-            if (name != nullptr) {
-                Program.Find<QToolButton>(name)->click();
-            } else {
-                window->show();
-            }
-            QVERIFY2(window->isVisible() && !window->isModal(), what.data());
+            Program.Find<QToolButton>(name)->click();
+            QVERIFY2(window->isVisible() && !window->isModal(), name);
             // a close request hides the window and keeps it
-            QVERIFY2(!window->close() && !window->isVisible(), what.data());
+            QVERIFY2(!window->close() && !window->isVisible(), name);
         }
     }
 
@@ -77,13 +66,11 @@ private slots:
     {
         Program.Start();
         Program.Find<QToolButton>("ShowErrors_SB")->click();
-        Program.Find<QToolButton>("About_SB")->click();
         QTimer::singleShot(0, Program.Main, [this] { Program.Main->close(); });
         // a program that keeps running without a window is ended here with another code
         QTimer::singleShot(5000, Program.Main, [] { QCoreApplication::exit(99); });
         QCOMPARE(Program.App->Run(), 0);
         QVERIFY(!static_cast<QWidget*>(Program.Windows().ErrorForm)->isVisible());
-        QVERIFY(!static_cast<QWidget*>(Program.Windows().Form4)->isVisible());
     }
 
     void DefaultsAreStoredAndChoicesSurviveARestart()
@@ -333,7 +320,6 @@ private slots:
         QCOMPARE(Program.Text("Track_ME"), QStringLiteral("00"));
         Program.Work().Fields.EnabledFields = {false, true, false, false, true, false, false};
         Program.ClickRow(2, Qt::ControlModifier);
-        QVERIFY(Program.Work().Fields.MultiSelectMode);
         for (int i = 0; i < T_MainForm::FieldCount; ++i) {
             QCOMPARE(Program.FieldCheck(i)->isChecked(), Program.Work().Fields.EnabledFields[i]);
         }
@@ -346,7 +332,6 @@ private slots:
         QCOMPARE(Program.Main->CurrentFileName(), music / "b.mp3");
 
         Program.ClickRow(2);
-        QVERIFY(!Program.Work().Fields.MultiSelectMode);
         QVERIFY(!Program.FieldCheck(1)->isChecked() && !enabled("ArtistEdit"));
         QVERIFY(enabled("TitleEdit") && enabled("Track_ME"));
         QCOMPARE(Program.Text("Genre_CB"), QStringLiteral("<unknown>")); // "Other"
@@ -382,7 +367,6 @@ private slots:
         auto* macro = Program.Find<QToolButton>("Macro_SB");
         moveTo(write, write->rect().center());
         QTRY_COMPARE(colourOf(write), QColor(Qt::red));
-        QCOMPARE(colourOf(Program.Find<QToolButton>("Html_SB")), QColor(Qt::black));
         moveTo(macro, macro->rect().center());
         QTRY_COMPARE(colourOf(macro), QColor(Qt::red));
         QCOMPARE(colourOf(write), QColor(Qt::black));
@@ -406,16 +390,10 @@ private slots:
         TSettingsBatch().WriteString(WarningBitRateKey, "1");
         Program.Start();
         T_ErrorForm* errors = Program.Windows().ErrorForm;
-        const auto warned = [this] {
-            QStringList names;
-            for (const std::string& path : Program.Work().BitRateErrorFiles) {
-                names << Q(path.substr(path.rfind('/') + 1));
-            }
-            return names;
-        };
         Program.Open(music.Path().string());
         QCOMPARE(Program.Listed(), all);
-        QCOMPARE(warned(), QStringList({all[0], all[4], all[5]}));
+        const auto path = [&music, &all](int i) { return music / all[i].toStdString(); };
+        QCOMPARE(Program.Work().BitRateErrorFiles, std::vector({path(0), path(4), path(5)}));
         QVERIFY(Program.Work().BitRateErrorsFound);
         QCOMPARE(errors->Lines().size(), 12);
         QCOMPARE(errors->windowTitle(), QStringLiteral("Errors Found (BitRate Warning) : 3"));
@@ -479,9 +457,8 @@ private slots:
         QCOMPARE(Program.Work().CurrentFolder, folders[0]);
 
         Program.Main->ClearRecentPaths(); // every slot, stored only at exit
-        for (int slot = 0; slot < 10; ++slot) {
-            QCOMPARE(Program.RecentItem(slot)->text(), QStringLiteral("..none.."));
-        }
+        QCOMPARE(Program.RecentItem(0)->text(), QStringLiteral("..none.."));
+        QCOMPARE(Program.RecentItem(9)->text(), QStringLiteral("..none.."));
         QCOMPARE(TSettingsBatch().ReadString(RecentPathKey(0)), Q(folders[2]));
         Program.Stop();
         QCOMPARE(TSettingsBatch().ReadString(RecentPathKey(0)), QStringLiteral("..none.."));
