@@ -41,8 +41,8 @@ mutants=(
     'workspace/key_map.cpp@workspace_tests@index >= ExtractionDigits@index > ExtractionDigits'
     'settings/registry.cpp@settings_tests@value_or(0) != 0@value_or(1) != 0'
     'settings/stored_settings.cpp@settings_tests@index < total &&@index <= total &&'
-    'ui/main/main_form_scan.cpp@main_form_bitrate_test@BitRateErrorsFound = true@BitRateErrorsFound = false'
-    'ui/main/main_form_display.cpp@main_form_selection_test@ExceedsCdLimit(length)@ExceedsCdLimit(length + 1)'
+    'ui/main/main_form_scan.cpp@main_form_display_test@BitRateErrorsFound = true@BitRateErrorsFound = false'
+    'ui/main/main_form_display.cpp@main_form_display_test@ExceedsCdLimit(length)@ExceedsCdLimit(length + 1)'
 )
 
 launcher=()

@@ -1,24 +1,50 @@
 #include "support/id3v2_fixture.h"
+#include "ui/auxiliary/about_form.h"
 #include "ui/auxiliary/error_form.h"
+#include "ui/auxiliary/keys_form.h"
 #include "ui/auxiliary/progress_form.h"
-#include "ui/components/panel.h"
+#include "ui/extract/extract_form.h"
 #include "ui/main/main_window_harness.h"
 
+#include <QApplication>
+#include <QClipboard>
 #include <QMenu>
+#include <QTemporaryDir>
+#include <QToolTip>
 #include <QtTest>
 
 #include <filesystem>
-#include <map>
+#include <fstream>
+#include <functional>
 
-// The batch commands of the main window on files in a temporary folder: what they change on
-// disk, what they ask, the progress they show and the failures they list.
+namespace {
+
+std::string Tagged(int i, const std::string& artist, std::string title = {})
+{
+    title = title.empty() ? "Title " + std::to_string(i) : title;
+    return Mp3At(128, MakeTrailer(title, artist, "Album", "1999", "Note", i + 1, 17));
+}
+
+} // namespace
+
+// The batch commands of the main window on files in a temporary folder (what they change on
+// disk, what they ask, the progress they show and the failures they list), and its shortcuts and
+// hint switch as the user presses them.
 class TMainFormCommandsTest : public QObject
 {
     Q_OBJECT
 
-private slots:
-    void init()
+    TMainWindowHarness Program;
+    std::unique_ptr<TTempDir> Music;
+    QStringList Progress;
+    QTemporaryDir WorkingFolder;
+
+    std::filesystem::path Path(int i) const { return *Music / (std::to_string(i) + " x.mp3"); }
+
+    // A fresh start beside a folder of three tagged files; several files take the artist alone.
+    void Start()
     {
+        Program.Stop();
         ClearSettingsStore();
         Music = std::make_unique<TTempDir>();
         for (int i = 0; i < 3; ++i) {
@@ -30,145 +56,155 @@ private slots:
         QObject::connect(Program.Main, &T_MainForm::ProgressReported, Program.Main,
                          [this](int, int, const QString& text) { Progress << text; });
     }
+
+    // Starts with the main window active, the comment box focused and its text selected.
+    void StartActive()
+    {
+        Start();
+        Program.Main->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(Program.Main));
+        QLineEdit* comment = Program.Find<QComboBox>("CommentEdit")->lineEdit();
+        comment->setText(QStringLiteral("live take"));
+        comment->selectAll();
+        comment->setFocus();
+    }
+    bool Focused(const char* name) const
+    {
+        return Program.Main->focusWidget() == Program.Find<QWidget>(name);
+    }
+    bool Field(int field, const char* box, bool on) const
+    {
+        return Program.FieldCheck(field)->isChecked() == on &&
+               Program.Find<QWidget>(box)->isEnabled() == on;
+    }
+
+private slots:
+    void initTestCase()
+    {
+        // a scan of the working folder would list this file
+        std::ofstream(WorkingFolder.filePath("stray.mp3").toStdString()) << Mp3At(128);
+        QDir::setCurrent(WorkingFolder.path());
+    }
     void cleanup()
     {
         Program.Stop();
         Music.reset();
     }
 
-    void WriteAndClear_data()
-    {
-        QTest::addColumn<QString>("command");
-        QTest::addColumn<QList<int>>("rows"); // none: the whole path
-        QTest::addColumn<bool>("ok");
-        QTest::addColumn<QString>("question");
-        QTest::addColumn<QStringList>("progress");
-        // per file: Original, Written (the artist only: several files take the enabled fields),
-        // Both title and artist written (one file: the user's own checks), Cleared, or gone (-)
-        QTest::addColumn<QString>("files");
-        const QString write = "Write_Tag_SB";
-        const QString writeSome = "... Write ID3 TAG to ALL SELECTED Files ? ...";
-        QTest::newRow("one file") << write << QList<int>{1} << false << QString()
-                                  << QStringList{"1 / 1"} << "OBO";
-        QTest::newRow("two files") << write << QList<int>{0, 2} << true << writeSome
-                                   << QStringList{"1 / 2", "2 / 2"} << "WOW";
-        QTest::newRow("cancel") << write << QList<int>{0, 2} << false << writeSome << QStringList()
-                                << "OOO";
-        QTest::newRow("whole path, one gone")
-            << write << QList<int>{} << true << "... Write ID3 TAG to ALL Files in Path ? ..."
-            << QStringList{"0 / 3", "1 / 3", "2 / 3"} << "W-W";
-        QTest::newRow("clear two, one gone")
-            << "ClearTags_SB" << QList<int>{0, 1} << true
-            << "... Clear ID3 TAG to ALL SELECTED Files ? ..." << QStringList() << "C-O";
-    }
     void WriteAndClear()
     {
-        QFETCH(QString, command);
-        QFETCH(QList<int>, rows);
-        QFETCH(bool, ok);
-        QFETCH(QString, question);
-        QFETCH(QStringList, progress);
-        QFETCH(QString, files);
-        Program.Open(Music->Path().string());
-        for (int field : {2, 3, 4, 5, 6}) {
-            Program.FieldCheck(field)->setChecked(false);
-        }
-        if (rows.isEmpty()) {
-            // a click on the first letter of the panel's caption switches the whole path on
-            auto* panel = Program.Find<TPanel>("Panel29");
-            const QPoint caption(panel->contentsRect().left() + 4 + 20 + 3, panel->height() / 2);
-            QWidget* target = panel->childAt(caption) != nullptr ? panel->childAt(caption) : panel;
-            QTest::mouseClick(target, Qt::LeftButton, {}, target->mapFrom(panel, caption));
-        }
-        for (int row : rows) {
-            Program.ClickRow(row, row == rows.front() ? Qt::NoModifier : Qt::ControlModifier);
-        }
-        Program.Find<QComboBox>("TitleEdit")->setEditText("Written");
-        Program.Find<QComboBox>("ArtistEdit")->setEditText("Written");
-        std::filesystem::remove(Path(files.indexOf('-')));
-        Program.Prompts.AnswerConfirm(ok);
-        Program.Find<QToolButton>(command.toLatin1().constData())->click();
+        struct TCase
+        {
+            const char* Command;
+            QList<int> Rows; // none: the whole path
+            bool Ok;
+            QString Question;
+            QStringList Progress;
+            // per file: Original, Written (the artist only: several files take the enabled
+            // fields), Both title and artist written (one file: the user's own checks), Cleared,
+            // or gone (-)
+            QString Files;
+        };
+        const QString some = "... Write ID3 TAG to ALL SELECTED Files ? ...";
+        const QString all = "... Write ID3 TAG to ALL Files in Path ? ...";
+        const QString clear = "... Clear ID3 TAG to ALL SELECTED Files ? ...";
+        const TCase cases[] = {{"Write_Tag_SB", {1}, false, "", {"1 / 1"}, "OBO"},
+                               {"Write_Tag_SB", {0, 2}, true, some, {"1 / 2", "2 / 2"}, "WOW"},
+                               {"Write_Tag_SB", {0, 2}, false, some, {}, "OOO"},
+                               {"Write_Tag_SB", {}, true, all, {"0 / 3", "1 / 3", "2 / 3"}, "W-W"},
+                               {"ClearTags_SB", {0, 1}, true, clear, {}, "C-O"}};
+        for (const TCase& c : cases) {
+            Start();
+            Program.Open(Music->Path().string());
+            for (int field : {2, 3, 4, 5, 6}) {
+                Program.FieldCheck(field)->setChecked(false);
+            }
+            if (c.Rows.isEmpty()) {
+                // a click on the first letter of the panel's caption switches the whole path on
+                auto* panel = Program.Find<TPanel>("Panel29");
+                const QPoint at(panel->contentsRect().left() + 4 + 20 + 3, panel->height() / 2);
+                QWidget* target = panel->childAt(at) != nullptr ? panel->childAt(at) : panel;
+                QTest::mouseClick(target, Qt::LeftButton, {}, target->mapFrom(panel, at));
+            }
+            for (int row : c.Rows) {
+                Program.ClickRow(row, row == c.Rows.front() ? Qt::NoModifier : Qt::ControlModifier);
+            }
+            Program.Find<QComboBox>("TitleEdit")->setEditText("Written");
+            Program.Find<QComboBox>("ArtistEdit")->setEditText("Written");
+            std::filesystem::remove(Path(c.Files.indexOf('-')));
+            Program.Prompts.AnswerConfirm(c.Ok);
+            Program.Find<QToolButton>(c.Command)->click();
 
-        const auto& asked = Program.Prompts.Questions;
-        QCOMPARE(asked.isEmpty() ? QString() : asked.front().Text, question);
-        QCOMPARE(Progress, progress);
-        QVERIFY(!Program.Windows().ProgressForm->isVisible());
-        QCOMPARE(Program.Find<QCheckBox>("All_CB")->isChecked(), rows.isEmpty());
-        const QStringList errors = Program.Windows().ErrorForm->Lines();
-        for (int i = 0; i < 3; ++i) {
-            const std::map<QChar, std::string> expected = {{'O', Tagged(i, "Artist")},
-                                                           {'W', Tagged(i, "Written")},
-                                                           {'B', Tagged(i, "Written", "Written")},
-                                                           {'C', Mp3At(128)},
-                                                           {'-', ""}};
-            QVERIFY2(ReadBytes(Path(i)) == expected.at(files[i]), Path(i).c_str());
-            // a vanished file is listed, not written or cleared
-            QCOMPARE(errors.contains(QStringLiteral("%1 x.mp3").arg(i)), files[i] == '-');
+            const auto& asked = Program.Prompts.Questions;
+            QCOMPARE(asked.isEmpty() ? QString() : asked.front().Text, c.Question);
+            QCOMPARE(Progress, c.Progress);
+            QVERIFY(!Program.Windows().ProgressForm->isVisible());
+            QCOMPARE(Program.Find<QCheckBox>("All_CB")->isChecked(), c.Rows.isEmpty());
+            const QStringList errors = Program.Windows().ErrorForm->Lines();
+            for (int i = 0; i < 3; ++i) {
+                const std::string expected[] = {Tagged(i, "Artist"), Tagged(i, "Written"),
+                                                Tagged(i, "Written", "Written"), Mp3At(128), ""};
+                const qsizetype state = QStringLiteral("OWBC-").indexOf(c.Files[i]);
+                QVERIFY2(ReadBytes(Path(i)) == expected[state], Path(i).c_str());
+                // a vanished file is listed, not written or cleared
+                QCOMPARE(errors.contains(QStringLiteral("%1 x.mp3").arg(i)), c.Files[i] == '-');
+            }
         }
     }
 
-    void Rename_data()
-    {
-        QTest::addColumn<bool>("wholePath");
-        QTest::addColumn<QString>("macro");
-        QTest::addColumn<QStringList>("files");
-        QTest::addColumn<QStringList>("errors"); // "<f>" is the folder
-        QTest::addColumn<int>("messages");
-        const QString name = QString(30, 'T') + QString(30, 'A'); // 60 characters
-        const QString taken = "cannot rename to Same.mp3: another file has that name";
-        QTest::newRow("selected, over 64")
-            << false << "%t,t%%a,t%%alb,t%" << QStringList{"1 x.mp3", "2 x.mp3", name + ".mp3"}
-            << QStringList{"", "<f>", "----", name + "B.mp3", "65"} << 0;
-        QTest::newRow("whole path, over 64")
-            << true << "%t,t%%a,t%%alb,t%"
-            << QStringList{"1 x.mp3", name + ".mp3", "Title 2ArtistAlbum.mp3"}
-            << QStringList{"", "<f>", "----", name + "B.mp3"} << 0;
-        QTest::newRow("same name")
-            << true << "Same" << QStringList{"1 x.mp3", "2 x.mp3", "Same.mp3"}
-            << QStringList{"", "<f>", "----", "1 x.mp3", taken, "2 x.mp3", taken} << 2;
-    }
     void Rename()
     {
-        QFETCH(bool, wholePath);
-        QFETCH(QString, macro);
-        QFETCH(QStringList, files);
-        QFETCH(QStringList, errors);
-        QFETCH(int, messages);
-        const std::string title(30, 'T');
-        const std::string artist(30, 'A');
-        WriteBytes(Path(0), Mp3At(128, MakeTrailer(title, artist, "", "", "", 3)));
-        WriteBytes(Path(1), Mp3At(128, MakeTrailer(title, artist, "B", "", "", 4)));
-        Program.Work().Options.LimitTo64 = true;
-        Program.Open(Music->Path().string());
-        Program.Find<QLineEdit>("Edit6")->setText(macro);
-        if (wholePath) {
-            Program.Find<TPanel>("Panel29")->Clicked();
-        } else {
-            Program.ClickRow(0);
-            Program.ClickRow(1, Qt::ControlModifier);
-        }
-        Program.Prompts.AnswerConfirm(true);
-        Program.Find<QToolButton>("SetFileName_SB")->click();
+        const QString full = QString(30, 'T') + QString(30, 'A'); // 60 characters
+        const QString used = "cannot rename to Same.mp3: another file has that name";
+        const QString macro = "%t,t%%a,t%%alb,t%";
+        // whole path or the first two files, the macro, the files after (sorted), the failures
+        // listed below the folder's header and the messages shown
+        const std::tuple<bool, QString, QString, QStringList, int> cases[] = {
+            {false, macro, "1 x.mp3|2 x.mp3|" + full + ".mp3", {full + "B.mp3", "65"}, 0},
+            {true, macro, "1 x.mp3|" + full + ".mp3|Title 2ArtistAlbum.mp3", {full + "B.mp3"}, 0},
+            {true, "Same", "1 x.mp3|2 x.mp3|Same.mp3", {"1 x.mp3", used, "2 x.mp3", used}, 2},
+        };
+        for (auto [wholePath, macro, files, errors, messages] : cases) {
+            Start();
+            const std::string title(30, 'T');
+            const std::string artist(30, 'A');
+            WriteBytes(Path(0), Mp3At(128, MakeTrailer(title, artist, "", "", "", 3)));
+            WriteBytes(Path(1), Mp3At(128, MakeTrailer(title, artist, "B", "", "", 4)));
+            Program.Work().Options.LimitTo64 = true;
+            Program.Open(Music->Path().string());
+            Program.Find<QLineEdit>("Edit6")->setText(macro);
+            if (wholePath) {
+                Program.Find<TPanel>("Panel29")->Clicked();
+            } else {
+                Program.ClickRow(0);
+                Program.ClickRow(1, Qt::ControlModifier);
+            }
+            Program.Prompts.AnswerConfirm(true);
+            Program.Find<QToolButton>("SetFileName_SB")->click();
 
-        QStringList onDisk;
-        for (const auto& entry : std::filesystem::directory_iterator(Music->Path())) {
-            onDisk << QString::fromStdString(entry.path().filename().string());
+            QStringList onDisk;
+            for (const auto& entry : std::filesystem::directory_iterator(Music->Path())) {
+                onDisk << QString::fromStdString(entry.path().filename().string());
+            }
+            onDisk.sort();
+            QCOMPARE(onDisk.join('|'), files);
+            const QString folder = QString::fromStdString(Music->Path().string() + "/");
+            QCOMPARE(Program.Windows().ErrorForm->Lines(),
+                     QStringList({"", folder, "----"}) + errors);
+            QCOMPARE(Program.Windows().ErrorForm->isVisible(), !errors.isEmpty());
+            QCOMPARE(Program.Prompts.Messages.size(), messages);
+            const bool notice = wholePath && !errors.isEmpty() && messages == 0;
+            QCOMPARE(Program.Text("ErrorPanel").isEmpty(), !notice);
+            QCOMPARE(Progress.back(), QStringLiteral("Waiting ..."));
+            QVERIFY(!Program.Work().WholePathMode &&
+                    !Program.Find<QCheckBox>("All_CB")->isChecked());
         }
-        onDisk.sort();
-        QCOMPARE(onDisk, files);
-        errors.replaceInStrings("<f>", QString::fromStdString(Music->Path().string() + "/"));
-        QCOMPARE(Program.Windows().ErrorForm->Lines(), errors);
-        QCOMPARE(Program.Windows().ErrorForm->isVisible(), !errors.isEmpty());
-        QCOMPARE(Program.Prompts.Messages.size(), messages);
-        const bool notice = wholePath && !errors.isEmpty() && messages == 0;
-        QCOMPARE(Program.Find<TPanel>("ErrorPanel")->Caption().isEmpty(), !notice);
-        QCOMPARE(Progress.back(), QStringLiteral("Waiting ..."));
-        QVERIFY(!Program.Work().WholePathMode && !Program.Find<QCheckBox>("All_CB")->isChecked());
     }
 
     void CopyId3v2()
     {
         // files 0 and 2 carry an ID3v2 tag, file 2 is read-only
+        Start();
         const std::string id3v2 =
             MakeId3v2Tag(3, {{"TIT2", TextBody(TId3v2Encoding::Utf16, "Zwei")}});
         WriteBytes(Path(0), id3v2 + Tagged(0, "Artist"));
@@ -186,19 +222,18 @@ private slots:
                  "... Copy ID3v2 TAG to ID3v1 TAG ? ...\n\nFiles with an ID3v2 tag: 2 of 3");
         QCOMPARE(Progress, (QStringList{"Waiting ...", "1 / 3", "2 / 3", "3 / 3"}));
         QVERIFY(ReadBytes(Path(0)) == id3v2 + Tagged(0, "Artist", "Zwei"));
-        QVERIFY(ReadBytes(Path(1)) == Tagged(1, "Artist"));
         QVERIFY(ReadBytes(Path(2)) == id3v2 + Tagged(2, "Artist"));
         const QStringList errors = Program.Windows().ErrorForm->Lines();
-        QVERIFY(errors.contains("2 x.mp3"));
-        QVERIFY(!errors.contains("1 x.mp3"));
+        QVERIFY(errors.contains("2 x.mp3") && !errors.contains("1 x.mp3"));
         // the shown file is read again
-        QCOMPARE(Program.Find<QComboBox>("TitleEdit")->currentText(), QStringLiteral("Zwei"));
+        QCOMPARE(Program.Text("TitleEdit"), QStringLiteral("Zwei"));
     }
 
     // The file list menu's undo: named after the last batch, off without one, and refusing a
     // file edited since.
     void UndoLastBatch()
     {
+        Start();
         std::filesystem::remove_all(Program.Work().JournalFolder);
         Program.Open(Music->Path().string());
         auto* undo = Program.Main->findChild<QAction*>("UndoLastBatch1");
@@ -230,17 +265,80 @@ private slots:
         QCOMPARE(Progress.back(), QStringLiteral("2 / 2"));
     }
 
-private:
-    std::filesystem::path Path(int i) const { return *Music / (std::to_string(i) + " x.mp3"); }
-    static std::string Tagged(int i, const std::string& artist, std::string title = {})
+    // Which key runs which command is the key map's unit test; here the keys reach the window
+    // and each kind of command runs (the windows they open are the buttons' test).
+    void KeysDoWhatTheShortcutListSays()
     {
-        title = title.empty() ? "Title " + std::to_string(i) : title;
-        return Mp3At(128, MakeTrailer(title, artist, "Album", "1999", "Note", i + 1, 17));
+        const auto opened = [this] { return Program.Prompts.OpenedUrls.join(' '); };
+        const std::pair<const char*, std::function<bool()>> rows[] = {
+            {"Alt+T", [&] { return Focused("TitleEdit"); }},
+            {"Alt+F", [&] { return Focused("CommentEdit"); }},     // the hidden list is left alone
+            {"Alt+Num+1", [&] { return Focused("CommentEdit"); }}, // 0x61 is no "a"
+            {"Alt+P", [&] { return Program.Work().WholePathMode; }},
+            {"Alt+U", [&] { return Program.Work().RecursiveScan && Program.Listed().isEmpty(); }},
+            {"Alt+I", [&] { return Program.Find<QWidget>("Edit6")->toolTip().isEmpty(); }},
+            {"Alt+>", [&] { return Program.Find<QWidget>("Panel2")->width() == 105; }},
+            {"Alt+N", [&] { return Program.Windows().Form3->isVisible(); }},
+            {"Alt+Ctrl+E",
+             [&] { return Focused("Edit6") && Program.Windows().ErrorForm->isVisible(); }},
+            {"Ctrl+O", [&] { return Program.Prompts.FolderRequests.size() == 1; }},
+            {"Ctrl+M", [&] { return opened() == "mailto:cantrel@velmor.example"; }},
+            {"Ctrl+P", [&] { return opened() == "https://velmor.example/cantrel"; }},
+            {"Ctrl+F1", [&] { return opened().isEmpty(); }}, // 0x70 is no "p"
+            {"Ctrl+T", [&] { return Field(0, "TitleEdit", false); }},
+            {"Ctrl+T, Ctrl+T", [&] { return Field(0, "TitleEdit", true); }},
+            // the key still reaches the box
+            {"Ctrl+C",
+             [&] {
+                 return Field(4, "CommentEdit", false) &&
+                        QApplication::clipboard()->text() == "live take";
+             }},
+        };
+        for (const auto& [keys, done] : rows) {
+            StartActive();
+            QTest::keySequence(QApplication::focusWidget(), QKeySequence(QLatin1String(keys)));
+            // the captions' accelerators click a moment later, as a mouse click does
+            QTRY_VERIFY2_WITH_TIMEOUT(done(), keys, 1000);
+        }
     }
 
-    std::unique_ptr<TTempDir> Music;
-    TMainWindowHarness Program;
-    QStringList Progress;
+    void KeysOfAnotherActiveWindowStayThere()
+    {
+        StartActive();
+        QWidget* keys = Program.Windows().KeysForm;
+        keys->show();
+        keys->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(keys));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_T, Qt::ControlModifier);
+        QVERIFY(Program.FieldCheck(0)->isChecked());
+    }
+
+    void HintSwitchCoversEveryTip()
+    {
+        StartActive();
+        std::vector<std::pair<QWidget*, QString>> hints;
+        for (QWidget* window : {static_cast<QWidget*>(Program.Main),
+                                static_cast<QWidget*>(Program.Windows().Form3)}) {
+            for (QWidget* control : window->findChildren<QWidget*>()) {
+                if (!control->toolTip().isEmpty()) {
+                    hints.emplace_back(control, control->toolTip());
+                }
+            }
+        }
+        QVERIFY(hints.size() >= 30);
+        QLabel* mail = Program.Windows().Form4->Label1;
+        QHelpEvent help(QEvent::ToolTip, QPoint(2, 2), mail->mapToGlobal(QPoint(2, 2)));
+        for (const bool on : {false, true}) {
+            QTest::mouseClick(Program.Find<TPanel>("Panel4"), Qt::LeftButton, {}, {2, 30});
+            for (const auto& [control, hint] : hints) {
+                QCOMPARE(control->toolTip(), on ? hint : QString());
+            }
+            // not even another window's own tip shows while the hints are off
+            QApplication::sendEvent(mail, &help);
+            QCOMPARE(QToolTip::isVisible(), on);
+        }
+        QToolTip::hideText();
+    }
 };
 
 QTEST_MAIN(TMainFormCommandsTest)

@@ -2,6 +2,7 @@
 
 #include "settings/registry.h"
 #include "support/mp3_fixture.h"
+#include "ui/components/panel.h"
 #include "ui/main/main_form.h"
 #include "ui/main/windows.h"
 #include "ui/support/scripted_prompts.h"
@@ -15,9 +16,9 @@
 #include <QTest>
 #include <QToolButton>
 
+#include <algorithm>
 #include <memory>
 #include <string>
-#include <vector>
 
 // The main window with all other windows, as the program builds them, answering its prompts from
 // a script. Each test program runs several starts, so the settings store is emptied between them
@@ -28,16 +29,9 @@
 inline std::string Mp3At(int kbps, const std::string& trailer = {})
 {
     static const int Rates[] = {0, 32, 40, 48, 56, 64, 80, 96, 112, 128, 160, 192, 224, 256, 320};
-    std::uint32_t index = 0;
-    for (std::uint32_t i = 0; i < std::size(Rates); ++i) {
-        if (Rates[i] == kbps) {
-            index = i;
-        }
-    }
-    const std::uint32_t header = 0xFFFB0000u | (index << 12);
-    const int length = 144000 * kbps / 44100;
-    return MakeFrame(header, length) + MakeFrame(header, length) + MakeFrame(header, length) +
-           trailer;
+    const auto index = std::uint32_t(std::find(Rates, std::end(Rates), kbps) - Rates);
+    const std::string frame = MakeFrame(0xFFFB0000u | (index << 12), 144000 * kbps / 44100);
+    return frame + frame + frame + trailer;
 }
 
 inline void ClearSettingsStore()
@@ -93,18 +87,26 @@ public:
         return names;
     }
 
+    // What a label, a text box, a combo box or a panel of the main window shows.
+    QString Text(const char* name) const
+    {
+        auto* control = Find<QWidget>(name);
+        if (auto* box = qobject_cast<QComboBox*>(control)) {
+            return box->currentText();
+        }
+        if (auto* edit = qobject_cast<QLineEdit*>(control)) {
+            return edit->text();
+        }
+        if (auto* panel = qobject_cast<TPanel*>(control)) {
+            return panel->Caption();
+        }
+        return qobject_cast<QLabel*>(control)->text();
+    }
+
     // CheckBox_01 .. CheckBox_07 by field index 0 .. 6, and the recent folders C1 .. C10.
     QCheckBox* FieldCheck(int field) const
     {
         return Main->findChild<QCheckBox*>(QStringLiteral("CheckBox_0%1").arg(field + 1));
-    }
-    std::vector<QCheckBox*> FieldChecks() const
-    {
-        std::vector<QCheckBox*> checks;
-        for (int i = 0; i < FieldCount; ++i) {
-            checks.push_back(FieldCheck(i));
-        }
-        return checks;
     }
     QAction* RecentItem(int slot) const
     {
