@@ -46,7 +46,6 @@ TEST(DisplayTexts, SingleValueTexts)
 {
     const std::pair<std::string, std::string> cases[] = {
         {DurationText(0, 3, 7), "00 : 03 . 07"},
-        {DurationText(18, 12, 15), "18 : 12 . 15"},
         {VersionText(1, 3), "MPEG  1  Layer  3  "},
         {ModeText("Joint-Stereo"), "Joint-Stereo  "},
         {BitRateText(128), "128 KBit/s  "},
@@ -56,7 +55,6 @@ TEST(DisplayTexts, SingleValueTexts)
         {GenreEntryFor(12), "<unknown>"}, // "Other"
         {GenreEntryFor(255), "<unknown>"},
         {GenreEntryFor(static_cast<std::uint8_t>(GenreCount)), "<unknown>"},
-        {TrackText(0), "00"},
         {TrackText(7), "07"},
         {TrackText(10), "10"},
         {TrackText(255), "255"},
