@@ -270,7 +270,7 @@ TEST_F(SettingsTest, TypedValuesGiveTheirDefaultsAndRoundTripInOneBatch)
 
 TEST_F(SettingsTest, StoredValuesGiveWhatTheWindowsShow)
 {
-    Store({{LowBitRateKey, "0x70"},
+    Store({{LowBitRateKey, "0x60"},
            {HighBitRateKey, "-1"},
            {LastFieldKey(2), "99"},
            {LastFieldKey(3), "6"},
@@ -286,7 +286,7 @@ TEST_F(SettingsTest, StoredValuesGiveWhatTheWindowsShow)
            {MacroItemKey(4), "beyond Total"},
            {MacroIndexKey, "7"}});
     const TSettingsBatch store;
-    EXPECT_EQ(ReadMainOptions(store).LowBitRate, 112) << "hexadecimal text";
+    EXPECT_EQ(ReadMainOptions(store).LowBitRate, 96) << "hexadecimal text";
     EXPECT_EQ(ReadMainOptions(store).HighBitRate, 160) << "-1 takes the default";
     EXPECT_EQ(ReadFormulaFields(store).Field[2], TTagField::Album) << "an index the list lacks";
     EXPECT_EQ(ReadFormulaFields(store).Field[3], TTagField::Trash);
