@@ -33,7 +33,7 @@ mutants=(
     'extract/extract_values.cpp@extract_tests@static_cast<unsigned char>(c) <= 32@static_cast<unsigned char>(c) < 32'
     'catalogue/song_values.cpp@catalogue_tests@now.Month <= 12@now.Month < 12'
     'catalogue/html_generator.cpp@catalogue_tests@if (StartsWith(templates, pages)) {@if (false) {'
-    'batch/tag_write.cpp@batch_tests@if (value > 255) {@if (value > 256) {'
+    'batch/tag_write.cpp@batch_tests@if (value > 255) {@if (value >= 255) {'
     'batch/rename_file.cpp@batch_tests@return code == EEXIST ? ENOTDIR : code;@return code;'
     'workspace/options.cpp@workspace_tests@options.LowBitRate <= bitRate@options.LowBitRate < bitRate'
     'workspace/display_texts.cpp@workspace_tests@track < 10 ?@track <= 10 ?'

@@ -64,6 +64,12 @@ TEST(Rename, MovesWithoutReplacingAndCleansUpAfterAFailure)
     }
     EXPECT_EQ(RenameOneFile("/no/such/file.mp3", "/no/such/new.mp3").Failure.Reason,
               TFailureReason::Missing);
+    // a dangling link where a folder should be: made by no one, the folder cannot be made either
+    TTempDir dir;
+    WriteBytes(dir / "old.mp3", "old");
+    fs::create_symlink(dir / "gone", dir / "A");
+    EXPECT_EQ(RenameOneFile(dir / "old.mp3", dir / "A/new.mp3").Failure.Error, ENOTDIR);
+    EXPECT_EQ(ReadBytes(dir / "old.mp3"), "old");
 }
 
 std::string Tagged(const std::string& title, int track, const std::string& comment = "")

@@ -28,8 +28,8 @@ TEST(TagWrite, BoxTextsGiveTheFieldsToWrite)
         EXPECT_EQ(GenreFromBoxText(text), genre) << text;
     }
     // anything but a number 0..255 writes track 0
-    const std::pair<const char*, std::uint8_t> tracks[] = {{" 5 ", 5}, {"255", 255}, {"", 0},
-                                                           {"256", 0}, {"-1", 0},    {"7a", 0}};
+    const std::pair<const char*, std::uint8_t> tracks[] = {
+        {" 5 ", 5}, {"255", 255}, {"", 0}, {"256", 0}, {"257", 0}, {"-1", 0}, {"7a", 0}};
     for (const auto& [text, track] : tracks) {
         EXPECT_EQ(TrackFromBoxText(text), track) << text;
     }

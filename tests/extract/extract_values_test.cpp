@@ -1,4 +1,5 @@
 #include "extract/extract_values.h"
+#include "extract/tag_formula.h"
 
 #include <gtest/gtest.h>
 #include <tuple>
@@ -15,76 +16,62 @@ TTagFormula Formula(std::array<std::string, 6> seps,
     return TTagFormula{seps, fields};
 }
 
-TExtractOptions Trimmed(TCaseMode mode)
+// Artist, then title.
+TTagFormula Pair(const std::string& left, const std::string& right)
 {
-    TExtractOptions options;
-    options.AutoTrimSpaces = true;
-    options.CaseMode = mode;
-    return options;
+    return Formula({left, right}, {F::Artist, F::Title});
 }
 
-TExtractOptions NoPairs()
-{
-    TExtractOptions options;
-    options.ReplacePairs.Selected = -1;
-    return options;
-}
-
-const TTagFormula ArtistTitle = Formula({"", " - "}, {F::Artist, F::Title});
+const TTagFormula ArtistTitle = Pair("", " - ");
 const TTagFormula SixFields = Formula({"<", "|", "|", "|", "|", "|"});
 
 TEST(ExtractValues, FollowsTheFormulaToTheCharacter)
 {
-    const struct
-    {
-        const char* Rule;
-        std::string Text;
-        TTagFormula Formula;
-        std::string Values; // the extracted fields joined by "|"
-        TExtractOptions Options = {};
-    } cases[] = {
-        {"the default formula", "01 [ Some Band - Best Of ] - First Light.mp3", DefaultFormula(),
-         "01|Some Band|Best Of|First Light"},
-        {"the starting pair turns _ into a space", "A_B - C_D.mp3", ArtistTitle, "A B|C D"},
+    const auto path = Formula({"", "/", "/", "/", " - ", ""},
+                              {F::Trash, F::Artist, F::Album, F::Track, F::Title});
+    const auto endTyped = Formula({"", " - ", "%END", " x "}, {F::Artist, F::Title});
+    const auto trackArtistTitle = Formula({"", " [ ", " - "}, {F::Track, F::Artist, F::Title});
+    const auto none = Pair("%NONE", "%NONE");
+    const TExtractOptions capitalized{
+        .ReplacePairs = {}, .AutoTrimSpaces = true, .CaseMode = TCaseMode::cmCapitalize};
+    const std::string defaultText = "01 [ Band - Album ] - Song.mp3";
+    // rule, text, formula, the extracted fields joined by "|", options
+    using TCase = std::tuple<const char*, std::string, TTagFormula, std::string, TExtractOptions>;
+    const TCase cases[] = {
+        {"the default formula", defaultText, DefaultFormula(), "01|Band|Album|Song", {}},
+        {"the starting pair turns _ into a space", "A_B - C_D.mp3", ArtistTitle, "A B|C D", {}},
         {"a path cut at its folders, trimmed and capitalized",
-         "Music/The Band/Live 1999/03 - on_the_road .mp3",
-         Formula({"", "/", "/", "/", " - ", ""},
-                 {F::Trash, F::Artist, F::Album, F::Track, F::Title}),
-         "Music|The Band|Live 1999|03|On The Road", Trimmed(TCaseMode::cmCapitalize)},
-        {"a missing separator empties both of its fields", "Song.mp3", ArtistTitle, "|"},
-        {"the end marker is searched case-sensitively", "A - S.MP3", ArtistTitle, "A|"},
-        {"an empty text gives an empty value per field", "", DefaultFormula(), "|||"},
-        {"the sixth field runs to the fourth-last character", "<a|b|c|d|e|f.mpeg", SixFields,
-         "a|b|c|d|e|f."},
-        {"a typed %END ends the chain as an empty box does", "a - b x c.mp3",
-         Formula({"", " - ", "%END", " x "}, {F::Artist, F::Title}), "a|b x c"},
-        {"%NONE as a right separator is plain text, as a left one the start", "x%NONEy.mp3",
-         Formula({"%NONE", "%NONE"}, {F::Artist, F::Title}), "x|x%NONEy"},
-        {"%END as a first separator is plain text", "a%ENDb.mp3", Formula({"%END"}), "b"},
-        {"%NONE to the end stops at the first .mp anywhere", "a.mp3 b.mp3", Formula({}), "a"},
-        {"the end marker is only required to exist", "x - a.mp3.wav", ArtistTitle, "x|a.mp3"},
-        {"a three-character extension still loses four", "A - Song.mp", ArtistTitle, "A|Son"},
-        {"the extension is counted in characters",
-         "A - Song.mp\xC3\xA4"
-         "3",
-         ArtistTitle, "A|Song."},
-        {"the right separator is searched behind the left one", "-a-b.mp3",
-         Formula({"-", "-"}, {F::Artist, F::Title}), "a|b"},
-        {"overlapping separators", "aaa.mp3", Formula({"aa", "a"}, {F::Artist, F::Title}), "|"},
-        {"a left separator that does not occur leaves the next field to start over", "a - b.mp3",
-         Formula({"", " [ ", " - "}, {F::Track, F::Artist, F::Title}), "||b"},
-        {"trimming removes control characters too", "\t x \t - y.mp3", ArtistTitle, "X|Y",
-         Trimmed(TCaseMode::cmUpper)},
+         "Music/The Band/Live 1999/03 - on_the_road .mp3", path,
+         "Music|The Band|Live 1999|03|On The Road", capitalized},
+        {"a missing separator empties both of its fields", "Song.mp3", ArtistTitle, "|", {}},
+        {"the end marker is case-sensitive", "A - S.MP3", ArtistTitle, "A|", {}},
+        {"an empty text gives an empty value per field", "", DefaultFormula(), "|||", {}},
+        {"the sixth field ends 4 early", "<a|b|c|d|e|f.mpeg", SixFields, "a|b|c|d|e|f.", {}},
+        {"a typed %END ends the chain", "a - b x c.mp3", endTyped, "a|b x c", {}},
+        {"%NONE: text on the right, the start on the left", "x%NONEy.mp3", none, "x|x%NONEy", {}},
+        {"%END as a first separator is plain text", "a%ENDb.mp3", Formula({"%END"}), "b", {}},
+        {"%NONE to the end stops at the first .mp", "a.mp3 b.mp3", Formula({}), "a", {}},
+        {"the end marker must only exist", "x - a.mp3.wav", ArtistTitle, "x|a.mp3", {}},
+        {"a three-character extension loses four", "A - Song.mp", ArtistTitle, "A|Son", {}},
+        {"the extension counts characters", "A - Song.mp\xC3\xA4\x33", ArtistTitle, "A|Song.", {}},
+        {"the right separator is searched behind the left", "-a-b.mp3", Pair("-", "-"), "a|b", {}},
+        {"overlapping separators", "aaa.mp3", Pair("aa", "a"), "|", {}},
+        {"left separator missing: the next starts over", "a - b.mp3", trackArtistTitle, "||b", {}},
+        {"trimming removes control characters too",
+         "\t x \t - y.mp3",
+         ArtistTitle,
+         "X|Y",
+         {.ReplacePairs = {}, .AutoTrimSpaces = true, .CaseMode = TCaseMode::cmUpper}},
     };
-    for (const auto& c : cases) {
-        const auto run = ExtractValues(c.Text, c.Formula, c.Options);
+    for (const auto& [rule, text, formula, values, options] : cases) {
+        const auto run = ExtractValues(text, formula, options);
         std::string joined;
         for (std::size_t k = 0; k < run.Values.size(); ++k) {
             const bool extracted = static_cast<int>(k) < run.FieldCount;
             joined += extracted ? (k > 0 ? "|" : "") + run.Values[k] : "";
-            EXPECT_TRUE(extracted || run.Values[k].empty()) << c.Rule << " " << k;
+            EXPECT_TRUE(extracted || run.Values[k].empty()) << rule << " " << k;
         }
-        EXPECT_EQ(joined, c.Values) << c.Rule;
+        EXPECT_EQ(joined, values) << rule;
     }
 }
 
@@ -102,7 +89,7 @@ TEST(ExtractValues, FillsThePreviewSlots)
     EXPECT_EQ(cleared.PreviewTag[TPreviewSlot::Artist], "");
 
     // the file's values fill only the slots the run left unset, even one that looks unset
-    auto run = ExtractValues("_none_ - Song.mp3", ArtistTitle, NoPairs());
+    auto run = ExtractValues("_none_ - Song.mp3", ArtistTitle, {.ReplacePairs = {.Selected = -1}});
     TTagRecord tag;
     tag.Title = "Old Title";
     tag.Track = 7;
@@ -141,6 +128,32 @@ TEST(NotProcessedCorrectly, FlagsEmptyOrUnusableValues)
         const auto run = ExtractValues(text, formula, {});
         EXPECT_EQ(NotProcessedCorrectly(formula, run), flagged) << rule;
     }
+}
+
+TEST(FormulaText, ListsFilledSeparatorsOnly)
+{
+    struct
+    {
+        const char* Rule;
+        TTagFormula Formula;
+        std::string Text;
+    } const cases[] = {
+        {"the default formula", DefaultFormula(), "Track [ Artist - Album ] - Title"},
+        {"a gap in the boxes still lists the later field",
+         {{"", " - ", "", " x "}, {F::Artist, F::Title, F::Album, F::Year}},
+         "Artist - Title x Year"},
+        {"markers are shown as typed",
+         {{"%NONE", "%END", " - "}, {F::Title, F::Artist, F::Trash}},
+         "%NONETitle%ENDArtist - _TRASH"},
+        {"an index without a name adds nothing",
+         {{"<", ">"}, {static_cast<F>(9), F::Title}},
+         "<>Title"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(FormulaText(c.Formula), c.Text) << c.Rule;
+    }
+    EXPECT_EQ(ChainText(DefaultFormula(), 9), "Track [ Artist - Album ] - TitleYearComment");
+    EXPECT_EQ(ChainText(DefaultFormula(), -1), "");
 }
 
 } // namespace

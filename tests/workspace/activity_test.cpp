@@ -6,33 +6,27 @@
 
 namespace {
 
-TEST(Activity, ACommandIsRefusedWhileAnotherRuns)
+// One guard through a session: a refused command, coalesced display requests, a stop.
+TEST(Activity, OneCommandAtATimeDisplaysCoalescedStopsAfterTheJobs)
 {
     TActivity activity;
     std::vector<TActivityKind> changes;
     activity.OnChanged([&](TActivityKind kind) { changes.push_back(kind); });
-    bool inner = false;
-    bool refused = false;
+    int inner = 0;
     EXPECT_TRUE(activity.Run(TActivityKind::Scanning, [&] {
         EXPECT_TRUE(activity.Busy());
-        refused = !activity.Run(TActivityKind::Batch, [&] { inner = true; });
-        refused = refused && !activity.Run(TActivityKind::Scanning, [&] { inner = true; });
+        EXPECT_FALSE(activity.Run(TActivityKind::Batch, [&] { ++inner; }));
+        EXPECT_FALSE(activity.Run(TActivityKind::Scanning, [&] { ++inner; }));
     }));
-    EXPECT_TRUE(refused);
-    EXPECT_FALSE(inner);
+    EXPECT_EQ(inner, 0);
     EXPECT_FALSE(activity.Busy());
     EXPECT_EQ(changes, (std::vector{TActivityKind::Scanning, TActivityKind::Idle}));
-}
 
-TEST(Activity, TheLatestRequestIsTakenUpOnce)
-{
-    TActivity activity;
+    // two requests while a display runs: coalesced into one more run, never nested
     int runs = 0;
     int nested = 0;
     const auto display = [&] {
-        ++runs;
-        if (runs == 1) {
-            // two requests while the first runs: coalesced into one more run, never nested
+        if (++runs == 1) {
             nested += activity.RunLatest(TActivityKind::Analysing, [] {}) ? 1 : 0;
             nested += activity.RunLatest(TActivityKind::Analysing, [] {}) ? 1 : 0;
         }
@@ -41,28 +35,20 @@ TEST(Activity, TheLatestRequestIsTakenUpOnce)
     EXPECT_EQ(runs, 2);
     EXPECT_EQ(nested, 0);
 
-    // a display request inside a scan runs at once, nested, and leaves the scan running
-    runs = 0;
-    activity.Run(TActivityKind::Scanning, [&] {
-        EXPECT_TRUE(activity.RunLatest(TActivityKind::Analysing, [&] { ++runs; }));
-        EXPECT_EQ(activity.State(), TActivityKind::Scanning);
-    });
-    EXPECT_EQ(runs, 1);
-}
-
-TEST(Activity, AStopWaitsForTheJobsToReturn)
-{
-    TActivity activity;
+    // a display request inside a scan runs at once, nested, and leaves the scan running; a stop
+    // waits for the jobs to return
     std::string trace;
     activity.StopThen([&] { trace += "idle-now;"; });
     activity.Run(TActivityKind::Scanning, [&] {
-        activity.RunLatest(TActivityKind::Analysing, [&] {
+        EXPECT_TRUE(activity.RunLatest(TActivityKind::Analysing, [&] {
+            trace += "display;";
             activity.StopThen([&] { trace += "closed;"; });
             EXPECT_TRUE(activity.StopRequested());
-        });
+        }));
+        EXPECT_EQ(activity.State(), TActivityKind::Scanning);
         trace += "scan-ends;";
     });
-    EXPECT_EQ(trace, "idle-now;scan-ends;closed;");
+    EXPECT_EQ(trace, "idle-now;display;scan-ends;closed;");
     EXPECT_FALSE(activity.StopRequested());
 }
 

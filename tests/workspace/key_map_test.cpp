@@ -1,6 +1,7 @@
 #include "workspace/key_map.h"
 
 #include <gtest/gtest.h>
+#include <tuple>
 
 namespace {
 
@@ -14,17 +15,9 @@ constexpr TShiftState Shift{true, false, false};
 constexpr TShiftState CtrlShift{true, false, true};
 constexpr TShiftState AltShift{true, true, false};
 
-struct TMainCase
-{
-    const char* Rule;
-    std::uint16_t Key;
-    TShiftState Shift;
-    std::vector<C> Commands;
-};
-
 TEST(KeyMap, MainWindowKeysRunTheirCommands)
 {
-    const TMainCase cases[] = {
+    const std::tuple<const char*, std::uint16_t, TShiftState, std::vector<C>> cases[] = {
         {"Alt+T focuses the title", 'T', Alt, {C::FocusTitle}},
         {"Alt+R focuses the track", 'R', Alt, {C::FocusTrack}},
         {"Alt+E focuses the macro box", 'E', Alt, {C::FocusMacro}},
@@ -40,25 +33,18 @@ TEST(KeyMap, MainWindowKeysRunTheirCommands)
         {"Ctrl+digit is not a main window key", '1', Ctrl, {}},
         {"a letter without a row", 'Z', AltCtrl, {}},
     };
-    for (const auto& c : cases) {
-        EXPECT_EQ(MainKeyCommands(c.Key, c.Shift), c.Commands) << c.Rule;
+    for (const auto& [rule, key, shift, commands] : cases) {
+        EXPECT_EQ(MainKeyCommands(key, shift), commands) << rule;
     }
     EXPECT_EQ(ToggledField(C::ToggleTitle), 0);
     EXPECT_EQ(ToggledField(C::ToggleTrack), 6);
     EXPECT_EQ(ToggledField(C::HomePage), -1);
 }
 
-struct TExtractionCase
-{
-    const char* Rule;
-    std::uint16_t Key;
-    TShiftState Shift;
-    std::vector<TExtractionKeyCommand> Commands;
-};
-
 TEST(KeyMap, ExtractionWindowDigitsFocusSeparatorsAndLists)
 {
-    const TExtractionCase cases[] = {
+    using TCommands = std::vector<TExtractionKeyCommand>;
+    const std::tuple<const char*, std::uint16_t, TShiftState, TCommands> cases[] = {
         {"Ctrl+1 the first separator", '1', Ctrl, {{T::Separator, 0}}},
         {"Shift+6 the last field list", '6', Shift, {{T::FieldList, 5}}},
         {"both: separator, then list", '3', CtrlShift, {{T::Separator, 2}, {T::FieldList, 2}}},
@@ -67,8 +53,8 @@ TEST(KeyMap, ExtractionWindowDigitsFocusSeparatorsAndLists)
         {"keypad 1 is not 1", 0x61, Ctrl, {}},
         {"Alt alone does nothing", '1', Alt, {}},
     };
-    for (const auto& c : cases) {
-        EXPECT_EQ(ExtractionKeyCommands(c.Key, c.Shift), c.Commands) << c.Rule;
+    for (const auto& [rule, key, shift, commands] : cases) {
+        EXPECT_EQ(ExtractionKeyCommands(key, shift), commands) << rule;
     }
 }
 

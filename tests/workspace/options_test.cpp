@@ -1,44 +1,36 @@
 #include "workspace/options.h"
 
 #include <gtest/gtest.h>
+#include <tuple>
 
 namespace {
 
-struct TBandCase
-{
-    const char* Rule;
-    bool Warning;
-    bool Exclude;
-    std::int32_t BitRate;
-    TBitRateVerdict Expected;
-    std::int32_t Low = DefaultLowBitRate;
-    std::int32_t High = DefaultHighBitRate;
-};
-
 TEST(BitRateCheck, BandIncludesBothEnds)
 {
-    const TBandCase cases[] = {
-        {"check off takes every file", false, false, 32, TBitRateVerdict::Accept},
-        {"check off ignores exclusion", false, true, 0, TBitRateVerdict::Accept},
-        {"lower bound is inside", true, false, 112, TBitRateVerdict::Accept},
-        {"upper bound is inside", true, false, 160, TBitRateVerdict::Accept},
-        {"middle of the band", true, false, 128, TBitRateVerdict::Accept},
-        {"below the band warns", true, false, 96, TBitRateVerdict::Warn},
-        {"above the band warns", true, false, 161, TBitRateVerdict::Warn},
-        {"unreadable file has rate 0", true, false, 0, TBitRateVerdict::Warn},
-        {"below the band is excluded", true, true, 96, TBitRateVerdict::Exclude},
-        {"inside the band is kept when excluding", true, true, 128, TBitRateVerdict::Accept},
-        {"a reversed band flags every file", true, false, 128, TBitRateVerdict::Warn, 160, 112},
-        {"a reversed band flags its ends too", true, false, 160, TBitRateVerdict::Warn, 160, 112},
+    using enum TBitRateVerdict;
+    // rule, warning on, exclude, bit rate, the band 160..112 instead of 112..160, verdict
+    const std::tuple<const char*, bool, bool, std::int32_t, bool, TBitRateVerdict> cases[] = {
+        {"check off takes every file", false, false, 32, false, Accept},
+        {"check off ignores exclusion", false, true, 0, false, Accept},
+        {"lower bound is inside", true, false, 112, false, Accept},
+        {"upper bound is inside", true, false, 160, false, Accept},
+        {"middle of the band", true, false, 128, false, Accept},
+        {"below the band warns", true, false, 96, false, Warn},
+        {"above the band warns", true, false, 161, false, Warn},
+        {"unreadable file has rate 0", true, false, 0, false, Warn},
+        {"below the band is excluded", true, true, 96, false, Exclude},
+        {"inside the band is kept when excluding", true, true, 128, false, Accept},
+        {"a reversed band flags every file", true, false, 128, true, Warn},
+        {"a reversed band flags its ends too", true, false, 160, true, Warn},
     };
-    for (const auto& c : cases) {
+    for (const auto& [rule, warning, exclude, bitRate, reversed, verdict] : cases) {
         TMainOptions options;
-        options.WarningBitRate = c.Warning;
-        options.ExcludeIfWarning = c.Exclude;
-        options.LowBitRate = c.Low;
-        options.HighBitRate = c.High;
-        EXPECT_EQ(CheckBitRate(options, c.BitRate), c.Expected) << c.Rule;
-        EXPECT_EQ(NeedsBitRate(options), c.Warning) << c.Rule;
+        options.WarningBitRate = warning;
+        options.ExcludeIfWarning = exclude;
+        options.LowBitRate = reversed ? DefaultHighBitRate : DefaultLowBitRate;
+        options.HighBitRate = reversed ? DefaultLowBitRate : DefaultHighBitRate;
+        EXPECT_EQ(CheckBitRate(options, bitRate), verdict) << rule;
+        EXPECT_EQ(NeedsBitRate(options), warning) << rule;
     }
 }
 
@@ -79,9 +71,7 @@ TEST(RecentPaths, NewFoldersGoInFrontKnownOnesStay)
     EXPECT_EQ(paths[9], "/music/8") << "the oldest is pushed out";
 
     ClearRecentPaths(paths);
-    for (const auto& slot : paths) {
-        EXPECT_EQ(slot, "..none..");
-    }
+    EXPECT_EQ(paths, EmptyRecentPaths());
 }
 
 TEST(RecentPaths, MissingStoredValues)

@@ -3,6 +3,7 @@
 #include <climits>
 #include <gtest/gtest.h>
 #include <ostream>
+#include <tuple>
 #include <vector>
 
 void PrintTo(const TPlacementRect& r, std::ostream* out)
@@ -12,65 +13,30 @@ void PrintTo(const TPlacementRect& r, std::ostream* out)
 
 namespace {
 
-const TPlacementRect Laptop{0, 0, 1366, 740};
-const TPlacementRect RightMonitor{1366, 0, 1920, 1050};
-
-struct TPlacementCase
-{
-    const char* Rule;
-    TPlacementRect Window;
-    std::vector<TPlacementRect> Screens;
-    TPlacementRect Expected;
-};
-
 TEST(PlacementOnScreens, KeepsReachableWindowsAndRecoversLostOnes)
 {
-    const TPlacementCase cases[] = {
-        {"a window on the screen stays", {100, 80, 600, 530}, {Laptop}, {100, 80, 600, 530}},
-        {"a window on the second monitor stays while it is there",
-         {2000, 100, 600, 530},
-         {Laptop, RightMonitor},
-         {2000, 100, 600, 530}},
-        {"a window of a monitor that is gone comes to the nearest screen",
-         {2000, 100, 600, 530},
-         {Laptop},
-         {766, 100, 600, 530}},
-        {"a window hanging off the right edge but grabbable stays",
-         {1300, 100, 600, 530},
-         {Laptop},
-         {1300, 100, 600, 530}},
-        {"a window with a sliver left on screen comes back",
-         {1340, 100, 600, 530},
-         {Laptop},
-         {766, 100, 600, 530}},
-        {"a title bar above the screen comes down",
-         {100, -50, 600, 530},
-         {Laptop},
-         {100, 0, 600, 530}},
-        {"a top edge at the screen's bottom comes up",
-         {100, 730, 600, 530},
-         {Laptop},
-         {100, 210, 600, 530}},
-        {"a lost window larger than the screen is shrunk to it",
-         {-5000, -5000, 3000, 2000},
-         {Laptop},
-         {0, 0, 1366, 740}},
+    using R = TPlacementRect;
+    const R laptop{0, 0, 1366, 740};
+    const R right{1366, 0, 1920, 1050}; // a second monitor right of the laptop
+    const std::vector<R> one{laptop};
+    const std::vector<R> two{laptop, right};
+    const R home{766, 100, 600, 530}; // where a lost window at y 100 comes back to
+    const std::tuple<const char*, R, std::vector<R>, R> cases[] = {
+        {"on the screen: stays", {100, 80, 600, 530}, one, {100, 80, 600, 530}},
+        {"on the second monitor: stays", {2000, 100, 600, 530}, two, {2000, 100, 600, 530}},
+        {"its monitor gone: to the nearest screen", {2000, 100, 600, 530}, one, home},
+        {"off the right edge, grabbable: stays", {1300, 100, 600, 530}, one, {1300, 100, 600, 530}},
+        {"a sliver left on screen: back", {1340, 100, 600, 530}, one, home},
+        {"title bar above the screen: down", {100, -50, 600, 530}, one, {100, 0, 600, 530}},
+        {"top edge at the screen's bottom: up", {100, 730, 600, 530}, one, {100, 210, 600, 530}},
+        {"lost and larger than the screen: shrunk", {-5000, -5000, 3000, 2000}, one, laptop},
         {"without screens nothing moves", {-5000, 10, 600, 530}, {}, {-5000, 10, 600, 530}},
-        {"a reachable window larger than every screen is shrunk to its screen",
-         {0, 0, 100000, 90000},
-         {Laptop},
-         {0, 0, 1366, 740}},
-        {"the largest stored numbers come back without overflowing",
-         {INT_MAX, INT_MAX, INT_MAX, INT_MAX},
-         {Laptop, RightMonitor},
-         {1366, 0, 1920, 1050}},
-        {"the smallest stored numbers come back too",
-         {INT_MIN, INT_MIN, INT_MAX, INT_MAX},
-         {Laptop},
-         {0, 0, 1366, 740}},
+        {"reachable, larger than every screen: shrunk", {0, 0, 100000, 90000}, one, laptop},
+        {"largest stored numbers, no overflow", {INT_MAX, INT_MAX, INT_MAX, INT_MAX}, two, right},
+        {"smallest stored numbers too", {INT_MIN, INT_MIN, INT_MAX, INT_MAX}, one, laptop},
     };
-    for (const TPlacementCase& c : cases) {
-        EXPECT_EQ(PlacementOnScreens(c.Window, c.Screens), c.Expected) << c.Rule;
+    for (const auto& [rule, window, screens, expected] : cases) {
+        EXPECT_EQ(PlacementOnScreens(window, screens), expected) << rule;
     }
 }
 

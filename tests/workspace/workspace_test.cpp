@@ -1,6 +1,7 @@
 #include "workspace/workspace.h"
 
 #include <gtest/gtest.h>
+#include <tuple>
 
 namespace {
 
@@ -20,30 +21,22 @@ TEST(FileList, EntriesSplitThePathAndKeepItsBytes)
     EXPECT_TRUE(files.Empty());
 }
 
-struct TRowsCase
-{
-    const char* Rule;
-    std::vector<int> Selected;
-    int Current;
-    bool WholePath;
-    std::vector<std::size_t> Processed;
-    std::optional<std::size_t> Displayed;
-};
-
 TEST(FileList, ProcessedAndDisplayedRows)
 {
-    // four rows listed
-    const TRowsCase cases[] = {
-        {"nothing selected", {}, 2, false, {}, std::nullopt},
-        {"one selected shows it, not the current row", {1}, 3, false, {1}, 1},
-        {"several in list order, the focused one shown", {3, 0, 2}, 2, false, {0, 2, 3}, 2},
-        {"rows past the list are dropped", {1, 7, -1}, 1, false, {1}, 1},
-        {"several but no current row", {0, 1}, -1, false, {0, 1}, std::nullopt},
-        {"whole path takes every row", {1}, 1, true, {0, 1, 2, 3}, 1},
-    };
-    for (const auto& c : cases) {
-        EXPECT_EQ(ProcessedRows(4, c.Selected, c.WholePath), c.Processed) << c.Rule;
-        EXPECT_EQ(DisplayedRow(4, c.Selected, c.Current), c.Displayed) << c.Rule;
+    // four rows listed; rule, selected, current, whole path, processed and displayed rows
+    using TRows = std::vector<std::size_t>;
+    const std::tuple<const char*, std::vector<int>, int, bool, TRows, std::optional<std::size_t>>
+        cases[] = {
+            {"nothing selected", {}, 2, false, {}, std::nullopt},
+            {"one selected shows it, not the current row", {1}, 3, false, {1}, 1},
+            {"several in list order, the focused one shown", {3, 0, 2}, 2, false, {0, 2, 3}, 2},
+            {"rows past the list are dropped", {1, 7, -1}, 1, false, {1}, 1},
+            {"several but no current row", {0, 1}, -1, false, {0, 1}, std::nullopt},
+            {"whole path takes every row", {1}, 1, true, {0, 1, 2, 3}, 1},
+        };
+    for (const auto& [rule, selected, current, wholePath, processed, displayed] : cases) {
+        EXPECT_EQ(ProcessedRows(4, selected, wholePath), processed) << rule;
+        EXPECT_EQ(DisplayedRow(4, selected, current), displayed) << rule;
     }
     EXPECT_TRUE(ProcessedRows(0, {}, true).empty()) << "an empty list in whole-path mode";
 }
@@ -64,43 +57,27 @@ TEST(FieldModes, UsersChoicesWaitWhileSeveralFilesAreChosen)
     EXPECT_FALSE(modes.MultiSelectMode);
     EXPECT_FALSE(modes.OneFile());
 
-    const TFieldModes fresh;
-    for (const bool check : fresh.SingleFieldChecks) {
-        EXPECT_TRUE(check) << "every check starts on";
-    }
+    EXPECT_EQ(TFieldModes().SingleFieldChecks, changed) << "every check starts on";
 }
-
-struct TCountCase
-{
-    const char* Rule;
-    TListState List;
-    std::string Counts;
-    std::string Status;
-};
 
 TEST(Counts, CountsAndStatusFollowTheList)
 {
-    // WholePathMode, MultiSelect, ItemCount, SelectedItems, HasCurrent
-    const TCountCase cases[] = {
-        {"empty list", {false, true, 0, 0, false}, "0 / 0", "No files to process"},
-        {"listed, nothing current", {false, true, 5, 0, false}, "0 / 5", "No files to process"},
-        {"current but nothing selected", {false, true, 5, 0, true}, "0 / 5", "No files to process"},
+    const std::string none = "No files to process";
+    // rule, list state (whole path, multi-select, items, selected, has current), counts, status
+    const std::tuple<const char*, TListState, std::string, std::string> cases[] = {
+        {"empty list", {false, true, 0, 0, false}, "0 / 0", none},
+        {"listed, nothing current", {false, true, 5, 0, false}, "0 / 5", none},
+        {"current but nothing selected", {false, true, 5, 0, true}, "0 / 5", none},
         {"one selected", {false, true, 5, 1, true}, "1 / 5", "Files to process"},
         {"several selected", {false, true, 5, 3, true}, "3 / 5", "Files to process"},
-        {"whole path takes every file",
-         {true, false, 5, 1, true},
-         "5 / 5",
-         "Process ALL files in path"},
-        {"whole path on an empty list", {true, false, 0, 0, false}, "0 / 0", "No files to process"},
+        {"whole path: every file", {true, false, 5, 1, true}, "5 / 5", "Process ALL files in path"},
+        {"whole path on an empty list", {true, false, 0, 0, false}, "0 / 0", none},
         {"single-select outside whole path", {false, false, 5, 1, true}, "1 / 5", ""},
-        {"negative counts are clamped",
-         {false, true, -1, -1, false},
-         "0 / 0",
-         "No files to process"},
+        {"negative counts are clamped", {false, true, -1, -1, false}, "0 / 0", none},
     };
-    for (const auto& c : cases) {
-        EXPECT_EQ(CountsText(CountFiles(c.List)), c.Counts) << c.Rule;
-        EXPECT_EQ(StatusText(c.List), c.Status) << c.Rule;
+    for (const auto& [rule, list, counts, status] : cases) {
+        EXPECT_EQ(CountsText(CountFiles(list)), counts) << rule;
+        EXPECT_EQ(StatusText(list), status) << rule;
     }
 }
 
