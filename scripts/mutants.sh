@@ -43,6 +43,14 @@ mutants=(
     'settings/stored_settings.cpp@settings_tests@index < total &&@index <= total &&'
     'ui/main/main_form_scan.cpp@main_form_display_test@BitRateErrorsFound = true@BitRateErrorsFound = false'
     'ui/main/main_form_display.cpp@main_form_display_test@ExceedsCdLimit(length)@ExceedsCdLimit(length + 1)'
+    'ui/components/browse_directory_dlg.cpp@components_test@parent == folder || parent == QDir::rootPath()@parent == folder'
+    'ui/components/form_info.cpp@components_test@width <= 0 || height <= 0@height <= 0'
+    'ui/auxiliary/progress_form.cpp@auxiliary_test@Position + 1 < Range@Position < Range'
+    'ui/auxiliary/macro_form.cpp@auxiliary_test@std::min(index, Macro_CB->count() - 1)@index'
+    'ui/auxiliary/settings_form.cpp@auxiliary_test@if (field > 0) {@if (field >= 0) {'
+    'ui/extract/extract_form.cpp@extract_form_test@>= MaxFormulaCount@> MaxFormulaCount'
+    'ui/extract/replace_in_name_form.cpp@extract_form_test@? index : -1;@? index : 0;'
+    'ui/html/html_form.cpp@html_form_test@QLatin1String("*.*") ? QStringLiteral("*")@QLatin1String("*.*") ? QStringLiteral("*.*")'
 )
 
 launcher=()

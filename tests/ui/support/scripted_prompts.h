@@ -7,6 +7,7 @@
 #include <QStringList>
 
 #include <deque>
+#include <optional>
 
 // Prompts for window tests: answers come from queues (Cancel and no folder or file when a queue
 // is empty) and every question, message, folder or file request and opened address is recorded.
@@ -24,12 +25,17 @@ public:
         QString Root;
         QString Start;
     };
+    struct TFileRequest
+    {
+        QStringList Filters;
+        int Selected;
+    };
 
     // The answers to the next questions, in order; an OK / Cancel and a Yes / No question take
     // their answer from the same queue.
     void AnswerConfirm(bool ok) { ConfirmAnswers.push_back(ok); }
-    void AnswerFolder(const QString& folder) { FolderAnswers.push_back({true, folder}); }
-    void CancelFolder() { FolderAnswers.push_back({false, QString()}); }
+    void AnswerFolder(const QString& folder) { FolderAnswers.push_back(folder); }
+    void CancelFolder() { FolderAnswers.push_back(std::nullopt); }
     void AnswerFile(const QString& file) { FileAnswers.push_back(file); }
 
     // What OpenUrl reports.
@@ -39,29 +45,51 @@ public:
     QList<TQuestion> Messages;
     QList<TFolderRequest> FolderRequests;
     QStringList OpenedUrls;
-    struct TFileRequest
-    {
-        QStringList Filters;
-        int Selected;
-    };
     QList<TFileRequest> FileRequests;
 
-    bool Confirm(QWidget* parent, const QString& caption, const QString& text) override;
-    bool AskYesNo(QWidget* parent, const QString& caption, const QString& text) override;
-    void Inform(QWidget* parent, const QString& caption, const QString& text) override;
-    std::optional<QString> PickFolder(QWidget* parent, const QString& title, const QString& root,
-                                      const QString& start) override;
-    bool OpenUrl(const QString& url) override;
-    std::optional<QString> PickFileToOpen(QWidget* parent, const QStringList& filters,
-                                          int selected) override;
+    bool Confirm(QWidget*, const QString& caption, const QString& text) override
+    {
+        Questions.append({caption, text});
+        return Next(ConfirmAnswers).value_or(false);
+    }
+    bool AskYesNo(QWidget* parent, const QString& caption, const QString& text) override
+    {
+        return Confirm(parent, caption, text);
+    }
+    void Inform(QWidget*, const QString& caption, const QString& text) override
+    {
+        Messages.append({caption, text});
+    }
+    std::optional<QString> PickFolder(QWidget*, const QString& title, const QString& root,
+                                      const QString& start) override
+    {
+        FolderRequests.append({title, root, start});
+        return Next(FolderAnswers).value_or(std::nullopt);
+    }
+    bool OpenUrl(const QString& url) override
+    {
+        OpenedUrls.append(url);
+        return OpenUrlResult;
+    }
+    std::optional<QString> PickFileToOpen(QWidget*, const QStringList& filters,
+                                          int selected) override
+    {
+        FileRequests.append({filters, selected});
+        return Next(FileAnswers);
+    }
 
 private:
-    std::deque<bool> ConfirmAnswers;
-    struct TFolderAnswer
+    template <typename T> static std::optional<T> Next(std::deque<T>& queue)
     {
-        bool Chosen;
-        QString Folder;
-    };
-    std::deque<TFolderAnswer> FolderAnswers;
+        if (queue.empty()) {
+            return std::nullopt;
+        }
+        T answer = queue.front();
+        queue.pop_front();
+        return answer;
+    }
+
+    std::deque<bool> ConfirmAnswers;
+    std::deque<std::optional<QString>> FolderAnswers; // nullopt: the picker is cancelled
     std::deque<QString> FileAnswers;
 };

@@ -1,0 +1,410 @@
+#include "catalogue/html_generator.h"
+#include "catalogue/song_values.h"
+#include "engine/code_page.h"
+#include "engine/item_table.h"
+#include "ui/auxiliary/about_form.h"
+#include "ui/auxiliary/error_form.h"
+#include "ui/auxiliary/help_form.h"
+#include "ui/auxiliary/keys_form.h"
+#include "ui/auxiliary/macro_form.h"
+#include "ui/auxiliary/progress_form.h"
+#include "ui/auxiliary/settings_form.h"
+#include "ui/main/main_window_harness.h"
+
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QScreen>
+#include <QScrollBar>
+#include <QSignalSpy>
+#include <QtTest>
+
+namespace {
+
+class TPaintCounter : public QObject
+{
+public:
+    explicit TPaintCounter(int& count) : Count(count) {}
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        Count += event->type() == QEvent::Paint ? 1 : 0;
+        return false;
+    }
+
+private:
+    int& Count;
+};
+
+template <typename T> T* Child(QWidget* window, const char* name)
+{
+    return window->findChild<T*>(QLatin1String(name));
+}
+
+void Click(QWidget* window, const char* button)
+{
+    Child<QToolButton>(window, button)->click();
+}
+
+} // namespace
+
+// The windows around the main window: macro list, settings, help, shortcut list, about,
+// progress and error log, each opened from the program as the user opens it.
+class TAuxiliaryTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init()
+    {
+        ClearSettingsStore();
+        Program.Start();
+    }
+    void cleanup() { Program.Stop(); }
+
+    void MacroListAsksFirstIsStoredAndHandsAMacroOver()
+    {
+        TTempDir music;
+        WriteBytes(music / "a.mp3", Mp3At(128, MakeTrailer("Song", "Band")));
+        Program.Open(music.Path().string());
+        Program.ClickRow(0);
+        TMacro_Form* form = Program.Windows().Macro_Form;
+        auto* list = Child<QComboBox>(form, "Macro_CB");
+        auto* macro = Program.Find<QLineEdit>("Edit6");
+        ShowMacros();
+        QCOMPARE(Child<QLabel>(form, "Panel4")->text(), QStringLiteral("No Macro in List"));
+        for (const char* text : {"A", "B", "C", "C"}) {
+            macro->setText(text);
+            Click(form, "AddNew_SB");
+        }
+        QCOMPARE(Items(list), QStringList({"A", "B", "C", "C"}));
+        QCOMPARE(list->currentIndex(), 3);
+        Program.Prompts.AnswerConfirm(false);
+        Click(form, "Delete_SB");
+        QCOMPARE(list->count(), 4);
+        QCOMPARE(Program.Prompts.Questions.last().Text, QStringLiteral("Delete : C ?"));
+        Program.Prompts.AnswerConfirm(true);
+        Click(form, "Delete_SB"); // the last: the one before it is selected
+        QCOMPARE(Items(list), QStringList({"A", "B", "C"}));
+        QCOMPARE(list->currentIndex(), 2);
+        list->setCurrentIndex(0);
+        Program.Prompts.AnswerConfirm(true);
+        Click(form, "Delete_SB"); // the first: the new first is selected
+        QCOMPARE(list->currentText(), QStringLiteral("B"));
+
+        macro->clear();
+        Click(form, "AddNew_SB"); // an empty macro field adds nothing
+        Program.Prompts.AnswerConfirm(true);
+        Click(form, "ClearList_SB");
+        const auto asked = Program.Prompts.Questions.size();
+        Click(form, "ClearList_SB"); // an empty list asks nothing
+        Click(form, "Delete_SB");
+        QCOMPARE(Program.Prompts.Questions.size(), asked);
+        Click(form, "Close_SB");
+        QVERIFY(form->isHidden());
+        {
+            TSettingsBatch store;
+            QCOMPARE(store.ValueNames(MacroSection), QStringList({"Index", "Total"}));
+            QCOMPARE(store.ReadInteger(MacroTotalKey), 0);
+            QCOMPARE(store.ReadInteger(MacroIndexKey), 0);
+            // the list is read again at each opening; gaps and a count or index out of range
+            store.WriteString(MacroItemKey(0), "%t,t% by %a,t%");
+            store.WriteString(MacroItemKey(1), "_NONE_");
+            store.WriteString(MacroItemKey(2), "%a%");
+            store.WriteInteger(MacroTotalKey, 5);
+            store.WriteInteger(MacroIndexKey, 7);
+        }
+        // a button the pointer was over when the list opened loses its red caption
+        auto* write = Program.Find<QToolButton>("Write_Tag_SB");
+        QEvent enter(QEvent::Enter);
+        QApplication::sendEvent(write, &enter);
+        QCOMPARE(write->palette().color(QPalette::ButtonText), QColor(Qt::red));
+        ShowMacros();
+        QCOMPARE(write->palette().color(QPalette::ButtonText), QColor(Qt::black));
+        QCOMPARE(Items(list), QStringList({"%t,t% by %a,t%", "%a%"}));
+        QCOMPARE(list->currentIndex(), 0);
+        QCOMPARE(Child<QLabel>(form, "Panel4")->text(), QStringLiteral("2 Macros in List"));
+        QCOMPARE(Child<QLabel>(form, "Panel5")->text(), QStringLiteral("Song by Band"));
+        Click(form, "Close_SB");
+        QCOMPARE(macro->text(), QStringLiteral("%t,t% by %a,t%"));
+        QCOMPARE(Program.Find<QLabel>("Label15")->text(), QStringLiteral("Song by Band"));
+
+        // an empty text leaves the main window's macro alone, and the list is still stored
+        macro->setText("%t%");
+        ShowMacros();
+        list->setEditText(QString());
+        QCOMPARE(Child<QLabel>(form, "Panel5")->text(), QString());
+        Click(form, "Close_SB");
+        QCOMPARE(macro->text(), QStringLiteral("%t%"));
+        QCOMPARE(TSettingsBatch().ReadInteger(MacroTotalKey), 2);
+    }
+
+    void SettingsReachTheMainWindowAtOnceOrOnOk()
+    {
+        Program.Work().Options.LowBitRate = 100; // not one of the listed rates
+        ShowSettings();
+        for (int field = 0; field < FieldCount; ++field) {
+            QVERIFY(FieldBox(field)->isChecked());
+            QVERIFY(FieldBox(field)->text().endsWith("[disabled]"));
+        }
+        QVERIFY(!Bound("LowerBitRate")->isEnabled());
+        QCOMPARE(Bound("LowerBitRate")->currentIndex(), -1);
+        // the recent folders are cleared only on Yes
+        Program.Work().RecentPaths[0] = "/music";
+        Click(Settings(), "SpeedButton1"); // no answer: No, the default
+        QCOMPARE(Program.Work().RecentPaths[0], std::string("/music"));
+        Program.Prompts.AnswerConfirm(true);
+        Click(Settings(), "SpeedButton1");
+        QCOMPARE(Program.RecentItem(0)->text(), QStringLiteral("..none.."));
+        Click(Settings(), "OK_SB"); // a bound outside the list is kept
+        QCOMPARE(Program.Work().Options.LowBitRate, 100);
+        QCOMPARE(Program.Work().Options.HighBitRate, 160);
+
+        ShowSettings();
+        FieldBox(1)->setChecked(false); // the artist at once
+        FieldBox(0)->setChecked(false); // the title only on OK
+        Child<QCheckBox>(Settings(), "LimitTo64_CB")->setChecked(true);
+        QCOMPARE(FieldBox(1)->text(), QStringLiteral("&Artist"));
+        QVERIFY(Program.Work().Fields.EnabledFields[1]);
+        QVERIFY(!Program.Work().Fields.EnabledFields[0]);
+        Click(Settings(), "Cancel_SB");
+        QVERIFY(Settings()->isHidden());
+        QVERIFY(Program.Work().Options.LimitTo64);
+        QVERIFY(!Program.Work().Fields.EnabledFields[0]);
+
+        ShowSettings();
+        QVERIFY(FieldBox(0)->isChecked()); // read again from the main window
+        FieldBox(0)->setChecked(false);
+        Child<QCheckBox>(Settings(), "WarningBitRate_CB")->setChecked(true);
+        Child<QCheckBox>(Settings(), "ExcludeFiles_CB")->setChecked(true);
+        Bound("LowerBitRate")->setCurrentText("320"); // above the upper bound: accepted
+        Click(Settings(), "OK_SB");
+        const TMainOptions& options = Program.Work().Options;
+        QVERIFY(Program.Work().Fields.EnabledFields[0]);
+        QVERIFY(options.WarningBitRate && options.ExcludeIfWarning);
+        QCOMPARE(options.LowBitRate, 320);
+
+        ShowSettings(); // shown as the main window holds them now
+        QVERIFY(!FieldBox(0)->isChecked() && !FieldBox(1)->isChecked());
+        QVERIFY(Child<QCheckBox>(Settings(), "LimitTo64_CB")->isChecked());
+        QVERIFY(Bound("LowerBitRate")->isEnabled());
+        QCOMPARE(Bound("LowerBitRate")->currentText(), QStringLiteral("320"));
+    }
+
+    void TagsAreShownAndWrittenInTheChosenCodePage()
+    {
+        TTempDir music;
+        const std::string song = music / "a.mp3";
+        WriteBytes(song, Mp3At(128, MakeTrailer("\xC6\xE8\xE7\xED\xFC")));
+        Program.Open(music.Path().string());
+        Program.ClickRow(0);
+        const QString western = QString::fromUtf8("\xC3\x86\xC3\xA8\xC3\xA7\xC3\xAD\xC3\xBC");
+        const QString cyrillic = QString::fromUtf8("\xD0\x96\xD0\xB8\xD0\xB7\xD0\xBD\xD1\x8C");
+        QCOMPARE(Title(), western);
+        ShowSettings();
+        Bound("CodePage_CB")
+            ->setCurrentIndex(Bound("CodePage_CB")->findData(QStringLiteral("WINDOWS-1251")));
+        QCOMPARE(Title(), western); // nothing changes before OK
+        Click(Settings(), "OK_SB");
+        QCOMPARE(Title(), cyrillic);
+        // and so is a write: four letters of the title, each one byte of Windows-1251
+        Program.Find<QComboBox>("TitleEdit")->setEditText(cyrillic.left(4));
+        Program.Find<QToolButton>("Write_Tag_SB")->click();
+        const std::string bytes = ReadBytes(song);
+        QCOMPARE(bytes.substr(bytes.size() - 125, 5), std::string("\xC6\xE8\xE7\xED\0", 5));
+
+        Program.Stop(); // stored with the main window's settings
+        QCOMPARE(TSettingsBatch().ReadString(TagCodePageKey), QStringLiteral("WINDOWS-1251"));
+        Program.Start();
+        Program.Open(music.Path().string());
+        Program.ClickRow(0);
+        QCOMPARE(Title(), cyrillic.left(4));
+        QCOMPARE(ReadBytes(song), bytes); // reading rewrites nothing
+
+        Program.Stop();
+        TSettingsBatch().WriteString(TagCodePageKey, "UTF-16"); // not a single-byte code page
+        Program.Start();
+        QCOMPARE(Program.Work().Options.TagCodePage.Name, DefaultTagCodePage.Name);
+    }
+
+    void InfoWindowsOpenCentredAndCloseOnlyHides()
+    {
+        const TWindows& windows = Program.Windows();
+        for (QWidget* window : std::initializer_list<QWidget*>{
+                 windows.Form2, windows.KeysForm, windows.Form4, windows.ProgressForm}) {
+            window->show();
+            const QPoint centre = window->screen()->availableGeometry().center();
+            QVERIFY((window->frameGeometry().center() - centre).manhattanLength() <= 1);
+            // moved and scrolled, closed and opened again: as the user left it
+            window->move(window->pos() + QPoint(40, 30));
+            const QPoint moved = window->pos();
+            auto* box = window->findChild<QPlainTextEdit*>();
+            if (box != nullptr) {
+                box->verticalScrollBar()->setValue(5);
+            }
+            QVERIFY(!window->close());
+            QVERIFY(!window->isVisible());
+            if (window == windows.ProgressForm) {
+                continue; // a progress window opens centred for every batch
+            }
+            window->show();
+            QCOMPARE(window->pos(), moved);
+            QCOMPARE(box == nullptr ? 5 : box->verticalScrollBar()->value(), 5);
+        }
+    }
+
+    void HelpNamesEveryReservedWordAndOnlyRealItems()
+    {
+        const QString text = Program.Windows().Form2->RichEdit->toPlainText();
+        for (const auto word : ReservedWords) {
+            QVERIFY2(text.contains(QLatin1String(word.data(), word.size())), word.data());
+        }
+        QVERIFY(text.contains(QLatin1String(BeginRepetitionMarker.data())));
+        QVERIFY(text.contains(QLatin1String(EndRepetitionMarker.data())));
+        // every row of the item table names an item the formatter knows, by both its ids
+        const QStringList lines = text.split('\n');
+        qsizetype row = lines.indexOf(QRegularExpression("^ -----  -+ .*")) + 1;
+        int items = 0;
+        for (; row > 0 && row < lines.size() && !lines[row].trimmed().isEmpty(); ++row) {
+            if (lines[row].startsWith("  ")) {
+                continue; // a description's second line
+            }
+            for (const QString& id : lines[row].split(' ', Qt::SkipEmptyParts).mid(0, 2)) {
+                QVERIFY2(LookUpItem(TMPEGAudio(), id.toUpper().toStdString(), {}), qPrintable(id));
+            }
+            ++items;
+        }
+        QCOMPARE(items, 44);
+    }
+
+    void AboutClicksHideTheWindowOrOpenLinks()
+    {
+        const QString home = MakersHomePage;
+        const struct
+        {
+            const char* Control;
+            bool Hides;
+            QStringList Opened;
+            bool Refused; // by the desktop, and reported
+        } rows[] = {
+            {"Label29", true, {}, false}, // the credit
+            {"Label1", true, {"mailto:cantrel@velmor.example"}, false},
+            {"Label20", true, {home + "/mpeg-audio"}, false},
+            {"Image1", false, {home}, false}, // the picture, not the frame's hide
+            {"Label2", false, {home}, true},
+        };
+        TForm4* about = Program.Windows().Form4;
+        TScriptedPrompts& prompts = Program.Prompts;
+        for (const auto& row : rows) {
+            prompts.OpenedUrls.clear();
+            prompts.OpenUrlResult = !row.Refused;
+            about->show();
+            QTest::mouseClick(Child<QWidget>(about, row.Control), Qt::LeftButton);
+            QVERIFY2(about->isVisible() == !row.Hides, row.Control);
+            QCOMPARE(prompts.OpenedUrls, row.Opened);
+            QCOMPARE(prompts.Messages.size(), row.Refused ? 1 : 0);
+        }
+    }
+
+    void ProgressBarFollowsPositionOfRange()
+    {
+        // the width rule itself is ProgressBarWidth's; here the window applies it to its frame
+        T_ProgressForm& form = *Program.Windows().ProgressForm;
+        form.show();
+        form.Sink()(1, 4, "1 / 4");
+        QCOMPARE(form.Panel2->width(), ProgressBarWidth(form.Panel1->width(), 1, 4));
+        QCOMPARE(form.Panel2->text(), QString("1 / 4"));
+        // Range 0 shows a full bar and leaves the window at 1 of 1
+        form.Range = 0;
+        form.Position = 0;
+        form.RefreshProgress();
+        QCOMPARE(form.Panel2->width(), ProgressBarWidth(form.Panel1->width(), 1, 1));
+        QCOMPARE(form.Range, 1);
+        QCOMPARE(form.Position, 1);
+
+        // reports come faster than they are painted; each still sets the bar, and the last
+        // position is painted at once rather than with the next events
+        int paints = 0;
+        TPaintCounter counter(paints);
+        form.Panel1->installEventFilter(&counter);
+        for (int position = 0; position < 99; ++position) {
+            form.Report(position, 100, QString("%1 / 100").arg(position));
+            QCOMPARE(form.Panel2->width(), ProgressBarWidth(form.Panel1->width(), position, 100));
+        }
+        const int before = paints;
+        form.Report(99, 100, "99 / 100");
+        QCOMPARE(paints, before + 1);
+        QCOMPARE(form.Panel2->text(), QString("99 / 100"));
+    }
+
+    void ErrorLogShowsWarningsAndFailuresUntilCleared()
+    {
+        T_ErrorForm& form = *Program.Windows().ErrorForm;
+        QSignalSpy cleared(&form, &T_ErrorForm::Cleared);
+        form.AddBitRateWarning("/music/A/low.mp3", 64, 1);
+        QCOMPARE(form.Lines(), (QStringList{"", "/music/A/", "low.mp3", " BitRate : 64"}));
+        QCOMPARE(form.windowTitle(), QString("Errors Found (BitRate Warning) :  1"));
+        QVERIFY(!form.isVisible());
+        form.ShowBitRateWarnings(1);
+        QCOMPARE(form.windowTitle(), QString("Errors Found (BitRate Warning) : 1"));
+        QVERIFY(form.isVisible());
+
+        // a batch's log holds its own files only, path bytes shown as the user can read them
+        form.ShowFailures({FailureFromCode("/music/A/first.mp3", 13, "cannot write")});
+        form.ShowFailures({FailureFromReason("/music/A/second.mp3", TFailureReason::Other, ""),
+                           FailureFromReason("/music/B/th\xE9rd.mp3", TFailureReason::Other, "")});
+        const QStringList expected{"", "/music/A/", "----", "second.mp3",
+                                   "", "/music/B/", "----", "th\uFFFDrd.mp3"};
+        QCOMPARE(Child<QPlainTextEdit>(&form, "Error_RichEdit")->toPlainText(),
+                 expected.join('\n'));
+        QCOMPARE(form.windowTitle(), QString("Errors Found (files not processed correctly) :  2"));
+        QCOMPARE(cleared.count(), 0); // a batch emptying the log is not the user's clear
+
+        // Close hides and keeps the log; a batch without failures leaves the window hidden
+        QTest::mouseClick(Child<QPushButton>(&form, "SpeedButton1"), Qt::LeftButton);
+        QVERIFY(!form.isVisible());
+        QCOMPARE(form.Lines().last(), QString("th\uFFFDrd.mp3"));
+        form.ShowFailures({});
+        QVERIFY(form.Lines().isEmpty());
+        QCOMPARE(form.windowTitle(), QString("Errors Found ..."));
+        QVERIFY(!form.isVisible());
+
+        form.AddEntry("/music/A/", {"name 1.mp3"});
+        form.Show();
+        // Clear empties the log and tells the main window, even when the log is empty already
+        for (const int count : {1, 2}) {
+            QTest::mouseClick(Child<QPushButton>(&form, "SpeedButton2"), Qt::LeftButton);
+            QCOMPARE(form.windowTitle(), QString("Errors Found ..."));
+            QVERIFY(Child<QPlainTextEdit>(&form, "Error_RichEdit")->toPlainText().isEmpty());
+            QCOMPARE(form.Count(), 0);
+            QCOMPARE(cleared.count(), count);
+        }
+    }
+
+private:
+    T_SettingsForm* Settings() const { return Program.Windows().SettingsForm; }
+    QCheckBox* FieldBox(int field) const
+    {
+        static const char* const names[] = {"Title_CB",   "Artist_CB", "Album_CB", "Year_CB",
+                                            "Comment_CB", "Genre_CB",  "Track_CB"};
+        return Child<QCheckBox>(Settings(), names[field]);
+    }
+    QComboBox* Bound(const char* name) const { return Child<QComboBox>(Settings(), name); }
+    void ShowSettings() const { Program.Find<QToolButton>("Settings_SB")->click(); }
+    void ShowMacros() const { Program.Find<QToolButton>("Macro_SB")->click(); }
+    QString Title() const { return Program.Find<QComboBox>("TitleEdit")->currentText(); }
+    static QStringList Items(const QComboBox* list)
+    {
+        QStringList items;
+        for (int i = 0; i < list->count(); ++i) {
+            items << list->itemText(i);
+        }
+        return items;
+    }
+
+    TMainWindowHarness Program;
+};
+
+QTEST_MAIN(TAuxiliaryTest)
+#include "auxiliary_test.moc"
