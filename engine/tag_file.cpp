@@ -15,43 +15,48 @@ bool IsTrailer(const TTagTrailer& bytes)
     return bytes[0] == 'T' && bytes[1] == 'A' && bytes[2] == 'G';
 }
 
-// Opens an existing regular file for reading and writing: -1 when there is none (a folder is no
-// file either, nor a name with a zero byte, which the system would read as a shorter name), EACCES
-// when it has no write permission bit at all (also for the superuser, who could otherwise open it),
-// EINVAL for a device or pipe, else the errno of the failed open.
-int OpenForChange(const std::string& path, TFileHandle& file, struct stat& info)
+// -1 for a folder (no file), EINVAL for anything else that is not a regular file, EACCES for a
+// file without any write permission bit, else 0.
+int ChangeableFile(const struct stat& info)
 {
-    if (path.find('\0') != std::string::npos) {
-        return -1;
-    }
-    if (stat(path.c_str(), &info) != 0) {
-        return errno == ENOENT || errno == ENOTDIR ? -1 : errno;
-    }
     if (S_ISDIR(info.st_mode)) {
         return -1;
     }
     if (!S_ISREG(info.st_mode)) {
         return EINVAL;
     }
-    if ((info.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0) {
-        return EACCES;
+    return (info.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0 ? EACCES : 0;
+}
+
+// Opens an existing regular file for reading and writing: -1 when there is none (a folder is no
+// file either, nor a name with a zero byte, which the system would read as a shorter name), EACCES
+// when it has no write permission bit at all (also for the superuser, who could otherwise open it),
+// EINVAL for a device or pipe, else the errno of the failed open.
+int OpenForChange(const std::string& path, TFileHandle& file, struct stat& info, bool lookFirst)
+{
+    if (path.find('\0') != std::string::npos) {
+        return -1;
     }
-    const int fd = ::open(path.c_str(), O_RDWR | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
+    int flags = O_RDWR | O_CLOEXEC | O_NOCTTY | O_NONBLOCK;
+    if (!lookFirst) {
+        // The checks on the open file are enough for a name that held a regular file. The
+        // access time is left alone: only the owner may ask that (EPERM for others).
+        flags |= O_NOATIME;
+    } else if (stat(path.c_str(), &info) != 0) {
+        return errno == ENOENT || errno == ENOTDIR ? -1 : errno;
+    } else if (const int code = ChangeableFile(info); code != 0) {
+        return code;
+    }
+    const int fd = ::open(path.c_str(), flags);
     if (fd < 0) {
-        return errno == ENOENT ? -1 : errno;
+        return errno == ENOENT || errno == ENOTDIR || errno == EISDIR ? -1 : errno;
     }
     file.Reset(fd);
     // the name may have been given to another file since the check above
     if (fstat(fd, &info) != 0) {
         return errno;
     }
-    if (!S_ISREG(info.st_mode)) {
-        return EINVAL;
-    }
-    if ((info.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0) {
-        return EACCES;
-    }
-    return 0;
+    return ChangeableFile(info);
 }
 
 // The last 128 bytes when the file is longer than that and they start with "TAG".
@@ -141,10 +146,10 @@ int WriteTrailer(const std::string& path, const TTagTrailer& trailer, const TFil
 
 } // namespace
 
-int TOpenTagFile::Open(const std::string& path)
+int TOpenTagFile::Open(const std::string& path, bool lookFirst)
 {
     struct stat info = {};
-    if (const int code = OpenForChange(path, Handle, info); code != 0) {
+    if (const int code = OpenForChange(path, Handle, info, lookFirst); code != 0) {
         Handle.Close();
         return code;
     }

@@ -40,8 +40,10 @@ class TOpenTagFile
 public:
     // Opens an existing regular file for reading and writing: 0, -1 when there is none (a folder
     // is no file either, nor a name with a zero byte), EACCES when it has no write permission bit
-    // at all (also for the superuser), EINVAL for a device or pipe, else the errno value.
-    int Open(const std::string& path);
+    // at all (also for the superuser), EINVAL for a device or pipe, else the errno value. Without
+    // `lookFirst` the name is opened at once and only the open file is checked: for a name known to
+    // have held a regular file, where the look would only cost time.
+    int Open(const std::string& path, bool lookFirst = true);
     // What the file is now; nothing when the system would not say.
     std::optional<TFileState> State();
     // As WriteTagTrailer and RemoveTagTrailer: the file is never left without a whole trailer.

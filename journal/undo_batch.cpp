@@ -76,7 +76,7 @@ TFileOutcome UndoEntry(const TJournalEntry& entry, bool dryRun)
     // only looked at by name: the checks and the refusals below then tell what is wrong with it.
     TOpenTagFile file;
     std::optional<TFileState> opened;
-    if (!dryRun && file.Open(now) == 0) {
+    if (!dryRun && file.Open(now, false) == 0) {
         opened = file.State();
     }
     const TFileState state = opened ? *opened : ReadFileState(now);
