@@ -31,7 +31,9 @@ int TJournalMarks::Map(std::size_t more)
     MapLength = static_cast<std::size_t>(Reserved - MapStart);
     void* at = mmap(nullptr, MapLength, PROT_READ | PROT_WRITE, MAP_SHARED, Fd, MapStart);
     if (at == MAP_FAILED) {
-        return errno;
+        // a file system that maps no files still takes the marks as writes
+        Unmappable = errno == ENODEV;
+        return Unmappable ? 0 : errno;
     }
     Mapped = static_cast<char*>(at);
     return 0;
@@ -51,6 +53,21 @@ int TJournalMarks::Add(std::string_view line)
         return EBADF;
     }
     const auto size = static_cast<off_t>(line.size());
+    if (Unmappable) {
+        for (std::size_t done = 0; done < line.size();) {
+            const ssize_t n = ::pwrite(Fd, line.data() + done, line.size() - done,
+                                       Used + static_cast<off_t>(done));
+            if (n < 0 && errno == EINTR) {
+                continue;
+            }
+            if (n <= 0) {
+                return n < 0 ? errno : EIO;
+            }
+            done += static_cast<std::size_t>(n);
+        }
+        Used += size;
+        return 0;
+    }
     if (Mapped == nullptr || Used + size > Reserved) {
         // doubles the area, so that a long batch maps anew only a few times
         if (const int code = Map(std::max(line.size(), MapLength)); code != 0) {

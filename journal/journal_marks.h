@@ -7,7 +7,8 @@
 // The end of an open batch file where its marks go: lines stored straight into a shared mapping
 // of the file, so that a mark costs no system call. A store into the mapping is in the system's
 // page cache at once: a batch killed after it leaves the mark in the file, exactly as a write()
-// would; only a power cut may lose the last marks, as with a write().
+// would; only a power cut may lose the last marks, as with a write(). (On a file system that maps
+// no files the marks are written instead.)
 //
 // The area is reserved ahead (allocated on the disk, so that a full disk refuses the reservation
 // instead of failing a store later) and reads as zero bytes until a mark fills it; a reader takes
@@ -41,4 +42,5 @@ private:
     off_t MapStart = 0; // the offset in the file the mapping begins at (a page boundary)
     char* Mapped = nullptr;
     std::size_t MapLength = 0;
+    bool Unmappable = false; // the file system maps no files: the marks are written
 };
