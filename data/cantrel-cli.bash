@@ -4,8 +4,7 @@ _cantrel_cli()
     local cur prev words cword
     _init_completion || return
 
-    local commands="info format ls extract html write clear rename copy-v2"
-    local commands="info format ls extract html write clear rename undo"
+    local commands="info format ls extract html write clear rename copy-v2 undo"
     if ((cword == 1)); then
         COMPREPLY=($(compgen -W "$commands --help" -- "$cur"))
         return
@@ -46,6 +45,9 @@ _cantrel_cli()
     esac
     if [[ $cur == -* ]]; then
         COMPREPLY=($(compgen -W "$options --help --" -- "$cur"))
+    elif [[ ${words[1]} == undo ]]; then
+        # a batch number or an option: no file names
+        COMPREPLY=($(compgen -W "$options" -- "$cur"))
     elif [[ ${words[1]} == ls ]]; then
         _filedir -d
     else

@@ -10,45 +10,53 @@
 
 namespace {
 
-// Opens an existing regular file for reading and writing: -1 when there is none (a folder is no
-// file either, nor a name with a zero byte, which the system would read as a shorter name), EACCES
-// when it has no write permission bit at all (also for the superuser, who could otherwise open it),
-// EINVAL for a device or pipe, else the errno of the failed open.
-int OpenForChange(const std::string& path, TFileHandle& file, off_t& length)
+bool IsTrailer(const TTagTrailer& bytes)
 {
-    if (path.find('\0') != std::string::npos) {
-        return -1;
-    }
-    struct stat info = {};
-    if (stat(path.c_str(), &info) != 0) {
-        return errno == ENOENT || errno == ENOTDIR ? -1 : errno;
-    }
+    return bytes[0] == 'T' && bytes[1] == 'A' && bytes[2] == 'G';
+}
+
+// -1 for a folder (no file), EINVAL for anything else that is not a regular file, EACCES for a
+// file without any write permission bit, else 0.
+int ChangeableFile(const struct stat& info)
+{
     if (S_ISDIR(info.st_mode)) {
         return -1;
     }
     if (!S_ISREG(info.st_mode)) {
         return EINVAL;
     }
-    if ((info.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0) {
-        return EACCES;
+    return (info.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0 ? EACCES : 0;
+}
+
+// Opens an existing regular file for reading and writing: -1 when there is none (a folder is no
+// file either, nor a name with a zero byte, which the system would read as a shorter name), EACCES
+// when it has no write permission bit at all (also for the superuser, who could otherwise open it),
+// EINVAL for a device or pipe, else the errno of the failed open.
+int OpenForChange(const std::string& path, TFileHandle& file, struct stat& info, bool lookFirst)
+{
+    if (path.find('\0') != std::string::npos) {
+        return -1;
     }
-    const int fd = ::open(path.c_str(), O_RDWR | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
+    int flags = O_RDWR | O_CLOEXEC | O_NOCTTY | O_NONBLOCK;
+    if (!lookFirst) {
+        // The checks on the open file are enough for a name that held a regular file. The
+        // access time is left alone: only the owner may ask that (EPERM for others).
+        flags |= O_NOATIME;
+    } else if (stat(path.c_str(), &info) != 0) {
+        return errno == ENOENT || errno == ENOTDIR ? -1 : errno;
+    } else if (const int code = ChangeableFile(info); code != 0) {
+        return code;
+    }
+    const int fd = ::open(path.c_str(), flags);
     if (fd < 0) {
-        return errno == ENOENT ? -1 : errno;
+        return errno == ENOENT || errno == ENOTDIR || errno == EISDIR ? -1 : errno;
     }
     file.Reset(fd);
     // the name may have been given to another file since the check above
     if (fstat(fd, &info) != 0) {
         return errno;
     }
-    if (!S_ISREG(info.st_mode)) {
-        return EINVAL;
-    }
-    if ((info.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0) {
-        return EACCES;
-    }
-    length = info.st_size;
-    return 0;
+    return ChangeableFile(info);
 }
 
 // The last 128 bytes when the file is longer than that and they start with "TAG".
@@ -71,25 +79,8 @@ int ReadTrailer(int fd, off_t length, TTagTrailer& trailer, bool& found)
         }
         got += static_cast<std::size_t>(n);
     }
-    found = trailer[0] == 'T' && trailer[1] == 'A' && trailer[2] == 'G';
+    found = IsTrailer(trailer);
     return 0;
-}
-
-// A file opened for a change, with its last 128 bytes when they are a trailer.
-struct TOpenFile
-{
-    TFileHandle Handle;
-    off_t Length = 0;
-    TTagTrailer Trailer{};
-    bool HasTrailer = false;
-};
-
-int OpenWithTrailer(const std::string& path, TOpenFile& file)
-{
-    if (const int code = OpenForChange(path, file.Handle, file.Length); code != 0) {
-        return code;
-    }
-    return ReadTrailer(file.Handle.Get(), file.Length, file.Trailer, file.HasTrailer);
 }
 
 // Writes all bytes at `offset`; 0 or the errno value (EIO when the file takes no more bytes).
@@ -110,97 +101,147 @@ int WriteAll(const TFileChanges& changes, int fd, const TTagTrailer& bytes, off_
     return 0;
 }
 
-// The state of the changed file from its descriptor; `last` is what its last 128 bytes are known
-// to be, or null when they are to be read. Left empty when the system does not answer.
-void StateOfChanged(int fd, const TTagTrailer* last, std::optional<TFileState>* after)
+std::int64_t ModifiedNsOf(const struct stat& info)
 {
-    if (after == nullptr) {
-        return;
+    return static_cast<std::int64_t>(info.st_mtim.tv_sec) * 1000000000 + info.st_mtim.tv_nsec;
+}
+
+// Opens the file, makes one change and closes it again, giving the state it was left in.
+int ChangeFile(const std::string& path, const std::function<int(TOpenTagFile&)>& change,
+               std::optional<TFileState>* after)
+{
+    if (after != nullptr) {
+        after->reset();
     }
-    after->reset();
-    struct stat info = {};
-    if (fstat(fd, &info) != 0) {
-        return;
+    TOpenTagFile file;
+    if (const int code = file.Open(path); code != 0) {
+        return code;
     }
-    TFileState state;
-    state.Size = info.st_size;
-    state.ModifiedNs =
-        static_cast<std::int64_t>(info.st_mtim.tv_sec) * 1000000000 + info.st_mtim.tv_nsec;
-    TTagTrailer bytes{};
-    bool found = false;
-    if (last == nullptr) {
-        if (ReadTrailer(fd, info.st_size, bytes, found) != 0) {
-            return;
-        }
-    } else if (info.st_size > static_cast<off_t>(TagTrailerSize)) {
-        bytes = *last;
-        found = bytes[0] == 'T' && bytes[1] == 'A' && bytes[2] == 'G';
+    if (const int code = change(file); code != 0) {
+        return code;
     }
-    if (found) {
-        state.Trailer = bytes;
+    if (after != nullptr) {
+        *after = file.State();
     }
-    *after = state;
+    const int code = file.Close();
+    if (code != 0 && after != nullptr) {
+        after->reset();
+    }
+    return code;
 }
 
 int RemoveTrailer(const std::string& path, const TFileChanges& changes,
                   std::optional<TFileState>* after)
 {
-    if (after != nullptr) {
-        after->reset();
-    }
-    TOpenFile file;
-    if (const int code = OpenWithTrailer(path, file); code != 0) {
-        return code;
-    }
-    // one trailer per call, even when the file ends in two
-    if (file.HasTrailer &&
-        changes.Truncate(file.Handle.Get(), file.Length - static_cast<off_t>(TagTrailerSize)) !=
-            0) {
-        return errno != 0 ? errno : EIO;
-    }
-    // a file that ended in two trailers still ends in one: its last bytes are read again
-    StateOfChanged(file.Handle.Get(), file.HasTrailer ? nullptr : &file.Trailer, after);
-    const int code = file.Handle.Close();
-    if (code != 0 && after != nullptr) {
-        after->reset();
-    }
-    return code;
+    return ChangeFile(
+        path, [&](TOpenTagFile& file) { return file.Remove(changes); }, after);
 }
 
 int WriteTrailer(const std::string& path, const TTagTrailer& trailer, const TFileChanges& changes,
                  std::optional<TFileState>* after)
 {
-    if (after != nullptr) {
-        after->reset();
-    }
-    TOpenFile file;
-    if (const int code = OpenWithTrailer(path, file); code != 0) {
+    return ChangeFile(
+        path, [&](TOpenTagFile& file) { return file.Write(trailer, changes); }, after);
+}
+
+} // namespace
+
+int TOpenTagFile::Open(const std::string& path, bool lookFirst)
+{
+    struct stat info = {};
+    if (const int code = OpenForChange(path, Handle, info, lookFirst); code != 0) {
+        Handle.Close();
         return code;
     }
-    const int fd = file.Handle.Get();
+    Length = info.st_size;
+    ModifiedNs = ModifiedNsOf(info);
+    ModifiedKnown = true;
+    return ReadTrailer();
+}
+
+int TOpenTagFile::ReadTrailer()
+{
+    const int code = ::ReadTrailer(Handle.Get(), Length, Trailer, HasTrailer);
+    TrailerKnown = code == 0;
+    return code;
+}
+
+std::optional<TFileState> TOpenTagFile::State()
+{
+    if (!ModifiedKnown) {
+        struct stat info = {};
+        if (fstat(Handle.Get(), &info) != 0) {
+            return std::nullopt;
+        }
+        Length = info.st_size;
+        ModifiedNs = ModifiedNsOf(info);
+        ModifiedKnown = true;
+    }
+    if (!TrailerKnown) {
+        return std::nullopt;
+    }
+    TFileState state;
+    state.Size = Length;
+    state.ModifiedNs = ModifiedNs;
+    if (HasTrailer && Length > static_cast<off_t>(TagTrailerSize)) {
+        state.Trailer = Trailer;
+    }
+    return state;
+}
+
+int TOpenTagFile::Write(const TTagTrailer& trailer, const TFileChanges& changes)
+{
+    const int fd = Handle.Get();
     // The file must never be left without a whole trailer, old or new: the old trailer is
     // overwritten in place (and put back if the write stops half way), a first one is appended
     // (and cut off again if the write stops half way). Either way the file ends in exactly one
     // trailer of the new bytes, as if the old one had been cut off and the new one appended.
-    if (file.HasTrailer) {
-        const off_t offset = file.Length - static_cast<off_t>(TagTrailerSize);
+    if (HasTrailer) {
+        const off_t offset = Length - static_cast<off_t>(TagTrailerSize);
         if (const int code = WriteAll(changes, fd, trailer, offset); code != 0) {
-            WriteAll(changes, fd, file.Trailer, offset);
+            WriteAll(changes, fd, Trailer, offset);
             return code;
         }
-    } else if (const int code = WriteAll(changes, fd, trailer, file.Length); code != 0) {
-        changes.Truncate(fd, file.Length);
+    } else if (const int code = WriteAll(changes, fd, trailer, Length); code != 0) {
+        changes.Truncate(fd, Length);
         return code;
+    } else {
+        Length += static_cast<off_t>(TagTrailerSize);
     }
-    StateOfChanged(fd, &trailer, after);
-    const int code = file.Handle.Close();
-    if (code != 0 && after != nullptr) {
-        after->reset();
-    }
-    return code;
+    Trailer = trailer;
+    HasTrailer = IsTrailer(trailer);
+    ModifiedKnown = false;
+    return 0;
 }
 
-} // namespace
+int TOpenTagFile::Remove(const TFileChanges& changes)
+{
+    // one trailer per call, even when the file ends in two
+    if (!HasTrailer) {
+        return 0;
+    }
+    if (changes.Truncate(Handle.Get(), Length - static_cast<off_t>(TagTrailerSize)) != 0) {
+        return errno != 0 ? errno : EIO;
+    }
+    Length -= static_cast<off_t>(TagTrailerSize);
+    ModifiedKnown = false;
+    // a file that ended in two trailers still ends in one; a failed look leaves the state unknown
+    ReadTrailer();
+    return 0;
+}
+
+int TOpenTagFile::SetModified(std::int64_t ns)
+{
+    const timespec times[2] = {
+        {0, UTIME_OMIT},
+        {static_cast<time_t>(ns / 1000000000), static_cast<long>(ns % 1000000000)}};
+    if (futimens(Handle.Get(), times) != 0) {
+        return errno;
+    }
+    ModifiedNs = ns;
+    ModifiedKnown = true;
+    return 0;
+}
 
 TFileChanges TFileChanges::System()
 {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/file_handle.h"
 #include "engine/tag_record.h"
 
 #include <cstddef>
@@ -30,6 +31,39 @@ struct TFileChanges
     std::function<int(int fd, off_t length)> Truncate;
 
     static TFileChanges System();
+};
+
+// A file opened once to look at its state and change it: the trailer written or removed and the
+// modification time set, all through the one descriptor.
+class TOpenTagFile
+{
+public:
+    // Opens an existing regular file for reading and writing: 0, -1 when there is none (a folder
+    // is no file either, nor a name with a zero byte), EACCES when it has no write permission bit
+    // at all (also for the superuser), EINVAL for a device or pipe, else the errno value. Without
+    // `lookFirst` the name is opened at once and only the open file is checked: for a name known to
+    // have held a regular file, where the look would only cost time.
+    int Open(const std::string& path, bool lookFirst = true);
+    // What the file is now; nothing when the system would not say.
+    std::optional<TFileState> State();
+    // As WriteTagTrailer and RemoveTagTrailer: the file is never left without a whole trailer.
+    int Write(const TTagTrailer& trailer, const TFileChanges& changes);
+    int Remove(const TFileChanges& changes);
+    // Sets the modification time, nanoseconds since 1970; 0 or the errno value.
+    int SetModified(std::int64_t ns);
+    // 0, or the errno value of a failed close (a late write error on some file systems).
+    int Close() { return Handle.Close(); }
+
+private:
+    int ReadTrailer();
+
+    TFileHandle Handle;
+    off_t Length = 0;
+    std::int64_t ModifiedNs = 0;
+    bool ModifiedKnown = false; // false after a change until the time is set or looked up
+    TTagTrailer Trailer{};      // the last 128 bytes when HasTrailer
+    bool HasTrailer = false;
+    bool TrailerKnown = true; // false when the last bytes could not be read after a removal
 };
 
 int RemoveTagTrailer(const std::string& path, const TFileChanges& changes);

@@ -18,18 +18,32 @@ constexpr std::string_view Magic = "cantrel-journal 1";
 constexpr std::string_view Suffix = ".journal";
 constexpr char Hex[] = "0123456789ABCDEF";
 
+void AddHex(std::string& out, std::size_t value)
+{
+    out += Hex[(value >> 4) & 0x0F];
+    out += Hex[value & 0x0F];
+}
+
 std::string Escape(std::string_view bytes)
 {
     std::string out;
     out.reserve(bytes.size());
-    for (const char c : bytes) {
-        const auto b = static_cast<unsigned char>(c);
-        if (b <= 0x20 || b == '%' || b == 0x7F) {
+    for (std::size_t i = 0; i < bytes.size(); ++i) {
+        const auto b = static_cast<unsigned char>(bytes[i]);
+        std::size_t zeros = 0;
+        while (b == 0 && zeros < 0xFF && i + zeros < bytes.size() && bytes[i + zeros] == '\0') {
+            ++zeros;
+        }
+        if (zeros > 1) {
+            // trailers are mostly zero bytes: a run of them is kept short
+            out += "%z";
+            AddHex(out, zeros);
+            i += zeros - 1;
+        } else if (b <= 0x20 || b == '%' || b == 0x7F) {
             out += '%';
-            out += Hex[b >> 4];
-            out += Hex[b & 0x0F];
+            AddHex(out, b);
         } else {
-            out += c;
+            out += bytes[i];
         }
     }
     return out;
@@ -55,16 +69,19 @@ std::optional<std::string> Unescape(std::string_view text)
             out += text[i];
             continue;
         }
-        if (i + 2 >= text.size()) {
+        const bool zeros = i + 1 < text.size() && text[i + 1] == 'z';
+        const std::size_t at = zeros ? i + 2 : i + 1;
+        if (at + 1 >= text.size()) {
             return std::nullopt;
         }
-        const int high = HexDigit(text[i + 1]);
-        const int low = HexDigit(text[i + 2]);
+        const int high = HexDigit(text[at]);
+        const int low = HexDigit(text[at + 1]);
         if (high < 0 || low < 0) {
             return std::nullopt;
         }
-        out += static_cast<char>(high * 16 + low);
-        i += 2;
+        out.append(zeros ? static_cast<std::size_t>(high * 16 + low) : 1,
+                   zeros ? '\0' : static_cast<char>(high * 16 + low));
+        i = at + 1;
     }
     return out;
 }
@@ -276,7 +293,9 @@ TJournalBatch ReadJournalBatch(const std::string& file)
         batch.Damage = "cannot be read";
         return batch;
     }
-    const std::string all = text.str();
+    const std::string whole = text.str();
+    // the marks' area not yet filled reads as zero bytes, which no line holds
+    const std::string_view all(whole.data(), std::min(whole.find('\0'), whole.size()));
     std::vector<std::string_view> lines;
     std::size_t start = 0;
     // a last line without its end was being written when the program stopped: it is dropped

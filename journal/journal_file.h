@@ -25,13 +25,14 @@
 // STATE is "SIZE MTIME TRAILER": the size in bytes (-1 when there was no file), the modification
 // time in nanoseconds since 1970, and the last 128 bytes when they are a tag trailer ("-" when
 // not). Paths and trailers are stored as their bytes, except that a byte up to a space, "%" and
-// 0x7F are written "%XX" (two upper-case hex digits), so that any file name survives. Paths are
-// absolute.
+// 0x7F are written "%XX" (two upper-case hex digits), so that any file name survives, and a run
+// of 2 to 255 zero bytes is written "%zXX" (XX the count). Paths are absolute.
 //
 // The first four lines and the "f" lines are written to a hidden file, flushed to the disk and
 // only then given the batch's name, so a batch that is listed was recorded whole before any file
 // was touched. "d" lines follow each file; a last line without its "\n" (the program stopped while
-// writing it) is ignored.
+// writing it) is ignored, and so is everything from the first zero byte on (room reserved for
+// marks that a stopped batch never filled).
 
 inline constexpr int JournalKeep = 20;
 

@@ -2,16 +2,24 @@
 
 #include "engine/path_parts.h"
 
+#include <algorithm>
 #include <cerrno>
+#include <charconv>
+#include <csignal>
 #include <cstdio>
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <system_error>
+#include <thread>
 #include <unistd.h>
 #include <utility>
 
 namespace {
 
 const std::string CannotJournal = "cannot write the undo journal";
+constexpr std::string_view PendingPrefix = ".pending-";
+constexpr std::int64_t Day = 24 * 60 * 60;
 
 std::string FullPath(const std::string& path)
 {
@@ -63,6 +71,74 @@ int SyncFolder(const std::string& folder)
     return code;
 }
 
+// The "f" lines of the paths, made absolute in `full`. Each file costs a few system calls, so a
+// long list is looked at on up to four threads, each taking one stretch of it in order.
+std::string FileLines(const std::vector<std::string>& paths, std::vector<std::string>& full)
+{
+    constexpr std::size_t LeastPerThread = 256;
+    full.assign(paths.size(), {});
+    const std::size_t threads = std::clamp(std::thread::hardware_concurrency(), 1u, 4u);
+    const std::size_t parts = std::clamp<std::size_t>(paths.size() / LeastPerThread, 1, threads);
+    std::vector<std::string> texts(parts);
+    const auto look = [&](std::size_t part) {
+        const std::size_t end = paths.size() * (part + 1) / parts;
+        for (std::size_t i = paths.size() * part / parts; i < end; ++i) {
+            full[i] = FullPath(paths[i]);
+            texts[part] += FileLine(full[i], ReadFileState(full[i]));
+        }
+    };
+    std::vector<std::thread> helpers;
+    for (std::size_t part = 1; part < parts; ++part) {
+        try {
+            helpers.emplace_back(look, part);
+        } catch (const std::system_error&) {
+            look(part); // no thread to be had: this one does the stretch
+        }
+    }
+    look(0);
+    for (std::thread& helper : helpers) {
+        helper.join();
+    }
+    std::size_t size = 0;
+    for (const std::string& text : texts) {
+        size += text.size();
+    }
+    std::string all;
+    all.reserve(size);
+    for (const std::string& text : texts) {
+        all += text;
+    }
+    return all;
+}
+
+// Removes the hidden records that a Cantrel killed while it wrote one left behind: those of a
+// process that no longer runs, and any older than a day (its number may belong to another
+// process by now). The records of running processes are theirs.
+void RemoveStalePending(const std::string& folder, std::int64_t now)
+{
+    DIR* dir = opendir(folder.c_str());
+    if (dir == nullptr) {
+        return;
+    }
+    while (const dirent* item = readdir(dir)) {
+        const std::string_view name = item->d_name;
+        int pid = 0;
+        if (!name.starts_with(PendingPrefix) ||
+            std::from_chars(name.data() + PendingPrefix.size(), name.data() + name.size(), pid)
+                    .ptr != name.data() + name.size() ||
+            pid <= 0 || pid == getpid()) {
+            continue;
+        }
+        const std::string path = folder + "/" + std::string(name);
+        struct stat info = {};
+        const bool gone = kill(pid, 0) != 0 && errno == ESRCH;
+        if (gone || (lstat(path.c_str(), &info) == 0 && info.st_mtim.tv_sec < now - Day)) {
+            ::unlink(path.c_str());
+        }
+    }
+    closedir(dir);
+}
+
 std::string NumberedName(const std::string& folder, int number)
 {
     char name[32];
@@ -80,8 +156,9 @@ TJournalSession::TJournalSession(std::string folder, std::string kind, std::int6
 TJournalSession::~TJournalSession()
 {
     if (Fd >= 0) {
+        Marks.Finish();
         ::close(Fd);
-        if (Marks == 0) {
+        if (MarkCount == 0) {
             ::unlink(NumberedName(Folder, BatchNumber).c_str()); // nothing to undo
         }
     }
@@ -91,6 +168,7 @@ bool TJournalSession::Fail(int error, const std::string& what)
 {
     Trouble = FailureFromCode(Folder, error == -1 ? ENOENT : error, what);
     if (Fd >= 0) {
+        Marks.Finish();
         ::close(Fd);
         Fd = -1;
     }
@@ -107,15 +185,12 @@ bool TJournalSession::Begin(const std::vector<std::string>& paths)
     if (const int code = MakeFolderPath(Folder); code != 0) {
         return Fail(code, CannotJournal);
     }
-    std::string text = JournalHeader(Kind, Now, paths.size());
-    Paths.clear();
-    for (const std::string& path : paths) {
-        Paths.push_back(FullPath(path));
-        text += FileLine(Paths.back(), ReadFileState(Paths.back()));
-    }
+    RemoveStalePending(Folder, Now);
+    const std::string text = JournalHeader(Kind, Now, paths.size()) + FileLines(paths, Paths);
     // written whole under a hidden name first: a listed batch is always a whole record
-    const std::string pending = Folder + "/.pending-" + std::to_string(getpid());
-    Fd = ::open(pending.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_APPEND | O_CLOEXEC, 0600);
+    const std::string pending =
+        Folder + "/" + std::string(PendingPrefix) + std::to_string(getpid());
+    Fd = ::open(pending.c_str(), O_RDWR | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
     if (Fd < 0) {
         return Fail(errno, CannotJournal);
     }
@@ -137,6 +212,10 @@ bool TJournalSession::Begin(const std::vector<std::string>& paths)
     }
     if (code == 0) {
         code = SyncFolder(Folder);
+    }
+    // the marks take about as much room as the files' lines
+    if (code == 0) {
+        code = Marks.Start(Fd, static_cast<off_t>(text.size()), text.size());
     }
     if (code != 0) {
         ::unlink(named ? NumberedName(Folder, number).c_str() : pending.c_str());
@@ -169,9 +248,9 @@ bool TJournalSession::FileDone(std::size_t index, const TFileOutcome& outcome)
     entry.After = outcome.After
                       ? *outcome.After
                       : ReadFileState(entry.NewPath.empty() ? Paths[index] : entry.NewPath);
-    if (const int code = WriteAll(Fd, DoneLine(index, entry)); code != 0) {
+    if (const int code = Marks.Add(DoneLine(index, entry)); code != 0) {
         return Fail(code, CannotJournal);
     }
-    ++Marks;
+    ++MarkCount;
     return true;
 }

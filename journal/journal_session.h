@@ -3,6 +3,7 @@
 #include "batch/batch_run.h"
 #include "engine/file_failure.h"
 #include "journal/journal_file.h"
+#include "journal/journal_marks.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -21,12 +22,15 @@ inline constexpr const char* JournalUndo = "undo";
 // giving it the session (TBatchControl::Journal); a batch with its own loop calls Begin before its
 // first file and FileDone after each.
 //
-// Begin writes the state of every file and flushes it to the disk before returning; the marks of
-// FileDone go straight to the system without waiting for the disk, so a batch killed half way
-// leaves marks for exactly the files it finished; a power cut may lose the last marks, and their
-// files then cannot be undone (they are never put back wrongly). When the journal cannot be
-// written, Begin or FileDone returns false and Failure() says why: the batch must stop there. A
-// batch that changed no file leaves no record.
+// Begin writes the state of every file and flushes it to the disk before returning (a long list
+// is looked at on several threads); the marks of FileDone go straight to the system's page cache
+// without waiting for the disk, so a batch killed half way leaves marks for exactly the files it
+// finished; a power cut may lose the last marks, and their files then cannot be undone (they are
+// never put back wrongly). When the journal cannot be written, Begin or FileDone returns false and
+// Failure() says why: the batch must stop there. A batch that changed no file leaves no record.
+//
+// Begin also removes what a Cantrel killed during its Begin left: a hidden record whose process
+// is gone, or that is older than a day.
 class TJournalSession
 {
 public:
@@ -52,7 +56,8 @@ private:
     std::int64_t Now = 0;
     std::vector<std::string> Paths; // absolute
     int Fd = -1;
+    TJournalMarks Marks;
     int BatchNumber = 0;
-    std::size_t Marks = 0;
+    std::size_t MarkCount = 0;
     TFileFailure Trouble;
 };

@@ -28,10 +28,58 @@ const std::string& PathNow(const TJournalEntry& entry)
     return entry.NewPath.empty() ? entry.Path : entry.NewPath;
 }
 
+// Puts the trailer and the time back: through the open file when there is one, else by name.
+int PutBack(const TJournalEntry& entry, const std::string& path, TOpenTagFile* file,
+            const TFileState& state, std::optional<TFileState>& after)
+{
+    const TFileChanges changes = TFileChanges::System();
+    if (state.Trailer != entry.Before.Trailer) {
+        const std::optional<TTagTrailer>& old = entry.Before.Trailer;
+        const int code = file != nullptr
+                             ? (old ? file->Write(*old, changes) : file->Remove(changes))
+                         : old ? WriteTagTrailer(path, *old, after)
+                               : RemoveTagTrailer(path, after);
+        if (code != 0) {
+            return code;
+        }
+    }
+    if (state.ModifiedNs != entry.Before.ModifiedNs) {
+        // the time it had goes back with the bytes (also after a write that left the same
+        // bytes), so that the batch before this one finds the file as it left it
+        const std::int64_t ns = entry.Before.ModifiedNs;
+        const timespec times[2] = {
+            {0, UTIME_OMIT},
+            {static_cast<time_t>(ns / 1000000000), static_cast<long>(ns % 1000000000)}};
+        if (file != nullptr) {
+            file->SetModified(ns); // when refused, the state below says what the time is
+        } else if (utimensat(AT_FDCWD, path.c_str(), times, 0) == 0 && after) {
+            after->ModifiedNs = ns;
+        } else {
+            after.reset();
+        }
+    }
+    if (file == nullptr) {
+        return 0;
+    }
+    after = file->State();
+    const int code = file->Close();
+    if (code != 0) {
+        after.reset();
+    }
+    return code;
+}
+
 TFileOutcome UndoEntry(const TJournalEntry& entry, bool dryRun)
 {
     const std::string& now = PathNow(entry);
-    const TFileState state = ReadFileState(now);
+    // One open serves the check and the put-back. A file that cannot be opened for a change is
+    // only looked at by name: the checks and the refusals below then tell what is wrong with it.
+    TOpenTagFile file;
+    std::optional<TFileState> opened;
+    if (!dryRun && file.Open(now, false) == 0) {
+        opened = file.State();
+    }
+    const TFileState state = opened ? *opened : ReadFileState(now);
     if (state.Size < 0) {
         return TFileOutcome::Refusal(FailureFromCode(now, -1, CannotUndo));
     }
@@ -50,24 +98,8 @@ TFileOutcome UndoEntry(const TJournalEntry& entry, bool dryRun)
     }
     // what the file is left as, carried to the journal's mark so that it need not look again
     std::optional<TFileState> after = state;
-    if (state.Trailer != entry.Before.Trailer) {
-        const int code = entry.Before.Trailer ? WriteTagTrailer(now, *entry.Before.Trailer, after)
-                                              : RemoveTagTrailer(now, after);
-        if (code != 0) {
-            return TFileOutcome::Refusal(FailureFromCode(now, code, CannotUndo));
-        }
-    }
-    if (state.ModifiedNs != entry.Before.ModifiedNs) {
-        // the time it had goes back with the bytes (also after a write that left the same
-        // bytes), so that the batch before this one finds the file as it left it
-        const timespec times[2] = {{0, UTIME_OMIT},
-                                   {static_cast<time_t>(entry.Before.ModifiedNs / 1000000000),
-                                    static_cast<long>(entry.Before.ModifiedNs % 1000000000)}};
-        if (utimensat(AT_FDCWD, now.c_str(), times, 0) == 0 && after) {
-            after->ModifiedNs = entry.Before.ModifiedNs;
-        } else {
-            after.reset();
-        }
+    if (const int code = PutBack(entry, now, opened ? &file : nullptr, state, after); code != 0) {
+        return TFileOutcome::Refusal(FailureFromCode(now, code, CannotUndo));
     }
     if (!moved) {
         TFileOutcome done;

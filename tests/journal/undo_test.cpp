@@ -4,8 +4,11 @@
 #include "journal/undo_batch.h"
 #include "support/mp3_fixture.h"
 
+#include <ctime>
+#include <fcntl.h>
 #include <filesystem>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -126,6 +129,8 @@ TEST(Undo, LeavesFilesThatChangedOrWhoseNameIsTaken)
             {"a file gone", WriteTitle, [](TFolder& f) { fs::remove(f.Paths[0]); }, Missing},
             {"the old name taken again", RenameInto,
              [](TFolder& f) { WriteBytes(f.Paths[0], "another"); }, TargetExists},
+            {"a file made read-only", WriteTitle,
+             [](TFolder& f) { fs::permissions(f.Paths[0], fs::perms::owner_read); }, None},
         };
     for (const auto& [rule, step, after, reason] : cases) {
         TFolder folder;
@@ -199,12 +204,45 @@ TEST(Undo, JournalTroubles)
         ASSERT_TRUE(choice.Batch) << rule << ": the batch before it";
         EXPECT_EQ(choice.Batch->Number, 22) << rule;
     }
-    // a mark cut off by a kill is dropped, not taken as damage
-    WriteBytes(folder.State + "/000099.journal",
-               "cantrel-journal 1\nkind write\ntime 1\nfiles 1\nf /a 1 2 -\nd 0 1 3 -\nd 0 5");
-    const TJournalBatch cut = ReadJournalBatch(folder.State + "/000099.journal");
-    EXPECT_EQ(cut.Damage, "");
-    EXPECT_EQ(cut.Entries.at(0).After.ModifiedNs, 3);
+    // a mark cut off by a kill is dropped, not taken as damage, and so is the room reserved for
+    // marks that were never made, with whatever a power cut left after it
+    const std::string marks =
+        "cantrel-journal 1\nkind write\ntime 1\nfiles 1\nf /a 1 2 -\nd 0 1 3 -\nd 0 5";
+    for (const std::string& text : {marks, marks + std::string(9, '\0') + "d 0 1 9 -\n"}) {
+        WriteBytes(folder.State + "/000099.journal", text);
+        const TJournalBatch cut = ReadJournalBatch(folder.State + "/000099.journal");
+        EXPECT_EQ(cut.Damage, "");
+        EXPECT_EQ(cut.Entries.at(0).After.ModifiedNs, 3);
+    }
+}
+
+TEST(Undo, NewBatchRemovesRecordsLeftByKilledOnes)
+{
+    TFolder folder;
+    const pid_t child = fork();
+    if (child == 0) {
+        _exit(0);
+    }
+    waitpid(child, nullptr, 0);
+    const std::string pending = folder.State + "/.pending-";
+    // name, days old, kept
+    const std::tuple<std::string, int, bool> cases[] = {
+        {pending + std::to_string(child), 0, false}, // its process is gone
+        {pending + "1", 2, false},                   // running, but older than a day
+        {pending + std::to_string(getppid()), 0, true},
+        {pending + "x", 2, true}, // no process's
+    };
+    fs::create_directories(folder.State);
+    for (const auto& [path, days, kept] : cases) {
+        WriteBytes(path, "cantrel-journal 1\n");
+        const timespec times[2] = {{0, UTIME_OMIT}, {std::time(nullptr) - days * 86400, 0}};
+        utimensat(AT_FDCWD, path.c_str(), times, 0);
+    }
+    TJournalSession journal(folder.State, JournalWrite, std::time(nullptr));
+    ASSERT_TRUE(journal.Begin(folder.Paths));
+    for (const auto& [path, days, kept] : cases) {
+        EXPECT_EQ(fs::exists(path), kept) << path;
+    }
 }
 
 } // namespace

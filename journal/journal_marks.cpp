@@ -1,0 +1,96 @@
+#include "journal/journal_marks.h"
+
+#include <algorithm>
+#include <atomic>
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/mman.h>
+#include <unistd.h>
+
+int TJournalMarks::Start(int fd, off_t end, std::size_t expected)
+{
+    Unmap();
+    Fd = fd;
+    Used = end;
+    Reserved = end;
+    return Map(expected);
+}
+
+int TJournalMarks::Map(std::size_t more)
+{
+    Unmap();
+    const auto page = static_cast<off_t>(sysconf(_SC_PAGESIZE));
+    // whole pages, and at least one page past the line that did not fit
+    const off_t wanted = (static_cast<off_t>(more) / page + 1) * page;
+    if (const int code = posix_fallocate(Fd, Reserved, wanted); code != 0) {
+        return code;
+    }
+    Reserved += wanted;
+    MapStart = Used / page * page;
+    MapLength = static_cast<std::size_t>(Reserved - MapStart);
+    void* at = mmap(nullptr, MapLength, PROT_READ | PROT_WRITE, MAP_SHARED, Fd, MapStart);
+    if (at == MAP_FAILED) {
+        // a file system that maps no files still takes the marks as writes
+        Unmappable = errno == ENODEV;
+        return Unmappable ? 0 : errno;
+    }
+    Mapped = static_cast<char*>(at);
+    return 0;
+}
+
+void TJournalMarks::Unmap()
+{
+    if (Mapped != nullptr) {
+        munmap(Mapped, MapLength);
+        Mapped = nullptr;
+    }
+}
+
+int TJournalMarks::Add(std::string_view line)
+{
+    if (Fd < 0 || line.empty()) {
+        return EBADF;
+    }
+    const auto size = static_cast<off_t>(line.size());
+    if (Unmappable) {
+        for (std::size_t done = 0; done < line.size();) {
+            const ssize_t n = ::pwrite(Fd, line.data() + done, line.size() - done,
+                                       Used + static_cast<off_t>(done));
+            if (n < 0 && errno == EINTR) {
+                continue;
+            }
+            if (n <= 0) {
+                return n < 0 ? errno : EIO;
+            }
+            done += static_cast<std::size_t>(n);
+        }
+        Used += size;
+        return 0;
+    }
+    if (Mapped == nullptr || Used + size > Reserved) {
+        // doubles the area, so that a long batch maps anew only a few times
+        if (const int code = Map(std::max(line.size(), MapLength)); code != 0) {
+            return code;
+        }
+    }
+    char* at = Mapped + (Used - MapStart);
+    std::memcpy(at, line.data(), line.size() - 1);
+    // The compiler must not store the "\n" before the rest: a kill stops the program between two
+    // of its instructions, and every store before that point is in the file.
+    std::atomic_signal_fence(std::memory_order_seq_cst);
+    at[line.size() - 1] = line.back();
+    Used += size;
+    return 0;
+}
+
+int TJournalMarks::Finish()
+{
+    Unmap();
+    if (Fd < 0) {
+        return 0;
+    }
+    const int code = Reserved > Used && ftruncate(Fd, Used) != 0 ? errno : 0;
+    Fd = -1;
+    return code;
+}
