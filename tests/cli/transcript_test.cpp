@@ -4,7 +4,6 @@
 #include "support/mp3_fixture.h"
 
 #include <cstdlib>
-#include <fstream>
 #include <gtest/gtest.h>
 #include <map>
 
@@ -23,34 +22,23 @@
 
 namespace {
 
-struct TCommand
-{
-    const char* Name;
-    TCommandFn Tagged; // the commands that take --codepage
-    TCliCommand Plain;
-};
+// Each command's function: the first for the commands that take --codepage, else the second.
+const std::map<std::string, std::pair<TCommandFn, TCliCommand>> Commands = {
+    {"info", {RunInfoCommand, nullptr}},      {"format", {RunFormatCommand, nullptr}},
+    {"ls", {nullptr, RunLsCommand}},          {"extract", {RunExtractCommand, nullptr}},
+    {"html", {RunHtmlCommand, nullptr}},      {"write", {RunWriteCommand, nullptr}},
+    {"clear", {nullptr, RunClearCommand}},    {"rename", {RunRenameCommand, nullptr}},
+    {"copy-v2", {RunCopyV2Command, nullptr}}, {"undo", {nullptr, RunUndoCommand}}};
 
-const TCommand Commands[] = {
-    {"info", RunInfoCommand, nullptr},      {"format", RunFormatCommand, nullptr},
-    {"ls", nullptr, RunLsCommand},          {"extract", RunExtractCommand, nullptr},
-    {"html", RunHtmlCommand, nullptr},      {"write", RunWriteCommand, nullptr},
-    {"clear", nullptr, RunClearCommand},    {"rename", RunRenameCommand, nullptr},
-    {"copy-v2", RunCopyV2Command, nullptr}, {"undo", nullptr, RunUndoCommand}};
-
-// Runs the command as cantrel-cli runs it (status -1 for an unknown command).
+// Runs the command as cantrel-cli runs it.
 TCliRun RunCommand(const std::string& name, const std::vector<std::string>& args)
 {
     std::ostringstream out;
     std::ostringstream err;
-    for (const TCommand& command : Commands) {
-        if (name == command.Name) {
-            const int status = command.Tagged != nullptr
-                                   ? RunWithCodePage(command.Name, command.Tagged, args, out, err)
-                                   : command.Plain(args, out, err);
-            return {status, out.str(), err.str()};
-        }
-    }
-    return {-1, "", ""};
+    const auto& [tagged, plain] = Commands.at(name);
+    const int status = tagged != nullptr ? RunWithCodePage(name.c_str(), tagged, args, out, err)
+                                         : plain(args, out, err);
+    return {status, out.str(), err.str()};
 }
 
 const std::string Stream = MakeMp3Stream(3);
@@ -147,31 +135,33 @@ bool Matches(const std::vector<std::string>& expected, std::size_t e,
            Matches(expected, e + 1, actual, a + 1);
 }
 
-bool Matches(const std::vector<std::string>& expected, const std::string& output)
+std::vector<std::string> Lines(const std::string& text)
 {
     std::vector<std::string> lines;
-    for (std::size_t pos = 0; pos < output.size();) {
-        const std::size_t end = std::min(output.find('\n', pos), output.size());
-        lines.push_back(output.substr(pos, end - pos));
+    for (std::size_t pos = 0; pos < text.size();) {
+        const std::size_t end = std::min(text.find('\n', pos), text.size());
+        lines.push_back(text.substr(pos, end - pos));
         pos = end + 1;
     }
-    return (output.empty() || output.back() == '\n') && Matches(expected, 0, lines, 0);
+    return lines;
+}
+
+bool Matches(const std::vector<std::string>& expected, const std::string& output)
+{
+    return (output.empty() || output.back() == '\n') && Matches(expected, 0, Lines(output), 0);
 }
 
 void RunTranscript(const std::filesystem::path& path)
 {
+    const std::vector<std::string> lines = Lines(ReadBytes(path));
+    ASSERT_FALSE(lines.empty()) << path;
     TTempDir dir;
     const std::string root = dir.Path().string();
     const auto home = std::filesystem::current_path();
-    std::filesystem::current_path(root);
     const char* given = std::getenv("XDG_STATE_HOME");
     const std::string stateHome = given != nullptr ? given : "";
     setenv("XDG_STATE_HOME", (dir / "state").c_str(), 1); // the transcript's own journal
-    std::vector<std::string> lines;
-    std::ifstream in(path);
-    for (std::string line; std::getline(in, line);) {
-        lines.push_back(line);
-    }
+    std::filesystem::current_path(root);
     for (std::size_t i = 0; i < lines.size(); ++i) {
         const std::string where = path.filename().string() + ":" + std::to_string(i + 1);
         const std::vector<std::string> words = Words(lines[i], root);
@@ -218,7 +208,7 @@ void RunTranscript(const std::filesystem::path& path)
 
 TEST(Transcripts, EveryCommandPrintsWhatItsTranscriptSays)
 {
-    const auto folder = std::filesystem::path(__FILE__).parent_path() / "../data/cli";
+    const std::filesystem::path folder = CANTREL_TEST_DATA "/cli";
     int count = 0;
     for (const auto& entry : std::filesystem::directory_iterator(folder)) {
         SCOPED_TRACE(entry.path().filename().string());
@@ -232,17 +222,15 @@ TEST(Transcripts, EveryCommandPrintsWhatItsTranscriptSays)
 // error naming the command.
 TEST(Transcripts, HelpAndUnknownOptionsAlike)
 {
-    for (const TCommand& command : Commands) {
-        const std::string name = command.Name;
+    for (const auto& [name, run] : Commands) {
         for (const std::vector<std::string>& args :
              {std::vector<std::string>{"--help"}, {"--bogus", "-h"}}) {
             const TCliRun help = RunCommand(name, args);
-            EXPECT_EQ(help.Status, 0) << name << " " << args[0];
-            EXPECT_EQ(help.Out.rfind("Usage: cantrel-cli " + name, 0), 0u) << name;
-            EXPECT_EQ(help.Err, "") << name;
-            EXPECT_EQ(command.Tagged != nullptr,
-                      help.Out.find("--codepage NAME") != std::string::npos)
-                << name;
+            const bool listsCodePages = help.Out.find("--codepage NAME") != std::string::npos;
+            EXPECT_TRUE(help.Status == 0 && help.Out.starts_with("Usage: cantrel-cli " + name) &&
+                        help.Err.empty() && listsCodePages == (run.first != nullptr))
+                << name << " " << args[0] << ": " << help.Status << "\n"
+                << help.Out << help.Err;
         }
         const TCliRun bogus = RunCommand(name, {"--bogus"});
         EXPECT_EQ(bogus.Status, 2) << name;
