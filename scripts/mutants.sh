@@ -27,7 +27,7 @@ mutants=(
     'scan/file_mask.cpp@scan_tests@name.size() >= size@name.size() > size'
     'scan/tree_scanner.cpp@scan_tests@result.size() > 1 && result.back()@result.size() > 0 && result.back()'
     'scan/tree_scanner.cpp@scan_tests@if (Recursive) {@if (!Recursive) {'
-    'cli/extract_command.cpp@cli_tests@return incomplete || result.Status@return result.Status'
+    'cli/extract_command.cpp@cli_tests@return incomplete || failure.has_value();@return failure.has_value();'
     'cli/json_text.cpp@cli_tests@byte < 0x20 || byte >= 0x80@byte < 0x1F || byte >= 0x80'
     'extract/value_rules.cpp@extract_tests@p == std::string::npos || CharsFrom(text, p) >= limit@p == std::string::npos || CharsFrom(text, p) > limit'
     'extract/extract_values.cpp@extract_tests@static_cast<unsigned char>(c) <= 32@static_cast<unsigned char>(c) < 32'

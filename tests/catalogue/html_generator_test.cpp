@@ -13,8 +13,7 @@ using TLines = std::vector<std::string>;
 using TTree = std::map<std::string, std::string>;
 
 // The template set shipped with the program, in the source tree.
-const std::filesystem::path Shipped =
-    std::filesystem::path(__FILE__).parent_path() / "../../data/HTML";
+const std::filesystem::path Shipped = CANTREL_SOURCE_DIR "/data/HTML";
 
 const std::string Begin = "<!-- begin_repetition -->";
 const std::string End = "<!-- end_repetition -->";
@@ -28,23 +27,14 @@ std::string Mp3OfLength(std::size_t length, const std::string& trailer = "")
     return bytes + trailer;
 }
 
-// Golden pages are compared line by line. A page's lines must each end in CR LF; a rest
-// without one shows up as a line marked "<no CR LF>".
-TLines PageLines(const std::filesystem::path& path)
+// A page's content: every line ends in CR LF.
+std::string Page(const TLines& lines)
 {
-    const std::string content = ReadBytes(path);
-    TLines lines;
-    std::size_t start = 0;
-    while (start < content.size()) {
-        const auto end = content.find("\r\n", start);
-        if (end == std::string::npos) {
-            lines.push_back(content.substr(start) + "<no CR LF>");
-            break;
-        }
-        lines.push_back(content.substr(start, end - start));
-        start = end + 2;
+    std::string page;
+    for (const std::string& line : lines) {
+        page += line + "\r\n";
     }
-    return lines;
+    return page;
 }
 
 // "path: text" of each failure, in order.
@@ -83,10 +73,11 @@ protected:
             WriteBytes(Dir / "music/Outro.mp3", Mp3OfLength(62 * 16000)).string()};
     }
 
-    THtmlRunResult Run(const std::vector<std::string>& files, const std::string& target = "site")
+    THtmlRunResult Run(const std::vector<std::string>& files, const std::string& target = "site",
+                       const std::string& templates = "")
     {
         THtmlRunOptions options;
-        options.TemplateFolder = Dir / "app/HTML";
+        options.TemplateFolder = templates.empty() ? Dir / "app/HTML" : templates;
         options.HtmlPath = Dir / target;
         options.Now = {2026, 12, 6, 9, 5, 0};
         return GenerateHtmlCatalogue(files, options, Songs, Progress);
@@ -136,7 +127,7 @@ TEST_F(THtmlGeneratorTest, SongsPageRules)
     for (const auto& [rule, songsPage, expected] : cases) {
         WriteBytes(Dir / "app/HTML/_songs.htm", songsPage);
         EXPECT_TRUE(Run(files).Failures.empty()) << rule;
-        EXPECT_EQ(PageLines(Dir / "site/HTML/_songs.htm"), expected) << rule;
+        EXPECT_EQ(ReadBytes(Dir / "site/HTML/_songs.htm"), Page(expected)) << rule;
     }
 }
 
@@ -157,13 +148,12 @@ TEST_F(THtmlGeneratorTest, EveryFieldOfATagPageEscaped)
     const THtmlRunResult result = Run({file});
 
     // the page's name on disk is the plain file name
-    EXPECT_EQ(
-        PageLines(Dir / "site/HTML/Tags/R&B <live>_00000.htm"),
-        (TLines{"&lt;b&gt;&quot;Hot&quot;&lt;/b&gt;&nbsp", "Tom &amp; Jerry&nbsp", "Album&nbsp",
-                "1999&nbsp", "7&nbsp", "a &lt; b&nbsp", "R&amp;B&nbsp", "00 : 04 . 10&nbsp",
-                "3906 Kb&nbsp", "MPEG  1  Layer  3&nbsp", "Stereo&nbsp", "R&amp;B &lt;live&gt;",
-                "R&amp;B%20%3Clive%3E_00000.htm", "Sunday, 06 - Dec - 2026  /  09 : 05",
-                CaptionHeaderText, CopyrightText, "128 bps&nbsp"}));
+    EXPECT_EQ(ReadBytes(Dir / "site/HTML/Tags/R&B <live>_00000.htm"),
+              Page({"&lt;b&gt;&quot;Hot&quot;&lt;/b&gt;&nbsp", "Tom &amp; Jerry&nbsp", "Album&nbsp",
+                    "1999&nbsp", "7&nbsp", "a &lt; b&nbsp", "R&amp;B&nbsp", "00 : 04 . 10&nbsp",
+                    "3906 Kb&nbsp", "MPEG  1  Layer  3&nbsp", "Stereo&nbsp", "R&amp;B &lt;live&gt;",
+                    "R&amp;B%20%3Clive%3E_00000.htm", "Sunday, 06 - Dec - 2026  /  09 : 05",
+                    CaptionHeaderText, CopyrightText, "128 bps&nbsp"}));
     EXPECT_EQ(Listed(result.Failures), (TLines{Dir / "app/HTML/_songs.htm: template missing"}));
 }
 
@@ -180,14 +170,14 @@ TEST_F(THtmlGeneratorTest, OddNamesSameNamesAndVanishedFiles)
     const THtmlRunResult result = Run(files);
 
     // links are percent-encoded so that they find the pages
-    EXPECT_EQ(PageLines(Dir / "site/HTML/_songs.htm"),
-              (TLines{"", "x_00000.htm", "", "x_00001.htm", "", "gone_00002.htm", "", "_00003.htm",
-                      "", "AC%5CDC%3A%20100%25%20%231%3F_00004.htm"}));
-    EXPECT_EQ(PageLines(Dir / "site/HTML/Tags/x_00001.htm"), (TLines{"x x.mp3&nbsp"}));
-    EXPECT_EQ(PageLines(Dir / "site/HTML/Tags/gone_00002.htm"),
-              (TLines{"gone [not found: gone.mp3]&nbsp"}));
+    EXPECT_EQ(ReadBytes(Dir / "site/HTML/_songs.htm"),
+              Page({"", "x_00000.htm", "", "x_00001.htm", "", "gone_00002.htm", "", "_00003.htm",
+                    "", "AC%5CDC%3A%20100%25%20%231%3F_00004.htm"}));
+    EXPECT_EQ(ReadBytes(Dir / "site/HTML/Tags/x_00001.htm"), Page({"x x.mp3&nbsp"}));
+    EXPECT_EQ(ReadBytes(Dir / "site/HTML/Tags/gone_00002.htm"),
+              Page({"gone [not found: gone.mp3]&nbsp"}));
     // audio that is not recognised keeps the placeholder title, which becomes "&nbsp" alone
-    EXPECT_EQ(PageLines(Dir / "site/HTML/Tags/_00003.htm"), (TLines{" &nbsp"}));
+    EXPECT_EQ(ReadBytes(Dir / "site/HTML/Tags/_00003.htm"), Page({" &nbsp"}));
     EXPECT_TRUE(std::filesystem::exists(Dir / "site/HTML/Tags/AC\\DC: 100% #1?_00004.htm"));
     EXPECT_EQ(Listed(result.Failures), (TLines{Dir / "music/gone.mp3: file missing"}));
 }
@@ -234,7 +224,7 @@ TEST_F(THtmlGeneratorTest, FailuresAreListedAndSkipped)
     const TFileFailures failures = Run(ExampleFiles()).Failures;
     ASSERT_EQ(failures.size(), 1u);
     EXPECT_EQ(failures[0].Path, html + "Tags/Intro_00000.htm");
-    EXPECT_EQ(PageLines(html + "Tags/Outro_00001.htm"), (TLines{"Outro.mp3&nbsp"}));
+    EXPECT_EQ(ReadBytes(html + "Tags/Outro_00001.htm"), Page({"Outro.mp3&nbsp"}));
     EXPECT_EQ(Progress.PagesWritten, (std::vector<std::size_t>{2}));
 
     // an empty list writes no page
@@ -258,13 +248,14 @@ TEST_F(THtmlGeneratorTest, NeverWritesThroughLinks)
     WriteBytes(templates + "_songs.htm", "var_caption_header\n");
     WriteBytes(templates + "_tags.htm", "title_from_tags\n");
     WriteBytes(templates + "style.css", "p {}\n");
-    WriteBytes(templates + "logo.svg", "<svg/>\n");
+    WriteBytes(templates + "img/logo.svg", "<svg/>\n");
     WriteBytes(Dir / "mine.css", "mine\n");
     std::filesystem::create_directories(html + "Tags");
+    std::filesystem::create_directories(html + "img");
     std::filesystem::create_symlink(templates + "_songs.htm", html + "_songs.htm");
     std::filesystem::create_hard_link(templates + "_tags.htm", html + "Tags/Intro_00000.htm");
     std::filesystem::create_symlink(Dir / "mine.css", html + "style.css");
-    std::filesystem::create_hard_link(templates + "logo.svg", html + "logo.svg");
+    std::filesystem::create_hard_link(templates + "img/logo.svg", html + "img/logo.svg");
 
     const TFileFailures failures = Run(ExampleFiles()).Failures;
 
@@ -276,28 +267,23 @@ TEST_F(THtmlGeneratorTest, NeverWritesThroughLinks)
     for (const TFileFailure& failure : failures) {
         EXPECT_NE(failure.Text.find("left as it is"), std::string::npos) << failure.Text;
     }
-    EXPECT_EQ(PageLines(html + "Tags/Outro_00001.htm"), (TLines{"Outro.mp3&nbsp"}));
-}
+    EXPECT_EQ(ReadBytes(html + "Tags/Outro_00001.htm"), Page({"Outro.mp3&nbsp"}));
 
-TEST_F(THtmlGeneratorTest, NeverWritesThroughLinkedFolders)
-{
-    WriteBytes(Dir / "app/HTML/_songs.htm", "var_caption_header\n");
-    WriteBytes(Dir / "app/HTML/_tags.htm", "title_from_tags\n");
-    WriteBytes(Dir / "app/HTML/img/logo.svg", "<svg/>\n");
-    const std::pair<std::string, std::string> cases[] = {
+    // a linked folder is listed, and nothing is written into it
+    const std::pair<std::string, std::string> folders[] = {
         {"site1", "HTML"}, {"site2", "HTML/Tags"}, {"site3", "HTML/img"}};
     std::filesystem::create_directories(Dir / "outside");
-    for (const auto& [target, link] : cases) {
+    for (const auto& [target, link] : folders) {
         std::filesystem::create_directories(Dir / (target + "/" + FolderPart(link)));
         std::filesystem::create_directory_symlink(Dir / "outside", Dir / (target + "/" + link));
-        const TFileFailures failures = Run(ExampleFiles(), target).Failures;
+        const TFileFailures linked = Run(ExampleFiles(), target).Failures;
         EXPECT_TRUE(std::filesystem::is_empty(Dir / "outside")) << link;
-        ASSERT_FALSE(failures.empty()) << link;
-        EXPECT_EQ(failures[0].Reason, TFailureReason::LinkInTheWay) << link;
-        EXPECT_EQ(failures[0].Path, Dir / (target + "/" + link + "/")) << link;
+        ASSERT_FALSE(linked.empty()) << link;
+        EXPECT_EQ(linked[0].Reason, TFailureReason::LinkInTheWay) << link;
+        EXPECT_EQ(linked[0].Path, Dir / (target + "/" + link + "/")) << link;
     }
     // pages are written where no link stands
-    EXPECT_EQ(PageLines(Dir / "site3/HTML/Tags/Outro_00001.htm"), (TLines{"Outro.mp3&nbsp"}));
+    EXPECT_EQ(ReadBytes(Dir / "site3/HTML/Tags/Outro_00001.htm"), Page({"Outro.mp3&nbsp"}));
 }
 
 TEST_F(THtmlGeneratorTest, RefusesTargetsOnTheTemplatesAndWritesNothing)
@@ -332,15 +318,12 @@ TEST_F(THtmlGeneratorTest, ShippedTemplatesUseEveryWordAndGiveCleanPages)
     for (const auto word : ReservedWords) {
         EXPECT_NE(tags.find(word), std::string::npos) << word;
     }
-    THtmlRunOptions options;
-    options.TemplateFolder = Shipped.string();
-    options.HtmlPath = Dir / "site";
     const std::vector<std::string> files = {
         WriteBytes(Dir / "music/R&B <live>.mp3",
                    MakeMp3Stream(3) + MakeTrailer("Hot \"mix\"", "A & B", "", "", "", 3, 14))
             .string(),
         WriteBytes(Dir / "music/untagged.mp3", MakeMp3Stream(3)).string()};
-    ASSERT_TRUE(GenerateHtmlCatalogue(files, options, Songs, Progress).Failures.empty());
+    ASSERT_TRUE(Run(files, "site", Shipped.string()).Failures.empty());
 
     // "&nbsp" ends each value; the templates complete it to a valid reference
     const std::regex bareNbsp("&nbsp(?!;)");

@@ -6,28 +6,24 @@
 
 TEST(TemplateFolder, BesideTheProgramThenInstalledThenTheFixedDataFolder)
 {
-    struct TCase
-    {
-        std::vector<std::string> Folders; // made below a fresh root
-        std::string Expected;             // below the root; empty: the fixed data folder
-    };
-    const TCase cases[] = {
+    // folders made below a fresh root, and the one found below it ("": the fixed data folder)
+    const std::pair<std::vector<std::string>, std::string> cases[] = {
         {{"bin/HTML", "share/cantrel/HTML"}, "bin/HTML/"},
         {{"share/cantrel/HTML"}, "share/cantrel/HTML/"},
         {{}, ""},
     };
-    for (const TCase& c : cases) {
+    for (const auto& [folders, expected] : cases) {
         TTempDir root;
         std::filesystem::create_directories(root / "bin");
-        for (const std::string& folder : c.Folders) {
+        for (const std::string& folder : folders) {
             std::filesystem::create_directories(root / folder);
         }
         const std::string found = DefaultTemplateFolder(root / "bin/");
-        if (c.Expected.empty()) {
+        if (expected.empty()) {
             EXPECT_EQ(found.rfind('/', 0), 0u) << found;
             EXPECT_TRUE(found.ends_with("/cantrel/HTML/")) << found;
         } else {
-            EXPECT_EQ(found, root / c.Expected);
+            EXPECT_EQ(found, root / expected);
         }
     }
 }
