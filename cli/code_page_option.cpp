@@ -41,8 +41,12 @@ int RunWithCodePage(const char* command, TCommandFn run, const std::vector<std::
         }
     }
     if (AsksForHelp(rest)) {
+        // a "-h" may be the value of another option: the command then reports a usage error and
+        // its help, and so the code pages, are not printed
         const int status = run(rest, out, err, DefaultTagCodePage);
-        ListCodePages(out);
+        if (status == 0) {
+            ListCodePages(out);
+        }
         return status;
     }
     const TTagCodePage* codePage = name ? FindTagCodePage(*name) : &DefaultTagCodePage;
