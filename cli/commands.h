@@ -9,8 +9,7 @@
 
 // Each command takes its arguments (without the command word) and returns the exit status:
 // 0 done, 1 done with files not processed correctly (where a command says so), 2 usage error.
-// The commands that read or write tags take the code page they are read and written in; their
-// three-argument forms use the default code page.
+// The commands that read or write tags take the code page they are read and written in.
 int RunInfoCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
                    const TTagCodePage& codePage);
 int RunFormatCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
@@ -29,41 +28,6 @@ int RunRenameCommand(const std::vector<std::string>& args, std::ostream& out, st
 int RunCopyV2Command(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
                      const TTagCodePage& codePage);
 
-inline int RunInfoCommand(const std::vector<std::string>& args, std::ostream& out,
-                          std::ostream& err)
-{
-    return RunInfoCommand(args, out, err, DefaultTagCodePage);
-}
-inline int RunFormatCommand(const std::vector<std::string>& args, std::ostream& out,
-                            std::ostream& err)
-{
-    return RunFormatCommand(args, out, err, DefaultTagCodePage);
-}
-inline int RunExtractCommand(const std::vector<std::string>& args, std::ostream& out,
-                             std::ostream& err)
-{
-    return RunExtractCommand(args, out, err, DefaultTagCodePage);
-}
-inline int RunHtmlCommand(const std::vector<std::string>& args, std::ostream& out,
-                          std::ostream& err)
-{
-    return RunHtmlCommand(args, out, err, DefaultTagCodePage);
-}
-inline int RunWriteCommand(const std::vector<std::string>& args, std::ostream& out,
-                           std::ostream& err)
-{
-    return RunWriteCommand(args, out, err, DefaultTagCodePage);
-}
-inline int RunRenameCommand(const std::vector<std::string>& args, std::ostream& out,
-                            std::ostream& err)
-{
-    return RunRenameCommand(args, out, err, DefaultTagCodePage);
-}
-inline int RunCopyV2Command(const std::vector<std::string>& args, std::ostream& out,
-                            std::ostream& err)
-{
-    return RunCopyV2Command(args, out, err, DefaultTagCodePage);
-}
 int RunUndoCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 
 class TJournalSession;

@@ -2,7 +2,7 @@
 // `cantrel-cli extract --write` with the same formula on a copy of the same files (target: the
 // window within 2 times the command line). Pass another count as the first argument.
 
-#include "bench/ui/bench_prompts.h"
+#include "bench/ui/bench_windows.h"
 #include "cli/commands.h"
 #include "ui/extract/extract_form.h"
 #include "ui/main/main_form.h"
@@ -59,29 +59,21 @@ double Seconds(const QElapsedTimer& clock)
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
-    QTemporaryDir config; // the benchmark never touches the user's settings
-    qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
-    QApplication app(argc, argv);
+    TBenchWindows bench(argc, argv);
     const int count = argc > 1 ? std::max(1, std::atoi(argv[1])) : 10000;
     QTemporaryDir windowFolder;
     QTemporaryDir cliFolder;
     MakeFolder(windowFolder.path(), count);
     const std::vector<std::string> cliFiles = MakeFolder(cliFolder.path(), count);
 
-    TBenchPrompts prompts;
-    prompts.ConfirmAnswer = true;
-    TApplicationWindows windows(prompts);
-    T_MainForm* mainForm = windows.Windows().MainForm;
+    bench.Prompts.ConfirmAnswer = true;
+    T_MainForm* mainForm = bench.Main();
     mainForm->show();
-    prompts.Folder = windowFolder.path();
-    mainForm->findChild<QToolButton*>(QStringLiteral("Open_SB"))->click();
+    bench.Open(windowFolder.path());
     mainForm->findChild<QCheckBox*>(QStringLiteral("All_CB"))->setChecked(true);
     mainForm->findChild<QListWidget*>(QStringLiteral("ListBox1"))->setCurrentRow(0);
     mainForm->findChild<QToolButton*>(QStringLiteral("Change_Tag_SB"))->click();
-    T_Form3* form = windows.Windows().Form3;
+    T_Form3* form = bench.Windows.Windows().Form3;
     form->findChild<QToolButton*>(QStringLiteral("TogglePath_SB"))->click();
 
     std::printf("Whole-path extraction batch over %d files, default formula\n", count);
@@ -95,7 +87,7 @@ int main(int argc, char** argv)
     std::ostringstream out;
     std::ostringstream err;
     clock.restart();
-    RunExtractCommand(args, out, err);
+    RunExtractCommand(args, out, err, DefaultTagCodePage);
     const double cli = Seconds(clock);
     std::printf("  window batch:                 %.3f s\n", window);
     std::printf("  cantrel-cli extract --write:  %.3f s\n", cli);

@@ -2,7 +2,7 @@
 // bit-rate check. With "--shot DIR [FOLDER]" it lists FOLDER (or a small generated one), selects
 // the first file and saves the window at its minimum size and maximized as PNGs into DIR.
 
-#include "bench/ui/bench_prompts.h"
+#include "bench/ui/bench_windows.h"
 #include "ui/main/main_form.h"
 #include "ui/main/windows.h"
 
@@ -56,15 +56,13 @@ void MakeFolder(const QString& folder, int count)
     }
 }
 
-double ListSeconds(TBenchPrompts& prompts, T_MainForm* mainForm, const QString& folder)
+double ListSeconds(TBenchWindows& bench, const QString& folder)
 {
-    prompts.Folder = folder;
     QElapsedTimer clock;
     clock.start();
-    mainForm->findChild<QToolButton*>(QStringLiteral("Open_SB"))->click();
+    const int listed = bench.Open(folder);
     const double seconds = static_cast<double>(clock.nsecsElapsed()) / 1e9;
-    std::printf("  listed %d files\n",
-                mainForm->findChild<QListWidget*>(QStringLiteral("ListBox1"))->count());
+    std::printf("  listed %d files\n", listed);
     return seconds;
 }
 
@@ -75,15 +73,16 @@ void Wait(int ms)
     loop.exec();
 }
 
-int Shots(TBenchPrompts& prompts, T_MainForm* mainForm, const QString& dir, QString folder)
+int Shots(TBenchWindows& bench, const QString& dir, QString folder)
 {
+    T_MainForm* mainForm = bench.Main();
     QTemporaryDir generated;
     if (folder.isEmpty()) {
         folder = generated.path();
         MakeFolder(folder, 40);
     }
     mainForm->show();
-    ListSeconds(prompts, mainForm, folder);
+    ListSeconds(bench, folder);
     mainForm->findChild<QListWidget*>(QStringLiteral("ListBox1"))->setCurrentRow(2);
     Wait(250); // the scan indicator goes back to idle on the next timer tick
     mainForm->resize(mainForm->minimumSize());
@@ -106,19 +105,12 @@ int Shots(TBenchPrompts& prompts, T_MainForm* mainForm, const QString& dir, QStr
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
-    QTemporaryDir config; // the benchmark never touches the user's settings
-    qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
-    QApplication app(argc, argv);
-    TBenchPrompts prompts;
-    TApplicationWindows windows(prompts);
-    T_MainForm* mainForm = windows.Windows().MainForm;
+    TBenchWindows bench(argc, argv);
+    T_MainForm* mainForm = bench.Main();
 
     const QStringList args = QApplication::arguments();
     if (args.size() >= 3 && args[1] == QLatin1String("--shot")) {
-        return Shots(prompts, mainForm, args[2], args.size() >= 4 ? args[3] : QString());
+        return Shots(bench, args[2], args.size() >= 4 ? args[3] : QString());
     }
 
     constexpr int FileCount = 10000;
@@ -129,18 +121,18 @@ int main(int argc, char** argv)
 
     std::printf("Listing %d .mp3 files (target: under 1 s without the bit-rate check)\n",
                 FileCount);
-    const double plain = ListSeconds(prompts, mainForm, folder.path());
+    const double plain = ListSeconds(bench, folder.path());
     std::printf("normal scan, no bit-rate check: %.3f s\n", plain);
-    const double again = ListSeconds(prompts, mainForm, folder.path());
+    const double again = ListSeconds(bench, folder.path());
     std::printf("normal scan again (warm):       %.3f s\n", again);
 
-    windows.Work().Options.WarningBitRate = true;
-    windows.Work().Options.LowBitRate = 0;
-    const double inBand = ListSeconds(prompts, mainForm, folder.path());
+    bench.Windows.Work().Options.WarningBitRate = true;
+    bench.Windows.Work().Options.LowBitRate = 0;
+    const double inBand = ListSeconds(bench, folder.path());
     std::printf("with bit-rate check, all in band:  %.3f s\n", inBand);
-    windows.Work().Options.LowBitRate = 112;
-    const double checked = ListSeconds(prompts, mainForm, folder.path());
+    bench.Windows.Work().Options.LowBitRate = 112;
+    const double checked = ListSeconds(bench, folder.path());
     std::printf("with bit-rate check, 10%% warned:   %.3f s (%zu warnings)\n", checked,
-                windows.Work().BitRateErrorFiles.size());
+                bench.Windows.Work().BitRateErrorFiles.size());
     return 0;
 }

@@ -10,7 +10,7 @@
 #include "batch/batch_run.h"
 #include "batch/macro_rename.h"
 #include "batch/tag_write.h"
-#include "bench/ui/bench_prompts.h"
+#include "bench/ui/bench_windows.h"
 #include "engine/mpeg_audio.h"
 #include "ui/components/panel.h"
 #include "ui/main/main_form.h"
@@ -85,26 +85,17 @@ void Report(const char* what, double window, double core, const TBatchResult& re
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
-    QTemporaryDir config; // the benchmark never touches the user's settings
-    qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
-    QApplication app(argc, argv);
+    TBenchWindows bench(argc, argv);
     const int count = argc > 1 ? std::max(1, std::atoi(argv[1])) : 5000;
     QTemporaryDir windowFolder;
     QTemporaryDir coreFolder;
     MakeFolder(windowFolder.path(), count);
     const std::vector<std::string> coreFiles = MakeFolder(coreFolder.path(), count);
 
-    TBenchPrompts prompts;
-    prompts.ConfirmAnswer = true;
-    TApplicationWindows windows(prompts);
-    T_MainForm* mainForm = windows.Windows().MainForm;
+    bench.Prompts.ConfirmAnswer = true;
+    T_MainForm* mainForm = bench.Main();
     mainForm->show();
-    prompts.Folder = windowFolder.path();
-    mainForm->findChild<QToolButton*>(QStringLiteral("Open_SB"))->click();
-    const int listed = mainForm->findChild<QListWidget*>(QStringLiteral("ListBox1"))->count();
+    const int listed = bench.Open(windowFolder.path());
     std::printf("Whole-path commands of the main window over %d files (%d listed)\n", count,
                 listed);
 

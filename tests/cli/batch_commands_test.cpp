@@ -19,25 +19,25 @@ TEST(BatchCommands, UndoListsAndTakesBackTheBatches)
     const std::string moved = dir / "Band/New.mp3";
     WriteBytes(song, Song);
     // in order: the command, its arguments, its status, what its output holds
-    const std::tuple<TCliCommand, std::vector<std::string>, int, std::string> steps[] = {
-        {RunUndoCommand, {}, 2, ""},
-        {RunWriteCommand, {"--title", "New", song}, 0, "written"},
-        {RunRenameCommand, {"%a,t%\\%t,t%", song}, 0, "renamed"},
-        {RunUndoCommand, {"--list"}, 0, "\trename\t1\n1\t"},
-        {RunUndoCommand,
+    const std::tuple<std::string, std::vector<std::string>, int, std::string> steps[] = {
+        {"undo", {}, 2, ""},
+        {"write", {"--title", "New", song}, 0, "written"},
+        {"rename", {"%a,t%\\%t,t%", song}, 0, "renamed"},
+        {"undo", {"--list"}, 0, "\trename\t1\n1\t"},
+        {"undo",
          {"--dry-run", "--json"},
          0,
          "[\n  {\"path\": \"" + moved + "\", \"old\": \"" + song +
              "\", \"status\": \"would-undo\"}\n]\n"},
-        {RunUndoCommand, {}, 0, moved + "\t" + song + "\tundone\n"},
-        {RunUndoCommand, {"1", "--json", "--dry-run"}, 0, "would-undo"},
-        {RunWriteCommand, {"--title", "Later", song}, 0, "written"},
-        {RunUndoCommand, {"1"}, 1, song + "\t" + song + "\tchanged\n"},
-        {RunUndoCommand, {"99"}, 2, ""},
-        {RunUndoCommand, {"--list", "3"}, 2, ""},
+        {"undo", {}, 0, moved + "\t" + song + "\tundone\n"},
+        {"undo", {"1", "--json", "--dry-run"}, 0, "would-undo"},
+        {"write", {"--title", "Later", song}, 0, "written"},
+        {"undo", {"1"}, 1, song + "\t" + song + "\tchanged\n"},
+        {"undo", {"99"}, 2, ""},
+        {"undo", {"--list", "3"}, 2, ""},
     };
     for (const auto& [command, args, status, out] : steps) {
-        const TCliRun result = RunCli(command, args);
+        const TCliRun result = RunCommand(command, args);
         EXPECT_EQ(result.Status, status) << testing::PrintToString(args);
         EXPECT_NE(result.Out.find(out), std::string::npos) << result.Out;
     }

@@ -22,25 +22,6 @@
 
 namespace {
 
-// Each command's function: the first for the commands that take --codepage, else the second.
-const std::map<std::string, std::pair<TCommandFn, TCliCommand>> Commands = {
-    {"info", {RunInfoCommand, nullptr}},      {"format", {RunFormatCommand, nullptr}},
-    {"ls", {nullptr, RunLsCommand}},          {"extract", {RunExtractCommand, nullptr}},
-    {"html", {RunHtmlCommand, nullptr}},      {"write", {RunWriteCommand, nullptr}},
-    {"clear", {nullptr, RunClearCommand}},    {"rename", {RunRenameCommand, nullptr}},
-    {"copy-v2", {RunCopyV2Command, nullptr}}, {"undo", {nullptr, RunUndoCommand}}};
-
-// Runs the command as cantrel-cli runs it.
-TCliRun RunCommand(const std::string& name, const std::vector<std::string>& args)
-{
-    std::ostringstream out;
-    std::ostringstream err;
-    const auto& [tagged, plain] = Commands.at(name);
-    const int status = tagged != nullptr ? RunWithCodePage(name.c_str(), tagged, args, out, err)
-                                         : plain(args, out, err);
-    return {status, out.str(), err.str()};
-}
-
 const std::string Stream = MakeMp3Stream(3);
 const std::string Song = Stream + MakeTrailer("Song", "Band", "Album", "2001", "", 1, 17);
 const std::string Zwei =
@@ -222,7 +203,7 @@ TEST(Transcripts, EveryCommandPrintsWhatItsTranscriptSays)
 // error naming the command.
 TEST(Transcripts, HelpAndUnknownOptionsAlike)
 {
-    for (const auto& [name, run] : Commands) {
+    for (const auto& [name, run] : CliCommands) {
         for (const std::vector<std::string>& args :
              {std::vector<std::string>{"--help"}, {"--bogus", "-h"}}) {
             const TCliRun help = RunCommand(name, args);
