@@ -27,12 +27,10 @@ int RunClearCommand(const std::vector<std::string>& args, std::ostream& out, std
     }
     std::vector<std::string> files;
     if (const auto unknown = SplitOptions(args, {}, files)) {
-        err << "cantrel-cli clear: unknown option '" << *unknown << "'\n\n" << ClearUsage;
-        return 2;
+        return UsageError(err, "clear", "unknown option '" + *unknown + "'", ClearUsage);
     }
     if (files.empty()) {
-        err << "cantrel-cli clear: no file given\n\n" << ClearUsage;
-        return 2;
+        return UsageError(err, "clear", "no file given", ClearUsage);
     }
     const TFileStep step = [](const std::string& path, const TYieldFn&) {
         return ClearTagOfFile(path);

@@ -29,12 +29,6 @@ const char* const CopyV2Usage =
     "its tag was not read and is not written) or failed:ERRNO (2: no such file).\n"
     "Exit status: 0 no file refused, 1 some file refused, 2 usage error (nothing written).\n";
 
-int UsageError(std::ostream& err, const std::string& problem)
-{
-    err << "cantrel-cli copy-v2: " << problem << "\n\n" << CopyV2Usage;
-    return 2;
-}
-
 std::string StatusOf(const TId3v2CopyOutcome& copied, bool dryRun)
 {
     switch (copied.Outcome.Status) {
@@ -62,10 +56,10 @@ int RunCopyV2Command(const std::vector<std::string>& args, std::ostream& out, st
     std::vector<std::string> files;
     if (const auto unknown =
             SplitOptions(args, {{"--dry-run", &dryRun}, {"--json", &json}}, files)) {
-        return UsageError(err, "unknown option '" + *unknown + "'");
+        return UsageError(err, "copy-v2", "unknown option '" + *unknown + "'", CopyV2Usage);
     }
     if (files.empty()) {
-        return UsageError(err, "no file given");
+        return UsageError(err, "copy-v2", "no file given", CopyV2Usage);
     }
 
     TMPEGAudio audio(codePage); // one for the batch: it keeps what it learns between files

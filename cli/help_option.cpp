@@ -44,3 +44,10 @@ SplitOptions(const std::vector<std::string>& args,
     }
     return std::nullopt;
 }
+
+int UsageError(std::ostream& err, std::string_view command, std::string_view problem,
+               std::string_view usage)
+{
+    err << "cantrel-cli " << command << ": " << problem << "\n\n" << usage;
+    return 2;
+}

@@ -2,6 +2,7 @@
 
 #include <initializer_list>
 #include <optional>
+#include <ostream>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -12,6 +13,11 @@
 // arguments are.
 bool AsksForHelp(const std::vector<std::string>& args,
                  std::initializer_list<std::string_view> optionsWithValue = {});
+
+// Writes "cantrel-cli COMMAND: PROBLEM", an empty line and the command's usage to `err`;
+// returns 2, the exit status of a usage error.
+int UsageError(std::ostream& err, std::string_view command, std::string_view problem,
+               std::string_view usage);
 
 // Splits the arguments of a command whose options take no value: before "--", an argument of two
 // or more characters that starts with "-" is an option and sets its flag in `flags`; every other

@@ -100,8 +100,7 @@ int RunHtmlCommand(const std::vector<std::string>& args, std::ostream& out, std:
     }
     THtmlArgs parsed;
     if (const std::string problem = ParseArgs(args, parsed); !problem.empty()) {
-        err << "cantrel-cli html: " << problem << "\n\n" << HtmlUsage;
-        return 2;
+        return UsageError(err, "html", problem, HtmlUsage);
     }
     THtmlRunOptions options;
     options.TemplateFolder = parsed.Templates;

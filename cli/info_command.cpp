@@ -131,12 +131,10 @@ int RunInfoCommand(const std::vector<std::string>& args, std::ostream& out, std:
     bool json = false;
     std::vector<std::string> files;
     if (const auto unknown = SplitOptions(args, {{"--json", &json}}, files)) {
-        err << "cantrel-cli info: unknown option '" << *unknown << "'\n\n" << InfoUsage;
-        return 2;
+        return UsageError(err, "info", "unknown option '" + *unknown + "'", InfoUsage);
     }
     if (files.empty()) {
-        err << "cantrel-cli info: no file given\n\n" << InfoUsage;
-        return 2;
+        return UsageError(err, "info", "no file given", InfoUsage);
     }
 
     TMPEGAudio audio(codePage);

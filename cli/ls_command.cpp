@@ -77,8 +77,7 @@ int RunLsCommand(const std::vector<std::string>& args, std::ostream& out, std::o
             options.Events = true;
         } else if (!optionsEnded && arg == "--mask") {
             if (i + 1 == args.size()) {
-                err << "cantrel-cli ls: --mask needs a value such as \"*.mp3\"\n\n" << LsUsage;
-                return 2;
+                return UsageError(err, "ls", "--mask needs a value such as \"*.mp3\"", LsUsage);
             }
             options.Mask = args[++i];
         } else if (!optionsEnded && arg.rfind("--mask=", 0) == 0) {
@@ -86,19 +85,16 @@ int RunLsCommand(const std::vector<std::string>& args, std::ostream& out, std::o
         } else if (!optionsEnded && arg == "--") {
             optionsEnded = true;
         } else if (!optionsEnded && arg.size() > 1 && arg[0] == '-') {
-            err << "cantrel-cli ls: unknown option '" << arg << "'\n\n" << LsUsage;
-            return 2;
+            return UsageError(err, "ls", "unknown option '" + arg + "'", LsUsage);
         } else if (folderGiven) {
-            err << "cantrel-cli ls: only one FOLDER may be given\n\n" << LsUsage;
-            return 2;
+            return UsageError(err, "ls", "only one FOLDER may be given", LsUsage);
         } else {
             options.Folder = arg;
             folderGiven = true;
         }
     }
     if (!folderGiven || options.Folder.empty()) {
-        err << "cantrel-cli ls: a FOLDER is needed\n\n" << LsUsage;
-        return 2;
+        return UsageError(err, "ls", "a FOLDER is needed", LsUsage);
     }
 
     TTreeScanner scanner;

@@ -37,12 +37,6 @@ struct TRenameArgs
     std::vector<std::string> Files;
 };
 
-int UsageError(std::ostream& err, const std::string& problem)
-{
-    err << "cantrel-cli rename: " << problem << "\n\n" << RenameUsage;
-    return 2;
-}
-
 std::string StatusOf(const TFileOutcome& outcome, bool dryRun)
 {
     switch (outcome.Status) {
@@ -79,11 +73,15 @@ int RunRenameCommand(const std::vector<std::string>& args, std::ostream& out, st
                                            {"--dry-run", &parsed.Options.DryRun},
                                            {"--json", &parsed.Json}},
                                           positional)) {
-        return UsageError(err, "unknown option '" + *unknown +
-                                   "' (put -- before a MACRO that starts with '-')");
+        return UsageError(err, "rename",
+                          "unknown option '" + *unknown +
+                              "' (put -- before a MACRO that starts with '-')",
+                          RenameUsage);
     }
     if (positional.size() < 2) {
-        return UsageError(err, positional.empty() ? "MACRO and FILE missing" : "FILE missing");
+        return UsageError(err, "rename",
+                          positional.empty() ? "MACRO and FILE missing" : "FILE missing",
+                          RenameUsage);
     }
     const std::vector<std::string> files(positional.begin() + 1, positional.end());
     parsed.Options.CodePage = codePage;

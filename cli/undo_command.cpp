@@ -28,12 +28,6 @@ const char* const UndoUsage =
     "failed:ERRNO (2: no such file).\n"
     "Exit status: 0 every file put back, 1 some file refused, 2 usage error or nothing to undo.\n";
 
-int UsageError(std::ostream& err, const std::string& problem)
-{
-    err << "cantrel-cli undo: " << problem << "\n\n" << UndoUsage;
-    return 2;
-}
-
 std::string LocalTime(std::int64_t seconds)
 {
     const std::time_t time = static_cast<std::time_t>(seconds);
@@ -123,12 +117,13 @@ int RunUndoCommand(const std::vector<std::string>& args, std::ostream& out, std:
                    std::atoi(arg.c_str()) > 0) {
             number = std::atoi(arg.c_str());
         } else {
-            return UsageError(err, "unexpected argument '" + arg + "'");
+            return UsageError(err, "undo", "unexpected argument '" + arg + "'", UndoUsage);
         }
     }
     if (list) {
-        return number != 0 || dryRun ? UsageError(err, "--list takes no N and no --dry-run")
-                                     : ListBatches(json, out);
+        return number != 0 || dryRun
+                   ? UsageError(err, "undo", "--list takes no N and no --dry-run", UndoUsage)
+                   : ListBatches(json, out);
     }
     const TUndoChoice choice = ChooseUndoBatch(CommandJournalFolder(), number);
     for (const TFileFailure& damaged : choice.Damaged) {

@@ -52,12 +52,6 @@ std::optional<std::string>* FieldOf(TTagBoxTexts& boxes, const std::string& opti
     return nullptr;
 }
 
-int UsageError(std::ostream& err, const std::string& problem)
-{
-    err << "cantrel-cli write: " << problem << "\n\n" << WriteUsage;
-    return 2;
-}
-
 } // namespace
 
 std::string RefusedStatus(const TFileFailure& failure)
@@ -119,19 +113,19 @@ int RunWriteCommand(const std::vector<std::string>& args, std::ostream& out, std
             optionsDone = true;
         } else if (auto* field = FieldOf(boxes, arg)) {
             if (i + 1 == args.size()) {
-                return UsageError(err, "option '" + arg + "' needs a value");
+                return UsageError(err, "write", "option '" + arg + "' needs a value", WriteUsage);
             }
             *field = args[++i];
             anyField = true;
         } else {
-            return UsageError(err, "unknown option '" + arg + "'");
+            return UsageError(err, "write", "unknown option '" + arg + "'", WriteUsage);
         }
     }
     if (!anyField) {
-        return UsageError(err, "no field given: nothing to write");
+        return UsageError(err, "write", "no field given: nothing to write", WriteUsage);
     }
     if (files.empty()) {
-        return UsageError(err, "no file given");
+        return UsageError(err, "write", "no file given", WriteUsage);
     }
     const TTagEdits edits = TagEditsFromBoxes(boxes);
     TMPEGAudio audio(codePage);
