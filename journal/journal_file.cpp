@@ -1,12 +1,9 @@
 #include "journal/journal_file.h"
 
-#include "engine/file_handle.h"
-
 #include <algorithm>
 #include <cerrno>
 #include <charconv>
 #include <dirent.h>
-#include <fcntl.h>
 #include <fstream>
 #include <sstream>
 #include <sys/stat.h>
@@ -24,29 +21,48 @@ void AddHex(std::string& out, std::size_t value)
     out += Hex[value & 0x0F];
 }
 
-std::string Escape(std::string_view bytes)
+bool IsPlain(char c)
 {
-    std::string out;
-    out.reserve(bytes.size());
-    for (std::size_t i = 0; i < bytes.size(); ++i) {
-        const auto b = static_cast<unsigned char>(bytes[i]);
+    const auto b = static_cast<unsigned char>(c);
+    return b > 0x20 && b != '%' && b != 0x7F;
+}
+
+// Appends the bytes in their escaped form; plain stretches go over in one piece, since a batch
+// writes tens of thousands of these.
+void AppendEscaped(std::string& out, std::string_view bytes)
+{
+    for (std::size_t i = 0; i < bytes.size();) {
+        std::size_t plain = i;
+        while (plain < bytes.size() && IsPlain(bytes[plain])) {
+            ++plain;
+        }
+        out.append(bytes.data() + i, plain - i);
+        if (plain == bytes.size()) {
+            return;
+        }
+        i = plain;
         std::size_t zeros = 0;
-        while (b == 0 && zeros < 0xFF && i + zeros < bytes.size() && bytes[i + zeros] == '\0') {
+        while (zeros < 0xFF && i + zeros < bytes.size() && bytes[i + zeros] == '\0') {
             ++zeros;
         }
         if (zeros > 1) {
             // trailers are mostly zero bytes: a run of them is kept short
             out += "%z";
             AddHex(out, zeros);
-            i += zeros - 1;
-        } else if (b <= 0x20 || b == '%' || b == 0x7F) {
-            out += '%';
-            AddHex(out, b);
+            i += zeros;
         } else {
-            out += bytes[i];
+            out += '%';
+            AddHex(out, static_cast<unsigned char>(bytes[i]));
+            ++i;
         }
     }
-    return out;
+}
+
+void AppendNumber(std::string& out, std::int64_t value)
+{
+    char digits[24];
+    const auto end = std::to_chars(digits, digits + sizeof digits, value).ptr;
+    out.append(digits, end);
 }
 
 int HexDigit(char c)
@@ -107,15 +123,17 @@ template <typename T> bool Number(std::string_view text, T& value)
     return error == std::errc() && end == text.data() + text.size() && !text.empty();
 }
 
-std::string StateText(const TFileState& state)
+void AppendState(std::string& out, const TFileState& state)
 {
-    std::string text = std::to_string(state.Size) + ' ' + std::to_string(state.ModifiedNs) + ' ';
+    AppendNumber(out, state.Size);
+    out += ' ';
+    AppendNumber(out, state.ModifiedNs);
+    out += ' ';
     if (state.Trailer) {
-        text += Escape({reinterpret_cast<const char*>(state.Trailer->data()), TagTrailerSize});
+        AppendEscaped(out, {reinterpret_cast<const char*>(state.Trailer->data()), TagTrailerSize});
     } else {
-        text += '-';
+        out += '-';
     }
-    return text;
 }
 
 // The three fields from `at` on.
@@ -200,38 +218,6 @@ std::string ParseBody(const std::vector<std::string_view>& lines, TJournalBatch&
 
 } // namespace
 
-TFileState ReadFileState(const std::string& path)
-{
-    // One open serves both the state and the trailer; the access time is left alone where the
-    // system allows it (only for the file's owner), so that recording a batch writes nothing.
-    constexpr int Flags = O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK;
-    TFileHandle file(::open(path.c_str(), Flags | O_NOATIME));
-    if (!file.IsOpen() && errno == EPERM) {
-        file.Reset(::open(path.c_str(), Flags));
-    }
-    TFileState state;
-    struct stat info = {};
-    // a file that cannot be read still has its size and time
-    if (file.IsOpen() ? fstat(file.Get(), &info) != 0 : stat(path.c_str(), &info) != 0) {
-        return state;
-    }
-    state.Size = info.st_size;
-    state.ModifiedNs =
-        static_cast<std::int64_t>(info.st_mtim.tv_sec) * 1000000000 + info.st_mtim.tv_nsec;
-    if (!file.IsOpen() || !S_ISREG(info.st_mode) ||
-        info.st_size <= static_cast<off_t>(TagTrailerSize)) {
-        return state;
-    }
-    TTagTrailer bytes{};
-    const off_t at = info.st_size - static_cast<off_t>(TagTrailerSize);
-    if (::pread(file.Get(), bytes.data(), TagTrailerSize, at) ==
-            static_cast<ssize_t>(TagTrailerSize) &&
-        bytes[0] == 'T' && bytes[1] == 'A' && bytes[2] == 'G') {
-        state.Trailer = bytes;
-    }
-    return state;
-}
-
 std::size_t TJournalBatch::DoneCount() const
 {
     return static_cast<std::size_t>(
@@ -313,19 +299,28 @@ std::string JournalHeader(std::string_view kind, std::int64_t time, std::size_t 
            "\nfiles " + std::to_string(files) + "\n";
 }
 
-std::string FileLine(const std::string& path, const TFileState& state)
+void AppendFileLine(std::string& out, const std::string& path, const TFileState& state)
 {
-    return "f " + Escape(path) + ' ' + StateText(state) + '\n';
+    out += "f ";
+    AppendEscaped(out, path);
+    out += ' ';
+    AppendState(out, state);
+    out += '\n';
 }
 
-std::string DoneLine(std::size_t index, const TJournalEntry& entry)
+void AppendDoneLine(std::string& line, std::size_t index, const TJournalEntry& entry)
 {
-    std::string line = "d " + std::to_string(index) + ' ' + StateText(entry.After);
+    line += "d ";
+    AppendNumber(line, static_cast<std::int64_t>(index));
+    line += ' ';
+    AppendState(line, entry.After);
     if (!entry.NewPath.empty()) {
-        line += ' ' + Escape(entry.NewPath);
+        line += ' ';
+        AppendEscaped(line, entry.NewPath);
         for (const std::string& folder : entry.NewFolders) {
-            line += ' ' + Escape(folder);
+            line += ' ';
+            AppendEscaped(line, folder);
         }
     }
-    return line + '\n';
+    line += '\n';
 }

@@ -36,9 +36,6 @@
 
 inline constexpr int JournalKeep = 20;
 
-// The state of the file at `path` now (following links, as the writes do).
-TFileState ReadFileState(const std::string& path);
-
 struct TJournalEntry
 {
     std::string Path; // absolute
@@ -75,5 +72,7 @@ TJournalBatch ReadJournalBatch(const std::string& file);
 
 // The lines of the format, for the writer.
 std::string JournalHeader(std::string_view kind, std::int64_t time, std::size_t files);
-std::string FileLine(const std::string& path, const TFileState& state);
-std::string DoneLine(std::size_t index, const TJournalEntry& entry);
+// Appends the "f" line of a file to `out`.
+void AppendFileLine(std::string& out, const std::string& path, const TFileState& state);
+// Appends the "d" line of file `index` to `line`.
+void AppendDoneLine(std::string& line, std::size_t index, const TJournalEntry& entry);

@@ -1,6 +1,7 @@
 #include "journal/journal_session.h"
 
 #include "engine/path_parts.h"
+#include "journal/file_states.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -9,6 +10,7 @@
 #include <cstdio>
 #include <dirent.h>
 #include <fcntl.h>
+#include <span>
 #include <sys/stat.h>
 #include <system_error>
 #include <thread>
@@ -71,9 +73,11 @@ int SyncFolder(const std::string& folder)
     return code;
 }
 
-// The "f" lines of the paths, made absolute in `full`. Each file costs a few system calls, so a
-// long list is looked at on up to four threads, each taking one stretch of it in order.
-std::string FileLines(const std::vector<std::string>& paths, std::vector<std::string>& full)
+// The "f" lines of the paths, made absolute in `full`, in pieces to be written in order. Each file
+// costs a few system calls, so a long list is looked at in batches on up to four threads, each
+// taking one stretch of it.
+std::vector<std::string> FileLines(const std::vector<std::string>& paths,
+                                   std::vector<std::string>& full)
 {
     constexpr std::size_t LeastPerThread = 256;
     full.assign(paths.size(), {});
@@ -81,10 +85,19 @@ std::string FileLines(const std::vector<std::string>& paths, std::vector<std::st
     const std::size_t parts = std::clamp<std::size_t>(paths.size() / LeastPerThread, 1, threads);
     std::vector<std::string> texts(parts);
     const auto look = [&](std::size_t part) {
+        const std::size_t begin = paths.size() * part / parts;
         const std::size_t end = paths.size() * (part + 1) / parts;
-        for (std::size_t i = paths.size() * part / parts; i < end; ++i) {
+        for (std::size_t i = begin; i < end; ++i) {
             full[i] = FullPath(paths[i]);
-            texts[part] += FileLine(full[i], ReadFileState(full[i]));
+        }
+        const auto states = ReadFileStates(std::span(full).subspan(begin, end - begin));
+        std::size_t room = 0;
+        for (std::size_t i = begin; i < end; ++i) {
+            room += full[i].size() + 96; // the state with a typical trailer
+        }
+        texts[part].reserve(room);
+        for (std::size_t i = begin; i < end; ++i) {
+            AppendFileLine(texts[part], full[i], states[i - begin]);
         }
     };
     std::vector<std::thread> helpers;
@@ -99,16 +112,7 @@ std::string FileLines(const std::vector<std::string>& paths, std::vector<std::st
     for (std::thread& helper : helpers) {
         helper.join();
     }
-    std::size_t size = 0;
-    for (const std::string& text : texts) {
-        size += text.size();
-    }
-    std::string all;
-    all.reserve(size);
-    for (const std::string& text : texts) {
-        all += text;
-    }
-    return all;
+    return texts;
 }
 
 // Removes the hidden records that a Cantrel killed while it wrote one left behind: those of a
@@ -186,7 +190,9 @@ bool TJournalSession::Begin(const std::vector<std::string>& paths)
         return Fail(code, CannotJournal);
     }
     RemoveStalePending(Folder, Now);
-    const std::string text = JournalHeader(Kind, Now, paths.size()) + FileLines(paths, Paths);
+    std::vector<std::string> texts = FileLines(paths, Paths);
+    texts.insert(texts.begin(), JournalHeader(Kind, Now, paths.size()));
+    std::size_t size = 0;
     // written whole under a hidden name first: a listed batch is always a whole record
     const std::string pending =
         Folder + "/" + std::string(PendingPrefix) + std::to_string(getpid());
@@ -194,7 +200,11 @@ bool TJournalSession::Begin(const std::vector<std::string>& paths)
     if (Fd < 0) {
         return Fail(errno, CannotJournal);
     }
-    int code = WriteAll(Fd, text);
+    int code = 0;
+    for (const std::string& text : texts) {
+        size += text.size();
+        code = code == 0 ? WriteAll(Fd, text) : code;
+    }
     if (code == 0 && ::fsync(Fd) != 0) {
         code = errno;
     }
@@ -215,7 +225,7 @@ bool TJournalSession::Begin(const std::vector<std::string>& paths)
     }
     // the marks take about as much room as the files' lines
     if (code == 0) {
-        code = Marks.Start(Fd, static_cast<off_t>(text.size()), text.size());
+        code = Marks.Start(Fd, static_cast<off_t>(size), size);
     }
     if (code != 0) {
         ::unlink(named ? NumberedName(Folder, number).c_str() : pending.c_str());
@@ -248,7 +258,9 @@ bool TJournalSession::FileDone(std::size_t index, const TFileOutcome& outcome)
     entry.After = outcome.After
                       ? *outcome.After
                       : ReadFileState(entry.NewPath.empty() ? Paths[index] : entry.NewPath);
-    if (const int code = Marks.Add(DoneLine(index, entry)); code != 0) {
+    Line.clear(); // kept between files: a batch adds tens of thousands of these
+    AppendDoneLine(Line, index, entry);
+    if (const int code = Marks.Add(Line); code != 0) {
         return Fail(code, CannotJournal);
     }
     ++MarkCount;

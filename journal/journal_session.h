@@ -59,5 +59,6 @@ private:
     TJournalMarks Marks;
     int BatchNumber = 0;
     std::size_t MarkCount = 0;
+    std::string Line;
     TFileFailure Trouble;
 };

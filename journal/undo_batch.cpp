@@ -3,6 +3,7 @@
 #include "batch/rename_file.h"
 #include "engine/tag_file.h"
 #include "engine/tag_record.h"
+#include "journal/file_states.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>

@@ -4,7 +4,7 @@
 set -euo pipefail
 
 # What the program needs to build; the tests add their own through CANTREL_TEST_PACKAGES.
-CANTREL_PACKAGES=(cmake g++ make pkg-config qt6-base-dev libtag1-dev)
+CANTREL_PACKAGES=(cmake g++ make pkg-config qt6-base-dev libtag1-dev liburing-dev)
 # GoogleTest, the validators of the desktop entry and the AppStream metadata, and clang with
 # libFuzzer for the fuzz targets.
 CANTREL_TEST_PACKAGES=(libgtest-dev desktop-file-utils appstream clang libfuzzer-14-dev)
