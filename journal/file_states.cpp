@@ -30,10 +30,15 @@ std::int64_t Nanoseconds(std::int64_t seconds, std::int64_t fraction)
     return seconds * 1000000000 + fraction;
 }
 
-#ifdef CANTREL_HAVE_URING
-
 // Shorter lists are looked at one by one: setting a ring up costs about as much as a few files.
 constexpr std::size_t LeastBatched = 16;
+
+} // namespace
+
+#ifdef CANTREL_HAVE_URING
+
+namespace {
+
 // Files per group; each keeps a descriptor open until the group ends.
 constexpr unsigned Group = 64;
 
@@ -50,18 +55,20 @@ struct TSlot
 
 using TSlots = std::array<TSlot, Group>;
 
-class TRing
+} // namespace
+
+class TStateRing
 {
 public:
-    TRing() = default;
-    ~TRing()
+    TStateRing() = default;
+    ~TStateRing()
     {
         if (Started && !Broken) {
             io_uring_queue_exit(&Ring);
         }
     }
-    TRing(const TRing&) = delete;
-    TRing& operator=(const TRing&) = delete;
+    TStateRing(const TStateRing&) = delete;
+    TStateRing& operator=(const TStateRing&) = delete;
 
     // Sets the ring up; false where the system offers none (an old kernel, a sandbox that forbids
     // it) or lacks one of the operations used.
@@ -136,9 +143,11 @@ private:
     unsigned Prepared = 0;
 };
 
+namespace {
+
 // Looks at one group of files through the ring, in rounds: open, stat, read the trailer, close.
 // False when the ring failed; the states of the group are then left to the caller.
-bool ReadGroup(TRing& ring, std::span<const std::string> paths, TSlots& slots)
+bool ReadGroup(TStateRing& ring, std::span<const std::string> paths, TSlots& slots)
 {
     const auto count = static_cast<unsigned>(paths.size());
     const auto opened = [&](unsigned i, int result) {
@@ -198,13 +207,11 @@ TFileState StateOfSlot(const TSlot& slot, const std::string& path)
     return state;
 }
 
-// The batched reading; false when the system offers no ring, and nothing was read.
-bool ReadBatched(std::span<const std::string> paths, std::vector<TFileState>& states)
+// Reads the states through the ring; false when the ring failed on the way: the states it did
+// not give are then read one by one, and the ring is not to be used again.
+bool ReadBatched(TStateRing& ring, std::span<const std::string> paths,
+                 std::vector<TFileState>& states)
 {
-    TRing ring;
-    if (paths.size() < LeastBatched || !ring.Start()) {
-        return false;
-    }
     for (std::size_t first = 0; first < paths.size(); first += Group) {
         const auto group = paths.subspan(first, std::min<std::size_t>(Group, paths.size() - first));
         auto slots = std::make_unique<TSlots>();
@@ -214,8 +221,8 @@ bool ReadBatched(std::span<const std::string> paths, std::vector<TFileState>& st
             }
             continue;
         }
-        // A failed ring is not used again; what it left open is closed, unless the kernel may
-        // still be at work on the group: then its buffers are never freed.
+        // What the failed ring left open is closed, unless the kernel may still be at work on the
+        // group: then its buffers are never freed.
         for (const TSlot& slot : *slots) {
             if (slot.Fd >= 0 && !ring.IsBroken()) {
                 ::close(slot.Fd);
@@ -227,14 +234,20 @@ bool ReadBatched(std::span<const std::string> paths, std::vector<TFileState>& st
         for (std::size_t i = first; i < paths.size(); ++i) {
             states.push_back(ReadFileState(paths[i]));
         }
-        break;
+        return false;
     }
     return true;
 }
 
-#endif
-
 } // namespace
+
+#else
+
+class TStateRing
+{
+};
+
+#endif
 
 TFileState ReadFileState(const std::string& path)
 {
@@ -265,19 +278,44 @@ TFileState ReadFileState(const std::string& path)
     return state;
 }
 
-std::vector<TFileState> ReadFileStates(std::span<const std::string> paths, TStateReading how)
+TFileStateReader::TFileStateReader(TStateReading how) : How(how)
 {
-    std::vector<TFileState> states;
-    states.reserve(paths.size());
+}
+
+TFileStateReader::~TFileStateReader()
+{
 #ifdef CANTREL_HAVE_URING
-    if (how == TStateReading::Batched && ReadBatched(paths, states)) {
-        return states;
+    if (Ring && Ring->IsBroken()) {
+        [[maybe_unused]] TStateRing* kept = Ring.release(); // the kernel may still use it
     }
-#else
-    (void)how;
 #endif
+}
+
+void TFileStateReader::Read(std::span<const std::string> paths, std::vector<TFileState>& states)
+{
+    states.reserve(states.size() + paths.size());
+    if (How == TStateReading::Batched && paths.size() >= LeastBatched && !RingFailed) {
+#ifdef CANTREL_HAVE_URING
+        if (!Ring) {
+            Ring = std::make_unique<TStateRing>();
+            RingFailed = !Ring->Start();
+        }
+        if (!RingFailed) {
+            RingFailed = !ReadBatched(*Ring, paths, states);
+            return;
+        }
+#else
+        RingFailed = true; // built without liburing
+#endif
+    }
     for (const std::string& path : paths) {
         states.push_back(ReadFileState(path));
     }
+}
+
+std::vector<TFileState> ReadFileStates(std::span<const std::string> paths, TStateReading how)
+{
+    std::vector<TFileState> states;
+    TFileStateReader(how).Read(paths, states);
     return states;
 }

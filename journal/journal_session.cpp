@@ -4,12 +4,14 @@
 #include "journal/file_states.h"
 
 #include <algorithm>
+#include <atomic>
 #include <cerrno>
 #include <charconv>
 #include <csignal>
 #include <cstdio>
 #include <dirent.h>
 #include <fcntl.h>
+#include <memory>
 #include <span>
 #include <sys/stat.h>
 #include <system_error>
@@ -73,46 +75,69 @@ int SyncFolder(const std::string& folder)
     return code;
 }
 
-// The "f" lines of the paths, made absolute in `full`, in pieces to be written in order. Each file
-// costs a few system calls, so a long list is looked at in batches on up to four threads, each
-// taking one stretch of it.
-std::vector<std::string> FileLines(const std::vector<std::string>& paths,
-                                   std::vector<std::string>& full)
+// Writes the "f" lines of the paths to `fd` in order, making the paths absolute in `full`; 0 or
+// the errno value of a failed write, and the bytes written in `size`. Each file costs a few system
+// calls, so the list is cut into chunks, and up to four threads each take the next chunk nobody
+// has taken (a slower processor simply takes fewer). This thread also writes the finished chunks
+// in order as it goes.
+int WriteFileLines(int fd, const std::vector<std::string>& paths, std::vector<std::string>& full,
+                   std::size_t& size)
 {
-    constexpr std::size_t LeastPerThread = 256;
+    constexpr std::size_t ChunkFiles = 512;
+    const std::size_t chunks = (paths.size() + ChunkFiles - 1) / ChunkFiles;
     full.assign(paths.size(), {});
-    const std::size_t threads = std::clamp(std::thread::hardware_concurrency(), 1u, 4u);
-    const std::size_t parts = std::clamp<std::size_t>(paths.size() / LeastPerThread, 1, threads);
-    std::vector<std::string> texts(parts);
-    const auto look = [&](std::size_t part) {
-        const std::size_t begin = paths.size() * part / parts;
-        const std::size_t end = paths.size() * (part + 1) / parts;
-        for (std::size_t i = begin; i < end; ++i) {
-            full[i] = FullPath(paths[i]);
+    std::vector<std::string> texts(chunks);
+    const auto ready = std::make_unique<std::atomic<bool>[]>(chunks);
+    std::atomic<std::size_t> next = 0;
+    std::atomic<bool> stop = false;
+    std::size_t written = 0;
+    int code = 0;
+    const auto writeReady = [&] {
+        for (; written < chunks && ready[written].load(std::memory_order_acquire); ++written) {
+            code = code == 0 ? WriteAll(fd, texts[written]) : code;
+            size += texts[written].size();
+            std::string().swap(texts[written]);
         }
-        const auto states = ReadFileStates(std::span(full).subspan(begin, end - begin));
-        std::size_t room = 0;
-        for (std::size_t i = begin; i < end; ++i) {
-            room += full[i].size() + 96; // the state with a typical trailer
-        }
-        texts[part].reserve(room);
-        for (std::size_t i = begin; i < end; ++i) {
-            AppendFileLine(texts[part], full[i], states[i - begin]);
+        stop = code != 0;
+    };
+    const auto work = [&](bool writer) {
+        TFileStateReader reader;
+        std::vector<TFileState> states;
+        for (std::size_t chunk = next++; chunk < chunks && !stop; chunk = next++) {
+            const std::size_t begin = chunk * ChunkFiles;
+            const std::size_t end = std::min(paths.size(), begin + ChunkFiles);
+            std::size_t room = 0;
+            for (std::size_t i = begin; i < end; ++i) {
+                full[i] = FullPath(paths[i]);
+                room += full[i].size() + 96; // the state with a typical trailer
+            }
+            states.clear();
+            reader.Read(std::span(full).subspan(begin, end - begin), states);
+            texts[chunk].reserve(room);
+            for (std::size_t i = begin; i < end; ++i) {
+                AppendFileLine(texts[chunk], full[i], states[i - begin]);
+            }
+            ready[chunk].store(true, std::memory_order_release);
+            if (writer) {
+                writeReady();
+            }
         }
     };
+    const std::size_t threads = std::clamp(std::thread::hardware_concurrency(), 1u, 4u);
     std::vector<std::thread> helpers;
-    for (std::size_t part = 1; part < parts; ++part) {
+    for (std::size_t helper = 1; helper < std::min(threads, chunks); ++helper) {
         try {
-            helpers.emplace_back(look, part);
+            helpers.emplace_back(work, false);
         } catch (const std::system_error&) {
-            look(part); // no thread to be had: this one does the stretch
+            break; // no thread to be had: the others take its chunks
         }
     }
-    look(0);
+    work(true);
     for (std::thread& helper : helpers) {
         helper.join();
     }
-    return texts;
+    writeReady();
+    return code;
 }
 
 // Removes the hidden records that a Cantrel killed while it wrote one left behind: those of a
@@ -190,9 +215,6 @@ bool TJournalSession::Begin(const std::vector<std::string>& paths)
         return Fail(code, CannotJournal);
     }
     RemoveStalePending(Folder, Now);
-    std::vector<std::string> texts = FileLines(paths, Paths);
-    texts.insert(texts.begin(), JournalHeader(Kind, Now, paths.size()));
-    std::size_t size = 0;
     // written whole under a hidden name first: a listed batch is always a whole record
     const std::string pending =
         Folder + "/" + std::string(PendingPrefix) + std::to_string(getpid());
@@ -200,10 +222,11 @@ bool TJournalSession::Begin(const std::vector<std::string>& paths)
     if (Fd < 0) {
         return Fail(errno, CannotJournal);
     }
-    int code = 0;
-    for (const std::string& text : texts) {
-        size += text.size();
-        code = code == 0 ? WriteAll(Fd, text) : code;
+    const std::string header = JournalHeader(Kind, Now, paths.size());
+    std::size_t size = header.size();
+    int code = WriteAll(Fd, header);
+    if (code == 0) {
+        code = WriteFileLines(Fd, paths, Paths, size);
     }
     if (code == 0 && ::fsync(Fd) != 0) {
         code = errno;

@@ -35,6 +35,8 @@ mutants=(
     'catalogue/html_generator.cpp@catalogue_tests@if (StartsWith(templates, pages)) {@if (false) {'
     'batch/tag_write.cpp@batch_tests@if (value > 255) {@if (value >= 255) {'
     'batch/rename_file.cpp@batch_tests@return code == EEXIST ? ENOTDIR : code;@return code;'
+    'journal/file_states.cpp@journal_tests@info.st_size) - TagTrailerSize);@info.st_size) - TagTrailerSize + 1);'
+    'journal/journal_session.cpp@journal_tests@begin + ChunkFiles);@begin + ChunkFiles - 1);'
     'workspace/options.cpp@workspace_tests@options.LowBitRate <= bitRate@options.LowBitRate < bitRate'
     'workspace/display_texts.cpp@workspace_tests@track < 10 ?@track <= 10 ?'
     'workspace/workspace.cpp@workspace_tests@list.SelectedItems > 0 ?@list.SelectedItems > 1 ?'

@@ -17,7 +17,8 @@ namespace {
 namespace fs = std::filesystem;
 
 // Three files of one folder: one with a trailer whose bytes after the title's zero byte are not
-// what a rebuilt trailer would hold, one without a trailer, one with an odd name.
+// what a rebuilt trailer would hold, one without a trailer, one with an odd name; then `more`
+// tagged files.
 struct TFolder
 {
     TTempDir Dir;
@@ -25,12 +26,16 @@ struct TFolder
     std::vector<std::string> Paths = {Dir / "a.mp3", Dir / "b.mp3", Dir / "c %41\n\xff.mp3"};
     std::vector<std::string> Bytes;
 
-    TFolder()
+    explicit TFolder(int more = 0)
     {
         std::string odd = MakeTrailer("Old", "Art", "", "", "", 3, 7);
         odd[3 + 4] = 'x'; // after the zero byte ending "Old"
         for (const std::string& trailer : {odd, std::string(), MakeTrailer("Third")}) {
             Bytes.push_back(MakeMp3Stream() + trailer);
+        }
+        for (int i = 0; i < more; ++i) {
+            Paths.push_back(Dir / ("more " + std::to_string(i) + ".mp3"));
+            Bytes.push_back(MakeMp3Stream() + MakeTrailer(std::to_string(i)));
         }
         for (std::size_t i = 0; i < Paths.size(); ++i) {
             WriteBytes(Paths[i], Bytes[i]);
@@ -103,6 +108,15 @@ TEST(Undo, TakesBackEachKindOfBatchByteForByte)
         EXPECT_EQ(folder.Undo().Done, changed) << rule;
         EXPECT_NE(ReadBytes(folder.Paths[0]), folder.Bytes[0]) << rule;
     }
+}
+
+TEST(Undo, TakesBackALongBatch)
+{
+    // the files are looked at in chunks, by several threads, and written in order
+    TFolder folder(1200);
+    ASSERT_EQ(folder.Run(JournalWrite, WriteTitle).Done, 1203);
+    EXPECT_EQ(folder.Undo().Done, 1203);
+    folder.ExpectAsBefore("1,203 files written and undone");
 }
 
 TEST(Undo, TakesBackBatchesOneAfterAnother)
