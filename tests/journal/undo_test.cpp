@@ -4,10 +4,12 @@
 #include "journal/undo_batch.h"
 #include "support/mp3_fixture.h"
 
+#include <csignal>
 #include <ctime>
 #include <fcntl.h>
 #include <filesystem>
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -114,6 +116,22 @@ TEST(Undo, TakesBackALongBatch)
 {
     // the files are looked at in chunks, by several threads, and written in order
     TFolder folder(1200);
+    // a journal that runs out of room half way stops the batch before any file is touched
+    const pid_t child = fork();
+    if (child == 0) {
+        signal(SIGXFSZ, SIG_IGN);
+        const rlimit room = {64 * 1024, 64 * 1024};
+        setrlimit(RLIMIT_FSIZE, &room);
+        const TBatchResult result = folder.Run(JournalWrite, WriteTitle);
+        _exit(result.Done == 0 && result.Failures.size() == 1 &&
+                      result.Failures[0].Text == "cannot write the undo journal: File too large"
+                  ? 0
+                  : 1);
+    }
+    int status = 0;
+    waitpid(child, &status, 0);
+    EXPECT_EQ(WEXITSTATUS(status), 0);
+    folder.ExpectAsBefore("a journal out of room");
     ASSERT_EQ(folder.Run(JournalWrite, WriteTitle).Done, 1203);
     EXPECT_EQ(folder.Undo().Done, 1203);
     folder.ExpectAsBefore("1,203 files written and undone");
