@@ -28,8 +28,9 @@ public:
     bool OpenUrl(const QString&) override { return true; }
 };
 
-// A settings folder of the benchmark's own, so that it never touches the user's settings; also
-// chooses the offscreen platform unless another is set. Made before the application.
+// A settings and state folder of the benchmark's own, so that it never touches the user's settings
+// or undo journal; also chooses the offscreen platform unless another is set. Made before the
+// application.
 struct TBenchSettingsFolder
 {
     QTemporaryDir Folder;
@@ -40,6 +41,7 @@ struct TBenchSettingsFolder
             qputenv("QT_QPA_PLATFORM", "offscreen");
         }
         qputenv("XDG_CONFIG_HOME", Folder.path().toLocal8Bit());
+        qputenv("XDG_STATE_HOME", (Folder.path() + "/state").toLocal8Bit());
     }
 };
 
