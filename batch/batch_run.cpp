@@ -2,14 +2,75 @@
 
 #include "journal/journal_session.h"
 
-TBatchResult RunBatch(const std::vector<std::string>& paths, const TFileStep& step,
-                      const TBatchControl& control)
+#include <algorithm>
+#include <atomic>
+#include <system_error>
+#include <thread>
+
+namespace {
+
+// Files read ahead at most while the journal records the batch; each keeps what its change needs.
+constexpr std::size_t MostReadAhead = 8192;
+
+// Has the journal record the batch on a thread of its own (which takes helpers as it does
+// alone) while this one reads the first files; their changes, in order. `begun` says whether the
+// record was made.
+std::vector<TFileChange> ReadWhileRecording(const std::vector<std::string>& paths,
+                                            const TFileRead& read, const TBatchControl& control,
+                                            bool& begun)
+{
+    std::vector<TFileChange> ahead;
+    TJournalSession& journal = *control.Journal;
+    if (std::thread::hardware_concurrency() < 2) {
+        begun = journal.Begin(paths); // reading ahead would only take turns with the record
+        return ahead;
+    }
+    std::atomic<bool> recorded = false;
+    std::thread recorder;
+    try {
+        recorder = std::thread([&] {
+            begun = journal.Begin(paths);
+            recorded = true;
+        });
+    } catch (const std::system_error&) {
+        begun = journal.Begin(paths);
+        return ahead;
+    }
+    struct TJoin
+    {
+        std::thread& Thread;
+        ~TJoin() { Thread.join(); } // also when a read throws
+    } join{recorder};
+    const std::size_t most = std::min(paths.size(), MostReadAhead);
+    while (!recorded && ahead.size() < most) {
+        if (control.Yield) {
+            control.Yield();
+        }
+        if (control.Cancelled && control.Cancelled()) {
+            break; // the loop of the batch stops before its first file
+        }
+        ahead.push_back(read(paths[ahead.size()], control.Yield));
+    }
+    return ahead;
+}
+
+TBatchResult Run(const std::vector<std::string>& paths, const TFileStep* step,
+                 const TFileRead* read, const TBatchControl& control)
 {
     TBatchResult result;
     const int range = static_cast<int>(paths.size());
-    if (control.Journal != nullptr && !control.Journal->Begin(paths)) {
-        result.Failures.push_back(control.Journal->Failure());
-        return result;
+    std::vector<TFileChange> ahead;
+    if (control.Journal != nullptr) {
+        bool begun = false;
+        if (read != nullptr) {
+            ahead = ReadWhileRecording(paths, *read, control, begun);
+        } else {
+            begun = control.Journal->Begin(paths);
+        }
+        if (!begun) {
+            result.Failures.push_back(control.Journal->Failure());
+            return result;
+        }
     }
     for (std::size_t i = 0; i < paths.size(); ++i) {
         if (control.Yield) {
@@ -23,7 +84,15 @@ TBatchResult RunBatch(const std::vector<std::string>& paths, const TFileStep& st
             const int position = static_cast<int>(i) + (control.CountFromOne ? 1 : 0);
             control.Progress(position, range, ProgressText(position, range));
         }
-        TFileOutcome outcome = step(paths[i], control.Yield);
+        TFileOutcome outcome;
+        if (step != nullptr) {
+            outcome = (*step)(paths[i], control.Yield);
+        } else if (i < ahead.size()) {
+            outcome = ahead[i]();
+            ahead[i] = nullptr; // what it kept is not needed any more
+        } else {
+            outcome = (*read)(paths[i], control.Yield)();
+        }
         switch (outcome.Status) {
         case TFileStatus::Done:
             ++result.Done;
@@ -48,4 +117,18 @@ TBatchResult RunBatch(const std::vector<std::string>& paths, const TFileStep& st
         }
     }
     return result;
+}
+
+} // namespace
+
+TBatchResult RunBatch(const std::vector<std::string>& paths, const TFileStep& step,
+                      const TBatchControl& control)
+{
+    return Run(paths, &step, nullptr, control);
+}
+
+TBatchResult RunBatch(const std::vector<std::string>& paths, const TFileRead& read,
+                      const TBatchControl& control)
+{
+    return Run(paths, nullptr, &read, control);
 }

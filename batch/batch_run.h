@@ -48,6 +48,11 @@ struct TFileOutcome
 // One file's work: given the path and the yield callback of the batch.
 using TFileStep = std::function<TFileOutcome(const std::string& path, const TYieldFn& yield)>;
 
+// One file's work in two parts: the read only reads the file and gives the change, which makes
+// the step's change to it.
+using TFileChange = std::function<TFileOutcome()>;
+using TFileRead = std::function<TFileChange(const std::string& path, const TYieldFn& yield)>;
+
 // How a batch talks to whoever runs it; every member may be empty.
 struct TBatchControl
 {
@@ -68,4 +73,10 @@ struct TBatchControl
 // Runs `step` on each path in order and collects what happened. A cancelled batch leaves the
 // files from the cancelled one on untouched and says so in the result.
 TBatchResult RunBatch(const std::vector<std::string>& paths, const TFileStep& step,
+                      const TBatchControl& control = {});
+// The same with a step in two parts. A journaled batch on a machine with more than one processor
+// reads its first files while the journal records the batch on the other processors, and makes
+// their changes once the record is on the disk: the reading costs the batch no time then. No file
+// is changed before the record is whole, and the changes are made in order as above.
+TBatchResult RunBatch(const std::vector<std::string>& paths, const TFileRead& read,
                       const TBatchControl& control = {});

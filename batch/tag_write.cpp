@@ -39,6 +39,19 @@ std::optional<TFileFailure> SizeOf(const std::string& path, off_t& size, const s
     return std::nullopt;
 }
 
+// Writes the trailer over the one of `file` (the analysed name of `path`). The analysis is not
+// repeated after the write as WriteTag would: a batch of thousands of files then reads each only
+// once.
+TFileOutcome WriteTrailer(const std::string& file, const std::string& path,
+                          const TTagTrailer& trailer)
+{
+    TFileOutcome written;
+    if (const int code = WriteTagTrailer(file, trailer, written.After); code != 0) {
+        return TFileOutcome::Refusal(FailureFromCode(path, code, WriteFailureText));
+    }
+    return written;
+}
+
 } // namespace
 
 std::optional<std::uint8_t> GenreFromBoxText(std::string_view text)
@@ -100,10 +113,19 @@ TFileOutcome WriteTagToFile(const std::string& path, const TTagEdits& edits, con
 TFileOutcome WriteTagToFile(TMPEGAudio& audio, const std::string& path, const TTagEdits& edits,
                             const TYieldFn& yield)
 {
+    return ReadForTagWrite(audio, path, edits, yield)();
+}
+
+TFileChange ReadForTagWrite(TMPEGAudio& audio, const std::string& path, const TTagEdits& edits,
+                            const TYieldFn& yield)
+{
     if (auto refusal = AnalyseForWrite(audio, path, yield)) {
-        return TFileOutcome::Refusal(std::move(*refusal));
+        return [refusal = std::move(*refusal)] { return TFileOutcome::Refusal(refusal); };
     }
-    return WriteAnalysedTag(audio, path, EditedTag(audio.Tag(), edits));
+    return [path, file = audio.FileName,
+            trailer = BuildTagTrailer(EditedTag(audio.Tag(), edits), audio.CodePage)] {
+        return WriteTrailer(file, path, trailer);
+    };
 }
 
 std::optional<TFileFailure> AnalyseForWrite(TMPEGAudio& audio, const std::string& path,
@@ -125,15 +147,7 @@ std::optional<TFileFailure> AnalyseForWrite(TMPEGAudio& audio, const std::string
 TFileOutcome WriteAnalysedTag(const TMPEGAudio& audio, const std::string& path,
                               const TTagRecord& tag)
 {
-    // The analysis is not repeated after the write as WriteTag would: a batch of thousands of
-    // files then reads each only once.
-    TFileOutcome written;
-    if (const int code =
-            WriteTagTrailer(audio.FileName, BuildTagTrailer(tag, audio.CodePage), written.After);
-        code != 0) {
-        return TFileOutcome::Refusal(FailureFromCode(path, code, WriteFailureText));
-    }
-    return written;
+    return WriteTrailer(audio.FileName, path, BuildTagTrailer(tag, audio.CodePage));
 }
 
 TTagRecord EditedTag(TTagRecord tag, const TTagEdits& edits)

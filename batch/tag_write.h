@@ -62,6 +62,10 @@ TFileOutcome WriteTagToFile(const std::string& path, const TTagEdits& edits,
 // in the analysis object's code page.
 TFileOutcome WriteTagToFile(TMPEGAudio& audio, const std::string& path, const TTagEdits& edits,
                             const TYieldFn& yield = {});
+// WriteTagToFile in two parts for RunBatch: the read analyses the file and builds its new
+// trailer (or its refusal), the change writes the trailer.
+TFileChange ReadForTagWrite(TMPEGAudio& audio, const std::string& path, const TTagEdits& edits,
+                            const TYieldFn& yield = {});
 
 // The two halves of WriteTagToFile, for a batch that decides per file what to write from what
 // the file holds. AnalyseForWrite reads the file into `audio` and gives the refusal when its tag

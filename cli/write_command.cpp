@@ -8,6 +8,7 @@
 
 #include <cerrno>
 #include <ctime>
+#include <functional>
 #include <optional>
 
 namespace {
@@ -66,9 +67,12 @@ std::string RefusedStatus(const TFileFailure& failure)
     }
 }
 
-int RunFileCommand(std::string_view command, const std::vector<std::string>& files,
-                   const TFileStep& step, std::string_view done, std::ostream& out,
-                   std::ostream& err)
+namespace {
+
+// RunFileCommand with the batch run by `run`.
+int RunFileBatch(std::string_view command, const std::vector<std::string>& files,
+                 const std::function<TBatchResult(const TBatchControl&)>& run,
+                 std::string_view done, std::ostream& out, std::ostream& err)
 {
     TBatchControl control;
     control.Report = [&](std::size_t index, const TFileOutcome& outcome) {
@@ -89,8 +93,30 @@ int RunFileCommand(std::string_view command, const std::vector<std::string>& fil
     };
     TJournalSession journal(CommandJournalFolder(), std::string(command), std::time(nullptr));
     control.Journal = &journal;
-    const bool refused = !RunBatch(files, step, control).Failures.empty();
+    const bool refused = !run(control).Failures.empty();
     return ReportJournalFailure(command, journal, err) || refused ? 1 : 0;
+}
+
+} // namespace
+
+int RunFileCommand(std::string_view command, const std::vector<std::string>& files,
+                   const TFileStep& step, std::string_view done, std::ostream& out,
+                   std::ostream& err)
+{
+    return RunFileBatch(
+        command, files,
+        [&](const TBatchControl& control) { return RunBatch(files, step, control); }, done, out,
+        err);
+}
+
+int RunFileCommand(std::string_view command, const std::vector<std::string>& files,
+                   const TFileRead& read, std::string_view done, std::ostream& out,
+                   std::ostream& err)
+{
+    return RunFileBatch(
+        command, files,
+        [&](const TBatchControl& control) { return RunBatch(files, read, control); }, done, out,
+        err);
 }
 
 int RunWriteCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
@@ -129,8 +155,8 @@ int RunWriteCommand(const std::vector<std::string>& args, std::ostream& out, std
     }
     const TTagEdits edits = TagEditsFromBoxes(boxes);
     TMPEGAudio audio(codePage);
-    const TFileStep step = [&](const std::string& path, const TYieldFn& yield) {
-        return WriteTagToFile(audio, path, edits, yield);
+    const TFileRead read = [&](const std::string& path, const TYieldFn& yield) {
+        return ReadForTagWrite(audio, path, edits, yield);
     };
-    return RunFileCommand("write", files, step, "written", out, err);
+    return RunFileCommand("write", files, read, "written", out, err);
 }

@@ -37,6 +37,7 @@ mutants=(
     'batch/rename_file.cpp@batch_tests@return code == EEXIST ? ENOTDIR : code;@return code;'
     'journal/file_states.cpp@journal_tests@info.st_size) - TagTrailerSize);@info.st_size) - TagTrailerSize + 1);'
     'journal/journal_session.cpp@journal_tests@begin + ChunkFiles);@begin + ChunkFiles - 1);'
+    'batch/batch_run.cpp@journal_tests@ahead.push_back(read(paths[ahead.size()], control.Yield));@ahead.push_back(read(paths[ahead.size()], control.Yield)); ahead.back()();'
     'workspace/options.cpp@workspace_tests@options.LowBitRate <= bitRate@options.LowBitRate < bitRate'
     'workspace/display_texts.cpp@workspace_tests@track < 10 ?@track <= 10 ?'
     'workspace/workspace.cpp@workspace_tests@list.SelectedItems > 0 ?@list.SelectedItems > 1 ?'

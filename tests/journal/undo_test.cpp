@@ -1,5 +1,6 @@
 #include "batch/macro_rename.h"
 #include "batch/tag_write.h"
+#include "engine/mpeg_audio.h"
 #include "journal/journal_session.h"
 #include "journal/undo_batch.h"
 #include "support/mp3_fixture.h"
@@ -50,6 +51,13 @@ struct TFolder
         control.Journal = &journal;
         return RunBatch(Paths, step, control);
     }
+    // with the step in two parts: the first files are read while the journal records the batch
+    TBatchResult Run(const char* kind, const TFileRead& read, TBatchControl control = {})
+    {
+        TJournalSession journal(State, kind, 1000);
+        control.Journal = &journal;
+        return RunBatch(Paths, read, control);
+    }
 
     // An undo as after a restart: the batch is read back from the journal folder.
     TBatchResult Undo(int number = 0)
@@ -79,6 +87,10 @@ TTagEdits TitleEdit(const char* title)
 
 const TFileStep WriteTitle = [](const std::string& path, const TYieldFn&) {
     return WriteTagToFile(path, TitleEdit("New"));
+};
+const TFileRead ReadWriteTitle = [](const std::string& path, const TYieldFn& yield) {
+    static TMPEGAudio audio;
+    return ReadForTagWrite(audio, path, TitleEdit("New"), yield);
 };
 const TFileStep Clear = [](const std::string& path, const TYieldFn&) {
     return ClearTagOfFile(path);
@@ -122,7 +134,7 @@ TEST(Undo, TakesBackALongBatch)
         signal(SIGXFSZ, SIG_IGN);
         const rlimit room = {64 * 1024, 64 * 1024};
         setrlimit(RLIMIT_FSIZE, &room);
-        const TBatchResult result = folder.Run(JournalWrite, WriteTitle);
+        const TBatchResult result = folder.Run(JournalWrite, ReadWriteTitle);
         _exit(result.Done == 0 && result.Failures.size() == 1 &&
                       result.Failures[0].Text == "cannot write the undo journal: File too large"
                   ? 0
@@ -132,7 +144,7 @@ TEST(Undo, TakesBackALongBatch)
     waitpid(child, &status, 0);
     EXPECT_EQ(WEXITSTATUS(status), 0);
     folder.ExpectAsBefore("a journal out of room");
-    ASSERT_EQ(folder.Run(JournalWrite, WriteTitle).Done, 1203);
+    ASSERT_EQ(folder.Run(JournalWrite, ReadWriteTitle).Done, 1203);
     EXPECT_EQ(folder.Undo().Done, 1203);
     folder.ExpectAsBefore("1,203 files written and undone");
 }
@@ -189,7 +201,7 @@ TEST(Undo, BatchKilledHalfWayIsUndoneForTheFilesItFinished)
                 _exit(0); // as if killed: no destructor, no flush
             }
         };
-        folder.Run(JournalWrite, WriteTitle, control);
+        folder.Run(JournalWrite, ReadWriteTitle, control);
         _exit(1);
     }
     int status = 0;

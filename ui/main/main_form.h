@@ -237,6 +237,11 @@ private:
     // hides it).
     TBatchResult RunFileBatch(const std::vector<std::string>& paths, const TFileStep& step,
                               bool showProgress, const char* journalKind);
+    // The same with a step in two parts (see RunBatch).
+    TBatchResult RunFileBatch(const std::vector<std::string>& paths, const TFileRead& read,
+                              bool showProgress, const char* journalKind);
+    TBatchResult RunControlledBatch(const std::function<TBatchResult(const TBatchControl&)>& run,
+                                    bool showProgress, const char* journalKind);
 
     // undo (main_form_undo.cpp)
     // The menu entry names the batch an undo would take back, and is off when there is none.

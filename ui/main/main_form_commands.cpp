@@ -96,6 +96,23 @@ std::vector<std::string> T_MainForm::CommandPaths(const QString& wholePathQuesti
 TBatchResult T_MainForm::RunFileBatch(const std::vector<std::string>& paths, const TFileStep& step,
                                       bool showProgress, const char* journalKind)
 {
+    return RunControlledBatch(
+        [&](const TBatchControl& control) { return RunBatch(paths, step, control); }, showProgress,
+        journalKind);
+}
+
+TBatchResult T_MainForm::RunFileBatch(const std::vector<std::string>& paths, const TFileRead& read,
+                                      bool showProgress, const char* journalKind)
+{
+    return RunControlledBatch(
+        [&](const TBatchControl& control) { return RunBatch(paths, read, control); }, showProgress,
+        journalKind);
+}
+
+TBatchResult
+T_MainForm::RunControlledBatch(const std::function<TBatchResult(const TBatchControl&)>& run,
+                               bool showProgress, const char* journalKind)
+{
     const bool wholePath = Work.WholePathMode;
     if (wholePath) {
         // the boxes keep what the user typed: no selection events while the files go by
@@ -117,7 +134,7 @@ TBatchResult T_MainForm::RunFileBatch(const std::vector<std::string>& paths, con
     }
     TJournalSession journal(Work.JournalFolder, journalKind, std::time(nullptr));
     control.Journal = &journal;
-    return RunBatch(paths, step, control);
+    return run(control);
 }
 
 void T_MainForm::ShowListAgain()
@@ -140,12 +157,11 @@ void T_MainForm::Write_Tag_SBClick()
         const TTagEdits edits = TagEditsFromBoxes(TagBoxTexts());
         TMPEGAudio audio(
             Options.TagCodePage); // one for the batch: it keeps what it learns between files
-        const TBatchResult result = RunFileBatch(
-            paths,
-            [&](const std::string& path, const TYieldFn& yield) {
-                return WriteTagToFile(audio, path, edits, yield);
-            },
-            true, JournalWrite);
+        const TBatchResult result =
+            RunFileBatch(paths, TFileRead([&](const std::string& path, const TYieldFn& yield) {
+                             return ReadForTagWrite(audio, path, edits, yield);
+                         }),
+                         true, JournalWrite);
         emit ProgressShown(false);
         if (wholePath) {
             ShowListAgain();
