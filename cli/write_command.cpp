@@ -109,16 +109,6 @@ int RunFileCommand(std::string_view command, const std::vector<std::string>& fil
         err);
 }
 
-int RunFileCommand(std::string_view command, const std::vector<std::string>& files,
-                   const TFileRead& read, std::string_view done, std::ostream& out,
-                   std::ostream& err)
-{
-    return RunFileBatch(
-        command, files,
-        [&](const TBatchControl& control) { return RunBatch(files, read, control); }, done, out,
-        err);
-}
-
 int RunWriteCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
                     const TTagCodePage& codePage)
 {
@@ -158,5 +148,8 @@ int RunWriteCommand(const std::vector<std::string>& args, std::ostream& out, std
     const TFileRead read = [&](const std::string& path, const TYieldFn& yield) {
         return ReadForTagWrite(audio, path, edits, yield);
     };
-    return RunFileCommand("write", files, read, "written", out, err);
+    return RunFileBatch(
+        "write", files,
+        [&](const TBatchControl& control) { return RunBatch(files, read, control); }, "written",
+        out, err);
 }

@@ -17,7 +17,3 @@ std::string RefusedStatus(const TFileFailure& failure);
 int RunFileCommand(std::string_view command, const std::vector<std::string>& files,
                    const TFileStep& step, std::string_view done, std::ostream& out,
                    std::ostream& err);
-// The same with a step in two parts (see RunBatch).
-int RunFileCommand(std::string_view command, const std::vector<std::string>& files,
-                   const TFileRead& read, std::string_view done, std::ostream& out,
-                   std::ostream& err);
