@@ -10,11 +10,6 @@
 
 namespace {
 
-bool IsTrailer(const TTagTrailer& bytes)
-{
-    return bytes[0] == 'T' && bytes[1] == 'A' && bytes[2] == 'G';
-}
-
 // -1 for a folder (no file), EINVAL for anything else that is not a regular file, EACCES for a
 // file without any write permission bit, else 0.
 int ChangeableFile(const struct stat& info)
@@ -79,7 +74,7 @@ int ReadTrailer(int fd, off_t length, TTagTrailer& trailer, bool& found)
         }
         got += static_cast<std::size_t>(n);
     }
-    found = IsTrailer(trailer);
+    found = IsTagTrailer(trailer);
     return 0;
 }
 
@@ -146,6 +141,11 @@ int WriteTrailer(const std::string& path, const TTagTrailer& trailer, const TFil
 
 } // namespace
 
+bool IsTagTrailer(const TTagTrailer& bytes)
+{
+    return bytes[0] == 'T' && bytes[1] == 'A' && bytes[2] == 'G';
+}
+
 int TOpenTagFile::Open(const std::string& path, bool lookFirst)
 {
     struct stat info = {};
@@ -209,7 +209,7 @@ int TOpenTagFile::Write(const TTagTrailer& trailer, const TFileChanges& changes)
         Length += static_cast<off_t>(TagTrailerSize);
     }
     Trailer = trailer;
-    HasTrailer = IsTrailer(trailer);
+    HasTrailer = IsTagTrailer(trailer);
     ModifiedKnown = false;
     return 0;
 }

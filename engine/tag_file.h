@@ -10,6 +10,9 @@
 #include <string>
 #include <sys/types.h>
 
+// True when the bytes start with "TAG", as a tag trailer does.
+bool IsTagTrailer(const TTagTrailer& bytes);
+
 // What a file is at one moment, as far as telling whether it changed needs to know.
 struct TFileState
 {

@@ -20,11 +20,6 @@ namespace {
 // recording a batch writes nothing.
 constexpr int ReadFlags = O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK;
 
-bool IsTrailer(const TTagTrailer& bytes)
-{
-    return bytes[0] == 'T' && bytes[1] == 'A' && bytes[2] == 'G';
-}
-
 std::int64_t Nanoseconds(std::int64_t seconds, std::int64_t fraction)
 {
     return seconds * 1000000000 + fraction;
@@ -201,7 +196,7 @@ TFileState StateOfSlot(const TSlot& slot, const std::string& path)
     TFileState state;
     state.Size = slot.Info.st_size;
     state.ModifiedNs = Nanoseconds(slot.Info.st_mtim.tv_sec, slot.Info.st_mtim.tv_nsec);
-    if (slot.ReadResult == static_cast<int>(TagTrailerSize) && IsTrailer(slot.Bytes)) {
+    if (slot.ReadResult == static_cast<int>(TagTrailerSize) && IsTagTrailer(slot.Bytes)) {
         state.Trailer = slot.Bytes;
     }
     return state;
@@ -272,7 +267,7 @@ TFileState ReadFileState(const std::string& path)
     const off_t at = info.st_size - static_cast<off_t>(TagTrailerSize);
     if (::pread(file.Get(), bytes.data(), TagTrailerSize, at) ==
             static_cast<ssize_t>(TagTrailerSize) &&
-        IsTrailer(bytes)) {
+        IsTagTrailer(bytes)) {
         state.Trailer = bytes;
     }
     return state;
