@@ -240,6 +240,7 @@ private:
     // The same with a step in two parts (see RunBatch).
     TBatchResult RunFileBatch(const std::vector<std::string>& paths, const TFileRead& read,
                               bool showProgress, const char* journalKind);
+    // What both do: the list, the progress and the journal set up, then `run` with them.
     TBatchResult RunControlledBatch(const std::function<TBatchResult(const TBatchControl&)>& run,
                                     bool showProgress, const char* journalKind);
 
