@@ -307,10 +307,3 @@ void TFileStateReader::Read(std::span<const std::string> paths, std::vector<TFil
         states.push_back(ReadFileState(path));
     }
 }
-
-std::vector<TFileState> ReadFileStates(std::span<const std::string> paths, TStateReading how)
-{
-    std::vector<TFileState> states;
-    TFileStateReader(how).Read(paths, states);
-    return states;
-}

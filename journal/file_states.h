@@ -10,7 +10,7 @@
 // The state of the file at `path` now (following links, as the writes do).
 TFileState ReadFileState(const std::string& path);
 
-// How ReadFileStates asks the system.
+// How a TFileStateReader asks the system.
 enum class TStateReading
 {
     Batched,  // in groups through io_uring where the system offers it, else one by one
@@ -41,7 +41,3 @@ private:
     std::unique_ptr<TStateRing> Ring; // set up at the first long list
     bool RingFailed = false;          // none to be had, or it failed: one by one from then on
 };
-
-// The states of the paths with a reader of their own.
-std::vector<TFileState> ReadFileStates(std::span<const std::string> paths,
-                                       TStateReading how = TStateReading::Batched);

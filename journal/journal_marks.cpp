@@ -8,6 +8,26 @@
 #include <sys/mman.h>
 #include <unistd.h>
 
+namespace {
+
+// Writes all bytes at `offset`; 0 or the errno value (EIO when the file takes no more bytes).
+int WriteAt(int fd, const char* data, std::size_t size, off_t offset)
+{
+    for (std::size_t done = 0; done < size;) {
+        const ssize_t n = ::pwrite(fd, data + done, size - done, offset + static_cast<off_t>(done));
+        if (n < 0 && errno == EINTR) {
+            continue;
+        }
+        if (n <= 0) {
+            return n < 0 ? errno : EIO;
+        }
+        done += static_cast<std::size_t>(n);
+    }
+    return 0;
+}
+
+} // namespace
+
 int TJournalMarks::Start(int fd, off_t end, std::size_t expected)
 {
     Unmap();
@@ -30,17 +50,11 @@ int TJournalMarks::Map(std::size_t more)
     // lands on a page that is there already, which costs a third of one the system must first
     // make for a reserved block.
     static const char zeros[64 * 1024] = {};
-    for (off_t done = 0; done < wanted;) {
-        const ssize_t n = ::pwrite(
-            Fd, zeros, static_cast<std::size_t>(std::min<off_t>(wanted - done, sizeof zeros)),
-            Reserved + done);
-        if (n < 0 && errno == EINTR) {
-            continue;
+    for (off_t done = 0; done < wanted; done += static_cast<off_t>(sizeof zeros)) {
+        const auto size = static_cast<std::size_t>(std::min<off_t>(wanted - done, sizeof zeros));
+        if (const int code = WriteAt(Fd, zeros, size, Reserved + done); code != 0) {
+            return code;
         }
-        if (n <= 0) {
-            return n < 0 ? errno : EIO;
-        }
-        done += n;
     }
     Reserved += wanted;
     MapStart = Used / page * page;
@@ -73,16 +87,8 @@ int TJournalMarks::Add(std::string_view line)
     }
     const auto size = static_cast<off_t>(line.size());
     if (Unmappable) {
-        for (std::size_t done = 0; done < line.size();) {
-            const ssize_t n = ::pwrite(Fd, line.data() + done, line.size() - done,
-                                       Used + static_cast<off_t>(done));
-            if (n < 0 && errno == EINTR) {
-                continue;
-            }
-            if (n <= 0) {
-                return n < 0 ? errno : EIO;
-            }
-            done += static_cast<std::size_t>(n);
+        if (const int code = WriteAt(Fd, line.data(), line.size(), Used); code != 0) {
+            return code;
         }
         Used += size;
         return 0;

@@ -59,8 +59,10 @@ TEST(FileStates, BatchedReadingGivesWhatEachFileGivesAlone)
     }
     paths.push_back(dir.Path().string()); // a folder
 
-    const auto batched = ReadFileStates(paths);
-    const auto alone = ReadFileStates(paths, TStateReading::OneByOne);
+    std::vector<TFileState> batched;
+    std::vector<TFileState> alone;
+    TFileStateReader().Read(paths, batched);
+    TFileStateReader(TStateReading::OneByOne).Read(paths, alone);
     ASSERT_EQ(batched.size(), paths.size());
     for (std::size_t i = 0; i < paths.size(); ++i) {
         EXPECT_EQ(batched[i], alone[i]) << paths[i];
