@@ -86,11 +86,13 @@ void T_MainForm::ClearFileList()
     const QSignalBlocker blocker(ListBox1);
     Work.Files.Clear();
     ListBox1->clear();
-    // nothing of the folder listed before stays on display
+    // nothing of the folder listed before stays on display, the macro preview included
+    CurrentAudio = std::make_unique<TMPEGAudio>(Options.TagCodePage);
     Panel8->clear();
     Panel20->clear();
     ClearTagFields();
     ClearInfoPanels();
+    RefreshPreview();
 }
 
 void T_MainForm::RescanFolder()

@@ -380,6 +380,7 @@ private slots:
         for (const char* shown : {"Panel8", "Panel20", "TitleEdit", "Genre_CB", "Panel28"}) {
             QVERIFY2(Program.Text(shown).isEmpty(), shown);
         }
+        QVERIFY(!Program.Text("Label15").contains("Title 0"));
     }
 
     // Which key runs which command is the key map's unit test; here the keys reach the window
