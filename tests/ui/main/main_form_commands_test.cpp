@@ -300,34 +300,33 @@ private slots:
         }
     }
 
-    // Enter in a tag box keeps the typed text in its history; in the genre box it chooses the
-    // entry the text names, "<unknown>" for none, and the write stores what the box shows.
-    void EnterInTheTagBoxes()
+    // Enter in the genre box turns a text that names no genre into "<unknown>", and the write
+    // stores what the box shows ("Other"), not the genre chosen before. Another folder opened
+    // then leaves nothing of that file on display.
+    void GenreEnterAndAnotherFolder()
     {
         Start();
         Program.Open(Music->Path().string());
         Program.ClickRow(0);
-        const struct
-        {
-            const char* Box;
-            const char* Typed;
-            QString Shown;
-        } rows[] = {{"TitleEdit", "New title", "New title"},
-                    {"Genre_CB", "pop", "Pop"},
-                    {"Genre_CB", "Qqq", "<unknown>"}};
-        for (const auto& row : rows) {
-            auto* box = Program.Find<QComboBox>(row.Box);
-            box->setFocus();
-            box->lineEdit()->selectAll();
-            QTest::keyClicks(box, QLatin1String(row.Typed));
-            QTest::keyClick(box, Qt::Key_Return);
-            QCOMPARE(box->currentText(), row.Shown);
-            QVERIFY2(box->findText(row.Shown) >= 0, row.Typed);
-        }
+        auto* genre = Program.Find<QComboBox>("Genre_CB");
+        genre->setFocus();
+        genre->lineEdit()->selectAll();
+        QTest::keyClicks(genre, QStringLiteral("Qqq"));
+        QTest::keyClick(genre, Qt::Key_Return);
+        QCOMPARE(genre->currentText(), QStringLiteral("<unknown>"));
         Program.Find<QToolButton>("Write_Tag_SB")->click();
-        const std::string written = ReadBytes(Path(0));
-        QCOMPARE(int(written.back()), 12); // "Other"
-        QCOMPARE(written.substr(written.size() - 125, 9), std::string("New title"));
+        QCOMPARE(int(ReadBytes(Path(0)).back()), 12);
+
+        QMouseEvent move(QEvent::MouseMove, QPointF(4, 4), QPointF(4, 4), Qt::NoButton,
+                         Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(Program.Find<QListWidget>("ListBox1")->viewport(), &move);
+        QCOMPARE(Program.Text("Panel20"), QStringLiteral("0 x.mp3"));
+        TTempDir other;
+        Program.Open(other.Path().string());
+        for (const char* shown : {"Panel8", "Panel20", "TitleEdit", "Genre_CB", "Panel28"}) {
+            QVERIFY2(Program.Text(shown).isEmpty(), shown);
+        }
+        QVERIFY(!Program.Text("Label15").contains("Title 0"));
     }
 
     // Older batches are undone from the history window with the menu entry's question and
@@ -345,11 +344,8 @@ private slots:
         Program.Find<TPanel>("Panel29")->Clicked(); // whole-path mode on
         Program.Main->findChild<QAction*>("UndoHistory1")->trigger();
         auto* history = Program.Windows().UndoHistoryForm;
-        QVERIFY(history->isVisible());
         QCOMPARE(history->Batches().size(), 2u);
         const TUndoHistoryEntry older = history->Batches()[1];
-        QCOMPARE(QString::fromStdString(older.Folder + "/"),
-                 QString::fromStdString(Music->Path().string() + "/"));
         auto* batches = history->findChild<QTreeWidget*>("Batch_List");
         QCOMPARE(batches->topLevelItem(1)->text(0), QStringLiteral("write"));
         batches->setCurrentItem(batches->topLevelItem(1));
@@ -363,24 +359,6 @@ private slots:
         QCOMPARE(history->Batches().size(), 3u);
         QCOMPARE(history->Batches()[0].Kind, std::string("undo"));
         QCOMPARE(Program.Text("Panel25"), QStringLiteral("3 / 3"));
-    }
-
-    // Another folder opened: nothing of the file shown before stays on display.
-    void AnotherFolderLeavesNothingOfTheLast()
-    {
-        Start();
-        Program.Open(Music->Path().string());
-        Program.ClickRow(0);
-        QMouseEvent move(QEvent::MouseMove, QPointF(4, 4), QPointF(4, 4), Qt::NoButton,
-                         Qt::NoButton, Qt::NoModifier);
-        QApplication::sendEvent(Program.Find<QListWidget>("ListBox1")->viewport(), &move);
-        QCOMPARE(Program.Text("Panel20"), QStringLiteral("0 x.mp3"));
-        TTempDir other;
-        Program.Open(other.Path().string());
-        for (const char* shown : {"Panel8", "Panel20", "TitleEdit", "Genre_CB", "Panel28"}) {
-            QVERIFY2(Program.Text(shown).isEmpty(), shown);
-        }
-        QVERIFY(!Program.Text("Label15").contains("Title 0"));
     }
 
     // Which key runs which command is the key map's unit test; here the keys reach the window
