@@ -77,8 +77,20 @@ void T_Form3::ShowFileCounts(int toProcess, int total, const QString& indexText,
 {
     ToProcessCount = toProcess;
     TotalCount = total;
-    Index_Panel->setText(indexText);
     Status_Panel->setText(statusText);
+    if (isVisible()) {
+        // the main list follows the steps of this window: its counts must not take the step
+        // counter back to the first file
+        StepCounter = std::min(StepCounter, ToProcessCount);
+        ShowStepCounter();
+    } else {
+        Index_Panel->setText(indexText);
+    }
+}
+
+void T_Form3::ShowStepCounter()
+{
+    Index_Panel->setText(QStringLiteral("[ %1 / %2 ]").arg(StepCounter).arg(ToProcessCount));
 }
 
 void T_Form3::StartExtraction(const TExtractionStart& start)
@@ -111,6 +123,10 @@ void T_Form3::ShowReplacePairs()
     const QSignalBlocker quiet2(Replace_2_CB);
     Replace_1_CB->setCurrentIndex(pairs.Selected);
     Replace_2_CB->setCurrentIndex(pairs.Selected);
+    // the preview on display shows what the pairs make of the file now
+    if (isVisible() && !TextToExtract.empty()) {
+        Run();
+    }
 }
 
 // --- opening and leaving
@@ -254,11 +270,9 @@ void T_Form3::AutoTrimSpaces_CBClick(bool checked)
     Run();
 }
 
-void T_Form3::CaseClick(bool checked)
+void T_Form3::CaseClick()
 {
-    if (!checked) {
-        return; // the button that lost the choice; the one that got it runs
-    }
+    // also a click on the option already chosen runs, as every click on a case button does
     Options.CaseMode = Lower_RB->isChecked()        ? TCaseMode::cmLower
                        : Upper_RB->isChecked()      ? TCaseMode::cmUpper
                        : Capitalize_RB->isChecked() ? TCaseMode::cmCapitalize
@@ -418,7 +432,7 @@ void T_Form3::Step(bool forward)
     }
     if (wholePath || *target != StepIndex) {
         StepCounter = StepCounterAfter(StepCounter, ToProcessCount, forward);
-        Index_Panel->setText(QStringLiteral("[ %1 / %2 ]").arg(StepCounter).arg(ToProcessCount));
+        ShowStepCounter();
     }
     StepIndex = *target;
     if (wholePath) {

@@ -47,6 +47,7 @@ enum class TWindowId
     About,
     Macros,
     NameToTag,
+    UndoHistory,
 };
 
 // The main window: the file list of the opened folder, the tag and stream data of the selected
@@ -122,6 +123,9 @@ public slots:
     void SetCurrentRow(int row);
     // A whole-path batch of the extraction window is done.
     void WholePathModeOff();
+    // Undoes batch `number` of the journal (0: the newest that changed a file) after asking,
+    // and lists the folder anew; refused while another job runs.
+    void UndoBatchChosen(int number);
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -316,6 +320,7 @@ private:
     QAction* Open1 = nullptr;
     QAction* CopyId3v2 = nullptr;      // "Copy ID3v&2 to ID3v1"
     QAction* UndoLastBatch1 = nullptr; // the file list menu's undo of the last batch
+    QAction* UndoHistory1 = nullptr;   // "Undo history ...": every kept batch
     TPanel* ErrorPanel = nullptr;
 
     std::array<QComboBox*, 5> TextBoxes{}; // TitleEdit .. CommentEdit

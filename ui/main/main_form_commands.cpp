@@ -56,13 +56,18 @@ QString RenameErrorText(const std::string& oldPath, const std::string& newPath)
 
 TTagBoxTexts T_MainForm::TagBoxTexts() const
 {
+    // a typed genre that Enter has not yet matched to an entry names no genre, so the file's
+    // own stays: a write never stores a genre the box does not show
     const int genre = Genre_CB->currentIndex();
+    const QString shownGenre = Genre_CB->currentText();
+    const bool typed =
+        genre < 0 || shownGenre.compare(Genre_CB->itemText(genre), Qt::CaseInsensitive) != 0;
     return {BoxText(TitleEdit, TitleEdit->currentText()),
             BoxText(ArtistEdit, ArtistEdit->currentText()),
             BoxText(AlbumEdit, AlbumEdit->currentText()),
             BoxText(YearEdit, YearEdit->currentText()),
             BoxText(CommentEdit, CommentEdit->currentText()),
-            BoxText(Genre_CB, genre >= 0 ? Genre_CB->itemText(genre) : QString()),
+            BoxText(Genre_CB, typed ? shownGenre : Genre_CB->itemText(genre)),
             BoxText(Track_ME, Track_ME->text())};
 }
 

@@ -299,8 +299,15 @@ void T_MainForm::TagBoxKeyUp(QComboBox* box)
 
 void T_MainForm::Genre_CBKeyUp()
 {
-    const QString text = Genre_CB->currentText();
-    if (Genre_CB->findText(text, Qt::MatchFixedString) < 0) {
+    // the entry the text names becomes the selected one, so that a write stores what the box
+    // shows; a text that names none becomes "<unknown>"
+    int entry = Genre_CB->findText(Genre_CB->currentText(), Qt::MatchFixedString);
+    if (entry < 0) {
+        entry = Genre_CB->findText(QString::fromLatin1(UnknownGenreEntry.data()));
+    }
+    if (entry >= 0) {
+        Genre_CB->setCurrentIndex(entry);
+    } else {
         Genre_CB->setEditText(QString::fromLatin1(UnknownGenreEntry.data()));
     }
     Genre_CB->lineEdit()->selectAll();

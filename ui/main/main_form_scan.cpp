@@ -86,6 +86,13 @@ void T_MainForm::ClearFileList()
     const QSignalBlocker blocker(ListBox1);
     Work.Files.Clear();
     ListBox1->clear();
+    // nothing of the folder listed before stays on display, the macro preview included
+    CurrentAudio = std::make_unique<TMPEGAudio>(Options.TagCodePage);
+    Panel8->clear();
+    Panel20->clear();
+    ClearTagFields();
+    ClearInfoPanels();
+    RefreshPreview();
 }
 
 void T_MainForm::RescanFolder()
@@ -106,7 +113,8 @@ void T_MainForm::RunScan()
 {
     TreeScanner.Recursive = Work.RecursiveScan;
     TreeScanner.StartSearch();
-    Panel25->setText(QStringLiteral("0 / %1").arg(Work.Files.Size()));
+    // nothing is selected in the new list; in whole-path mode every file counts
+    Panel25->setText(QString::fromStdString(RememberCounts()));
 }
 
 void T_MainForm::AddFoundFile(const std::string& path)

@@ -143,21 +143,55 @@ private slots:
         QCOMPARE(Shown(), QStringLiteral("f2.mp3"));
         Click("Cancel_SB");
 
-        // in whole-path mode every listed file is stepped through, stopping at the last
-        Program.Find<QCheckBox>("All_CB")->setChecked(true);
-        Program.ClickRow(6);
+        // in whole-path mode every listed file is stepped through, stopping at the last, and
+        // counted as the main window counts them
+        Program.Find<TPanel>("Panel29")->Clicked();
+        Program.ClickRow(5);
         OpenWindow();
-        Click("Next_SB");
-        Click("Next_SB");
+        QCOMPARE(Control<QLabel>("Index_Panel")->text(), QStringLiteral("[ 1 / 8 ]"));
+        for (const char* index : {"[ 2 / 8 ]", "[ 3 / 8 ]", "[ 4 / 8 ]"}) {
+            Click("Next_SB");
+            QCOMPARE(Control<QLabel>("Index_Panel")->text(), QLatin1String(index));
+        }
         QCOMPARE(Shown(), QStringLiteral("f7.mp3"));
         QCOMPARE(Program.Main->CurrentFileName(), music / "f7.mp3");
         Click("Cancel_SB");
 
-        Program.ClickRow(3); // one file: nothing to step to
-        Program.Find<QCheckBox>("All_CB")->setChecked(false);
+        Program.Find<TPanel>("Panel29")->Clicked(); // one file: nothing to step to
         Program.ClickRow(3);
         OpenWindow();
         QVERIFY(!Control<QToolButton>("Next_SB")->isEnabled());
+        // the pointer over another button leaves the disabled ones looking disabled
+        QEvent enter(QEvent::Enter);
+        QApplication::sendEvent(Control<QToolButton>("OK_SB"), &enter);
+        const QPalette colours = Control<QToolButton>("Next_SB")->palette();
+        QCOMPARE(colours.color(QPalette::Disabled, QPalette::ButtonText),
+                 QApplication::palette().color(QPalette::Disabled, QPalette::ButtonText));
+        QCOMPARE(Control<QToolButton>("OK_SB")->palette().color(QPalette::ButtonText),
+                 QColor(Qt::red));
+    }
+
+    // The preview is drawn again when a pair is added and on every click on a case option,
+    // the one already chosen included; the replace dialog is small and of a fixed size.
+    void PreviewFollowsPairsAndCaseClicks()
+    {
+        TTempDir music;
+        WriteBytes(music / "a_b.mp3", Mp3At(128));
+        Program.Open(music.Path().string());
+        Program.ClickRow(0);
+        OpenWindow();
+        auto* preview = Control<QPlainTextEdit>("RichEdit2");
+        preview->clear();
+        Click("SpeedButton1");
+        TReplaceInName_Form* dialog = Program.Windows().ReplaceInName_Form;
+        QCOMPARE(dialog->minimumSize(), dialog->maximumSize());
+        QVERIFY(dialog->width() < 400 && dialog->height() < 200);
+        dialog->findChild<QLineEdit*>("Edit1")->setText("a");
+        dialog->findChild<QToolButton*>("Add_SB")->click();
+        QVERIFY(!preview->toPlainText().isEmpty());
+        preview->clear();
+        Control<QRadioButton>("None_RB")->click();
+        QVERIFY(!preview->toPlainText().isEmpty());
     }
 
     void WholePathBatchWritesWhatTheCommandLineWrites()

@@ -297,7 +297,7 @@ private slots:
         const auto enter = [this](const char* name, const QString& text) {
             auto* box = Program.Find<QComboBox>(name);
             box->setEditText(text);
-            QTest::keyClick(box->lineEdit(), Qt::Key_Return);
+            QTest::keyClick(box, Qt::Key_Return); // where the user's key arrives
             return box;
         };
         for (const char* text : {"Morning", "MORNING"}) {
@@ -372,6 +372,17 @@ private slots:
         QCOMPARE(colourOf(write), QColor(Qt::black));
         moveTo(Program.Find<QWidget>("Panel9"), QPoint(1, 1)); // the strip around the buttons
         QTRY_COMPARE(colourOf(macro), QColor(Qt::black));
+    }
+
+    // "Apply To Whole Path" switched on shows its mark in the box.
+    void WholePathBoxShowsItsMark()
+    {
+        Program.Start();
+        auto* box = Program.Find<QCheckBox>("All_CB");
+        const QImage off = box->grab().toImage();
+        Program.Find<TPanel>("Panel29")->Clicked();
+        QVERIFY(box->isChecked());
+        QVERIFY(box->grab().toImage() != off);
     }
 
     // One folder walked through the life of its warnings: counted again by a second scan,

@@ -7,6 +7,7 @@
 #include <QStringList>
 
 #include <deque>
+#include <functional>
 #include <optional>
 
 // Prompts for window tests: answers come from queues (Cancel and no folder or file when a queue
@@ -40,6 +41,8 @@ public:
 
     // What OpenUrl reports.
     bool OpenUrlResult = true;
+    // Runs while the folder picker is open, as the user's keys in it would.
+    std::function<void()> WhilePicking;
 
     QList<TQuestion> Questions;
     QList<TQuestion> Messages;
@@ -64,6 +67,9 @@ public:
                                       const QString& start) override
     {
         FolderRequests.append({title, root, start});
+        if (WhilePicking) {
+            WhilePicking();
+        }
         return Next(FolderAnswers).value_or(std::nullopt);
     }
     bool OpenUrl(const QString& url) override
