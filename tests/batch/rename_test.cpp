@@ -5,6 +5,7 @@
 #include <cerrno>
 #include <filesystem>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <tuple>
 
 namespace {
@@ -21,12 +22,15 @@ TEST(Rename, NewNameRules)
         {"only the name part counts", "x\\" + name60, "/m/x/" + name60 + ".mp3", false, true},
         {"a .. folder leaves the folder", "a\\..\\b", "/m/a/../b.mp3", true, true},
         {"a name of .. stays", "..", "/m/...mp3", false, true},
+        {"a leading separator stays below the folder", "\\/x", "/m/x.mp3", false, true},
     };
     for (const auto& [rule, expanded, target, leaves, fits] : cases) {
         EXPECT_EQ(RenameTarget("/m/old.MP3", expanded), target) << rule;
         EXPECT_EQ(LeavesFolder(expanded), leaves) << rule;
         EXPECT_EQ(FitsNameLimit(target), fits) << rule;
     }
+    // a bare name has no folder part: the expansion must not become a path from the top
+    EXPECT_EQ(RenameTarget("old.mp3", "/Album/01"), "Album/01.mp3");
 }
 
 TEST(Rename, MovesWithoutReplacingAndCleansUpAfterAFailure)
@@ -94,7 +98,7 @@ TEST(Rename, BatchFromMacro)
         using enum TFailureReason;
         const std::tuple<std::string, TFileStatus, TFailureReason> files[] = {
             {"a.mp3", Done, None},           {"b.mp3", Refused, TargetExists},
-            {"c.mp3", Refused, NameTooLong}, {"d.mp3", Refused, None},
+            {"c.mp3", Refused, NameTooLong}, {"d.mp3", Done, None}, // "\" from a value: no folder
             {"gone.mp3", Refused, Missing},  {"folder.mp3", Refused, None},
         };
         fs::create_directory(dir / "folder.mp3");
@@ -111,6 +115,65 @@ TEST(Rename, BatchFromMacro)
         EXPECT_EQ(fs::exists(dir / "a.mp3"), dryRun);
         EXPECT_TRUE(fs::exists(dir / "b.mp3"));
         EXPECT_EQ(fs::exists(dir / "[ Band ]"), !dryRun) << "a dry run creates no folder";
+    }
+}
+
+TEST(Rename, DryRunAndRealRunDecideAlike)
+{
+    using enum TFileStatus;
+    using enum TFailureReason;
+    // rule, macro, the title of the file, then the new name below the folder, or the refusal
+    const std::tuple<const char*, std::string, std::string, std::string, TFileStatus,
+                     TFailureReason, int>
+        cases[] = {
+            {"a separator from a value is no folder", "%t,t%", "AC/DC\\x", "AC-DC-x.mp3", Done,
+             None, 0},
+            {"a typed separator makes a folder", "x\\%t,t%", "Song", "x/Song.mp3", Done, None, 0},
+            {"a typed code makes a folder", "%t,t%%47%x", "Song", "Song/x.mp3", Done, None, 0},
+            {"a leading separator stays below the folder", "/%t,t%", "Song", "Song.mp3", Done, None,
+             0},
+            {"a title of / is no path", "%t,t%", "/", "-.mp3", Done, None, 0},
+            {"an empty name is refused", "%cmnt,t%", "Song", "", Refused, None, EINVAL},
+            {"an empty name below a folder too", "x/%cmnt,t%", "Song", "", Refused, None, EINVAL},
+            {"a name the system cannot hold", "%t,t%" + std::string(260, 'n'), "Song", "", Refused,
+             None, ENAMETOOLONG},
+            {"a file where a folder is to be", "in the way/%t,t%", "Song", "", Refused, None,
+             ENOTDIR},
+        };
+    for (const bool dryRun : {true, false}) {
+        for (const auto& [rule, macro, title, target, status, reason, error] : cases) {
+            TTempDir dir;
+            WriteBytes(dir / "old.mp3", Tagged(title, 1));
+            WriteBytes(dir / "in the way", "file");
+            TMacroRenamer renamer(macro, {}, {.DryRun = dryRun});
+            const TFileOutcome outcome = renamer.Rename(dir / "old.mp3").Outcome;
+            EXPECT_EQ(outcome.Status, status) << rule << " dry run " << dryRun;
+            EXPECT_EQ(outcome.Failure.Reason, reason) << rule << " dry run " << dryRun;
+            EXPECT_EQ(outcome.Failure.Error, error) << rule << " dry run " << dryRun;
+            if (!target.empty()) {
+                EXPECT_EQ(fs::exists(dir / target), !dryRun) << rule;
+            }
+            EXPECT_EQ(fs::exists(dir / "old.mp3"), dryRun || status != Done) << rule;
+        }
+    }
+}
+
+TEST(Rename, OnlyRegularFilesAreRenamed)
+{
+    TTempDir dir;
+    ASSERT_EQ(mkfifo((dir / "pipe.mp3").c_str(), 0644), 0);
+    fs::create_symlink(dir / "gone", dir / "dangling.mp3");
+    // a macro of the path alone opens nothing, one of the tag opens the pipe without waiting
+    for (const char* macro : {"%fn,t%x", "%t,t%"}) {
+        for (const bool dryRun : {true, false}) {
+            TMacroRenamer renamer(macro, {}, {.DryRun = dryRun});
+            for (const char* name : {"pipe.mp3", "dangling.mp3"}) {
+                const TFileOutcome outcome = renamer.Rename(dir / name).Outcome;
+                EXPECT_EQ(outcome.Status, TFileStatus::Refused) << macro << ' ' << name;
+                EXPECT_EQ(outcome.Failure.Error, EINVAL) << macro << ' ' << name;
+                EXPECT_TRUE(fs::is_symlink(dir / name) || fs::is_fifo(dir / name)) << name;
+            }
+        }
     }
 }
 
