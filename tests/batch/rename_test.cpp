@@ -120,40 +120,30 @@ TEST(Rename, BatchFromMacro)
 
 TEST(Rename, DryRunAndRealRunDecideAlike)
 {
-    using enum TFileStatus;
-    using enum TFailureReason;
-    // rule, macro, the title of the file, then the new name below the folder, or the refusal
-    const std::tuple<const char*, std::string, std::string, std::string, TFileStatus,
-                     TFailureReason, int>
-        cases[] = {
-            {"a separator from a value is no folder", "%t,t%", "AC/DC\\x", "AC-DC-x.mp3", Done,
-             None, 0},
-            {"a typed separator makes a folder", "x\\%t,t%", "Song", "x/Song.mp3", Done, None, 0},
-            {"a typed code makes a folder", "%t,t%%47%x", "Song", "Song/x.mp3", Done, None, 0},
-            {"a leading separator stays below the folder", "/%t,t%", "Song", "Song.mp3", Done, None,
-             0},
-            {"a title of / is no path", "%t,t%", "/", "-.mp3", Done, None, 0},
-            {"an empty name is refused", "%cmnt,t%", "Song", "", Refused, None, EINVAL},
-            {"an empty name below a folder too", "x/%cmnt,t%", "Song", "", Refused, None, EINVAL},
-            {"a name the system cannot hold", "%t,t%" + std::string(260, 'n'), "Song", "", Refused,
-             None, ENAMETOOLONG},
-            {"a file where a folder is to be", "in the way/%t,t%", "Song", "", Refused, None,
-             ENOTDIR},
-        };
+    // rule, macro, the title of the file, then the new name below the folder, or the errno value
+    // of the refusal
+    const std::tuple<const char*, std::string, std::string, std::string, int> cases[] = {
+        {"a separator from a value is no folder", "%t,t%", "AC/DC\\x", "AC-DC-x.mp3", 0},
+        {"a typed separator makes a folder", "x\\%t,t%", "Song", "x/Song.mp3", 0},
+        {"a typed code makes a folder", "%t,t%%47%x", "Song", "Song/x.mp3", 0},
+        {"a leading separator stays below the folder", "/%t,t%", "Song", "Song.mp3", 0},
+        {"a title of / is no path", "%t,t%", "/", "-.mp3", 0},
+        {"an empty name is refused", "x/%cmnt,t%", "Song", "", EINVAL},
+        {"a name the system cannot hold", "%t,t%" + std::string(260, 'n'), "", "", ENAMETOOLONG},
+        {"a file where a folder is to be", "in the way/%t,t%", "Song", "", ENOTDIR},
+    };
     for (const bool dryRun : {true, false}) {
-        for (const auto& [rule, macro, title, target, status, reason, error] : cases) {
+        for (const auto& [rule, macro, title, target, error] : cases) {
             TTempDir dir;
             WriteBytes(dir / "old.mp3", Tagged(title, 1));
             WriteBytes(dir / "in the way", "file");
             TMacroRenamer renamer(macro, {}, {.DryRun = dryRun});
             const TFileOutcome outcome = renamer.Rename(dir / "old.mp3").Outcome;
-            EXPECT_EQ(outcome.Status, status) << rule << " dry run " << dryRun;
-            EXPECT_EQ(outcome.Failure.Reason, reason) << rule << " dry run " << dryRun;
+            EXPECT_EQ(outcome.Status, error == 0 ? TFileStatus::Done : TFileStatus::Refused)
+                << rule << " dry run " << dryRun;
             EXPECT_EQ(outcome.Failure.Error, error) << rule << " dry run " << dryRun;
-            if (!target.empty()) {
-                EXPECT_EQ(fs::exists(dir / target), !dryRun) << rule;
-            }
-            EXPECT_EQ(fs::exists(dir / "old.mp3"), dryRun || status != Done) << rule;
+            EXPECT_EQ(!target.empty() && fs::exists(dir / target), error == 0 && !dryRun) << rule;
+            EXPECT_EQ(fs::exists(dir / "old.mp3"), dryRun || error != 0) << rule;
         }
     }
 }
@@ -162,18 +152,10 @@ TEST(Rename, OnlyRegularFilesAreRenamed)
 {
     TTempDir dir;
     ASSERT_EQ(mkfifo((dir / "pipe.mp3").c_str(), 0644), 0);
-    fs::create_symlink(dir / "gone", dir / "dangling.mp3");
-    // a macro of the path alone opens nothing, one of the tag opens the pipe without waiting
-    for (const char* macro : {"%fn,t%x", "%t,t%"}) {
-        for (const bool dryRun : {true, false}) {
-            TMacroRenamer renamer(macro, {}, {.DryRun = dryRun});
-            for (const char* name : {"pipe.mp3", "dangling.mp3"}) {
-                const TFileOutcome outcome = renamer.Rename(dir / name).Outcome;
-                EXPECT_EQ(outcome.Status, TFileStatus::Refused) << macro << ' ' << name;
-                EXPECT_EQ(outcome.Failure.Error, EINVAL) << macro << ' ' << name;
-                EXPECT_TRUE(fs::is_symlink(dir / name) || fs::is_fifo(dir / name)) << name;
-            }
-        }
+    for (const bool dryRun : {true, false}) {
+        TMacroRenamer renamer("%fn,t%x", {}, {.DryRun = dryRun});
+        EXPECT_EQ(renamer.Rename(dir / "pipe.mp3").Outcome.Failure.Error, EINVAL) << dryRun;
+        EXPECT_TRUE(fs::is_fifo(dir / "pipe.mp3"));
     }
 }
 

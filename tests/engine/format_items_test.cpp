@@ -134,8 +134,7 @@ TEST(FormatItems, ForAFileNameOnlyTypedSeparatorsStay)
     audio.Genre = 62; // Pop/Funk
     const std::pair<const char*, std::string> cases[] = {
         {"%a,t% - %t,t%", "AC-DC - Back-Black"},
-        {"%a,t%\\%g,t%/%t,t%", "AC-DC\\Pop-Funk/Back-Black"},
-        {"%fp,t%", "-home-ann-Music-"},
+        {"%a,t%\\%g,t%/%fp,t%", "AC-DC\\Pop-Funk/-home-ann-Music-"},
         {"%a,t%%47%%92%", "AC-DC/\\"},  // codes typed in the macro
         {"%t,R,12,/%", "//Back-Black"}, // so is the pad character
     };
