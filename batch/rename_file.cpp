@@ -121,7 +121,8 @@ std::string RenameTarget(std::string_view oldPath, std::string_view expandedMacr
 {
     std::string macro(expandedMacro);
     std::replace(macro.begin(), macro.end(), '\\', '/');
-    return MacroFullName(oldPath, macro);
+    return MacroFullName(oldPath, std::string_view(macro).substr(
+                                      std::min(macro.find_first_not_of('/'), macro.size())));
 }
 
 bool LeavesFolder(std::string_view expandedMacro)

@@ -96,16 +96,20 @@ TEST(CodePage, TheChosenCodePageReadsAndWritesTags)
         const TTagCodePage page{name, ""};
         EXPECT_EQ(DecodeTagText(bytes, page), text) << rule;
         EXPECT_EQ(EncodeTagText(text, page), bytes) << rule;
+        EXPECT_FALSE(EncodeTagTextChecked(text, page).Lossy) << rule;
     }
-    // what the code page cannot hold is written as a question mark
-    const std::tuple<const char*, std::string, std::string> unwritable[] = {
-        {"a letter outside the code page", "\xD0\x96uk", "?uk"},           // Cyrillic Zhe
-        {"a character beyond the basic plane", "a\xF0\x9F\x8E\xB5", "a?"}, // musical note
-        {"an invalid UTF-8 byte", "a\377b", "a?b"},
-        {"a C1 control the code page defines otherwise", "\xC2\x80", "?"},
+    // what the code page cannot hold is written as a question mark, and said to be lost
+    const std::tuple<const char*, std::string, std::string, bool> unwritable[] = {
+        {"a letter outside the code page", "\xD0\x96uk", "?uk", true}, // Cyrillic Zhe
+        {"a character beyond the basic plane", "a\xF0\x9F\x8E\xB5", "a?", true},
+        {"an invalid UTF-8 byte", "a\377b", "a?b", true},
+        {"a C1 control the code page defines otherwise", "\xC2\x80", "?", true},
+        {"a question mark typed is no loss", "Why?", "Why?", false},
     };
-    for (const auto& [rule, text, bytes] : unwritable) {
-        EXPECT_EQ(EncodeTagText(text), bytes) << rule;
+    for (const auto& [rule, text, bytes, lossy] : unwritable) {
+        const TEncodedText encoded = EncodeTagTextChecked(text);
+        EXPECT_EQ(encoded.Bytes, bytes) << rule;
+        EXPECT_EQ(encoded.Lossy, lossy) << rule;
     }
     // only offered code pages are chosen
     const std::pair<const char*, std::string_view> stored[] = {

@@ -6,6 +6,7 @@
 #include "settings/stored_settings.h"
 #include "ui/components/form_info.h"
 #include "ui/components/hot_key_manager.h"
+#include "ui/components/lossy_question.h"
 #include "ui/components/prompts.h"
 #include "workspace/batch_report.h"
 #include "workspace/key_map.h"
@@ -540,6 +541,18 @@ TFileFailures T_Form3::ProcessFiles(const std::vector<int>& rows, bool wholePath
     for (const int row : rows) {
         paths.push_back(Work.Files[row].FullName());
     }
+    // asked once, before any file: a file whose values the code page cannot hold keeps its tag
+    // (and is listed) unless the user lets them be written with "?"
+    std::vector<std::string> lossyFiles;
+    for (const std::string& path : paths) {
+        const std::string fullPath = ExtractionText(path, true);
+        const TFormulaRun values =
+            ExtractValues(PathIncluded ? fullPath : NamePart(fullPath), formula, RunOptions());
+        if (ValuesLoseCharacters(formula, values.Values, Work.Options.TagCodePage)) {
+            lossyFiles.push_back(path);
+        }
+    }
+    const bool lossy = AskWriteLossy(Prompts, this, lossyFiles);
     // journaled so that it can be undone; no file is touched when the journal cannot be written
     TJournalSession journal(Work.JournalFolder, JournalExtract, std::time(nullptr));
     if (!journal.Begin(paths)) {
@@ -561,7 +574,7 @@ TFileFailures T_Form3::ProcessFiles(const std::vector<int>& rows, bool wholePath
         const TFormulaRun run = RunFormula(TextToExtract, formula, RunOptions(), path, yield);
         // listed under the folder of the extraction text, as the user sees the file here
         if (auto failure = WriteExtractedTag(path, formula, run.Values, Options.PreserveOtherTag,
-                                             yield, Work.Options.TagCodePage)) {
+                                             yield, Work.Options.TagCodePage, lossy)) {
             failure->Path = TextToExtract;
             failures.push_back(*failure);
         } else if (!journal.FileDone(i, {})) {

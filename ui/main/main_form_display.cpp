@@ -1,3 +1,4 @@
+#include "batch/rename_file.h"
 #include "engine/format_items.h"
 #include "engine/mpeg_audio.h"
 #include "engine/path_parts.h"
@@ -270,10 +271,12 @@ void T_MainForm::Edit6Change()
 
 void T_MainForm::RefreshPreview()
 {
-    const std::string preview = FormatItems(*CurrentAudio, Edit6->text().toStdString(), Regional);
+    // expanded as the rename expands it, so the preview shows the name the file will get
+    const std::string preview =
+        FormatItems(*CurrentAudio, Edit6->text().toStdString(), Regional, TExpansion::FileName);
     Label15->setText(Text(preview));
     if (!CurrentAudio->FileName.empty()) {
-        UpdateNameLength(MacroFullName(CurrentAudio->FileName, preview));
+        UpdateNameLength(RenameTarget(CurrentAudio->FileName, preview));
     }
 }
 
@@ -320,7 +323,7 @@ QString T_MainForm::MacroText() const
 
 QString T_MainForm::MacroPreview(const QString& macro) const
 {
-    return Text(FormatItems(*CurrentAudio, macro.toStdString(), Regional));
+    return Text(FormatItems(*CurrentAudio, macro.toStdString(), Regional, TExpansion::FileName));
 }
 
 void T_MainForm::SetMacro(const QString& macro)

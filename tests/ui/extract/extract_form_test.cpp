@@ -245,6 +245,29 @@ private slots:
         }
     }
 
+    void TextsTheCodePageLacksAreShownAndAskedFor()
+    {
+        TTempDir music;
+        const std::string cyrillic = "\xD0\x92\xD0\xB5\xD1\x87";
+        const std::string old = Mp3At(128, MakeTrailer("Old", "Ann", "Best", "1999", "x", 5, 17));
+        const std::string lossy = WriteBytes(music / (cyrillic + ".mp3"), old);
+        const std::string plain = WriteBytes(music / "Song.mp3", old);
+        Program.Open(music.Path().string());
+        Program.Find<QCheckBox>("All_CB")->setChecked(true);
+        Program.ClickRow(1);
+        OpenWindow();
+        Click("TogglePath_SB");
+        SetFormula({"", "", "", "", "", ""}, {3, 1, 2, 3, 4, 5}); // the name is the title
+        QVERIFY(Control<QPlainTextEdit>("RichEdit2")->toPlainText().contains("Title    = ???\n"));
+        Program.Prompts.AnswerConfirm(true);  // every file in the path
+        Program.Prompts.AnswerConfirm(false); // but no "?" for what the code page lacks
+        Click("OK_SB");
+        QVERIFY(Program.Prompts.Questions.last().Text.startsWith("1 files have characters"));
+        QVERIFY(ReadBytes(lossy) == old);
+        QVERIFY(ReadBytes(plain) != old);
+        QVERIFY(Program.Windows().ErrorForm->Lines().join('\n').contains("cannot hold"));
+    }
+
     void FaultyFilesAreListedUnderTheirFolders()
     {
         TTempDir music;

@@ -155,6 +155,19 @@ private slots:
         }
     }
 
+    void WriteAsksBeforeLosingCharacters()
+    {
+        Start();
+        Program.Open(Music->Path().string());
+        Program.ClickRow(1, Qt::NoModifier);
+        Program.Find<QComboBox>("TitleEdit")->setEditText(QString::fromUtf8("\xD0\x92\xD0\xB5"));
+        Program.Prompts.AnswerConfirm(false); // No, the default: the file stays as it was
+        Program.Find<QToolButton>("Write_Tag_SB")->click();
+        QVERIFY(Program.Prompts.Questions.front().Text.startsWith(
+            "1 files have characters the code page cannot hold: write them with '?'?"));
+        QVERIFY(ReadBytes(Path(1)) == Tagged(1, "Artist"));
+    }
+
     void Rename()
     {
         const QString full = QString(30, 'T') + QString(30, 'A'); // 60 characters

@@ -292,6 +292,10 @@ private slots:
         Program.Find<QLineEdit>("Edit6")->setText(QStringLiteral("sub\\%t,t%"));
         QCOMPARE(Program.Text("Label15"), QStringLiteral("sub\\Alpha"));
         QCOMPARE(count->text(), QStringLiteral("9"));
+        // the "/" of a value (here the file's folder) is no folder of the new name
+        Program.Find<QLineEdit>("Edit6")->setText(QStringLiteral("%fp,t%%t,t%"));
+        QVERIFY(!Program.Text("Label15").contains(QLatin1Char('/')));
+        QCOMPARE(count->text(), QString::number(Program.Text("Label15").size() + 4));
 
         // the text boxes keep a history without repeats
         const auto enter = [this](const char* name, const QString& text) {
