@@ -50,6 +50,11 @@ TEST(TagRecord, ParsesTrailers)
         {"fields are trimmed",
          MakeTrailer("AB\0CD"s, "  word  ", "\0abc"s, "    ", "a  b \0 \0"s, 0, 0),
          TTagRecord{"AB", "  word", "", "", "a  b", 0, 0}},
+        {"every text field full, the comment's last character the track",
+         MakeTrailer(std::string(30, 't'), std::string(30, 'a'), std::string(30, 'l'), "2001",
+                     std::string(30, 'c'), -1, 12),
+         TTagRecord{std::string(30, 't'), std::string(30, 'a'), std::string(30, 'l'), "2001",
+                    std::string(30, 'c'), 12, 'c'}},
         {"genres above the table stay", MakeTrailer("", "", "", "", "", 0, 200),
          TTagRecord{"", "", "", "", "", 200, 0}},
         {"trailer bytes are Windows-1252", MakeTrailer("Caf\xE9", "\x80", "", "", "", 0, 0),
@@ -66,9 +71,22 @@ TEST(TagRecord, ParsesTrailers)
     }
     // genre names follow the list players share
     const std::tuple<int, std::string_view> genres[] = {
-        {0, "Blues"},      {137, "Heavy Metal"}, {148, "Abstract"},
-        {191, "Psybient"}, {192, "<unknown>"},   {255, "<unknown>"},
+        {0, "Blues"},
+        {12, "Other"},
+        {47, "Instrumental Rock"},
+        {79, "Hard Rock"},
+        {100, "Humour"},
+        {133, "Afro-Punk"},
+        {136, "Christian Gangsta Rap"},
+        {137, "Heavy Metal"},
+        {147, "Synthpop"},
+        {148, "Abstract"},
+        {168, "Jam Band"},
+        {191, "Psybient"},
+        {192, "<unknown>"},
+        {255, "<unknown>"},
     };
+    EXPECT_EQ(GenreCount, 192u);
     for (const auto& [index, name] : genres) {
         EXPECT_EQ(GenreName(static_cast<std::uint8_t>(index)), name) << index;
     }
@@ -109,6 +127,14 @@ TEST(TagRecord, BuildsTrailers)
     EXPECT_EQ(bytes.substr(33, 6), std::string("?ukov\0", 6));
     EXPECT_EQ(bytes.substr(93, 4), "19\xE9\xE9");
     EXPECT_EQ(bytes[97], '[') << "the comment follows the year without overlap";
+
+    // no text field runs into the next; the track takes the 30th comment character
+    const TTagTrailer full =
+        BuildTagTrailer({std::string(31, 't'), std::string(31, 'a'), std::string(31, 'l'), "20015",
+                         std::string(31, 'c'), 1, 0});
+    EXPECT_EQ(std::string(full.begin(), full.end()),
+              "TAG" + std::string(30, 't') + std::string(30, 'a') + std::string(30, 'l') + "2001" +
+                  std::string(29, 'c') + std::string("\0\1", 2));
 }
 
 using enum TId3v2Encoding;
