@@ -128,13 +128,20 @@ TEST(TagRecord, BuildsTrailers)
     EXPECT_EQ(bytes.substr(93, 4), "19\xE9\xE9");
     EXPECT_EQ(bytes[97], '[') << "the comment follows the year without overlap";
 
-    // no text field runs into the next; the track takes the 30th comment character
-    const TTagTrailer full =
-        BuildTagTrailer({std::string(31, 't'), std::string(31, 'a'), std::string(31, 'l'), "20015",
-                         std::string(31, 'c'), 1, 0});
-    EXPECT_EQ(std::string(full.begin(), full.end()),
-              "TAG" + std::string(30, 't') + std::string(30, 'a') + std::string(30, 'l') + "2001" +
-                  std::string(29, 'c') + std::string("\0\1", 2));
+    // no text field runs into the next (empty here, so that nothing would cover it); the track
+    // takes the 30th comment character. Field, offset and the characters kept:
+    const std::tuple<std::string TTagRecord::*, std::size_t, std::size_t> fields[] = {
+        {&TTagRecord::Title, 3, 30}, {&TTagRecord::Artist, 33, 30},  {&TTagRecord::Album, 63, 30},
+        {&TTagRecord::Year, 93, 4},  {&TTagRecord::Comment, 97, 29},
+    };
+    for (const auto& [field, offset, kept] : fields) {
+        TTagRecord one{"", "", "", "", "", 0, 0};
+        one.*field = std::string(31, 'x');
+        const TTagTrailer built = BuildTagTrailer(one);
+        std::string expected = "TAG" + std::string(125, '\0');
+        expected.replace(offset, kept, kept, 'x');
+        EXPECT_EQ(std::string(built.begin(), built.end()), expected) << offset;
+    }
 }
 
 using enum TId3v2Encoding;
