@@ -4,6 +4,7 @@
 #include "workspace/display_texts.h"
 
 #include <algorithm>
+#include <atomic>
 #include <cerrno>
 #include <cstdio>
 #include <fcntl.h>
@@ -86,12 +87,23 @@ void RemoveFolders(const std::vector<std::string>& created)
     }
 }
 
+std::atomic<bool> NoReplaceRenameMissing{false};
+
+int RenameNoReplace(const std::string& oldPath, const std::string& newPath)
+{
+    if (NoReplaceRenameMissing.load(std::memory_order_relaxed)) {
+        errno = EINVAL;
+        return -1;
+    }
+    return renameat2(AT_FDCWD, oldPath.c_str(), AT_FDCWD, newPath.c_str(), RENAME_NOREPLACE);
+}
+
 // Renames without ever replacing the target: 0 or the errno value (EEXIST when the target is
 // there). A file system without the no-replace rename gets a hard link and an unlink, which
 // cannot replace either.
 int MoveNoReplace(const std::string& oldPath, const std::string& newPath)
 {
-    if (renameat2(AT_FDCWD, oldPath.c_str(), AT_FDCWD, newPath.c_str(), RENAME_NOREPLACE) == 0) {
+    if (RenameNoReplace(oldPath, newPath) == 0) {
         return 0;
     }
     if (errno != EINVAL && errno != ENOSYS) {
@@ -183,4 +195,9 @@ TFileOutcome RenameOneFile(const std::string& oldPath, const std::string& newPat
     // a file checked before the move and missing at it has vanished in between
     const bool vanished = checkedFile && IsMissing(code) && folder == FolderPart(oldPath);
     return TFileOutcome::Refusal(FailureFromCode(oldPath, vanished ? -1 : code, what));
+}
+
+void SimulateNoReplaceRenameMissing(bool missing)
+{
+    NoReplaceRenameMissing.store(missing, std::memory_order_relaxed);
 }

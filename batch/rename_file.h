@@ -27,3 +27,7 @@ bool FitsNameLimit(std::string_view newPath);
 // caller has just opened oldPath as a regular file, so it is not looked at again before the move.
 TFileOutcome RenameOneFile(const std::string& oldPath, const std::string& newPath,
                            bool checkedFile = false);
+
+// For tests: with true, every rename acts as on a file system without the no-replace rename, so
+// that the fallback runs; false restores the normal way.
+void SimulateNoReplaceRenameMissing(bool missing);

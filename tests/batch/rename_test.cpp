@@ -66,6 +66,20 @@ TEST(Rename, MovesWithoutReplacingAndCleansUpAfterAFailure)
         }
         EXPECT_EQ(fs::exists(dir / "A"), !leftFolder.empty() || inTheWay == "A") << rule;
     }
+    // on a file system without the no-replace rename: a free name is taken, a taken one refused
+    SimulateNoReplaceRenameMissing(true);
+    for (const bool taken : {false, true}) {
+        TTempDir dir;
+        WriteBytes(dir / "old.mp3", "old");
+        if (taken) {
+            WriteBytes(dir / "new.mp3", "other");
+        }
+        EXPECT_EQ(RenameOneFile(dir / "old.mp3", dir / "new.mp3").Failure.Reason,
+                  taken ? TFailureReason::TargetExists : TFailureReason::None);
+        EXPECT_EQ(ReadBytes(dir / "new.mp3"), taken ? "other" : "old");
+        EXPECT_EQ(fs::exists(dir / "old.mp3"), taken);
+    }
+    SimulateNoReplaceRenameMissing(false);
     EXPECT_EQ(RenameOneFile("/no/such/file.mp3", "/no/such/new.mp3").Failure.Reason,
               TFailureReason::Missing);
     // a dangling link where a folder should be: made by no one, the folder cannot be made either

@@ -50,6 +50,11 @@ TEST(TagRecord, ParsesTrailers)
         {"fields are trimmed",
          MakeTrailer("AB\0CD"s, "  word  ", "\0abc"s, "    ", "a  b \0 \0"s, 0, 0),
          TTagRecord{"AB", "  word", "", "", "a  b", 0, 0}},
+        {"every text field full, the comment's last character the track",
+         MakeTrailer(std::string(30, 't'), std::string(30, 'a'), std::string(30, 'l'), "2001",
+                     std::string(30, 'c'), -1, 12),
+         TTagRecord{std::string(30, 't'), std::string(30, 'a'), std::string(30, 'l'), "2001",
+                    std::string(30, 'c'), 12, 'c'}},
         {"genres above the table stay", MakeTrailer("", "", "", "", "", 0, 200),
          TTagRecord{"", "", "", "", "", 200, 0}},
         {"trailer bytes are Windows-1252", MakeTrailer("Caf\xE9", "\x80", "", "", "", 0, 0),
@@ -66,9 +71,22 @@ TEST(TagRecord, ParsesTrailers)
     }
     // genre names follow the list players share
     const std::tuple<int, std::string_view> genres[] = {
-        {0, "Blues"},      {137, "Heavy Metal"}, {148, "Abstract"},
-        {191, "Psybient"}, {192, "<unknown>"},   {255, "<unknown>"},
+        {0, "Blues"},
+        {12, "Other"},
+        {47, "Instrumental Rock"},
+        {79, "Hard Rock"},
+        {100, "Humour"},
+        {133, "Afro-Punk"},
+        {136, "Christian Gangsta Rap"},
+        {137, "Heavy Metal"},
+        {147, "Synthpop"},
+        {148, "Abstract"},
+        {168, "Jam Band"},
+        {191, "Psybient"},
+        {192, "<unknown>"},
+        {255, "<unknown>"},
     };
+    EXPECT_EQ(GenreCount, 192u);
     for (const auto& [index, name] : genres) {
         EXPECT_EQ(GenreName(static_cast<std::uint8_t>(index)), name) << index;
     }
@@ -109,6 +127,21 @@ TEST(TagRecord, BuildsTrailers)
     EXPECT_EQ(bytes.substr(33, 6), std::string("?ukov\0", 6));
     EXPECT_EQ(bytes.substr(93, 4), "19\xE9\xE9");
     EXPECT_EQ(bytes[97], '[') << "the comment follows the year without overlap";
+
+    // no text field runs into the next (empty here, so that nothing would cover it); the track
+    // takes the 30th comment character. Field, offset and the characters kept:
+    const std::tuple<std::string TTagRecord::*, std::size_t, std::size_t> fields[] = {
+        {&TTagRecord::Title, 3, 30}, {&TTagRecord::Artist, 33, 30},  {&TTagRecord::Album, 63, 30},
+        {&TTagRecord::Year, 93, 4},  {&TTagRecord::Comment, 97, 29},
+    };
+    for (const auto& [field, offset, kept] : fields) {
+        TTagRecord one{"", "", "", "", "", 0, 0};
+        one.*field = std::string(31, 'x');
+        const TTagTrailer built = BuildTagTrailer(one);
+        std::string expected = "TAG" + std::string(125, '\0');
+        expected.replace(offset, kept, kept, 'x');
+        EXPECT_EQ(std::string(built.begin(), built.end()), expected) << offset;
+    }
 }
 
 using enum TId3v2Encoding;

@@ -235,11 +235,36 @@ TEST(Undo, JournalTroubles)
     const std::vector<std::string> files = JournalFiles(folder.State);
     ASSERT_EQ(files.size(), static_cast<std::size_t>(JournalKeep));
     EXPECT_EQ(JournalNumber(files.back()), 3);
+    // each record damaged in one way only, with a mark that would make it the batch to undo
+    const std::string head = JournalHeader(JournalWrite, 1, 1);
+    const std::string file = "f /a 1 2 -\n";
+    const std::string mark = "d 0 1 3 -\n";
     const std::tuple<const char*, std::string> damages[] = {
         {"not a journal", "hello\n"},
         {"a bad trailer", "cantrel-journal 1\nkind write\ntime 1\nfiles 1\nf /a 1 2 TAG%4\n"},
         {"a mark past the files", "cantrel-journal 1\nkind write\ntime 1\nfiles 0\nd 0 1 2 -\n"},
         {"more files than lines", "cantrel-journal 1\nkind write\ntime 1\nfiles 99\n"},
+        {"another format", "cantrel-journal 0\nkind write\ntime 1\nfiles 1\n" + file + mark},
+        {"an empty kind", "cantrel-journal 1\nkind \ntime 1\nfiles 1\n" + file + mark},
+        {"heading lines out of order",
+         "cantrel-journal 1\ntime 1\nkind write\nfiles 1\n" + file + mark},
+        {"a time that is no number",
+         "cantrel-journal 1\nkind write\ntime 1x\nfiles 1\n" + file + mark},
+        {"a count that is no number",
+         "cantrel-journal 1\nkind write\ntime 1\nfiles 1x\n" + file + mark},
+        {"a file line of six fields", head + "f /a 1 2 - x\n" + mark},
+        {"a file line of another kind", head + "F /a 1 2 -\n" + mark},
+        {"a path with a bad escape", head + "f /%4G 1 2 -\n" + mark},
+        {"an empty path", head + "f  1 2 -\n" + mark},
+        {"a size that is no number", head + "f /a 1k 2 -\n" + mark},
+        {"a file time that is no number", head + "f /a 1 2s -\n" + mark},
+        {"a trailer of three bytes", head + "f /a 1 2 TAG\n" + mark},
+        {"a mark of another kind", head + file + "D 0 1 3 -\n"},
+        {"a mark whose index is no number", head + file + "d 0x 1 3 -\n"},
+        {"a mark past its one file", head + file + "d 1 1 3 -\n"},
+        {"a mark with a damaged state", head + file + "d 0 1 3 %\n"},
+        {"a mark with an empty new path", head + file + "d 0 1 3 - \n"},
+        {"a mark with a damaged folder", head + file + "d 0 1 3 - /b %G0\n"},
     };
     for (const auto& [rule, text] : damages) {
         WriteBytes(folder.State + "/000099.journal", text);

@@ -212,9 +212,11 @@ private slots:
         Program.ClickRow(0);
         OpenWindow();
         Click("TogglePath_SB");
-        SetFormula({"", " - ", "", "", "", ""}, {0, 3, 2, 3, 4, 5});
+        // the title starts with a blank, which only the trimming takes away
+        SetFormula({"", " -", "", "", "", ""}, {0, 3, 2, 3, 4, 5});
         Control<QRadioButton>("Capitalize_RB")->click();
         Control<QCheckBox>("Preserve_Tag")->click();
+        Control<QCheckBox>("AutoTrimSpaces_CB")->click();
         QCOMPARE(Control<QPlainTextEdit>("RichEdit1")->toPlainText(),
                  QStringLiteral("Track    =1\nTitle    =Some Song 1"));
 
@@ -231,9 +233,9 @@ private slots:
         T_ErrorForm* errors = Program.Windows().ErrorForm;
         QCOMPARE(errors->Lines(), QStringList({"no dash.mp3"})); // no header: path excluded
 
-        std::vector<std::string> args = {"--sep",   "",           "--sep",   " - ",
-                                         "--field", "Track",      "--field", "Title",
-                                         "--case",  "capitalize", "--clear", "--write"};
+        std::vector<std::string> args = {"--sep",   "",        "--sep",  " -",     "--field",
+                                         "Track",   "--field", "Title",  "--case", "capitalize",
+                                         "--clear", "--trim",  "--write"};
         for (const std::string& name : names) {
             args.push_back(copies / name);
         }

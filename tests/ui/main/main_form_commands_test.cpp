@@ -136,7 +136,11 @@ private slots:
             Program.Find<QComboBox>("ArtistEdit")->setEditText("Written");
             std::filesystem::remove(Path(c.Files.indexOf('-')));
             Program.Prompts.AnswerConfirm(c.Ok);
+            const auto batch = Program.WatchBusy(TActivityKind::Batch);
             Program.Find<QToolButton>(c.Command)->click();
+            QCOMPARE(batch->Turns, 1);
+            QCOMPARE(batch->Enabled, QStringList());
+            QCOMPARE(Program.EnabledCommands(), Program.BusyCommands());
 
             const auto& asked = Program.Prompts.Questions;
             QCOMPARE(asked.isEmpty() ? QString() : asked.front().Text, c.Question);

@@ -225,6 +225,7 @@ private slots:
         WriteBytes(other / "other.mp3", Mp3At(128));
         Program.Start();
         SlowScans();
+        const auto scan = Program.WatchBusy(TActivityKind::Scanning);
         int deliveredDuringScan = 0;
         bool openEnabledDuringScan = true;
         QTimer::singleShot(0, Program.Main, [&] {
@@ -240,6 +241,9 @@ private slots:
         Program.Open(music.Path().string());
         QCOMPARE(deliveredDuringScan, 1);
         QVERIFY(!openEnabledDuringScan && Program.Find<QToolButton>("Open_SB")->isEnabled());
+        QVERIFY(scan->Turns > 0);
+        QCOMPARE(scan->Enabled, QStringList());
+        QCOMPARE(Program.EnabledCommands(), Program.BusyCommands());
         QCOMPARE(Program.Listed().size(), 1500);
         QVERIFY(!Program.Work().RecursiveScan);
         QCOMPARE(Program.Prompts.FolderRequests.size(), 1);

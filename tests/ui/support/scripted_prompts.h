@@ -87,11 +87,11 @@ public:
 private:
     template <typename T> static std::optional<T> Next(std::deque<T>& queue)
     {
-        if (queue.empty()) {
-            return std::nullopt;
+        std::optional<T> answer;
+        if (!queue.empty()) {
+            answer.emplace(std::move(queue.front()));
+            queue.pop_front();
         }
-        T answer = queue.front();
-        queue.pop_front();
         return answer;
     }
 
