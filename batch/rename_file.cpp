@@ -1,5 +1,6 @@
 #include "batch/rename_file.h"
 
+#include "engine/change_intent.h"
 #include "engine/path_parts.h"
 #include "workspace/display_texts.h"
 
@@ -165,6 +166,12 @@ TFileOutcome RenameOneFile(const std::string& oldPath, const std::string& newPat
     const std::string folder = FolderPart(newPath);
     // the file's own folder is there: the common case needs no look at it
     int code = folder == FolderPart(oldPath) ? 0 : MakeFolders(folder, created);
+    if (code == 0 && ChangesHeard()) {
+        TChangeIntent intent;
+        intent.NewPath = newPath;
+        intent.NewFolders = created;
+        code = AnnounceChange(intent);
+    }
     if (code == 0) {
         code = MoveNoReplace(oldPath, newPath);
     }

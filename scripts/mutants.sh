@@ -54,7 +54,15 @@ mutants=(
     'ui/extract/extract_form.cpp@extract_form_test@>= MaxFormulaCount@> MaxFormulaCount'
     'ui/extract/replace_in_name_form.cpp@extract_form_test@? index : -1;@? index : 0;'
     'ui/html/html_form.cpp@html_form_test@QLatin1String("*.*") ? QStringLiteral("*")@QLatin1String("*.*") ? QStringLiteral("*.*")'
-)
+    # the undo journal's intents, and the undo that reads them
+    'engine/tag_file.cpp@journal_tests@if (ChangesHeard()) {@if (false) {'
+    'batch/rename_file.cpp@journal_tests@if (code == 0 && ChangesHeard()) {@if (false) {'
+    'journal/journal_file.cpp@journal_tests@entry.Intended = before &&@entry.Intended = false &&'
+    'journal/undo_batch.cpp@journal_tests@if (now.Size + TrailerBytes == before.Size && before.Trailer) {@if (false) {'
+    'journal/undo_batch.cpp@journal_tests@if (earlier != nullptr && earlier->Done) {@if (false) {'
+    'journal/undo_batch.cpp@journal_tests@if (code = file.SetModified(before.ModifiedNs); code != 0) {@if (file.SetModified(before.ModifiedNs); false) {'
+    'journal/undo_batch.cpp@journal_tests@takenBack.insert(batch.Undoes);@;'
+
 
 launcher=()
 command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)

@@ -64,10 +64,13 @@ struct TFolder
     {
         const TUndoChoice choice = ChooseUndoBatch(State, number);
         EXPECT_TRUE(choice.Batch);
-        TJournalSession journal(State, JournalUndo, 2000);
+        if (!choice.Batch) {
+            return {};
+        }
+        TJournalSession journal(State, JournalUndo, 2000, choice.Batch->Number);
         TBatchControl control;
         control.Journal = &journal;
-        return choice.Batch ? UndoBatch(*choice.Batch, control) : TBatchResult{};
+        return UndoBatch(*choice.Batch, control, false, choice.Undos);
     }
 
     void ExpectAsBefore(const std::string& rule) const
@@ -115,12 +118,14 @@ TEST(Undo, TakesBackEachKindOfBatchByteForByte)
         EXPECT_TRUE(undone.Failures.empty()) << rule;
         folder.ExpectAsBefore(rule);
         EXPECT_FALSE(fs::exists(folder.Dir / "new")) << rule << ": its folders are removed";
-        // the undo is the newest batch now, and undoing it does the batch again
-        const TUndoChoice redo = ChooseUndoBatch(folder.State);
-        ASSERT_TRUE(redo.Batch) << rule;
-        EXPECT_EQ(redo.Batch->Kind, JournalUndo) << rule;
-        EXPECT_EQ(folder.Undo().Done, changed) << rule;
+        // a plain undo steps back past the batch taken back; undoing the undo does it again,
+        // after which the batch is the one to undo again
+        EXPECT_FALSE(ChooseUndoBatch(folder.State).Batch) << rule;
+        const int undo = JournalNumber(JournalFiles(folder.State).front());
+        EXPECT_EQ(ChooseUndoBatch(folder.State, undo).Batch->Kind, JournalUndo) << rule;
+        EXPECT_EQ(folder.Undo(undo).Done, changed) << rule;
         EXPECT_NE(ReadBytes(folder.Paths[0]), folder.Bytes[0]) << rule;
+        EXPECT_EQ(ChooseUndoBatch(folder.State).Batch->Number, 1) << rule;
     }
 }
 
@@ -286,6 +291,67 @@ TEST(Undo, NewBatchRemovesRecordsLeftByKilledOnes)
     ASSERT_TRUE(journal.Begin(folder.Paths));
     for (const auto& [path, days, kept] : cases) {
         EXPECT_EQ(fs::exists(path), kept) << path;
+    }
+}
+
+} // namespace
+
+namespace {
+
+TEST(Undo, PutsBackExactlyWhatWasThere)
+{
+    // rule, batch, the names the batch is given (a: the file, h: a hard link to it, s: a
+    // symbolic link to it), undone by an ordinary user, the undo's refusals
+    const std::tuple<const char*, TFileStep, std::string, bool, std::size_t> cases[] = {
+        {"a clear of a file ending in two tags", Clear, "a", false, 0},
+        {"a clear of a file named twice", Clear, "aa", false, 0},
+        {"a write of a file and its hard link", WriteTitle, "ah", false, 0},
+        {"a clear of a file and its symbolic link", Clear, "as", false, 0},
+        {"a write undone by a user who may not set the time back", WriteTitle, "a", true, 1},
+    };
+    for (const auto& [rule, step, names, asNobody, refusals] : cases) {
+        TTempDir dir;
+        const std::string file =
+            WriteBytes(dir / "a.mp3", MakeMp3Stream() + MakeTrailer("ONE") + MakeTrailer("TWO"));
+        fs::create_hard_link(file, dir / "h.mp3");
+        fs::create_symlink(file, dir / "s.mp3");
+        const std::string bytes = ReadBytes(file);
+        const auto time = fs::last_write_time(file);
+        std::vector<std::string> paths;
+        for (const char name : names) {
+            paths.push_back(dir / (std::string(1, name) + ".mp3"));
+        }
+        {
+            TJournalSession journal(dir / "state", JournalWrite, 1000);
+            TBatchControl control;
+            control.Journal = &journal;
+            ASSERT_EQ(RunBatch(paths, step, control).Failures.size(), 0u) << rule;
+        }
+        const TUndoChoice choice = ChooseUndoBatch(dir / "state");
+        ASSERT_TRUE(choice.Batch) << rule;
+        const pid_t child = fork();
+        if (child == 0) {
+            if (asNobody) {
+                // the file stays root's, writable by all: its bytes go back, its time cannot
+                chmod(dir.Path().c_str(), 0777);
+                chmod(file.c_str(), 0666);
+                if (setgid(65534) != 0 || setuid(65534) != 0) {
+                    _exit(100);
+                }
+            }
+            const TBatchResult undone = UndoBatch(*choice.Batch);
+            const bool said = undone.Failures.empty() ||
+                              (undone.Failures[0].Error == EPERM &&
+                               undone.Failures[0].Text.find("its time could not be set back") !=
+                                   std::string::npos);
+            _exit(said ? static_cast<int>(undone.Failures.size()) : 99);
+        }
+        int status = 0;
+        waitpid(child, &status, 0);
+        ASSERT_NE(WEXITSTATUS(status), 100) << rule << ": the check runs as root, as CI does";
+        EXPECT_EQ(WEXITSTATUS(status), static_cast<int>(refusals)) << rule;
+        EXPECT_TRUE(ReadBytes(file) == bytes) << rule;
+        EXPECT_EQ(fs::last_write_time(file) == time, refusals == 0) << rule;
     }
 }
 

@@ -16,7 +16,7 @@ namespace {
 // "write, 12 files"
 QString BatchSummary(const TJournalBatch& batch)
 {
-    const std::size_t files = batch.DoneCount();
+    const std::size_t files = batch.ChangedCount();
     return QStringLiteral("%1, %2 %3")
         .arg(QString::fromStdString(batch.Kind))
         .arg(files)
@@ -61,10 +61,11 @@ void T_MainForm::UndoLastBatch1Click()
             emit ProgressReported(position, range, QString::fromStdString(text));
         };
         // the undo is a batch of its own, so it can be undone in turn
-        TJournalSession journal(Work.JournalFolder, JournalUndo, std::time(nullptr));
+        TJournalSession journal(Work.JournalFolder, JournalUndo, std::time(nullptr),
+                                choice.Batch->Number);
         control.Journal = &journal;
         emit ProgressShown(true);
-        const TBatchResult result = UndoBatch(*choice.Batch, control);
+        const TBatchResult result = UndoBatch(*choice.Batch, control, false, choice.Undos);
         emit ProgressShown(false);
         if (!Work.CurrentFolder.empty()) {
             RescanFolder(); // the list shows the old names
