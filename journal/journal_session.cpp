@@ -278,7 +278,7 @@ int TJournalSession::Store(std::string_view line)
 bool TJournalSession::FileDone(std::size_t index, const TFileOutcome& outcome)
 {
     const bool intended = InScope && Current == index && CurrentIntended;
-    if (Checkpoint != nullptr && intended) {
+    if (Checkpoint != nullptr && (intended || outcome.Status == TFileStatus::Done)) {
         Checkpoint(TPoint::Changed, index);
     }
     if (Fd < 0 && !Trouble.Text.empty()) {
