@@ -94,6 +94,19 @@ void RemoveFolders(const std::vector<std::string>& folders)
     }
 }
 
+// Removes `newPath` when it is a second name of the file at `oldPath`: a move on a file system
+// without a no-replace rename links the new name first and removes the old one after, and a
+// batch stopped in between leaves the file under both.
+void DropSecondName(const std::string& oldPath, const std::string& newPath)
+{
+    struct stat file = {};
+    struct stat second = {};
+    if (lstat(oldPath.c_str(), &file) == 0 && lstat(newPath.c_str(), &second) == 0 &&
+        S_ISREG(file.st_mode) && file.st_dev == second.st_dev && file.st_ino == second.st_ino) {
+        unlink(newPath.c_str());
+    }
+}
+
 TFileOutcome Refused(const std::string& path, TFailureReason reason, const std::string& why)
 {
     return TFileOutcome::Refusal(FailureFromReason(path, reason, CannotUndo + ": " + why));
@@ -165,6 +178,7 @@ TFileOutcome UndoEntry(const TJournalEntry& entry, const TJournalEntry* earlier,
         // back under its old name already (an earlier undo, or a batch stopped before the move)
         if (ReadFileState(entry.Path) == before) {
             if (!dryRun) {
+                DropSecondName(entry.Path, movedTo);
                 RemoveFolders(FoldersMade(entry));
             }
             return {TFileStatus::Unchanged, {}};

@@ -12,7 +12,8 @@ cli="$(cd "$1" && pwd)/cantrel-cli"
 rounds="${2:-100}"
 count="${3:-2000}"
 work="$(mktemp -d)"
-trap 'rm -rf "$work"' EXIT
+keep=0
+trap '[ "$keep" = 1 ] || rm -rf "$work"' EXIT
 export XDG_STATE_HOME="$work/state"
 mkdir -p "$work/music"
 python3 - "$work/music" "$count" <<'PY'
@@ -28,10 +29,11 @@ for i in range(count):
     open("%s/%04d - Band - Song %d.mp3" % (folder, i, i), "wb").write(frame * 4 + trailer)
 PY
 snapshot() {
-    (cd "$work/music" && find . -printf '%p %T@ %s\n' | sort && find . -type f -print0 |
+    (cd "$work/music" && find . -type f -printf '%p %T@ %s\n' | sort && find . -type d | sort && find . -type f -print0 |
         sort -z | xargs -0 md5sum)
 }
 before="$(snapshot)"
+echo "$before" >"$work/before.txt"
 mapfile -t names < <(cd "$work/music" && ls)
 batches=(
     "write --title New --artist Someone"
@@ -66,6 +68,8 @@ for ((round = 1; round <= rounds; round++)); do
     if [ "$(snapshot)" != "$before" ]; then
         echo "round $round: $what: files differ after the undo (status $status)"
         head -3 "$work/undo.err"
+        echo "the folder and its journal are kept in $work"
+        keep=1
         failed=$((failed + 1))
         break # the next rounds would start from changed files
     fi

@@ -26,7 +26,7 @@ for i in range(count):
     open("%s/%03d - Band - Song %d.mp3" % (folder, i, i), "wb").write(frame * 4 + trailer)
 PY
 snapshot() {
-    (cd "$work/music" && find . -printf '%p %T@\n' | sort && find . -type f -print0 | sort -z |
+    (cd "$work/music" && find . -type f -printf '%p %T@\n' | sort && find . -type f -print0 | sort -z |
         xargs -0 md5sum)
 }
 # The newest journal: every "d" line's file has its "i" line before it; prints what is wrong.
