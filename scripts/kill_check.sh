@@ -16,18 +16,7 @@ keep=0
 trap '[ "$keep" = 1 ] || rm -rf "$work"' EXIT
 export XDG_STATE_HOME="$work/state"
 mkdir -p "$work/music"
-python3 - "$work/music" "$count" <<'PY'
-import sys
-folder, count = sys.argv[1], int(sys.argv[2])
-frame = b"\xff\xfb\x90\x00" + bytes(413)
-for i in range(count):
-    trailer = b""
-    if i % 2 == 0:
-        trailer = (b"TAG" + b"Title %d" % i).ljust(127, b"\0") + bytes([i % 148])
-    if i % 7 == 0:
-        trailer = (b"TAG" + b"Older").ljust(128, b"\0") + trailer  # two trailers
-    open("%s/%04d - Band - Song %d.mp3" % (folder, i, i), "wb").write(frame * 4 + trailer)
-PY
+"$(dirname "$0")/undo_corpus.py" "$work/music" "$count"
 snapshot() {
     (cd "$work/music" && find . -type f -printf '%p %T@ %s\n' | sort && find . -type d | sort && find . -type f -print0 |
         sort -z | xargs -0 md5sum)

@@ -14,17 +14,7 @@ work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
 export XDG_STATE_HOME="$work/state"
 mkdir -p "$work/music"
-python3 - "$work/music" "$count" <<'PY'
-import sys
-folder, count = sys.argv[1], int(sys.argv[2])
-frame = b"\xff\xfb\x90\x00" + bytes(413)
-for i in range(count):
-    trailer = b""
-    if i % 2 == 0:
-        trailer = (b"TAG" + b"Title %d" % i).ljust(33, b"\0") + b"Artist".ljust(30, b"\0")
-        trailer = trailer.ljust(127, b"\0") + bytes([i % 148])
-    open("%s/%03d - Band - Song %d.mp3" % (folder, i, i), "wb").write(frame * 4 + trailer)
-PY
+"$(dirname "$0")/undo_corpus.py" "$work/music" "$count"
 snapshot() {
     (cd "$work/music" && find . -type f -printf '%p %T@\n' | sort && find . -type f -print0 | sort -z |
         xargs -0 md5sum)

@@ -245,6 +245,9 @@ TEST(Undo, JournalTroubles)
         {"a bad trailer", "cantrel-journal 1\nkind write\ntime 1\nfiles 1\nf /a 1 2 TAG%4\n"},
         {"a mark past the files", "cantrel-journal 1\nkind write\ntime 1\nfiles 0\nd 0 1 2 -\n"},
         {"more files than lines", "cantrel-journal 1\nkind write\ntime 1\nfiles 99\n"},
+        {"a relative path", "cantrel-journal 2\nkind write\ntime 1\nfiles 1\nf a.mp3 1 2 -\n"},
+        {"an intent past the files",
+         "cantrel-journal 2\nkind write\ntime 1\nfiles 0\ni 0 1 - 1 2 -\n"},
     };
     for (const auto& [rule, text] : damages) {
         WriteBytes(folder.State + "/000099.journal", text);
@@ -353,6 +356,36 @@ TEST(Undo, PutsBackExactlyWhatWasThere)
         EXPECT_TRUE(ReadBytes(file) == bytes) << rule;
         EXPECT_EQ(fs::last_write_time(file) == time, refusals == 0) << rule;
     }
+}
+
+TEST(Undo, MoveStoppedBetweenItsLinkAndUnlink)
+{
+    // a file system without a no-replace rename links the new name first: a batch killed before
+    // the old name is removed leaves the file under both, and the folder made for the new one
+    TTempDir dir;
+    const std::string file = WriteBytes(dir / "a.mp3", MakeMp3Stream());
+    const struct stat info = [&] {
+        struct stat found = {};
+        stat(file.c_str(), &found);
+        return found;
+    }();
+    fs::create_directory(dir / "new");
+    fs::create_hard_link(file, dir / "new/a.mp3");
+    const std::string time =
+        std::to_string(info.st_mtim.tv_sec * 1000000000LL + info.st_mtim.tv_nsec);
+    fs::create_directories(dir / "state");
+    WriteBytes(dir / "state/000001.journal", "cantrel-journal 2\nkind rename\ntime 1\nfiles 1\nf " +
+                                                 file + " " + std::to_string(info.st_size) + " " +
+                                                 time + " -\ni 0 -1 - -1 0 - " +
+                                                 (dir / "new/a.mp3") + " " + (dir / "new") + "\n");
+    const TUndoChoice choice = ChooseUndoBatch(dir / "state");
+    ASSERT_TRUE(choice.Batch);
+    EXPECT_FALSE(choice.Batch->Finished);
+    EXPECT_EQ(choice.Batch->ChangedCount(), 1u);
+    const TBatchResult undone = UndoBatch(*choice.Batch);
+    EXPECT_TRUE(undone.Failures.empty());
+    EXPECT_TRUE(fs::exists(file));
+    EXPECT_FALSE(fs::exists(dir / "new")) << "the second name and its folder are gone";
 }
 
 } // namespace
