@@ -1,5 +1,6 @@
 #include "batch/rename_file.h"
 
+#include "engine/change_intent.h"
 #include "engine/path_parts.h"
 #include "workspace/display_texts.h"
 
@@ -50,9 +51,23 @@ int CheckFolder(const std::string& folder)
     return S_ISDIR(info.st_mode) ? 0 : ENOTDIR;
 }
 
-// Creates the missing folders of `folder`, parents first, and lists those it made in `created`.
-// 0 or the errno value of the first failure.
-int MakeFolders(const std::string& folder, std::vector<std::string>& created)
+// Announces the move to `newPath`, with the folders about to be made for it (parents first).
+int AnnounceMove(const std::string& newPath, std::vector<std::string> folders)
+{
+    if (!ChangesHeard()) {
+        return 0;
+    }
+    TChangeIntent intent;
+    intent.NewPath = newPath;
+    intent.NewFolders = std::move(folders);
+    return AnnounceChange(intent);
+}
+
+// Creates the missing folders of `folder`, parents first, and lists those it made in `created`;
+// the move to `newPath` is announced before the first is made. 0 or the errno value of the first
+// failure.
+int MakeFolders(const std::string& folder, std::vector<std::string>& created,
+                const std::string& newPath)
 {
     std::vector<std::string> missing; // deepest first
     std::string at = WithoutTrailingSlashes(folder);
@@ -66,6 +81,9 @@ int MakeFolders(const std::string& folder, std::vector<std::string>& created)
         }
         missing.push_back(at);
         at = ParentOf(at);
+    }
+    if (const int code = AnnounceMove(newPath, {missing.rbegin(), missing.rend()}); code != 0) {
+        return code;
     }
     for (auto it = missing.rbegin(); it != missing.rend(); ++it) {
         if (mkdir(it->c_str(), 0777) == 0) {
@@ -177,7 +195,8 @@ TFileOutcome RenameOneFile(const std::string& oldPath, const std::string& newPat
     std::vector<std::string> created;
     const std::string folder = FolderPart(newPath);
     // the file's own folder is there: the common case needs no look at it
-    int code = folder == FolderPart(oldPath) ? 0 : MakeFolders(folder, created);
+    int code = folder == FolderPart(oldPath) ? AnnounceMove(newPath, {})
+                                             : MakeFolders(folder, created, newPath);
     if (code == 0) {
         code = MoveNoReplace(oldPath, newPath);
     }

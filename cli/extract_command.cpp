@@ -246,7 +246,14 @@ int RunExtractCommand(const std::vector<std::string>& args, std::ostream& out, s
         if (i > 0) {
             out << "\n";
         }
+        std::optional<TJournalSession::TFileScope> journaled;
+        if (parsed.Write) {
+            journaled.emplace(journal, i);
+        }
         failed = ProcessFile(parsed.Files[i], parsed, out, err, journal, i) || failed;
+    }
+    if (parsed.Write && journal.Failure().Text.empty()) {
+        journal.End();
     }
     return ReportJournalFailure("extract", journal, err) || failed ? 1 : 0;
 }

@@ -19,11 +19,11 @@ std::string_view CommonFolder(std::string_view a, std::string_view b)
 
 std::string BatchFolder(const TJournalBatch& batch)
 {
-    const bool anyDone = batch.DoneCount() > 0;
+    const bool anyDone = batch.ChangedCount() > 0;
     bool first = true;
     std::string common;
     for (const TJournalEntry& entry : batch.Entries) {
-        if (anyDone && !entry.Done) {
+        if (anyDone && !entry.MayBeChanged()) {
             continue;
         }
         const std::string folder = FolderPart(entry.Path);
@@ -53,7 +53,7 @@ std::vector<TUndoHistoryEntry> UndoHistory(const std::string& journalFolder)
             entry.Kind = "damaged: " + batch.Damage;
         } else {
             entry.Kind = batch.Kind;
-            entry.Files = batch.DoneCount();
+            entry.Files = batch.ChangedCount();
             entry.Folder = BatchFolder(batch);
             entry.Undoable = entry.Files > 0;
         }

@@ -91,6 +91,14 @@ mutants=(
     # settings: a value stored under another value's name
     'settings/stored_settings.cpp@settings_tests@batch.WriteBool(AutoTrimSpacesKey, options.AutoTrimSpaces);@batch.WriteBool(AutoTrimSpacesKey, options.ExcludeIfWarning);'
     'settings/stored_settings.cpp@settings_tests@{PlacementTop, placement.Top},@{PlacementTop, placement.Height},'
+    # the undo journal's intents, and the undo that reads them
+    'engine/tag_file.cpp@journal_tests@if (ChangesHeard()) {@if (false) {'
+    'batch/rename_file.cpp@journal_tests@return AnnounceChange(intent);@return 0;'
+    'journal/journal_file.cpp@journal_tests@entry.Intended = before &&@entry.Intended = false &&'
+    'journal/undo_batch.cpp@journal_tests@if (now.Size + TrailerBytes == before.Size && before.Trailer) {@if (false) {'
+    'journal/undo_batch.cpp@journal_tests@if (earlier != nullptr && earlier->Done) {@if (false) {'
+    'journal/undo_batch.cpp@journal_tests@if (code = file.SetModified(before.ModifiedNs); code != 0) {@if (file.SetModified(before.ModifiedNs); false) {'
+    'journal/undo_batch.cpp@journal_tests@takenBack.insert(batch.Undoes);@;'
 )
 
 launcher=()

@@ -572,6 +572,7 @@ TFileFailures T_Form3::ProcessFiles(const std::vector<int>& rows, bool wholePath
         FullPath = ExtractionText(path, true);
         TextToExtract = PathIncluded ? FullPath : NamePart(FullPath);
         const TFormulaRun run = RunFormula(TextToExtract, formula, RunOptions(), path, yield);
+        const TJournalSession::TFileScope journaled(journal, static_cast<std::size_t>(i));
         // listed under the folder of the extraction text, as the user sees the file here
         if (auto failure = WriteExtractedTag(path, formula, run.Values, Options.PreserveOtherTag,
                                              yield, Work.Options.TagCodePage, lossy)) {
@@ -583,6 +584,9 @@ TFileFailures T_Form3::ProcessFiles(const std::vector<int>& rows, bool wholePath
         } else if (NotProcessedCorrectly(formula, run)) {
             failures.push_back(FailureFromReason(TextToExtract, TFailureReason::Incomplete, ""));
         }
+    }
+    if (journal.Failure().Text.empty() && !Work.Activity.StopRequested()) {
+        journal.End();
     }
     emit ProgressEnded();
     ShowExtractionText();

@@ -18,7 +18,7 @@ namespace {
 // "write, 12 files"
 QString Summary(const TJournalBatch& batch)
 {
-    return QString::fromStdString(BatchSummary(batch.Kind, batch.DoneCount()));
+    return QString::fromStdString(BatchSummary(batch.Kind, batch.ChangedCount()));
 }
 
 } // namespace
@@ -44,7 +44,7 @@ void T_MainForm::UndoBatchChosen(int number)
 {
     const bool ran = Work.Activity.Run(TActivityKind::Batch, [this, number] {
         const TUndoChoice choice = ChooseUndoBatch(Work.JournalFolder, number);
-        if (!choice.Batch || choice.Batch->DoneCount() == 0) {
+        if (!choice.Batch || choice.Batch->ChangedCount() == 0) {
             if (!choice.Damaged.empty()) {
                 emit FilesFailed(choice.Damaged);
             }
@@ -67,10 +67,11 @@ void T_MainForm::UndoBatchChosen(int number)
             emit ProgressReported(position, range, QString::fromStdString(text));
         };
         // the undo is a batch of its own, so it can be undone in turn
-        TJournalSession journal(Work.JournalFolder, JournalUndo, std::time(nullptr));
+        TJournalSession journal(Work.JournalFolder, JournalUndo, std::time(nullptr),
+                                choice.Batch->Number);
         control.Journal = &journal;
         emit ProgressShown(true);
-        const TBatchResult result = UndoBatch(*choice.Batch, control);
+        const TBatchResult result = UndoBatch(*choice.Batch, control, false, choice.Undos);
         emit ProgressShown(false);
         if (!Work.CurrentFolder.empty()) {
             RescanFolder(); // the list shows the old names
