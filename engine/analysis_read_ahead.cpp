@@ -118,9 +118,11 @@ void TAnalysisReadAhead::Read()
             analysis.Audio.SetFileName(Paths[index]);
         }
 
+        // a copy, made before the lock: the thread keeps its object and its volume labels
+        TFileAnalysis result = analysis;
         guard.lock();
         const std::size_t slot = index % Slots.size();
-        Slots[slot] = analysis; // a copy: the thread keeps its object and its volume labels
+        Slots[slot] = std::move(result);
         SlotReady[slot] = true;
         AdvanceReady();
         if (CallerWaiting && ReadyInRow >= WaitedFor) {
