@@ -157,18 +157,17 @@ void CollectSongs(const std::vector<std::string>& paths, THtmlSongTable& songs,
     TAnalysisReadAhead::TOptions options;
     options.CodePage = codePage;
     TAnalysisReadAhead files(paths, options);
-    TFileAnalysis analysis;
     for (std::size_t i = 0; i < count; ++i) {
         progress.Position(i);
         progress.Text(ProgressText(static_cast<int>(i + 1), static_cast<int>(count)));
         progress.Refresh();
-        files.Next(analysis, yield);
+        const TFileAnalysis* analysis = files.Next(yield); // one for each path
         std::error_code error;
         if (!std::filesystem::exists(paths[i], error)) {
             failures.push_back(
                 FailureFromReason(paths[i], TFailureReason::Missing, "file missing"));
         }
-        songs.push_back(MakeHtmlSong(analysis.Audio, paths[i], i));
+        songs.push_back(MakeHtmlSong(analysis->Audio, paths[i], i));
     }
 }
 

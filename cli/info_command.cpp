@@ -146,10 +146,11 @@ int RunInfoCommand(const std::vector<std::string>& args, std::ostream& out, std:
     options.CodePage = codePage;
     options.ReadId3v2 = true;
     TAnalysisReadAhead files(paths, options);
-    TFileAnalysis analysis;
-    for (std::size_t i = 0; files.Next(analysis); ++i) {
-        const TFields fields = InfoFields(analysis.Audio);
-        const TId3v2Reading& id3v2 = analysis.Id3v2;
+    std::size_t i = 0;
+    for (const TFileAnalysis* analysis = files.Next(); analysis != nullptr;
+         analysis = files.Next(), ++i) {
+        const TFields fields = InfoFields(analysis->Audio);
+        const TId3v2Reading& id3v2 = analysis->Id3v2;
         if (json) {
             PrintJson(fields, id3v2, out);
             out << (i + 1 < paths.size() ? ",\n" : "\n");

@@ -15,6 +15,10 @@ TAnalysisReadAhead::TAnalysisReadAhead(std::vector<std::string> paths, const TOp
     }
     const std::size_t ahead = std::max<std::size_t>(Options.Ahead, 1);
     Slots.resize(ahead);
+    for (TFileAnalysis& slot : Slots) {
+        slot.Audio.CodePage = Options.CodePage;
+        slot.Audio.BaseFolder = BaseFolder;
+    }
     SlotReady.assign(ahead, false);
     const std::size_t threads = std::min(std::max<std::size_t>(Options.Threads, 1), ahead);
     for (std::size_t i = 0; i < std::min(threads, Paths.size()); ++i) {
@@ -36,18 +40,25 @@ TAnalysisReadAhead::~TAnalysisReadAhead()
 
 void TAnalysisReadAhead::AdvanceReady()
 {
-    // a slot beyond the room ahead of the caller still holds a file before it
-    while (ReadyInRow < std::min(Paths.size(), Taken + Slots.size()) &&
+    // a slot beyond the room ahead still holds a file before it
+    while (ReadyInRow < std::min(Paths.size(), Released + Slots.size()) &&
            SlotReady[ReadyInRow % Slots.size()]) {
         ++ReadyInRow;
     }
 }
 
-bool TAnalysisReadAhead::Next(TFileAnalysis& out, const TYieldFn& yield)
+const TFileAnalysis* TAnalysisReadAhead::Next(const TYieldFn& yield)
 {
     std::unique_lock guard(Lock);
+    Released = Taken; // the file handed over last
+    AdvanceReady();
+    // the threads wait only when every slot is taken up: they are woken once half are free
+    if (ThreadsWaiting > 0 && Released + Slots.size() - Started >= (Slots.size() + 1) / 2) {
+        ThreadsWaiting = 0;
+        RoomFree.notify_all();
+    }
     if (Taken >= Paths.size()) {
-        return false;
+        return nullptr;
     }
     if (ReadyInRow <= Taken) {
         // Without a window to serve, the caller sleeps until a run of files is ready rather than
@@ -70,29 +81,22 @@ bool TAnalysisReadAhead::Next(TFileAnalysis& out, const TYieldFn& yield)
         CallerWaiting = false;
     }
     const std::size_t slot = Taken % Slots.size();
-    out = std::move(Slots[slot]);
     SlotReady[slot] = false;
     ++Taken;
-    AdvanceReady();
-    // the threads wait only when every slot is taken up: they are woken once half are free
-    if (ThreadsWaiting > 0 && Taken + Slots.size() - Started >= (Slots.size() + 1) / 2) {
-        ThreadsWaiting = 0;
-        guard.unlock();
-        RoomFree.notify_all();
-    }
-    return true;
+    // the threads leave the slot alone until the next call releases it
+    return &Slots[slot];
 }
 
-bool TAnalysisReadAhead::Take(const std::string& path, TFileAnalysis& out, const TYieldFn& yield)
+const TFileAnalysis* TAnalysisReadAhead::Take(const std::string& path, const TYieldFn& yield)
 {
     {
         // only this thread moves Taken on
         const std::lock_guard guard(Lock);
         if (Taken >= Paths.size() || Paths[Taken] != path) {
-            return false;
+            return nullptr;
         }
     }
-    return Next(out, yield);
+    return Next(yield);
 }
 
 void TAnalysisReadAhead::Read()
@@ -102,7 +106,7 @@ void TAnalysisReadAhead::Read()
     analysis.Audio.BaseFolder = BaseFolder;
     std::unique_lock guard(Lock);
     for (;;) {
-        while (!Stop && Started < Paths.size() && Started >= Taken + Slots.size()) {
+        while (!Stop && Started < Paths.size() && Started >= Released + Slots.size()) {
             ++ThreadsWaiting;
             RoomFree.wait(guard);
         }
@@ -118,11 +122,9 @@ void TAnalysisReadAhead::Read()
             analysis.Audio.SetFileName(Paths[index]);
         }
 
-        // a copy, made before the lock: the thread keeps its object and its volume labels
-        TFileAnalysis result = analysis;
         guard.lock();
         const std::size_t slot = index % Slots.size();
-        Slots[slot] = std::move(result);
+        std::swap(Slots[slot], analysis);
         SlotReady[slot] = true;
         AdvanceReady();
         if (CallerWaiting && ReadyInRow >= WaitedFor) {

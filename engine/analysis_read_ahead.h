@@ -41,12 +41,13 @@ public:
     TAnalysisReadAhead(const TAnalysisReadAhead&) = delete;
     TAnalysisReadAhead& operator=(const TAnalysisReadAhead&) = delete;
 
-    // The next file's analysis into `out`; false after the last one. While the file is not read
-    // yet, `yield` is called every few milliseconds, so that a window stays responsive.
-    bool Next(TFileAnalysis& out, const TYieldFn& yield = {});
-    // As Next when `path` is the next file of the list; false, taking nothing, when it is not
+    // The next file's analysis; nothing after the last one. It stays valid until the next call.
+    // While the file is not read yet, `yield` is called every few milliseconds, so that a window
+    // stays responsive.
+    const TFileAnalysis* Next(const TYieldFn& yield = {});
+    // As Next when `path` is the next file of the list; nothing, taking nothing, when it is not
     // (the caller then reads the file itself).
-    bool Take(const std::string& path, TFileAnalysis& out, const TYieldFn& yield = {});
+    const TFileAnalysis* Take(const std::string& path, const TYieldFn& yield = {});
 
 private:
     void Read();
@@ -59,9 +60,12 @@ private:
     std::mutex Lock;
     std::condition_variable ResultReady;
     std::condition_variable RoomFree;
-    std::vector<TFileAnalysis> Slots; // index i of the list in Slots[i % Ahead]
+    // index i of the list in Slots[i % Ahead]; a thread swaps its object with the slot's, so
+    // no analysis is copied
+    std::vector<TFileAnalysis> Slots;
     std::vector<bool> SlotReady;
     std::size_t Taken = 0;      // files handed over
+    std::size_t Released = 0;   // files handed over whose slot is free again
     std::size_t Started = 0;    // files a thread has taken up
     std::size_t ReadyInRow = 0; // every file before this one is ready
     std::size_t WaitedFor = 0;  // the caller waits until ReadyInRow reaches this

@@ -49,19 +49,18 @@ TEST(AnalysisReadAhead, HandsOverWhatEachFileAnalysesToInListOrder)
         options.Threads = threads;
         options.Ahead = ahead;
         TAnalysisReadAhead files(list, options);
-        TFileAnalysis got;
         std::size_t count = 0;
         const TYieldFn yield = withYield ? TYieldFn([] {}) : TYieldFn();
-        while (files.Next(got, yield)) {
+        while (const TFileAnalysis* got = files.Next(yield)) {
             ASSERT_LT(count, list.size()) << rule;
             TMPEGAudio alone;
             TId3v2Reading id3v2;
             alone.SetFileName(list[count], {}, id3v2);
-            EXPECT_EQ(Seen(got.Audio, got.Id3v2), Seen(alone, id3v2)) << rule << ": " << count;
+            EXPECT_EQ(Seen(got->Audio, got->Id3v2), Seen(alone, id3v2)) << rule << ": " << count;
             ++count;
         }
         EXPECT_EQ(count, list.size()) << rule;
-        EXPECT_FALSE(files.Next(got)) << rule << ": the end stays the end";
+        EXPECT_EQ(files.Next(), nullptr) << rule << ": the end stays the end";
     }
 }
 
@@ -72,9 +71,9 @@ TEST(AnalysisReadAhead, StopsWhenLeftHalfWay)
     options.Threads = 3;
     options.Ahead = 4;
     auto files = std::make_unique<TAnalysisReadAhead>(MixedList(dir), options);
-    TFileAnalysis got;
-    ASSERT_TRUE(files->Next(got));
-    EXPECT_EQ(got.Audio.Title, "One");
+    const TFileAnalysis* got = files->Next();
+    ASSERT_NE(got, nullptr);
+    EXPECT_EQ(got->Audio.Title, "One");
     files.reset(); // returns once the threads are done, with files left unread
 }
 

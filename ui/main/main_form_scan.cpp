@@ -124,9 +124,10 @@ std::int32_t T_MainForm::ReadBitRate(const std::string& path)
     if (path.empty()) {
         return 0;
     }
-    TFileAnalysis analysis;
-    if (ScanReadAhead && ScanReadAhead->Take(path, analysis, [this] { (*Yield)(); })) {
-        return analysis.Audio.BitRate;
+    if (ScanReadAhead) {
+        if (const auto* analysis = ScanReadAhead->Take(path, [this] { (*Yield)(); })) {
+            return analysis->Audio.BitRate;
+        }
     }
     TMPEGAudio audio(Options.TagCodePage);
     audio.SetFileName(path, [this] { (*Yield)(); });
