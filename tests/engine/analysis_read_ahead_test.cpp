@@ -3,6 +3,7 @@
 #include "support/mp3_fixture.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <tuple>
 
 namespace {
@@ -25,7 +26,9 @@ std::vector<std::string> MixedList(const TTempDir& dir)
         dir.Path().string(),
         WriteBytes(dir.Path() / "tiny.mp3", "ID3").string(),
         WriteBytes(dir.Path() / "noise.mp3", std::string(5000, '\x42')).string(),
+        dir / "pipe.mp3",
     };
+    mkfifo(kinds.back().c_str(), 0600);
     std::vector<std::string> list;
     for (std::size_t i = 0; i < 40; ++i) {
         list.push_back(kinds[(i * 7) % kinds.size()]);

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <tuple>
 
 using namespace std::string_literals;
@@ -179,6 +180,10 @@ TEST(Id3v2Tag, ReadsTheSevenFieldsOfEachVersion)
         EXPECT_EQ(ReadBytes(path), bytes) << rule << ": reading changed the file";
     }
     EXPECT_EQ(ReadId3v2Tag("/nonexistent/a.mp3"), TId3v2Reading{});
+    // a pipe put where a file was is no file, and nobody writing to it stalls nothing
+    TTempDir dir;
+    ASSERT_EQ(mkfifo((dir / "pipe.mp3").c_str(), 0600), 0);
+    EXPECT_EQ(ReadId3v2Tag(dir / "pipe.mp3"), (TId3v2Reading{true, std::nullopt}));
 }
 
 } // namespace
