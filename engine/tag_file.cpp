@@ -1,6 +1,10 @@
 #include "engine/tag_file.h"
 
+<<<<<<< HEAD
 #include "engine/change_intent.h"
+=======
+#include "engine/block_reader.h"
+>>>>>>> readpath
 #include "engine/file_handle.h"
 
 #include <algorithm>
@@ -65,18 +69,10 @@ int ReadTrailer(int fd, off_t length, TTagTrailer& trailer, bool& found)
     if (length <= static_cast<off_t>(TagTrailerSize)) {
         return 0;
     }
-    std::size_t got = 0;
-    while (got < TagTrailerSize) {
-        const ssize_t n =
-            ::pread(fd, trailer.data() + got, TagTrailerSize - got,
-                    length - static_cast<off_t>(TagTrailerSize) + static_cast<off_t>(got));
-        if (n < 0 && errno == EINTR) {
-            continue;
-        }
-        if (n <= 0) {
-            return n < 0 ? errno : EIO;
-        }
-        got += static_cast<std::size_t>(n);
+    int error = 0;
+    if (ReadAt(fd, trailer.data(), TagTrailerSize, length - static_cast<off_t>(TagTrailerSize),
+               error) != TagTrailerSize) {
+        return error != 0 ? error : EIO;
     }
     found = IsTagTrailer(trailer);
     return 0;

@@ -1,11 +1,13 @@
 #include "engine/genre_names.h"
 #include "engine/id3v2_tag.h"
+#include "engine/mpeg_audio.h"
 #include "engine/tag_record.h"
 #include "support/id3v2_fixture.h"
 #include "support/mp3_fixture.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <tuple>
 
 using namespace std::string_literals;
@@ -188,6 +190,11 @@ TEST(Id3v2Tag, ReadsTheSevenFieldsOfEachVersion)
         {"a tag not at the start", "\0"s + MakeId3v2Tag(4, v24), std::nullopt},
         {"2.4 without padding", MakeId3v2Tag(4, v24),
          TId3v2Fields{title, "\xC3\x85sa", {}, "2001-05-02", {}, "Rock", "07"}},
+        // larger than the first block the analysis reads: the rest comes with one read more
+        {"a tag with a 40 KB picture before its title",
+         MakeId3v2Tag(3, {{"APIC", Picture + std::string(40000, '\x11')},
+                          {"TIT2", TextBody(Latin1, "Late")}}),
+         TId3v2Fields{"Late", {}, {}, {}, {}, {}, {}}},
     };
     for (const auto& [rule, tag, fields] : cases) {
         TTempDir dir;
@@ -196,9 +203,20 @@ TEST(Id3v2Tag, ReadsTheSevenFieldsOfEachVersion)
         const TId3v2Reading reading = ReadId3v2Tag(path);
         EXPECT_TRUE(reading.Opened) << rule;
         EXPECT_EQ(reading.Fields, fields) << rule;
+        // the analysis reads the tag from the bytes it reads anyway, to the same fields
+        TMPEGAudio audio;
+        TId3v2Reading analysed;
+        audio.SetFileName(path, {}, analysed);
+        EXPECT_EQ(analysed, reading) << rule;
+        EXPECT_TRUE(audio.IsValid()) << rule;
+        EXPECT_EQ(audio.Title, "v1") << rule;
         EXPECT_EQ(ReadBytes(path), bytes) << rule << ": reading changed the file";
     }
     EXPECT_EQ(ReadId3v2Tag("/nonexistent/a.mp3"), TId3v2Reading{});
+    // a pipe put where a file was is no file, and nobody writing to it stalls nothing
+    TTempDir dir;
+    ASSERT_EQ(mkfifo((dir / "pipe.mp3").c_str(), 0600), 0);
+    EXPECT_EQ(ReadId3v2Tag(dir / "pipe.mp3"), (TId3v2Reading{true, std::nullopt}));
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "ui/main/main_form.h"
 
+#include "engine/analysis_read_ahead.h"
 #include "engine/mpeg_audio.h"
 #include "settings/stored_settings.h"
 #include "ui/auxiliary/about_form.h"
@@ -109,6 +110,9 @@ void T_MainForm::ConnectControls()
 
     TreeScanner.OnFileFound = [this](TTreeScanner&) { TreeScannerFileFound(); };
     TreeScanner.OnDirectoryDone = [this](TTreeScanner&) { TreeScannerDirectoryDone(); };
+    TreeScanner.OnFilesListed = [this](const std::vector<std::string>& paths) {
+        TreeScannerFilesListed(paths);
+    };
     TreeScanner.Yield = [this] { (*Yield)(); };
     // the running count is brought up to date whenever the window gets to paint
     Yield->BeforeEvents = [this] {

@@ -27,6 +27,7 @@ class QListWidget;
 class QMenu;
 class QTimer;
 class QToolButton;
+class TAnalysisReadAhead;
 class TBrowseDirectoryDlg;
 class TFormInfo;
 class THotKeyManager;
@@ -179,6 +180,7 @@ private:
     void ErrorPanelMouseUp(Qt::MouseButton button);
     void TreeScannerFileFound();
     void TreeScannerDirectoryDone();
+    void TreeScannerFilesListed(const std::vector<std::string>& paths);
     void CheckBox_01Click(bool checked);
     void All_CBClick(bool checked);
     void CheckBox1Click(bool checked);
@@ -276,6 +278,8 @@ private:
     TFormInfo* FormInfo = nullptr;
     std::unique_ptr<TBrowseDirectoryDlg> BrowseDirectoryDlg;
     TTreeScanner TreeScanner;
+    // the bit-rate check reads the files of the folder being scanned ahead of the scan
+    std::unique_ptr<TAnalysisReadAhead> ScanReadAhead;
     TCounts LastCounts;
     bool ShowHints = true;
     // Keeps every tool tip of the program from showing while the hints are off.

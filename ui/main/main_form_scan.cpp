@@ -1,3 +1,4 @@
+#include "engine/analysis_read_ahead.h"
 #include "engine/mpeg_audio.h"
 #include "ui/components/browse_directory_dlg.h"
 #include "ui/components/display_path.h"
@@ -113,6 +114,7 @@ void T_MainForm::RunScan()
 {
     TreeScanner.Recursive = Work.RecursiveScan;
     TreeScanner.StartSearch();
+    ScanReadAhead.reset();
     // nothing is selected in the new list; in whole-path mode every file counts
     Panel25->setText(QString::fromStdString(RememberCounts()));
 }
@@ -130,9 +132,25 @@ std::int32_t T_MainForm::ReadBitRate(const std::string& path)
     if (path.empty()) {
         return 0;
     }
+    if (ScanReadAhead) {
+        if (const auto* analysis = ScanReadAhead->Take(path, [this] { (*Yield)(); })) {
+            return analysis->Audio.BitRate;
+        }
+    }
     TMPEGAudio audio(Options.TagCodePage);
     audio.SetFileName(path, [this] { (*Yield)(); });
     return audio.BitRate;
+}
+
+void T_MainForm::TreeScannerFilesListed(const std::vector<std::string>& paths)
+{
+    ScanReadAhead.reset();
+    // a folder of one file has nothing to overlap
+    if (paths.size() > 1 && NeedsBitRate(Options) && !Work.Activity.StopRequested()) {
+        TAnalysisReadAhead::TOptions options;
+        options.CodePage = Options.TagCodePage;
+        ScanReadAhead = std::make_unique<TAnalysisReadAhead>(paths, options);
+    }
 }
 
 void T_MainForm::TreeScannerFileFound()
