@@ -1,10 +1,7 @@
 #include "engine/tag_file.h"
 
-<<<<<<< HEAD
-#include "engine/change_intent.h"
-=======
 #include "engine/block_reader.h"
->>>>>>> readpath
+#include "engine/change_intent.h"
 #include "engine/file_handle.h"
 
 #include <algorithm>
