@@ -36,7 +36,7 @@ mutants=(
     'extract/extract_values.cpp@extract_tests@static_cast<unsigned char>(c) <= 32@static_cast<unsigned char>(c) < 32'
     'catalogue/song_values.cpp@catalogue_tests@now.Month <= 12@now.Month < 12'
     'catalogue/html_generator.cpp@catalogue_tests@if (StartsWith(templates, pages)) {@if (false) {'
-    'batch/tag_write.cpp@batch_tests@if (value > 255) {@if (value >= 255) {'
+    'engine/tag_values.cpp@batch_tests@if (value > 255) {@if (value >= 255) {'
     'batch/rename_file.cpp@batch_tests@return code == EEXIST ? ENOTDIR : code;@return code;'
     'journal/file_states.cpp@journal_tests@info.st_size) - TagTrailerSize);@info.st_size) - TagTrailerSize + 1);'
     'journal/journal_session.cpp@journal_tests@begin + ChunkFiles);@begin + ChunkFiles - 1);'
@@ -76,9 +76,9 @@ mutants=(
     # each check of the journal's record reader
     'journal/journal_file.cpp@journal_tests@fields.size() == 5 && fields[0] == "f"@fields.size() >= 5 && fields[0] == "f"'
     'journal/journal_file.cpp@journal_tests@!kind || kind->empty() ||@!kind ||'
-    'journal/journal_file.cpp@journal_tests@fields[0] != "d" ||@'
+    'journal/journal_file.cpp@journal_tests@if (fields[0] == "d" && fields.size() >= 5) {@if (fields.size() >= 5) {'
     'journal/journal_file.cpp@journal_tests@!Number(fields[1], index)@(Number(fields[1], index), false)'
-    'journal/journal_file.cpp@journal_tests@if (!path || path->empty()) {@if (!path) {'
+    "journal/journal_file.cpp@journal_tests@if (!path || path->empty() || path->front() != '/') {@if (!path || path->empty()) {"
     # the rename fallback of file systems without a no-replace rename
     'batch/rename_file.cpp@batch_tests@if (link(oldPath.c_str(), newPath.c_str()) != 0) {@if (rename(oldPath.c_str(), newPath.c_str()) != 0) {'
     # window wiring: busy states, the prompts' defaults, a check box feeding a batch
