@@ -18,28 +18,42 @@ TEST(BatchCommands, UndoListsAndTakesBackTheBatches)
     const std::string song = dir / "song.mp3";
     const std::string moved = dir / "Band/New.mp3";
     WriteBytes(song, Song);
-    // in order: the command, its arguments, its status, what its output holds
-    const std::tuple<std::string, std::vector<std::string>, int, std::string> steps[] = {
-        {"undo", {}, 2, ""},
-        {"write", {"--title", "New", song}, 0, "written"},
-        {"rename", {"%a,t%\\%t,t%", song}, 0, "renamed"},
-        {"undo", {"--list"}, 0, "\trename\t1\n1\t"},
-        {"undo",
-         {"--dry-run", "--json"},
-         0,
-         "[\n  {\"path\": \"" + moved + "\", \"old\": \"" + song +
-             "\", \"status\": \"would-undo\"}\n]\n"},
-        {"undo", {}, 0, moved + "\t" + song + "\tundone\n"},
-        {"undo", {"1", "--json", "--dry-run"}, 0, "would-undo"},
-        {"write", {"--title", "Later", song}, 0, "written"},
-        {"undo", {"1"}, 1, song + "\t" + song + "\tchanged\n"},
-        {"undo", {"99"}, 2, ""},
-        {"undo", {"--list", "3"}, 2, ""},
-    };
-    for (const auto& [command, args, status, out] : steps) {
+    // in order: the command, its arguments, its status, what its output holds and what its error
+    // output starts with ("": nothing at all)
+    const std::tuple<std::string, std::vector<std::string>, int, std::string, std::string> steps[] =
+        {
+            {"undo", {}, 2, "", "cantrel-cli undo: nothing to undo\n"},
+            {"write", {"--title", "New", song}, 0, "written", ""},
+            {"rename", {"%a,t%\\%t,t%", song}, 0, "renamed", ""},
+            {"undo", {"--list"}, 0, "\trename\t1\n1\t", ""},
+            {"undo",
+             {"--dry-run", "--json"},
+             0,
+             "[\n  {\"path\": \"" + moved + "\", \"old\": \"" + song +
+                 "\", \"status\": \"would-undo\"}\n]\n",
+             ""},
+            {"undo", {}, 0, moved + "\t" + song + "\tundone\n", ""},
+            {"undo", {"1", "--json", "--dry-run"}, 0, "would-undo", ""},
+            {"write", {"--title", "Later", song}, 0, "written", ""},
+            {"undo",
+             {"1"},
+             1,
+             song + "\t" + song + "\tchanged\n",
+             "cantrel-cli undo: " + song + ": "},
+            {"undo", {"99"}, 2, "", "cantrel-cli undo: nothing to undo in batch 99\n"},
+            {"undo",
+             {"--list", "3"},
+             2,
+             "",
+             "cantrel-cli undo: --list takes no N and no --dry-run"},
+            {"undo", {"1", "2"}, 2, "", "cantrel-cli undo: unexpected argument '2'"},
+        };
+    for (const auto& [command, args, status, out, err] : steps) {
         const TCliRun result = RunCommand(command, args);
         EXPECT_EQ(result.Status, status) << testing::PrintToString(args);
-        EXPECT_NE(result.Out.find(out), std::string::npos) << result.Out;
+        EXPECT_TRUE(out.empty() ? result.Out.empty() : result.Out.find(out) != std::string::npos)
+            << result.Out;
+        EXPECT_TRUE(err.empty() ? result.Err.empty() : result.Err.starts_with(err)) << result.Err;
     }
     setenv("XDG_STATE_HOME", stateHome.c_str(), 1);
 }
