@@ -46,7 +46,7 @@ std::vector<TCommandSpec> MakeSpecs()
     });
     specs.push_back({
         .Name = "ls",
-        .Synopsis = "[--recursive] [--mask MASK] [--events] FOLDER",
+        .Synopsis = "[--recursive] [--mask MASK] [--events] [--json] FOLDER",
         .Summary = "list the files a folder scan reports",
         .Intro = "Lists the full path of every file a folder scan reports, one a line, in report\n"
                  "order: names sorted ignoring case, a folder's files before its subfolders.",
@@ -61,7 +61,10 @@ std::vector<TCommandSpec> MakeSpecs()
                      "\",\", \";\" and \"|\" separate them; only \"*.ext\" masks count",
                      "--mask needs a value such as \"*.mp3\""},
                     {"--events", "",
-                     "print every event: \"dir-found PATH\", \"file PATH\", \"dir-done PATH\""}},
+                     "print every event: \"dir-found PATH\", \"file PATH\", \"dir-done PATH\""},
+                    {"--json", "",
+                     "print a JSON array of the paths instead (with --events of objects with\n"
+                     "the keys event and path)"}},
         .Operands = TOperandKind::Folder,
     });
     specs.push_back({
@@ -105,7 +108,10 @@ std::vector<TCommandSpec> MakeSpecs()
                     {"--replace", "WHAT=WITH",
                      "replace WHAT with WITH in every value (split at the first \"=\");\n"
                      "repeatable, applied in order (default: \"_\" with \" \")"},
-                    {"--write", "", "write the tags"}},
+                    {"--write", "", "write the tags"},
+                    {"--json", "",
+                     "print a JSON array of objects with the keys file, text, extracted,\n"
+                     "formula, tags, check and (with --write) write"}},
         .TakesCodePage = true,
     });
     specs.push_back({

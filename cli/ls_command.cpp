@@ -1,4 +1,5 @@
 #include "cli/commands.h"
+#include "cli/json_output.h"
 #include "engine/path_parts.h"
 #include "scan/tree_scanner.h"
 
@@ -8,12 +9,42 @@
 
 namespace {
 
-void WriteLine(std::ostream& out, const char* prefix, const std::string& path)
+// Prints what the scan reports: a path a line, or with --events "EVENT PATH" (the path byte for
+// byte), or with --json the elements of a JSON array.
+class TScanLines
 {
-    out << prefix;
-    out.write(path.data(), static_cast<std::streamsize>(path.size()));
-    out << '\n';
-}
+public:
+    TScanLines(std::ostream& out, bool events, bool json)
+        : Out(out), Events(events), Json(json), Array(out)
+    {
+    }
+
+    void Add(std::string_view event, const std::string& path)
+    {
+        if (Json) {
+            Array.Add(Events ? TJson{{"event", event}, {"path", JsonText(path)}} : JsonText(path));
+            return;
+        }
+        if (Events) {
+            Out << event << ' ';
+        }
+        Out.write(path.data(), static_cast<std::streamsize>(path.size()));
+        Out << '\n';
+    }
+
+    void Finish()
+    {
+        if (Json) {
+            Array.Finish();
+        }
+    }
+
+private:
+    std::ostream& Out;
+    bool Events;
+    bool Json;
+    TJsonArrayWriter Array;
+};
 
 // A note on standard error when the folder cannot be read (false then), or when its path was
 // refused with `pathError`; the listing itself stays empty.
@@ -51,22 +82,23 @@ int RunLsCommand(const TCommandLine& line, std::ostream& out, std::ostream& err)
     const int pathError = MakeFullPath(line.Operands.front(), scanner.InitialDirectory);
     scanner.FileMask = line.Last("--mask").value_or("*.mp3");
     scanner.Recursive = line.Has("--recursive");
-    scanner.OnFileFound = [&out, events](TTreeScanner& sender) {
-        WriteLine(out, events ? "file " : "", sender.FileFound());
-    };
+    TScanLines lines(out, events, line.Has("--json"));
+    scanner.OnFileFound = [&lines](TTreeScanner& sender) { lines.Add("file", sender.FileFound()); };
     if (events) {
-        scanner.OnDirectoryFound = [&out](TTreeScanner& sender) {
-            WriteLine(out, "dir-found ", sender.CurrentDirectory());
+        scanner.OnDirectoryFound = [&lines](TTreeScanner& sender) {
+            lines.Add("dir-found", sender.CurrentDirectory());
         };
-        scanner.OnDirectoryDone = [&out](TTreeScanner& sender) {
-            WriteLine(out, "dir-done ", sender.CurrentDirectory());
+        scanner.OnDirectoryDone = [&lines](TTreeScanner& sender) {
+            lines.Add("dir-done", sender.CurrentDirectory());
         };
     }
     const bool readable = WarnIfUnreadable(scanner.InitialDirectory, pathError, err);
     if (pathError != 0) {
+        lines.Finish();
         return 1;
     }
     scanner.StartSearch();
+    lines.Finish();
     out.flush();
     return readable ? 0 : 1;
 }
