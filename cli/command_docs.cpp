@@ -53,7 +53,7 @@ std::string ManCommand(const TCommandSpec& command)
     }
     entry += ".RE\n";
     if (!command.Outro.empty()) {
-        entry += Roff(command.Outro) + "\n";
+        entry += ".IP\n" + Roff(command.Outro) + "\n";
     }
     return entry;
 }

@@ -82,11 +82,13 @@ std::vector<TOptionSpec> CommonOptions(const TCommandSpec& command)
     if (!command.TakesCodePage) {
         return {};
     }
+    // the code pages there are: listed in the help, offered by the completion
+    static const std::string help = std::string(CodePageOption.Help) + " (default " +
+                                    DefaultTagCodePage.Name + "), one of:\n" + CodePageNames(60);
+    static const std::string names = CodePageNames();
     TOptionSpec codePage = CodePageOption;
-    codePage.Complete = [] {
-        static const std::string names = CodePageNames();
-        return std::string_view(names);
-    }();
+    codePage.Help = help;
+    codePage.Complete = names;
     return {codePage};
 }
 
@@ -100,12 +102,7 @@ std::string CommandHelp(const TCommandSpec& command)
         text += '\n';
     }
     std::vector<TOptionSpec> options = command.Options;
-    for (TOptionSpec& common : CommonOptions(command)) {
-        // the code pages there are, on the line below
-        static const std::string help = std::string(CodePageOption.Help) + " (default " +
-                                        DefaultTagCodePage.Name + "), one of:\n" +
-                                        CodePageNames(60);
-        common.Help = help;
+    for (const TOptionSpec& common : CommonOptions(command)) {
         options.push_back(common);
     }
     options.push_back({"--", "", command.AfterDashes});
