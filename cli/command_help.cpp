@@ -118,24 +118,29 @@ std::string CommandHelp(const TCommandSpec& command)
 
 std::string ProgramUsage()
 {
+    constexpr std::size_t SummaryColumn = 35;
     std::string text = "Usage: cantrel-cli COMMAND [OPTIONS] ...\n\nCommands:\n";
-    std::string takesCodePage;
+    std::vector<std::string_view> takeCodePage;
     for (const TCommandSpec& command : CommandSpecs()) {
-        std::string line = "  " + std::string(command.Name) + " " + std::string(command.Synopsis);
-        std::replace(line.begin(), line.end(), '\n', ' ');
-        // the synopsis may continue on an indented line
-        line.erase(std::unique(line.begin(), line.end(),
-                               [](char a, char b) { return a == ' ' && b == ' '; }),
-                   line.end());
-        text += line.size() < 35 ? line + std::string(35 - line.size(), ' ')
-                                 : line + "\n" + std::string(35, ' ');
+        // a synopsis of several lines is cut after the first
+        const std::size_t lineEnd = command.Synopsis.find('\n');
+        std::string line = "  " + std::string(command.Name) + " " +
+                           std::string(command.Synopsis.substr(0, lineEnd)) +
+                           (lineEnd == std::string_view::npos ? "" : " ...");
+        text += line.size() < SummaryColumn ? line + std::string(SummaryColumn - line.size(), ' ')
+                                            : line + "\n" + std::string(SummaryColumn, ' ');
         text += std::string(command.Summary) + "\n";
         if (command.TakesCodePage) {
-            takesCodePage += (takesCodePage.empty() ? "" : ", ") + std::string(command.Name);
+            takeCodePage.push_back(command.Name);
         }
     }
-    text += "\n" + takesCodePage + " read and write tags in the code page given by\n" +
-            "--codepage NAME (default " + std::string(DefaultTagCodePage.Name) + ").\n" +
+    std::string names;
+    for (std::size_t i = 0; i < takeCodePage.size(); ++i) {
+        names += i == 0 ? "" : i + 1 == takeCodePage.size() ? " and " : ", ";
+        names += takeCodePage[i];
+    }
+    text += "\n" + names + " read and write tags in the\ncode page given by --codepage NAME " +
+            "(default " + DefaultTagCodePage.Name + ").\n" +
             "Run 'cantrel-cli COMMAND --help' for the options of a command.\n";
     return text;
 }

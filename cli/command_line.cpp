@@ -7,7 +7,8 @@ namespace {
 
 const std::vector<std::string> NoValues;
 
-// A flag given a value ("--json=1") gets the value instead of the parser's "true".
+// What the parser records for a flag; a flag given a value ("--json=1") records that value, and
+// is refused.
 constexpr std::string_view FlagSet = "true";
 
 std::string CodePageList()
@@ -21,7 +22,8 @@ std::string CodePageList()
 }
 
 // The arguments for the parser: "--opt=" becomes "--opt" and an empty value, which the parser
-// would otherwise read as "--opt" taking the next argument. After "--" nothing is touched.
+// would otherwise read as "--opt" taking the next argument. After the first "--" nothing is
+// touched.
 std::vector<std::string> SplitEmptyValues(const std::vector<std::string>& args)
 {
     std::vector<std::string> split;

@@ -41,8 +41,8 @@ inline std::string ScratchFile()
 
 } // namespace cli_run_detail
 
-// Runs the cantrel-cli program the build made, as a script would: `name` and `args` are its
-// arguments, the folder and the environment are the test's. Status -1 when it did not exit.
+// Runs the cantrel-cli program the build made, as a script would: `words` are its arguments, the
+// folder and the environment are the test's. Status -1 when it did not exit.
 inline TCliRun RunCli(const std::vector<std::string>& words)
 {
     using namespace cli_run_detail;
@@ -69,6 +69,7 @@ inline TCliRun RunCli(const std::vector<std::string>& words)
     return {status, TakeFile(outPath), TakeFile(errPath)};
 }
 
+// Runs `cantrel-cli NAME ARGS...`.
 inline TCliRun RunCommand(const std::string& name, std::vector<std::string> args)
 {
     args.insert(args.begin(), name);
