@@ -53,7 +53,7 @@ void TNameReadAhead::Read()
             }
         }
         audio.SetFileName(path);
-        TName name{FormatItems(audio, Macro, Regional), audio.FileAge != 0};
+        TName name{FormatItems(audio, Macro, Regional, TExpansion::FileName), audio.FileAge != 0};
         bool wasEmpty = false;
         {
             const std::lock_guard guard(Lock);

@@ -82,6 +82,11 @@ std::vector<TCommandSpec> MakeSpecs()
             "Each file gives one block: the extracted fields, the formula as far as it was used,\n"
             "the tag as it would be written, and whether every field was found.\n"
             "\n"
+            "Texts are stored in the code page of --codepage (default WINDOWS-1252), one byte\n"
+            "per character. A file whose new texts have characters that code page cannot hold\n"
+            "(Cyrillic in WINDOWS-1252, say) is not written (\"Write: unencodable\") unless\n"
+            "--lossy is given.\n"
+            "\n"
             "Exit status: 0 done; 1 with --write when a file was not processed correctly or\n"
             "could not be written; 2 on a usage error (nothing is written).",
         .AfterDashes = FileAfterDashes,
@@ -109,6 +114,7 @@ std::vector<TCommandSpec> MakeSpecs()
                      "replace WHAT with WITH in every value (split at the first \"=\");\n"
                      "repeatable, applied in order (default: \"_\" with \" \")"},
                     {"--write", "", "write the tags"},
+                    {"--lossy", "", "write characters the code page cannot hold as \"?\""},
                     {"--json", "",
                      "print a JSON array of objects with the keys file, text, extracted,\n"
                      "formula, tags, check and (with --write) write"}},
@@ -145,25 +151,34 @@ std::vector<TCommandSpec> MakeSpecs()
     specs.push_back({
         .Name = "write",
         .Synopsis = "[--title T] [--artist A] [--album B] [--year Y] [--comment C]\n"
-                    "       [--genre NAME] [--track N] [--json] FILE...",
+                    "       [--genre G] [--track N] [--lossy] [--json] FILE...",
         .Summary = "write the given tag fields, keep the others",
         .Intro = "Writes the given fields into the ID3v1 tag of each FILE and keeps the others as\n"
                  "they are, as the main window writes its enabled boxes.",
         .Outro =
-            "Prints \"FILE<TAB>STATUS\" per file: written, not-audio (no MPEG audio found, so\n"
-            "its tag was not read and is not written) or failed:ERRNO (2: no such file).\n"
+            "Texts are stored in the code page of --codepage (default WINDOWS-1252): one byte\n"
+            "per character, so only the characters that code page has (for WINDOWS-1252 the\n"
+            "ASCII characters and the Western European letters and signs) can be written.\n"
+            "Without --lossy a text with any other character is not written.\n"
+            "\n"
+            "Prints \"FILE<TAB>STATUS\" per file: written, unencodable (a text has characters\n"
+            "the code page cannot hold; the file is unchanged), not-audio (no MPEG audio\n"
+            "found, so its tag was not read and is not written) or failed:ERRNO (2: no such\n"
+            "file).\n"
             "Exit status: 0 every file written, 1 some file refused, 2 usage error (nothing\n"
-            "written).",
+            "written): also for a track or genre the tag cannot hold, or a year longer than 4\n"
+            "characters.",
         .AfterDashes = FileAfterDashes,
         .Options = {{"--title", "T", "cut to 30 characters"},
                     {"--artist", "A", "cut to 30 characters"},
                     {"--album", "B", "cut to 30 characters"},
-                    {"--year", "Y", "cut to 4 characters"},
+                    {"--year", "Y", "at most 4 characters"},
                     {"--comment", "C", "cut to 30 characters"},
-                    {"--genre", "NAME",
-                     "a genre name exactly as listed (case counts); \"<unknown>\" writes\n"
-                     "\"Other\"; a name that is no genre keeps each file's genre"},
-                    {"--track", "N", "0 to 255; any other text writes 0"},
+                    {"--genre", "G",
+                     "a genre number 0 to 255 or a genre name as listed (any case);\n"
+                     "\"<unknown>\" writes \"Other\""},
+                    {"--track", "N", "a number 0 to 255"},
+                    {"--lossy", "", "write characters the code page cannot hold as \"?\""},
                     {"--json", "", "print a JSON array of objects with the keys file and status"}},
         .TakesCodePage = true,
     });
@@ -184,12 +199,19 @@ std::vector<TCommandSpec> MakeSpecs()
         .Name = "rename",
         .Synopsis = "[--limit-64] [--dry-run] [--json] MACRO FILE...",
         .Summary = "rename files from their tags with a macro",
-        .Intro = "Renames each FILE to its folder, the file-name MACRO expanded for it, and\n"
-                 "\".mp3\". A \"\\\" or \"/\" in the expanded macro starts a subfolder, created\n"
-                 "when missing. A file is never renamed over another one.",
+        .Intro =
+            "Renames each FILE to its folder, the file-name MACRO expanded for it, and\n"
+            "\".mp3\". A \"\\\" or \"/\" typed in MACRO starts a subfolder, created when missing;\n"
+            "one that comes from a value of the file (an artist \"AC/DC\") becomes \"-\". The\n"
+            "new name always stays below the file's folder: an expansion that starts with\n"
+            "\"/\" or \"\\\" is taken from that folder, and one with a \"..\" folder is refused.\n"
+            "A file is never renamed over another one, only regular files are renamed, and\n"
+            "an empty name (\".mp3\" alone) is refused.",
         .Outro = "Prints \"OLD<TAB>NEW<TAB>STATUS\" per file, STATUS one of: renamed, unchanged\n"
                  "(the new name is the present one), planned (--dry-run), too-long (--limit-64),\n"
-                 "exists (another file has the new name), failed:ERRNO (2: no such file).\n"
+                 "exists (another file has the new name), failed:ERRNO (2: no such file; 22: not\n"
+                 "a regular file, an empty name or a \"..\" folder; 36: a name the file system\n"
+                 "cannot hold).\n"
                  "Exit status: 0 every file done, 1 some file refused or failed, 2 usage error.\n"
                  "\n"
                  "Example: cantrel-cli rename '%a,t%\\%alb,t%\\%tr,t%. %t,t%' *.mp3",
@@ -197,8 +219,8 @@ std::vector<TCommandSpec> MakeSpecs()
         .Options = {{"--limit-64", "",
                      "refuse new names (extension included) longer than 64 characters"},
                     {"--dry-run", "",
-                     "only say what would happen: nothing is touched, not even a "
-                     "folder"},
+                     "only say what would happen: nothing is touched, not even a\n"
+                     "folder; a file the real run would refuse is refused alike"},
                     {"--json", "",
                      "print a JSON array of objects with the keys old, new and status"}},
         .TakesCodePage = true,
@@ -206,7 +228,7 @@ std::vector<TCommandSpec> MakeSpecs()
     });
     specs.push_back({
         .Name = "copy-v2",
-        .Synopsis = "[--dry-run] [--json] FILE...",
+        .Synopsis = "[--dry-run] [--lossy] [--json] FILE...",
         .Summary = "write the ID3v1 tags from the ID3v2 tags",
         .Intro =
             "Writes the ID3v1 tag of each FILE from its ID3v2 tag: title, artist, album and\n"
@@ -217,13 +239,15 @@ std::vector<TCommandSpec> MakeSpecs()
             "are left as they are.",
         .Outro =
             "Prints \"FILE<TAB>STATUS\" per file, STATUS one of: written, unchanged (the ID3v1\n"
-            "tag holds these values already), no-id3v2, planned (--dry-run), not-audio (no\n"
-            "MPEG audio found, so its tag was not read and is not written) or failed:ERRNO\n"
-            "(2: no such file).\n"
+            "tag holds these values already), no-id3v2, planned (--dry-run), unencodable (a\n"
+            "text has characters the code page of --codepage cannot hold, such as Cyrillic in\n"
+            "WINDOWS-1252; the file is unchanged), not-audio (no MPEG audio found, so its tag\n"
+            "was not read and is not written) or failed:ERRNO (2: no such file).\n"
             "Exit status: 0 no file refused, 1 some file refused, 2 usage error (nothing\n"
             "written).",
         .AfterDashes = FileAfterDashes,
         .Options = {{"--dry-run", "", "only say what would happen: nothing is written"},
+                    {"--lossy", "", "write characters the code page cannot hold as \"?\""},
                     {"--json", "", "print a JSON array of objects with the keys file and status"}},
         .TakesCodePage = true,
     });
@@ -233,10 +257,11 @@ std::vector<TCommandSpec> MakeSpecs()
         .Summary = "take back the last batch of changes (or batch N)",
         .Intro =
             "Takes back the newest batch of write, clear, rename, extract --write (or of the\n"
-            "windows), or batch N: each file the batch changed gets its old tag and name back,\n"
-            "the last one first. A file changed since the batch, or whose old name is taken\n"
-            "again, is left as it is. The undo is a batch of its own and can be undone in\n"
-            "turn. The last 20 batches are kept.",
+            "windows) not taken back yet, or batch N: each file the batch changed gets its\n"
+            "old tag and name back, the last one first. Repeated, it steps back through the\n"
+            "batches; undo N of an undo redoes. A file changed since the batch, or whose old\n"
+            "name is taken again, is left as it is. The undo is a batch of its own and can be\n"
+            "undone in turn. The last 20 batches are kept.",
         .Outro =
             "Prints \"PATH<TAB>OLDPATH<TAB>STATUS\" per file: PATH as the batch left it, OLDPATH\n"
             "where the undo puts it, STATUS undone (would-undo in a dry run), changed,\n"

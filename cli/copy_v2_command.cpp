@@ -32,11 +32,12 @@ int RunCopyV2Command(const TCommandLine& line, std::ostream& out, std::ostream& 
         return UsageError(err, *FindCommandSpec("copy-v2"), "no file given");
     }
     const bool dryRun = line.Has("--dry-run");
+    const bool lossy = line.Has("--lossy");
 
     TMPEGAudio audio(line.CodePage); // one for the batch: it keeps what it learns between files
     TId3v2CopyOutcome copied;
     const TFileStep step = [&](const std::string& path, const TYieldFn& yield) {
-        copied = CopyId3v2ToId3v1(audio, path, dryRun, yield);
+        copied = CopyId3v2ToId3v1(audio, path, dryRun, yield, lossy);
         return copied.Outcome;
     };
     TFileReport report(out, line.Has("--json"));

@@ -17,6 +17,7 @@ struct TExtractArgs
     TExtractOptions Options;
     bool PathIncluded = false;
     bool Write = false;
+    bool Lossy = false;
     bool Json = false;
     std::vector<std::string> Files;
 };
@@ -89,6 +90,7 @@ std::optional<std::string> ParseArgs(const TCommandLine& line, TExtractArgs& par
     parsed.Options.PreserveOtherTag = !line.Has("--clear");
     parsed.Options.AutoTrimSpaces = line.Has("--trim");
     parsed.Write = line.Has("--write");
+    parsed.Lossy = line.Has("--lossy");
     parsed.Json = line.Has("--json");
     parsed.Files = line.Operands;
     if (parsed.Files.empty()) {
@@ -102,6 +104,9 @@ std::string WriteText(const std::optional<TFileFailure>& failure)
 {
     if (!failure) {
         return "written";
+    }
+    if (failure->Reason == TFailureReason::Unencodable) {
+        return "unencodable (" + failure->Text + ")";
     }
     if (failure->Reason != TFailureReason::None) {
         return failure->Text;
@@ -136,8 +141,9 @@ bool ProcessFile(const std::string& file, const TExtractArgs& args, std::ostream
     std::optional<std::string> written;
     std::optional<TFileFailure> failure;
     if (args.Write) {
-        failure = WriteExtractedTag(fullPath, args.Formula, run.Values,
-                                    args.Options.PreserveOtherTag, {}, args.Options.CodePage);
+        failure =
+            WriteExtractedTag(fullPath, args.Formula, run.Values, args.Options.PreserveOtherTag, {},
+                              args.Options.CodePage, args.Lossy);
         written = WriteText(failure);
         if (!failure) {
             journal.FileDone(index, {});
@@ -195,10 +201,17 @@ int RunExtractCommand(const TCommandLine& line, std::ostream& out, std::ostream&
     TJsonArrayWriter array(out, TJsonArrayWriter::Block);
     // a journal that fails on the way stops the files after the one it failed on
     for (std::size_t i = 0; i < parsed.Files.size() && journal.Failure().Text.empty(); ++i) {
+        std::optional<TJournalSession::TFileScope> journaled;
+        if (parsed.Write) {
+            journaled.emplace(journal, i);
+        }
         failed = ProcessFile(parsed.Files[i], parsed, out, err, array, journal, i) || failed;
     }
     if (parsed.Json) {
         array.Finish();
+    }
+    if (parsed.Write && journal.Failure().Text.empty()) {
+        journal.End();
     }
     return ReportJournalFailure("extract", journal, err) || failed ? 1 : 0;
 }

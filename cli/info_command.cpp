@@ -1,6 +1,7 @@
 #include "cli/commands.h"
 #include "cli/json_output.h"
 #include "cli/line_text.h"
+#include "engine/analysis_read_ahead.h"
 #include "engine/id3v2_tag.h"
 #include "engine/mpeg_audio.h"
 
@@ -98,18 +99,23 @@ TJson JsonObject(const TFields& fields, const TId3v2Reading& id3v2)
 
 int RunInfoCommand(const TCommandLine& line, std::ostream& out, std::ostream& err)
 {
-    const std::vector<std::string>& files = line.Operands;
-    if (files.empty()) {
+    const std::vector<std::string>& paths = line.Operands;
+    if (paths.empty()) {
         return UsageError(err, *FindCommandSpec("info"), "no file given");
     }
 
     const bool json = line.Has("--json");
     TJsonArrayWriter array(out, TJsonArrayWriter::Block);
-    TMPEGAudio audio(line.CodePage);
-    for (std::size_t i = 0; i < files.size(); ++i) {
-        audio.SetFileName(files[i]);
-        const TFields fields = InfoFields(audio);
-        const TId3v2Reading id3v2 = ReadId3v2Tag(files[i]);
+    // every file is opened once, for its analysis and its ID3v2 tag alike
+    TAnalysisReadAhead::TOptions options;
+    options.CodePage = line.CodePage;
+    options.ReadId3v2 = true;
+    TAnalysisReadAhead files(paths, options);
+    std::size_t i = 0;
+    for (const TFileAnalysis* analysis = files.Next(); analysis != nullptr;
+         analysis = files.Next(), ++i) {
+        const TFields fields = InfoFields(analysis->Audio);
+        const TId3v2Reading& id3v2 = analysis->Id3v2;
         if (json) {
             array.Add(JsonObject(fields, id3v2));
         } else {

@@ -42,10 +42,14 @@ int ListBatches(bool json, std::ostream& out)
     TFileReport report(out, json);
     for (const std::string& file : JournalFiles(CommandJournalFolder())) {
         const TJournalBatch batch = ReadJournalBatch(file);
+        // a batch that stopped before its end (killed, or still running) says so
+        const std::string kind = !batch.Damage.empty() ? "damaged: " + batch.Damage
+                                 : batch.Finished      ? batch.Kind
+                                                       : batch.Kind + " (unfinished)";
         report.Add({{"number", std::int64_t{batch.Number}},
                     {"time", LocalTime(batch.Time)},
-                    {"kind", batch.Damage.empty() ? batch.Kind : "damaged: " + batch.Damage},
-                    {"files", static_cast<std::int64_t>(batch.DoneCount())}});
+                    {"kind", kind},
+                    {"files", static_cast<std::int64_t>(batch.ChangedCount())}});
     }
     report.Finish();
     return 0;
@@ -104,7 +108,7 @@ int RunUndoCommand(const TCommandLine& line, std::ostream& out, std::ostream& er
     for (const TFileFailure& damaged : choice.Damaged) {
         err << "cantrel-cli undo: " << damaged.Path << ": " << damaged.Text << " (skipped)\n";
     }
-    if (!choice.Batch || choice.Batch->DoneCount() == 0) {
+    if (!choice.Batch || choice.Batch->ChangedCount() == 0) {
         if (choice.Damaged.empty() || number == 0) {
             err << "cantrel-cli undo: nothing to undo"
                 << (number != 0 ? " in batch " + std::to_string(number) : std::string()) << '\n';
@@ -115,7 +119,7 @@ int RunUndoCommand(const TCommandLine& line, std::ostream& out, std::ostream& er
     const std::vector<std::string> paths = UndoPaths(batch);
     std::vector<std::string> oldPaths;
     for (auto it = batch.Entries.rbegin(); it != batch.Entries.rend(); ++it) {
-        if (it->Done) {
+        if (it->MayBeChanged()) {
             oldPaths.push_back(it->Path);
         }
     }
@@ -130,9 +134,9 @@ int RunUndoCommand(const TCommandLine& line, std::ostream& out, std::ostream& er
                 << '\n';
         }
     };
-    TJournalSession journal(CommandJournalFolder(), JournalUndo, std::time(nullptr));
+    TJournalSession journal(CommandJournalFolder(), JournalUndo, std::time(nullptr), batch.Number);
     control.Journal = &journal;
-    const TBatchResult result = UndoBatch(batch, control, dryRun);
+    const TBatchResult result = UndoBatch(batch, control, dryRun, choice.Undos);
     report.Finish();
     ReportJournalFailure("undo", journal, err);
     return result.Failures.empty() ? 0 : 1;

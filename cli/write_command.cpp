@@ -5,6 +5,7 @@
 #include "cli/file_report.h"
 #include "cli/line_text.h"
 #include "engine/mpeg_audio.h"
+#include "engine/tag_values.h"
 #include "journal/journal_session.h"
 
 #include <cerrno>
@@ -43,6 +44,8 @@ std::string RefusedStatus(const TFileFailure& failure)
         return "failed:" + std::to_string(ENOENT);
     case TFailureReason::NotAudio:
         return "not-audio";
+    case TFailureReason::Unencodable:
+        return "unencodable";
     default:
         return "failed:" + std::to_string(failure.Error);
     }
@@ -111,9 +114,29 @@ int RunWriteCommand(const TCommandLine& line, std::ostream& out, std::ostream& e
     if (files.empty()) {
         return UsageError(err, spec, "no file given");
     }
-    const TTagEdits edits = TagEditsFromBoxes(boxes);
-    TMPEGAudio audio(line.CodePage);
-    const TFileRead read = [&](const std::string& path, const TYieldFn& yield) {
+    TTagEdits edits = TagEditsFromBoxes(boxes);
+    if (boxes.Year && !YearFits(*boxes.Year)) {
+        return UsageError(err, spec, "year '" + *boxes.Year + "' is longer than 4 characters");
+    }
+    if (boxes.Genre && !(edits.Genre = GenreFromText(*boxes.Genre))) {
+        return UsageError(
+            err, spec, "genre '" + *boxes.Genre + "' is neither a number 0-255 nor a genre name");
+    }
+    if (boxes.Track && !(edits.Track = TrackFromText(*boxes.Track))) {
+        return UsageError(err, spec, "track '" + *boxes.Track + "' is not a number 0-255");
+    }
+    const TTagCodePage& codePage = line.CodePage;
+    // the same texts go into every file, and a file's own texts always fit its code page
+    const bool unencodable =
+        !line.Has("--lossy") && TagLosesCharacters(EditedTag({}, edits), codePage);
+    TMPEGAudio audio(codePage);
+    const TFileRead read = [&](const std::string& path, const TYieldFn& yield) -> TFileChange {
+        if (unencodable) {
+            // a file that cannot be written anyway says why first
+            auto refusal =
+                AnalyseForWrite(audio, path, yield).value_or(UnencodableFailure(path, codePage));
+            return [refusal] { return TFileOutcome::Refusal(refusal); };
+        }
         return ReadForTagWrite(audio, path, edits, yield);
     };
     return RunFileBatch(

@@ -52,6 +52,9 @@ public:
     // As WriteTagTrailer and RemoveTagTrailer: the file is never left without a whole trailer.
     int Write(const TTagTrailer& trailer, const TFileChanges& changes);
     int Remove(const TFileChanges& changes);
+    // Appends the trailer after the last byte, whatever the file ends in (cut off again if the
+    // write stops half way).
+    int Append(const TTagTrailer& trailer, const TFileChanges& changes);
     // Sets the modification time, nanoseconds since 1970; 0 or the errno value.
     int SetModified(std::int64_t ns);
     // 0, or the errno value of a failed close (a late write error on some file systems).

@@ -2,6 +2,7 @@
 
 #include "engine/mpeg_audio.h"
 #include "engine/tag_record.h"
+#include "engine/tag_values.h"
 #include "engine/utf8.h"
 
 #include <filesystem>
@@ -10,27 +11,27 @@ namespace {
 
 constexpr const char* NotWritten = "not written";
 
-void SetField(TMPEGAudio& audio, TTagField field, const std::string& value)
+void SetField(TTagRecord& tag, TTagField field, const std::string& value)
 {
     switch (field) {
     case TTagField::Title:
-        audio.SetTitle(Utf8Left(value, TagTextLimit));
+        tag.Title = Utf8Left(value, TagTextLimit);
         break;
     case TTagField::Artist:
-        audio.SetArtist(Utf8Left(value, TagTextLimit));
+        tag.Artist = Utf8Left(value, TagTextLimit);
         break;
     case TTagField::Album:
-        audio.SetAlbum(Utf8Left(value, TagTextLimit));
+        tag.Album = Utf8Left(value, TagTextLimit);
         break;
     case TTagField::Comment:
-        audio.SetComment(Utf8Left(value, TagTextLimit));
+        tag.Comment = Utf8Left(value, TagTextLimit);
         break;
     case TTagField::Year:
-        audio.SetYear(Utf8Left(value, TagYearLimit));
+        tag.Year = Utf8Left(value, TagYearLimit);
         break;
     case TTagField::Track:
         if (const auto track = TrackByte(value)) {
-            audio.SetTrack(*track);
+            tag.Track = *track;
         }
         break;
     case TTagField::Trash:
@@ -43,7 +44,8 @@ void SetField(TMPEGAudio& audio, TTagField field, const std::string& value)
 std::optional<TFileFailure> WriteExtractedTag(const std::string& fullPath,
                                               const TTagFormula& formula,
                                               const TFieldValues& values, bool preserveOtherTag,
-                                              const TYieldFn& yield, const TTagCodePage& codePage)
+                                              const TYieldFn& yield, const TTagCodePage& codePage,
+                                              bool lossy)
 {
     TMPEGAudio audio(codePage);
     audio.SetFileName(fullPath, yield);
@@ -56,21 +58,43 @@ std::optional<TFileFailure> WriteExtractedTag(const std::string& fullPath,
                                           std::string(NotWritten) + ": no MPEG audio found")
                       : FailureFromCode(fullPath, -1, NotWritten);
     }
-    if (!preserveOtherTag) {
-        audio.SetTitle("");
-        audio.SetArtist("");
-        audio.SetAlbum("");
-        audio.SetYear("");
-        audio.SetComment("");
+    const TTagRecord tag = ExtractedTag(audio.Tag(), formula, values, preserveOtherTag);
+    if (!lossy && TagLosesCharacters(tag, codePage)) {
+        return UnencodableFailure(fullPath, codePage);
     }
-    for (std::size_t k = 0; k < values.size(); ++k) {
-        if (!values[k].empty()) {
-            SetField(audio, formula.Field[k], values[k]);
-        }
-    }
+    audio.SetTitle(tag.Title);
+    audio.SetArtist(tag.Artist);
+    audio.SetAlbum(tag.Album);
+    audio.SetYear(tag.Year);
+    audio.SetComment(tag.Comment);
+    audio.SetTrack(tag.Track);
     const int code = audio.WriteTag(yield);
     if (code == 0) {
         return std::nullopt;
     }
     return FailureFromCode(fullPath, code, NotWritten);
+}
+
+TTagRecord ExtractedTag(TTagRecord tag, const TTagFormula& formula, const TFieldValues& values,
+                        bool preserveOtherTag)
+{
+    if (!preserveOtherTag) {
+        tag.Title.clear();
+        tag.Artist.clear();
+        tag.Album.clear();
+        tag.Year.clear();
+        tag.Comment.clear();
+    }
+    for (std::size_t k = 0; k < values.size(); ++k) {
+        if (!values[k].empty()) {
+            SetField(tag, formula.Field[k], values[k]);
+        }
+    }
+    return tag;
+}
+
+bool ValuesLoseCharacters(const TTagFormula& formula, const TFieldValues& values,
+                          const TTagCodePage& codePage)
+{
+    return TagLosesCharacters(ExtractedTag({}, formula, values, false), codePage);
 }

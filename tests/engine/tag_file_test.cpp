@@ -3,7 +3,9 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <chrono>
 #include <cstdint>
+#include <filesystem>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <tuple>
@@ -128,9 +130,12 @@ TEST(TagFile, AFailedWriteLeavesTheOldTrailerWhole)
     for (const std::string& before : {Audio, Audio + OldTrailer}) {
         for (std::size_t budget = 0; budget < TagTrailerSize; ++budget) {
             WriteBytes(path, before);
+            const auto time = std::filesystem::last_write_time(path) - std::chrono::hours(24);
+            std::filesystem::last_write_time(path, time);
             TFailingDisk disk{budget};
             EXPECT_EQ(WriteTagTrailer(path, NewTag(), disk.Changes()), EIO) << budget;
             EXPECT_TRUE(disk.Failed);
+            EXPECT_EQ(std::filesystem::last_write_time(path), time) << "its time is kept";
             EXPECT_EQ(ReadBytes(path), before)
                 << "stopped after " << budget
                 << " bytes, trailer before: " << before.size() - Audio.size();
