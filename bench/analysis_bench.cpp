@@ -185,7 +185,7 @@ int Info(const std::vector<std::string>& paths)
     std::ostringstream err;
     std::vector<std::string> args = paths;
     args.insert(args.begin(), "--");
-    RunInfoCommand(args, out, err, DefaultTagCodePage);
+    RunCommandLine("info", RunInfoCommand, args, out, err);
     const std::string text = out.str();
     return static_cast<int>(std::count(text.begin(), text.end(), '\n'));
 }

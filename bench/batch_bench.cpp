@@ -161,7 +161,7 @@ int main(int argc, char** argv)
     TBest written;
     TBatchResult writeResult;
     for (int run = 0; run < 3; ++run) {
-        Time(info, [&] { RunInfoCommand(infoArgs, sink, sink, DefaultTagCodePage); });
+        Time(info, [&] { RunCommandLine("info", RunInfoCommand, infoArgs, sink, sink); });
         Time(written, [&] { writeResult = RunBatch(paths, write, control); });
     }
     Report("info (read and print)", info, paths.size());

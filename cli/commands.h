@@ -1,34 +1,24 @@
 #pragma once
 
-#include "engine/code_page.h"
+#include "cli/command_line.h"
 
 #include <ostream>
 #include <string>
 #include <string_view>
-#include <vector>
 
-// Each command takes its arguments (without the command word) and returns the exit status:
-// 0 done, 1 done with files not processed correctly (where a command says so), 2 usage error.
-// The commands that read or write tags take the code page they are read and written in.
-int RunInfoCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
-                   const TTagCodePage& codePage);
-int RunFormatCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
-                     const TTagCodePage& codePage);
-int RunLsCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
-int RunExtractCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
-                      const TTagCodePage& codePage);
-int RunHtmlCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
-                   const TTagCodePage& codePage);
-int RunWriteCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
-                    const TTagCodePage& codePage);
-int RunClearCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
-int RunRenameCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
-                     const TTagCodePage& codePage);
-
-int RunCopyV2Command(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
-                     const TTagCodePage& codePage);
-
-int RunUndoCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+// Each command takes its parsed arguments (see command_options.h for what each accepts) and
+// returns the exit status: 0 done, 1 done with files not processed correctly (where a command
+// says so), 2 usage error.
+int RunInfoCommand(const TCommandLine& line, std::ostream& out, std::ostream& err);
+int RunFormatCommand(const TCommandLine& line, std::ostream& out, std::ostream& err);
+int RunLsCommand(const TCommandLine& line, std::ostream& out, std::ostream& err);
+int RunExtractCommand(const TCommandLine& line, std::ostream& out, std::ostream& err);
+int RunHtmlCommand(const TCommandLine& line, std::ostream& out, std::ostream& err);
+int RunWriteCommand(const TCommandLine& line, std::ostream& out, std::ostream& err);
+int RunClearCommand(const TCommandLine& line, std::ostream& out, std::ostream& err);
+int RunRenameCommand(const TCommandLine& line, std::ostream& out, std::ostream& err);
+int RunCopyV2Command(const TCommandLine& line, std::ostream& out, std::ostream& err);
+int RunUndoCommand(const TCommandLine& line, std::ostream& out, std::ostream& err);
 
 class TJournalSession;
 

@@ -1,6 +1,6 @@
 #include "cli/commands.h"
-#include "cli/help_option.h"
-#include "cli/json_text.h"
+#include "cli/json_output.h"
+#include "cli/line_text.h"
 #include "engine/analysis_read_ahead.h"
 #include "engine/id3v2_tag.h"
 #include "engine/mpeg_audio.h"
@@ -11,20 +11,6 @@
 #include <variant>
 
 namespace {
-
-const char* const InfoUsage = "Usage: cantrel-cli info [--json] FILE...\n"
-                              "\n"
-                              "Analyses each file as the editor does and prints its stream data,\n"
-                              "tag and file facts: key=value lines, one block per file with an\n"
-                              "empty line between blocks, or with --json one JSON array.\n"
-                              "Booleans are 0 or 1; duration is in seconds; fileage is the packed\n"
-                              "DOS date and time of the last write. In key=value lines a value\n"
-                              "is always one line: a backslash is written \\\\, a line feed \\n,\n"
-                              "a tab \\t and any other control character \\xHH. Give -- before\n"
-                              "file names that start with a dash.\n"
-                              "The id3v2_ lines give the seven fields of the file's ID3v2 tag as\n"
-                              "it holds them, empty when absent; in JSON the id3v2 object has\n"
-                              "null for an absent field and is null for a file without a tag.\n";
 
 using TValue = std::variant<std::int64_t, std::string>;
 using TFields = std::vector<std::pair<std::string_view, TValue>>;
@@ -92,58 +78,37 @@ void PrintLines(const TFields& fields, const TId3v2Reading& id3v2, std::ostream&
     }
 }
 
-void PrintJson(const TFields& fields, const TId3v2Reading& id3v2, std::ostream& out)
+TJson JsonObject(const TFields& fields, const TId3v2Reading& id3v2)
 {
-    out << "  {\n";
-    for (std::size_t i = 0; i < fields.size(); ++i) {
-        const auto& [key, value] = fields[i];
-        out << "    " << JsonString(key) << ": ";
-        if (const auto* number = std::get_if<std::int64_t>(&value)) {
-            out << *number;
-        } else {
-            out << JsonString(std::get<std::string>(value));
+    TJson object = TJson::object();
+    for (const auto& [key, value] : fields) {
+        const auto* number = std::get_if<std::int64_t>(&value);
+        object[std::string(key)] =
+            number != nullptr ? TJson(*number) : JsonText(std::get<std::string>(value));
+    }
+    TJson& tag = object["id3v2"];
+    if (id3v2.Fields) {
+        for (const auto& [key, value] : Id3v2Fields(*id3v2.Fields)) {
+            tag[std::string(key)] = *value ? JsonText(**value) : TJson();
         }
-        out << ",\n";
     }
-    out << "    \"id3v2\": ";
-    if (!id3v2.Fields) {
-        out << "null\n  }";
-        return;
-    }
-    out << "{\n";
-    const auto named = Id3v2Fields(*id3v2.Fields);
-    for (std::size_t i = 0; i < named.size(); ++i) {
-        const auto& [key, value] = named[i];
-        out << "      " << JsonString(key) << ": " << (*value ? JsonString(**value) : "null")
-            << (i + 1 < named.size() ? ",\n" : "\n");
-    }
-    out << "    }\n  }";
+    return object;
 }
 
 } // namespace
 
-int RunInfoCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
-                   const TTagCodePage& codePage)
+int RunInfoCommand(const TCommandLine& line, std::ostream& out, std::ostream& err)
 {
-    if (AsksForHelp(args)) {
-        out << InfoUsage;
-        return 0;
-    }
-    bool json = false;
-    std::vector<std::string> paths;
-    if (const auto unknown = SplitOptions(args, {{"--json", &json}}, paths)) {
-        return UsageError(err, "info", "unknown option '" + *unknown + "'", InfoUsage);
-    }
+    const std::vector<std::string>& paths = line.Operands;
     if (paths.empty()) {
-        return UsageError(err, "info", "no file given", InfoUsage);
+        return UsageError(err, *FindCommandSpec("info"), "no file given");
     }
 
-    if (json) {
-        out << "[\n";
-    }
+    const bool json = line.Has("--json");
+    TJsonArrayWriter array(out, TJsonArrayWriter::Block);
     // every file is opened once, for its analysis and its ID3v2 tag alike
     TAnalysisReadAhead::TOptions options;
-    options.CodePage = codePage;
+    options.CodePage = line.CodePage;
     options.ReadId3v2 = true;
     TAnalysisReadAhead files(paths, options);
     std::size_t i = 0;
@@ -152,8 +117,7 @@ int RunInfoCommand(const std::vector<std::string>& args, std::ostream& out, std:
         const TFields fields = InfoFields(analysis->Audio);
         const TId3v2Reading& id3v2 = analysis->Id3v2;
         if (json) {
-            PrintJson(fields, id3v2, out);
-            out << (i + 1 < paths.size() ? ",\n" : "\n");
+            array.Add(JsonObject(fields, id3v2));
         } else {
             if (i > 0) {
                 out << '\n';
@@ -162,7 +126,7 @@ int RunInfoCommand(const std::vector<std::string>& args, std::ostream& out, std:
         }
     }
     if (json) {
-        out << "]\n";
+        array.Finish();
     }
     return 0;
 }

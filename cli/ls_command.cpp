@@ -1,5 +1,5 @@
 #include "cli/commands.h"
-#include "cli/help_option.h"
+#include "cli/json_output.h"
 #include "engine/path_parts.h"
 #include "scan/tree_scanner.h"
 
@@ -9,35 +9,42 @@
 
 namespace {
 
-const char* const LsUsage =
-    "Usage: cantrel-cli ls [--recursive] [--mask MASK] [--events] FOLDER\n"
-    "\n"
-    "Lists the full path of every file a folder scan reports, one a line, in report order:\n"
-    "names sorted ignoring case, a folder's files before its subfolders.\n"
-    "\n"
-    "  -r, --recursive   also scan every folder below FOLDER (links to folders are not followed)\n"
-    "  --mask MASK       extension masks such as \"*.mp3;*.ogg\" (default \"*.mp3\");\n"
-    "                    \",\", \";\" and \"|\" separate them; only \"*.ext\" masks count\n"
-    "  --events          print every event: \"dir-found PATH\", \"file PATH\", \"dir-done PATH\"\n"
-    "  -h, --help        show this help\n"
-    "\n"
-    "Paths are written as the file system holds them, byte for byte. The exit status is 1 when\n"
-    "FOLDER cannot be read (it is missing, not a folder or not readable), 2 on a usage error.\n";
-
-struct TLsOptions
+// Prints what the scan reports: a path a line, or with --events "EVENT PATH" (the path byte for
+// byte), or with --json the elements of a JSON array.
+class TScanLines
 {
-    bool Recursive = false;
-    bool Events = false;
-    std::string Mask = "*.mp3";
-    std::string Folder;
+public:
+    TScanLines(std::ostream& out, bool events, bool json)
+        : Out(out), Events(events), Json(json), Array(out)
+    {
+    }
+
+    void Add(std::string_view event, const std::string& path)
+    {
+        if (Json) {
+            Array.Add(Events ? TJson{{"event", event}, {"path", JsonText(path)}} : JsonText(path));
+            return;
+        }
+        if (Events) {
+            Out << event << ' ';
+        }
+        Out.write(path.data(), static_cast<std::streamsize>(path.size()));
+        Out << '\n';
+    }
+
+    void Finish()
+    {
+        if (Json) {
+            Array.Finish();
+        }
+    }
+
+private:
+    std::ostream& Out;
+    bool Events;
+    bool Json;
+    TJsonArrayWriter Array;
 };
-
-void WriteLine(std::ostream& out, const char* prefix, const std::string& path)
-{
-    out << prefix;
-    out.write(path.data(), static_cast<std::streamsize>(path.size()));
-    out << '\n';
-}
 
 // A note on standard error when the folder cannot be read (false then), or when its path was
 // refused with `pathError`; the listing itself stays empty.
@@ -60,63 +67,38 @@ bool WarnIfUnreadable(const std::string& folder, int pathError, std::ostream& er
 
 } // namespace
 
-int RunLsCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
+int RunLsCommand(const TCommandLine& line, std::ostream& out, std::ostream& err)
 {
-    if (AsksForHelp(args, {"--mask"})) {
-        out << LsUsage;
-        return 0;
+    const TCommandSpec& spec = *FindCommandSpec("ls");
+    if (line.Operands.size() > 1) {
+        return UsageError(err, spec, "only one FOLDER may be given");
     }
-    TLsOptions options;
-    bool folderGiven = false;
-    bool optionsEnded = false;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const auto& arg = args[i];
-        if (!optionsEnded && (arg == "-r" || arg == "--recursive")) {
-            options.Recursive = true;
-        } else if (!optionsEnded && arg == "--events") {
-            options.Events = true;
-        } else if (!optionsEnded && arg == "--mask") {
-            if (i + 1 == args.size()) {
-                return UsageError(err, "ls", "--mask needs a value such as \"*.mp3\"", LsUsage);
-            }
-            options.Mask = args[++i];
-        } else if (!optionsEnded && arg.rfind("--mask=", 0) == 0) {
-            options.Mask = arg.substr(7);
-        } else if (!optionsEnded && arg == "--") {
-            optionsEnded = true;
-        } else if (!optionsEnded && arg.size() > 1 && arg[0] == '-') {
-            return UsageError(err, "ls", "unknown option '" + arg + "'", LsUsage);
-        } else if (folderGiven) {
-            return UsageError(err, "ls", "only one FOLDER may be given", LsUsage);
-        } else {
-            options.Folder = arg;
-            folderGiven = true;
-        }
+    if (line.Operands.empty() || line.Operands.front().empty()) {
+        return UsageError(err, spec, "a FOLDER is needed");
     }
-    if (!folderGiven || options.Folder.empty()) {
-        return UsageError(err, "ls", "a FOLDER is needed", LsUsage);
-    }
+    const bool events = line.Has("--events");
 
     TTreeScanner scanner;
-    const int pathError = MakeFullPath(options.Folder, scanner.InitialDirectory);
-    scanner.FileMask = options.Mask;
-    scanner.Recursive = options.Recursive;
-    scanner.OnFileFound = [&out, &options](TTreeScanner& sender) {
-        WriteLine(out, options.Events ? "file " : "", sender.FileFound());
-    };
-    if (options.Events) {
-        scanner.OnDirectoryFound = [&out](TTreeScanner& sender) {
-            WriteLine(out, "dir-found ", sender.CurrentDirectory());
+    const int pathError = MakeFullPath(line.Operands.front(), scanner.InitialDirectory);
+    scanner.FileMask = line.Last("--mask").value_or("*.mp3");
+    scanner.Recursive = line.Has("--recursive");
+    TScanLines lines(out, events, line.Has("--json"));
+    scanner.OnFileFound = [&lines](TTreeScanner& sender) { lines.Add("file", sender.FileFound()); };
+    if (events) {
+        scanner.OnDirectoryFound = [&lines](TTreeScanner& sender) {
+            lines.Add("dir-found", sender.CurrentDirectory());
         };
-        scanner.OnDirectoryDone = [&out](TTreeScanner& sender) {
-            WriteLine(out, "dir-done ", sender.CurrentDirectory());
+        scanner.OnDirectoryDone = [&lines](TTreeScanner& sender) {
+            lines.Add("dir-done", sender.CurrentDirectory());
         };
     }
     const bool readable = WarnIfUnreadable(scanner.InitialDirectory, pathError, err);
     if (pathError != 0) {
+        lines.Finish();
         return 1;
     }
     scanner.StartSearch();
+    lines.Finish();
     out.flush();
     return readable ? 0 : 1;
 }

@@ -30,8 +30,8 @@ mutants=(
     'scan/file_mask.cpp@scan_tests@name.size() >= size@name.size() > size'
     'scan/tree_scanner.cpp@scan_tests@result.size() > 1 && result.back()@result.size() > 0 && result.back()'
     'scan/tree_scanner.cpp@scan_tests@if (Recursive) {@if (!Recursive) {'
-    'cli/extract_command.cpp@cli_tests@return incomplete || failure.has_value();@return failure.has_value();'
-    'cli/json_text.cpp@cli_tests@byte < 0x20 || byte >= 0x80@byte < 0x1F || byte >= 0x80'
+    'cli/extract_command.cpp@cli_tests@args.Write && (incomplete || failure.has_value());@args.Write && failure.has_value();'
+    'cli/json_output.cpp@cli_tests@(byte < 0x20 || byte >= 0x80)@(byte < 0x1F || byte >= 0x80)'
     'extract/value_rules.cpp@extract_tests@p == std::string::npos || CharsFrom(text, p) >= limit@p == std::string::npos || CharsFrom(text, p) > limit'
     'extract/extract_values.cpp@extract_tests@static_cast<unsigned char>(c) <= 32@static_cast<unsigned char>(c) < 32'
     'catalogue/song_values.cpp@catalogue_tests@now.Month <= 12@now.Month < 12'
@@ -57,6 +57,13 @@ mutants=(
     'ui/extract/extract_form.cpp@extract_form_test@>= MaxFormulaCount@> MaxFormulaCount'
     'ui/extract/replace_in_name_form.cpp@extract_form_test@? index : -1;@? index : 0;'
     'ui/html/html_form.cpp@html_form_test@QLatin1String("*.*") ? QStringLiteral("*")@QLatin1String("*.*") ? QStringLiteral("*.*")'
+    # cantrel-cli itself, as the transcripts run it: the dispatch of main.cpp, its exit statuses,
+    # the option grammar and the plain lines
+    'cli/main.cpp@cli_tests@{"rename", RunRenameCommand}@{"rename", RunCopyV2Command}'
+    'cli/main.cpp@cli_tests@return RunCommandLine(entry.Name, entry.Run, args, std::cout, std::cerr);@return RunCommandLine(entry.Name, entry.Run, args, std::cout, std::cerr) == 2 ? 2 : 0;'
+    'cli/main.cpp@cli_tests@return argc < 2 ? 2 : 0;@return 0;'
+    'cli/command_line.cpp@cli_tests@it->size() > 3 &&@it->size() > 300 &&'
+    'cli/file_report.cpp@cli_tests@: LineText(std::get<std::string>(fields[i].second)));@: std::get<std::string>(fields[i].second));'
     # lookup tables: an entry in the middle, a code page read with another one's table
     'engine/mpeg_header.cpp@engine_tests@256, 320, 384, 0}@265, 320, 384, 0}'
     'engine/mpeg_header.cpp@engine_tests@176, 192, 224@167, 192, 224'

@@ -4,10 +4,11 @@
 set -euo pipefail
 
 # What the program needs to build; the tests add their own through CANTREL_TEST_PACKAGES.
-CANTREL_PACKAGES=(cmake g++ make pkg-config qt6-base-dev libtag1-dev liburing-dev)
-# GoogleTest, the validators of the desktop entry and the AppStream metadata, and clang with
-# libFuzzer for the fuzz targets.
-CANTREL_TEST_PACKAGES=(libgtest-dev desktop-file-utils appstream clang libfuzzer-14-dev)
+CANTREL_PACKAGES=(cmake g++ make pkg-config qt6-base-dev libtag1-dev liburing-dev libcli11-dev
+    nlohmann-json3-dev)
+# GoogleTest and the validators of the desktop entry and the AppStream metadata. The fuzz targets
+# add clang and its libFuzzer (cantrel_install_fuzz_dependencies).
+CANTREL_TEST_PACKAGES=(libgtest-dev desktop-file-utils appstream)
 
 # cantrel_install_dependencies [PACKAGE...]: the build's packages and the ones given.
 cantrel_install_dependencies()
@@ -22,6 +23,20 @@ cantrel_install_dependencies()
     [ "$(id -u)" -ne 0 ] && sudo=(sudo)
     "${sudo[@]}" apt-get update -qq
     DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y --no-install-recommends "${missing[@]}"
+}
+
+# cantrel_install_fuzz_dependencies: clang, and the libFuzzer of the clang version installed (the
+# package name carries the version: libfuzzer-14-dev goes with clang 14).
+cantrel_install_fuzz_dependencies()
+{
+    cantrel_install_dependencies clang
+    local major
+    major=$(clang --version | sed -n 's/.*clang version \([0-9][0-9]*\).*/\1/p' | head -n 1)
+    if [ -z "$major" ]; then
+        echo "Cannot tell the version of clang from: $(clang --version | head -n 1)" >&2
+        return 1
+    fi
+    cantrel_install_dependencies "libfuzzer-$major-dev"
 }
 
 cantrel_build()

@@ -87,7 +87,7 @@ int main(int argc, char** argv)
     std::ostringstream out;
     std::ostringstream err;
     clock.restart();
-    RunExtractCommand(args, out, err, DefaultTagCodePage);
+    RunCommandLine("extract", RunExtractCommand, args, out, err);
     const double cli = Seconds(clock);
     std::printf("  window batch:                 %.3f s\n", window);
     std::printf("  cantrel-cli extract --write:  %.3f s\n", cli);

@@ -1,15 +1,19 @@
 #pragma once
 
-#include "cli/code_page_option.h"
-#include "cli/commands.h"
-
-#include <map>
-#include <sstream>
+#include <cstdio>
+#include <cstdlib>
+#include <fcntl.h>
+#include <fstream>
+#include <iterator>
+#include <spawn.h>
 #include <string>
-#include <utility>
+#include <sys/wait.h>
+#include <unistd.h>
 #include <vector>
 
-// What one command printed and returned.
+extern char** environ;
+
+// What one run of cantrel-cli printed and returned.
 struct TCliRun
 {
     int Status;
@@ -17,23 +21,57 @@ struct TCliRun
     std::string Err;
 };
 
-using TCliCommand = int (*)(const std::vector<std::string>&, std::ostream&, std::ostream&);
+namespace cli_run_detail {
 
-// Each command's function: the first for the commands that take --codepage, else the second.
-inline const std::map<std::string, std::pair<TCommandFn, TCliCommand>> CliCommands = {
-    {"info", {RunInfoCommand, nullptr}},      {"format", {RunFormatCommand, nullptr}},
-    {"ls", {nullptr, RunLsCommand}},          {"extract", {RunExtractCommand, nullptr}},
-    {"html", {RunHtmlCommand, nullptr}},      {"write", {RunWriteCommand, nullptr}},
-    {"clear", {nullptr, RunClearCommand}},    {"rename", {RunRenameCommand, nullptr}},
-    {"copy-v2", {RunCopyV2Command, nullptr}}, {"undo", {nullptr, RunUndoCommand}}};
-
-// Runs the command as cantrel-cli runs it.
-inline TCliRun RunCommand(const std::string& name, const std::vector<std::string>& args)
+inline std::string TakeFile(const std::string& path)
 {
-    std::ostringstream out;
-    std::ostringstream err;
-    const auto& [tagged, plain] = CliCommands.at(name);
-    const int status = tagged != nullptr ? RunWithCodePage(name.c_str(), tagged, args, out, err)
-                                         : plain(args, out, err);
-    return {status, out.str(), err.str()};
+    std::ifstream in(path, std::ios::binary);
+    std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    std::remove(path.c_str());
+    return text;
+}
+
+inline std::string ScratchFile()
+{
+    std::string path = "/tmp/cantrel-cli-run.XXXXXX";
+    const int fd = mkstemp(path.data());
+    close(fd);
+    return path;
+}
+
+} // namespace cli_run_detail
+
+// Runs the cantrel-cli program the build made, as a script would: `words` are its arguments, the
+// folder and the environment are the test's. Status -1 when it did not exit.
+inline TCliRun RunCli(const std::vector<std::string>& words)
+{
+    using namespace cli_run_detail;
+    const std::string outPath = ScratchFile();
+    const std::string errPath = ScratchFile();
+    std::vector<std::string> argv = {CANTREL_CLI};
+    argv.insert(argv.end(), words.begin(), words.end());
+    std::vector<char*> pointers;
+    for (std::string& word : argv) {
+        pointers.push_back(word.data());
+    }
+    pointers.push_back(nullptr);
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, 1, outPath.c_str(), O_WRONLY | O_TRUNC, 0);
+    posix_spawn_file_actions_addopen(&actions, 2, errPath.c_str(), O_WRONLY | O_TRUNC, 0);
+    pid_t pid = 0;
+    int status = -1;
+    if (posix_spawn(&pid, CANTREL_CLI, &actions, nullptr, pointers.data(), environ) == 0 &&
+        waitpid(pid, &status, 0) == pid) {
+        status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    }
+    posix_spawn_file_actions_destroy(&actions);
+    return {status, TakeFile(outPath), TakeFile(errPath)};
+}
+
+// Runs `cantrel-cli NAME ARGS...`.
+inline TCliRun RunCommand(const std::string& name, std::vector<std::string> args)
+{
+    args.insert(args.begin(), name);
+    return RunCli(args);
 }

@@ -1,4 +1,4 @@
-#include "cli/code_page_option.h"
+#include "cli/command_options.h"
 #include "cli_run.h"
 #include "support/id3v2_fixture.h"
 #include "support/mp3_fixture.h"
@@ -6,10 +6,12 @@
 #include <cstdlib>
 #include <gtest/gtest.h>
 #include <map>
+#include <nlohmann/json.hpp>
 
 // The transcripts in tests/data/cli are sessions of cantrel-cli commands, each run in a fresh
 // folder `{D}` and compared whole with what the commands must print. A line of a transcript is
-//   $ COMMAND ARG...     runs the command as cantrel-cli runs it
+//   $ COMMAND ARG...     runs `cantrel-cli COMMAND ARG...`
+//   json                 the last command's standard output is valid JSON
 //   > TEXT, ! TEXT       the next line of standard output, of standard error
 //   >~ TEXT, !~ TEXT     the next line starts with TEXT (the rest depends on the clock)
 //   >..., !...           any number of lines that are not compared
@@ -143,6 +145,7 @@ void RunTranscript(const std::filesystem::path& path)
     const std::string stateHome = given != nullptr ? given : "";
     setenv("XDG_STATE_HOME", (dir / "state").c_str(), 1); // the transcript's own journal
     std::filesystem::current_path(root);
+    std::string lastOut;
     for (std::size_t i = 0; i < lines.size(); ++i) {
         const std::string where = path.filename().string() + ":" + std::to_string(i + 1);
         const std::vector<std::string> words = Words(lines[i], root);
@@ -166,10 +169,13 @@ void RunTranscript(const std::filesystem::path& path)
                 }
             }
             const TCliRun run = RunCommand(words[1], {words.begin() + 2, words.end()});
+            lastOut = run.Out;
             EXPECT_TRUE(run.Status == status && Matches(out, run.Out) && Matches(err, run.Err))
                 << where << ": status " << run.Status << "\nout:\n"
                 << run.Out << "err:\n"
                 << run.Err;
+        } else if (words[0] == "json") {
+            EXPECT_TRUE(nlohmann::json::accept(lastOut)) << where << ":\n" << lastOut;
         } else if (words[0] == "file") {
             WriteBytes(target, content);
         } else if (words[0] == "check") {
@@ -200,24 +206,38 @@ TEST(Transcripts, EveryCommandPrintsWhatItsTranscriptSays)
 }
 
 // Help goes to standard output with status 0 wherever it stands; an unknown option is a usage
-// error naming the command.
+// error naming the command; no command and an unknown command are usage errors too.
 TEST(Transcripts, HelpAndUnknownOptionsAlike)
 {
-    for (const auto& [name, run] : CliCommands) {
+    for (const TCommandSpec& spec : CommandSpecs()) {
+        const std::string name(spec.Name);
         for (const std::vector<std::string>& args :
-             {std::vector<std::string>{"--help"}, {"--bogus", "-h"}}) {
+             {std::vector<std::string>{"--help"}, {"--bogus", "-h"}, {"x", "-h", "--", "-h"}}) {
             const TCliRun help = RunCommand(name, args);
             const bool listsCodePages = help.Out.find("--codepage NAME") != std::string::npos;
             EXPECT_TRUE(help.Status == 0 && help.Out.starts_with("Usage: cantrel-cli " + name) &&
-                        help.Err.empty() && listsCodePages == (run.first != nullptr))
+                        help.Err.empty() && listsCodePages == spec.TakesCodePage)
                 << name << " " << args[0] << ": " << help.Status << "\n"
                 << help.Out << help.Err;
         }
-        const TCliRun bogus = RunCommand(name, {"--bogus"});
+        const TCliRun bogus = RunCommand(name, {"--bogus=1"});
         EXPECT_EQ(bogus.Status, 2) << name;
-        const std::string unknown = name == "undo" ? "unexpected argument" : "unknown option";
-        EXPECT_EQ(bogus.Err.rfind("cantrel-cli " + name + ": " + unknown + " '--bogus'", 0), 0u)
+        EXPECT_EQ(bogus.Err.rfind("cantrel-cli " + name + ": " + std::string(spec.UnknownOption) +
+                                      " '--bogus=1'",
+                                  0),
+                  0u)
             << bogus.Err;
+    }
+    for (const auto& [args, status, out, err] :
+         std::vector<std::tuple<std::vector<std::string>, int, std::string, std::string>>{
+             {{}, 2, "", "Usage: cantrel-cli COMMAND"},
+             {{"-h"}, 0, "Usage: cantrel-cli COMMAND", ""},
+             {{"lsx", "."}, 2, "", "cantrel-cli: unknown command 'lsx'"}}) {
+        const TCliRun run = RunCli(args);
+        EXPECT_TRUE(run.Status == status && run.Out.starts_with(out) && run.Err.starts_with(err) &&
+                    (out.empty() ? run.Out : run.Err).empty())
+            << testing::PrintToString(args) << ": " << run.Status << "\n"
+            << run.Out << run.Err;
     }
 }
 

@@ -5,7 +5,6 @@
 
 #include <cstdlib>
 #include <filesystem>
-#include <functional>
 #include <gtest/gtest.h>
 #include <map>
 #include <sstream>
@@ -68,19 +67,12 @@ struct TCrashFolder
         std::ostringstream out, err;
         const std::string command = args.front();
         args.erase(args.begin());
-        using TRun =
-            std::function<int(const std::vector<std::string>&, std::ostream&, std::ostream&)>;
-        const auto coded = [](auto command) -> TRun {
-            return [command](const auto& a, auto& o, auto& e) {
-                return command(a, o, e, DefaultTagCodePage);
-            };
+        const std::map<std::string, TCommandFn> commands = {
+            {"write", RunWriteCommand},    {"clear", RunClearCommand},
+            {"rename", RunRenameCommand},  {"extract", RunExtractCommand},
+            {"copy-v2", RunCopyV2Command}, {"undo", RunUndoCommand},
         };
-        const std::map<std::string, TRun> commands = {
-            {"write", coded(RunWriteCommand)},    {"clear", RunClearCommand},
-            {"rename", coded(RunRenameCommand)},  {"extract", coded(RunExtractCommand)},
-            {"copy-v2", coded(RunCopyV2Command)}, {"undo", RunUndoCommand},
-        };
-        return commands.at(command)(args, out, err);
+        return RunCommandLine(command, commands.at(command), args, out, err);
     }
 };
 

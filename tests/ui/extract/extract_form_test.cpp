@@ -241,7 +241,7 @@ private slots:
         }
         std::ostringstream out;
         std::ostringstream err;
-        QCOMPARE(RunExtractCommand(args, out, err, DefaultTagCodePage), 1);
+        QCOMPARE(RunCommandLine("extract", RunExtractCommand, args, out, err), 1);
         for (const std::string& name : names) {
             QVERIFY2(ReadBytes(music / name) == ReadBytes(copies / name), name.c_str());
         }
