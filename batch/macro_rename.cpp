@@ -1,5 +1,6 @@
 #include "batch/macro_rename.h"
 
+#include "batch/locked_change.h"
 #include "batch/rename_file.h"
 #include "engine/format_items.h"
 #include "engine/path_parts.h"
@@ -34,10 +35,11 @@ TRenameOutcome TMacroRenamer::Rename(const std::string& oldPath, const TYieldFn&
             Audio = TMPEGAudio(Options.CodePage);
             MakeFullPath(oldPath, Audio.FileName); // a path that cannot be resolved stays as given
         }
-        // Only a regular file that was just opened has a file age; the move need not look again.
-        name = TNameReadAhead::TName{FormatItems(Audio, Macro, Regional), Audio.FileAge != 0};
+        // the move checks that the file is still what was read (a file not read: just that it is
+        // a regular file)
+        name =
+            TNameReadAhead::TName{FormatItems(Audio, Macro, Regional), SeenByRead(Audio.FileState)};
     }
-    const bool checkedFile = name->CheckedFile;
     const std::string& expanded = name->Expanded;
     TRenameOutcome result{RenameTarget(oldPath, expanded), {}};
     const std::string& newPath = result.NewPath;
@@ -47,7 +49,7 @@ TRenameOutcome TMacroRenamer::Rename(const std::string& oldPath, const TYieldFn&
     const bool leaves = LeavesFolder(expanded);
     if (!Options.DryRun && newPath != oldPath && !tooLong && !leaves) {
         // it finds a vanished file itself
-        result.Outcome = RenameOneFile(oldPath, newPath, checkedFile);
+        result.Outcome = RenameOneFile(oldPath, newPath, name->Seen);
         return result;
     }
     struct stat info = {};
