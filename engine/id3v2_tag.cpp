@@ -2,6 +2,8 @@
 
 #include <cstdint>
 #include <exception>
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <taglib/commentsframe.h>
 #include <taglib/id3v2framefactory.h>
 #include <taglib/id3v2tag.h>
@@ -9,6 +11,7 @@
 #include <taglib/tbytevectorstream.h>
 #include <taglib/textidentificationframe.h>
 #include <taglib/tfilestream.h>
+#include <unistd.h>
 
 // TagLib does the parsing: ID3v2 comes in three versions with their own frame names (2.2 has
 // three-letter ones), unsynchronisation, extended headers and four text encodings. TagLib hands
@@ -149,10 +152,23 @@ std::optional<TId3v2Fields> ReadFields(TagLib::IOStream& stream)
 TId3v2Reading ReadId3v2Tag(const std::string& path)
 {
     TId3v2Reading reading;
+    // Opened without blocking and read only when it is a regular file: a pipe or device with the
+    // name of a song must not stall the reading.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
+    struct stat info = {};
+    if (fd < 0) {
+        return reading;
+    }
+    if (fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        ::close(fd);
+        return reading;
+    }
     try {
-        // read-only, and no file object is ever saved: nothing is written
-        TagLib::FileStream stream(path.c_str(), true);
+        // read-only, and no file object is ever saved: nothing is written; the stream closes the
+        // descriptor once it has taken it
+        TagLib::FileStream stream(fd, true);
         if (!stream.isOpen()) {
+            ::close(fd);
             return reading;
         }
         reading.Opened = true;
