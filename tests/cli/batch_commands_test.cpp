@@ -3,7 +3,9 @@
 
 #include <cstdlib>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <tuple>
+#include <unistd.h>
 
 namespace {
 
@@ -17,6 +19,7 @@ TEST(BatchCommands, UndoListsAndTakesBackTheBatches)
     setenv("XDG_STATE_HOME", (dir / "state").c_str(), 1); // this test's own journal
     const std::string song = dir / "song.mp3";
     const std::string moved = dir / "Band/New.mp3";
+    const std::string pipe = dir / "pipe.mp3";
     WriteBytes(song, Song);
     // in order: the command, its arguments, its status, what its output holds
     const std::tuple<std::string, std::vector<std::string>, int, std::string> steps[] = {
@@ -35,12 +38,22 @@ TEST(BatchCommands, UndoListsAndTakesBackTheBatches)
         {"undo", {"1"}, 1, song + "\t" + song + "\tchanged\n"},
         {"undo", {"99"}, 2, ""},
         {"undo", {"--list", "3"}, 2, ""},
+        // a pipe with a song's name is never waited for, and never changed
+        {"info", {pipe}, 0, ""},
+        {"write", {"--title", "New", pipe}, 1, pipe + "\tfailed:22\n"},
+        {"clear", {pipe}, 1, pipe + "\tfailed:22\n"},
+        {"copy-v2", {pipe}, 1, pipe + "\tfailed:22\n"},
+        {"rename", {"%t,t%", pipe}, 1, "\tfailed:22\n"},
+        {"extract", {"--write", pipe}, 1, "Write: not written: not a regular file (22)\n"},
     };
+    mkfifo(pipe.c_str(), 0644);
+    alarm(60); // a command that waits for the pipe's writer ends the test instead of hanging it
     for (const auto& [command, args, status, out] : steps) {
         const TCliRun result = RunCommand(command, args);
         EXPECT_EQ(result.Status, status) << testing::PrintToString(args);
         EXPECT_NE(result.Out.find(out), std::string::npos) << result.Out;
     }
+    alarm(0);
     setenv("XDG_STATE_HOME", stateHome.c_str(), 1);
 }
 
