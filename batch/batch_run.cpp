@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <atomic>
+#include <optional>
 #include <system_error>
 #include <thread>
 
@@ -84,6 +85,11 @@ TBatchResult Run(const std::vector<std::string>& paths, const TFileStep* step,
             const int position = static_cast<int>(i) + (control.CountFromOne ? 1 : 0);
             control.Progress(position, range, ProgressText(position, range));
         }
+        // the changes the step announces are the journal's intents for this file
+        std::optional<TJournalSession::TFileScope> scope;
+        if (control.Journal != nullptr) {
+            scope.emplace(*control.Journal, i);
+        }
         TFileOutcome outcome;
         if (step != nullptr) {
             outcome = (*step)(paths[i], control.Yield);
@@ -115,6 +121,9 @@ TBatchResult Run(const std::vector<std::string>& paths, const TFileStep* step,
             result.Cancelled = true;
             break;
         }
+    }
+    if (control.Journal != nullptr && !result.Cancelled) {
+        control.Journal->End(); // a journal that fails here has already stopped no file
     }
     return result;
 }

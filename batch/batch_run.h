@@ -65,7 +65,8 @@ struct TBatchControl
     // "1 / n" up to "n / n".
     bool CountFromOne = false;
     // When given, the batch is journaled so that it can be undone: the files are recorded before
-    // the first one is touched, and each changed file is marked after it. A journal that cannot
+    // the first one is touched, each change the step announces is recorded before it is made,
+    // and each changed file is marked after it. A journal that cannot
     // be written stops the batch with its failure, before any file or at the file it failed on.
     TJournalSession* Journal = nullptr;
 };

@@ -3,6 +3,7 @@
 #include "engine/genre_names.h"
 #include "engine/mpeg_audio.h"
 #include "engine/tag_record.h"
+#include "engine/tag_values.h"
 #include "engine/utf8.h"
 
 #include <algorithm>
@@ -113,7 +114,7 @@ TTagEdits Id3v1EditsFromId3v2(const TId3v2Fields& fields)
 }
 
 TId3v2CopyOutcome CopyId3v2ToId3v1(TMPEGAudio& audio, const std::string& path, bool dryRun,
-                                   const TYieldFn& yield)
+                                   const TYieldFn& yield, bool lossy)
 {
     if (auto refusal = AnalyseForWrite(audio, path, yield)) {
         return {TFileOutcome::Refusal(std::move(*refusal))};
@@ -133,6 +134,9 @@ TId3v2CopyOutcome CopyId3v2ToId3v1(TMPEGAudio& audio, const std::string& path, b
     // back as, so it never counts as unchanged.
     if (ParseTagTrailer(BuildTagTrailer(tag, audio.CodePage), audio.CodePage) == audio.Tag()) {
         return {{TFileStatus::Unchanged, {}}};
+    }
+    if (!lossy && TagLosesCharacters(tag, audio.CodePage)) {
+        return {TFileOutcome::Refusal(UnencodableFailure(path, audio.CodePage))};
     }
     if (dryRun) {
         if (const int error = WriteRefusal(audio.FileName); error != 0) {

@@ -31,9 +31,10 @@ struct TId3v2CopyOutcome
 // Writes the file's ID3v1 tag from its ID3v2 tag, keeping the ID3v1 fields the ID3v2 tag does not
 // give (for a file without an ID3v1 tag, the values an untagged file reads as). Only the trailer
 // is written: the ID3v2 tag and the audio stay as they are. A dry run writes nothing but refuses
-// what the write would refuse, a read-only file too.
+// what the write would refuse, a read-only file too. A text with characters the code page cannot
+// hold is refused (Unencodable) unless `lossy` lets them be written as "?".
 TId3v2CopyOutcome CopyId3v2ToId3v1(TMPEGAudio& audio, const std::string& path, bool dryRun,
-                                   const TYieldFn& yield = {});
+                                   const TYieldFn& yield = {}, bool lossy = false);
 
 // How many of the files have an ID3v2 tag; `yield` is called before each file.
 std::size_t CountId3v2Tags(const std::vector<std::string>& paths, const TYieldFn& yield = {});

@@ -1,5 +1,7 @@
 #include "batch/locked_change.h"
 
+#include "engine/change_intent.h"
+
 #include <cerrno>
 
 std::optional<TFileState> SeenByRead(const TFileState& analysed)
@@ -53,6 +55,11 @@ TFileOutcome ChangeLockedFile(const std::string& file, const std::string& path,
             return {TFileStatus::Unchanged, {}};
         }
         return TFileOutcome::Refusal(std::move(*refusal));
+    }
+    // told once the file is locked and found as the read saw it, just before its bytes change: a
+    // refused file is never announced
+    if (const int code = AnnounceTrailerChange(open.State(), leaves); code != 0) {
+        return TFileOutcome::Refusal(FailureFromCode(path, code, what));
     }
     if (const int code = change(open); code != 0) {
         return TFileOutcome::Refusal(FailureFromCode(path, code, what));

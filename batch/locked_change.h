@@ -31,9 +31,10 @@ std::optional<TFileFailure> OpenForChange(TOpenTagFile& open, const std::string&
                                           const std::string& what, bool toMove = false);
 
 // Makes `change` (0 or the errno value) to the file opened as above and gives the outcome, with the
-// state it left the file in. `leaves`: the trailer the change leaves; a file that changed since
-// the read but already ends in it needs nothing (the same file listed twice in one batch), which
-// is Unchanged.
+// state it left the file in. `leaves`: the trailer the change writes, null for one that cuts the
+// trailer off; the change is announced (AnnounceTrailerChange) only once the file is found as the
+// read saw it, so a refused file is never announced. A file that changed since the read but
+// already ends in `leaves` needs nothing (the same file listed twice in one batch): Unchanged.
 TFileOutcome ChangeLockedFile(const std::string& file, const std::string& path,
                               const std::optional<TFileState>& seen, const std::string& what,
                               const std::function<int(TOpenTagFile&)>& change,

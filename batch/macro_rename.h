@@ -7,6 +7,7 @@
 #include "engine/yield.h"
 
 #include <memory>
+#include <optional>
 #include <set>
 #include <string>
 #include <vector>
@@ -28,10 +29,11 @@ struct TRenameOutcome
 };
 
 // Renames the files of one batch from a file-name macro: each file is analysed (unless the macro
-// needs only the path), the macro is expanded against it and the file moved to the new name below
-// its folder. Two files of one batch that would get the same name: the first is renamed, the second
-// refused. A dry run keeps track of the names it has handed out and given up, so it predicts the
-// same.
+// needs only the path), the macro is expanded against it (a "/" or "\" in a value becomes "-") and
+// the file moved to the new name below its folder. Only regular files are renamed, never to an
+// empty name (".mp3"). Two files of one batch that would get the same name: the first is renamed,
+// the second refused. A dry run keeps track of the names it has handed out and given up, so it
+// predicts the same.
 class TMacroRenamer
 {
 public:
@@ -44,6 +46,12 @@ public:
     TRenameOutcome Rename(const std::string& oldPath, const TYieldFn& yield = {});
 
 private:
+    // Why the file must not be renamed to `newPath`, or nothing: not a regular file, a name over
+    // the limit, a ".." folder, an empty name, a path the system cannot hold (and in a dry run
+    // what the making of its folders would meet).
+    std::optional<TFileFailure> RenameRefusal(const std::string& oldPath,
+                                              const std::string& newPath,
+                                              const std::string& expanded, bool checkedFile) const;
     // What a dry run says of a ready rename.
     TFileOutcome Plan(const std::string& oldPath, const std::string& newPath);
 

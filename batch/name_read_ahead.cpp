@@ -54,7 +54,8 @@ void TNameReadAhead::Read()
             }
         }
         audio.SetFileName(path);
-        TName name{FormatItems(audio, Macro, Regional), SeenByRead(audio.FileState)};
+        TName name{FormatItems(audio, Macro, Regional, TExpansion::FileName),
+                   SeenByRead(audio.FileState)};
         bool wasEmpty = false;
         {
             const std::lock_guard guard(Lock);

@@ -1,10 +1,12 @@
 #include "batch/rename_file.h"
 
 #include "batch/locked_change.h"
+#include "engine/change_intent.h"
 #include "engine/path_parts.h"
 #include "workspace/display_texts.h"
 
 #include <algorithm>
+#include <atomic>
 #include <cerrno>
 #include <cstdio>
 #include <fcntl.h>
@@ -50,9 +52,23 @@ int CheckFolder(const std::string& folder)
     return S_ISDIR(info.st_mode) ? 0 : ENOTDIR;
 }
 
-// Creates the missing folders of `folder`, parents first, and lists those it made in `created`.
-// 0 or the errno value of the first failure.
-int MakeFolders(const std::string& folder, std::vector<std::string>& created)
+// Announces the move to `newPath`, with the folders about to be made for it (parents first).
+int AnnounceMove(const std::string& newPath, std::vector<std::string> folders)
+{
+    if (!ChangesHeard()) {
+        return 0;
+    }
+    TChangeIntent intent;
+    intent.NewPath = newPath;
+    intent.NewFolders = std::move(folders);
+    return AnnounceChange(intent);
+}
+
+// Creates the missing folders of `folder`, parents first, and lists those it made in `created`;
+// the move to `newPath` is announced before the first is made. 0 or the errno value of the first
+// failure.
+int MakeFolders(const std::string& folder, std::vector<std::string>& created,
+                const std::string& newPath)
 {
     std::vector<std::string> missing; // deepest first
     std::string at = WithoutTrailingSlashes(folder);
@@ -66,6 +82,9 @@ int MakeFolders(const std::string& folder, std::vector<std::string>& created)
         }
         missing.push_back(at);
         at = ParentOf(at);
+    }
+    if (const int code = AnnounceMove(newPath, {missing.rbegin(), missing.rend()}); code != 0) {
+        return code;
     }
     for (auto it = missing.rbegin(); it != missing.rend(); ++it) {
         if (mkdir(it->c_str(), 0777) == 0) {
@@ -87,12 +106,23 @@ void RemoveFolders(const std::vector<std::string>& created)
     }
 }
 
+std::atomic<bool> NoReplaceRenameMissing{false};
+
+int RenameNoReplace(const std::string& oldPath, const std::string& newPath)
+{
+    if (NoReplaceRenameMissing.load(std::memory_order_relaxed)) {
+        errno = EINVAL;
+        return -1;
+    }
+    return renameat2(AT_FDCWD, oldPath.c_str(), AT_FDCWD, newPath.c_str(), RENAME_NOREPLACE);
+}
+
 // Renames without ever replacing the target: 0 or the errno value (EEXIST when the target is
 // there). A file system without the no-replace rename gets a hard link and an unlink, which
 // cannot replace either.
 int MoveNoReplace(const std::string& oldPath, const std::string& newPath)
 {
-    if (renameat2(AT_FDCWD, oldPath.c_str(), AT_FDCWD, newPath.c_str(), RENAME_NOREPLACE) == 0) {
+    if (RenameNoReplace(oldPath, newPath) == 0) {
         return 0;
     }
     if (errno != EINVAL && errno != ENOSYS) {
@@ -122,7 +152,8 @@ std::string RenameTarget(std::string_view oldPath, std::string_view expandedMacr
 {
     std::string macro(expandedMacro);
     std::replace(macro.begin(), macro.end(), '\\', '/');
-    return MacroFullName(oldPath, macro);
+    return MacroFullName(oldPath, std::string_view(macro).substr(
+                                      std::min(macro.find_first_not_of('/'), macro.size())));
 }
 
 bool LeavesFolder(std::string_view expandedMacro)
@@ -171,7 +202,8 @@ TFileOutcome RenameOneFile(const std::string& oldPath, const std::string& newPat
     std::vector<std::string> created;
     const std::string folder = FolderPart(newPath);
     // the file's own folder is there: the common case needs no look at it
-    int code = folder == FolderPart(oldPath) ? 0 : MakeFolders(folder, created);
+    int code = folder == FolderPart(oldPath) ? AnnounceMove(newPath, {})
+                                             : MakeFolders(folder, created, newPath);
     if (code == 0) {
         code = MoveNoReplace(oldPath, newPath);
     }
@@ -189,4 +221,9 @@ TFileOutcome RenameOneFile(const std::string& oldPath, const std::string& newPat
     // a file opened before the move and missing at it has vanished in between
     const bool vanished = IsMissing(code) && folder == FolderPart(oldPath);
     return TFileOutcome::Refusal(FailureFromCode(oldPath, vanished ? -1 : code, what));
+}
+
+void SimulateNoReplaceRenameMissing(bool missing)
+{
+    NoReplaceRenameMissing.store(missing, std::memory_order_relaxed);
 }

@@ -9,7 +9,8 @@
 
 // The new full path a file-name macro gives a file: the file's folder with a final "/", the
 // expanded macro with every "\" read as "/" (each starts a subfolder, as in stored macros), and
-// ".mp3".
+// ".mp3". Separators at the start of the expansion are dropped: the new path always lies below
+// the file's own folder, never at the top of the file system.
 std::string RenameTarget(std::string_view oldPath, std::string_view expandedMacro);
 
 // True when a folder the expanded macro names is "..": the file would leave its folder, so the
@@ -28,3 +29,7 @@ bool FitsNameLimit(std::string_view newPath);
 // stay empty. An empty old path, or a new path equal to the old one, is Unchanged.
 TFileOutcome RenameOneFile(const std::string& oldPath, const std::string& newPath,
                            const std::optional<TFileState>& seen = std::nullopt);
+
+// For tests: with true, every rename acts as on a file system without the no-replace rename, so
+// that the fallback runs; false restores the normal way.
+void SimulateNoReplaceRenameMissing(bool missing);

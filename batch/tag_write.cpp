@@ -6,6 +6,7 @@
 #include "engine/path_parts.h"
 #include "engine/tag_file.h"
 #include "engine/tag_record.h"
+#include "engine/tag_values.h"
 #include "engine/utf8.h"
 #include "workspace/display_texts.h"
 
@@ -56,22 +57,7 @@ std::optional<std::uint8_t> GenreFromBoxText(std::string_view text)
 
 std::uint8_t TrackFromBoxText(std::string_view text)
 {
-    const auto first = text.find_first_not_of(' ');
-    if (first == std::string_view::npos) {
-        return 0;
-    }
-    text = text.substr(first, text.find_last_not_of(' ') + 1 - first);
-    unsigned value = 0;
-    for (const char c : text) {
-        if (c < '0' || c > '9') {
-            return 0;
-        }
-        value = value * 10 + static_cast<unsigned>(c - '0');
-        if (value > 255) {
-            return 0; // the field holds one byte: a bigger number is no track
-        }
-    }
-    return static_cast<std::uint8_t>(value);
+    return TrackFromText(text).value_or(0);
 }
 
 TTagEdits TagEditsFromBoxes(const TTagBoxTexts& boxes)

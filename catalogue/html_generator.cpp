@@ -1,6 +1,7 @@
 #include "catalogue/html_generator.h"
 
 #include "catalogue/page_files.h"
+#include "engine/analysis_read_ahead.h"
 #include "engine/mpeg_audio.h"
 #include "engine/path_parts.h"
 #include "scan/tree_scanner.h"
@@ -153,18 +154,20 @@ void CollectSongs(const std::vector<std::string>& paths, THtmlSongTable& songs,
     songs.clear();
     songs.reserve(count);
     progress.Range(count);
-    TMPEGAudio reader(codePage);
+    TAnalysisReadAhead::TOptions options;
+    options.CodePage = codePage;
+    TAnalysisReadAhead files(paths, options);
     for (std::size_t i = 0; i < count; ++i) {
         progress.Position(i);
         progress.Text(ProgressText(static_cast<int>(i + 1), static_cast<int>(count)));
         progress.Refresh();
-        reader.SetFileName(paths[i], yield);
+        const TFileAnalysis* analysis = files.Next(yield); // one for each path
         std::error_code error;
         if (!std::filesystem::exists(paths[i], error)) {
             failures.push_back(
                 FailureFromReason(paths[i], TFailureReason::Missing, "file missing"));
         }
-        songs.push_back(MakeHtmlSong(reader, paths[i], i));
+        songs.push_back(MakeHtmlSong(analysis->Audio, paths[i], i));
     }
 }
 

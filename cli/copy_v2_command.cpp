@@ -11,7 +11,7 @@
 namespace {
 
 const char* const CopyV2Usage =
-    "Usage: cantrel-cli copy-v2 [--dry-run] [--json] FILE...\n"
+    "Usage: cantrel-cli copy-v2 [--dry-run] [--lossy] [--json] FILE...\n"
     "\n"
     "Writes the ID3v1 tag of each FILE from its ID3v2 tag: title, artist, album and comment cut\n"
     "to 30 characters, the year as the first four digits of the date, the track as the number\n"
@@ -20,13 +20,16 @@ const char* const CopyV2Usage =
     "the file is written; the ID3v2 tag and the audio are left as they are.\n"
     "\n"
     "  --dry-run     only say what would happen: nothing is written\n"
+    "  --lossy       write characters the code page cannot hold as \"?\"\n"
     "  --json        print a JSON array of objects with the keys file and status\n"
     "  --            end of options: a FILE that starts with \"-\" follows\n"
     "  -h, --help    show this help\n"
     "\n"
     "Prints \"FILE<TAB>STATUS\" per file, STATUS one of: written, unchanged (the ID3v1 tag holds\n"
-    "these values already), no-id3v2, planned (--dry-run), not-audio (no MPEG audio found, so\n"
-    "its tag was not read and is not written) or failed:ERRNO (2: no such file).\n"
+    "these values already), no-id3v2, planned (--dry-run), unencodable (a text has characters\n"
+    "the code page of --codepage cannot hold, such as Cyrillic in WINDOWS-1252; the file is\n"
+    "unchanged), not-audio (no MPEG audio found, so its tag was not read and is not written)\n"
+    "or failed:ERRNO (2: no such file).\n"
     "Exit status: 0 no file refused, 1 some file refused, 2 usage error (nothing written).\n";
 
 std::string StatusOf(const TId3v2CopyOutcome& copied, bool dryRun)
@@ -53,9 +56,10 @@ int RunCopyV2Command(const std::vector<std::string>& args, std::ostream& out, st
     }
     bool dryRun = false;
     bool json = false;
+    bool lossy = false;
     std::vector<std::string> files;
-    if (const auto unknown =
-            SplitOptions(args, {{"--dry-run", &dryRun}, {"--json", &json}}, files)) {
+    if (const auto unknown = SplitOptions(
+            args, {{"--dry-run", &dryRun}, {"--lossy", &lossy}, {"--json", &json}}, files)) {
         return UsageError(err, "copy-v2", "unknown option '" + *unknown + "'", CopyV2Usage);
     }
     if (files.empty()) {
@@ -65,7 +69,7 @@ int RunCopyV2Command(const std::vector<std::string>& args, std::ostream& out, st
     TMPEGAudio audio(codePage); // one for the batch: it keeps what it learns between files
     TId3v2CopyOutcome copied;
     const TFileStep step = [&](const std::string& path, const TYieldFn& yield) {
-        copied = CopyId3v2ToId3v1(audio, path, dryRun, yield);
+        copied = CopyId3v2ToId3v1(audio, path, dryRun, yield, lossy);
         return copied.Outcome;
     };
     TBatchControl control;

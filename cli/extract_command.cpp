@@ -30,6 +30,7 @@ const char* const Help =
     "  --replace WHAT=WITH  replace WHAT with WITH in every value (split at the first \"=\");\n"
     "                       repeatable, applied in order (default: \"_\" with \" \")\n"
     "  --write              write the tags\n"
+    "  --lossy              with --write, write characters the code page cannot hold as \"?\"\n"
     "  --help               show this help\n"
     "\n"
     "An empty first separator, or \"%NONE\", starts the first field at the beginning of the\n"
@@ -38,6 +39,10 @@ const char* const Help =
     "\n"
     "Each file gives one block: the extracted fields, the formula as far as it was used, the\n"
     "tag as it would be written, and whether every field was found.\n"
+    "\n"
+    "Texts are stored in the code page of --codepage (default WINDOWS-1252), one byte per\n"
+    "character. A file whose new texts have characters that code page cannot hold (Cyrillic in\n"
+    "WINDOWS-1252, say) is not written (\"Write: unencodable\") unless --lossy is given.\n"
     "\n"
     "Exit status: 0 done; 1 with --write when a file was not processed correctly or could not\n"
     "be written; 2 on a usage error (nothing is written).\n";
@@ -48,6 +53,7 @@ struct TExtractArgs
     TExtractOptions Options;
     bool PathIncluded = false;
     bool Write = false;
+    bool Lossy = false;
     std::vector<std::string> Files;
 };
 
@@ -100,6 +106,10 @@ std::optional<std::string> ParseArgs(const std::vector<std::string>& args, TExtr
         }
         if (arg == "--write") {
             parsed.Write = true;
+            continue;
+        }
+        if (arg == "--lossy") {
+            parsed.Lossy = true;
             continue;
         }
         if (arg != "--sep" && arg != "--field" && arg != "--case" && arg != "--replace") {
@@ -161,6 +171,9 @@ std::string WriteText(const std::optional<TFileFailure>& failure)
     if (!failure) {
         return "written";
     }
+    if (failure->Reason == TFailureReason::Unencodable) {
+        return "unencodable (" + failure->Text + ")";
+    }
     if (failure->Reason != TFailureReason::None) {
         return failure->Text;
     }
@@ -195,7 +208,7 @@ bool ProcessFile(const std::string& file, const TExtractArgs& args, std::ostream
     }
     const auto failure =
         WriteExtractedTag(fullPath, args.Formula, run.Values, args.Options.PreserveOtherTag, {},
-                          args.Options.CodePage);
+                          args.Options.CodePage, args.Lossy);
     out << "Write: " << WriteText(failure) << "\n";
     if (!failure) {
         journal.FileDone(index, {});
@@ -233,7 +246,14 @@ int RunExtractCommand(const std::vector<std::string>& args, std::ostream& out, s
         if (i > 0) {
             out << "\n";
         }
+        std::optional<TJournalSession::TFileScope> journaled;
+        if (parsed.Write) {
+            journaled.emplace(journal, i);
+        }
         failed = ProcessFile(parsed.Files[i], parsed, out, err, journal, i) || failed;
+    }
+    if (parsed.Write && journal.Failure().Text.empty()) {
+        journal.End();
     }
     return ReportJournalFailure("extract", journal, err) || failed ? 1 : 0;
 }

@@ -1,6 +1,7 @@
 #include "cli/commands.h"
 #include "cli/help_option.h"
 #include "cli/json_text.h"
+#include "engine/analysis_read_ahead.h"
 #include "engine/id3v2_tag.h"
 #include "engine/mpeg_audio.h"
 
@@ -129,25 +130,30 @@ int RunInfoCommand(const std::vector<std::string>& args, std::ostream& out, std:
         return 0;
     }
     bool json = false;
-    std::vector<std::string> files;
-    if (const auto unknown = SplitOptions(args, {{"--json", &json}}, files)) {
+    std::vector<std::string> paths;
+    if (const auto unknown = SplitOptions(args, {{"--json", &json}}, paths)) {
         return UsageError(err, "info", "unknown option '" + *unknown + "'", InfoUsage);
     }
-    if (files.empty()) {
+    if (paths.empty()) {
         return UsageError(err, "info", "no file given", InfoUsage);
     }
 
-    TMPEGAudio audio(codePage);
     if (json) {
         out << "[\n";
     }
-    for (std::size_t i = 0; i < files.size(); ++i) {
-        audio.SetFileName(files[i]);
-        const TFields fields = InfoFields(audio);
-        const TId3v2Reading id3v2 = ReadId3v2Tag(files[i]);
+    // every file is opened once, for its analysis and its ID3v2 tag alike
+    TAnalysisReadAhead::TOptions options;
+    options.CodePage = codePage;
+    options.ReadId3v2 = true;
+    TAnalysisReadAhead files(paths, options);
+    std::size_t i = 0;
+    for (const TFileAnalysis* analysis = files.Next(); analysis != nullptr;
+         analysis = files.Next(), ++i) {
+        const TFields fields = InfoFields(analysis->Audio);
+        const TId3v2Reading& id3v2 = analysis->Id3v2;
         if (json) {
             PrintJson(fields, id3v2, out);
-            out << (i + 1 < files.size() ? ",\n" : "\n");
+            out << (i + 1 < paths.size() ? ",\n" : "\n");
         } else {
             if (i > 0) {
                 out << '\n';

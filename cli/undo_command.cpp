@@ -13,8 +13,9 @@ namespace {
 const char* const UndoUsage =
     "Usage: cantrel-cli undo [--list] [--dry-run] [--json] [N]\n"
     "\n"
-    "Takes back the newest batch of write, clear, rename, extract --write (or of the windows),\n"
-    "or batch N: each file the batch changed gets its old tag and name back, the last one first.\n"
+    "Takes back the newest batch of write, clear, rename, extract --write (or of the windows)\n"
+    "not taken back yet, or batch N: each file the batch changed gets its old tag and name back,\n"
+    "the last one first. Repeated, it steps back through the batches; undo N of an undo redoes.\n"
     "A file changed since the batch, or whose old name is taken again, is left as it is. The\n"
     "undo is a batch of its own and can be undone in turn. The last 20 batches are kept.\n"
     "\n"
@@ -61,15 +62,18 @@ int ListBatches(bool json, std::ostream& out)
     out << (json ? "[" : "");
     for (std::size_t i = 0; i < files.size(); ++i) {
         const TJournalBatch batch = ReadJournalBatch(files[i]);
-        const std::string kind = batch.Damage.empty() ? batch.Kind : "damaged: " + batch.Damage;
+        // a batch that stopped before its end (killed, or still running) says so
+        const std::string kind = !batch.Damage.empty() ? "damaged: " + batch.Damage
+                                 : batch.Finished      ? batch.Kind
+                                                       : batch.Kind + " (unfinished)";
         if (json) {
             out << (i == 0 ? "\n" : ",\n") << "  {\"number\": " << batch.Number
                 << ", \"time\": " << JsonString(LocalTime(batch.Time))
-                << ", \"kind\": " << JsonString(kind) << ", \"files\": " << batch.DoneCount()
+                << ", \"kind\": " << JsonString(kind) << ", \"files\": " << batch.ChangedCount()
                 << "}";
         } else {
             out << batch.Number << '\t' << LocalTime(batch.Time) << '\t' << LineText(kind) << '\t'
-                << batch.DoneCount() << '\n';
+                << batch.ChangedCount() << '\n';
         }
     }
     out << (json ? (files.empty() ? "]\n" : "\n]\n") : "");
@@ -129,7 +133,7 @@ int RunUndoCommand(const std::vector<std::string>& args, std::ostream& out, std:
     for (const TFileFailure& damaged : choice.Damaged) {
         err << "cantrel-cli undo: " << damaged.Path << ": " << damaged.Text << " (skipped)\n";
     }
-    if (!choice.Batch || choice.Batch->DoneCount() == 0) {
+    if (!choice.Batch || choice.Batch->ChangedCount() == 0) {
         if (choice.Damaged.empty() || number == 0) {
             err << "cantrel-cli undo: nothing to undo"
                 << (number != 0 ? " in batch " + std::to_string(number) : std::string()) << '\n';
@@ -140,7 +144,7 @@ int RunUndoCommand(const std::vector<std::string>& args, std::ostream& out, std:
     const std::vector<std::string> paths = UndoPaths(batch);
     std::vector<std::string> oldPaths;
     for (auto it = batch.Entries.rbegin(); it != batch.Entries.rend(); ++it) {
-        if (it->Done) {
+        if (it->MayBeChanged()) {
             oldPaths.push_back(it->Path);
         }
     }
@@ -160,9 +164,9 @@ int RunUndoCommand(const std::vector<std::string>& args, std::ostream& out, std:
             err << "cantrel-cli undo: " << paths[index] << ": " << outcome.Failure.Text << '\n';
         }
     };
-    TJournalSession journal(CommandJournalFolder(), JournalUndo, std::time(nullptr));
+    TJournalSession journal(CommandJournalFolder(), JournalUndo, std::time(nullptr), batch.Number);
     control.Journal = &journal;
-    const TBatchResult result = UndoBatch(batch, control, dryRun);
+    const TBatchResult result = UndoBatch(batch, control, dryRun, choice.Undos);
     if (json) {
         out << (reported ? "\n]\n" : "[]\n");
     }

@@ -2,19 +2,49 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstdlib>
 #include <cstring>
+#include <new>
 #include <unistd.h>
 
 namespace {
 
 constexpr std::size_t FirstBlock = 4096;
 constexpr std::size_t LargestBlock = 1 << 20;
+constexpr std::size_t PageSize = 4096;
 
 } // namespace
+
+std::size_t ReadAt(int fd, void* out, std::size_t count, std::int64_t offset, int& error)
+{
+    error = 0;
+    std::size_t got = 0;
+    while (got < count) {
+        const ssize_t n = ::pread(fd, static_cast<std::uint8_t*>(out) + got, count - got,
+                                  static_cast<off_t>(offset + static_cast<std::int64_t>(got)));
+        if (n < 0 && errno == EINTR) {
+            continue;
+        }
+        if (n < 0) {
+            error = errno;
+            break;
+        }
+        if (n == 0) {
+            break; // the end of the file, which may have shrunk since its length was taken
+        }
+        got += static_cast<std::size_t>(n);
+    }
+    return got;
+}
 
 TBlockReader::TBlockReader(int fd, std::int64_t length)
     : Fd(fd), Length(length), NextBlock(FirstBlock)
 {
+}
+
+void TBlockReader::TFreeBuffer::operator()(std::uint8_t* buffer) const
+{
+    std::free(buffer);
 }
 
 bool TBlockReader::Fill(std::int64_t pos)
@@ -26,26 +56,15 @@ bool TBlockReader::Fill(std::int64_t pos)
         std::min<std::int64_t>(static_cast<std::int64_t>(NextBlock), Length - pos));
     if (Capacity < wanted) {
         // no zero filling: every byte handed out was read first
-        Buffer.reset(new std::uint8_t[wanted]);
-        Capacity = wanted;
+        const std::size_t capacity = (wanted + PageSize - 1) / PageSize * PageSize;
+        Buffer.reset(static_cast<std::uint8_t*>(std::aligned_alloc(PageSize, capacity)));
+        if (!Buffer) {
+            throw std::bad_alloc();
+        }
+        Capacity = capacity;
     }
     NextBlock = std::min(NextBlock * 2, LargestBlock);
-    std::size_t got = 0;
-    while (got < wanted) {
-        const ssize_t n = ::pread(Fd, Buffer.get() + got, wanted - got,
-                                  static_cast<off_t>(pos + static_cast<std::int64_t>(got)));
-        if (n < 0 && errno == EINTR) {
-            continue;
-        }
-        if (n < 0) {
-            Failure = errno;
-            break;
-        }
-        if (n == 0) {
-            break; // the file shrank since its length was taken
-        }
-        got += static_cast<std::size_t>(n);
-    }
+    const std::size_t got = ReadAt(Fd, Buffer.get(), wanted, pos, Failure);
     BufferStart = pos;
     BufferLength = got;
     return got > 0;
@@ -57,8 +76,15 @@ std::size_t TBlockReader::Read(std::int64_t pos, std::uint8_t* out, std::size_t 
     while (done < count) {
         const std::int64_t at = pos + static_cast<std::int64_t>(done);
         const std::int64_t bufferEnd = BufferStart + static_cast<std::int64_t>(BufferLength);
-        if ((at < BufferStart || at >= bufferEnd) && !Fill(at)) {
-            break;
+        if (at < BufferStart || at >= bufferEnd) {
+            if (count - done >= NextBlock && Failure == 0) {
+                // a long piece goes straight to the caller rather than block by block
+                done += ReadAt(Fd, out + done, count - done, at, Failure);
+                break;
+            }
+            if (!Fill(at)) {
+                break;
+            }
         }
         const auto offset = static_cast<std::size_t>(at - BufferStart);
         const std::size_t piece = std::min(count - done, BufferLength - offset);

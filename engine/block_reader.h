@@ -4,9 +4,16 @@
 #include <cstdint>
 #include <memory>
 
+// Reads up to `count` bytes at `offset` of an open file, again after an interrupted call, until
+// the end of the file; returns how many it read. `error` gets the errno value of a failed read,
+// 0 when none failed.
+std::size_t ReadAt(int fd, void* out, std::size_t count, std::int64_t offset, int& error);
+
 // Reads an open file through a buffer: byte by byte where the frame search slides, in small
 // pieces elsewhere. The first block is small (most streams start near the top of a file) and
-// later blocks grow, so that a long search costs few system calls.
+// later blocks grow, so that a long search costs few system calls. The buffer starts on a page
+// boundary: the kernel copies into an aligned buffer several times faster than into one that is
+// not, which is most of the time a search through a large file takes.
 class TBlockReader
 {
 public:
@@ -16,7 +23,7 @@ public:
     bool Byte(std::int64_t pos, std::uint8_t& out)
     {
         if (pos >= BufferStart && pos < BufferStart + static_cast<std::int64_t>(BufferLength)) {
-            out = Buffer[static_cast<std::size_t>(pos - BufferStart)];
+            out = Buffer.get()[pos - BufferStart];
             return true;
         }
         return Fill(pos) && Byte(pos, out);
@@ -27,7 +34,8 @@ public:
     // read failure. One block at a time, so that a caller can stay responsive between blocks.
     std::int64_t FindInBlock(std::int64_t pos, std::uint8_t value);
 
-    // Copies up to `count` bytes from `pos`; returns how many there were.
+    // Copies up to `count` bytes from `pos`; returns how many there were. What lies beyond the
+    // buffered block and is longer than a block is read straight into `out`.
     std::size_t Read(std::int64_t pos, std::uint8_t* out, std::size_t count);
 
     // The errno value of the first failed read, 0 when none failed.
@@ -38,7 +46,12 @@ private:
 
     int Fd;
     std::int64_t Length;
-    std::unique_ptr<std::uint8_t[]> Buffer;
+    struct TFreeBuffer
+    {
+        void operator()(std::uint8_t* buffer) const;
+    };
+
+    std::unique_ptr<std::uint8_t, TFreeBuffer> Buffer;
     std::size_t Capacity = 0;
     std::int64_t BufferStart = 0;
     std::size_t BufferLength = 0;

@@ -180,18 +180,27 @@ std::string DecodeTagText(std::string_view bytes, const TTagCodePage& page)
     return text;
 }
 
-std::string EncodeTagText(std::string_view text, const TTagCodePage& page)
+TEncodedText EncodeTagTextChecked(std::string_view text, const TTagCodePage& page)
 {
     const TCodePage& codePage = CodePage(page);
-    std::string bytes;
-    bytes.reserve(text.size());
+    TEncodedText encoded;
+    encoded.Bytes.reserve(text.size());
     for (std::size_t pos = 0; pos < text.size();) {
         const std::size_t size = Utf8CharSize(text, pos);
         const bool invalid = size == 1 && static_cast<unsigned char>(text[pos]) >= 0x80;
-        bytes += invalid ? '?' : codePage.Byte(DecodeUtf8(text.substr(pos, size)));
+        const char32_t code = invalid ? U'?' : DecodeUtf8(text.substr(pos, size));
+        const char byte = invalid ? '?' : codePage.Byte(code);
+        // a "?" stands for a lost character unless the text had a "?" there
+        encoded.Lossy = encoded.Lossy || invalid || (byte == '?' && code != U'?');
+        encoded.Bytes += byte;
         pos += size;
     }
-    return bytes;
+    return encoded;
+}
+
+std::string EncodeTagText(std::string_view text, const TTagCodePage& page)
+{
+    return EncodeTagTextChecked(text, page).Bytes;
 }
 
 std::span<const TTagCodePage> TagCodePages()

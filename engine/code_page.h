@@ -27,8 +27,20 @@ inline constexpr TTagCodePage DefaultTagCodePage{"WINDOWS-1252", "Windows-1252 (
 std::string DecodeTagText(std::string_view bytes,
                           const TTagCodePage& codePage = DefaultTagCodePage);
 
-// Code-page bytes of UTF-8 text, one byte per character; a character the code page lacks (or an
-// invalid UTF-8 byte) becomes "?".
+// What a text becomes in a code page: one byte per character, "?" for a character the code page
+// lacks (or an invalid UTF-8 byte). Lossy tells whether any character was replaced so, that is,
+// whether the text reads back as something else than it was.
+struct TEncodedText
+{
+    std::string Bytes;
+    bool Lossy = false;
+};
+
+// The one place that decides the bytes stored for a text, and whether characters were lost.
+TEncodedText EncodeTagTextChecked(std::string_view text,
+                                  const TTagCodePage& codePage = DefaultTagCodePage);
+
+// The bytes of EncodeTagTextChecked alone.
 std::string EncodeTagText(std::string_view text, const TTagCodePage& codePage = DefaultTagCodePage);
 
 // Every code page offered, the default first. A code page that is not offered (a hand-made

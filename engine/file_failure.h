@@ -14,6 +14,7 @@ enum class TFailureReason
     LinkInTheWay, // a symbolic link stands where a file was to be written
     Incomplete,   // the file was processed but some of its values came out empty
     ChangedSince, // an undo found the file changed since the batch it would take back
+    Unencodable,  // the new tag has characters the code page cannot hold; nothing was written
     Other,        // see the text
 };
 

@@ -147,7 +147,7 @@ bool MacroReadsFile(std::string_view macro)
 }
 
 std::string FormatItem(const TMPEGAudio& audio, std::string_view item,
-                       const TRegionalSettings& regional)
+                       const TRegionalSettings& regional, TExpansion expansion)
 {
     std::string_view definition = item;
     if (!definition.empty() && definition.front() == '%') {
@@ -165,9 +165,14 @@ std::string FormatItem(const TMPEGAudio& audio, std::string_view item,
     if (tagId.empty()) {
         return "%";
     }
-    const auto found = LookUpItem(audio, tagId, regional);
+    auto found = LookUpItem(audio, tagId, regional);
     if (!found) {
         return std::string(item);
+    }
+    if (expansion == TExpansion::FileName && !found->Typed) {
+        std::replace_if(
+            found->Value.begin(), found->Value.end(), [](char c) { return c == '/' || c == '\\'; },
+            '-');
     }
 
     auto length = ReadInteger(TrimmedText(Element(atCommasAndColons, 2)));
@@ -190,7 +195,7 @@ std::string FormatItem(const TMPEGAudio& audio, std::string_view item,
 }
 
 std::string FormatItems(const TMPEGAudio& audio, std::string_view macro,
-                        const TRegionalSettings& regional)
+                        const TRegionalSettings& regional, TExpansion expansion)
 {
     std::string result;
     std::size_t pos = 0;
@@ -206,7 +211,7 @@ std::string FormatItems(const TMPEGAudio& audio, std::string_view macro,
             result += MissingEndText;
             return result;
         }
-        result += FormatItem(audio, macro.substr(open, close - open + 1), regional);
+        result += FormatItem(audio, macro.substr(open, close - open + 1), regional, expansion);
         pos = close + 1;
     }
 }

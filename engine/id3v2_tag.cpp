@@ -1,5 +1,9 @@
 #include "engine/id3v2_tag.h"
 
+#include "engine/block_reader.h"
+#include "engine/file_handle.h"
+
+#include <algorithm>
 #include <cstdint>
 #include <exception>
 #include <fcntl.h>
@@ -10,8 +14,7 @@
 #include <taglib/mpegfile.h>
 #include <taglib/tbytevectorstream.h>
 #include <taglib/textidentificationframe.h>
-#include <taglib/tfilestream.h>
-#include <unistd.h>
+#include <vector>
 
 // TagLib does the parsing: ID3v2 comes in three versions with their own frame names (2.2 has
 // three-letter ones), unsynchronisation, extended headers and four text encodings. TagLib hands
@@ -57,23 +60,13 @@ std::optional<std::string> Comment(const TagLib::ID3v2::Tag& tag)
     return std::nullopt;
 }
 
-std::uint32_t SyncSafe(const TagLib::ByteVector& bytes, unsigned offset)
+std::uint32_t SyncSafe(const std::uint8_t* bytes)
 {
     std::uint32_t value = 0;
-    for (unsigned i = offset; i < offset + 4; ++i) {
-        value = (value << 7) | (static_cast<unsigned char>(bytes[i]) & 0x7F);
+    for (unsigned i = 0; i < 4; ++i) {
+        value = (value << 7) | (bytes[i] & 0x7F);
     }
     return value;
-}
-
-// The 10-byte header of a tag: "ID3", major version 2 to 4, a revision, flags and a syncsafe size.
-bool IsTagHeader(const TagLib::ByteVector& header)
-{
-    if (header.size() != 10 || !header.startsWith("ID3") || header[3] < 2 || header[3] > 4 ||
-        static_cast<unsigned char>(header[4]) == 0xFF) {
-        return false;
-    }
-    return ((header[6] | header[7] | header[8] | header[9]) & 0x80) == 0;
 }
 
 // TagLib 1.13 takes the size of an extended header wrongly: a 2.3 one's as if it counted itself
@@ -86,8 +79,9 @@ void DropExtendedHeader(TagLib::ByteVector& tag)
     if (tag[3] == 2 || (tag[5] & 0x40) == 0 || tag.size() < 14) {
         return;
     }
+    const auto* bytes = reinterpret_cast<const std::uint8_t*>(tag.data());
     // 2.3 gives the size after the size field as a plain number, 2.4 the whole size syncsafe
-    const std::uint32_t extended = version3 ? 4 + tag.toUInt(10U, true) : SyncSafe(tag, 10);
+    const std::uint32_t extended = version3 ? 4 + tag.toUInt(10U, true) : SyncSafe(bytes + 10);
     // an unsynchronised 2.3 tag has its extended header unsynchronised too: exact only without
     // a 0xFF in it
     const bool unsynchronised = version3 && (tag[5] & 0x80) != 0;
@@ -96,28 +90,11 @@ void DropExtendedHeader(TagLib::ByteVector& tag)
     }
     TagLib::ByteVector header = tag.mid(0, 10);
     header[5] = static_cast<char>(header[5] & ~0x40);
-    const std::uint32_t frames = SyncSafe(header, 6) - extended;
+    const std::uint32_t frames = SyncSafe(bytes + 6) - extended;
     for (unsigned i = 0; i < 4; ++i) {
         header[6 + i] = static_cast<char>((frames >> (7 * (3 - i))) & 0x7F);
     }
     tag = header.append(tag.mid(10 + extended));
-}
-
-// The tag at the very start of the file, header and frames, as TagLib is to read it; nothing when
-// the file does not start with one. Only a tag there counts, as players read it (TagLib would
-// take "ID3" anywhere before the first MPEG frame for one). TagLib reads the tag from memory,
-// so it does not go on to look for other tags at the end of the file.
-std::optional<TagLib::ByteVector> HeadTag(TagLib::IOStream& stream)
-{
-    const TagLib::ByteVector header = stream.readBlock(10);
-    if (!IsTagHeader(header)) {
-        return std::nullopt;
-    }
-    // in one read; a tag cut short by the end of the file is handed over as far as it goes
-    stream.seek(0);
-    TagLib::ByteVector tag = stream.readBlock(10 + SyncSafe(header, 6));
-    DropExtendedHeader(tag);
-    return tag;
 }
 
 TId3v2Fields FieldsOf(const TagLib::ID3v2::Tag& tag)
@@ -149,36 +126,62 @@ std::optional<TId3v2Fields> ReadFields(TagLib::IOStream& stream)
 
 } // namespace
 
+std::size_t Id3v2TagLength(const std::uint8_t* head, std::size_t size)
+{
+    if (size < 10 || head[0] != 'I' || head[1] != 'D' || head[2] != '3' || head[3] < 2 ||
+        head[3] > 4 || head[4] == 0xFF || ((head[6] | head[7] | head[8] | head[9]) & 0x80) != 0) {
+        return 0;
+    }
+    return 10 + std::size_t{SyncSafe(head + 6)};
+}
+
+// Only a tag at the very start of the file counts, as players read it (TagLib would take "ID3"
+// anywhere before the first MPEG frame for one). TagLib reads the tag from memory, so it does not
+// go on to look for other tags at the end of the file.
+std::optional<TId3v2Fields> ParseId3v2Tag(const std::uint8_t* tag, std::size_t size)
+{
+    const std::size_t length = Id3v2TagLength(tag, size);
+    if (length == 0) {
+        return std::nullopt;
+    }
+    try {
+        TagLib::ByteVector bytes(reinterpret_cast<const char*>(tag),
+                                 static_cast<unsigned>(std::min(length, size)));
+        DropExtendedHeader(bytes);
+        TagLib::ByteVectorStream stream(bytes);
+        return ReadFields(stream);
+    } catch (const std::exception&) {
+        // a tag TagLib cannot take apart (out of memory on a damaged size) counts as none
+        return std::nullopt;
+    }
+}
+
 TId3v2Reading ReadId3v2Tag(const std::string& path)
 {
     TId3v2Reading reading;
-    // Opened without blocking and read only when it is a regular file: a pipe or device with the
-    // name of a song must not stall the reading.
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
+    // non-blocking, so that a pipe put where a file was cannot stall the reading
+    TFileHandle file(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK));
+    if (!file.IsOpen()) {
+        return reading;
+    }
+    reading.Opened = true;
     struct stat info = {};
-    if (fd < 0) {
+    if (fstat(file.Get(), &info) != 0 || !S_ISREG(info.st_mode)) {
         return reading;
     }
-    if (fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
-        ::close(fd);
+    std::uint8_t header[10];
+    int error = 0;
+    if (ReadAt(file.Get(), header, sizeof header, 0, error) != sizeof header) {
         return reading;
     }
-    try {
-        // read-only, and no file object is ever saved: nothing is written; the stream closes the
-        // descriptor once it has taken it
-        TagLib::FileStream stream(fd, true);
-        if (!stream.isOpen()) {
-            ::close(fd);
-            return reading;
-        }
-        reading.Opened = true;
-        if (const auto tag = HeadTag(stream)) {
-            TagLib::ByteVectorStream copy(*tag);
-            reading.Fields = ReadFields(copy);
-        }
-    } catch (const std::exception&) {
-        // a tag TagLib cannot take apart (out of memory on a damaged size) counts as none
-        reading.Fields.reset();
+    const std::size_t length = Id3v2TagLength(header, sizeof header);
+    if (length == 0) {
+        return reading;
     }
+    // in one read; a tag cut short by the end of the file is handed over as far as it goes
+    std::vector<std::uint8_t> tag(static_cast<std::size_t>(
+        std::min<std::int64_t>(static_cast<std::int64_t>(length), info.st_size)));
+    tag.resize(ReadAt(file.Get(), tag.data(), tag.size(), 0, error));
+    reading.Fields = ParseId3v2Tag(tag.data(), tag.size());
     return reading;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstddef>
+#include <cstdint>
 #include <optional>
 #include <string>
 
@@ -28,7 +30,17 @@ struct TId3v2Reading
     bool operator==(const TId3v2Reading&) const = default;
 };
 
-// Reads the ID3v2 tag at the head of the file (versions 2.2 to 2.4, unsynchronised or not, with
-// or without an extended header, in any of their text encodings). The file is opened for reading
-// only and never changed.
+// The length of the ID3v2 tag that `head` (the first bytes of a file) starts with, its 10-byte
+// header included; 0 when it starts with none. A tag is "ID3", major version 2 to 4, a revision
+// other than 0xFF, a flag byte and a syncsafe size.
+std::size_t Id3v2TagLength(const std::uint8_t* head, std::size_t size);
+
+// The fields of the ID3v2 tag `tag` holds from its first byte on (versions 2.2 to 2.4,
+// unsynchronised or not, with or without an extended header, in any of their text encodings);
+// nothing when it starts with no tag. A tag cut short by the end of its file is read as far as
+// it goes.
+std::optional<TId3v2Fields> ParseId3v2Tag(const std::uint8_t* tag, std::size_t size);
+
+// Reads the ID3v2 tag at the head of the file. The file is opened for reading only and never
+// changed.
 TId3v2Reading ReadId3v2Tag(const std::string& path);

@@ -204,11 +204,12 @@ std::optional<TItemValue> LookUpItem(const TMPEGAudio& audio, std::string_view t
                                      const TRegionalSettings& regional)
 {
     if (IsNumberId(tagId)) {
-        return TItemValue{CharacterOfNumber(tagId, audio.CodePage), 1, TItemAlignment::Left};
+        return TItemValue{CharacterOfNumber(tagId, audio.CodePage), 1, TItemAlignment::Left, true};
     }
     for (const auto& row : ItemRows) {
         if (tagId == row.LongId || tagId == row.ShortId) {
-            return TItemValue{row.Value(audio, regional), row.DefaultLength, row.DefaultAlignment};
+            return TItemValue{row.Value(audio, regional), row.DefaultLength, row.DefaultAlignment,
+                              false};
         }
     }
     return std::nullopt;

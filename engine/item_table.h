@@ -24,6 +24,8 @@ struct TItemValue
     std::string Value;
     std::size_t DefaultLength = 0;
     TItemAlignment DefaultAlignment = TItemAlignment::Left;
+    // the character of a code typed in the macro ("%47%"), not a value the file gives
+    bool Typed = false;
 };
 
 // The text without its leading spaces, and without trailing spaces and zero bytes by the rule of

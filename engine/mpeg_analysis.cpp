@@ -5,9 +5,11 @@
 #include "engine/tag_record.h"
 #include "engine/utf8.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <vector>
 
 namespace {
 
@@ -50,6 +52,25 @@ std::int64_t ID3v2TagsEnd(TBlockReader& reader, std::int64_t length)
 bool IsMissing(int error)
 {
     return error == ENOENT || error == ENOTDIR || error == ENAMETOOLONG || error == ELOOP;
+}
+
+// The ID3v2 tag at the head of the file, read through the analysis' reader: a tag that fits in
+// the first block costs no read of its own.
+std::optional<TId3v2Fields> ReadHeadTag(TBlockReader& reader, std::int64_t length)
+{
+    std::uint8_t header[10];
+    if (reader.Read(0, header, sizeof header) != sizeof header) {
+        return std::nullopt;
+    }
+    const std::size_t tagLength = Id3v2TagLength(header, sizeof header);
+    if (tagLength == 0) {
+        return std::nullopt;
+    }
+    // a tag cut short by the end of the file is handed over as far as it goes
+    std::vector<std::uint8_t> tag(static_cast<std::size_t>(
+        std::min<std::int64_t>(static_cast<std::int64_t>(tagLength), length)));
+    tag.resize(reader.Read(0, tag.data(), tag.size()));
+    return ParseId3v2Tag(tag.data(), tag.size());
 }
 
 } // namespace
@@ -105,10 +126,23 @@ void TMPEGAudio::TakeTag(const TTagRecord& tag)
 
 void TMPEGAudio::SetFileName(const std::string& path, const TYieldFn& yield)
 {
+    Analyse(path, yield, nullptr);
+}
+
+void TMPEGAudio::SetFileName(const std::string& path, const TYieldFn& yield, TId3v2Reading& id3v2)
+{
+    id3v2 = {};
+    Analyse(path, yield, &id3v2);
+}
+
+void TMPEGAudio::Analyse(const std::string& path, const TYieldFn& yield, TId3v2Reading* id3v2)
+{
     const std::string given = path; // `path` may be FileName itself
     ResetFields();
     // a path the system refuses names no file; a working folder that is gone is no "/"
-    if (const int error = MakeFullPath(given, FileName); error != 0) {
+    const int pathError =
+        BaseFolder ? MakeFullPathIn(*BaseFolder, given, FileName) : MakeFullPath(given, FileName);
+    if (const int error = pathError; error != 0) {
         if (IsMissing(error)) {
             Title = NotFoundTitle(FileName);
         }
@@ -128,6 +162,9 @@ void TMPEGAudio::SetFileName(const std::string& path, const TYieldFn& yield)
         }
         return;
     }
+    if (id3v2 != nullptr) {
+        id3v2->Opened = true;
+    }
     if (fstat(file.Get(), &info) != 0) {
         return;
     }
@@ -136,7 +173,14 @@ void TMPEGAudio::SetFileName(const std::string& path, const TYieldFn& yield)
         Title = NotFoundTitle(FileName);
         return;
     }
-    if (!S_ISREG(info.st_mode) || info.st_size <= 5) {
+    if (!S_ISREG(info.st_mode)) {
+        return;
+    }
+    TBlockReader reader(file.Get(), info.st_size);
+    if (id3v2 != nullptr) {
+        id3v2->Fields = ReadHeadTag(reader, info.st_size);
+    }
+    if (info.st_size <= 5) {
         return;
     }
 
@@ -149,7 +193,6 @@ void TMPEGAudio::SetFileName(const std::string& path, const TYieldFn& yield)
     FileState.ModifiedNs =
         static_cast<std::int64_t>(info.st_mtim.tv_sec) * 1000000000 + info.st_mtim.tv_nsec;
 
-    TBlockReader reader(file.Get(), FileLength);
     if (!SearchFrames(reader, yield)) {
         ResetStreamAndTag();
     }

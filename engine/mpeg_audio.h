@@ -2,12 +2,14 @@
 
 #include "engine/date_time.h"
 #include "engine/file_facts.h"
+#include "engine/id3v2_tag.h"
 #include "engine/mpeg_header.h"
 #include "engine/tag_file.h"
 #include "engine/tag_record.h"
 #include "engine/yield.h"
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -56,10 +58,16 @@ public:
     std::uint16_t SelectedMark = 0;
     std::int32_t SearchLimit = 0; // 0: search the whole file
     TDateTime FileDateTime;
+    // The folder relative paths are taken from; when not set, the working folder at each call.
+    // A command that analyses many files sets it once rather than asking the system each time.
+    std::optional<std::string> BaseFolder;
 
     // Analyses the file at `path`; `yield` is called every 300 bytes of the frame search. A read
     // failure part way leaves the object as for a file without frames.
     void SetFileName(const std::string& path, const TYieldFn& yield = {});
+    // As above, and reads the file's ID3v2 tag in the same go, from the bytes the analysis reads
+    // first (a larger tag with one read more).
+    void SetFileName(const std::string& path, const TYieldFn& yield, TId3v2Reading& id3v2);
 
     bool IsValid() const;
 
@@ -89,6 +97,7 @@ public:
     TDateTime DurationTime() const;
 
 private:
+    void Analyse(const std::string& path, const TYieldFn& yield, TId3v2Reading* id3v2);
     // The frame search over an open file; true when two frames in a row were found.
     bool SearchFrames(TBlockReader& reader, const TYieldFn& yield);
     void ResetFields();

@@ -29,21 +29,6 @@ std::string WithTrailingSlash(std::string_view folder)
 
 namespace {
 
-// The working folder as the system names it; the errno value when it has none (ENOENT once the
-// folder was removed).
-int WorkingFolder(std::string& folder)
-{
-    std::vector<char> buffer(4096);
-    while (getcwd(buffer.data(), buffer.size()) == nullptr) {
-        if (errno != ERANGE) {
-            return errno;
-        }
-        buffer.resize(buffer.size() * 2);
-    }
-    folder = buffer.data();
-    return 0;
-}
-
 // The end of the last "." or ".." part of the path; 0 when it has none.
 std::size_t DotPartsEnd(std::string_view path)
 {
@@ -75,16 +60,46 @@ std::string WithSingleSlashes(std::string_view path)
 
 } // namespace
 
+int WorkingFolder(std::string& folder)
+{
+    std::vector<char> buffer(4096);
+    while (getcwd(buffer.data(), buffer.size()) == nullptr) {
+        if (errno != ERANGE) {
+            return errno;
+        }
+        buffer.resize(buffer.size() * 2);
+    }
+    folder = buffer.data();
+    return 0;
+}
+
 int MakeFullPath(std::string_view path, std::string& full)
 {
+    std::string folder;
+    if (!path.empty() && path.front() == '/') {
+        return MakeFullPathIn(folder, path, full);
+    }
+    if (const int error = WorkingFolder(folder); error != 0) {
+        full = std::string(path);
+        return error;
+    }
+    return MakeFullPathIn(folder, path, full);
+}
+
+int MakeFullPathIn(std::string_view workingFolder, std::string_view path, std::string& full)
+{
+    // A leading "./" names the working folder itself, which needs no resolving (as `find .`
+    // gives every path); left in a path that is resolved anyway, whose failure then shows it.
+    while (path.size() > 2 && path.substr(0, 2) == "./") {
+        const auto rest = path.find_first_not_of('/', 2);
+        if (rest == std::string_view::npos || DotPartsEnd(path.substr(rest)) != 0) {
+            break;
+        }
+        path.remove_prefix(rest);
+    }
     std::string text(path);
     if (path.empty() || path.front() != '/') {
-        std::string folder;
-        if (const int error = WorkingFolder(folder); error != 0) {
-            full = text;
-            return error;
-        }
-        text = path.empty() ? folder : WithTrailingSlash(folder) + text;
+        text = path.empty() ? std::string(workingFolder) : WithTrailingSlash(workingFolder) + text;
     }
     const std::size_t resolvedEnd = DotPartsEnd(text);
     // a name with a zero byte would be resolved as a shorter one: it is left to the caller

@@ -24,5 +24,13 @@ std::string WithTrailingSlash(std::string_view folder);
 // could be made.
 int MakeFullPath(std::string_view path, std::string& full);
 
+// As MakeFullPath with `workingFolder` (as WorkingFolder gave it) for the working folder, so that
+// a command resolving many paths asks the system for it once.
+int MakeFullPathIn(std::string_view workingFolder, std::string_view path, std::string& full);
+
+// The working folder as the system names it; 0, or the errno value when it has none (ENOENT once
+// the folder was removed).
+int WorkingFolder(std::string& folder);
+
 // The path without its root: "/home/ann/a.mp3" becomes "home/ann/a.mp3".
 std::string PathWithoutRoot(std::string_view path);

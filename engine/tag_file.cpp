@@ -1,5 +1,7 @@
 #include "engine/tag_file.h"
 
+#include "engine/block_reader.h"
+#include "engine/change_intent.h"
 #include "engine/file_handle.h"
 
 #include <algorithm>
@@ -76,7 +78,7 @@ int OpenForChange(const std::string& path, TFileHandle& file, struct stat& info,
     }
     int fd = ::open(path.c_str(), flags);
     if (fd < 0 && errno == EPERM && (flags & O_NOATIME) != 0) {
-        fd = ::open(path.c_str(), flags & ~O_NOATIME);
+        fd = ::open(path.c_str(), flags & ~O_NOATIME); // another user's file
     }
     if (fd < 0) {
         return errno == ENOENT || errno == ENOTDIR || errno == EISDIR ? -1 : errno;
@@ -100,18 +102,10 @@ int ReadTrailer(int fd, off_t length, TTagTrailer& trailer, bool& found)
     if (length <= static_cast<off_t>(TagTrailerSize)) {
         return 0;
     }
-    std::size_t got = 0;
-    while (got < TagTrailerSize) {
-        const ssize_t n =
-            ::pread(fd, trailer.data() + got, TagTrailerSize - got,
-                    length - static_cast<off_t>(TagTrailerSize) + static_cast<off_t>(got));
-        if (n < 0 && errno == EINTR) {
-            continue;
-        }
-        if (n <= 0) {
-            return n < 0 ? errno : EIO;
-        }
-        got += static_cast<std::size_t>(n);
+    int error = 0;
+    if (ReadAt(fd, trailer.data(), TagTrailerSize, length - static_cast<off_t>(TagTrailerSize),
+               error) != TagTrailerSize) {
+        return error != 0 ? error : EIO;
     }
     found = IsTagTrailer(trailer);
     return 0;
@@ -140,9 +134,10 @@ std::int64_t ModifiedNsOf(const struct stat& info)
     return static_cast<std::int64_t>(info.st_mtim.tv_sec) * 1000000000 + info.st_mtim.tv_nsec;
 }
 
-// Opens the file, makes one change and closes it again, giving the state it was left in.
+// Opens the file, makes one change and closes it again, giving the state it was left in. The
+// change writes `written`, or cuts the trailer off when it is null; it is announced first.
 int ChangeFile(const std::string& path, const std::function<int(TOpenTagFile&)>& change,
-               std::optional<TFileState>* after)
+               const TTagTrailer* written, std::optional<TFileState>* after)
 {
     if (after != nullptr) {
         after->reset();
@@ -151,6 +146,11 @@ int ChangeFile(const std::string& path, const std::function<int(TOpenTagFile&)>&
     if (const int code = file.Open(path); code != 0) {
         return code;
     }
+    const std::optional<TFileState> before = file.State();
+    if (const int code = AnnounceTrailerChange(before, written); code != 0) {
+        return code;
+    }
+    // a failed change puts the bytes and the time back itself
     if (const int code = change(file); code != 0) {
         return code;
     }
@@ -168,14 +168,14 @@ int RemoveTrailer(const std::string& path, const TFileChanges& changes,
                   std::optional<TFileState>* after)
 {
     return ChangeFile(
-        path, [&](TOpenTagFile& file) { return file.Remove(changes); }, after);
+        path, [&](TOpenTagFile& file) { return file.Remove(changes); }, nullptr, after);
 }
 
 int WriteTrailer(const std::string& path, const TTagTrailer& trailer, const TFileChanges& changes,
                  std::optional<TFileState>* after)
 {
     return ChangeFile(
-        path, [&](TOpenTagFile& file) { return file.Write(trailer, changes); }, after);
+        path, [&](TOpenTagFile& file) { return file.Write(trailer, changes); }, &trailer, after);
 }
 
 } // namespace
@@ -272,6 +272,20 @@ int TOpenTagFile::Undone(int code)
         SetModified(ModifiedNs);
     }
     return code;
+}
+
+int TOpenTagFile::Append(const TTagTrailer& trailer, const TFileChanges& changes)
+{
+    if (const int code = WriteAll(changes, Handle.Get(), trailer, Length); code != 0) {
+        changes.Truncate(Handle.Get(), Length);
+        return Undone(code);
+    }
+    Length += static_cast<off_t>(TagTrailerSize);
+    Trailer = trailer;
+    HasTrailer = IsTagTrailer(trailer);
+    TrailerKnown = true;
+    ModifiedKnown = false;
+    return 0;
 }
 
 int TOpenTagFile::Remove(const TFileChanges& changes)

@@ -59,6 +59,9 @@ public:
     // a write that fails leaves the bytes and the modification time as they were.
     int Write(const TTagTrailer& trailer, const TFileChanges& changes);
     int Remove(const TFileChanges& changes);
+    // Appends the trailer after the last byte, whatever the file ends in (cut off again if the
+    // write stops half way).
+    int Append(const TTagTrailer& trailer, const TFileChanges& changes);
     // Sets the modification time, nanoseconds since 1970; 0 or the errno value.
     int SetModified(std::int64_t ns);
     // 0, or the errno value of a failed close (a late write error on some file systems).

@@ -1,6 +1,7 @@
 #include "extract/extract_values.h"
 
 #include "engine/mpeg_audio.h"
+#include "engine/tag_values.h"
 #include "engine/utf8.h"
 
 #include <algorithm>
@@ -49,6 +50,31 @@ std::string ExtractedLine(TTagField field, const std::string& value)
         name.resize(9, ' ');
     }
     return name + "=" + value;
+}
+
+// What the preview shows of a value for a field: what the write stores and a read gives back, or
+// nothing when the write leaves the field alone (an empty value, a track that is no number).
+std::optional<std::string> PreviewText(TTagField field, const std::string& value,
+                                       const TTagCodePage& codePage)
+{
+    if (field == TTagField::Trash) {
+        return value; // shown, never written
+    }
+    if (value.empty()) {
+        return std::nullopt;
+    }
+    if (field == TTagField::Track) {
+        const auto track = TrackByte(value);
+        if (!track) {
+            return std::nullopt;
+        }
+        // "07" stays as typed; "300" (stored in its low 8 bits) or "$1F" show the stored byte
+        const bool plain = value.find_first_not_of("0123456789") == std::string::npos &&
+                           TrackFromText(value).has_value();
+        return plain ? value : std::to_string(*track);
+    }
+    const std::size_t limit = field == TTagField::Year ? TagYearLimit : TagTextLimit;
+    return StoredFieldText(value, limit, codePage);
 }
 
 } // namespace
@@ -122,8 +148,10 @@ TFormulaRun ExtractValues(std::string_view extractionText, const TTagFormula& fo
         }
         value = ApplyCase(value, options.CaseMode);
         run.ExtractedLines.push_back(ExtractedLine(formula.Field[k], value));
-        if (const auto slot = PreviewSlotOf(formula.Field[k])) {
-            run.PreviewTag[*slot] = value;
+        const auto slot = PreviewSlotOf(formula.Field[k]);
+        if (const auto shown = PreviewText(formula.Field[k], value, options.CodePage);
+            slot && shown) {
+            run.PreviewTag[*slot] = *shown;
             run.PreviewTag.Extracted[static_cast<std::size_t>(*slot)] = true;
         }
         run.Values[k] = std::move(value);

@@ -3,6 +3,7 @@
 #include "batch/locked_change.h"
 #include "engine/mpeg_audio.h"
 #include "engine/tag_record.h"
+#include "engine/tag_values.h"
 #include "engine/utf8.h"
 
 #include <filesystem>
@@ -11,27 +12,27 @@ namespace {
 
 constexpr const char* NotWritten = "not written";
 
-void SetField(TMPEGAudio& audio, TTagField field, const std::string& value)
+void SetField(TTagRecord& tag, TTagField field, const std::string& value)
 {
     switch (field) {
     case TTagField::Title:
-        audio.SetTitle(Utf8Left(value, TagTextLimit));
+        tag.Title = Utf8Left(value, TagTextLimit);
         break;
     case TTagField::Artist:
-        audio.SetArtist(Utf8Left(value, TagTextLimit));
+        tag.Artist = Utf8Left(value, TagTextLimit);
         break;
     case TTagField::Album:
-        audio.SetAlbum(Utf8Left(value, TagTextLimit));
+        tag.Album = Utf8Left(value, TagTextLimit);
         break;
     case TTagField::Comment:
-        audio.SetComment(Utf8Left(value, TagTextLimit));
+        tag.Comment = Utf8Left(value, TagTextLimit);
         break;
     case TTagField::Year:
-        audio.SetYear(Utf8Left(value, TagYearLimit));
+        tag.Year = Utf8Left(value, TagYearLimit);
         break;
     case TTagField::Track:
         if (const auto track = TrackByte(value)) {
-            audio.SetTrack(*track);
+            tag.Track = *track;
         }
         break;
     case TTagField::Trash:
@@ -44,7 +45,8 @@ void SetField(TMPEGAudio& audio, TTagField field, const std::string& value)
 std::optional<TFileFailure> WriteExtractedTag(const std::string& fullPath,
                                               const TTagFormula& formula,
                                               const TFieldValues& values, bool preserveOtherTag,
-                                              const TYieldFn& yield, const TTagCodePage& codePage)
+                                              const TYieldFn& yield, const TTagCodePage& codePage,
+                                              bool lossy)
 {
     TMPEGAudio audio(codePage);
     audio.SetFileName(fullPath, yield);
@@ -62,20 +64,12 @@ std::optional<TFileFailure> WriteExtractedTag(const std::string& fullPath,
         return FailureFromReason(fullPath, TFailureReason::NotAudio,
                                  std::string(NotWritten) + ": no MPEG audio found");
     }
-    if (!preserveOtherTag) {
-        audio.SetTitle("");
-        audio.SetArtist("");
-        audio.SetAlbum("");
-        audio.SetYear("");
-        audio.SetComment("");
-    }
-    for (std::size_t k = 0; k < values.size(); ++k) {
-        if (!values[k].empty()) {
-            SetField(audio, formula.Field[k], values[k]);
-        }
+    const TTagRecord tag = ExtractedTag(audio.Tag(), formula, values, preserveOtherTag);
+    if (!lossy && TagLosesCharacters(tag, codePage)) {
+        return UnencodableFailure(fullPath, codePage);
     }
     // written only when the file is still what the analysis read, under the lock of a change
-    const TTagTrailer trailer = BuildTagTrailer(audio.Tag(), audio.CodePage);
+    const TTagTrailer trailer = BuildTagTrailer(tag, audio.CodePage);
     TFileOutcome written = ChangeLockedFile(
         fullPath, fullPath, SeenByRead(audio.FileState), NotWritten,
         [&](TOpenTagFile& file) { return file.Write(trailer, TFileChanges::System()); }, &trailer);
@@ -83,4 +77,28 @@ std::optional<TFileFailure> WriteExtractedTag(const std::string& fullPath,
         return std::move(written.Failure);
     }
     return std::nullopt;
+}
+
+TTagRecord ExtractedTag(TTagRecord tag, const TTagFormula& formula, const TFieldValues& values,
+                        bool preserveOtherTag)
+{
+    if (!preserveOtherTag) {
+        tag.Title.clear();
+        tag.Artist.clear();
+        tag.Album.clear();
+        tag.Year.clear();
+        tag.Comment.clear();
+    }
+    for (std::size_t k = 0; k < values.size(); ++k) {
+        if (!values[k].empty()) {
+            SetField(tag, formula.Field[k], values[k]);
+        }
+    }
+    return tag;
+}
+
+bool ValuesLoseCharacters(const TTagFormula& formula, const TFieldValues& values,
+                          const TTagCodePage& codePage)
+{
+    return TagLosesCharacters(ExtractedTag({}, formula, values, false), codePage);
 }

@@ -10,7 +10,8 @@
 
 namespace {
 
-constexpr std::string_view Magic = "cantrel-journal 1";
+constexpr std::string_view Magic = "cantrel-journal 2";
+constexpr std::string_view MagicV1 = "cantrel-journal 1";
 constexpr std::string_view Suffix = ".journal";
 constexpr char Hex[] = "0123456789ABCDEF";
 
@@ -122,38 +123,88 @@ template <typename T> bool Number(std::string_view text, T& value)
     return error == std::errc() && end == text.data() + text.size() && !text.empty();
 }
 
+void AppendTrailer(std::string& out, const std::optional<TTagTrailer>& trailer)
+{
+    if (trailer) {
+        AppendEscaped(out, {reinterpret_cast<const char*>(trailer->data()), TagTrailerSize});
+    } else {
+        out += '-';
+    }
+}
+
 void AppendState(std::string& out, const TFileState& state)
 {
     AppendNumber(out, state.Size);
     out += ' ';
     AppendNumber(out, state.ModifiedNs);
     out += ' ';
-    if (state.Trailer) {
-        AppendEscaped(out, {reinterpret_cast<const char*>(state.Trailer->data()), TagTrailerSize});
-    } else {
-        out += '-';
+    AppendTrailer(out, state.Trailer);
+}
+
+// A trailer field; false when it is damaged.
+bool ParseTrailer(std::string_view field, std::optional<TTagTrailer>& trailer)
+{
+    trailer.reset();
+    if (field == "-") {
+        return true;
     }
+    const auto bytes = Unescape(field);
+    if (!bytes || bytes->size() != TagTrailerSize) {
+        return false;
+    }
+    trailer.emplace();
+    std::copy(bytes->begin(), bytes->end(), trailer->begin());
+    return true;
 }
 
 // The three fields from `at` on.
 std::optional<TFileState> ParseState(const std::vector<std::string_view>& fields, std::size_t at)
 {
-    if (fields.size() < at + 3) {
-        return std::nullopt;
-    }
     TFileState state;
-    if (!Number(fields[at], state.Size) || !Number(fields[at + 1], state.ModifiedNs)) {
+    if (fields.size() < at + 3 || !Number(fields[at], state.Size) ||
+        !Number(fields[at + 1], state.ModifiedNs) || !ParseTrailer(fields[at + 2], state.Trailer)) {
         return std::nullopt;
-    }
-    if (fields[at + 2] != "-") {
-        const auto bytes = Unescape(fields[at + 2]);
-        if (!bytes || bytes->size() != TagTrailerSize) {
-            return std::nullopt;
-        }
-        state.Trailer.emplace();
-        std::copy(bytes->begin(), bytes->end(), state.Trailer->begin());
     }
     return state;
+}
+
+// An absolute path field.
+std::optional<std::string> ParsePath(std::string_view field)
+{
+    auto path = Unescape(field);
+    if (!path || path->empty() || path->front() != '/') {
+        return std::nullopt;
+    }
+    return path;
+}
+
+// The new path and its folders from field `at` on; false when one is damaged.
+bool ParseMove(const std::vector<std::string_view>& fields, std::size_t at, std::string& newPath,
+               std::vector<std::string>& folders)
+{
+    newPath.clear();
+    folders.clear();
+    for (std::size_t k = at; k < fields.size(); ++k) {
+        const auto path = ParsePath(fields[k]);
+        if (!path) {
+            return false;
+        }
+        (k == at ? newPath : folders.emplace_back()) = *path;
+    }
+    return true;
+}
+
+void AppendMove(std::string& line, const std::string& newPath,
+                const std::vector<std::string>& folders)
+{
+    if (!newPath.empty()) {
+        line += ' ';
+        AppendEscaped(line, newPath);
+        for (const std::string& folder : folders) {
+            line += ' ';
+            AppendEscaped(line, folder);
+        }
+    }
 }
 
 // The value of a "NAME VALUE" header line.
@@ -166,50 +217,79 @@ std::optional<std::string_view> HeaderValue(std::string_view line, std::string_v
     return line.substr(name.size() + 1);
 }
 
+// One line after the "f" lines; false when it is damaged.
+bool ParseChangeLine(const std::vector<std::string_view>& fields, bool second, TJournalBatch& batch)
+{
+    std::size_t index = 0;
+    if (fields[0] == "e" && fields.size() == 1 && second) {
+        batch.Finished = true;
+        return true;
+    }
+    if (fields.size() < 2 || !Number(fields[1], index) || index >= batch.Entries.size()) {
+        return false;
+    }
+    TJournalEntry& entry = batch.Entries[index];
+    if (fields[0] == "d" && fields.size() >= 5) {
+        const auto state = ParseState(fields, 2);
+        entry.Done = state.has_value();
+        entry.After = state.value_or(TFileState{});
+        return state && ParseMove(fields, 5, entry.NewPath, entry.NewFolders);
+    }
+    if (!second) {
+        return false;
+    }
+    if (fields[0] == "n" && fields.size() == 2) {
+        entry.Refused = true;
+        return true;
+    }
+    if (fields[0] == "i" && fields.size() >= 7) {
+        const auto before = ParseState(fields, 4);
+        entry.Intended = before && Number(fields[2], entry.IntentSize) &&
+                         ParseTrailer(fields[3], entry.IntentTrailer);
+        entry.IntentBefore = before.value_or(TFileState{});
+        return entry.Intended && ParseMove(fields, 7, entry.IntentPath, entry.IntentFolders);
+    }
+    return false;
+}
+
 std::string ParseBody(const std::vector<std::string_view>& lines, TJournalBatch& batch)
 {
-    if (lines.size() < 4 || lines[0] != Magic) {
+    if (lines.size() < 4 || (lines[0] != Magic && lines[0] != MagicV1)) {
         return "not a journal file";
     }
+    const bool second = lines[0] == Magic;
     const auto kind = HeaderValue(lines[1], "kind");
     const auto time = HeaderValue(lines[2], "time");
-    const auto count = HeaderValue(lines[3], "files");
+    std::size_t at = 3;
+    if (const auto undoes = second ? HeaderValue(lines[at], "undoes") : std::nullopt) {
+        if (!Number(*undoes, batch.Undoes) || batch.Undoes <= 0) {
+            return "its heading is damaged";
+        }
+        ++at;
+    }
+    const auto count = at < lines.size() ? HeaderValue(lines[at++], "files") : std::nullopt;
     std::size_t files = 0;
     if (!kind || kind->empty() || !time || !Number(*time, batch.Time) || !count ||
-        !Number(*count, files) || files > lines.size() - 4) {
+        !Number(*count, files) || files > lines.size() - at) {
         return "its heading is damaged";
     }
     batch.Kind = *kind;
+    batch.Finished = !second; // older files do not say
     for (std::size_t i = 0; i < files; ++i) {
-        const auto fields = Fields(lines[4 + i]);
+        const auto fields = Fields(lines[at + i]);
         const auto path =
-            fields.size() == 5 && fields[0] == "f" ? Unescape(fields[1]) : std::nullopt;
+            fields.size() == 5 && fields[0] == "f" ? ParsePath(fields[1]) : std::nullopt;
         const auto state = ParseState(fields, 2);
-        if (!path || path->empty() || !state) {
+        if (!path || !state) {
             return "file line " + std::to_string(i + 1) + " is damaged";
         }
-        batch.Entries.push_back({*path, *state, false, {}, {}, {}});
+        batch.Entries.push_back({});
+        batch.Entries.back().Path = *path;
+        batch.Entries.back().Before = *state;
     }
-    for (std::size_t i = 4 + files; i < lines.size(); ++i) {
-        const auto fields = Fields(lines[i]);
-        const std::string damaged = "mark " + std::to_string(i - 3 - files) + " is damaged";
-        std::size_t index = 0;
-        const auto state = ParseState(fields, 2);
-        if (fields.size() < 5 || fields[0] != "d" || !Number(fields[1], index) ||
-            index >= batch.Entries.size() || !state) {
-            return damaged;
-        }
-        TJournalEntry& entry = batch.Entries[index];
-        entry.Done = true;
-        entry.After = *state;
-        entry.NewPath.clear();
-        entry.NewFolders.clear();
-        for (std::size_t k = 5; k < fields.size(); ++k) {
-            const auto path = Unescape(fields[k]);
-            if (!path || path->empty()) {
-                return damaged;
-            }
-            (k == 5 ? entry.NewPath : entry.NewFolders.emplace_back()) = *path;
+    for (std::size_t i = at + files; i < lines.size(); ++i) {
+        if (!ParseChangeLine(Fields(lines[i]), second, batch)) {
+            return "mark " + std::to_string(i + 1 - at - files) + " is damaged";
         }
     }
     return {};
@@ -255,6 +335,12 @@ std::size_t TJournalBatch::DoneCount() const
 {
     return static_cast<std::size_t>(
         std::count_if(Entries.begin(), Entries.end(), [](const auto& e) { return e.Done; }));
+}
+
+std::size_t TJournalBatch::ChangedCount() const
+{
+    return static_cast<std::size_t>(std::count_if(Entries.begin(), Entries.end(),
+                                                  [](const auto& e) { return e.MayBeChanged(); }));
 }
 
 std::string JournalFolder(const char* stateHome, const char* home)
@@ -340,10 +426,11 @@ TJournalBatch ReadJournalBatch(const std::string& file)
     return batch;
 }
 
-std::string JournalHeader(std::string_view kind, std::int64_t time, std::size_t files)
+std::string JournalHeader(std::string_view kind, std::int64_t time, std::size_t files, int undoes)
 {
     return std::string(Magic) + "\nkind " + std::string(kind) + "\ntime " + std::to_string(time) +
-           "\nfiles " + std::to_string(files) + "\n";
+           (undoes > 0 ? "\nundoes " + std::to_string(undoes) : std::string()) + "\nfiles " +
+           std::to_string(files) + "\n";
 }
 
 void AppendFileLine(std::string& out, const std::string& path, const TFileState& state)
@@ -361,13 +448,25 @@ void AppendDoneLine(std::string& line, std::size_t index, const TJournalEntry& e
     AppendNumber(line, static_cast<std::int64_t>(index));
     line += ' ';
     AppendState(line, entry.After);
-    if (!entry.NewPath.empty()) {
-        line += ' ';
-        AppendEscaped(line, entry.NewPath);
-        for (const std::string& folder : entry.NewFolders) {
-            line += ' ';
-            AppendEscaped(line, folder);
-        }
-    }
+    AppendMove(line, entry.NewPath, entry.NewFolders);
     line += '\n';
+}
+
+void AppendIntentLine(std::string& line, std::size_t index, const TJournalEntry& entry)
+{
+    line += "i ";
+    AppendNumber(line, static_cast<std::int64_t>(index));
+    line += ' ';
+    AppendNumber(line, entry.IntentSize);
+    line += ' ';
+    AppendTrailer(line, entry.IntentTrailer);
+    line += ' ';
+    AppendState(line, entry.IntentBefore);
+    AppendMove(line, entry.IntentPath, entry.IntentFolders);
+    line += '\n';
+}
+
+std::string RefusedLine(std::size_t index)
+{
+    return "n " + std::to_string(index) + "\n";
 }

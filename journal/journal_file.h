@@ -13,26 +13,36 @@
 //
 // A batch file is text in lines ending in "\n", fields parted by one space:
 //
-//   cantrel-journal 1
+//   cantrel-journal 2              (1 in files of older versions, which hold no "i", "n", "e"
+//                                  or "undoes" lines)
 //   kind KIND                      write, clear, rename, extract, undo, ...
 //   time SECONDS                   when the batch began, seconds since 1970 (UTC)
+//   undoes NUMBER                  only in an undo: the batch it takes back
 //   files N
 //   f PATH STATE                   N lines: every file of the batch as it was before
+//   i INDEX SIZE TRAILER STATE [NEWPATH [FOLDER]...]
+//                                  before file INDEX is changed: the size and trailer it will
+//                                  have (SIZE -1: the bytes stay; TRAILER "-": not known ahead),
+//                                  its state just before (SIZE -1: as its "f" line) and for a
+//                                  move the new path and the folders made for it
 //   d INDEX STATE [NEWPATH [FOLDER]...]
-//                                  one line per changed file, after the change: what the batch
-//                                  left, and for a move the new path and the folders made for it
+//                                  after the change: what the batch left, and for a move the new
+//                                  path and the folders made for it
+//   n INDEX                        the change announced by "i" was refused: the file is as it was
+//   e                              the batch ran to its end (not killed)
 //
 // STATE is "SIZE MTIME TRAILER": the size in bytes (-1 when there was no file), the modification
 // time in nanoseconds since 1970, and the last 128 bytes when they are a tag trailer ("-" when
 // not). Paths and trailers are stored as their bytes, except that a byte up to a space, "%" and
 // 0x7F are written "%XX" (two upper-case hex digits), so that any file name survives, and a run
-// of 2 to 255 zero bytes is written "%zXX" (XX the count). Paths are absolute.
+// of 2 to 255 zero bytes is written "%zXX" (XX the count). Paths are absolute; a relative one
+// makes the file damaged.
 //
-// The first four lines and the "f" lines are written to a hidden file, flushed to the disk and
-// only then given the batch's name, so a batch that is listed was recorded whole before any file
-// was touched. "d" lines follow each file; a last line without its "\n" (the program stopped while
-// writing it) is ignored, and so is everything from the first zero byte on (room reserved for
-// marks that a stopped batch never filled).
+// The heading and the "f" lines are written to a hidden file, flushed to the disk and only then
+// given the batch's name, so a batch that is listed was recorded whole before any file was
+// touched. The other lines follow as the files are changed; a last line without its "\n" (the
+// program stopped while writing it) is ignored, and so is everything from the first zero byte on
+// (room reserved for lines that a stopped batch never filled).
 
 inline constexpr int JournalKeep = 20;
 // The highest batch number: a journal that got there names no further batch.
@@ -46,6 +56,21 @@ struct TJournalEntry
     TFileState After;
     std::string NewPath; // where a moved file went; empty when it stayed
     std::vector<std::string> NewFolders;
+    // The change announced before it was made ("i" line): Intended and not Refused, the file
+    // may have been changed even without a done mark. The fields mean what TChangeIntent's do.
+    bool Intended = false;
+    bool Refused = false;
+    std::int64_t IntentSize = -1;
+    std::optional<TTagTrailer> IntentTrailer;
+    TFileState IntentBefore; // Size -1: as Before
+    std::string IntentPath;
+    std::vector<std::string> IntentFolders;
+
+    // What the file was before this batch changed it: the state seen just before the change
+    // when there is one (a file listed twice was changed by its first entry meanwhile).
+    const TFileState& StateBefore() const { return IntentBefore.Size >= 0 ? IntentBefore : Before; }
+    // Changed by the batch, or perhaps changed: the batch stopped between intent and mark.
+    bool MayBeChanged() const { return Done || (Intended && !Refused); }
 };
 
 struct TJournalBatch
@@ -54,9 +79,13 @@ struct TJournalBatch
     std::string Kind;
     std::int64_t Time = 0;
     std::vector<TJournalEntry> Entries;
-    std::string Damage; // why the file cannot be read; empty when it is whole
+    std::string Damage;   // why the file cannot be read; empty when it is whole
+    int Undoes = 0;       // for an undo: the batch it takes back
+    bool Finished = true; // false when the batch stopped before its end (killed)
 
     std::size_t DoneCount() const;
+    // The files the batch changed or may have changed (see TJournalEntry::MayBeChanged).
+    std::size_t ChangedCount() const;
 };
 
 // The journal folder: "$XDG_STATE_HOME/Velmor/Cantrel/journal", or below "$HOME/.local/state"
@@ -79,8 +108,15 @@ void PruneJournal(const std::string& folder);
 TJournalBatch ReadJournalBatch(const std::string& file);
 
 // The lines of the format, for the writer.
-std::string JournalHeader(std::string_view kind, std::int64_t time, std::size_t files);
+// `undoes`: the batch an undo takes back, 0 for any other batch.
+std::string JournalHeader(std::string_view kind, std::int64_t time, std::size_t files,
+                          int undoes = 0);
 // Appends the "f" line of a file to `out`.
 void AppendFileLine(std::string& out, const std::string& path, const TFileState& state);
 // Appends the "d" line of file `index` to `line`.
 void AppendDoneLine(std::string& line, std::size_t index, const TJournalEntry& entry);
+// Appends the "i" line of file `index` (from the entry's Intent fields) to `line`.
+void AppendIntentLine(std::string& line, std::size_t index, const TJournalEntry& entry);
+// The "n" line of file `index`, and the line that ends a batch.
+std::string RefusedLine(std::size_t index);
+inline constexpr std::string_view JournalEndLine = "e\n";

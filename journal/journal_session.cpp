@@ -177,8 +177,8 @@ std::string NumberedName(const std::string& folder, int number)
 
 } // namespace
 
-TJournalSession::TJournalSession(std::string folder, std::string kind, std::int64_t now)
-    : Folder(std::move(folder)), Kind(std::move(kind)), Now(now)
+TJournalSession::TJournalSession(std::string folder, std::string kind, std::int64_t now, int undoes)
+    : Folder(std::move(folder)), Kind(std::move(kind)), Now(now), Undoes(undoes)
 {
 }
 
@@ -187,8 +187,9 @@ TJournalSession::~TJournalSession()
     if (Fd >= 0) {
         Marks.Finish();
         ::close(Fd);
-        if (MarkCount == 0) {
-            ::unlink(NumberedName(Folder, BatchNumber).c_str()); // nothing to undo
+        // nothing to undo; a whole undo stays, as it says its batch is taken back
+        if (MarkCount == 0 && IntentCount == 0 && !(Undoes > 0 && Ended)) {
+            ::unlink(NumberedName(Folder, BatchNumber).c_str());
         }
     }
 }
@@ -222,7 +223,7 @@ bool TJournalSession::Begin(const std::vector<std::string>& paths)
     if (Fd < 0) {
         return Fail(errno, CannotJournal);
     }
-    const std::string header = JournalHeader(Kind, Now, paths.size());
+    const std::string header = JournalHeader(Kind, Now, paths.size(), Undoes);
     std::size_t size = header.size();
     int code = WriteAll(Fd, header);
     if (code == 0) {
@@ -266,10 +267,33 @@ bool TJournalSession::Begin(const std::vector<std::string>& paths)
     return true;
 }
 
+int TJournalSession::Store(std::string_view line)
+{
+    if (Fd < 0) {
+        return Trouble.Text.empty() ? EBADF : EIO;
+    }
+    if (const int code = Marks.Add(line); code != 0) {
+        Fail(code, CannotJournal);
+        return code;
+    }
+    return 0;
+}
+
 bool TJournalSession::FileDone(std::size_t index, const TFileOutcome& outcome)
 {
-    if (outcome.Status != TFileStatus::Done) {
-        return true;
+    const bool intended = InScope && Current == index && CurrentIntended;
+    if (Checkpoint != nullptr && (intended || outcome.Status == TFileStatus::Done)) {
+        Checkpoint(TPoint::Changed, index);
+    }
+    if (Fd < 0 && !Trouble.Text.empty()) {
+        return false; // an intent could not be stored: the batch stops here
+    }
+    const bool changed = outcome.Status == TFileStatus::Done ||
+                         (outcome.Status == TFileStatus::Refused && outcome.After);
+    if (!changed) {
+        // a refused change leaves the file as it was; the undo need not look at it
+        return !intended || outcome.Status != TFileStatus::Refused ||
+               Store(RefusedLine(index)) == 0;
     }
     if (Fd < 0 || index >= Paths.size()) {
         return Fail(EBADF, CannotJournal);
@@ -287,12 +311,70 @@ bool TJournalSession::FileDone(std::size_t index, const TFileOutcome& outcome)
                       : ReadFileState(entry.NewPath.empty() ? Paths[index] : entry.NewPath);
     Line.clear(); // kept between files: a batch adds tens of thousands of these
     AppendDoneLine(Line, index, entry);
-    if (const int code = Marks.Add(Line); code != 0) {
-        return Fail(code, CannotJournal);
+    if (Store(Line) != 0) {
+        return false;
     }
-    if (++MarkCount == 1) {
+    if (++MarkCount == 1 && IntentCount == 0) {
         // the oldest batch gives way only to one that changed a file
         PruneJournal(Folder);
     }
+    if (Checkpoint != nullptr) {
+        Checkpoint(TPoint::Marked, index);
+    }
     return true;
+}
+
+bool TJournalSession::End()
+{
+    if (Fd < 0 || Store(JournalEndLine) != 0) {
+        return false;
+    }
+    Ended = true;
+    return true;
+}
+
+TJournalSession::TFileScope::TFileScope(TJournalSession& session, std::size_t index)
+    : Session(session), Listening(&session)
+{
+    Session.Current = index;
+    Session.InScope = true;
+    Session.CurrentIntended = false;
+}
+
+TJournalSession::TFileScope::~TFileScope()
+{
+    Session.InScope = false;
+}
+
+int TJournalSession::BeforeChange(const TChangeIntent& intent)
+{
+    if (!InScope || Current >= Paths.size()) {
+        return EBADF;
+    }
+    if (CurrentIntended) {
+        return 0; // the step's first announcement speaks for all of its change
+    }
+    TJournalEntry entry;
+    entry.IntentSize = intent.Size;
+    entry.IntentTrailer = intent.Trailer;
+    entry.IntentBefore = intent.Before;
+    if (!intent.NewPath.empty()) {
+        entry.IntentPath = FullPath(intent.NewPath);
+        for (const std::string& folder : intent.NewFolders) {
+            entry.IntentFolders.push_back(FullPath(folder));
+        }
+    }
+    Line.clear();
+    AppendIntentLine(Line, Current, entry);
+    if (const int code = Store(Line); code != 0) {
+        return code;
+    }
+    if (++IntentCount == 1 && MarkCount == 0) {
+        PruneJournal(Folder); // the first intent comes before the first change
+    }
+    CurrentIntended = true;
+    if (Checkpoint != nullptr) {
+        Checkpoint(TPoint::IntentStored, Current);
+    }
+    return 0;
 }

@@ -1,124 +1,255 @@
 #include "journal/undo_batch.h"
 
 #include "batch/rename_file.h"
+#include "engine/change_intent.h"
 #include "engine/tag_file.h"
-#include "engine/tag_record.h"
 #include "journal/file_states.h"
+#include "journal/journal_session.h"
 
 #include <fcntl.h>
+#include <set>
 #include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
 
 const std::string CannotUndo = "cannot undo";
+constexpr auto TrailerBytes = static_cast<std::int64_t>(TagTrailerSize);
 
 std::vector<const TJournalEntry*> UndoOrder(const TJournalBatch& batch)
 {
     std::vector<const TJournalEntry*> entries;
     for (auto it = batch.Entries.rbegin(); it != batch.Entries.rend(); ++it) {
-        if (it->Done) {
+        if (it->MayBeChanged()) {
             entries.push_back(&*it);
         }
     }
     return entries;
 }
 
-const std::string& PathNow(const TJournalEntry& entry)
+// Where the batch moved the file (or was about to), and the folders it made for it.
+const std::string& MovedTo(const TJournalEntry& entry)
 {
-    return entry.NewPath.empty() ? entry.Path : entry.NewPath;
+    return entry.Done ? entry.NewPath : entry.IntentPath;
 }
 
-// Puts the trailer and the time back: through the open file when there is one, else by name.
-int PutBack(const TJournalEntry& entry, const std::string& path, TOpenTagFile* file,
-            const TFileState& state, std::optional<TFileState>& after)
+const std::vector<std::string>& FoldersMade(const TJournalEntry& entry)
+{
+    return entry.Done ? entry.NewFolders : entry.IntentFolders;
+}
+
+const std::string& PathNow(const TJournalEntry& entry)
+{
+    return MovedTo(entry).empty() ? entry.Path : MovedTo(entry);
+}
+
+bool SameBytes(const TFileState& a, const TFileState& b)
+{
+    return a.Size == b.Size && a.Trailer == b.Trailer;
+}
+
+// The file is as the batch's intent said it would leave it (its time is not known ahead).
+bool AsIntended(const TFileState& state, const TJournalEntry& entry)
+{
+    if (entry.IntentSize < 0) {
+        return SameBytes(state, entry.StateBefore()); // a move leaves the bytes
+    }
+    return state.Size == entry.IntentSize &&
+           (!entry.IntentTrailer || state.Trailer == entry.IntentTrailer);
+}
+
+// How the bytes go back from `now` to `before`: a batch changes only the last 128 bytes, appends
+// a trailer or cuts one off.
+enum class TRestore
+{
+    None,
+    Overwrite, // same size: the old trailer over the present one
+    Append,    // the batch cut the old trailer off
+    Cut,       // the batch appended a trailer
+    Impossible,
+};
+
+TRestore RestoreOf(const TFileState& now, const TFileState& before)
+{
+    if (SameBytes(now, before)) {
+        return TRestore::None;
+    }
+    if (now.Size == before.Size) {
+        return now.Trailer && before.Trailer ? TRestore::Overwrite : TRestore::Impossible;
+    }
+    if (now.Size + TrailerBytes == before.Size && before.Trailer) {
+        return TRestore::Append;
+    }
+    return now.Size == before.Size + TrailerBytes && now.Trailer ? TRestore::Cut
+                                                                 : TRestore::Impossible;
+}
+
+void RemoveFolders(const std::vector<std::string>& folders)
+{
+    // deepest first; a folder that holds anything else stays, and so do those above it
+    for (auto it = folders.rbegin(); it != folders.rend(); ++it) {
+        if (rmdir(it->c_str()) != 0) {
+            break;
+        }
+    }
+}
+
+// Removes `newPath` when it is a second name of the file at `oldPath`: a move on a file system
+// without a no-replace rename links the new name first and removes the old one after, and a
+// batch stopped in between leaves the file under both.
+void DropSecondName(const std::string& oldPath, const std::string& newPath)
+{
+    struct stat file = {};
+    struct stat second = {};
+    if (lstat(oldPath.c_str(), &file) == 0 && lstat(newPath.c_str(), &second) == 0 &&
+        S_ISREG(file.st_mode) && file.st_dev == second.st_dev && file.st_ino == second.st_ino) {
+        unlink(newPath.c_str());
+    }
+}
+
+TFileOutcome Refused(const std::string& path, TFailureReason reason, const std::string& why)
+{
+    return TFileOutcome::Refusal(FailureFromReason(path, reason, CannotUndo + ": " + why));
+}
+
+TFileOutcome ChangedSince(const std::string& path)
+{
+    return Refused(path, TFailureReason::ChangedSince, "the file changed after the batch");
+}
+
+// Puts the bytes and the time of the open file back; 0 or the errno value, and in `after` what
+// the file was left as (set once anything changed).
+int PutBack(TOpenTagFile& file, TRestore restore, const TFileState& before,
+            std::optional<TFileState>& after, std::string& why)
 {
     const TFileChanges changes = TFileChanges::System();
-    if (state.Trailer != entry.Before.Trailer) {
-        const std::optional<TTagTrailer>& old = entry.Before.Trailer;
-        const int code = file != nullptr
-                             ? (old ? file->Write(*old, changes) : file->Remove(changes))
-                         : old ? WriteTagTrailer(path, *old, after)
-                               : RemoveTagTrailer(path, after);
-        if (code != 0) {
+    int code = 0;
+    switch (restore) {
+    case TRestore::Overwrite:
+        code = file.Write(*before.Trailer, changes);
+        break;
+    case TRestore::Append:
+        code = file.Append(*before.Trailer, changes);
+        break;
+    case TRestore::Cut:
+        code = file.Remove(changes);
+        break;
+    default:
+        break;
+    }
+    after = file.State();
+    if (code != 0) {
+        return code;
+    }
+    if (!after || !SameBytes(*after, before)) {
+        why = "its bytes could not be put back as they were";
+        return EIO;
+    }
+    if (after->ModifiedNs != before.ModifiedNs) {
+        // the time goes back with the bytes (also after a write that left the same bytes), so
+        // that the batch before this one finds the file as it left it
+        if (code = file.SetModified(before.ModifiedNs); code != 0) {
+            why = "its time could not be set back";
             return code;
         }
+        after = file.State();
     }
-    if (state.ModifiedNs != entry.Before.ModifiedNs) {
-        // the time it had goes back with the bytes (also after a write that left the same
-        // bytes), so that the batch before this one finds the file as it left it
-        const std::int64_t ns = entry.Before.ModifiedNs;
-        const timespec times[2] = {
-            {0, UTIME_OMIT},
-            {static_cast<time_t>(ns / 1000000000), static_cast<long>(ns % 1000000000)}};
-        if (file != nullptr) {
-            file->SetModified(ns); // when refused, the state below says what the time is
-        } else if (utimensat(AT_FDCWD, path.c_str(), times, 0) == 0 && after) {
-            after->ModifiedNs = ns;
-        } else {
-            after.reset();
-        }
-    }
-    if (file == nullptr) {
-        return 0;
-    }
-    after = file->State();
-    const int code = file->Close();
+    code = file.Close();
     if (code != 0) {
-        after.reset();
+        why.clear();
     }
     return code;
 }
 
-TFileOutcome UndoEntry(const TJournalEntry& entry, bool dryRun)
+// `earlier`: the same file in an undo of this batch made before, if any.
+TFileOutcome UndoEntry(const TJournalEntry& entry, const TJournalEntry* earlier, bool dryRun)
 {
+    if (earlier != nullptr && earlier->Done) {
+        // put back whole by an undo killed later on; a file named twice may since have gone
+        // further back through its other entry
+        return {TFileStatus::Unchanged, {}};
+    }
+    const TFileState& before = entry.StateBefore();
+    const std::string& movedTo = MovedTo(entry);
+    const bool moved = !movedTo.empty();
     const std::string& now = PathNow(entry);
+    struct stat info = {};
+    if (moved && lstat(entry.Path.c_str(), &info) == 0) {
+        // back under its old name already (an earlier undo, or a batch stopped before the move)
+        if (ReadFileState(entry.Path) == before) {
+            if (!dryRun) {
+                DropSecondName(entry.Path, movedTo);
+                RemoveFolders(FoldersMade(entry));
+            }
+            return {TFileStatus::Unchanged, {}};
+        }
+        return Refused(now, TFailureReason::TargetExists, "its old name is taken again");
+    }
     // One open serves the check and the put-back. A file that cannot be opened for a change is
     // only looked at by name: the checks and the refusals below then tell what is wrong with it.
     TOpenTagFile file;
     std::optional<TFileState> opened;
-    if (!dryRun && file.Open(now, false) == 0) {
+    const int openCode = dryRun ? 0 : file.Open(now, false);
+    if (!dryRun && openCode == 0) {
         opened = file.State();
     }
     const TFileState state = opened ? *opened : ReadFileState(now);
     if (state.Size < 0) {
         return TFileOutcome::Refusal(FailureFromCode(now, -1, CannotUndo));
     }
-    if (state != entry.After) {
-        return TFileOutcome::Refusal(FailureFromReason(
-            now, TFailureReason::ChangedSince, CannotUndo + ": the file changed after the batch"));
+    if (!moved && state == before) {
+        return {TFileStatus::Unchanged, {}}; // as it was: never changed, or put back already
     }
-    const bool moved = !entry.NewPath.empty();
-    struct stat info = {};
-    if (moved && lstat(entry.Path.c_str(), &info) == 0) {
-        return TFileOutcome::Refusal(FailureFromReason(
-            now, TFailureReason::TargetExists, CannotUndo + ": its old name is taken again"));
+    // an undo killed half way may have put the bytes back but not yet the time or the name
+    const bool asLeft = entry.Done ? state == entry.After : AsIntended(state, entry);
+    if (!asLeft && !(earlier != nullptr && SameBytes(state, before))) {
+        return ChangedSince(now);
+    }
+    const TRestore restore = RestoreOf(state, before);
+    if (restore == TRestore::Impossible) {
+        return ChangedSince(now);
     }
     if (dryRun) {
         return {};
     }
+    TChangeIntent intent;
+    intent.Before = state;
+    intent.Size = before.Size;
+    intent.Trailer = before.Trailer;
+    intent.NewPath = moved ? entry.Path : std::string();
+    if (const int code = AnnounceChange(intent); code != 0) {
+        return TFileOutcome::Refusal(FailureFromCode(now, code, CannotUndo));
+    }
     // what the file is left as, carried to the journal's mark so that it need not look again
     std::optional<TFileState> after = state;
-    if (const int code = PutBack(entry, now, opened ? &file : nullptr, state, after); code != 0) {
-        return TFileOutcome::Refusal(FailureFromCode(now, code, CannotUndo));
+    if (restore != TRestore::None || state.ModifiedNs != before.ModifiedNs) {
+        std::string why;
+        const int code =
+            !opened ? (openCode != 0 ? openCode : EIO) : PutBack(file, restore, before, after, why);
+        if (code != 0) {
+            TFileOutcome refused = TFileOutcome::Refusal(
+                FailureFromCode(now, code, why.empty() ? CannotUndo : CannotUndo + ": " + why));
+            if (opened) {
+                // the journal marks what the file was left as, whatever changed before the stop
+                refused.After = after ? after : ReadFileState(now);
+            }
+            return refused;
+        }
     }
     if (!moved) {
         TFileOutcome done;
         done.After = after;
         return done;
     }
+    file.Close();
     TFileOutcome back = RenameOneFile(now, entry.Path);
     if (back.Status == TFileStatus::Refused) {
         back.Failure.Text = CannotUndo + ": " + back.Failure.Text;
+        back.After = after; // the bytes and the time may be back already
         return back;
     }
     back.After = after;
-    // deepest first; a folder that holds anything else stays, and so do those above it
-    for (auto it = entry.NewFolders.rbegin(); it != entry.NewFolders.rend(); ++it) {
-        if (rmdir(it->c_str()) != 0) {
-            break;
-        }
-    }
+    RemoveFolders(FoldersMade(entry));
     return back;
 }
 
@@ -127,17 +258,47 @@ TFileOutcome UndoEntry(const TJournalEntry& entry, bool dryRun)
 TUndoChoice ChooseUndoBatch(const std::string& folder, int number)
 {
     TUndoChoice choice;
+    std::set<int> takenBack; // batches that a whole undo took back
+    std::vector<TJournalBatch> undos;
     for (const std::string& file : JournalFiles(folder)) {
-        if (number != 0 && JournalNumber(file) != number) {
-            continue;
+        const int at = JournalNumber(file);
+        if (number != 0 && at < number) {
+            break; // the files come newest first
         }
         TJournalBatch batch = ReadJournalBatch(file);
         if (!batch.Damage.empty()) {
-            choice.Damaged.push_back(FailureFromReason(file, TFailureReason::Other,
-                                                       "damaged undo journal: " + batch.Damage));
-        } else if (number != 0 || batch.DoneCount() > 0) {
+            if (number == 0 || at == number) {
+                choice.Damaged.push_back(FailureFromReason(
+                    file, TFailureReason::Other, "damaged undo journal: " + batch.Damage));
+            }
+            continue;
+        }
+        if (number != 0 && at != number) {
+            if (batch.Undoes == number) {
+                undos.push_back(std::move(batch));
+            }
+            continue;
+        }
+        if (number == 0 && takenBack.contains(batch.Number)) {
+            continue; // what it did was taken back
+        }
+        if (number == 0 && batch.Kind == JournalUndo) {
+            if (batch.Undoes > 0 && batch.Finished) {
+                takenBack.insert(batch.Undoes);
+            }
+            undos.push_back(std::move(batch));
+            continue;
+        }
+        if (number != 0 || batch.ChangedCount() > 0) {
             choice.Batch = std::move(batch);
             break;
+        }
+    }
+    if (choice.Batch) {
+        for (TJournalBatch& undo : undos) {
+            if (undo.Undoes == choice.Batch->Number) {
+                choice.Undos.push_back(std::move(undo));
+            }
         }
     }
     return choice;
@@ -152,16 +313,29 @@ std::vector<std::string> UndoPaths(const TJournalBatch& batch)
     return paths;
 }
 
-TBatchResult UndoBatch(const TJournalBatch& batch, const TBatchControl& control, bool dryRun)
+TBatchResult UndoBatch(const TJournalBatch& batch, const TBatchControl& control, bool dryRun,
+                       const std::vector<TJournalBatch>& undos)
 {
     const std::vector<const TJournalEntry*> entries = UndoOrder(batch);
+    const std::vector<std::string> paths = UndoPaths(batch);
+    // an undo of this batch lists the same files in the same order
+    const auto earlier = [&](std::size_t index) -> const TJournalEntry* {
+        for (const TJournalBatch& undo : undos) {
+            if (undo.Entries.size() == entries.size() && undo.Entries[index].Path == paths[index] &&
+                undo.Entries[index].MayBeChanged()) {
+                return &undo.Entries[index];
+            }
+        }
+        return nullptr;
+    };
     std::size_t next = 0;
     const TFileStep step = [&](const std::string&, const TYieldFn&) {
-        return UndoEntry(*entries[next++], dryRun);
+        const std::size_t index = next++;
+        return UndoEntry(*entries[index], earlier(index), dryRun);
     };
     TBatchControl undoControl = control;
     if (dryRun) {
         undoControl.Journal = nullptr;
     }
-    return RunBatch(UndoPaths(batch), step, undoControl);
+    return RunBatch(paths, step, undoControl);
 }

@@ -161,6 +161,14 @@ void TTreeScanner::ScanFolder(const std::string& folder)
     std::sort(listing.Folders.begin(), listing.Folders.end(),
               [](const std::string& a, const std::string& b) { return NameOrderLess(a, b); });
 
+    if (OnFilesListed && !listing.Files.empty()) {
+        std::vector<std::string> paths;
+        paths.reserve(listing.Files.size());
+        for (const auto& file : listing.Files) {
+            paths.push_back(folder + file.Name);
+        }
+        OnFilesListed(paths);
+    }
     const TDetailsFormat details{_DetailesSeparator, _Time_Format, _TypeOfDate};
     for (const auto& file : listing.Files) {
         if (_With_Detailes) {

@@ -6,6 +6,7 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 // Walks a folder, and with Recursive every folder below it, reporting each file whose name
 // matches one of the "*.ext" masks of FileMask (see TFileMaskList). Files of one folder are
@@ -26,6 +27,9 @@ public:
     TEvent OnDirectoryFound;
     TEvent OnDirectoryDone;
     TEvent OnFileFound;
+    // The paths of a folder's files in the order they are about to be reported, before the first
+    // of them is; a handler may start reading them ahead.
+    std::function<void(const std::vector<std::string>& paths)> OnFilesListed;
     TYieldFn Yield; // called once per folder, before its found event
 
     // Where the search starts; empty means the current folder. StartSearch leaves it normalised

@@ -5,10 +5,13 @@
 #
 #   scripts/mutants.sh [BUILD_DIR]      (default: build-mutants)
 #
-# CANTREL_MUTANTS_ONLY=REGEX plants only the faults whose test program matches REGEX.
+# CANTREL_MUTANTS_ONLY=REGEX plants only the faults whose test program matches REGEX;
+# CANTREL_MUTANTS_PICK=LIST only those at the given places of the list below, counted from 1
+# (the number each result line starts with), as in "3,40-52".
 #
 # Every source file is restored after its run, also when the script is interrupted. The last
-# line says how many faults were caught; the exit status is 1 when any was missed.
+# line says how many faults were caught; the exit status is 1 when any was missed or could not be
+# planted (its text is no longer in the file exactly once).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build=${1:-build-mutants}
@@ -33,7 +36,7 @@ mutants=(
     'extract/extract_values.cpp@extract_tests@static_cast<unsigned char>(c) <= 32@static_cast<unsigned char>(c) < 32'
     'catalogue/song_values.cpp@catalogue_tests@now.Month <= 12@now.Month < 12'
     'catalogue/html_generator.cpp@catalogue_tests@if (StartsWith(templates, pages)) {@if (false) {'
-    'batch/tag_write.cpp@batch_tests@if (value > 255) {@if (value >= 255) {'
+    'engine/tag_values.cpp@engine_tests@if (value > 255) {@if (value >= 255) {'
     'batch/rename_file.cpp@batch_tests@return code == EEXIST ? ENOTDIR : code;@return code;'
     'journal/file_states.cpp@journal_tests@info.st_size) - TagTrailerSize);@info.st_size) - TagTrailerSize + 1);'
     'journal/journal_session.cpp@journal_tests@begin + ChunkFiles);@begin + ChunkFiles - 1);'
@@ -54,6 +57,52 @@ mutants=(
     'ui/extract/extract_form.cpp@extract_form_test@>= MaxFormulaCount@> MaxFormulaCount'
     'ui/extract/replace_in_name_form.cpp@extract_form_test@? index : -1;@? index : 0;'
     'ui/html/html_form.cpp@html_form_test@QLatin1String("*.*") ? QStringLiteral("*")@QLatin1String("*.*") ? QStringLiteral("*.*")'
+    # lookup tables: an entry in the middle, a code page read with another one's table
+    'engine/mpeg_header.cpp@engine_tests@256, 320, 384, 0}@265, 320, 384, 0}'
+    'engine/mpeg_header.cpp@engine_tests@176, 192, 224@167, 192, 224'
+    'engine/mpeg_header.cpp@engine_tests@{22050, 24000, 16000, 0}@{22050, 24000, 32000, 0}'
+    'engine/code_page.cpp@engine_tests@make_unique<const TCodePage>(CodePages[index].Name)@make_unique<const TCodePage>(CodePages[index == 9 ? 2 : index].Name)'
+    'engine/genre_names.cpp@engine_tests@"Hard Rock"@"Hard Roc"'
+    # stream rules: ID3v2.4 tags before the stream, frames of different bit rates
+    'engine/mpeg_analysis.cpp@engine_tests@header[3] <= 4@header[3] <= 3'
+    'engine/mpeg_analysis.cpp@engine_tests@((header[5] & 0x10) != 0 ? 10 : 0)@((header[5] & 0x10) != 0 && header[3] == 3 ? 10 : 0)'
+    'engine/mpeg_analysis.cpp@engine_tests@accepted(BigEndian(nextBytes), second)) {@accepted(BigEndian(nextBytes), second) && second.BitRate == first.BitRate) {'
+    # the 30-character limit of each text field
+    'engine/tag_record.cpp@engine_tests@PutField(trailer, AlbumOffset, tag.Album, TagTextLimit, codePage);@PutField(trailer, AlbumOffset, tag.Album, TagTextLimit + 1, codePage);'
+    'engine/tag_record.cpp@engine_tests@tag.Album = FieldText(trailer, AlbumOffset, TagTextLimit, codePage);@tag.Album = FieldText(trailer, AlbumOffset, TagTextLimit - 1, codePage);'
+    'engine/mpeg_audio.cpp@engine_tests@Comment = Utf8Left(text, TagTextLimit);@Comment = Utf8Left(text, TagTextLimit + 1);'
+    'batch/tag_write.cpp@batch_tests@edits.Album = Cut(boxes.Album, TagTextLimit);@edits.Album = Cut(boxes.Album, TagTextLimit + 1);'
+    'extract/extract_values.cpp@extract_tests@{"Comment  = ", TagTextLimit},@{"Comment  = ", TagTextLimit + 1},'
+    # each check of the journal's record reader
+    'journal/journal_file.cpp@journal_tests@fields.size() == 5 && fields[0] == "f"@fields.size() >= 5 && fields[0] == "f"'
+    'journal/journal_file.cpp@journal_tests@!kind || kind->empty() ||@!kind ||'
+    'journal/journal_file.cpp@journal_tests@fields[0] == "d" && fields.size() >= 5@fields.size() >= 5'
+    'journal/journal_file.cpp@journal_tests@!Number(fields[1], index)@(Number(fields[1], index), false)'
+    "journal/journal_file.cpp@journal_tests@if (!path || path->empty() || path->front() != '/') {@if (!path) {"
+    # the rename fallback of file systems without a no-replace rename
+    'batch/rename_file.cpp@batch_tests@if (link(oldPath.c_str(), newPath.c_str()) != 0) {@if (rename(oldPath.c_str(), newPath.c_str()) != 0) {'
+    # window wiring: busy states, the prompts' defaults, a check box feeding a batch
+    'ui/main/main_form.cpp@main_form_commands_test@SetFileName_SB, Change_Tag_SB, Html_SB}@SetFileName_SB, Change_Tag_SB}'
+    'ui/main/main_form.cpp@html_form_test@CopyId3v2->setEnabled(enabled);@CopyId3v2->setEnabled(true);'
+    'ui/components/qt_prompts.cpp@components_test@QMessageBox::No) == QMessageBox::Yes;@QMessageBox::Yes) == QMessageBox::Yes;'
+    'ui/extract/extract_form.cpp@extract_form_test@Work.Options.AutoTrimSpaces = checked;@static_cast<void>(checked); Work.Options.AutoTrimSpaces = false;'
+    # case rules: a Latin-1 fold damages the lead bytes of three- and four-byte characters
+    "engine/ascii_text.cpp@extract_tests@c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;@(c >= 'a' && c <= 'z') || static_cast<unsigned char>(c) >= 0xE0 ? static_cast<char>(c - 0x20) : c;"
+    # settings: a value stored under another value's name
+    'settings/stored_settings.cpp@settings_tests@batch.WriteBool(AutoTrimSpacesKey, options.AutoTrimSpaces);@batch.WriteBool(AutoTrimSpacesKey, options.ExcludeIfWarning);'
+    'settings/stored_settings.cpp@settings_tests@{PlacementTop, placement.Top},@{PlacementTop, placement.Height},'
+    # the undo journal's intents, and the undo that reads them
+    'engine/change_intent.cpp@journal_tests@return intent.Size >= 0 ? AnnounceChange(intent) : 0;@return 0;'
+    'batch/rename_file.cpp@journal_tests@return AnnounceChange(intent);@return 0;'
+    'journal/journal_file.cpp@journal_tests@entry.Intended = before &&@entry.Intended = false &&'
+    'journal/undo_batch.cpp@journal_tests@if (now.Size + TrailerBytes == before.Size && before.Trailer) {@if (false) {'
+    'journal/undo_batch.cpp@journal_tests@if (earlier != nullptr && earlier->Done) {@if (false) {'
+    'journal/undo_batch.cpp@journal_tests@if (code = file.SetModified(before.ModifiedNs); code != 0) {@if (file.SetModified(before.ModifiedNs); false) {'
+    'journal/undo_batch.cpp@journal_tests@takenBack.insert(batch.Undoes);@;'
+    # batches that take turns on a file: the lock, the look after it, the intent only after the look
+    'engine/tag_file.cpp@batch_tests@if (flock(fd, LOCK_EX | LOCK_NB) == 0) {@if (flock(fd, LOCK_EX | LOCK_NB) == 0 || fd >= 0) {'
+    'batch/locked_change.cpp@batch_tests@if (seen && open.State() != seen) {@if (false) {'
+    'batch/locked_change.cpp@batch_tests@if (const int code = AnnounceTrailerChange(open.State(), leaves); code != 0) {@if (const int code = 0; code != 0) {'
 )
 
 launcher=()
@@ -72,11 +121,32 @@ restore()
 trap 'restore; rm -f "$backup"' EXIT
 trap 'exit 130' INT TERM
 
+# True when place $1 of the list is picked (every place without CANTREL_MUTANTS_PICK).
+picked()
+{
+    local range
+    [ -z "${CANTREL_MUTANTS_PICK:-}" ] && return 0
+    for range in ${CANTREL_MUTANTS_PICK//,/ }; do
+        if [[ ! $range =~ ^([0-9]+)(-([0-9]+))?$ ]]; then
+            echo "CANTREL_MUTANTS_PICK: '$range' is no number or range" >&2
+            exit 2
+        fi
+        if [ "$1" -ge "${BASH_REMATCH[1]}" ] && [ "$1" -le "${BASH_REMATCH[3]:-${BASH_REMATCH[1]}}" ]; then
+            return 0
+        fi
+    done
+    return 1
+}
+
 caught=0
 total=0
+unplanted=0
+place=0
 for mutant in "${mutants[@]}"; do
+    place=$((place + 1))
     IFS='@' read -r file target from to <<<"$mutant"
     [[ $target =~ ${CANTREL_MUTANTS_ONLY:-.} ]] || continue
+    picked "$place" || continue
     cp "$file" "$backup"
     current=$file
     if ! python3 - "$file" "$from" "$to" <<'PY'; then
@@ -88,11 +158,12 @@ if text.count(old) != 1:
 open(path, "w", encoding="utf-8").write(text.replace(old, new))
 PY
         restore
-        echo "NOT PLANTED  $file: $from"
+        printf '%3d %-15s %-26s %s\n' "$place" "NOT PLANTED" "$file" "$from"
+        unplanted=$((unplanted + 1))
         continue
     fi
     total=$((total + 1))
-    log="$build/mutant-$total.log"
+    log="$build/mutant-$place.log"
     if ! cmake --build "$build" -j"$jobs" --target "$target" >"$log" 2>&1; then
         result="caught (build)"
         caught=$((caught + 1))
@@ -106,7 +177,10 @@ PY
         caught=$((caught + 1))
     fi
     restore
-    printf '%-15s %-26s %s -> %s\n' "$result" "$file" "$from" "$to"
+    printf '%3d %-15s %-26s %s -> %s\n' "$place" "$result" "$file" "$from" "$to"
 done
 echo "$caught of $total planted faults caught"
-[ "$caught" -eq "$total" ]
+if [ "$unplanted" -gt 0 ]; then
+    echo "$unplanted faults could not be planted: their text is not in the file exactly once"
+fi
+[ "$caught" -eq "$total" ] && [ "$unplanted" -eq 0 ]

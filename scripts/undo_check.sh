@@ -2,7 +2,9 @@
 # Checks the undo journal end to end with the command-line program, each undo in a process of its
 # own (as after a restart): a write, a clear, a rename into new subfolders and an extraction
 # over N synthetic MP3 files (default 1000) are each undone, and the folder must then hold the
-# same names with the same bytes as before. Prints one line per batch kind with its time.
+# same names with the same bytes and modification times as before. The journal of each batch must
+# hold the intent of every changed file ahead of its done mark. Prints one line per batch kind
+# with its time.
 #
 #   scripts/undo_check.sh BUILD_DIR [N]
 set -euo pipefail
@@ -12,18 +14,31 @@ work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
 export XDG_STATE_HOME="$work/state"
 mkdir -p "$work/music"
-python3 - "$work/music" "$count" <<'PY'
-import sys
-folder, count = sys.argv[1], int(sys.argv[2])
-frame = b"\xff\xfb\x90\x00" + bytes(413)
-for i in range(count):
-    trailer = b""
-    if i % 2 == 0:
-        trailer = (b"TAG" + b"Title %d" % i).ljust(33, b"\0") + b"Artist".ljust(30, b"\0")
-        trailer = trailer.ljust(127, b"\0") + bytes([i % 148])
-    open("%s/%03d - Band - Song %d.mp3" % (folder, i, i), "wb").write(frame * 4 + trailer)
+"$(dirname "$0")/undo_corpus.py" "$work/music" "$count"
+snapshot() {
+    (cd "$work/music" && find . -type f -printf '%p %T@\n' | sort && find . -type f -print0 | sort -z |
+        xargs -0 md5sum)
+}
+# The newest journal: every "d" line's file has its "i" line before it; prints what is wrong.
+intents_ahead() {
+    python3 - "$XDG_STATE_HOME/Velmor/Cantrel/journal" <<'PY'
+import os, sys
+folder = sys.argv[1]
+newest = max(n for n in os.listdir(folder) if n.endswith(".journal"))
+intended, marks = set(), 0
+for line in open(os.path.join(folder, newest), "rb").read().split(b"\n"):
+    kind, _, rest = line.partition(b" ")
+    if kind == b"i":
+        intended.add(rest.split(b" ")[0])
+    elif kind == b"d":
+        marks += 1
+        if rest.split(b" ")[0] not in intended:
+            print("mark without an intent before it:", line[:40])
+            break
+if marks == 0:
+    print("no marks")
 PY
-snapshot() { (cd "$work/music" && find . -type f -print0 | sort -z | xargs -0 md5sum); }
+}
 before="$(snapshot)"
 failed=0
 check() {
@@ -32,6 +47,8 @@ check() {
     local start=$SECONDS
     (cd "$work/music" && "$cli" "$@" >/dev/null 2>&1) || true
     local changed="$(snapshot)"
+    local intents="$(intents_ahead)"
+    [ -z "$intents" ] || { echo "$kind: $intents"; failed=1; }
     "$cli" undo >/dev/null || { echo "$kind: undo failed"; failed=1; }
     if [ "$(snapshot)" != "$before" ]; then
         echo "$kind: files differ after the undo"

@@ -96,3 +96,30 @@ TPlacementRect PlacementOnScreens(const TPlacementRect& window,
     moved.Top = std::clamp(window.Top, screen.Top, screen.Top + screen.Height - moved.Height);
     return moved;
 }
+
+TPlacementRect FirstPlacement(int width, int height, const std::optional<TPlacementRect>& opener,
+                              const std::vector<TPlacementRect>& screens)
+{
+    if (screens.empty()) {
+        return {0, 0, width, height};
+    }
+    const TPlacementRect& screen = opener ? NearestScreen(*opener, screens) : screens.front();
+    TPlacementRect placed{0, 0, std::min(width, screen.Width), std::min(height, screen.Height)};
+    const long long screenRight = static_cast<long long>(screen.Left) + screen.Width;
+    const int lowestTop = screen.Top + screen.Height - placed.Height;
+    if (opener) {
+        const long long right = static_cast<long long>(opener->Left) + opener->Width;
+        placed.Top = std::clamp(opener->Top, screen.Top, lowestTop);
+        if (right + placed.Width <= screenRight) {
+            placed.Left = static_cast<int>(right);
+            return placed;
+        }
+        if (static_cast<long long>(opener->Left) - placed.Width >= screen.Left) {
+            placed.Left = opener->Left - placed.Width;
+            return placed;
+        }
+    }
+    placed.Left = screen.Left + (screen.Width - placed.Width) / 2;
+    placed.Top = screen.Top + (screen.Height - placed.Height) / 2;
+    return placed;
+}

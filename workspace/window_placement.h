@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <vector>
 
 // A window's or a screen's rectangle in pixels, in desktop coordinates.
@@ -20,3 +21,10 @@ struct TPlacementRect
 // returned unchanged.
 TPlacementRect PlacementOnScreens(const TPlacementRect& window,
                                   const std::vector<TPlacementRect>& screens);
+
+// Where a window of this size opens when it has no stored place: beside `opener` (the window it
+// is opened from), right of it or else left of it, when it fits there on the opener's screen;
+// otherwise centred on that screen (the first screen without an opener). Never off the screen,
+// so its title bar and close box can always be reached.
+TPlacementRect FirstPlacement(int width, int height, const std::optional<TPlacementRect>& opener,
+                              const std::vector<TPlacementRect>& screens);

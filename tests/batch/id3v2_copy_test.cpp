@@ -84,7 +84,8 @@ TEST(Id3v2Copy, WritesOnlyTheId3v1Tag)
     const std::string old = MakeTrailer("Old", "Old Band", "Old Album", "1999", "Old", 5, 1);
     const TTagRecord full{"Caf\xC3\xA9 ?", "Band", "Album", "2001", "Fine", 17, 3};
     const TTagRecord merged{"New", "Old Band", "Old Album", "1999", "Old", 17, 5};
-    // rule, bytes, read-only, dry run, status, no ID3v2 tag, the tag read afterwards
+    // rule, bytes, read-only, dry run, status, no ID3v2 tag, the tag read afterwards; every file
+    // may be written with "?" for what the code page lacks, but the last two
     const std::tuple<const char*, std::string, bool, bool, TFileStatus, bool,
                      std::optional<TTagRecord>>
         cases[] = {
@@ -100,17 +101,25 @@ TEST(Id3v2Copy, WritesOnlyTheId3v1Tag)
              false, std::nullopt},
             {"a file without audio is refused", v24 + std::string(900, 'x'), false, false, Refused,
              false, std::nullopt},
+            {"a text the code page lacks is not written", v24 + audio + old, false, false, Refused,
+             false, std::nullopt},
+            {"nor planned", v24 + audio + old, false, true, Refused, false, std::nullopt},
         };
-    for (const auto& [rule, bytes, readOnly, dryRun, status, noId3v2, tag] : cases) {
+    const std::size_t lossyRows = std::size(cases) - 2;
+    for (std::size_t row = 0; row < std::size(cases); ++row) {
+        const auto& [rule, bytes, readOnly, dryRun, status, noId3v2, tag] = cases[row];
         TTempDir dir;
         const std::string path = WriteBytes(dir.Path() / "a.mp3", bytes).string();
         if (readOnly) {
             chmod(path.c_str(), 0444);
         }
         TMPEGAudio analysis;
-        const TId3v2CopyOutcome outcome = CopyId3v2ToId3v1(analysis, path, dryRun);
+        const TId3v2CopyOutcome outcome =
+            CopyId3v2ToId3v1(analysis, path, dryRun, {}, row < lossyRows);
         EXPECT_EQ(outcome.Outcome.Status, status) << rule;
         EXPECT_EQ(outcome.NoId3v2, noId3v2) << rule;
+        EXPECT_EQ(outcome.Outcome.Failure.Reason == TFailureReason::Unencodable, row >= lossyRows)
+            << rule;
         EXPECT_EQ(outcome.Outcome.Failure.Error, readOnly ? EACCES : 0) << rule;
         const std::string after = ReadBytes(path);
         if (!tag) {
@@ -124,7 +133,8 @@ TEST(Id3v2Copy, WritesOnlyTheId3v1Tag)
             << rule;
         analysis.SetFileName(path);
         EXPECT_EQ(analysis.Tag(), *tag) << rule;
-        EXPECT_EQ(CopyId3v2ToId3v1(analysis, path, false).Outcome.Status, Unchanged) << rule;
+        EXPECT_EQ(CopyId3v2ToId3v1(analysis, path, false, {}, true).Outcome.Status, Unchanged)
+            << rule;
     }
 }
 

@@ -1,6 +1,7 @@
 #include "batch/locked_change.h"
 #include "batch/rename_file.h"
 #include "batch/tag_write.h"
+#include "engine/change_intent.h"
 #include "engine/mpeg_audio.h"
 #include "support/mp3_fixture.h"
 
@@ -13,6 +14,13 @@
 
 namespace {
 
+// Counts the changes announced to it.
+struct TCountingListener : TChangeListener
+{
+    int Heard = 0;
+    int BeforeChange(const TChangeIntent&) override { return ++Heard, 0; }
+};
+
 TTagEdits Title(const char* title)
 {
     TTagEdits edits;
@@ -22,7 +30,8 @@ TTagEdits Title(const char* title)
 
 // A batch reads a file, another batch or program does something to it, and then the batch makes
 // its change: a write of the title, or a rename whose new name came from the read. Whatever the
-// other one did must stay. `between` gives a descriptor to keep open over the change, or -1.
+// other one did must stay, and only a change that is made is announced (to the undo journal).
+// `between` gives a descriptor to keep open over the change, or -1.
 TEST(LockedChange, AFileChangedAfterTheReadIsRefused)
 {
     using enum TFileStatus;
@@ -70,8 +79,11 @@ TEST(LockedChange, AFileChangedAfterTheReadIsRefused)
         const int held[] = {between(path), between(moved)};
         ASSERT_GE(std::min(held[0], held[1]), -1) << rule;
         const std::string left[] = {ReadBytes(path), ReadBytes(moved)};
+        TCountingListener listener;
+        TChangeListenerScope listening(&listener);
         const TFileOutcome outcome = change();
         const TFileOutcome move = RenameOneFile(moved, dir / "new.mp3", seen);
+        EXPECT_EQ(listener.Heard, (outcome.Status == Done) + (move.Status == Done)) << rule;
         for (const int fd : held) {
             close(fd);
         }

@@ -5,6 +5,7 @@
 #include <cerrno>
 #include <filesystem>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <tuple>
 
 namespace {
@@ -21,12 +22,15 @@ TEST(Rename, NewNameRules)
         {"only the name part counts", "x\\" + name60, "/m/x/" + name60 + ".mp3", false, true},
         {"a .. folder leaves the folder", "a\\..\\b", "/m/a/../b.mp3", true, true},
         {"a name of .. stays", "..", "/m/...mp3", false, true},
+        {"a leading separator stays below the folder", "\\/x", "/m/x.mp3", false, true},
     };
     for (const auto& [rule, expanded, target, leaves, fits] : cases) {
         EXPECT_EQ(RenameTarget("/m/old.MP3", expanded), target) << rule;
         EXPECT_EQ(LeavesFolder(expanded), leaves) << rule;
         EXPECT_EQ(FitsNameLimit(target), fits) << rule;
     }
+    // a bare name has no folder part: the expansion must not become a path from the top
+    EXPECT_EQ(RenameTarget("old.mp3", "/Album/01"), "Album/01.mp3");
 }
 
 TEST(Rename, MovesWithoutReplacingAndCleansUpAfterAFailure)
@@ -62,6 +66,20 @@ TEST(Rename, MovesWithoutReplacingAndCleansUpAfterAFailure)
         }
         EXPECT_EQ(fs::exists(dir / "A"), !leftFolder.empty() || inTheWay == "A") << rule;
     }
+    // on a file system without the no-replace rename: a free name is taken, a taken one refused
+    SimulateNoReplaceRenameMissing(true);
+    for (const bool taken : {false, true}) {
+        TTempDir dir;
+        WriteBytes(dir / "old.mp3", "old");
+        if (taken) {
+            WriteBytes(dir / "new.mp3", "other");
+        }
+        EXPECT_EQ(RenameOneFile(dir / "old.mp3", dir / "new.mp3").Failure.Reason,
+                  taken ? TFailureReason::TargetExists : TFailureReason::None);
+        EXPECT_EQ(ReadBytes(dir / "new.mp3"), taken ? "other" : "old");
+        EXPECT_EQ(fs::exists(dir / "old.mp3"), taken);
+    }
+    SimulateNoReplaceRenameMissing(false);
     EXPECT_EQ(RenameOneFile("/no/such/file.mp3", "/no/such/new.mp3").Failure.Reason,
               TFailureReason::Missing);
     // a dangling link where a folder should be: made by no one, the folder cannot be made either
@@ -94,7 +112,7 @@ TEST(Rename, BatchFromMacro)
         using enum TFailureReason;
         const std::tuple<std::string, TFileStatus, TFailureReason> files[] = {
             {"a.mp3", Done, None},           {"b.mp3", Refused, TargetExists},
-            {"c.mp3", Refused, NameTooLong}, {"d.mp3", Refused, None},
+            {"c.mp3", Refused, NameTooLong}, {"d.mp3", Done, None}, // "\" from a value: no folder
             {"gone.mp3", Refused, Missing},  {"folder.mp3", Refused, None},
         };
         fs::create_directory(dir / "folder.mp3");
@@ -111,6 +129,47 @@ TEST(Rename, BatchFromMacro)
         EXPECT_EQ(fs::exists(dir / "a.mp3"), dryRun);
         EXPECT_TRUE(fs::exists(dir / "b.mp3"));
         EXPECT_EQ(fs::exists(dir / "[ Band ]"), !dryRun) << "a dry run creates no folder";
+    }
+}
+
+TEST(Rename, DryRunAndRealRunDecideAlike)
+{
+    // rule, macro, the title of the file, then the new name below the folder, or the errno value
+    // of the refusal
+    const std::tuple<const char*, std::string, std::string, std::string, int> cases[] = {
+        {"a separator from a value is no folder", "%t,t%", "AC/DC\\x", "AC-DC-x.mp3", 0},
+        {"a typed separator makes a folder", "x\\%t,t%", "Song", "x/Song.mp3", 0},
+        {"a typed code makes a folder", "%t,t%%47%x", "Song", "Song/x.mp3", 0},
+        {"a leading separator stays below the folder", "/%t,t%", "Song", "Song.mp3", 0},
+        {"a title of / is no path", "%t,t%", "/", "-.mp3", 0},
+        {"an empty name is refused", "x/%cmnt,t%", "Song", "", EINVAL},
+        {"a name the system cannot hold", "%t,t%" + std::string(260, 'n'), "", "", ENAMETOOLONG},
+        {"a file where a folder is to be", "in the way/%t,t%", "Song", "", ENOTDIR},
+    };
+    for (const bool dryRun : {true, false}) {
+        for (const auto& [rule, macro, title, target, error] : cases) {
+            TTempDir dir;
+            WriteBytes(dir / "old.mp3", Tagged(title, 1));
+            WriteBytes(dir / "in the way", "file");
+            TMacroRenamer renamer(macro, {}, {.DryRun = dryRun});
+            const TFileOutcome outcome = renamer.Rename(dir / "old.mp3").Outcome;
+            EXPECT_EQ(outcome.Status, error == 0 ? TFileStatus::Done : TFileStatus::Refused)
+                << rule << " dry run " << dryRun;
+            EXPECT_EQ(outcome.Failure.Error, error) << rule << " dry run " << dryRun;
+            EXPECT_EQ(!target.empty() && fs::exists(dir / target), error == 0 && !dryRun) << rule;
+            EXPECT_EQ(fs::exists(dir / "old.mp3"), dryRun || error != 0) << rule;
+        }
+    }
+}
+
+TEST(Rename, OnlyRegularFilesAreRenamed)
+{
+    TTempDir dir;
+    ASSERT_EQ(mkfifo((dir / "pipe.mp3").c_str(), 0644), 0);
+    for (const bool dryRun : {true, false}) {
+        TMacroRenamer renamer("%fn,t%x", {}, {.DryRun = dryRun});
+        EXPECT_EQ(renamer.Rename(dir / "pipe.mp3").Outcome.Failure.Error, EINVAL) << dryRun;
+        EXPECT_TRUE(fs::is_fifo(dir / "pipe.mp3"));
     }
 }
 

@@ -18,9 +18,21 @@ TEST(TagWrite, BoxTextsGiveTheFieldsToWrite)
 {
     EXPECT_EQ(TagEditsFromBoxes({}), TTagEdits{}) << "disabled boxes change nothing";
     // texts are cut to 30 characters, the year to 4, counting characters
-    EXPECT_EQ(TagEditsFromBoxes({std::string(31, 't'), "Ä" + std::string(30, 'a'), "", "ÄÖÜßx", "",
-                                 "<unknown>", "07"}),
-              (TTagEdits{std::string(30, 't'), "Ä" + std::string(29, 'a'), "", "ÄÖÜß", "", 12, 7}));
+    const TTagEdits cut = {std::string(30, 't'),
+                           "Ä" + std::string(29, 'a'),
+                           std::string(30, 'l'),
+                           "ÄÖÜß",
+                           std::string(30, 'c'),
+                           12,
+                           7};
+    EXPECT_EQ(
+        TagEditsFromBoxes({std::string(31, 't'), "Ä" + std::string(30, 'a'), std::string(31, 'l'),
+                           "ÄÖÜßx", std::string(31, 'c'), "<unknown>", "07"}),
+        cut);
+    // edits made elsewhere are cut as they reach the tag
+    EXPECT_EQ(EditedTag({}, {std::string(31, 't'), "Ä" + std::string(30, 'a'), std::string(31, 'l'),
+                             "ÄÖÜßx", std::string(31, 'c'), 12, 7}),
+              (TTagRecord{*cut.Title, *cut.Artist, *cut.Album, *cut.Year, *cut.Comment, 12, 7}));
     // "<unknown>" writes Other; a name must match exactly, else the file keeps its genre
     const std::pair<const char*, std::optional<std::uint8_t>> genres[] = {
         {"<unknown>", 12}, {"Rock", 17}, {"rock", std::nullopt}, {"", std::nullopt}};

@@ -1,4 +1,5 @@
 #include "cli_run.h"
+#include "support/id3v2_fixture.h"
 #include "support/mp3_fixture.h"
 
 #include <cstdlib>
@@ -55,6 +56,43 @@ TEST(BatchCommands, UndoListsAndTakesBackTheBatches)
     }
     alarm(0);
     setenv("XDG_STATE_HOME", stateHome.c_str(), 1);
+}
+
+TEST(BatchCommands, TextsAndValuesTheTagCannotHoldAreNotWritten)
+{
+    const std::string cyrillic = "\xD0\x92\xD0\xB5\xD1\x87";
+    const std::string title = MakeId3v2Tag(3, {{"TIT2", TextBody(TId3v2Encoding::Utf8, cyrillic)}});
+    // in order on one file: the command, its arguments, the status, the output, the title after
+    const std::tuple<std::string, std::vector<std::string>, int, std::string, std::string> steps[] =
+        {
+            {"write", {"--track", "300"}, 2, "", "Song"},
+            {"write", {"--track", "x"}, 2, "", "Song"},
+            {"write", {"--year", "19999"}, 2, "", "Song"},
+            {"write", {"--genre", "NoSuchName"}, 2, "", "Song"},
+            {"write", {"--title", cyrillic}, 1, "\tunencodable\n", "Song"},
+            {"copy-v2", {"--dry-run"}, 1, "\tunencodable\n", "Song"},
+            {"copy-v2", {}, 1, "\tunencodable\n", "Song"},
+            {"extract", {"--write", "--field", "Title"}, 1, "Write: unencodable", "Song"},
+            {"write",
+             {"--title", cyrillic, "--codepage", "windows-1251"},
+             0,
+             "written",
+             "\xC2\xE5\xF7"},
+            {"copy-v2", {"--codepage", "KOI8-R"}, 0, "written", "\xF7\xC5\xDE"},
+            {"write", {"--title", cyrillic, "--lossy", "--genre", "rock"}, 0, "written", "???"},
+        };
+    TTempDir dir;
+    const std::string file = dir / (cyrillic + ".mp3");
+    WriteBytes(file, title + Song);
+    for (const auto& [command, args, status, out, after] : steps) {
+        std::vector<std::string> given = args;
+        given.push_back(file);
+        const TCliRun result = RunCommand(command, given);
+        EXPECT_EQ(result.Status, status) << command << testing::PrintToString(args);
+        EXPECT_NE(result.Out.find(out), std::string::npos) << result.Out;
+        EXPECT_EQ(ReadBytes(file).substr(ReadBytes(file).size() - 125, after.size()), after)
+            << command << testing::PrintToString(args);
+    }
 }
 
 } // namespace

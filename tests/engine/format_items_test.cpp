@@ -126,6 +126,25 @@ TEST(FormatItems, ExpandsItemsAndTheTextAroundThem)
     EXPECT_EQ(FormatItems(sparse, "%LM,T%", TRegionalSettings{}), "8796093022208.0");
 }
 
+TEST(FormatItems, ForAFileNameOnlyTypedSeparatorsStay)
+{
+    TMPEGAudio audio = ExampleAudio();
+    audio.Artist = "AC/DC";
+    audio.Title = "Back\\Black";
+    audio.Genre = 62; // Pop/Funk
+    const std::pair<const char*, std::string> cases[] = {
+        {"%a,t% - %t,t%", "AC-DC - Back-Black"},
+        {"%a,t%\\%g,t%/%fp,t%", "AC-DC\\Pop-Funk/-home-ann-Music-"},
+        {"%a,t%%47%%92%", "AC-DC/\\"},  // codes typed in the macro
+        {"%t,R,12,/%", "//Back-Black"}, // so is the pad character
+    };
+    for (const auto& [macro, expected] : cases) {
+        EXPECT_EQ(FormatItems(audio, macro, TRegionalSettings{}, TExpansion::FileName), expected)
+            << macro;
+    }
+    EXPECT_EQ(FormatItems(audio, "%a,t%", TRegionalSettings{}), "AC/DC") << "a text keeps them";
+}
+
 // Every flag set, blank tag texts, and values that show trimming, rounding and the hours dropped.
 TMPEGAudio OtherAudio()
 {

@@ -90,8 +90,31 @@ TEST(MpegHeader, BitRateTables)
             bitRate)
             << "version " << version << " layer " << layer << " index " << index;
     }
-    EXPECT_EQ(SampleRateOf(3, 1), 12000);
-    EXPECT_EQ(SampleRateOf(2, 3), 0);
+    // every entry, against the tables of ISO/IEC 11172-3 and 13818-3 (kbit/s for the indexes 1
+    // to 14; 0 and 15 give 0): MPEG-1 Layers I, II, III, then MPEG-2 and 2.5 Layer I, II and III
+    const int standard[5][14] = {
+        {32, 64, 96, 128, 160, 192, 224, 256, 288, 320, 352, 384, 416, 448},
+        {32, 48, 56, 64, 80, 96, 112, 128, 160, 192, 224, 256, 320, 384},
+        {32, 40, 48, 56, 64, 80, 96, 112, 128, 160, 192, 224, 256, 320},
+        {32, 48, 56, 64, 80, 96, 112, 128, 144, 160, 176, 192, 224, 256},
+        {8, 16, 24, 32, 40, 48, 56, 64, 80, 96, 112, 128, 144, 160},
+    };
+    const int sampleRates[3][3] = {
+        {44100, 48000, 32000}, {22050, 24000, 16000}, {11025, 12000, 8000}};
+    for (std::uint8_t version = 1; version <= 3; ++version) {
+        for (std::uint8_t layer = 1; layer <= 3; ++layer) {
+            const int* row = standard[version == 1 ? layer - 1 : std::min(layer + 2, 4)];
+            for (unsigned index = 0; index < 16; ++index) {
+                EXPECT_EQ(BitRateOf(version, layer, index),
+                          index == 0 || index == 15 ? 0 : row[index - 1])
+                    << "version " << int{version} << " layer " << int{layer} << " index " << index;
+            }
+        }
+        for (unsigned index = 0; index < 4; ++index) {
+            EXPECT_EQ(SampleRateOf(version, index), index < 3 ? sampleRates[version - 1][index] : 0)
+                << "version " << int{version} << " index " << index;
+        }
+    }
     EXPECT_EQ(SampleRateOf(0, 0), 0);
 }
 
@@ -108,11 +131,11 @@ const TFrameBits Mpeg1;                                            // 417-byte f
 const TFrameBits Mpeg2 = {2, 1, 8, 0};                             // 64 kbit/s at 22050 Hz
 const std::string Id3v2Block = "ID3\x03" + std::string(606, '\0'); // another tag format first
 
-// An ID3v2.3 tag around `body`; `size` overrides the size its header gives.
-std::string Id3v2Tag(const std::string& body, char flags = 0, long size = -1)
+// An ID3v2 tag (2.3 unless told) around `body`; `size` overrides the size its header gives.
+std::string Id3v2Tag(const std::string& body, char flags = 0, long size = -1, char version = 3)
 {
     const long given = size < 0 ? static_cast<long>(body.size()) : size;
-    std::string tag = std::string("ID3\x03\x00", 5) + flags;
+    std::string tag = std::string("ID3") + version + '\0' + flags;
     for (const int shift : {21, 14, 7, 0}) {
         tag += static_cast<char>((given >> shift) & 0x7F);
     }
@@ -172,10 +195,21 @@ TEST(MpegAudio, FindsTwoFramesInARow)
          std::string(4095, 'x') + Frames(Mpeg1, 417, 2), true},
         {"frames inside an ID3v2 tag are skipped with it",
          Id3v2Tag(FalsePair + std::string(900, '\xFF')) + Frames(Mpeg1, 417, 2), true},
-        {"tags back to back are skipped, a footer too",
-         Id3v2Tag(std::string(20, 'x') + "3DI" + std::string(7, '\0'), 0x10, 20) +
+        {"frames inside an ID3v2.4 tag are skipped with it",
+         Id3v2Tag(FalsePair, 0, -1, 4) + Frames(Mpeg1, 417, 2), true},
+        {"tags back to back are skipped, a 2.4 footer too",
+         Id3v2Tag(std::string(20, 'x') + "3DI" + std::string(7, '\0'), 0x10, 20, 4) +
              Id3v2Tag(FalsePair) + Frames(Mpeg1, 417, 2),
          true},
+        {"a tag of version 2.5 is not skipped",
+         Id3v2Tag(FalsePair, 0, -1, 5) + Frames(Mpeg1, 417, 2), true, 2, 3, 64, 417},
+        // a variable bit rate: the first frame's length leads to the second, whose values count
+        {"frames of different bit rates",
+         Frames({3, 1, 11}, 626, 1) + Frames({3, 1, 9}, 417, 1) + Frames({3, 1, 14}, 1044, 1),
+         true},
+        {"the first frame's length leads to the second",
+         Frames({3, 1, 9}, 417, 1) + Frames({3, 1, 14}, 1044, 1) + Frames({3, 1, 11}, 626, 1), true,
+         1, 3, 320, 1044},
         {"a tag reaching beyond the file is searched from its start",
          Id3v2Tag(FalsePair, 0, 100000) + Frames(Mpeg1, 417, 2), true, 2, 3, 64, 417},
         {"MPEG-2 is checked one formula length on", mpeg2, true, 2, 3, 64, 417, 2},
@@ -358,6 +392,20 @@ TEST(MpegAudio, WritesAndRemovesItsTagInItsCodePage)
     const std::string path = WriteBytes(dir.Path() / "a.mp3", MakeMp3Stream(2)).string();
     TMPEGAudio audio(*FindTagCodePage("WINDOWS-1251"));
     audio.SetFileName(path);
+    // each setter keeps the first 30 characters of its field, the year's first 4
+    using TSetter = void (TMPEGAudio::*)(std::string_view);
+    const std::pair<TSetter, std::string TMPEGAudio::*> setters[] = {
+        {&TMPEGAudio::SetTitle, &TMPEGAudio::Title},
+        {&TMPEGAudio::SetArtist, &TMPEGAudio::Artist},
+        {&TMPEGAudio::SetAlbum, &TMPEGAudio::Album},
+        {&TMPEGAudio::SetYear, &TMPEGAudio::Year},
+        {&TMPEGAudio::SetComment, &TMPEGAudio::Comment},
+    };
+    for (const auto& [set, field] : setters) {
+        TMPEGAudio fields;
+        (fields.*set)(std::string(31, 'x'));
+        EXPECT_EQ(fields.*field, std::string(field == &TMPEGAudio::Year ? 4 : 30, 'x'));
+    }
     const std::string zhizn = "\xD0\x96\xD0\xB8\xD0\xB7\xD0\xBD\xD1\x8C"; // Cyrillic
     audio.SetTitle(zhizn);
     audio.SetYear("20\xD0\x96\xD0\x96"

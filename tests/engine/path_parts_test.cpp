@@ -42,6 +42,8 @@ TEST(PathParts, MakesAFullPathAsTheSystemResolvesIt)
         {"//a//b/", 0, "/a/b/"},
         {"/..", 0, "/"},
         {"./other/../ok.mp3", 0, here + "/ok.mp3"},
+        {".//./ok.mp3", 0, here + "/ok.mp3"},
+        {"./gone/../ok.mp3", ENOENT, here + "/./gone/../ok.mp3"},
         {"here/link/../A - x.mp3", 0, here + "/A - x.mp3"}, // ".." leaves the link's target
         {"ok.mp3/.", ENOTDIR, here + "/ok.mp3/."},
         {"gone/../ok.mp3", ENOENT, here + "/gone/../ok.mp3"},

@@ -5,6 +5,7 @@
 #include <cerrno>
 #include <cstdint>
 #include <fcntl.h>
+#include <filesystem>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <tuple>

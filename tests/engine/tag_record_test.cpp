@@ -1,11 +1,13 @@
 #include "engine/genre_names.h"
 #include "engine/id3v2_tag.h"
+#include "engine/mpeg_audio.h"
 #include "engine/tag_record.h"
 #include "support/id3v2_fixture.h"
 #include "support/mp3_fixture.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <tuple>
 
 using namespace std::string_literals;
@@ -50,6 +52,11 @@ TEST(TagRecord, ParsesTrailers)
         {"fields are trimmed",
          MakeTrailer("AB\0CD"s, "  word  ", "\0abc"s, "    ", "a  b \0 \0"s, 0, 0),
          TTagRecord{"AB", "  word", "", "", "a  b", 0, 0}},
+        {"every text field full, the comment's last character the track",
+         MakeTrailer(std::string(30, 't'), std::string(30, 'a'), std::string(30, 'l'), "2001",
+                     std::string(30, 'c'), -1, 12),
+         TTagRecord{std::string(30, 't'), std::string(30, 'a'), std::string(30, 'l'), "2001",
+                    std::string(30, 'c'), 12, 'c'}},
         {"genres above the table stay", MakeTrailer("", "", "", "", "", 0, 200),
          TTagRecord{"", "", "", "", "", 200, 0}},
         {"trailer bytes are Windows-1252", MakeTrailer("Caf\xE9", "\x80", "", "", "", 0, 0),
@@ -66,9 +73,22 @@ TEST(TagRecord, ParsesTrailers)
     }
     // genre names follow the list players share
     const std::tuple<int, std::string_view> genres[] = {
-        {0, "Blues"},      {137, "Heavy Metal"}, {148, "Abstract"},
-        {191, "Psybient"}, {192, "<unknown>"},   {255, "<unknown>"},
+        {0, "Blues"},
+        {12, "Other"},
+        {47, "Instrumental Rock"},
+        {79, "Hard Rock"},
+        {100, "Humour"},
+        {133, "Afro-Punk"},
+        {136, "Christian Gangsta Rap"},
+        {137, "Heavy Metal"},
+        {147, "Synthpop"},
+        {148, "Abstract"},
+        {168, "Jam Band"},
+        {191, "Psybient"},
+        {192, "<unknown>"},
+        {255, "<unknown>"},
     };
+    EXPECT_EQ(GenreCount, 192u);
     for (const auto& [index, name] : genres) {
         EXPECT_EQ(GenreName(static_cast<std::uint8_t>(index)), name) << index;
     }
@@ -109,6 +129,21 @@ TEST(TagRecord, BuildsTrailers)
     EXPECT_EQ(bytes.substr(33, 6), std::string("?ukov\0", 6));
     EXPECT_EQ(bytes.substr(93, 4), "19\xE9\xE9");
     EXPECT_EQ(bytes[97], '[') << "the comment follows the year without overlap";
+
+    // no text field runs into the next (empty here, so that nothing would cover it); the track
+    // takes the 30th comment character. Field, offset and the characters kept:
+    const std::tuple<std::string TTagRecord::*, std::size_t, std::size_t> fields[] = {
+        {&TTagRecord::Title, 3, 30}, {&TTagRecord::Artist, 33, 30},  {&TTagRecord::Album, 63, 30},
+        {&TTagRecord::Year, 93, 4},  {&TTagRecord::Comment, 97, 29},
+    };
+    for (const auto& [field, offset, kept] : fields) {
+        TTagRecord one{"", "", "", "", "", 0, 0};
+        one.*field = std::string(31, 'x');
+        const TTagTrailer built = BuildTagTrailer(one);
+        std::string expected = "TAG" + std::string(125, '\0');
+        expected.replace(offset, kept, kept, 'x');
+        EXPECT_EQ(std::string(built.begin(), built.end()), expected) << offset;
+    }
 }
 
 using enum TId3v2Encoding;
@@ -155,6 +190,11 @@ TEST(Id3v2Tag, ReadsTheSevenFieldsOfEachVersion)
         {"a tag not at the start", "\0"s + MakeId3v2Tag(4, v24), std::nullopt},
         {"2.4 without padding", MakeId3v2Tag(4, v24),
          TId3v2Fields{title, "\xC3\x85sa", {}, "2001-05-02", {}, "Rock", "07"}},
+        // larger than the first block the analysis reads: the rest comes with one read more
+        {"a tag with a 40 KB picture before its title",
+         MakeId3v2Tag(3, {{"APIC", Picture + std::string(40000, '\x11')},
+                          {"TIT2", TextBody(Latin1, "Late")}}),
+         TId3v2Fields{"Late", {}, {}, {}, {}, {}, {}}},
     };
     for (const auto& [rule, tag, fields] : cases) {
         TTempDir dir;
@@ -163,9 +203,20 @@ TEST(Id3v2Tag, ReadsTheSevenFieldsOfEachVersion)
         const TId3v2Reading reading = ReadId3v2Tag(path);
         EXPECT_TRUE(reading.Opened) << rule;
         EXPECT_EQ(reading.Fields, fields) << rule;
+        // the analysis reads the tag from the bytes it reads anyway, to the same fields
+        TMPEGAudio audio;
+        TId3v2Reading analysed;
+        audio.SetFileName(path, {}, analysed);
+        EXPECT_EQ(analysed, reading) << rule;
+        EXPECT_TRUE(audio.IsValid()) << rule;
+        EXPECT_EQ(audio.Title, "v1") << rule;
         EXPECT_EQ(ReadBytes(path), bytes) << rule << ": reading changed the file";
     }
     EXPECT_EQ(ReadId3v2Tag("/nonexistent/a.mp3"), TId3v2Reading{});
+    // a pipe put where a file was is no file, and nobody writing to it stalls nothing
+    TTempDir dir;
+    ASSERT_EQ(mkfifo((dir / "pipe.mp3").c_str(), 0600), 0);
+    EXPECT_EQ(ReadId3v2Tag(dir / "pipe.mp3"), (TId3v2Reading{true, std::nullopt}));
 }
 
 } // namespace

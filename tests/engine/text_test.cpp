@@ -2,7 +2,9 @@
 #include "engine/code_page.h"
 #include "engine/utf8.h"
 
+#include <array>
 #include <gtest/gtest.h>
+#include <iconv.h>
 #include <tuple>
 
 namespace {
@@ -68,9 +70,43 @@ TEST(Utf8, CutsCountsAndChecksCharacters)
     EXPECT_FALSE(IsValidUtf8("\xED\xA0\x80")); // a UTF-16 surrogate
 }
 
+// What iconv makes of each byte of a code page: the UTF-8 text, or the control code of the byte
+// where the code page leaves it undefined.
+std::array<std::string, 256> IconvTexts(const char* name)
+{
+    std::array<std::string, 256> texts;
+    iconv_t converter = iconv_open("UTF-8", name);
+    EXPECT_NE(converter, reinterpret_cast<iconv_t>(-1)) << name;
+    for (int byte = 0; byte < 256; ++byte) {
+        char in[1] = {static_cast<char>(byte)};
+        char out[8] = {};
+        char* inPtr = in;
+        char* outPtr = out;
+        std::size_t inLeft = 1;
+        std::size_t outLeft = sizeof out;
+        iconv(converter, nullptr, nullptr, nullptr, nullptr);
+        if (iconv(converter, &inPtr, &inLeft, &outPtr, &outLeft) != static_cast<std::size_t>(-1)) {
+            texts[byte] = std::string(out, outPtr);
+        } else {
+            texts[byte] = {static_cast<char>(0xC0 | byte >> 6),
+                           static_cast<char>(0x80 | (byte & 0x3F))};
+        }
+    }
+    iconv_close(converter);
+    return texts;
+}
+
 TEST(CodePage, EveryByteSurvivesARoundTripInEveryCodePage)
 {
     for (const TTagCodePage& page : TagCodePages()) {
+        // each name reads its own table and is listed under its own label
+        const std::array<std::string, 256> texts = IconvTexts(page.Name);
+        for (int byte = 0; byte < 256; ++byte) {
+            EXPECT_EQ(DecodeTagText(std::string(1, static_cast<char>(byte)), page), texts[byte])
+                << page.Name << ' ' << byte;
+        }
+        const std::string_view label = page.Label;
+        EXPECT_TRUE(EqualsIgnoringCase(label.substr(0, label.find(' ')), page.Name)) << label;
         for (int byte = 0; byte < 256; ++byte) {
             const std::string bytes(1, static_cast<char>(byte));
             EXPECT_EQ(EncodeTagText(DecodeTagText(bytes, page), page), bytes)
@@ -96,16 +132,20 @@ TEST(CodePage, TheChosenCodePageReadsAndWritesTags)
         const TTagCodePage page{name, ""};
         EXPECT_EQ(DecodeTagText(bytes, page), text) << rule;
         EXPECT_EQ(EncodeTagText(text, page), bytes) << rule;
+        EXPECT_FALSE(EncodeTagTextChecked(text, page).Lossy) << rule;
     }
-    // what the code page cannot hold is written as a question mark
-    const std::tuple<const char*, std::string, std::string> unwritable[] = {
-        {"a letter outside the code page", "\xD0\x96uk", "?uk"},           // Cyrillic Zhe
-        {"a character beyond the basic plane", "a\xF0\x9F\x8E\xB5", "a?"}, // musical note
-        {"an invalid UTF-8 byte", "a\377b", "a?b"},
-        {"a C1 control the code page defines otherwise", "\xC2\x80", "?"},
+    // what the code page cannot hold is written as a question mark, and said to be lost
+    const std::tuple<const char*, std::string, std::string, bool> unwritable[] = {
+        {"a letter outside the code page", "\xD0\x96uk", "?uk", true}, // Cyrillic Zhe
+        {"a character beyond the basic plane", "a\xF0\x9F\x8E\xB5", "a?", true},
+        {"an invalid UTF-8 byte", "a\377b", "a?b", true},
+        {"a C1 control the code page defines otherwise", "\xC2\x80", "?", true},
+        {"a question mark typed is no loss", "Why?", "Why?", false},
     };
-    for (const auto& [rule, text, bytes] : unwritable) {
-        EXPECT_EQ(EncodeTagText(text), bytes) << rule;
+    for (const auto& [rule, text, bytes, lossy] : unwritable) {
+        const TEncodedText encoded = EncodeTagTextChecked(text);
+        EXPECT_EQ(encoded.Bytes, bytes) << rule;
+        EXPECT_EQ(encoded.Lossy, lossy) << rule;
     }
     // only offered code pages are chosen
     const std::pair<const char*, std::string_view> stored[] = {

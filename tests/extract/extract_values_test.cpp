@@ -104,12 +104,16 @@ TEST(AllTagsLines, CutsEachSlotToItsWidth)
     TPreviewTag preview;
     preview[TPreviewSlot::Track] = "123";
     preview[TPreviewSlot::Title] = std::string(29, 't') + "\xC3\xA9" + "xyz";
+    preview[TPreviewSlot::Artist] = std::string(31, 'a');
+    preview[TPreviewSlot::Album] = std::string(31, 'l');
     preview[TPreviewSlot::Year] = "19999";
-    preview[TPreviewSlot::Trash] = "junk";
+    preview[TPreviewSlot::Comment] = std::string(31, 'c');
+    preview[TPreviewSlot::Trash] = std::string(31, 'j');
     EXPECT_EQ(AllTagsLines(preview),
               (TTexts{"Track Nr = 12", "Title    = " + std::string(29, 't') + "\xC3\xA9",
-                      "Artist   = ", "Album    = ", "Year     = 1999",
-                      "Comment  = ", "_TRASH_  = junk"}));
+                      "Artist   = " + std::string(30, 'a'), "Album    = " + std::string(30, 'l'),
+                      "Year     = 1999", "Comment  = " + std::string(30, 'c'),
+                      "_TRASH_  = " + std::string(30, 'j')}));
 }
 
 TEST(NotProcessedCorrectly, FlagsEmptyOrUnusableValues)

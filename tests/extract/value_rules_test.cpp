@@ -17,6 +17,19 @@ TEST(ApplyCase, ChangesOnlyAsciiLetters)
         {"digits start a word, kept lower case", "4EVER young", cmCapitalize, "4ever Young"},
         {"after an accented letter: lower", "\xC3\xA9T\xC3\xA9", cmCapitalize, "\xC3\xA9t\xC3\xA9"},
         {"the empty text", "", cmCapitalize, ""},
+        // a euro sign, a CJK letter and a musical note: three- and four-byte characters
+        {"upper keeps longer characters",
+         "\xE2\x82\xAC"
+         "a \xF0\x9F\x8E\xB5"
+         "b",
+         cmUpper,
+         "\xE2\x82\xAC"
+         "A \xF0\x9F\x8E\xB5"
+         "B"},
+        {"lower keeps longer characters", "\xE4\xB8\xADX \xF0\x9F\x8E\xB5Y", cmLower,
+         "\xE4\xB8\xADx \xF0\x9F\x8E\xB5y"},
+        {"words starting with longer characters", "\xE2\x82\xACuRO \xF0\x9F\x8E\xB5noTE x",
+         cmCapitalize, "\xE2\x82\xACuro \xF0\x9F\x8E\xB5note X"},
     };
     for (const auto& [rule, value, mode, expected] : cases) {
         EXPECT_EQ(ApplyCase(value, mode), expected) << rule;

@@ -1,3 +1,4 @@
+#include "engine/mpeg_audio.h"
 #include "extract/write_extracted_tag.h"
 #include "support/mp3_fixture.h"
 
@@ -54,6 +55,33 @@ TEST(WriteExtractedTag, WritesTheValuesOfARun)
         EXPECT_EQ(ReadBytes(path),
                   Stream + MakeTrailer(p[0], p[1], p[2], p[3], p[4], std::stoi(p[5]), 17))
             << rule;
+    }
+}
+
+TEST(WriteExtractedTag, ThePreviewShowsWhatIsStored)
+{
+    const TTagFormula trackTitle{{"", " - "}, {F::Track, F::Title}};
+    const std::string cyrillic = "\xD0\x92\xD0\xB5\xD1\x87"; // three letters Windows-1252 lacks
+    const std::pair<const char*, std::string> cases[] = {
+        {"a track no number keeps the old", "Al - Song.mp3"},
+        {"a track keeps its low 8 bits", "300 - Song.mp3"},
+        {"an empty track keeps the old", " - Song.mp3"},
+        {"characters the code page lacks", "7 - " + cyrillic + ".mp3"},
+        {"trailing spaces are not stored", "7 - Song  .mp3"},
+    };
+    for (const auto& [rule, name] : cases) {
+        TTempDir dir;
+        const auto path = WriteBytes(dir / "a.mp3", Stream + OldTrailer).string();
+        const TFormulaRun run = RunFormula(name, trackTitle, {}, path);
+        EXPECT_EQ(
+            WriteExtractedTag(path, trackTitle, run.Values, true, {}, DefaultTagCodePage, true),
+            std::nullopt)
+            << rule;
+        TMPEGAudio audio;
+        audio.SetFileName(path);
+        TPreviewTag stored;
+        FillFromTag(stored, audio.Tag());
+        EXPECT_EQ(AllTagsLines(run.PreviewTag), AllTagsLines(stored)) << rule;
     }
 }
 

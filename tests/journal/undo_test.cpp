@@ -64,10 +64,13 @@ struct TFolder
     {
         const TUndoChoice choice = ChooseUndoBatch(State, number);
         EXPECT_TRUE(choice.Batch);
-        TJournalSession journal(State, JournalUndo, 2000);
+        if (!choice.Batch) {
+            return {};
+        }
+        TJournalSession journal(State, JournalUndo, 2000, choice.Batch->Number);
         TBatchControl control;
         control.Journal = &journal;
-        return choice.Batch ? UndoBatch(*choice.Batch, control) : TBatchResult{};
+        return UndoBatch(*choice.Batch, control, false, choice.Undos);
     }
 
     void ExpectAsBefore(const std::string& rule) const
@@ -115,12 +118,14 @@ TEST(Undo, TakesBackEachKindOfBatchByteForByte)
         EXPECT_TRUE(undone.Failures.empty()) << rule;
         folder.ExpectAsBefore(rule);
         EXPECT_FALSE(fs::exists(folder.Dir / "new")) << rule << ": its folders are removed";
-        // the undo is the newest batch now, and undoing it does the batch again
-        const TUndoChoice redo = ChooseUndoBatch(folder.State);
-        ASSERT_TRUE(redo.Batch) << rule;
-        EXPECT_EQ(redo.Batch->Kind, JournalUndo) << rule;
-        EXPECT_EQ(folder.Undo().Done, changed) << rule;
+        // a plain undo steps back past the batch taken back; undoing the undo does it again,
+        // after which the batch is the one to undo again
+        EXPECT_FALSE(ChooseUndoBatch(folder.State).Batch) << rule;
+        const int undo = JournalNumber(JournalFiles(folder.State).front());
+        EXPECT_EQ(ChooseUndoBatch(folder.State, undo).Batch->Kind, JournalUndo) << rule;
+        EXPECT_EQ(folder.Undo(undo).Done, changed) << rule;
         EXPECT_NE(ReadBytes(folder.Paths[0]), folder.Bytes[0]) << rule;
+        EXPECT_EQ(ChooseUndoBatch(folder.State).Batch->Number, 1) << rule;
     }
 }
 
@@ -235,11 +240,39 @@ TEST(Undo, JournalTroubles)
     const std::vector<std::string> files = JournalFiles(folder.State);
     ASSERT_EQ(files.size(), static_cast<std::size_t>(JournalKeep));
     EXPECT_EQ(JournalNumber(files.back()), 3);
+    // each record damaged in one way only, with a mark that would make it the batch to undo
+    const std::string head = JournalHeader(JournalWrite, 1, 1);
+    const std::string file = "f /a 1 2 -\n";
+    const std::string mark = "d 0 1 3 -\n";
     const std::tuple<const char*, std::string> damages[] = {
         {"not a journal", "hello\n"},
         {"a bad trailer", "cantrel-journal 1\nkind write\ntime 1\nfiles 1\nf /a 1 2 TAG%4\n"},
         {"a mark past the files", "cantrel-journal 1\nkind write\ntime 1\nfiles 0\nd 0 1 2 -\n"},
         {"more files than lines", "cantrel-journal 1\nkind write\ntime 1\nfiles 99\n"},
+        {"another format", "cantrel-journal 0\nkind write\ntime 1\nfiles 1\n" + file + mark},
+        {"an empty kind", "cantrel-journal 1\nkind \ntime 1\nfiles 1\n" + file + mark},
+        {"heading lines out of order",
+         "cantrel-journal 1\ntime 1\nkind write\nfiles 1\n" + file + mark},
+        {"a time that is no number",
+         "cantrel-journal 1\nkind write\ntime 1x\nfiles 1\n" + file + mark},
+        {"a count that is no number",
+         "cantrel-journal 1\nkind write\ntime 1\nfiles 1x\n" + file + mark},
+        {"a file line of six fields", head + "f /a 1 2 - x\n" + mark},
+        {"a file line of another kind", head + "F /a 1 2 -\n" + mark},
+        {"a path with a bad escape", head + "f /%4G 1 2 -\n" + mark},
+        {"an empty path", head + "f  1 2 -\n" + mark},
+        {"a size that is no number", head + "f /a 1k 2 -\n" + mark},
+        {"a file time that is no number", head + "f /a 1 2s -\n" + mark},
+        {"a trailer of three bytes", head + "f /a 1 2 TAG\n" + mark},
+        {"a mark of another kind", head + file + "D 0 1 3 -\n"},
+        {"a mark whose index is no number", head + file + "d 0x 1 3 -\n"},
+        {"a mark past its one file", head + file + "d 1 1 3 -\n"},
+        {"a mark with a damaged state", head + file + "d 0 1 3 %\n"},
+        {"a mark with an empty new path", head + file + "d 0 1 3 - \n"},
+        {"a mark with a damaged folder", head + file + "d 0 1 3 - /b %G0\n"},
+        {"a relative path", "cantrel-journal 2\nkind write\ntime 1\nfiles 1\nf a.mp3 1 2 -\n"},
+        {"an intent past the files",
+         "cantrel-journal 2\nkind write\ntime 1\nfiles 0\ni 0 1 - 1 2 -\n"},
     };
     for (const auto& [rule, text] : damages) {
         WriteBytes(folder.State + "/000099.journal", text);
@@ -287,6 +320,89 @@ TEST(Undo, NewBatchRemovesRecordsLeftByKilledOnes)
     for (const auto& [path, days, kept] : cases) {
         EXPECT_EQ(fs::exists(path), kept) << path;
     }
+}
+
+} // namespace
+
+namespace {
+
+TEST(Undo, PutsBackExactlyWhatWasThere)
+{
+    // rule, batch, the names the batch is given (a: the file, h: a hard link to it, s: a
+    // symbolic link to it), undone by an ordinary user, the undo's refusals
+    const std::tuple<const char*, TFileStep, std::string, bool, std::size_t> cases[] = {
+        {"a clear of a file ending in two tags", Clear, "a", false, 0},
+        {"a clear of a file named twice", Clear, "aa", false, 0},
+        {"a write of a file and its hard link", WriteTitle, "ah", false, 0},
+        {"a clear of a file and its symbolic link", Clear, "as", false, 0},
+        {"a write undone by a user who may not set the time back", WriteTitle, "a", true, 1},
+    };
+    for (const auto& [rule, step, names, asNobody, refusals] : cases) {
+        TTempDir dir;
+        const std::string file =
+            WriteBytes(dir / "a.mp3", MakeMp3Stream() + MakeTrailer("ONE") + MakeTrailer("TWO"));
+        fs::create_hard_link(file, dir / "h.mp3");
+        fs::create_symlink(file, dir / "s.mp3");
+        const std::string bytes = ReadBytes(file);
+        const auto time = fs::last_write_time(file);
+        std::vector<std::string> paths;
+        for (const char name : names) {
+            paths.push_back(dir / (std::string(1, name) + ".mp3"));
+        }
+        {
+            TJournalSession journal(dir / "state", JournalWrite, 1000);
+            TBatchControl control;
+            control.Journal = &journal;
+            ASSERT_EQ(RunBatch(paths, step, control).Failures.size(), 0u) << rule;
+        }
+        const TUndoChoice choice = ChooseUndoBatch(dir / "state");
+        ASSERT_TRUE(choice.Batch) << rule;
+        // the file stays its owner's, writable by all: its bytes go back; its time can be set
+        // back only by its owner, so the refusal shows where the tests run as the superuser
+        chmod(dir.Path().c_str(), 0777);
+        chmod(file.c_str(), 0666);
+        const std::size_t expected = asNobody && geteuid() == 0 ? refusals : 0;
+        const auto undo = [&choice, expected] {
+            const TBatchResult undone = UndoBatch(*choice.Batch);
+            return undone.Failures.size() == expected &&
+                   (expected == 0 || (undone.Failures[0].Error == EPERM &&
+                                      undone.Failures[0].Text.find(
+                                          "its time could not be set back") != std::string::npos));
+        };
+        EXPECT_TRUE(asNobody ? PassesAsOrdinaryUser(undo) : undo()) << rule;
+        EXPECT_TRUE(ReadBytes(file) == bytes) << rule;
+        EXPECT_EQ(fs::last_write_time(file) == time, expected == 0) << rule;
+    }
+}
+
+TEST(Undo, MoveStoppedBetweenItsLinkAndUnlink)
+{
+    // a file system without a no-replace rename links the new name first: a batch killed before
+    // the old name is removed leaves the file under both, and the folder made for the new one
+    TTempDir dir;
+    const std::string file = WriteBytes(dir / "a.mp3", MakeMp3Stream());
+    const struct stat info = [&] {
+        struct stat found = {};
+        stat(file.c_str(), &found);
+        return found;
+    }();
+    fs::create_directory(dir / "new");
+    fs::create_hard_link(file, dir / "new/a.mp3");
+    const std::string time =
+        std::to_string(info.st_mtim.tv_sec * 1000000000LL + info.st_mtim.tv_nsec);
+    fs::create_directories(dir / "state");
+    WriteBytes(dir / "state/000001.journal", "cantrel-journal 2\nkind rename\ntime 1\nfiles 1\nf " +
+                                                 file + " " + std::to_string(info.st_size) + " " +
+                                                 time + " -\ni 0 -1 - -1 0 - " +
+                                                 (dir / "new/a.mp3") + " " + (dir / "new") + "\n");
+    const TUndoChoice choice = ChooseUndoBatch(dir / "state");
+    ASSERT_TRUE(choice.Batch);
+    EXPECT_FALSE(choice.Batch->Finished);
+    EXPECT_EQ(choice.Batch->ChangedCount(), 1u);
+    const TBatchResult undone = UndoBatch(*choice.Batch);
+    EXPECT_TRUE(undone.Failures.empty());
+    EXPECT_TRUE(fs::exists(file));
+    EXPECT_FALSE(fs::exists(dir / "new")) << "the second name and its folder are gone";
 }
 
 } // namespace

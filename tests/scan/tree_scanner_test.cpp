@@ -28,10 +28,24 @@ TList Events(TTreeScanner& scanner, const std::string& root)
     const auto add = [&](const char* kind, const std::string& path) {
         events.push_back(kind + (path.rfind(root, 0) == 0 ? path.substr(root.size()) : path));
     };
+    // every folder's files are listed, in the order they are then reported, before the first
+    TList listed;
+    std::size_t reported = 0;
+    scanner.OnFilesListed = [&](const TList& paths) {
+        EXPECT_EQ(reported, listed.size()) << "listed before the last list was reported";
+        listed = paths;
+        reported = 0;
+    };
     scanner.OnDirectoryFound = [&](TTreeScanner& s) { add("found ", s.FileFound()); };
-    scanner.OnFileFound = [&](TTreeScanner& s) { add("file ", s.FileFound()); };
+    scanner.OnFileFound = [&](TTreeScanner& s) {
+        add("file ", s.FileFound());
+        // the path alone, also where the entry carries details
+        const std::string path = reported < listed.size() ? listed[reported++] : "-";
+        EXPECT_EQ(s.FileFound().rfind(path, 0), 0U) << path;
+    };
     scanner.OnDirectoryDone = [&](TTreeScanner& s) { add("done ", s.CurrentDirectory()); };
     scanner.StartSearch();
+    EXPECT_EQ(reported, listed.size());
     return events;
 }
 

@@ -3,8 +3,11 @@
 #include <algorithm>
 #include <cstdlib>
 #include <fstream>
+#include <grp.h>
 #include <sstream>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 std::string MakeFrame(std::uint32_t header, int length)
 {
@@ -77,4 +80,21 @@ TTempDir::~TTempDir()
     }
     chmod(Root.c_str(), 0700);
     std::filesystem::remove_all(Root, ignored);
+}
+
+bool PassesAsOrdinaryUser(const std::function<bool()>& check)
+{
+    const pid_t child = fork();
+    if (child == 0) {
+        constexpr uid_t nobody = 65534;
+        if (geteuid() == 0 &&
+            (setgroups(0, nullptr) != 0 || setgid(nobody) != 0 || setuid(nobody) != 0)) {
+            _exit(2);
+        }
+        // _exit: the child must not run the parent's clean-up of its folders
+        _exit(check() ? 0 : 1);
+    }
+    int status = 0;
+    return child > 0 && waitpid(child, &status, 0) == child && WIFEXITED(status) &&
+           WEXITSTATUS(status) == 0;
 }

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <string>
 
 // Test inputs built in code: MPEG frames, ID3v1 trailers, and a temporary folder per test.
@@ -46,3 +47,8 @@ public:
 private:
     std::filesystem::path Root;
 };
+
+// Runs `check` in a child process that, when this one is the superuser, first drops to the
+// ordinary user "nobody" (uid and gid 65534), so that permission rules hold as they do for a user;
+// true when the check returned true there. Folders the child must reach need their x bits.
+bool PassesAsOrdinaryUser(const std::function<bool()>& check);

@@ -40,4 +40,27 @@ TEST(PlacementOnScreens, KeepsReachableWindowsAndRecoversLostOnes)
     }
 }
 
+TEST(FirstPlacement, BesideTheOpenerWhenThereIsRoomElseCentred)
+{
+    using R = TPlacementRect;
+    const R screen{0, 0, 1920, 1080};
+    const R right{1920, 0, 1280, 1024};
+    const std::tuple<const char*, std::optional<R>, std::vector<R>, R> cases[] = {
+        {"room on the right", R{100, 50, 860, 640}, {screen}, {960, 50, 560, 380}},
+        {"no room on the right: left", R{1000, 50, 860, 640}, {screen}, {440, 50, 560, 380}},
+        {"no room either side: centred", R{300, 50, 1400, 640}, {screen}, {680, 350, 560, 380}},
+        {"opener too low: moved up", R{100, 900, 860, 640}, {screen}, {960, 700, 560, 380}},
+        {"opener on the second screen",
+         R{2000, 10, 600, 500},
+         {screen, right},
+         {2600, 10, 560, 380}},
+        {"no opener: centred on the first", std::nullopt, {screen, right}, {680, 350, 560, 380}},
+        {"no screens: at the origin", std::nullopt, {}, {0, 0, 560, 380}},
+        {"larger than the screen: shrunk", std::nullopt, {R{0, 0, 500, 300}}, {0, 0, 500, 300}},
+    };
+    for (const auto& [rule, opener, screens, expected] : cases) {
+        EXPECT_EQ(FirstPlacement(560, 380, opener, screens), expected) << rule;
+    }
+}
+
 } // namespace

@@ -3,6 +3,15 @@
 #include <QEvent>
 #include <QToolButton>
 
+void SetCaptionColour(QWidget* button, const QColor& colour)
+{
+    QPalette colours = button->palette();
+    for (const auto group : {QPalette::Active, QPalette::Inactive}) {
+        colours.setColor(group, QPalette::ButtonText, colour);
+    }
+    button->setPalette(colours);
+}
+
 TButtonHighlight::TButtonHighlight(std::vector<QToolButton*> buttons,
                                    const std::vector<QWidget*>& panels, QObject* parent)
     : QObject(parent), Buttons(std::move(buttons))
@@ -19,10 +28,7 @@ TButtonHighlight::TButtonHighlight(std::vector<QToolButton*> buttons,
 void TButtonHighlight::Highlight(const QToolButton* button)
 {
     for (QToolButton* each : Buttons) {
-        QPalette colours = each->palette();
-        colours.setColor(QPalette::ButtonText,
-                         each == button ? QColor(Qt::red) : QColor(Qt::black));
-        each->setPalette(colours);
+        SetCaptionColour(each, each == button ? QColor(Qt::red) : QColor(Qt::black));
     }
 }
 

@@ -22,20 +22,20 @@ const QColor Maroon(0x80, 0x00, 0x00);
 struct TFieldBox
 {
     const char* Name;
-    const char* StartCaption;
     const char* Caption;
     const char* DisabledCaption;
 };
 
-// The starting captions differ from the ones a click sets, so three accelerators change then.
+// Each box keeps the accelerator it starts with, the one the shortcut list gives (Alt+B, Alt+M,
+// Alt+R), whether it is checked or not; "&Comment" would also take Alt+C from "&Cancel".
 const TFieldBox FieldBoxTexts[FieldCount] = {
-    {"Title_CB", "&Title", "&Title", "&Title         [disabled]"},
-    {"Artist_CB", "&Artist", "&Artist", "&Artist        [disabled]"},
-    {"Album_CB", "Al&bum", "A&lbum", "A&lbum         [disabled]"},
-    {"Year_CB", "&Year", "&Year", "&Year          [disabled]"},
-    {"Comment_CB", "Co&mment", "&Comment", "&Comment       [disabled]"},
-    {"Genre_CB", "&Genre", "&Genre", "&Genre         [disabled]"},
-    {"Track_CB", "Track N&r.", "Track &Nr.", "Track &Nr.     [disabled]"},
+    {"Title_CB", "&Title", "&Title         [disabled]"},
+    {"Artist_CB", "&Artist", "&Artist        [disabled]"},
+    {"Album_CB", "Al&bum", "Al&bum         [disabled]"},
+    {"Year_CB", "&Year", "&Year          [disabled]"},
+    {"Comment_CB", "Co&mment", "Co&mment       [disabled]"},
+    {"Genre_CB", "&Genre", "&Genre         [disabled]"},
+    {"Track_CB", "Track N&r.", "Track N&r.     [disabled]"},
 };
 
 template <typename T> T* Named(T* widget, const char* name)
@@ -114,7 +114,7 @@ QWidget* T_SettingsForm::BuildFieldFrame()
     auto* grid = new QGridLayout(RadioGroup1);
     for (int i = 0; i < FieldCount; ++i) {
         FieldBoxes[i] = Named(new QCheckBox(RadioGroup1), FieldBoxTexts[i].Name);
-        FieldBoxes[i]->setText(QString::fromLatin1(FieldBoxTexts[i].StartCaption));
+        FieldBoxes[i]->setText(QString::fromLatin1(FieldBoxTexts[i].Caption));
         grid->addWidget(FieldBoxes[i], i % 4, i / 4);
     }
     return RadioGroup1;

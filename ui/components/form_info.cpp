@@ -3,7 +3,9 @@
 #include "settings/stored_settings.h"
 #include "workspace/window_placement.h"
 
+#include <QApplication>
 #include <QCoreApplication>
+#include <QEvent>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QScreen>
@@ -73,16 +75,24 @@ void TFormInfo::Load()
     const TPlacement stored = ReadPlacement(TSettingsBatch(Company, AppName), FormName);
     int width = stored.Width.value_or(window->width());
     int height = stored.Height.value_or(window->height());
-    const int left = stored.Left.value_or(window->x());
-    const int top = stored.Top.value_or(window->y());
     if (width <= 0 || height <= 0) {
         width = window->width();
         height = window->height();
     }
-    const TPlacementRect placed =
-        PlacementOnScreens({left, top, width, height}, AvailableScreens());
-    window->resize(placed.Width, placed.Height);
-    window->move(placed.Left, placed.Top);
+    if (stored.Width && stored.Height) {
+        window->resize(width, height);
+    }
+    // A window that was never shown stands at 0,0, where its title bar would be above the
+    // screen: without a stored place it is placed as it is first shown.
+    PlaceOnShow = !stored.Left || !stored.Top;
+    if (PlaceOnShow) {
+        window->installEventFilter(this);
+    } else {
+        const TPlacementRect placed =
+            PlacementOnScreens({*stored.Left, *stored.Top, width, height}, AvailableScreens());
+        window->resize(placed.Width, placed.Height);
+        window->move(placed.Left, placed.Top);
+    }
 
     // Only normal and not normal are stored, so a window closed minimized opens maximized.
     if (stored.Normal.value_or(IsNormal(window))) {
@@ -90,6 +100,25 @@ void TFormInfo::Load()
     } else {
         window->setWindowState((window->windowState() & ~NotNormal) | Qt::WindowMaximized);
     }
+}
+
+bool TFormInfo::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == OwnerWindow && event->type() == QEvent::Show && PlaceOnShow) {
+        PlaceOnShow = false;
+        OwnerWindow->removeEventFilter(this);
+        std::optional<TPlacementRect> opener;
+        if (const QWidget* active = QApplication::activeWindow();
+            active != nullptr && active != OwnerWindow) {
+            const QRect frame = active->frameGeometry();
+            opener = TPlacementRect{frame.x(), frame.y(), frame.width(), frame.height()};
+        }
+        const TPlacementRect placed =
+            FirstPlacement(OwnerWindow->width(), OwnerWindow->height(), opener, AvailableScreens());
+        OwnerWindow->resize(placed.Width, placed.Height);
+        OwnerWindow->move(placed.Left, placed.Top);
+    }
+    return QObject::eventFilter(watched, event);
 }
 
 void TFormInfo::Save()

@@ -25,7 +25,9 @@ public:
     QString FormName;
 
     // Applies the stored placement; a window stored minimized or maximized opens maximized, and
-    // one stored off every present screen is moved back onto one.
+    // one stored off every present screen is moved back onto one. What is not stored stays as
+    // the window has it; a window with no stored place is placed when it is first shown, beside
+    // the window it is opened from when there is room, else centred on the screen.
     void Load();
     // Stores the placement in the order WindowState, Top, Left, Width, Height.
     void Save();
@@ -37,9 +39,13 @@ public:
 
     QWidget* Owner() const { return OwnerWindow; }
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     // Fills empty AppName, FormName and Company as Load and Save need them.
     void CompleteNames();
 
     QWidget* OwnerWindow;
+    bool PlaceOnShow = false;
 };

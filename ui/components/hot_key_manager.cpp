@@ -320,6 +320,9 @@ bool TManagersList::eventFilter(QObject* watched, QEvent* event)
             }
             return result == 0;
         }
+        // A handler that opens a dialog sees the dialog's keys pass through here meanwhile: this
+        // key is remembered again, or its way up the parents would run the handler once more.
+        Stroke = stroke;
         Stroke.Result = result;
     }
     if (Stroke.Result == 0) {

@@ -6,6 +6,7 @@
 #include "settings/stored_settings.h"
 #include "ui/components/form_info.h"
 #include "ui/components/hot_key_manager.h"
+#include "ui/components/lossy_question.h"
 #include "ui/components/prompts.h"
 #include "workspace/batch_report.h"
 #include "workspace/key_map.h"
@@ -77,8 +78,20 @@ void T_Form3::ShowFileCounts(int toProcess, int total, const QString& indexText,
 {
     ToProcessCount = toProcess;
     TotalCount = total;
-    Index_Panel->setText(indexText);
     Status_Panel->setText(statusText);
+    if (isVisible()) {
+        // the main list follows the steps of this window: its counts must not take the step
+        // counter back to the first file
+        StepCounter = std::min(StepCounter, ToProcessCount);
+        ShowStepCounter();
+    } else {
+        Index_Panel->setText(indexText);
+    }
+}
+
+void T_Form3::ShowStepCounter()
+{
+    Index_Panel->setText(QStringLiteral("[ %1 / %2 ]").arg(StepCounter).arg(ToProcessCount));
 }
 
 void T_Form3::StartExtraction(const TExtractionStart& start)
@@ -111,6 +124,10 @@ void T_Form3::ShowReplacePairs()
     const QSignalBlocker quiet2(Replace_2_CB);
     Replace_1_CB->setCurrentIndex(pairs.Selected);
     Replace_2_CB->setCurrentIndex(pairs.Selected);
+    // the preview on display shows what the pairs make of the file now
+    if (isVisible() && !TextToExtract.empty()) {
+        Run();
+    }
 }
 
 // --- opening and leaving
@@ -254,11 +271,9 @@ void T_Form3::AutoTrimSpaces_CBClick(bool checked)
     Run();
 }
 
-void T_Form3::CaseClick(bool checked)
+void T_Form3::CaseClick()
 {
-    if (!checked) {
-        return; // the button that lost the choice; the one that got it runs
-    }
+    // also a click on the option already chosen runs, as every click on a case button does
     Options.CaseMode = Lower_RB->isChecked()        ? TCaseMode::cmLower
                        : Upper_RB->isChecked()      ? TCaseMode::cmUpper
                        : Capitalize_RB->isChecked() ? TCaseMode::cmCapitalize
@@ -418,7 +433,7 @@ void T_Form3::Step(bool forward)
     }
     if (wholePath || *target != StepIndex) {
         StepCounter = StepCounterAfter(StepCounter, ToProcessCount, forward);
-        Index_Panel->setText(QStringLiteral("[ %1 / %2 ]").arg(StepCounter).arg(ToProcessCount));
+        ShowStepCounter();
     }
     StepIndex = *target;
     if (wholePath) {
@@ -526,6 +541,18 @@ TFileFailures T_Form3::ProcessFiles(const std::vector<int>& rows, bool wholePath
     for (const int row : rows) {
         paths.push_back(Work.Files[row].FullName());
     }
+    // asked once, before any file: a file whose values the code page cannot hold keeps its tag
+    // (and is listed) unless the user lets them be written with "?"
+    std::vector<std::string> lossyFiles;
+    for (const std::string& path : paths) {
+        const std::string fullPath = ExtractionText(path, true);
+        const TFormulaRun values =
+            ExtractValues(PathIncluded ? fullPath : NamePart(fullPath), formula, RunOptions());
+        if (ValuesLoseCharacters(formula, values.Values, Work.Options.TagCodePage)) {
+            lossyFiles.push_back(path);
+        }
+    }
+    const bool lossy = AskWriteLossy(Prompts, this, lossyFiles);
     // journaled so that it can be undone; no file is touched when the journal cannot be written
     TJournalSession journal(Work.JournalFolder, JournalExtract, std::time(nullptr));
     if (!journal.Begin(paths)) {
@@ -545,9 +572,10 @@ TFileFailures T_Form3::ProcessFiles(const std::vector<int>& rows, bool wholePath
         FullPath = ExtractionText(path, true);
         TextToExtract = PathIncluded ? FullPath : NamePart(FullPath);
         const TFormulaRun run = RunFormula(TextToExtract, formula, RunOptions(), path, yield);
+        const TJournalSession::TFileScope journaled(journal, static_cast<std::size_t>(i));
         // listed under the folder of the extraction text, as the user sees the file here
         if (auto failure = WriteExtractedTag(path, formula, run.Values, Options.PreserveOtherTag,
-                                             yield, Work.Options.TagCodePage)) {
+                                             yield, Work.Options.TagCodePage, lossy)) {
             failure->Path = TextToExtract;
             failures.push_back(*failure);
         } else if (!journal.FileDone(i, {})) {
@@ -556,6 +584,9 @@ TFileFailures T_Form3::ProcessFiles(const std::vector<int>& rows, bool wholePath
         } else if (NotProcessedCorrectly(formula, run)) {
             failures.push_back(FailureFromReason(TextToExtract, TFailureReason::Incomplete, ""));
         }
+    }
+    if (journal.Failure().Text.empty() && !Work.Activity.StopRequested()) {
+        journal.End();
     }
     emit ProgressEnded();
     ShowExtractionText();

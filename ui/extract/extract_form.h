@@ -91,7 +91,7 @@ private:
     void FormulaChanged();
     void Preserve_TagClick(bool checked);
     void AutoTrimSpaces_CBClick(bool checked);
-    void CaseClick(bool checked);
+    void CaseClick();
     void TogglePath_SBClick();
     void ExtractedTAG_SBClick();
     void AllTAG_SBClick();
@@ -119,6 +119,8 @@ private:
     void LoadFormulaList();
     void StoreFormulaList();
     void Step(bool forward);
+    // "[ k / N ]" in the index panel.
+    void ShowStepCounter();
     TFileFailures ProcessFiles(const std::vector<int>& rows, bool wholePath);
 
     TWorkspace& Work;

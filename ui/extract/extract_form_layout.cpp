@@ -1,4 +1,5 @@
 #include "settings/registry.h"
+#include "ui/auxiliary/button_highlight.h"
 #include "ui/components/form_info.h"
 #include "ui/extract/extract_form.h"
 
@@ -240,7 +241,7 @@ void T_Form3::ConnectControls()
         connect(FieldBoxes[k], &QComboBox::currentIndexChanged, this, &T_Form3::FormulaChanged);
     }
     for (QRadioButton* mode : {Lower_RB, Upper_RB, Capitalize_RB, None_RB}) {
-        connect(mode, &QRadioButton::toggled, this, &T_Form3::CaseClick);
+        connect(mode, &QRadioButton::clicked, this, &T_Form3::CaseClick);
     }
     connect(Preserve_Tag, &QCheckBox::toggled, this, &T_Form3::Preserve_TagClick);
     connect(AutoTrimSpaces_CB, &QCheckBox::toggled, this, &T_Form3::AutoTrimSpaces_CBClick);
@@ -266,8 +267,6 @@ void T_Form3::ConnectControls()
 void T_Form3::HighlightButton(QToolButton* hovered)
 {
     for (QToolButton* button : HighlightButtons) {
-        QPalette colours = button->palette();
-        colours.setColor(QPalette::ButtonText, button == hovered ? Qt::red : Qt::black);
-        button->setPalette(colours);
+        SetCaptionColour(button, button == hovered ? Qt::red : Qt::black);
     }
 }

@@ -2,6 +2,7 @@
 
 #include "extract/value_rules.h"
 #include "settings/registry.h"
+#include "ui/auxiliary/button_highlight.h"
 #include "ui/components/form_info.h"
 #include "ui/components/prompts.h"
 
@@ -47,6 +48,8 @@ TReplaceInName_Form::TReplaceInName_Form(TPrompts& prompts, QWidget* parent)
         Buttons.push_back(*button);
     }
     grid->addLayout(buttons, 2, 0, 1, 2);
+    // a small dialog of a fixed size, as its contents need
+    grid->setSizeConstraint(QLayout::SetFixedSize);
     setMouseTracking(true);
     installEventFilter(this);
     connect(Add_SB, &QToolButton::clicked, this, &TReplaceInName_Form::Add_SBClick);
@@ -135,9 +138,7 @@ bool TReplaceInName_Form::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() == QEvent::Enter || (watched == this && event->type() == QEvent::MouseMove)) {
         for (QToolButton* button : Buttons) {
-            QPalette colours = button->palette();
-            colours.setColor(QPalette::ButtonText, button == watched ? Qt::red : Qt::black);
-            button->setPalette(colours);
+            SetCaptionColour(button, button == watched ? Qt::red : Qt::black);
         }
     }
     return THidingWindow::eventFilter(watched, event);

@@ -1,5 +1,6 @@
 #include "ui/main/main_form.h"
 
+#include "engine/analysis_read_ahead.h"
 #include "engine/mpeg_audio.h"
 #include "settings/stored_settings.h"
 #include "ui/auxiliary/about_form.h"
@@ -71,6 +72,8 @@ void T_MainForm::ConnectControls()
     connect(Open1, &QAction::triggered, this, &T_MainForm::Open1Click);
     connect(CopyId3v2, &QAction::triggered, this, &T_MainForm::CopyId3v2Click);
     connect(UndoLastBatch1, &QAction::triggered, this, &T_MainForm::UndoLastBatch1Click);
+    connect(UndoHistory1, &QAction::triggered, this,
+            [this] { emit ShowWindowRequested(TWindowId::UndoHistory); });
     for (QAction* item : RecentItems) {
         connect(item, &QAction::triggered, this, &T_MainForm::C1Click);
     }
@@ -107,6 +110,9 @@ void T_MainForm::ConnectControls()
 
     TreeScanner.OnFileFound = [this](TTreeScanner&) { TreeScannerFileFound(); };
     TreeScanner.OnDirectoryDone = [this](TTreeScanner&) { TreeScannerDirectoryDone(); };
+    TreeScanner.OnFilesListed = [this](const std::vector<std::string>& paths) {
+        TreeScannerFilesListed(paths);
+    };
     TreeScanner.Yield = [this] { (*Yield)(); };
     // the running count is brought up to date whenever the window gets to paint
     Yield->BeforeEvents = [this] {
@@ -198,16 +204,24 @@ bool T_MainForm::eventFilter(QObject* watched, QEvent* event)
             ListBox1MouseMove();
         }
         break;
+    case QEvent::KeyPress:
+        // Ctrl+A switches the artist field (on its release); the list must not take it as
+        // "select every file" as well, or the next command would reach them all
+        if (watched == ListBox1 &&
+            static_cast<QKeyEvent*>(event)->matches(QKeySequence::SelectAll)) {
+            return true;
+        }
+        break;
     case QEvent::KeyRelease: {
         const int key = static_cast<QKeyEvent*>(event)->key();
         const bool enter = key == Qt::Key_Return || key == Qt::Key_Enter;
         if (watched == ListBox1) {
             ListBox1KeyUp();
-        } else if (enter && watched == Genre_CB->lineEdit()) {
+        } else if (enter && watched == Genre_CB) {
             Genre_CBKeyUp();
         } else if (enter) {
             for (QComboBox* box : TextBoxes) {
-                if (watched == box->lineEdit()) {
+                if (watched == box) {
                     TagBoxKeyUp(box);
                 }
             }
@@ -251,6 +265,8 @@ void T_MainForm::Change_Tag_SBClick()
     emit ExtractionStarting({CurrentFileName(), SelectedRows(), ListBox1->currentRow()});
     // the extraction window shows the list again whenever it hides
     ListBox1->hide();
+    // the window opens with the counts of now, not those of the last selection
+    RememberCounts();
     UpdateCounters();
     emit ShowWindowRequested(TWindowId::NameToTag);
 }

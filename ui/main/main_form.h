@@ -27,6 +27,7 @@ class QListWidget;
 class QMenu;
 class QTimer;
 class QToolButton;
+class TAnalysisReadAhead;
 class TBrowseDirectoryDlg;
 class TFormInfo;
 class THotKeyManager;
@@ -47,6 +48,7 @@ enum class TWindowId
     About,
     Macros,
     NameToTag,
+    UndoHistory,
 };
 
 // The main window: the file list of the opened folder, the tag and stream data of the selected
@@ -122,6 +124,9 @@ public slots:
     void SetCurrentRow(int row);
     // A whole-path batch of the extraction window is done.
     void WholePathModeOff();
+    // Undoes batch `number` of the journal (0: the newest that changed a file) after asking,
+    // and lists the folder anew; refused while another job runs.
+    void UndoBatchChosen(int number);
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -175,6 +180,7 @@ private:
     void ErrorPanelMouseUp(Qt::MouseButton button);
     void TreeScannerFileFound();
     void TreeScannerDirectoryDone();
+    void TreeScannerFilesListed(const std::vector<std::string>& paths);
     void CheckBox_01Click(bool checked);
     void All_CBClick(bool checked);
     void CheckBox1Click(bool checked);
@@ -272,6 +278,8 @@ private:
     TFormInfo* FormInfo = nullptr;
     std::unique_ptr<TBrowseDirectoryDlg> BrowseDirectoryDlg;
     TTreeScanner TreeScanner;
+    // the bit-rate check reads the files of the folder being scanned ahead of the scan
+    std::unique_ptr<TAnalysisReadAhead> ScanReadAhead;
     TCounts LastCounts;
     bool ShowHints = true;
     // Keeps every tool tip of the program from showing while the hints are off.
@@ -316,6 +324,7 @@ private:
     QAction* Open1 = nullptr;
     QAction* CopyId3v2 = nullptr;      // "Copy ID3v&2 to ID3v1"
     QAction* UndoLastBatch1 = nullptr; // the file list menu's undo of the last batch
+    QAction* UndoHistory1 = nullptr;   // "Undo history ...": every kept batch
     TPanel* ErrorPanel = nullptr;
 
     std::array<QComboBox*, 5> TextBoxes{}; // TitleEdit .. CommentEdit

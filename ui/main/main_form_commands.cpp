@@ -3,8 +3,10 @@
 #include "batch/tag_write.h"
 #include "engine/mpeg_audio.h"
 #include "engine/path_parts.h"
+#include "engine/tag_values.h"
 #include "journal/journal_session.h"
 #include "ui/components/display_path.h"
+#include "ui/components/lossy_question.h"
 #include "ui/components/panel.h"
 #include "ui/components/prompts.h"
 #include "ui/main/main_form.h"
@@ -56,13 +58,18 @@ QString RenameErrorText(const std::string& oldPath, const std::string& newPath)
 
 TTagBoxTexts T_MainForm::TagBoxTexts() const
 {
+    // a typed genre that Enter has not yet matched to an entry names no genre, so the file's
+    // own stays: a write never stores a genre the box does not show
     const int genre = Genre_CB->currentIndex();
+    const QString shownGenre = Genre_CB->currentText();
+    const bool typed =
+        genre < 0 || shownGenre.compare(Genre_CB->itemText(genre), Qt::CaseInsensitive) != 0;
     return {BoxText(TitleEdit, TitleEdit->currentText()),
             BoxText(ArtistEdit, ArtistEdit->currentText()),
             BoxText(AlbumEdit, AlbumEdit->currentText()),
             BoxText(YearEdit, YearEdit->currentText()),
             BoxText(CommentEdit, CommentEdit->currentText()),
-            BoxText(Genre_CB, genre >= 0 ? Genre_CB->itemText(genre) : QString()),
+            BoxText(Genre_CB, typed ? shownGenre : Genre_CB->itemText(genre)),
             BoxText(Track_ME, Track_ME->text())};
 }
 
@@ -155,6 +162,12 @@ void T_MainForm::Write_Tag_SBClick()
         }
         const bool wholePath = Work.WholePathMode;
         const TTagEdits edits = TagEditsFromBoxes(TagBoxTexts());
+        // every file gets the same texts, and its own always fit the code page: when the boxes
+        // hold a character the code page lacks, every file would get a "?" for it
+        if (TagLosesCharacters(EditedTag({}, edits), Options.TagCodePage) &&
+            !AskWriteLossy(Prompts, this, paths)) {
+            return;
+        }
         TMPEGAudio audio(
             Options.TagCodePage); // one for the batch: it keeps what it learns between files
         const TBatchResult result =
@@ -274,15 +287,38 @@ void T_MainForm::CopyId3v2Click()
         }
         const bool wholePath = Work.WholePathMode;
         TMPEGAudio audio(Options.TagCodePage); // one for the batch: it keeps what it learns
-        const TBatchResult result = RunFileBatch(
-            paths,
-            [&](const std::string& path, const TYieldFn& yield) {
-                return CopyId3v2ToId3v1(audio, path, false, yield).Outcome;
-            },
-            true, JournalCopyV2);
+        bool lossy = false;
+        const auto copy = [&](const std::string& path, const TYieldFn& yield) {
+            return CopyId3v2ToId3v1(audio, path, false, yield, lossy).Outcome;
+        };
+        TBatchResult result = RunFileBatch(paths, copy, true, JournalCopyV2);
         emit ProgressShown(false);
         if (wholePath) {
             ShowListAgain();
+        }
+        // what a file's ID3v2 tag holds is known only once it is read: the files with characters
+        // the code page cannot hold were left as they were, and are written now if the user
+        // agrees (a second batch, undone on its own); otherwise they stay listed
+        const auto unencodable = [](const TFileFailure& failure) {
+            return failure.Reason == TFailureReason::Unencodable;
+        };
+        std::vector<std::string> lossyFiles;
+        for (const TFileFailure& failure : result.Failures) {
+            if (unencodable(failure)) {
+                lossyFiles.push_back(failure.Path);
+            }
+        }
+        if (!lossyFiles.empty() && !Work.Activity.StopRequested() &&
+            AskWriteLossy(Prompts, this, lossyFiles)) {
+            lossy = true;
+            std::erase_if(result.Failures, unencodable);
+            const TBatchResult again = RunFileBatch(lossyFiles, copy, true, JournalCopyV2);
+            emit ProgressShown(false);
+            if (wholePath) {
+                ShowListAgain();
+            }
+            result.Failures.insert(result.Failures.end(), again.Failures.begin(),
+                                   again.Failures.end());
         }
         if (!result.Failures.empty()) {
             emit FilesFailed(result.Failures);

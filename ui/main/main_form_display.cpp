@@ -1,3 +1,4 @@
+#include "batch/rename_file.h"
 #include "engine/format_items.h"
 #include "engine/mpeg_audio.h"
 #include "engine/path_parts.h"
@@ -270,10 +271,12 @@ void T_MainForm::Edit6Change()
 
 void T_MainForm::RefreshPreview()
 {
-    const std::string preview = FormatItems(*CurrentAudio, Edit6->text().toStdString(), Regional);
+    // expanded as the rename expands it, so the preview shows the name the file will get
+    const std::string preview =
+        FormatItems(*CurrentAudio, Edit6->text().toStdString(), Regional, TExpansion::FileName);
     Label15->setText(Text(preview));
     if (!CurrentAudio->FileName.empty()) {
-        UpdateNameLength(MacroFullName(CurrentAudio->FileName, preview));
+        UpdateNameLength(RenameTarget(CurrentAudio->FileName, preview));
     }
 }
 
@@ -299,8 +302,15 @@ void T_MainForm::TagBoxKeyUp(QComboBox* box)
 
 void T_MainForm::Genre_CBKeyUp()
 {
-    const QString text = Genre_CB->currentText();
-    if (Genre_CB->findText(text, Qt::MatchFixedString) < 0) {
+    // the entry the text names becomes the selected one, so that a write stores what the box
+    // shows; a text that names none becomes "<unknown>"
+    int entry = Genre_CB->findText(Genre_CB->currentText(), Qt::MatchFixedString);
+    if (entry < 0) {
+        entry = Genre_CB->findText(QString::fromLatin1(UnknownGenreEntry.data()));
+    }
+    if (entry >= 0) {
+        Genre_CB->setCurrentIndex(entry);
+    } else {
         Genre_CB->setEditText(QString::fromLatin1(UnknownGenreEntry.data()));
     }
     Genre_CB->lineEdit()->selectAll();
@@ -313,7 +323,7 @@ QString T_MainForm::MacroText() const
 
 QString T_MainForm::MacroPreview(const QString& macro) const
 {
-    return Text(FormatItems(*CurrentAudio, macro.toStdString(), Regional));
+    return Text(FormatItems(*CurrentAudio, macro.toStdString(), Regional, TExpansion::FileName));
 }
 
 void T_MainForm::SetMacro(const QString& macro)

@@ -1,3 +1,4 @@
+#include "ui/auxiliary/button_highlight.h"
 #include "ui/components/panel.h"
 #include "ui/main/main_form.h"
 #include "ui/main/tool_icons.h"
@@ -276,6 +277,8 @@ QWidget* T_MainForm::BuildListColumn()
     CopyId3v2->setObjectName(QStringLiteral("CopyId3v2"));
     UndoLastBatch1 = RecentParhs_PM->addAction(QStringLiteral("&Undo last batch"));
     UndoLastBatch1->setObjectName(QStringLiteral("UndoLastBatch1"));
+    UndoHistory1 = RecentParhs_PM->addAction(QStringLiteral("Undo &history ..."));
+    UndoHistory1->setObjectName(QStringLiteral("UndoHistory1"));
 
     Panel29 = Named(new TPanel(column), "Panel29");
     Panel29->SetCaption(QStringLiteral(" Apply To Whole &Path ..."));
@@ -285,7 +288,8 @@ QWidget* T_MainForm::BuildListColumn()
     auto* whole = new QHBoxLayout(Panel29);
     whole->setContentsMargins(6, 2, 6, 2);
     All_CB = Named(new QCheckBox(QStringLiteral("&P"), Panel29), "All_CB");
-    All_CB->setStyleSheet(QStringLiteral("QCheckBox { color: transparent; }"));
+    // the caption only carries the accelerator; a style sheet would hide the mark with it
+    SetColour(All_CB, QPalette::WindowText, Qt::transparent);
     // only the mark itself: a click on the panel's caption is a click on the panel
     All_CB->setFixedWidth(All_CB->style()->pixelMetric(QStyle::PM_IndicatorWidth) + 2);
     whole->addWidget(All_CB);
@@ -336,7 +340,8 @@ QWidget* T_MainForm::BuildTagColumn()
         box->setEditable(true);
         box->setInsertPolicy(QComboBox::NoInsert);
         box->lineEdit()->setMaxLength(limits[i]);
-        box->lineEdit()->installEventFilter(this);
+        // the box hands its keys to its line edit directly, past any filter there
+        box->installEventFilter(this);
         box->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
         TextBoxes[i] = box;
     }
@@ -351,7 +356,7 @@ QWidget* T_MainForm::BuildTagColumn()
     Genre_CB->setEditable(true);
     Genre_CB->setInsertPolicy(QComboBox::NoInsert);
     Genre_CB->setMaxVisibleItems(20);
-    Genre_CB->lineEdit()->installEventFilter(this);
+    Genre_CB->installEventFilter(this);
     Track_ME = Named(new QLineEdit(tags), "Track_ME");
     Track_ME->setInputMask(QStringLiteral("00;_"));
     Track_ME->setFixedWidth(40);
@@ -491,7 +496,7 @@ void T_MainForm::ResetButtonColours()
 {
     HoveredButton = QString();
     for (QToolButton* button : HighlightButtons) {
-        SetColour(button, QPalette::ButtonText, QColor(Qt::black));
+        SetCaptionColour(button, QColor(Qt::black));
     }
 }
 
@@ -503,6 +508,6 @@ void T_MainForm::HighlightButton(const QString& name)
     HoveredButton = name;
     for (QToolButton* button : HighlightButtons) {
         const QColor colour = button->objectName() == name ? QColor(Qt::red) : QColor(Qt::black);
-        SetColour(button, QPalette::ButtonText, colour);
+        SetCaptionColour(button, colour);
     }
 }

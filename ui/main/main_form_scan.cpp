@@ -1,3 +1,4 @@
+#include "engine/analysis_read_ahead.h"
 #include "engine/mpeg_audio.h"
 #include "ui/components/browse_directory_dlg.h"
 #include "ui/components/display_path.h"
@@ -86,6 +87,13 @@ void T_MainForm::ClearFileList()
     const QSignalBlocker blocker(ListBox1);
     Work.Files.Clear();
     ListBox1->clear();
+    // nothing of the folder listed before stays on display, the macro preview included
+    CurrentAudio = std::make_unique<TMPEGAudio>(Options.TagCodePage);
+    Panel8->clear();
+    Panel20->clear();
+    ClearTagFields();
+    ClearInfoPanels();
+    RefreshPreview();
 }
 
 void T_MainForm::RescanFolder()
@@ -106,7 +114,9 @@ void T_MainForm::RunScan()
 {
     TreeScanner.Recursive = Work.RecursiveScan;
     TreeScanner.StartSearch();
-    Panel25->setText(QStringLiteral("0 / %1").arg(Work.Files.Size()));
+    ScanReadAhead.reset();
+    // nothing is selected in the new list; in whole-path mode every file counts
+    Panel25->setText(QString::fromStdString(RememberCounts()));
 }
 
 void T_MainForm::AddFoundFile(const std::string& path)
@@ -122,9 +132,25 @@ std::int32_t T_MainForm::ReadBitRate(const std::string& path)
     if (path.empty()) {
         return 0;
     }
+    if (ScanReadAhead) {
+        if (const auto* analysis = ScanReadAhead->Take(path, [this] { (*Yield)(); })) {
+            return analysis->Audio.BitRate;
+        }
+    }
     TMPEGAudio audio(Options.TagCodePage);
     audio.SetFileName(path, [this] { (*Yield)(); });
     return audio.BitRate;
+}
+
+void T_MainForm::TreeScannerFilesListed(const std::vector<std::string>& paths)
+{
+    ScanReadAhead.reset();
+    // a folder of one file has nothing to overlap
+    if (paths.size() > 1 && NeedsBitRate(Options) && !Work.Activity.StopRequested()) {
+        TAnalysisReadAhead::TOptions options;
+        options.CodePage = Options.TagCodePage;
+        ScanReadAhead = std::make_unique<TAnalysisReadAhead>(paths, options);
+    }
 }
 
 void T_MainForm::TreeScannerFileFound()

@@ -1,5 +1,6 @@
 #include "journal/journal_session.h"
 #include "journal/undo_batch.h"
+#include "journal/undo_history.h"
 #include "ui/components/prompts.h"
 #include "ui/main/main_form.h"
 #include "ui/main/throttled_yield.h"
@@ -8,19 +9,16 @@
 
 #include <ctime>
 
-// The file list menu's undo: the newest journaled batch is taken back, file by file, with the
-// refused files in the error window and the folder listed anew.
+// The file list menu's undo and the undo history's: the newest journaled batch, or the one chosen
+// in the history, is taken back file by file, with the refused files in the error window and the
+// folder listed anew.
 
 namespace {
 
 // "write, 12 files"
-QString BatchSummary(const TJournalBatch& batch)
+QString Summary(const TJournalBatch& batch)
 {
-    const std::size_t files = batch.DoneCount();
-    return QStringLiteral("%1, %2 %3")
-        .arg(QString::fromStdString(batch.Kind))
-        .arg(files)
-        .arg(files == 1 ? QStringLiteral("file") : QStringLiteral("files"));
+    return QString::fromStdString(BatchSummary(batch.Kind, batch.ChangedCount()));
 }
 
 } // namespace
@@ -29,27 +27,35 @@ void T_MainForm::UpdateUndoEntry()
 {
     const TUndoChoice choice = ChooseUndoBatch(Work.JournalFolder);
     const TActivityKind busy = Work.Activity.State();
+    const bool idle = busy != TActivityKind::Scanning && busy != TActivityKind::Batch;
     UndoLastBatch1->setText(
-        choice.Batch ? QStringLiteral("&Undo last batch (%1)").arg(BatchSummary(*choice.Batch))
+        choice.Batch ? QStringLiteral("&Undo last batch (%1)").arg(Summary(*choice.Batch))
                      : QStringLiteral("&Undo last batch"));
-    UndoLastBatch1->setEnabled(choice.Batch && busy != TActivityKind::Scanning &&
-                               busy != TActivityKind::Batch);
+    UndoLastBatch1->setEnabled(choice.Batch && idle);
+    UndoHistory1->setEnabled(idle);
 }
 
 void T_MainForm::UndoLastBatch1Click()
 {
-    Work.Activity.Run(TActivityKind::Batch, [this] {
-        const TUndoChoice choice = ChooseUndoBatch(Work.JournalFolder);
-        if (!choice.Batch) {
+    UndoBatchChosen(0);
+}
+
+void T_MainForm::UndoBatchChosen(int number)
+{
+    const bool ran = Work.Activity.Run(TActivityKind::Batch, [this, number] {
+        const TUndoChoice choice = ChooseUndoBatch(Work.JournalFolder, number);
+        if (!choice.Batch || choice.Batch->ChangedCount() == 0) {
             if (!choice.Damaged.empty()) {
                 emit FilesFailed(choice.Damaged);
             }
             return;
         }
+        const QString batch =
+            number == 0 ? QStringLiteral("the last batch") : QStringLiteral("batch %1").arg(number);
         const QString question =
-            QStringLiteral("... Undo the last batch (%1) ? ...\n\nEvery file it changed gets its "
-                           "old tag and name back; a file changed since then is left as it is.")
-                .arg(BatchSummary(*choice.Batch));
+            QStringLiteral("... Undo %1 (%2) ? ...\n\nEvery file it changed gets its old tag and "
+                           "name back; a file changed since then is left as it is.")
+                .arg(batch, Summary(*choice.Batch));
         if (!Prompts.Confirm(this, QStringLiteral("Attention !"), question)) {
             return;
         }
@@ -61,10 +67,11 @@ void T_MainForm::UndoLastBatch1Click()
             emit ProgressReported(position, range, QString::fromStdString(text));
         };
         // the undo is a batch of its own, so it can be undone in turn
-        TJournalSession journal(Work.JournalFolder, JournalUndo, std::time(nullptr));
+        TJournalSession journal(Work.JournalFolder, JournalUndo, std::time(nullptr),
+                                choice.Batch->Number);
         control.Journal = &journal;
         emit ProgressShown(true);
-        const TBatchResult result = UndoBatch(*choice.Batch, control);
+        const TBatchResult result = UndoBatch(*choice.Batch, control, false, choice.Undos);
         emit ProgressShown(false);
         if (!Work.CurrentFolder.empty()) {
             RescanFolder(); // the list shows the old names
@@ -75,4 +82,9 @@ void T_MainForm::UndoLastBatch1Click()
             emit FilesFailed(failures);
         }
     });
+    if (!ran) {
+        // the history window can ask while a scan or a batch runs; the menu entry cannot
+        Prompts.Inform(this, QStringLiteral("Undo history"),
+                       QStringLiteral("Another job is running; try again when it is done."));
+    }
 }

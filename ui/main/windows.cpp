@@ -10,6 +10,7 @@
 #include "ui/auxiliary/macro_form.h"
 #include "ui/auxiliary/progress_form.h"
 #include "ui/auxiliary/settings_form.h"
+#include "ui/auxiliary/undo_history_form.h"
 #include "ui/extract/extract_form.h"
 #include "ui/extract/replace_in_name_form.h"
 #include "ui/html/html_form.h"
@@ -28,7 +29,8 @@ TApplicationWindows::TApplicationWindows(TPrompts& prompts)
       ReplaceInName_Form(std::make_unique<TReplaceInName_Form>(prompts)),
       SettingsForm(std::make_unique<T_SettingsForm>(Workspace, prompts)),
       ErrorForm(std::make_unique<T_ErrorForm>()), KeysForm(std::make_unique<T_KeysForm>()),
-      ProgressForm(std::make_unique<T_ProgressForm>())
+      ProgressForm(std::make_unique<T_ProgressForm>()),
+      UndoHistoryForm(std::make_unique<TUndoHistoryForm>(Workspace.JournalFolder))
 {
     Workspace.JournalFolder = JournalFolder(std::getenv("XDG_STATE_HOME"), std::getenv("HOME"));
     All = {MainForm.get(),
@@ -41,7 +43,8 @@ TApplicationWindows::TApplicationWindows(TPrompts& prompts)
            SettingsForm.get(),
            ErrorForm.get(),
            KeysForm.get(),
-           ProgressForm.get()};
+           ProgressForm.get(),
+           UndoHistoryForm.get()};
     ConnectWindows();
 }
 
@@ -110,6 +113,9 @@ void TApplicationWindows::ConnectWindows()
                          }
                      });
 
+    QObject::connect(UndoHistoryForm.get(), &TUndoHistoryForm::UndoRequested, main,
+                     &T_MainForm::UndoBatchChosen);
+
     T_Form3* extraction = Form3.get();
     TReplaceInName_Form* replace = ReplaceInName_Form.get();
     QObject::connect(main, &T_MainForm::ExtractionStarting, extraction, &T_Form3::StartExtraction);
@@ -156,6 +162,9 @@ void TApplicationWindows::ShowWindow(TWindowId id)
         break;
     case TWindowId::NameToTag:
         window = Form3.get();
+        break;
+    case TWindowId::UndoHistory:
+        window = UndoHistoryForm.get();
         break;
     }
     if (window != nullptr) {

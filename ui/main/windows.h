@@ -19,6 +19,7 @@ class TForm4;
 class TMacro_Form;
 class TPrompts;
 class TReplaceInName_Form;
+class TUndoHistoryForm;
 
 // Every window of the program.
 struct TWindows
@@ -34,9 +35,11 @@ struct TWindows
     T_ErrorForm* ErrorForm = nullptr;
     T_KeysForm* KeysForm = nullptr;
     T_ProgressForm* ProgressForm = nullptr;
+    TUndoHistoryForm* UndoHistoryForm = nullptr;
 };
 
-// Creates the workspace and the eleven windows in their fixed order, the main window first, and
+// Creates the workspace and the eleven windows in their fixed order, the main window first, then
+// the undo history, and
 // wires the windows' signals; every window but the main window stays hidden until it is shown.
 // They are destroyed in the reverse order.
 class TApplicationWindows
@@ -70,6 +73,7 @@ private:
     std::unique_ptr<T_ErrorForm> ErrorForm;
     std::unique_ptr<T_KeysForm> KeysForm;
     std::unique_ptr<T_ProgressForm> ProgressForm;
+    std::unique_ptr<TUndoHistoryForm> UndoHistoryForm;
     TWindows All;
 };
 

@@ -2,6 +2,7 @@
 #include "catalogue/song_values.h"
 #include "engine/code_page.h"
 #include "engine/item_table.h"
+#include "settings/stored_settings.h"
 #include "ui/auxiliary/about_form.h"
 #include "ui/auxiliary/error_form.h"
 #include "ui/auxiliary/help_form.h"
@@ -190,6 +191,47 @@ private slots:
         QVERIFY(Child<QCheckBox>(Settings(), "LimitTo64_CB")->isChecked());
         QVERIFY(Bound("LowerBitRate")->isEnabled());
         QCOMPARE(Bound("LowerBitRate")->currentText(), QStringLiteral("320"));
+    }
+
+    // The settings window's keys are the shortcut list's, checked or not: Alt+B, Alt+M and
+    // Alt+R switch album, comment and track, Alt+C is Cancel.
+    void SettingsKeysAreTheShortcutListsKeys()
+    {
+        ShowSettings();
+        Settings()->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(Settings()));
+        const struct
+        {
+            const char* Keys;
+            int Field;
+            const char* Caption;
+        } rows[] = {{"Alt+B", 2, "Al&bum"},
+                    {"Alt+M", 4, "Co&mment"},
+                    {"Alt+R", 6, "Track N&r."},
+                    {"Alt+B", 2, "Al&bum         [disabled]"}};
+        for (const auto& row : rows) {
+            const bool before = FieldBox(row.Field)->isChecked();
+            QTest::keySequence(Settings(), QKeySequence(QLatin1String(row.Keys)));
+            QTRY_VERIFY2(FieldBox(row.Field)->isChecked() != before, row.Keys);
+            QCOMPARE(FieldBox(row.Field)->text(), QLatin1String(row.Caption));
+        }
+        QTest::keySequence(Settings(), QKeySequence(QStringLiteral("Alt+C")));
+        QTRY_VERIFY(Settings()->isHidden());
+    }
+
+    // A window with no stored place opens on the screen, clear of its top left corner, and
+    // stores the place it was closed at.
+    void WindowsWithoutAStoredPlaceOpenOnTheScreen()
+    {
+        T_ErrorForm* errors = Program.Windows().ErrorForm;
+        Program.Find<QToolButton>("ShowErrors_SB")->click();
+        QVERIFY(errors->isVisible());
+        QVERIFY(errors->screen()->availableGeometry().contains(errors->frameGeometry()));
+        QVERIFY(errors->pos() != QPoint(0, 0));
+        const QPoint placed = errors->pos();
+        errors->close();
+        const TPlacement stored = ReadPlacement(TSettingsBatch(), QStringLiteral("ErrorForm"));
+        QCOMPARE(QPoint(stored.Left.value_or(-1), stored.Top.value_or(-1)), placed);
     }
 
     void TagsAreShownAndWrittenInTheChosenCodePage()

@@ -271,11 +271,25 @@ private slots:
     void DesktopPromptsDefaultToCancelAndPickFoldersOnly()
     {
         TQtPrompts prompts;
-        WhenModal([](QWidget* box) { QTest::keyClick(box, Qt::Key_Return); });
-        QVERIFY(!prompts.Confirm(nullptr, "Attention !", "Write to ALL files ?"));
-        WhenModal(
-            [](QWidget* box) { static_cast<QMessageBox*>(box)->button(QMessageBox::Ok)->click(); });
-        QVERIFY(prompts.Confirm(nullptr, "Attention !", "Write to ALL files ?"));
+        // each kind of question: Enter gives the safe answer, the other button the other one
+        using TQuestion = bool (TPrompts::*)(QWidget*, const QString&, const QString&);
+        const std::pair<TQuestion, QMessageBox::StandardButton> questions[] = {
+            {&TPrompts::Confirm, QMessageBox::Ok}, {&TPrompts::AskYesNo, QMessageBox::Yes}};
+        for (const auto& [ask, yes] : questions) {
+            WhenModal([](QWidget* box) { QTest::keyClick(box, Qt::Key_Return); });
+            QVERIFY(!(prompts.*ask)(nullptr, "Attention !", "Write to ALL files ?"));
+            WhenModal(
+                [yes](QWidget* box) { static_cast<QMessageBox*>(box)->button(yes)->click(); });
+            QVERIFY((prompts.*ask)(nullptr, "Attention !", "Write to ALL files ?"));
+        }
+        // a message has OK alone, which Enter presses
+        QMessageBox::StandardButtons buttons;
+        WhenModal([&buttons](QWidget* box) {
+            buttons = static_cast<QMessageBox*>(box)->standardButtons();
+            QTest::keyClick(box, Qt::Key_Return);
+        });
+        prompts.Inform(nullptr, "Attention !", "Nothing to do");
+        QCOMPARE(buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
 
         QTemporaryDir temp;
         bool foldersOnly = false;

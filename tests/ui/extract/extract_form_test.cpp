@@ -143,21 +143,55 @@ private slots:
         QCOMPARE(Shown(), QStringLiteral("f2.mp3"));
         Click("Cancel_SB");
 
-        // in whole-path mode every listed file is stepped through, stopping at the last
-        Program.Find<QCheckBox>("All_CB")->setChecked(true);
-        Program.ClickRow(6);
+        // in whole-path mode every listed file is stepped through, stopping at the last, and
+        // counted as the main window counts them
+        Program.Find<TPanel>("Panel29")->Clicked();
+        Program.ClickRow(5);
         OpenWindow();
-        Click("Next_SB");
-        Click("Next_SB");
+        QCOMPARE(Control<QLabel>("Index_Panel")->text(), QStringLiteral("[ 1 / 8 ]"));
+        for (const char* index : {"[ 2 / 8 ]", "[ 3 / 8 ]", "[ 4 / 8 ]"}) {
+            Click("Next_SB");
+            QCOMPARE(Control<QLabel>("Index_Panel")->text(), QLatin1String(index));
+        }
         QCOMPARE(Shown(), QStringLiteral("f7.mp3"));
         QCOMPARE(Program.Main->CurrentFileName(), music / "f7.mp3");
         Click("Cancel_SB");
 
-        Program.ClickRow(3); // one file: nothing to step to
-        Program.Find<QCheckBox>("All_CB")->setChecked(false);
+        Program.Find<TPanel>("Panel29")->Clicked(); // one file: nothing to step to
         Program.ClickRow(3);
         OpenWindow();
         QVERIFY(!Control<QToolButton>("Next_SB")->isEnabled());
+        // the pointer over another button leaves the disabled ones looking disabled
+        QEvent enter(QEvent::Enter);
+        QApplication::sendEvent(Control<QToolButton>("OK_SB"), &enter);
+        const QPalette colours = Control<QToolButton>("Next_SB")->palette();
+        QCOMPARE(colours.color(QPalette::Disabled, QPalette::ButtonText),
+                 QApplication::palette().color(QPalette::Disabled, QPalette::ButtonText));
+        QCOMPARE(Control<QToolButton>("OK_SB")->palette().color(QPalette::ButtonText),
+                 QColor(Qt::red));
+    }
+
+    // The preview is drawn again when a pair is added and on every click on a case option,
+    // the one already chosen included; the replace dialog is small and of a fixed size.
+    void PreviewFollowsPairsAndCaseClicks()
+    {
+        TTempDir music;
+        WriteBytes(music / "a_b.mp3", Mp3At(128));
+        Program.Open(music.Path().string());
+        Program.ClickRow(0);
+        OpenWindow();
+        auto* preview = Control<QPlainTextEdit>("RichEdit2");
+        preview->clear();
+        Click("SpeedButton1");
+        TReplaceInName_Form* dialog = Program.Windows().ReplaceInName_Form;
+        QCOMPARE(dialog->minimumSize(), dialog->maximumSize());
+        QVERIFY(dialog->width() < 400 && dialog->height() < 200);
+        dialog->findChild<QLineEdit*>("Edit1")->setText("a");
+        dialog->findChild<QToolButton*>("Add_SB")->click();
+        QVERIFY(!preview->toPlainText().isEmpty());
+        preview->clear();
+        Control<QRadioButton>("None_RB")->click();
+        QVERIFY(!preview->toPlainText().isEmpty());
     }
 
     void WholePathBatchWritesWhatTheCommandLineWrites()
@@ -178,9 +212,11 @@ private slots:
         Program.ClickRow(0);
         OpenWindow();
         Click("TogglePath_SB");
-        SetFormula({"", " - ", "", "", "", ""}, {0, 3, 2, 3, 4, 5});
+        // the title starts with a blank, which only the trimming takes away
+        SetFormula({"", " -", "", "", "", ""}, {0, 3, 2, 3, 4, 5});
         Control<QRadioButton>("Capitalize_RB")->click();
         Control<QCheckBox>("Preserve_Tag")->click();
+        Control<QCheckBox>("AutoTrimSpaces_CB")->click();
         QCOMPARE(Control<QPlainTextEdit>("RichEdit1")->toPlainText(),
                  QStringLiteral("Track    =1\nTitle    =Some Song 1"));
 
@@ -197,9 +233,9 @@ private slots:
         T_ErrorForm* errors = Program.Windows().ErrorForm;
         QCOMPARE(errors->Lines(), QStringList({"no dash.mp3"})); // no header: path excluded
 
-        std::vector<std::string> args = {"--sep",   "",           "--sep",   " - ",
-                                         "--field", "Track",      "--field", "Title",
-                                         "--case",  "capitalize", "--clear", "--write"};
+        std::vector<std::string> args = {"--sep",   "",        "--sep",  " -",     "--field",
+                                         "Track",   "--field", "Title",  "--case", "capitalize",
+                                         "--clear", "--trim",  "--write"};
         for (const std::string& name : names) {
             args.push_back(copies / name);
         }
@@ -209,6 +245,29 @@ private slots:
         for (const std::string& name : names) {
             QVERIFY2(ReadBytes(music / name) == ReadBytes(copies / name), name.c_str());
         }
+    }
+
+    void TextsTheCodePageLacksAreShownAndAskedFor()
+    {
+        TTempDir music;
+        const std::string cyrillic = "\xD0\x92\xD0\xB5\xD1\x87";
+        const std::string old = Mp3At(128, MakeTrailer("Old", "Ann", "Best", "1999", "x", 5, 17));
+        const std::string lossy = WriteBytes(music / (cyrillic + ".mp3"), old);
+        const std::string plain = WriteBytes(music / "Song.mp3", old);
+        Program.Open(music.Path().string());
+        Program.Find<QCheckBox>("All_CB")->setChecked(true);
+        Program.ClickRow(1);
+        OpenWindow();
+        Click("TogglePath_SB");
+        SetFormula({"", "", "", "", "", ""}, {3, 1, 2, 3, 4, 5}); // the name is the title
+        QVERIFY(Control<QPlainTextEdit>("RichEdit2")->toPlainText().contains("Title    = ???\n"));
+        Program.Prompts.AnswerConfirm(true);  // every file in the path
+        Program.Prompts.AnswerConfirm(false); // but no "?" for what the code page lacks
+        Click("OK_SB");
+        QVERIFY(Program.Prompts.Questions.last().Text.startsWith("1 files have characters"));
+        QVERIFY(ReadBytes(lossy) == old);
+        QVERIFY(ReadBytes(plain) != old);
+        QVERIFY(Program.Windows().ErrorForm->Lines().join('\n').contains("cannot hold"));
     }
 
     void FaultyFilesAreListedUnderTheirFolders()

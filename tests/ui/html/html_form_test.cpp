@@ -44,7 +44,11 @@ private slots:
 
         const QString chosen = QString::fromStdString(target.Path().string());
         prompts.AnswerFolder(chosen);
+        const auto run = Program.WatchBusy(TActivityKind::Batch);
         Html();
+        QVERIFY(run->Turns > 0);
+        QCOMPARE(run->Enabled, QStringList());
+        QCOMPARE(Program.EnabledCommands(), Program.BusyCommands());
         const std::filesystem::path html = target / "HTML";
         QVERIFY(std::filesystem::exists(html / "style" / "a.css"));
         QCOMPARE(form->HtmlPath, target.Path().string() + "/");

@@ -3,14 +3,17 @@
 #include "ui/auxiliary/error_form.h"
 #include "ui/auxiliary/keys_form.h"
 #include "ui/auxiliary/progress_form.h"
+#include "ui/auxiliary/undo_history_form.h"
 #include "ui/extract/extract_form.h"
 #include "ui/main/main_window_harness.h"
 
 #include <QApplication>
 #include <QClipboard>
 #include <QMenu>
+#include <QMouseEvent>
 #include <QTemporaryDir>
 #include <QToolTip>
+#include <QTreeWidget>
 #include <QtTest>
 
 #include <filesystem>
@@ -133,7 +136,11 @@ private slots:
             Program.Find<QComboBox>("ArtistEdit")->setEditText("Written");
             std::filesystem::remove(Path(c.Files.indexOf('-')));
             Program.Prompts.AnswerConfirm(c.Ok);
+            const auto batch = Program.WatchBusy(TActivityKind::Batch);
             Program.Find<QToolButton>(c.Command)->click();
+            QCOMPARE(batch->Turns, 1);
+            QCOMPARE(batch->Enabled, QStringList());
+            QCOMPARE(Program.EnabledCommands(), Program.BusyCommands());
 
             const auto& asked = Program.Prompts.Questions;
             QCOMPARE(asked.isEmpty() ? QString() : asked.front().Text, c.Question);
@@ -150,6 +157,19 @@ private slots:
                 QCOMPARE(errors.contains(QStringLiteral("%1 x.mp3").arg(i)), c.Files[i] == '-');
             }
         }
+    }
+
+    void WriteAsksBeforeLosingCharacters()
+    {
+        Start();
+        Program.Open(Music->Path().string());
+        Program.ClickRow(1, Qt::NoModifier);
+        Program.Find<QComboBox>("TitleEdit")->setEditText(QString::fromUtf8("\xD0\x92\xD0\xB5"));
+        Program.Prompts.AnswerConfirm(false); // No, the default: the file stays as it was
+        Program.Find<QToolButton>("Write_Tag_SB")->click();
+        QVERIFY(Program.Prompts.Questions.front().Text.startsWith(
+            "1 files have characters the code page cannot hold: write them with '?'?"));
+        QVERIFY(ReadBytes(Path(1)) == Tagged(1, "Artist"));
     }
 
     void Rename()
@@ -263,6 +283,99 @@ private slots:
         QVERIFY(Program.Windows().ErrorForm->Lines().contains(
             "cannot undo: the file changed after the batch"));
         QCOMPARE(Progress.back(), QStringLiteral("2 / 2"));
+    }
+
+    // Keys on the file list: Ctrl+O opens one picker, also when the user answers it with Enter
+    // (a key that passes the keyboard filter while the first is still being handled), and
+    // Ctrl+A switches the artist field without selecting every file.
+    void KeysOnTheFileList()
+    {
+        QListWidget* list = nullptr;
+        qsizetype requests = 0;
+        const std::pair<const char*, std::function<bool()>> rows[] = {
+            {"Ctrl+O",
+             [&] {
+                 return Program.Prompts.FolderRequests.size() == requests + 1 &&
+                        Program.Listed().size() == 3 &&
+                        Program.Find<QToolButton>("Write_Tag_SB")->isEnabled();
+             }},
+            {"Ctrl+A",
+             [&] { return Field(1, "ArtistEdit", false) && list->selectedItems().size() == 1; }},
+        };
+        QLineEdit pickerField;
+        for (const auto& [keys, done] : rows) {
+            StartActive();
+            Program.Open(Music->Path().string());
+            Program.ClickRow(1);
+            list = Program.Find<QListWidget>("ListBox1");
+            list->setFocus();
+            requests = Program.Prompts.FolderRequests.size();
+            Program.Prompts.AnswerFolder(QString::fromStdString(Music->Path().string()));
+            Program.Prompts.WhilePicking = [&] { QTest::keyClick(&pickerField, Qt::Key_Return); };
+            QTest::keySequence(list, QKeySequence(QLatin1String(keys)));
+            QTRY_VERIFY2_WITH_TIMEOUT(done(), keys, 1000);
+        }
+    }
+
+    // Enter in the genre box turns a text that names no genre into "<unknown>", and the write
+    // stores what the box shows ("Other"), not the genre chosen before. Another folder opened
+    // then leaves nothing of that file on display.
+    void GenreEnterAndAnotherFolder()
+    {
+        Start();
+        Program.Open(Music->Path().string());
+        Program.ClickRow(0);
+        auto* genre = Program.Find<QComboBox>("Genre_CB");
+        genre->setFocus();
+        genre->lineEdit()->selectAll();
+        QTest::keyClicks(genre, QStringLiteral("Qqq"));
+        QTest::keyClick(genre, Qt::Key_Return);
+        QCOMPARE(genre->currentText(), QStringLiteral("<unknown>"));
+        Program.Find<QToolButton>("Write_Tag_SB")->click();
+        QCOMPARE(int(ReadBytes(Path(0)).back()), 12);
+
+        QMouseEvent move(QEvent::MouseMove, QPointF(4, 4), QPointF(4, 4), Qt::NoButton,
+                         Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(Program.Find<QListWidget>("ListBox1")->viewport(), &move);
+        QCOMPARE(Program.Text("Panel20"), QStringLiteral("0 x.mp3"));
+        TTempDir other;
+        Program.Open(other.Path().string());
+        for (const char* shown : {"Panel8", "Panel20", "TitleEdit", "Genre_CB", "Panel28"}) {
+            QVERIFY2(Program.Text(shown).isEmpty(), shown);
+        }
+        QVERIFY(!Program.Text("Label15").contains("Title 0"));
+    }
+
+    // Older batches are undone from the history window with the menu entry's question and
+    // rescan; in whole-path mode the counter still counts every file afterwards.
+    void UndoHistoryReachesOlderBatches()
+    {
+        Start();
+        std::filesystem::remove_all(Program.Work().JournalFolder);
+        Program.Open(Music->Path().string());
+        for (const int row : {0, 1}) {
+            Program.ClickRow(row);
+            Program.Find<QComboBox>("ArtistEdit")->setEditText(QStringLiteral("Batch"));
+            Program.Find<QToolButton>("Write_Tag_SB")->click();
+        }
+        Program.Find<TPanel>("Panel29")->Clicked(); // whole-path mode on
+        Program.Main->findChild<QAction*>("UndoHistory1")->trigger();
+        auto* history = Program.Windows().UndoHistoryForm;
+        QCOMPARE(history->Batches().size(), 2u);
+        const TUndoHistoryEntry older = history->Batches()[1];
+        auto* batches = history->findChild<QTreeWidget*>("Batch_List");
+        QCOMPARE(batches->topLevelItem(1)->text(0), QStringLiteral("write"));
+        batches->setCurrentItem(batches->topLevelItem(1));
+
+        Program.Prompts.AnswerConfirm(true);
+        history->findChild<QToolButton*>("Undo_SB")->click();
+        QVERIFY(Program.Prompts.Questions.back().Text.startsWith(
+            QStringLiteral("... Undo batch %1 (write, 1 file) ? ...").arg(older.Number)));
+        QCOMPARE(ReadBytes(Path(0)), Tagged(0, "Artist"));
+        QCOMPARE(ReadBytes(Path(1)), Tagged(1, "Batch"));
+        QCOMPARE(history->Batches().size(), 3u);
+        QCOMPARE(history->Batches()[0].Kind, std::string("undo"));
+        QCOMPARE(Program.Text("Panel25"), QStringLiteral("3 / 3"));
     }
 
     // Which key runs which command is the key map's unit test; here the keys reach the window

@@ -225,6 +225,7 @@ private slots:
         WriteBytes(other / "other.mp3", Mp3At(128));
         Program.Start();
         SlowScans();
+        const auto scan = Program.WatchBusy(TActivityKind::Scanning);
         int deliveredDuringScan = 0;
         bool openEnabledDuringScan = true;
         QTimer::singleShot(0, Program.Main, [&] {
@@ -240,6 +241,9 @@ private slots:
         Program.Open(music.Path().string());
         QCOMPARE(deliveredDuringScan, 1);
         QVERIFY(!openEnabledDuringScan && Program.Find<QToolButton>("Open_SB")->isEnabled());
+        QVERIFY(scan->Turns > 0);
+        QCOMPARE(scan->Enabled, QStringList());
+        QCOMPARE(Program.EnabledCommands(), Program.BusyCommands());
         QCOMPARE(Program.Listed().size(), 1500);
         QVERIFY(!Program.Work().RecursiveScan);
         QCOMPARE(Program.Prompts.FolderRequests.size(), 1);
@@ -292,12 +296,16 @@ private slots:
         Program.Find<QLineEdit>("Edit6")->setText(QStringLiteral("sub\\%t,t%"));
         QCOMPARE(Program.Text("Label15"), QStringLiteral("sub\\Alpha"));
         QCOMPARE(count->text(), QStringLiteral("9"));
+        // the "/" of a value (here the file's folder) is no folder of the new name
+        Program.Find<QLineEdit>("Edit6")->setText(QStringLiteral("%fp,t%%t,t%"));
+        QVERIFY(!Program.Text("Label15").contains(QLatin1Char('/')));
+        QCOMPARE(count->text(), QString::number(Program.Text("Label15").size() + 4));
 
         // the text boxes keep a history without repeats
         const auto enter = [this](const char* name, const QString& text) {
             auto* box = Program.Find<QComboBox>(name);
             box->setEditText(text);
-            QTest::keyClick(box->lineEdit(), Qt::Key_Return);
+            QTest::keyClick(box, Qt::Key_Return); // where the user's key arrives
             return box;
         };
         for (const char* text : {"Morning", "MORNING"}) {
@@ -372,6 +380,17 @@ private slots:
         QCOMPARE(colourOf(write), QColor(Qt::black));
         moveTo(Program.Find<QWidget>("Panel9"), QPoint(1, 1)); // the strip around the buttons
         QTRY_COMPARE(colourOf(macro), QColor(Qt::black));
+    }
+
+    // "Apply To Whole Path" switched on shows its mark in the box.
+    void WholePathBoxShowsItsMark()
+    {
+        Program.Start();
+        auto* box = Program.Find<QCheckBox>("All_CB");
+        const QImage off = box->grab().toImage();
+        Program.Find<TPanel>("Panel29")->Clicked();
+        QVERIFY(box->isChecked());
+        QVERIFY(box->grab().toImage() != off);
     }
 
     // One folder walked through the life of its warnings: counted again by a second scan,

@@ -128,6 +128,48 @@ public:
         QTest::mouseClick(list->viewport(), Qt::LeftButton, modifiers, rect.center());
     }
 
+    // The commands that wait while a folder is scanned or a batch runs, and those of them that
+    // are enabled now.
+    static QStringList BusyCommands()
+    {
+        QStringList names = {"Open_SB",       "ClearTags_SB", "Write_Tag_SB", "SetFileName_SB",
+                             "Change_Tag_SB", "Html_SB",      "Open1",        "CopyId3v2"};
+        for (int slot = 1; slot <= 10; ++slot) {
+            names << QStringLiteral("C%1").arg(slot);
+        }
+        return names;
+    }
+    QStringList EnabledCommands() const
+    {
+        QStringList enabled;
+        for (const QString& name : BusyCommands()) {
+            auto* button = Main->findChild<QWidget*>(name);
+            if (button != nullptr ? button->isEnabled()
+                                  : Main->findChild<QAction*>(name)->isEnabled()) {
+                enabled << name;
+            }
+        }
+        return enabled;
+    }
+
+    // Counts the program's turns to `kind` and lists the commands still enabled at each.
+    struct TBusyWatch
+    {
+        int Turns = 0;
+        QStringList Enabled;
+    };
+    std::shared_ptr<TBusyWatch> WatchBusy(TActivityKind kind)
+    {
+        auto watch = std::make_shared<TBusyWatch>();
+        Work().Activity.OnChanged([this, kind, watch](TActivityKind now) {
+            if (now == kind) {
+                ++watch->Turns;
+                watch->Enabled << EnabledCommands();
+            }
+        });
+        return watch;
+    }
+
     template <typename T> T* Find(const char* name) const
     {
         return Main->findChild<T*>(QLatin1String(name));

@@ -7,6 +7,7 @@
 #include <QStringList>
 
 #include <deque>
+#include <functional>
 #include <optional>
 
 // Prompts for window tests: answers come from queues (Cancel and no folder or file when a queue
@@ -40,6 +41,8 @@ public:
 
     // What OpenUrl reports.
     bool OpenUrlResult = true;
+    // Runs while the folder picker is open, as the user's keys in it would.
+    std::function<void()> WhilePicking;
 
     QList<TQuestion> Questions;
     QList<TQuestion> Messages;
@@ -64,6 +67,9 @@ public:
                                       const QString& start) override
     {
         FolderRequests.append({title, root, start});
+        if (WhilePicking) {
+            WhilePicking();
+        }
         return Next(FolderAnswers).value_or(std::nullopt);
     }
     bool OpenUrl(const QString& url) override
@@ -81,11 +87,11 @@ public:
 private:
     template <typename T> static std::optional<T> Next(std::deque<T>& queue)
     {
-        if (queue.empty()) {
-            return std::nullopt;
+        std::optional<T> answer;
+        if (!queue.empty()) {
+            answer.emplace(std::move(queue.front()));
+            queue.pop_front();
         }
-        T answer = queue.front();
-        queue.pop_front();
         return answer;
     }
 

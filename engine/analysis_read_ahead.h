@@ -1,0 +1,76 @@
+#pragma once
+
+#include "engine/code_page.h"
+#include "engine/id3v2_tag.h"
+#include "engine/mpeg_audio.h"
+#include "engine/yield.h"
+
+#include <condition_variable>
+#include <cstddef>
+#include <mutex>
+#include <string>
+#include <thread>
+#include <vector>
+
+// One file of a list as the reading ahead hands it over.
+struct TFileAnalysis
+{
+    TMPEGAudio Audio;
+    TId3v2Reading Id3v2; // read only when the list asks for it
+};
+
+// Analyses a list of files on a few threads, ahead of the caller, and hands the analyses over in
+// the list's order, each as the file's own SetFileName gives it. On a cold disk, a network share
+// or a USB stick most of a file's time is spent waiting for the device; with several files in
+// flight the waits overlap. At most `Ahead` analyses are held and at most `Threads` files are
+// open at once. The working folder is looked up once, when the reading starts.
+class TAnalysisReadAhead
+{
+public:
+    struct TOptions
+    {
+        TTagCodePage CodePage = DefaultTagCodePage;
+        bool ReadId3v2 = false;
+        std::size_t Threads = 16;
+        std::size_t Ahead = 64;
+    };
+
+    TAnalysisReadAhead(std::vector<std::string> paths, const TOptions& options);
+    // Stops the reading after the files in flight and waits for them.
+    ~TAnalysisReadAhead();
+    TAnalysisReadAhead(const TAnalysisReadAhead&) = delete;
+    TAnalysisReadAhead& operator=(const TAnalysisReadAhead&) = delete;
+
+    // The next file's analysis; nothing after the last one. It stays valid until the next call.
+    // While the file is not read yet, `yield` is called every few milliseconds, so that a window
+    // stays responsive.
+    const TFileAnalysis* Next(const TYieldFn& yield = {});
+    // As Next when `path` is the next file of the list; nothing, taking nothing, when it is not
+    // (the caller then reads the file itself).
+    const TFileAnalysis* Take(const std::string& path, const TYieldFn& yield = {});
+
+private:
+    void Read();
+    // Moves the count of analyses that are ready in a row past those that are.
+    void AdvanceReady();
+
+    const std::vector<std::string> Paths;
+    const TOptions Options;
+    std::optional<std::string> BaseFolder;
+    std::mutex Lock;
+    std::condition_variable ResultReady;
+    std::condition_variable RoomFree;
+    // index i of the list in Slots[i % Ahead]; a thread swaps its object with the slot's, so
+    // no analysis is copied
+    std::vector<TFileAnalysis> Slots;
+    std::vector<bool> SlotReady;
+    std::size_t Taken = 0;      // files handed over
+    std::size_t Released = 0;   // files handed over whose slot is free again
+    std::size_t Started = 0;    // files a thread has taken up
+    std::size_t ReadyInRow = 0; // every file before this one is ready
+    std::size_t WaitedFor = 0;  // the caller waits until ReadyInRow reaches this
+    bool CallerWaiting = false;
+    std::size_t ThreadsWaiting = 0;
+    bool Stop = false;
+    std::vector<std::thread> Readers; // last: they start once everything above is set
+};
