@@ -1,5 +1,6 @@
 #include "batch/macro_rename.h"
 
+#include "batch/locked_change.h"
 #include "batch/rename_file.h"
 #include "engine/format_items.h"
 #include "engine/path_parts.h"
@@ -105,21 +106,23 @@ TRenameOutcome TMacroRenamer::Rename(const std::string& oldPath, const TYieldFn&
             Audio = TMPEGAudio(Options.CodePage);
             MakeFullPath(oldPath, Audio.FileName); // a path that cannot be resolved stays as given
         }
-        // Only a regular file that was just opened has a file age; the move need not look again.
+        // the move checks that the file is still what was read (a file not read: just that it is
+        // a regular file)
         name = TNameReadAhead::TName{FormatItems(Audio, Macro, Regional, TExpansion::FileName),
-                                     Audio.FileAge != 0};
+                                     SeenByRead(Audio.FileState)};
     }
     TRenameOutcome result{RenameTarget(oldPath, name->Expanded), {}};
     const std::string& newPath = result.NewPath;
-    // a dry run and a real one refuse the same files, through the same checks
-    if (auto refusal = RenameRefusal(oldPath, newPath, name->Expanded, name->CheckedFile)) {
+    // a dry run and a real one refuse the same files, through the same checks; a file the read
+    // opened as a regular file is not looked at again before its move
+    if (auto refusal = RenameRefusal(oldPath, newPath, name->Expanded, name->Seen.has_value())) {
         result.Outcome = TFileOutcome::Refusal(std::move(*refusal));
     } else if (newPath == oldPath) {
         result.Outcome = {TFileStatus::Unchanged, {}};
     } else if (Options.DryRun) {
         result.Outcome = Plan(oldPath, newPath);
     } else {
-        result.Outcome = RenameOneFile(oldPath, newPath, true);
+        result.Outcome = RenameOneFile(oldPath, newPath, name->Seen);
     }
     return result;
 }

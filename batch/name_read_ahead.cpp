@@ -1,5 +1,6 @@
 #include "batch/name_read_ahead.h"
 
+#include "batch/locked_change.h"
 #include "engine/format_items.h"
 #include "engine/mpeg_audio.h"
 
@@ -53,7 +54,8 @@ void TNameReadAhead::Read()
             }
         }
         audio.SetFileName(path);
-        TName name{FormatItems(audio, Macro, Regional, TExpansion::FileName), audio.FileAge != 0};
+        TName name{FormatItems(audio, Macro, Regional, TExpansion::FileName),
+                   SeenByRead(audio.FileState)};
         bool wasEmpty = false;
         {
             const std::lock_guard guard(Lock);

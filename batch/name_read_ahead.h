@@ -2,6 +2,7 @@
 
 #include "engine/code_page.h"
 #include "engine/regional_settings.h"
+#include "engine/tag_file.h"
 
 #include <condition_variable>
 #include <cstddef>
@@ -22,7 +23,8 @@ public:
     struct TName
     {
         std::string Expanded; // the macro expanded against the file
-        bool CheckedFile;     // the analysis opened the path as a regular file
+        // what the analysis saw of the file when it opened it as a regular file
+        std::optional<TFileState> Seen;
     };
 
     TNameReadAhead(std::vector<std::string> paths, std::string macro, TRegionalSettings regional,

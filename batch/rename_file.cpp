@@ -1,5 +1,6 @@
 #include "batch/rename_file.h"
 
+#include "batch/locked_change.h"
 #include "engine/change_intent.h"
 #include "engine/path_parts.h"
 #include "workspace/display_texts.h"
@@ -175,7 +176,8 @@ bool FitsNameLimit(std::string_view newPath)
     return !ExceedsCdLimit(NewNameLength(newPath));
 }
 
-TFileOutcome RenameOneFile(const std::string& oldPath, const std::string& newPath, bool checkedFile)
+TFileOutcome RenameOneFile(const std::string& oldPath, const std::string& newPath,
+                           const std::optional<TFileState>& seen)
 {
     if (oldPath.empty() || oldPath == newPath) {
         return {TFileStatus::Unchanged, {}};
@@ -185,12 +187,17 @@ TFileOutcome RenameOneFile(const std::string& oldPath, const std::string& newPat
         return TFileOutcome::Refusal(FailureFromCode(oldPath, EINVAL, what));
     }
     struct stat info = {};
-    if (!checkedFile && lstat(oldPath.c_str(), &info) != 0) {
+    if (!seen && lstat(oldPath.c_str(), &info) != 0) {
         return TFileOutcome::Refusal(FailureFromCode(oldPath, IsMissing(errno) ? -1 : errno, what));
     }
-    if (!checkedFile && S_ISDIR(info.st_mode)) {
+    if (!seen && S_ISDIR(info.st_mode)) {
         // a folder now stands where the listed file was
         return TFileOutcome::Refusal(FailureFromCode(oldPath, EISDIR, what));
+    }
+    // held locked until it has moved; its name came from what the read saw in it
+    TOpenTagFile file;
+    if (auto refusal = OpenForChange(file, oldPath, oldPath, seen, what, true)) {
+        return TFileOutcome::Refusal(std::move(*refusal));
     }
     std::vector<std::string> created;
     const std::string folder = FolderPart(newPath);
@@ -211,8 +218,8 @@ TFileOutcome RenameOneFile(const std::string& oldPath, const std::string& newPat
         return TFileOutcome::Refusal(FailureFromReason(oldPath, TFailureReason::TargetExists,
                                                        what + ": another file has that name"));
     }
-    // a file checked before the move and missing at it has vanished in between
-    const bool vanished = checkedFile && IsMissing(code) && folder == FolderPart(oldPath);
+    // a file opened before the move and missing at it has vanished in between
+    const bool vanished = IsMissing(code) && folder == FolderPart(oldPath);
     return TFileOutcome::Refusal(FailureFromCode(oldPath, vanished ? -1 : code, what));
 }
 

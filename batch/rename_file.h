@@ -3,6 +3,7 @@
 #include "batch/batch_run.h"
 
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -21,12 +22,13 @@ bool LeavesFolder(std::string_view expandedMacro);
 bool FitsNameLimit(std::string_view newPath);
 
 // Moves the file to the new path, creating the missing folders of the new path first (parents
-// first). It never replaces a file: an existing target refuses the rename (TargetExists). Any
-// failure leaves the file under its old name and removes the folders this call created that stay
-// empty. An empty old path, or a new path equal to the old one, is Unchanged. `checkedFile`: the
-// caller has just opened oldPath as a regular file, so it is not looked at again before the move.
+// first). It never replaces a file: an existing target refuses the rename (TargetExists). Only a
+// regular file (or a link to one) is moved, under the lock a change takes; with `seen` (what the
+// read that gave its new name saw) only when it is still so, else it is refused (ChangedSince).
+// Any failure leaves the file under its old name and removes the folders this call created that
+// stay empty. An empty old path, or a new path equal to the old one, is Unchanged.
 TFileOutcome RenameOneFile(const std::string& oldPath, const std::string& newPath,
-                           bool checkedFile = false);
+                           const std::optional<TFileState>& seen = std::nullopt);
 
 // For tests: with true, every rename acts as on a file system without the no-replace rename, so
 // that the fallback runs; false restores the normal way.

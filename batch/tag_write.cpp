@@ -1,5 +1,6 @@
 #include "batch/tag_write.h"
 
+#include "batch/locked_change.h"
 #include "engine/genre_names.h"
 #include "engine/mpeg_audio.h"
 #include "engine/path_parts.h"
@@ -29,28 +30,15 @@ bool IsMissing(int error)
     return error == ENOENT || error == ENOTDIR;
 }
 
-// The size of a file, or the failure of asking for it.
-std::optional<TFileFailure> SizeOf(const std::string& path, off_t& size, const std::string& what)
-{
-    struct stat info = {};
-    if (stat(path.c_str(), &info) != 0) {
-        return FailureFromCode(path, IsMissing(errno) ? -1 : errno, what);
-    }
-    size = info.st_size;
-    return std::nullopt;
-}
-
-// Writes the trailer over the one of `file` (the analysed name of `path`). The analysis is not
-// repeated after the write as WriteTag would: a batch of thousands of files then reads each only
-// once.
+// Writes the trailer over the one of `file` (the analysed name of `path`), when the file is still
+// what the read saw. The analysis is not repeated after the write as WriteTag would: a batch of
+// thousands of files then reads each only once.
 TFileOutcome WriteTrailer(const std::string& file, const std::string& path,
-                          const TTagTrailer& trailer)
+                          const std::optional<TFileState>& seen, const TTagTrailer& trailer)
 {
-    TFileOutcome written;
-    if (const int code = WriteTagTrailer(file, trailer, written.After); code != 0) {
-        return TFileOutcome::Refusal(FailureFromCode(path, code, WriteFailureText));
-    }
-    return written;
+    return ChangeLockedFile(
+        file, path, seen, WriteFailureText,
+        [&](TOpenTagFile& open) { return open.Write(trailer, TFileChanges::System()); }, &trailer);
 }
 
 } // namespace
@@ -108,9 +96,9 @@ TFileChange ReadForTagWrite(TMPEGAudio& audio, const std::string& path, const TT
     if (auto refusal = AnalyseForWrite(audio, path, yield)) {
         return [refusal = std::move(*refusal)] { return TFileOutcome::Refusal(refusal); };
     }
-    return [path, file = audio.FileName,
+    return [path, file = audio.FileName, seen = SeenByRead(audio.FileState),
             trailer = BuildTagTrailer(EditedTag(audio.Tag(), edits), audio.CodePage)] {
-        return WriteTrailer(file, path, trailer);
+        return WriteTrailer(file, path, seen, trailer);
     };
 }
 
@@ -122,8 +110,13 @@ std::optional<TFileFailure> AnalyseForWrite(TMPEGAudio& audio, const std::string
         return std::nullopt;
     }
     struct stat info = {};
-    if (stat(audio.FileName.c_str(), &info) != 0 && IsMissing(errno)) {
-        return FailureFromCode(path, -1, WriteFailureText);
+    if (stat(audio.FileName.c_str(), &info) != 0) {
+        if (IsMissing(errno)) {
+            return FailureFromCode(path, -1, WriteFailureText);
+        }
+    } else if (!S_ISREG(info.st_mode) && !S_ISDIR(info.st_mode)) {
+        // a pipe or device is never opened for a change, nor analysed as audio
+        return NotRegularFailure(path, WriteFailureText);
     }
     return FailureFromReason(path, TFailureReason::NotAudio,
                              std::string(WriteFailureText) +
@@ -133,7 +126,8 @@ std::optional<TFileFailure> AnalyseForWrite(TMPEGAudio& audio, const std::string
 TFileOutcome WriteAnalysedTag(const TMPEGAudio& audio, const std::string& path,
                               const TTagRecord& tag)
 {
-    return WriteTrailer(audio.FileName, path, BuildTagTrailer(tag, audio.CodePage));
+    return WriteTrailer(audio.FileName, path, SeenByRead(audio.FileState),
+                        BuildTagTrailer(tag, audio.CodePage));
 }
 
 TTagRecord EditedTag(TTagRecord tag, const TTagEdits& edits)
@@ -161,22 +155,14 @@ TFileOutcome ClearTagOfFile(const std::string& path)
     if (const int code = MakeFullPath(path, fullPath); code != 0) {
         return TFileOutcome::Refusal(FailureFromCode(path, IsMissing(code) ? -1 : code, what));
     }
-    off_t before = 0;
-    if (auto failure = SizeOf(fullPath, before, what)) {
-        failure->Path = path;
-        return TFileOutcome::Refusal(*failure);
-    }
-    TFileOutcome cleared;
-    if (const int code = RemoveTagTrailer(fullPath, cleared.After); code != 0) {
-        return TFileOutcome::Refusal(FailureFromCode(path, code, what));
-    }
-    off_t after = 0;
-    if (cleared.After) {
-        after = static_cast<off_t>(cleared.After->Size);
-    } else if (SizeOf(fullPath, after, what)) {
-        return cleared;
-    }
-    if (after == before) {
+    bool hadTag = false;
+    TFileOutcome cleared =
+        ChangeLockedFile(fullPath, path, std::nullopt, what, [&](TOpenTagFile& file) {
+            const std::optional<TFileState> state = file.State();
+            hadTag = state && state->Trailer;
+            return file.Remove(TFileChanges::System());
+        });
+    if (cleared.Status == TFileStatus::Done && !hadTag) {
         return {TFileStatus::Unchanged, {}};
     }
     return cleared;

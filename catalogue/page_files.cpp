@@ -24,8 +24,20 @@ TLineReader::~TLineReader()
 
 bool TLineReader::Open(const std::string& path)
 {
-    File = std::fopen(path.c_str(), "rb");
-    return File != nullptr;
+    // without blocking, and only a regular file: a pipe put in place of a template must not stall
+    // the catalogue
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
+    if (fd < 0) {
+        return false;
+    }
+    struct stat info = {};
+    if (fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) || (File = ::fdopen(fd, "rb")) == nullptr) {
+        const int code = S_ISREG(info.st_mode) ? errno : EINVAL;
+        ::close(fd);
+        errno = code;
+        return false;
+    }
+    return true;
 }
 
 bool TLineReader::Fill()
@@ -88,16 +100,23 @@ std::optional<TFileFailure> TPageWriter::Create(const std::string& path,
     if (std::filesystem::equivalent(path, templatePath, error)) {
         return FailureFromReason(path, TFailureReason::Other, what + ": " + TemplateInTheWay);
     }
-    // never through a symbolic link: it may lead to a template or to any other file of the user
-    const int fd =
-        ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_NOFOLLOW | O_CLOEXEC, 0666);
-    File = fd < 0 ? nullptr : ::fdopen(fd, "wb");
+    // never through a symbolic link: it may lead to a template or to any other file of the user;
+    // and without blocking, into a regular file only: a pipe in the page's place must not stall
+    // the catalogue nor take the page
+    const int fd = ::open(path.c_str(),
+                          O_WRONLY | O_CREAT | O_TRUNC | O_NOFOLLOW | O_CLOEXEC | O_NONBLOCK, 0666);
+    struct stat info = {};
+    const bool regular = fd >= 0 && fstat(fd, &info) == 0 && S_ISREG(info.st_mode);
+    File = regular ? ::fdopen(fd, "wb") : nullptr;
     if (File != nullptr) {
         return std::nullopt;
     }
     const int openError = errno != 0 ? errno : EIO;
     if (fd >= 0) {
         ::close(fd);
+    }
+    if (fd >= 0 && !regular) {
+        return TFileFailure{path, EINVAL, TFailureReason::None, what + ": not a regular file"};
     }
     if (openError == ELOOP &&
         std::filesystem::is_symlink(std::filesystem::symlink_status(path, error))) {

@@ -162,9 +162,10 @@ std::vector<TCommandSpec> MakeSpecs()
             "Without --lossy a text with any other character is not written.\n"
             "\n"
             "Prints \"FILE<TAB>STATUS\" per file: written, unencodable (a text has characters\n"
-            "the code page cannot hold; the file is unchanged), not-audio (no MPEG audio\n"
-            "found, so its tag was not read and is not written) or failed:ERRNO (2: no such\n"
-            "file).\n"
+            "the code page cannot hold; the file is unchanged), changed (another program\n"
+            "changed the file while the command ran; it is left as it is), not-audio (no MPEG\n"
+            "audio found, so its tag was not read and is not written) or failed:ERRNO (2: no\n"
+            "such file).\n"
             "Exit status: 0 every file written, 1 some file refused, 2 usage error (nothing\n"
             "written): also for a track or genre the tag cannot hold, or a year longer than 4\n"
             "characters.",
@@ -209,7 +210,8 @@ std::vector<TCommandSpec> MakeSpecs()
             "an empty name (\".mp3\" alone) is refused.",
         .Outro = "Prints \"OLD<TAB>NEW<TAB>STATUS\" per file, STATUS one of: renamed, unchanged\n"
                  "(the new name is the present one), planned (--dry-run), too-long (--limit-64),\n"
-                 "exists (another file has the new name), failed:ERRNO (2: no such file; 22: not\n"
+                 "exists (another file has the new name), changed (another program changed the\n"
+                 "file while the command ran; left as it is), failed:ERRNO (2: no such file; 22: not\n"
                  "a regular file, an empty name or a \"..\" folder; 36: a name the file system\n"
                  "cannot hold).\n"
                  "Exit status: 0 every file done, 1 some file refused or failed, 2 usage error.\n"
@@ -241,7 +243,8 @@ std::vector<TCommandSpec> MakeSpecs()
             "Prints \"FILE<TAB>STATUS\" per file, STATUS one of: written, unchanged (the ID3v1\n"
             "tag holds these values already), no-id3v2, planned (--dry-run), unencodable (a\n"
             "text has characters the code page of --codepage cannot hold, such as Cyrillic in\n"
-            "WINDOWS-1252; the file is unchanged), not-audio (no MPEG audio found, so its tag\n"
+            "WINDOWS-1252; the file is unchanged), changed (another program changed the file\n"
+            "while the command ran; left as it is), not-audio (no MPEG audio found, so its tag\n"
             "was not read and is not written) or failed:ERRNO (2: no such file).\n"
             "Exit status: 0 no file refused, 1 some file refused, 2 usage error (nothing\n"
             "written).",

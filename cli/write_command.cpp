@@ -44,6 +44,8 @@ std::string RefusedStatus(const TFileFailure& failure)
         return "failed:" + std::to_string(ENOENT);
     case TFailureReason::NotAudio:
         return "not-audio";
+    case TFailureReason::ChangedSince:
+        return "changed"; // by another program between the batch's read and its change
     case TFailureReason::Unencodable:
         return "unencodable";
     default:

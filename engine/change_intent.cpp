@@ -1,5 +1,7 @@
 #include "engine/change_intent.h"
 
+#include <cerrno>
+
 namespace {
 
 thread_local TChangeListener* Listener = nullptr;
@@ -24,4 +26,25 @@ bool ChangesHeard()
 int AnnounceChange(const TChangeIntent& intent)
 {
     return Listener != nullptr ? Listener->BeforeChange(intent) : 0;
+}
+
+int AnnounceTrailerChange(const std::optional<TFileState>& before, const TTagTrailer* written)
+{
+    if (!ChangesHeard()) {
+        return 0;
+    }
+    if (!before) {
+        return EIO;
+    }
+    TChangeIntent intent;
+    intent.Before = *before;
+    constexpr auto trailerSize = static_cast<std::int64_t>(TagTrailerSize);
+    if (written != nullptr) {
+        intent.Size = before->Size + (before->Trailer ? 0 : trailerSize);
+        intent.Trailer = *written;
+    } else if (before->Trailer) {
+        intent.Size = before->Size - trailerSize;
+    }
+    // a file without a trailer to cut off is not changed
+    return intent.Size >= 0 ? AnnounceChange(intent) : 0;
 }

@@ -50,3 +50,9 @@ bool ChangesHeard();
 // Tells the thread's listener about a change about to be made: 0 (also without a listener) or
 // the errno value of a listener that could not record it.
 int AnnounceChange(const TChangeIntent& intent);
+
+// Announces the change of a trailer to a file opened for it, which is `before` now: `written`
+// over the trailer it ends in (or after its last byte), or the trailer cut off when null (a file
+// without one is not changed, and nothing is announced). 0 without a listener; EIO when a
+// listener hears but the file's state is not known.
+int AnnounceTrailerChange(const std::optional<TFileState>& before, const TTagTrailer* written);

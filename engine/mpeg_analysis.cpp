@@ -80,6 +80,7 @@ void TMPEGAudio::ResetFields()
     ResetStreamAndTag();
     FileLength = 0;
     FileAge = 0;
+    FileState = {};
     SelectedMark = 0;
     FileName.clear();
     VolumeLabel.clear();
@@ -188,6 +189,9 @@ void TMPEGAudio::Analyse(const std::string& path, const TYieldFn& yield, TId3v2R
     FileDateTime = written.DateTime;
     VolumeLabel = Utf8Left(VolumeLabels.LabelOf(info.st_dev), 20);
     FileLength = info.st_size;
+    FileState.Size = info.st_size;
+    FileState.ModifiedNs =
+        static_cast<std::int64_t>(info.st_mtim.tv_sec) * 1000000000 + info.st_mtim.tv_nsec;
 
     if (!SearchFrames(reader, yield)) {
         ResetStreamAndTag();
@@ -269,6 +273,9 @@ bool TMPEGAudio::SearchFrames(TBlockReader& reader, const TYieldFn& yield)
                     if (reader.Read(FileLength - static_cast<std::int64_t>(TagTrailerSize),
                                     trailer.data(), trailer.size()) != trailer.size()) {
                         return false;
+                    }
+                    if (IsTagTrailer(trailer)) {
+                        FileState.Trailer = trailer;
                     }
                     if (const auto tag = ParseTagTrailer(trailer, CodePage)) {
                         TakeTag(*tag);

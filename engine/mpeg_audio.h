@@ -4,6 +4,7 @@
 #include "engine/file_facts.h"
 #include "engine/id3v2_tag.h"
 #include "engine/mpeg_header.h"
+#include "engine/tag_file.h"
 #include "engine/tag_record.h"
 #include "engine/yield.h"
 
@@ -50,6 +51,9 @@ public:
     // than 255 bytes, and a cut path would name another file or none.
     std::string FileName;
     std::int32_t FileAge = 0; // packed DOS date and time of the last write
+    // What the analysis found of a regular file (size, modification time, trailer), so that a
+    // batch can tell at its change whether the file is still what it read; Size -1 otherwise.
+    TFileState FileState;
     std::string VolumeLabel;
     std::uint16_t SelectedMark = 0;
     std::int32_t SearchLimit = 0; // 0: search the whole file

@@ -7,14 +7,16 @@
 #include <algorithm>
 #include <cerrno>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
+#include <time.h>
 #include <unistd.h>
 
 namespace {
 
 // -1 for a folder (no file), EINVAL for anything else that is not a regular file, EACCES for a
-// file without any write permission bit, else 0.
-int ChangeableFile(const struct stat& info)
+// file to be written without any write permission bit, else 0.
+int ChangeableFile(const struct stat& info, bool write)
 {
     if (S_ISDIR(info.st_mode)) {
         return -1;
@@ -22,26 +24,56 @@ int ChangeableFile(const struct stat& info)
     if (!S_ISREG(info.st_mode)) {
         return EINVAL;
     }
-    return (info.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0 ? EACCES : 0;
+    return write && (info.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0 ? EACCES : 0;
 }
 
-// Opens an existing regular file for reading and writing: -1 when there is none (a folder is no
-// file either, nor a name with a zero byte, which the system would read as a shorter name), EACCES
-// when it has no write permission bit at all (also for the superuser, who could otherwise open it),
-// EINVAL for a device or pipe, else the errno of the failed open.
-int OpenForChange(const std::string& path, TFileHandle& file, struct stat& info, bool lookFirst)
+// How long a change waits for the lock another program holds on the file. Cantrel holds it only
+// while it changes one file, so anything longer is some other program's hold.
+constexpr int LockWaitMs = 1000;
+
+// Takes the advisory lock every Cantrel takes on a file while it changes it, so that two batches
+// never change one file at the same moment: 0, or EWOULDBLOCK when it stays taken. A file system
+// without such locks is changed without one.
+int LockForChange(int fd)
+{
+    for (int waited = 0;; ++waited) {
+        if (flock(fd, LOCK_EX | LOCK_NB) == 0) {
+            return 0;
+        }
+        if (errno == EINTR) {
+            continue;
+        }
+        if (errno != EWOULDBLOCK) {
+            return errno == ENOLCK || errno == EOPNOTSUPP || errno == ENOSYS ? 0 : errno;
+        }
+        if (waited == LockWaitMs) {
+            return EWOULDBLOCK;
+        }
+        const timespec pause = {0, 1000000};
+        nanosleep(&pause, nullptr);
+    }
+}
+
+// Opens an existing regular file for a change under the lock: -1 when there is none (a folder is
+// no file either, nor a name with a zero byte, which the system would read as a shorter name),
+// EACCES when `write` and it has no write permission bit at all (also for the superuser, who could
+// otherwise open it), EINVAL for a device or pipe, EWOULDBLOCK when another program keeps it
+// locked, else the errno of the failed open. `info` is what the file is once locked.
+int OpenForChange(const std::string& path, TFileHandle& file, struct stat& info, bool lookFirst,
+                  bool write)
 {
     if (path.find('\0') != std::string::npos) {
         return -1;
     }
-    int flags = O_RDWR | O_CLOEXEC | O_NOCTTY | O_NONBLOCK;
+    // non-blocking: a pipe or device put where a file was must not stall the batch
+    int flags = (write ? O_RDWR : O_RDONLY) | O_CLOEXEC | O_NOCTTY | O_NONBLOCK;
     if (!lookFirst) {
         // The checks on the open file are enough for a name that held a regular file. The
-        // access time is left alone: only the owner may ask that (EPERM for others).
+        // access time is left alone where the system lets us (only for the owner).
         flags |= O_NOATIME;
     } else if (stat(path.c_str(), &info) != 0) {
         return errno == ENOENT || errno == ENOTDIR ? -1 : errno;
-    } else if (const int code = ChangeableFile(info); code != 0) {
+    } else if (const int code = ChangeableFile(info, write); code != 0) {
         return code;
     }
     int fd = ::open(path.c_str(), flags);
@@ -52,11 +84,15 @@ int OpenForChange(const std::string& path, TFileHandle& file, struct stat& info,
         return errno == ENOENT || errno == ENOTDIR || errno == EISDIR ? -1 : errno;
     }
     file.Reset(fd);
-    // the name may have been given to another file since the check above
+    if (const int code = LockForChange(fd); code != 0) {
+        return code;
+    }
+    // looked at once locked: the name may have been given to another file since the check above,
+    // and another batch may have changed the file while this one waited for the lock
     if (fstat(fd, &info) != 0) {
         return errno;
     }
-    return ChangeableFile(info);
+    return ChangeableFile(info, write);
 }
 
 // The last 128 bytes when the file is longer than that and they start with "TAG".
@@ -111,31 +147,11 @@ int ChangeFile(const std::string& path, const std::function<int(TOpenTagFile&)>&
         return code;
     }
     const std::optional<TFileState> before = file.State();
-    if (ChangesHeard()) {
-        TChangeIntent intent;
-        if (!before) {
-            return EIO;
-        }
-        intent.Before = *before;
-        constexpr auto trailerSize = static_cast<std::int64_t>(TagTrailerSize);
-        if (written != nullptr) {
-            intent.Size = before->Size + (before->Trailer ? 0 : trailerSize);
-            intent.Trailer = *written;
-        } else if (before->Trailer) {
-            intent.Size = before->Size - trailerSize;
-        }
-        // a file without a trailer to cut off is not changed
-        if (intent.Size >= 0) {
-            if (const int code = AnnounceChange(intent); code != 0) {
-                return code;
-            }
-        }
+    if (const int code = AnnounceTrailerChange(before, written); code != 0) {
+        return code;
     }
+    // a failed change puts the bytes and the time back itself
     if (const int code = change(file); code != 0) {
-        // the bytes are as they were again: so is the time the undoing of the write changed
-        if (before) {
-            file.SetModified(before->ModifiedNs);
-        }
         return code;
     }
     if (after != nullptr) {
@@ -171,8 +187,18 @@ bool IsTagTrailer(const TTagTrailer& bytes)
 
 int TOpenTagFile::Open(const std::string& path, bool lookFirst)
 {
+    return OpenLocked(path, lookFirst, true);
+}
+
+int TOpenTagFile::OpenToMove(const std::string& path, bool lookFirst)
+{
+    return OpenLocked(path, lookFirst, false);
+}
+
+int TOpenTagFile::OpenLocked(const std::string& path, bool lookFirst, bool write)
+{
     struct stat info = {};
-    if (const int code = OpenForChange(path, Handle, info, lookFirst); code != 0) {
+    if (const int code = OpenForChange(path, Handle, info, lookFirst, write); code != 0) {
         Handle.Close();
         return code;
     }
@@ -223,11 +249,11 @@ int TOpenTagFile::Write(const TTagTrailer& trailer, const TFileChanges& changes)
         const off_t offset = Length - static_cast<off_t>(TagTrailerSize);
         if (const int code = WriteAll(changes, fd, trailer, offset); code != 0) {
             WriteAll(changes, fd, Trailer, offset);
-            return code;
+            return Undone(code);
         }
     } else if (const int code = WriteAll(changes, fd, trailer, Length); code != 0) {
         changes.Truncate(fd, Length);
-        return code;
+        return Undone(code);
     } else {
         Length += static_cast<off_t>(TagTrailerSize);
     }
@@ -237,11 +263,22 @@ int TOpenTagFile::Write(const TTagTrailer& trailer, const TFileChanges& changes)
     return 0;
 }
 
+int TOpenTagFile::Undone(int code)
+{
+    // The bytes are back as they were; so is the time, which the failed write and the repair
+    // moved on, so that the file looks untouched to whatever compares times (the undo journal,
+    // backups). The open checked the time; a file this user may not set times of keeps the new one.
+    if (ModifiedKnown) {
+        SetModified(ModifiedNs);
+    }
+    return code;
+}
+
 int TOpenTagFile::Append(const TTagTrailer& trailer, const TFileChanges& changes)
 {
     if (const int code = WriteAll(changes, Handle.Get(), trailer, Length); code != 0) {
         changes.Truncate(Handle.Get(), Length);
-        return code;
+        return Undone(code);
     }
     Length += static_cast<off_t>(TagTrailerSize);
     Trailer = trailer;

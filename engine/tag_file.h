@@ -37,19 +37,26 @@ struct TFileChanges
 };
 
 // A file opened once to look at its state and change it: the trailer written or removed and the
-// modification time set, all through the one descriptor.
+// modification time set, all through the one descriptor. While open it holds the advisory lock
+// (flock) every Cantrel takes on a file it changes, so that two batches take turns on a file and
+// each sees what the other left.
 class TOpenTagFile
 {
 public:
     // Opens an existing regular file for reading and writing: 0, -1 when there is none (a folder
     // is no file either, nor a name with a zero byte), EACCES when it has no write permission bit
-    // at all (also for the superuser), EINVAL for a device or pipe, else the errno value. Without
-    // `lookFirst` the name is opened at once and only the open file is checked: for a name known to
-    // have held a regular file, where the look would only cost time.
+    // at all (also for the superuser), EINVAL for a device or pipe, EWOULDBLOCK when another
+    // program keeps it locked, else the errno value. Without `lookFirst` the name is opened at once
+    // and only the open file is checked: for a name known to have held a regular file, where the
+    // look would only cost time. The state is taken once the lock is held.
     int Open(const std::string& path, bool lookFirst = true);
+    // The same for a file about to be moved: opened for reading only, so that a file without write
+    // permission can be moved as well; Write and Remove then fail.
+    int OpenToMove(const std::string& path, bool lookFirst = true);
     // What the file is now; nothing when the system would not say.
     std::optional<TFileState> State();
-    // As WriteTagTrailer and RemoveTagTrailer: the file is never left without a whole trailer.
+    // As WriteTagTrailer and RemoveTagTrailer: the file is never left without a whole trailer, and
+    // a write that fails leaves the bytes and the modification time as they were.
     int Write(const TTagTrailer& trailer, const TFileChanges& changes);
     int Remove(const TFileChanges& changes);
     // Appends the trailer after the last byte, whatever the file ends in (cut off again if the
@@ -61,7 +68,10 @@ public:
     int Close() { return Handle.Close(); }
 
 private:
+    int OpenLocked(const std::string& path, bool lookFirst, bool write);
     int ReadTrailer();
+    // After a failed write was repaired: the time set back; gives `code`.
+    int Undone(int code);
 
     TFileHandle Handle;
     off_t Length = 0;

@@ -1,5 +1,6 @@
 #include "extract/write_extracted_tag.h"
 
+#include "batch/locked_change.h"
 #include "engine/mpeg_audio.h"
 #include "engine/tag_record.h"
 #include "engine/tag_values.h"
@@ -53,26 +54,29 @@ std::optional<TFileFailure> WriteExtractedTag(const std::string& fullPath,
         // Writing now would put the defaults of an unread tag ("[notag]", track 0) over a
         // trailer the file may well have.
         std::error_code error;
-        const bool exists = std::filesystem::exists(fullPath, error);
-        return exists ? FailureFromReason(fullPath, TFailureReason::NotAudio,
-                                          std::string(NotWritten) + ": no MPEG audio found")
-                      : FailureFromCode(fullPath, -1, NotWritten);
+        const auto status = std::filesystem::status(fullPath, error);
+        if (!std::filesystem::exists(status)) {
+            return FailureFromCode(fullPath, -1, NotWritten);
+        }
+        if (std::filesystem::is_other(status)) {
+            return NotRegularFailure(fullPath, NotWritten); // a pipe or device
+        }
+        return FailureFromReason(fullPath, TFailureReason::NotAudio,
+                                 std::string(NotWritten) + ": no MPEG audio found");
     }
     const TTagRecord tag = ExtractedTag(audio.Tag(), formula, values, preserveOtherTag);
     if (!lossy && TagLosesCharacters(tag, codePage)) {
         return UnencodableFailure(fullPath, codePage);
     }
-    audio.SetTitle(tag.Title);
-    audio.SetArtist(tag.Artist);
-    audio.SetAlbum(tag.Album);
-    audio.SetYear(tag.Year);
-    audio.SetComment(tag.Comment);
-    audio.SetTrack(tag.Track);
-    const int code = audio.WriteTag(yield);
-    if (code == 0) {
-        return std::nullopt;
+    // written only when the file is still what the analysis read, under the lock of a change
+    const TTagTrailer trailer = BuildTagTrailer(tag, audio.CodePage);
+    TFileOutcome written = ChangeLockedFile(
+        fullPath, fullPath, SeenByRead(audio.FileState), NotWritten,
+        [&](TOpenTagFile& file) { return file.Write(trailer, TFileChanges::System()); }, &trailer);
+    if (written.Status == TFileStatus::Refused) {
+        return std::move(written.Failure);
     }
-    return FailureFromCode(fullPath, code, NotWritten);
+    return std::nullopt;
 }
 
 TTagRecord ExtractedTag(TTagRecord tag, const TTagFormula& formula, const TFieldValues& values,

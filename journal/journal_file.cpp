@@ -4,8 +4,7 @@
 #include <cerrno>
 #include <charconv>
 #include <dirent.h>
-#include <fstream>
-#include <sstream>
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -296,6 +295,40 @@ std::string ParseBody(const std::vector<std::string_view>& lines, TJournalBatch&
     return {};
 }
 
+// The whole content of a batch file; empty, or why it cannot be read. Only a regular file is
+// read, opened without blocking and without following a link: a pipe, folder or link with a batch
+// file's name must not stall or mislead the undo.
+std::string ReadWhole(const std::string& file, std::string& whole)
+{
+    const int fd = ::open(file.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK | O_NOFOLLOW);
+    if (fd < 0) {
+        return errno == ELOOP ? "not a regular file" : "cannot be read";
+    }
+    struct stat info = {};
+    std::string damage;
+    if (fstat(fd, &info) != 0) {
+        damage = "cannot be read";
+    } else if (!S_ISREG(info.st_mode)) {
+        damage = "not a regular file";
+    }
+    char block[65536];
+    while (damage.empty()) {
+        const ssize_t n = ::read(fd, block, sizeof block);
+        if (n < 0 && errno == EINTR) {
+            continue;
+        }
+        if (n < 0) {
+            damage = "cannot be read";
+        }
+        if (n <= 0) {
+            break;
+        }
+        whole.append(block, static_cast<std::size_t>(n));
+    }
+    ::close(fd);
+    return damage;
+}
+
 } // namespace
 
 std::size_t TJournalBatch::DoneCount() const
@@ -330,12 +363,9 @@ std::vector<std::string> JournalFiles(const std::string& folder)
         return {};
     }
     while (const dirent* item = readdir(dir)) {
-        const std::string_view name = item->d_name;
-        if (name.size() <= Suffix.size() || !name.ends_with(Suffix)) {
-            continue;
-        }
-        if (int number = 0; Number(name.substr(0, name.size() - Suffix.size()), number)) {
-            found.emplace_back(number, folder + "/" + std::string(name));
+        const std::string name = item->d_name;
+        if (const int number = JournalNumber(name); number != 0) {
+            found.emplace_back(number, folder + "/" + name);
         }
     }
     closedir(dir);
@@ -349,23 +379,40 @@ std::vector<std::string> JournalFiles(const std::string& folder)
 
 int JournalNumber(const std::string& file)
 {
-    const std::string name = file.substr(file.find_last_of('/') + 1);
+    // Only the names the journal gives count: "%06d.journal" of 1..JournalLastNumber. Anything
+    // else (more digits, a sign, leading zeros beyond six digits, a number past the last) names no
+    // batch, so no file in the folder can make the next number overflow or two files one batch.
+    const std::string_view name = std::string_view(file).substr(file.find_last_of('/') + 1);
+    if (!name.ends_with(Suffix)) {
+        return 0;
+    }
+    const std::string_view digits = name.substr(0, name.size() - Suffix.size());
     int number = 0;
-    return Number(std::string_view(name).substr(0, name.find('.')), number) ? number : 0;
+    if (digits.size() < 6 || digits.size() > 9 ||
+        digits.find_first_not_of("0123456789") != std::string_view::npos ||
+        (digits.size() > 6 && digits[0] == '0') || !Number(digits, number)) {
+        return 0;
+    }
+    return number;
+}
+
+void PruneJournal(const std::string& folder)
+{
+    const std::vector<std::string> files = JournalFiles(folder);
+    for (std::size_t i = JournalKeep; i < files.size(); ++i) {
+        ::unlink(files[i].c_str());
+    }
 }
 
 TJournalBatch ReadJournalBatch(const std::string& file)
 {
     TJournalBatch batch;
     batch.Number = JournalNumber(file);
-    std::ifstream in(file, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    if (!in) {
-        batch.Damage = "cannot be read";
+    std::string whole;
+    batch.Damage = ReadWhole(file, whole);
+    if (!batch.Damage.empty()) {
         return batch;
     }
-    const std::string whole = text.str();
     // the marks' area not yet filled reads as zero bytes, which no line holds
     const std::string_view all(whole.data(), std::min(whole.find('\0'), whole.size()));
     std::vector<std::string_view> lines;

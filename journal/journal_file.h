@@ -45,6 +45,8 @@
 // (room reserved for lines that a stopped batch never filled).
 
 inline constexpr int JournalKeep = 20;
+// The highest batch number: a journal that got there names no further batch.
+inline constexpr int JournalLastNumber = 999999999;
 
 struct TJournalEntry
 {
@@ -90,13 +92,19 @@ struct TJournalBatch
 // when the first is unset or not absolute; empty when neither is known.
 std::string JournalFolder(const char* stateHome, const char* home);
 
-// The batch files of the folder, newest first (by number); empty when there is no folder.
+// The batch files of the folder, newest first (by number); empty when there is no folder. Any
+// entry with a batch file's name is listed, whatever it is: reading it tells what is wrong with it.
 std::vector<std::string> JournalFiles(const std::string& folder);
 
-// The batch number a batch file's name gives (0 when it gives none).
+// The batch number a batch file's name gives: 1..JournalLastNumber, written as the journal names
+// its files (at least six digits, leading zeros only up to six); 0 for any other name.
 int JournalNumber(const std::string& file);
 
-// Reads one batch file; a file that does not follow the format gives a batch with Damage set.
+// Removes the batch files beyond the newest JournalKeep.
+void PruneJournal(const std::string& folder);
+
+// Reads one batch file; a file that does not follow the format, or that is no regular file (a
+// pipe, a folder, a link), gives a batch with Damage set.
 TJournalBatch ReadJournalBatch(const std::string& file);
 
 // The lines of the format, for the writer.

@@ -237,6 +237,10 @@ bool TJournalSession::Begin(const std::vector<std::string>& paths)
     bool named = false;
     // another Cantrel may name its batch at the same moment: the name is never replaced
     for (int tries = 0; code == 0 && !named; ++tries) {
+        if (number == JournalLastNumber) {
+            code = EOVERFLOW; // only a batch file put there by hand gets this far
+            break;
+        }
         ++number;
         named = renameat2(AT_FDCWD, pending.c_str(), AT_FDCWD, NumberedName(Folder, number).c_str(),
                           RENAME_NOREPLACE) == 0;
@@ -253,13 +257,13 @@ bool TJournalSession::Begin(const std::vector<std::string>& paths)
     }
     if (code != 0) {
         ::unlink(named ? NumberedName(Folder, number).c_str() : pending.c_str());
+        if (code == EOVERFLOW) {
+            return Fail(0, CannotJournal + ": its batch numbers are used up (remove " +
+                               NumberedName(Folder, JournalLastNumber) + ")");
+        }
         return Fail(code, CannotJournal);
     }
     BatchNumber = number;
-    const std::vector<std::string> files = JournalFiles(Folder);
-    for (std::size_t i = JournalKeep; i < files.size(); ++i) {
-        ::unlink(files[i].c_str());
-    }
     return true;
 }
 
@@ -310,7 +314,10 @@ bool TJournalSession::FileDone(std::size_t index, const TFileOutcome& outcome)
     if (Store(Line) != 0) {
         return false;
     }
-    ++MarkCount;
+    if (++MarkCount == 1 && IntentCount == 0) {
+        // the oldest batch gives way only to one that changed a file
+        PruneJournal(Folder);
+    }
     if (Checkpoint != nullptr) {
         Checkpoint(TPoint::Marked, index);
     }
@@ -362,7 +369,9 @@ int TJournalSession::BeforeChange(const TChangeIntent& intent)
     if (const int code = Store(Line); code != 0) {
         return code;
     }
-    ++IntentCount;
+    if (++IntentCount == 1 && MarkCount == 0) {
+        PruneJournal(Folder); // the first intent comes before the first change
+    }
     CurrentIntended = true;
     if (Checkpoint != nullptr) {
         Checkpoint(TPoint::IntentStored, Current);

@@ -99,13 +99,17 @@ mutants=(
     'settings/stored_settings.cpp@settings_tests@batch.WriteBool(AutoTrimSpacesKey, options.AutoTrimSpaces);@batch.WriteBool(AutoTrimSpacesKey, options.ExcludeIfWarning);'
     'settings/stored_settings.cpp@settings_tests@{PlacementTop, placement.Top},@{PlacementTop, placement.Height},'
     # the undo journal's intents, and the undo that reads them
-    'engine/tag_file.cpp@journal_tests@if (ChangesHeard()) {@if (false) {'
+    'engine/change_intent.cpp@journal_tests@return intent.Size >= 0 ? AnnounceChange(intent) : 0;@return 0;'
     'batch/rename_file.cpp@journal_tests@return AnnounceChange(intent);@return 0;'
     'journal/journal_file.cpp@journal_tests@entry.Intended = before &&@entry.Intended = false &&'
     'journal/undo_batch.cpp@journal_tests@if (now.Size + TrailerBytes == before.Size && before.Trailer) {@if (false) {'
     'journal/undo_batch.cpp@journal_tests@if (earlier != nullptr && earlier->Done) {@if (false) {'
     'journal/undo_batch.cpp@journal_tests@if (code = file.SetModified(before.ModifiedNs); code != 0) {@if (file.SetModified(before.ModifiedNs); false) {'
     'journal/undo_batch.cpp@journal_tests@takenBack.insert(batch.Undoes);@;'
+    # batches that take turns on a file: the lock, the look after it, the intent only after the look
+    'engine/tag_file.cpp@batch_tests@if (flock(fd, LOCK_EX | LOCK_NB) == 0) {@if (flock(fd, LOCK_EX | LOCK_NB) == 0 || fd >= 0) {'
+    'batch/locked_change.cpp@batch_tests@if (seen && open.State() != seen) {@if (false) {'
+    'batch/locked_change.cpp@batch_tests@if (const int code = AnnounceTrailerChange(open.State(), leaves); code != 0) {@if (const int code = 0; code != 0) {'
 )
 
 launcher=()

@@ -4,7 +4,9 @@
 
 #include <cstdlib>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <tuple>
+#include <unistd.h>
 
 namespace {
 
@@ -18,6 +20,7 @@ TEST(BatchCommands, UndoListsAndTakesBackTheBatches)
     setenv("XDG_STATE_HOME", (dir / "state").c_str(), 1); // this test's own journal
     const std::string song = dir / "song.mp3";
     const std::string moved = dir / "Band/New.mp3";
+    const std::string pipe = dir / "pipe.mp3";
     WriteBytes(song, Song);
     // in order: the command, its arguments, its status, what its output holds and what its error
     // output starts with ("": nothing at all)
@@ -48,7 +51,20 @@ TEST(BatchCommands, UndoListsAndTakesBackTheBatches)
              "",
              "cantrel-cli undo: --list takes no N and no --dry-run"},
             {"undo", {"1", "2"}, 2, "", "cantrel-cli undo: unexpected argument '2'"},
+            // a pipe with a song's name is never waited for, and never changed
+            {"info", {pipe}, 0, "valid=0\n", ""},
+            {"write", {"--title", "New", pipe}, 1, pipe + "\tfailed:22\n", "cantrel-cli write: "},
+            {"clear", {pipe}, 1, pipe + "\tfailed:22\n", "cantrel-cli clear: "},
+            {"copy-v2", {pipe}, 1, pipe + "\tfailed:22\n", "cantrel-cli copy-v2: "},
+            {"rename", {"%t,t%", pipe}, 1, "\tfailed:22\n", "cantrel-cli rename: "},
+            {"extract",
+             {"--write", pipe},
+             1,
+             "Formula: Track\n",
+             "cantrel-cli extract: " + pipe + ": not written: not a regular file (22)"},
         };
+    mkfifo(pipe.c_str(), 0644);
+    alarm(60); // a command that waits for the pipe's writer ends the test instead of hanging it
     for (const auto& [command, args, status, out, err] : steps) {
         const TCliRun result = RunCommand(command, args);
         EXPECT_EQ(result.Status, status) << testing::PrintToString(args);
@@ -56,6 +72,7 @@ TEST(BatchCommands, UndoListsAndTakesBackTheBatches)
             << result.Out;
         EXPECT_TRUE(err.empty() ? result.Err.empty() : result.Err.starts_with(err)) << result.Err;
     }
+    alarm(0);
     setenv("XDG_STATE_HOME", stateHome.c_str(), 1);
 }
 

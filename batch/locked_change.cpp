@@ -1,0 +1,73 @@
+#include "batch/locked_change.h"
+
+#include "engine/change_intent.h"
+
+#include <cerrno>
+
+std::optional<TFileState> SeenByRead(const TFileState& analysed)
+{
+    if (analysed.Size < 0) {
+        return std::nullopt;
+    }
+    return analysed;
+}
+
+TFileFailure NotRegularFailure(const std::string& path, const std::string& what)
+{
+    return {path, EINVAL, TFailureReason::None, what + ": not a regular file"};
+}
+
+std::optional<TFileFailure> OpenForChange(TOpenTagFile& open, const std::string& file,
+                                          const std::string& path,
+                                          const std::optional<TFileState>& seen,
+                                          const std::string& what, bool toMove)
+{
+    // a file the read has just opened as a regular file needs no look before the open
+    const int code = toMove ? open.OpenToMove(file, !seen) : open.Open(file, !seen);
+    switch (code) {
+    case 0:
+        break;
+    case EINVAL:
+        return NotRegularFailure(path, what);
+    case EWOULDBLOCK:
+        return TFileFailure{path, EWOULDBLOCK, TFailureReason::None,
+                            what + ": another program keeps it locked"};
+    default:
+        return FailureFromCode(path, code, what);
+    }
+    if (seen && open.State() != seen) {
+        return FailureFromReason(path, TFailureReason::ChangedSince,
+                                 what + ": changed by another program during the batch");
+    }
+    return std::nullopt;
+}
+
+TFileOutcome ChangeLockedFile(const std::string& file, const std::string& path,
+                              const std::optional<TFileState>& seen, const std::string& what,
+                              const std::function<int(TOpenTagFile&)>& change,
+                              const TTagTrailer* leaves)
+{
+    TOpenTagFile open;
+    if (auto refusal = OpenForChange(open, file, path, seen, what)) {
+        const std::optional<TFileState> now = open.State();
+        if (refusal->Reason == TFailureReason::ChangedSince && leaves != nullptr && now &&
+            now->Trailer == *leaves) {
+            return {TFileStatus::Unchanged, {}};
+        }
+        return TFileOutcome::Refusal(std::move(*refusal));
+    }
+    // told once the file is locked and found as the read saw it, just before its bytes change: a
+    // refused file is never announced
+    if (const int code = AnnounceTrailerChange(open.State(), leaves); code != 0) {
+        return TFileOutcome::Refusal(FailureFromCode(path, code, what));
+    }
+    if (const int code = change(open); code != 0) {
+        return TFileOutcome::Refusal(FailureFromCode(path, code, what));
+    }
+    TFileOutcome changed;
+    changed.After = open.State();
+    if (const int code = open.Close(); code != 0) {
+        return TFileOutcome::Refusal(FailureFromCode(path, code, what));
+    }
+    return changed;
+}
