@@ -211,9 +211,9 @@ std::vector<TCommandSpec> MakeSpecs()
         .Outro = "Prints \"OLD<TAB>NEW<TAB>STATUS\" per file, STATUS one of: renamed, unchanged\n"
                  "(the new name is the present one), planned (--dry-run), too-long (--limit-64),\n"
                  "exists (another file has the new name), changed (another program changed the\n"
-                 "file while the command ran; left as it is), failed:ERRNO (2: no such file; 22: not\n"
-                 "a regular file, an empty name or a \"..\" folder; 36: a name the file system\n"
-                 "cannot hold).\n"
+                 "file while the command ran; left as it is), failed:ERRNO (2: no such file;\n"
+                 "22: not a regular file, an empty name or a \"..\" folder; 36: a name the file\n"
+                 "system cannot hold).\n"
                  "Exit status: 0 every file done, 1 some file refused or failed, 2 usage error.\n"
                  "\n"
                  "Example: cantrel-cli rename '%a,t%\\%alb,t%\\%tr,t%. %t,t%' *.mp3",
