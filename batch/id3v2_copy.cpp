@@ -116,16 +116,12 @@ TTagEdits Id3v1EditsFromId3v2(const TId3v2Fields& fields)
 TId3v2CopyOutcome CopyId3v2ToId3v1(TMPEGAudio& audio, const std::string& path, bool dryRun,
                                    const TYieldFn& yield, bool lossy)
 {
-    if (auto refusal = AnalyseForWrite(audio, path, yield)) {
+    // the ID3v2 tag comes from the analysis' own read of the file, in the same open
+    TId3v2Reading reading;
+    if (auto refusal = AnalyseForWrite(audio, path, yield, &reading)) {
         return {TFileOutcome::Refusal(std::move(*refusal))};
     }
-    const TId3v2Reading reading = ReadId3v2Tag(audio.FileName);
     if (!reading.Fields) {
-        if (!reading.Opened) {
-            // the analysis has just read it: the file went away or changed its rights meanwhile
-            return {TFileOutcome::Refusal(
-                FailureFromReason(path, TFailureReason::Other, "cannot read the ID3v2 tag"))};
-        }
         return {{TFileStatus::Unchanged, {}}, true};
     }
     const TTagRecord tag = EditedTag(audio.Tag(), Id3v1EditsFromId3v2(*reading.Fields));

@@ -103,9 +103,13 @@ TFileChange ReadForTagWrite(TMPEGAudio& audio, const std::string& path, const TT
 }
 
 std::optional<TFileFailure> AnalyseForWrite(TMPEGAudio& audio, const std::string& path,
-                                            const TYieldFn& yield)
+                                            const TYieldFn& yield, TId3v2Reading* id3v2)
 {
-    audio.SetFileName(path, yield);
+    if (id3v2 != nullptr) {
+        audio.SetFileName(path, yield, *id3v2);
+    } else {
+        audio.SetFileName(path, yield);
+    }
     if (audio.IsValid()) {
         return std::nullopt;
     }

@@ -10,6 +10,8 @@
 #include <string>
 #include <string_view>
 
+struct TId3v2Reading;
+
 class TMPEGAudio;
 
 // The texts of the seven tag boxes, each only when its box is enabled. Genre is the text of the
@@ -69,10 +71,12 @@ TFileChange ReadForTagWrite(TMPEGAudio& audio, const std::string& path, const TT
 
 // The two halves of WriteTagToFile, for a batch that decides per file what to write from what
 // the file holds. AnalyseForWrite reads the file into `audio` and gives the refusal when its tag
-// may not be written (missing, or NotAudio as above). WriteAnalysedTag then writes `tag` over the
+// may not be written (missing, or NotAudio as above); given `id3v2`, it also reads the file's ID3v2
+// tag there, from the same open. WriteAnalysedTag then writes `tag` over the
 // trailer of the file `audio` has analysed: every batch's tag reaches the file here.
 std::optional<TFileFailure> AnalyseForWrite(TMPEGAudio& audio, const std::string& path,
-                                            const TYieldFn& yield = {});
+                                            const TYieldFn& yield = {},
+                                            TId3v2Reading* id3v2 = nullptr);
 TFileOutcome WriteAnalysedTag(const TMPEGAudio& audio, const std::string& path,
                               const TTagRecord& tag);
 
