@@ -322,10 +322,6 @@ TEST(Undo, NewBatchRemovesRecordsLeftByKilledOnes)
     }
 }
 
-} // namespace
-
-namespace {
-
 TEST(Undo, PutsBackExactlyWhatWasThere)
 {
     // rule, batch, the names the batch is given (a: the file, h: a hard link to it, s: a
@@ -381,11 +377,8 @@ TEST(Undo, MoveStoppedBetweenItsLinkAndUnlink)
     // the old name is removed leaves the file under both, and the folder made for the new one
     TTempDir dir;
     const std::string file = WriteBytes(dir / "a.mp3", MakeMp3Stream());
-    const struct stat info = [&] {
-        struct stat found = {};
-        stat(file.c_str(), &found);
-        return found;
-    }();
+    struct stat info = {};
+    stat(file.c_str(), &info);
     fs::create_directory(dir / "new");
     fs::create_hard_link(file, dir / "new/a.mp3");
     const std::string time =
