@@ -1,14 +1,12 @@
 #pragma once
 
-#include <cstdio>
+#include "support/mp3_fixture.h"
+
 #include <cstdlib>
 #include <fcntl.h>
-#include <fstream>
-#include <iterator>
 #include <spawn.h>
 #include <string>
 #include <sys/wait.h>
-#include <unistd.h>
 #include <vector>
 
 extern char** environ;
@@ -21,33 +19,13 @@ struct TCliRun
     std::string Err;
 };
 
-namespace cli_run_detail {
-
-inline std::string TakeFile(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    std::remove(path.c_str());
-    return text;
-}
-
-inline std::string ScratchFile()
-{
-    std::string path = "/tmp/cantrel-cli-run.XXXXXX";
-    const int fd = mkstemp(path.data());
-    close(fd);
-    return path;
-}
-
-} // namespace cli_run_detail
-
 // Runs the cantrel-cli program the build made, as a script would: `words` are its arguments, the
 // folder and the environment are the test's. Status -1 when it did not exit.
 inline TCliRun RunCli(const std::vector<std::string>& words)
 {
-    using namespace cli_run_detail;
-    const std::string outPath = ScratchFile();
-    const std::string errPath = ScratchFile();
+    const TTempDir dir;
+    const std::string out = dir / "out";
+    const std::string err = dir / "err";
     std::vector<std::string> argv = {CANTREL_CLI};
     argv.insert(argv.end(), words.begin(), words.end());
     std::vector<char*> pointers;
@@ -57,8 +35,8 @@ inline TCliRun RunCli(const std::vector<std::string>& words)
     pointers.push_back(nullptr);
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, 1, outPath.c_str(), O_WRONLY | O_TRUNC, 0);
-    posix_spawn_file_actions_addopen(&actions, 2, errPath.c_str(), O_WRONLY | O_TRUNC, 0);
+    posix_spawn_file_actions_addopen(&actions, 1, out.c_str(), O_WRONLY | O_CREAT, 0600);
+    posix_spawn_file_actions_addopen(&actions, 2, err.c_str(), O_WRONLY | O_CREAT, 0600);
     pid_t pid = 0;
     int status = -1;
     if (posix_spawn(&pid, CANTREL_CLI, &actions, nullptr, pointers.data(), environ) == 0 &&
@@ -66,7 +44,7 @@ inline TCliRun RunCli(const std::vector<std::string>& words)
         status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     }
     posix_spawn_file_actions_destroy(&actions);
-    return {status, TakeFile(outPath), TakeFile(errPath)};
+    return {status, ReadBytes(out), ReadBytes(err)};
 }
 
 // Runs `cantrel-cli NAME ARGS...`.
@@ -75,3 +53,15 @@ inline TCliRun RunCommand(const std::string& name, std::vector<std::string> args
     args.insert(args.begin(), name);
     return RunCli(args);
 }
+
+// Points XDG_STATE_HOME at `folder` while it lives: the commands run keep a journal of their own.
+struct TOwnStateHome
+{
+    const char* Given = std::getenv("XDG_STATE_HOME");
+    const std::string Before = Given != nullptr ? Given : "";
+    explicit TOwnStateHome(const std::string& folder)
+    {
+        setenv("XDG_STATE_HOME", folder.c_str(), 1);
+    }
+    ~TOwnStateHome() { setenv("XDG_STATE_HOME", Before.c_str(), 1); }
+};

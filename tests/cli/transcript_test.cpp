@@ -141,9 +141,7 @@ void RunTranscript(const std::filesystem::path& path)
     TTempDir dir;
     const std::string root = dir.Path().string();
     const auto home = std::filesystem::current_path();
-    const char* given = std::getenv("XDG_STATE_HOME");
-    const std::string stateHome = given != nullptr ? given : "";
-    setenv("XDG_STATE_HOME", (dir / "state").c_str(), 1); // the transcript's own journal
+    const TOwnStateHome journal(dir / "state");
     std::filesystem::current_path(root);
     std::string lastOut;
     for (std::size_t i = 0; i < lines.size(); ++i) {
@@ -190,7 +188,6 @@ void RunTranscript(const std::filesystem::path& path)
         }
     }
     std::filesystem::current_path(home);
-    setenv("XDG_STATE_HOME", stateHome.c_str(), 1);
 }
 
 TEST(Transcripts, EveryCommandPrintsWhatItsTranscriptSays)

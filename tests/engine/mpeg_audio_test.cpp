@@ -80,15 +80,11 @@ TEST(MpegHeader, DecodesStreamFactsFlagsAndNames)
 
 TEST(MpegHeader, BitRateTables)
 {
-    const std::tuple<int, int, unsigned, int> cases[] = {
-        {1, 3, 14, 320}, {2, 2, 1, 8}, {3, 3, 14, 160}, {1, 3, 0, 0},  {2, 3, 15, 0},
-        {0, 3, 9, 0},    {1, 0, 9, 0}, {4, 3, 9, 0},    {1, 3, 16, 0},
-    };
-    for (const auto& [version, layer, index, bitRate] : cases) {
-        EXPECT_EQ(
-            BitRateOf(static_cast<std::uint8_t>(version), static_cast<std::uint8_t>(layer), index),
-            bitRate)
-            << "version " << version << " layer " << layer << " index " << index;
+    // codes out of range
+    const std::tuple<std::uint8_t, std::uint8_t, unsigned> outside[] = {
+        {0, 3, 9}, {1, 0, 9}, {4, 3, 9}, {1, 3, 16}};
+    for (const auto& [version, layer, index] : outside) {
+        EXPECT_EQ(BitRateOf(version, layer, index), 0) << int{version} << int{layer} << index;
     }
     // every entry, against the tables of ISO/IEC 11172-3 and 13818-3 (kbit/s for the indexes 1
     // to 14; 0 and 15 give 0): MPEG-1 Layers I, II, III, then MPEG-2 and 2.5 Layer I, II and III

@@ -100,17 +100,13 @@ TEST(CodePage, EveryByteSurvivesARoundTripInEveryCodePage)
 {
     for (const TTagCodePage& page : TagCodePages()) {
         // each name reads its own table and is listed under its own label
-        const std::array<std::string, 256> texts = IconvTexts(page.Name);
-        for (int byte = 0; byte < 256; ++byte) {
-            EXPECT_EQ(DecodeTagText(std::string(1, static_cast<char>(byte)), page), texts[byte])
-                << page.Name << ' ' << byte;
-        }
         const std::string_view label = page.Label;
         EXPECT_TRUE(EqualsIgnoringCase(label.substr(0, label.find(' ')), page.Name)) << label;
+        const std::array<std::string, 256> texts = IconvTexts(page.Name);
         for (int byte = 0; byte < 256; ++byte) {
             const std::string bytes(1, static_cast<char>(byte));
-            EXPECT_EQ(EncodeTagText(DecodeTagText(bytes, page), page), bytes)
-                << page.Name << ' ' << byte;
+            EXPECT_EQ(DecodeTagText(bytes, page), texts[byte]) << page.Name << ' ' << byte;
+            EXPECT_EQ(EncodeTagText(texts[byte], page), bytes) << page.Name << ' ' << byte;
         }
     }
 }

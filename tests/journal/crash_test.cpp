@@ -8,7 +8,6 @@
 #include <gtest/gtest.h>
 #include <map>
 #include <sstream>
-#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -23,11 +22,10 @@ TSnapshot Snapshot(const fs::path& folder)
 {
     TSnapshot files;
     for (const auto& item : fs::recursive_directory_iterator(folder)) {
-        struct stat info = {};
-        lstat(item.path().c_str(), &info);
-        const std::int64_t ns = info.st_mtim.tv_sec * 1000000000LL + info.st_mtim.tv_nsec;
-        files[item.path().string()] = {item.is_directory() ? "folder" : ReadBytes(item.path()),
-                                       item.is_directory() ? 0 : ns};
+        const bool file = !item.is_directory();
+        files[item.path().string()] = {file ? ReadBytes(item.path()) : "folder",
+                                       file ? item.last_write_time().time_since_epoch().count()
+                                            : 0};
     }
     return files;
 }

@@ -5,37 +5,24 @@
 
 namespace {
 
-TJournalEntry Entry(const std::string& path, bool done)
-{
-    TJournalEntry entry;
-    entry.Path = path;
-    entry.Done = done;
-    return entry;
-}
-
 TEST(UndoHistory, BatchFolderHoldsEveryChangedFile)
 {
-    using E = std::vector<TJournalEntry>;
-    const std::tuple<const char*, E, std::string> cases[] = {
-        {"one folder", {Entry("/m/a/1.mp3", true), Entry("/m/a/2.mp3", true)}, "/m/a"},
-        {"a folder and one below",
-         {Entry("/m/a/1.mp3", true), Entry("/m/a/b/2.mp3", true)},
-         "/m/a"},
-        {"names sharing a beginning",
-         {Entry("/m/ab/1.mp3", true), Entry("/m/a/2.mp3", true)},
-         "/m"},
-        {"files it left alone do not count",
-         {Entry("/m/a/1.mp3", true), Entry("/x/2.mp3", false)},
-         "/m/a"},
-        {"none changed: every file",
-         {Entry("/m/a/1.mp3", false), Entry("/m/b/2.mp3", false)},
-         "/m"},
-        {"only the root in common", {Entry("/m/1.mp3", true), Entry("/n/2.mp3", true)}, "/"},
+    // rule, the files of the batch ("+": changed, "-": left alone), the folder
+    const std::tuple<const char*, std::vector<std::string>, std::string> cases[] = {
+        {"one folder", {"+/m/a/1.mp3", "+/m/a/2.mp3"}, "/m/a"},
+        {"a folder and one below", {"+/m/a/1.mp3", "+/m/a/b/2.mp3"}, "/m/a"},
+        {"names sharing a beginning", {"+/m/ab/1.mp3", "+/m/a/2.mp3"}, "/m"},
+        {"files it left alone do not count", {"+/m/a/1.mp3", "-/x/2.mp3"}, "/m/a"},
+        {"none changed: every file", {"-/m/a/1.mp3", "-/m/b/2.mp3"}, "/m"},
+        {"only the root in common", {"+/m/1.mp3", "+/n/2.mp3"}, "/"},
         {"no files", {}, ""},
     };
-    for (const auto& [rule, entries, folder] : cases) {
+    for (const auto& [rule, files, folder] : cases) {
         TJournalBatch batch;
-        batch.Entries = entries;
+        for (const std::string& file : files) {
+            batch.Entries.emplace_back().Path = file.substr(1);
+            batch.Entries.back().Done = file[0] == '+';
+        }
         EXPECT_EQ(BatchFolder(batch), folder) << rule;
     }
     EXPECT_EQ(BatchSummary("write", 1), "write, 1 file");

@@ -244,19 +244,18 @@ TEST(Undo, JournalTroubles)
     const std::string head = JournalHeader(JournalWrite, 1, 1);
     const std::string file = "f /a 1 2 -\n";
     const std::string mark = "d 0 1 3 -\n";
+    const std::string v1 = "cantrel-journal 1\n";
+    const std::string v2 = "cantrel-journal 2\nkind write\ntime 1\n";
     const std::tuple<const char*, std::string> damages[] = {
         {"not a journal", "hello\n"},
-        {"a bad trailer", "cantrel-journal 1\nkind write\ntime 1\nfiles 1\nf /a 1 2 TAG%4\n"},
-        {"a mark past the files", "cantrel-journal 1\nkind write\ntime 1\nfiles 0\nd 0 1 2 -\n"},
-        {"more files than lines", "cantrel-journal 1\nkind write\ntime 1\nfiles 99\n"},
+        {"a bad trailer", v1 + "kind write\ntime 1\nfiles 1\nf /a 1 2 TAG%4\n"},
+        {"a mark past the files", v1 + "kind write\ntime 1\nfiles 0\nd 0 1 2 -\n"},
+        {"more files than lines", v1 + "kind write\ntime 1\nfiles 99\n"},
         {"another format", "cantrel-journal 0\nkind write\ntime 1\nfiles 1\n" + file + mark},
-        {"an empty kind", "cantrel-journal 1\nkind \ntime 1\nfiles 1\n" + file + mark},
-        {"heading lines out of order",
-         "cantrel-journal 1\ntime 1\nkind write\nfiles 1\n" + file + mark},
-        {"a time that is no number",
-         "cantrel-journal 1\nkind write\ntime 1x\nfiles 1\n" + file + mark},
-        {"a count that is no number",
-         "cantrel-journal 1\nkind write\ntime 1\nfiles 1x\n" + file + mark},
+        {"an empty kind", v1 + "kind \ntime 1\nfiles 1\n" + file + mark},
+        {"heading lines out of order", v1 + "time 1\nkind write\nfiles 1\n" + file + mark},
+        {"a time that is no number", v1 + "kind write\ntime 1x\nfiles 1\n" + file + mark},
+        {"a count that is no number", v1 + "kind write\ntime 1\nfiles 1x\n" + file + mark},
         {"a file line of six fields", head + "f /a 1 2 - x\n" + mark},
         {"a file line of another kind", head + "F /a 1 2 -\n" + mark},
         {"a path with a bad escape", head + "f /%4G 1 2 -\n" + mark},
@@ -270,9 +269,8 @@ TEST(Undo, JournalTroubles)
         {"a mark with a damaged state", head + file + "d 0 1 3 %\n"},
         {"a mark with an empty new path", head + file + "d 0 1 3 - \n"},
         {"a mark with a damaged folder", head + file + "d 0 1 3 - /b %G0\n"},
-        {"a relative path", "cantrel-journal 2\nkind write\ntime 1\nfiles 1\nf a.mp3 1 2 -\n"},
-        {"an intent past the files",
-         "cantrel-journal 2\nkind write\ntime 1\nfiles 0\ni 0 1 - 1 2 -\n"},
+        {"a relative path", v2 + "files 1\nf a.mp3 1 2 -\n"},
+        {"an intent past the files", v2 + "files 0\ni 0 1 - 1 2 -\n"},
     };
     for (const auto& [rule, text] : damages) {
         WriteBytes(folder.State + "/000099.journal", text);
@@ -321,10 +319,6 @@ TEST(Undo, NewBatchRemovesRecordsLeftByKilledOnes)
         EXPECT_EQ(fs::exists(path), kept) << path;
     }
 }
-
-} // namespace
-
-namespace {
 
 TEST(Undo, PutsBackExactlyWhatWasThere)
 {
@@ -381,11 +375,8 @@ TEST(Undo, MoveStoppedBetweenItsLinkAndUnlink)
     // the old name is removed leaves the file under both, and the folder made for the new one
     TTempDir dir;
     const std::string file = WriteBytes(dir / "a.mp3", MakeMp3Stream());
-    const struct stat info = [&] {
-        struct stat found = {};
-        stat(file.c_str(), &found);
-        return found;
-    }();
+    struct stat info = {};
+    stat(file.c_str(), &info);
     fs::create_directory(dir / "new");
     fs::create_hard_link(file, dir / "new/a.mp3");
     const std::string time =

@@ -236,44 +236,68 @@ TEST_F(SettingsTest, TypedValuesGiveTheirDefaultsAndRoundTripInOneBatch)
         EXPECT_EQ(ReadMacroList(store).Index, -1);
         EXPECT_FALSE(ReadPlacement(store, PlacementSections[0]).Width);
     }
+    // values that all differ from each other and from their defaults
     TMainOptions options;
-    options.LimitTo64 = options.ExcludeIfWarning = true;
+    options.LowBitRate = 96;
     options.HighBitRate = 320;
+    options.TagCodePage = *FindTagCodePage("KOI8-R");
     TRecentPaths recent = EmptyRecentPaths();
     recent[0] = "/music/caf\xc3\xa9/";
-    TTagFormula formula = DefaultFormula();
+    TTagFormula formula;
+    for (int k = 0; k < FormulaFieldCount; ++k) {
+        formula.Sep[k] = "s" + std::to_string(k);
+        formula.Field[k] = static_cast<TTagField>((k + 1) % TagFieldCount);
+    }
     formula.Sep[5] = " \xc3\xa9 ";
-    formula.Field[5] = TTagField::Trash;
     const TFormulaList formulas{{formula, DefaultFormula()}, 1};
     const TMacroList macros{{"%a% - %t%", "%t%"}, 1};
+    const TPlacement placement = {640, 480, -10, 20, false};
     {
         TSettingsBatch batch;
         WriteLastMacro(batch, "%t%");
         WriteLastFolder(batch, recent[0]);
         WriteMainOptions(batch, options);
-        WriteEnabledFields(batch, {true, false, false, false, false, false, true});
         WriteRecentPaths(batch, recent);
         WriteFormulaFields(batch, formula);
         WriteFormulaList(batch, formulas);
         WriteMacroList(batch, macros);
-        WritePlacement(batch, PlacementSections[1], {640, 480, -10, 20, false});
+        WritePlacement(batch, PlacementSections[1], placement);
         ASSERT_TRUE(batch.Commit());
     }
+    std::vector<std::pair<TSettingKey, QString>> stored = {
+        {LowBitRateKey, "96"},
+        {HighBitRateKey, "320"},
+        {TagCodePageKey, "KOI8-R"},
+        {RecentPathKey(9), "..none.."},
+        {PlacementKey(PlacementSections[1], PlacementWidth), "640"},
+        {PlacementKey(PlacementSections[1], PlacementHeight), "480"},
+        {PlacementKey(PlacementSections[1], PlacementLeft), "-10"},
+        {PlacementKey(PlacementSections[1], PlacementTop), "20"},
+        {PlacementKey(PlacementSections[1], PlacementState), "0"},
+    };
+    for (int k = 0; k < FormulaFieldCount; ++k) {
+        stored.push_back({LastSepKey(k), QString::fromStdString(formula.Sep[k])});
+        stored.push_back({LastFieldKey(k), QString::number((k + 1) % TagFieldCount)});
+    }
     const TSettingsBatch store;
+    for (const auto& [key, text] : stored) {
+        EXPECT_EQ(store.ReadString(key), text)
+            << key.Section.toStdString() << "/" << key.Name.toStdString();
+    }
     EXPECT_EQ(ReadLastMacro(store), "%t%");
     EXPECT_EQ(ReadLastFolder(store), recent[0]);
-    EXPECT_TRUE(ReadMainOptions(store).ExcludeIfWarning);
-    EXPECT_EQ(ReadMainOptions(store).HighBitRate, 320);
-    EXPECT_TRUE(ReadEnabledFields(store)[6]);
+    const TMainOptions read = ReadMainOptions(store);
+    EXPECT_EQ(std::tuple(read.LowBitRate, read.HighBitRate, std::string(read.TagCodePage.Name)),
+              std::tuple(96, 320, std::string("KOI8-R")));
     EXPECT_EQ(ReadRecentPaths(store), recent);
-    EXPECT_EQ(store.ReadString(RecentPathKey(9)), "..none..");
     EXPECT_EQ(ReadFormulaFields(store), formula);
     EXPECT_EQ(ReadFormulaList(store).Formulas, formulas.Formulas);
     EXPECT_EQ(ReadFormulaList(store).CurrentIndex, 1);
     EXPECT_EQ(ReadMacroList(store).Macros, macros.Macros);
     EXPECT_EQ(ReadMacroList(store).Index, 1);
-    const TPlacement read = ReadPlacement(store, PlacementSections[1]);
-    EXPECT_EQ(std::tie(read.Width, read.Left, read.Normal), std::tuple(640, -10, false));
+    const TPlacement back = ReadPlacement(store, PlacementSections[1]);
+    EXPECT_EQ(std::tuple(back.Width, back.Height, back.Left, back.Top, back.Normal),
+              std::tuple(640, 480, -10, 20, false));
 }
 
 TEST_F(SettingsTest, EachValueIsStoredUnderItsOwnName)
@@ -310,52 +334,6 @@ TEST_F(SettingsTest, EachValueIsStoredUnderItsOwnName)
                 << keyOf(i).Name.toStdString() << " with " << keyOf(on).Name.toStdString() << " on";
         }
     }
-
-    // the other values all differ from each other and from their defaults
-    TMainOptions options;
-    options.LowBitRate = 96;
-    options.HighBitRate = 320;
-    options.TagCodePage = *FindTagCodePage("KOI8-R");
-    TTagFormula formula;
-    for (int k = 0; k < FormulaFieldCount; ++k) {
-        formula.Sep[k] = "s" + std::to_string(k);
-        formula.Field[k] = static_cast<TTagField>((k + 1) % TagFieldCount);
-    }
-    const TPlacement placement = {640, 480, -10, 20, false};
-    {
-        TSettingsBatch batch;
-        WriteMainOptions(batch, options);
-        WriteFormulaFields(batch, formula);
-        WritePlacement(batch, PlacementSections[0], placement);
-        ASSERT_TRUE(batch.Commit());
-    }
-    std::vector<std::pair<TSettingKey, QString>> stored = {
-        {LowBitRateKey, "96"},
-        {HighBitRateKey, "320"},
-        {TagCodePageKey, "KOI8-R"},
-        {PlacementKey(PlacementSections[0], PlacementWidth), "640"},
-        {PlacementKey(PlacementSections[0], PlacementHeight), "480"},
-        {PlacementKey(PlacementSections[0], PlacementLeft), "-10"},
-        {PlacementKey(PlacementSections[0], PlacementTop), "20"},
-        {PlacementKey(PlacementSections[0], PlacementState), "0"},
-    };
-    for (int k = 0; k < FormulaFieldCount; ++k) {
-        stored.push_back({LastSepKey(k), QString::fromStdString(formula.Sep[k])});
-        stored.push_back({LastFieldKey(k), QString::number((k + 1) % TagFieldCount)});
-    }
-    const TSettingsBatch store;
-    for (const auto& [key, text] : stored) {
-        EXPECT_EQ(store.ReadString(key), text)
-            << key.Section.toStdString() << "/" << key.Name.toStdString();
-    }
-    const TMainOptions read = ReadMainOptions(store);
-    EXPECT_EQ(std::tuple(read.LowBitRate, read.HighBitRate, std::string(read.TagCodePage.Name)),
-              std::tuple(96, 320, std::string("KOI8-R")));
-    EXPECT_EQ(ReadFormulaFields(store), formula);
-    const TPlacement back = ReadPlacement(store, PlacementSections[0]);
-    EXPECT_EQ(std::tuple(back.Width, back.Height, back.Left, back.Top, back.Normal),
-              std::tuple(placement.Width, placement.Height, placement.Left, placement.Top,
-                         placement.Normal));
 }
 
 TEST_F(SettingsTest, StoredValuesGiveWhatTheWindowsShow)
