@@ -5,7 +5,7 @@
 int RunClearCommand(const TCommandLine& line, std::ostream& out, std::ostream& err)
 {
     if (line.Operands.empty()) {
-        return UsageError(err, *FindCommandSpec("clear"), "no file given");
+        return UsageError(err, *FindCommandSyntax("clear"), "no file given");
     }
     const TFileStep step = [](const std::string& path, const TYieldFn&) {
         return ClearTagOfFile(path);

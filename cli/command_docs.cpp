@@ -39,16 +39,16 @@ std::string OneLine(std::string_view text)
     return line;
 }
 
-std::string ManCommand(const TCommandSpec& command)
+std::string ManCommand(const TCommandSyntax& command)
 {
     std::string entry = ".TP\n\\fB" + Roff(command.Name) + "\\fR " +
                         Roff(OneLine(command.Synopsis)) + "\n" + Roff(command.Intro) + "\n";
-    std::vector<TOptionSpec> options = command.Options;
-    for (const TOptionSpec& common : CommonOptions(command)) {
+    std::vector<TOptionSyntax> options = command.Options;
+    for (const TOptionSyntax& common : CommonOptions(command)) {
         options.push_back(common);
     }
     entry += ".RS\n";
-    for (const TOptionSpec& option : options) {
+    for (const TOptionSyntax& option : options) {
         entry += ".TP\n.B " + Roff(OptionTitle(option)) + "\n" + Roff(OneLine(option.Help)) + "\n";
     }
     entry += ".RE\n";
@@ -58,10 +58,10 @@ std::string ManCommand(const TCommandSpec& command)
     return entry;
 }
 
-std::string Words(const std::vector<TOptionSpec>& options)
+std::string Words(const std::vector<TOptionSyntax>& options)
 {
     std::string words;
-    for (const TOptionSpec& option : options) {
+    for (const TOptionSyntax& option : options) {
         words += (words.empty() ? "" : " ") + std::string(LongName(option));
     }
     return words;
@@ -76,7 +76,7 @@ std::string ManPageWithCommands(std::string_view page)
         return std::string(page);
     }
     std::string commands;
-    for (const TCommandSpec& command : CommandSpecs()) {
+    for (const TCommandSyntax& command : CommandSyntaxes()) {
         commands += ManCommand(command);
     }
     std::string result(page.substr(0, mark));
@@ -94,15 +94,15 @@ std::string BashCompletion()
     std::string valueCases;
     std::string optionCases;
     std::string operandCases;
-    for (const TCommandSpec& command : CommandSpecs()) {
+    for (const TCommandSyntax& command : CommandSyntaxes()) {
         const std::string name(command.Name);
         names += (names.empty() ? "" : " ") + name;
-        std::vector<TOptionSpec> options = command.Options;
-        for (const TOptionSpec& common : CommonOptions(command)) {
+        std::vector<TOptionSyntax> options = command.Options;
+        for (const TOptionSyntax& common : CommonOptions(command)) {
             options.push_back(common);
         }
         std::string plainValues;
-        for (const TOptionSpec& option : options) {
+        for (const TOptionSyntax& option : options) {
             if (option.Value.empty()) {
                 continue;
             }

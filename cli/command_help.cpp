@@ -21,13 +21,13 @@ void AppendIndented(std::string& text, std::string_view lines, std::size_t colum
 }
 
 // "  NAMES  HELP" lines, the help of every option starting in one column.
-void AppendOptions(std::string& text, const std::vector<TOptionSpec>& options)
+void AppendOptions(std::string& text, const std::vector<TOptionSyntax>& options)
 {
     std::size_t width = MinHelpColumn;
-    for (const TOptionSpec& option : options) {
+    for (const TOptionSyntax& option : options) {
         width = std::max(width, OptionTitle(option).size() + 4);
     }
-    for (const TOptionSpec& option : options) {
+    for (const TOptionSyntax& option : options) {
         const std::string title = OptionTitle(option);
         text += "  " + title + std::string(width - 2 - title.size(), ' ');
         AppendIndented(text, option.Help, width);
@@ -55,15 +55,15 @@ std::string CodePageNames(std::size_t lineWidth = std::string::npos)
 
 } // namespace
 
-const TOptionSpec CodePageOption = {"--codepage", "NAME", "code page of the tags"};
+const TOptionSyntax CodePageOption = {"--codepage", "NAME", "code page of the tags"};
 
-std::string_view LongName(const TOptionSpec& option)
+std::string_view LongName(const TOptionSyntax& option)
 {
     const std::size_t comma = option.Names.rfind(',');
     return comma == std::string_view::npos ? option.Names : option.Names.substr(comma + 1);
 }
 
-std::string OptionTitle(const TOptionSpec& option)
+std::string OptionTitle(const TOptionSyntax& option)
 {
     std::string title;
     for (std::size_t pos = 0; pos <= option.Names.size();) {
@@ -77,7 +77,7 @@ std::string OptionTitle(const TOptionSpec& option)
     return title;
 }
 
-std::vector<TOptionSpec> CommonOptions(const TCommandSpec& command)
+std::vector<TOptionSyntax> CommonOptions(const TCommandSyntax& command)
 {
     if (!command.TakesCodePage) {
         return {};
@@ -86,13 +86,13 @@ std::vector<TOptionSpec> CommonOptions(const TCommandSpec& command)
     static const std::string help = std::string(CodePageOption.Help) + " (default " +
                                     DefaultTagCodePage.Name + "), one of:\n" + CodePageNames(60);
     static const std::string names = CodePageNames();
-    TOptionSpec codePage = CodePageOption;
+    TOptionSyntax codePage = CodePageOption;
     codePage.Help = help;
     codePage.Complete = names;
     return {codePage};
 }
 
-std::string CommandHelp(const TCommandSpec& command)
+std::string CommandHelp(const TCommandSyntax& command)
 {
     std::string text = "Usage: cantrel-cli " + std::string(command.Name) + " ";
     AppendIndented(text, command.Synopsis, 0);
@@ -101,8 +101,8 @@ std::string CommandHelp(const TCommandSpec& command)
         AppendIndented(text, command.Intro, 0);
         text += '\n';
     }
-    std::vector<TOptionSpec> options = command.Options;
-    for (const TOptionSpec& common : CommonOptions(command)) {
+    std::vector<TOptionSyntax> options = command.Options;
+    for (const TOptionSyntax& common : CommonOptions(command)) {
         options.push_back(common);
     }
     options.push_back({"--", "", command.AfterDashes});
@@ -121,7 +121,7 @@ std::string ProgramUsage()
     constexpr std::size_t SummaryColumn = 35;
     std::string text = "Usage: cantrel-cli COMMAND [OPTIONS] ...\n\nCommands:\n";
     std::vector<std::string_view> takeCodePage;
-    for (const TCommandSpec& command : CommandSpecs()) {
+    for (const TCommandSyntax& command : CommandSyntaxes()) {
         // a synopsis of several lines is cut after the first
         const std::size_t lineEnd = command.Synopsis.find('\n');
         std::string line = "  " + std::string(command.Name) + " " +

@@ -67,17 +67,17 @@ std::optional<std::string> TCommandLine::Last(std::string_view option) const
     return values.empty() ? std::nullopt : std::optional(values.back());
 }
 
-TParsedCommand ParseCommandLine(const TCommandSpec& command, const std::vector<std::string>& args)
+TParsedCommand ParseCommandLine(const TCommandSyntax& command, const std::vector<std::string>& args)
 {
-    std::vector<TOptionSpec> options = command.Options;
-    for (const TOptionSpec& common : CommonOptions(command)) {
+    std::vector<TOptionSyntax> options = command.Options;
+    for (const TOptionSyntax& common : CommonOptions(command)) {
         options.push_back(common);
     }
     CLI::App app;
     app.set_help_flag("-h,--help");
     app.allow_extras(); // an unknown option is reported below, in the command's own words
     std::vector<CLI::Option*> added;
-    for (const TOptionSpec& option : options) {
+    for (const TOptionSyntax& option : options) {
         std::string names(option.Names);
         added.push_back(option.Value.empty()
                             ? app.add_flag(names)
@@ -148,13 +148,13 @@ TParsedCommand ParseCommandLine(const TCommandSpec& command, const std::vector<s
     return parsed;
 }
 
-int UsageError(std::ostream& err, const TCommandSpec& command, std::string_view problem)
+int UsageError(std::ostream& err, const TCommandSyntax& command, std::string_view problem)
 {
     err << "cantrel-cli " << command.Name << ": " << problem << "\n\n" << CommandHelp(command);
     return 2;
 }
 
-int RunCommandLine(const TCommandSpec& command, TCommandFn run,
+int RunCommandLine(const TCommandSyntax& command, TCommandFn run,
                    const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
 {
     const TParsedCommand parsed = ParseCommandLine(command, args);
@@ -177,5 +177,5 @@ int RunCommandLine(const TCommandSpec& command, TCommandFn run,
 int RunCommandLine(std::string_view name, TCommandFn run, const std::vector<std::string>& args,
                    std::ostream& out, std::ostream& err)
 {
-    return RunCommandLine(*FindCommandSpec(name), run, args, out, err);
+    return RunCommandLine(*FindCommandSyntax(name), run, args, out, err);
 }

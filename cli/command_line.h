@@ -50,18 +50,19 @@ struct TParsedCommand
 // Reads a command's arguments the GNU way: "--opt value" and "--opt=value", short options such
 // as "-r", options and operands in any order, "--" ending the options, and "-h" or "--help"
 // wherever it stands (unless as an option's value) asking for help.
-TParsedCommand ParseCommandLine(const TCommandSpec& command, const std::vector<std::string>& args);
+TParsedCommand ParseCommandLine(const TCommandSyntax& command,
+                                const std::vector<std::string>& args);
 
 // Writes "cantrel-cli COMMAND: PROBLEM", an empty line and the command's help to `err`; returns
 // 2, the exit status of a usage error.
-int UsageError(std::ostream& err, const TCommandSpec& command, std::string_view problem);
+int UsageError(std::ostream& err, const TCommandSyntax& command, std::string_view problem);
 
 // A command run on the arguments it was given.
 using TCommandFn = int (*)(const TCommandLine& line, std::ostream& out, std::ostream& err);
 
 // Parses the arguments of `command` and runs `run` on them: the help (status 0) or a usage error
 // (status 2) instead where the arguments ask for it.
-int RunCommandLine(const TCommandSpec& command, TCommandFn run,
+int RunCommandLine(const TCommandSyntax& command, TCommandFn run,
                    const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 
 // The same for the command of that name (which must exist): for callers in the same process.

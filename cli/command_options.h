@@ -6,10 +6,10 @@
 
 // What cantrel-cli knows of its commands and their options. The parser, every command's help,
 // the manual page and the bash completion are made from these descriptions, so an option is
-// added in one place: a row in its command's list in command_specs.cpp.
+// added in one place: a row in its command's list in command_syntax.cpp.
 
 // One option of a command.
-struct TOptionSpec
+struct TOptionSyntax
 {
     // The names as the parser takes them: "--title", or "-r,--recursive" (the long name last).
     std::string_view Names;
@@ -34,7 +34,7 @@ enum class TOperandKind
 };
 
 // One command: its synopsis, the texts around its options, its options.
-struct TCommandSpec
+struct TCommandSyntax
 {
     std::string_view Name;
     // What follows "cantrel-cli NAME" in the usage line.
@@ -46,7 +46,7 @@ struct TCommandSpec
     std::string_view Outro;
     // What "--" makes of the next argument, as the help says it.
     std::string_view AfterDashes;
-    std::vector<TOptionSpec> Options;
+    std::vector<TOptionSyntax> Options;
     // Whether the command reads or writes tags and so takes --codepage.
     bool TakesCodePage = false;
     TOperandKind Operands = TOperandKind::Mp3Files;
@@ -56,25 +56,25 @@ struct TCommandSpec
 };
 
 // Every command, in the order the usage lists them.
-const std::vector<TCommandSpec>& CommandSpecs();
+const std::vector<TCommandSyntax>& CommandSyntaxes();
 
 // The command of that name, or nullptr.
-const TCommandSpec* FindCommandSpec(std::string_view name);
+const TCommandSyntax* FindCommandSyntax(std::string_view name);
 
 // The option's long name ("--recursive" of "-r,--recursive").
-std::string_view LongName(const TOptionSpec& option);
+std::string_view LongName(const TOptionSyntax& option);
 
 // The option as the help and the manual show it: "-r, --recursive", "--mask MASK".
-std::string OptionTitle(const TOptionSpec& option);
+std::string OptionTitle(const TOptionSyntax& option);
 
 // The options a command takes besides its own: --codepage where it reads or writes tags.
-std::vector<TOptionSpec> CommonOptions(const TCommandSpec& command);
+std::vector<TOptionSyntax> CommonOptions(const TCommandSyntax& command);
 
 // "--codepage NAME": its help lists the code pages there are.
-extern const TOptionSpec CodePageOption;
+extern const TOptionSyntax CodePageOption;
 
 // The whole help of a command, as `cantrel-cli COMMAND --help` prints it.
-std::string CommandHelp(const TCommandSpec& command);
+std::string CommandHelp(const TCommandSyntax& command);
 
 // The usage of cantrel-cli itself, with the list of commands.
 std::string ProgramUsage();

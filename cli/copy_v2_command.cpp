@@ -29,7 +29,7 @@ int RunCopyV2Command(const TCommandLine& line, std::ostream& out, std::ostream& 
 {
     const std::vector<std::string>& files = line.Operands;
     if (files.empty()) {
-        return UsageError(err, *FindCommandSpec("copy-v2"), "no file given");
+        return UsageError(err, *FindCommandSyntax("copy-v2"), "no file given");
     }
     const bool dryRun = line.Has("--dry-run");
     const bool lossy = line.Has("--lossy");

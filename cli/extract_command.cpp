@@ -189,7 +189,7 @@ int RunExtractCommand(const TCommandLine& line, std::ostream& out, std::ostream&
 {
     TExtractArgs parsed;
     if (const auto error = ParseArgs(line, parsed)) {
-        return UsageError(err, *FindCommandSpec("extract"), *error);
+        return UsageError(err, *FindCommandSyntax("extract"), *error);
     }
     parsed.Options.CodePage = line.CodePage;
     TJournalSession journal(CommandJournalFolder(), JournalExtract, std::time(nullptr));

@@ -6,14 +6,15 @@
 
 int RunFormatCommand(const TCommandLine& line, std::ostream& out, std::ostream& err)
 {
-    const TCommandSpec& spec = *FindCommandSpec("format");
+    const TCommandSyntax& syntax = *FindCommandSyntax("format");
     const std::vector<std::string>& operands = line.Operands;
     if (operands.size() < 2) {
-        return UsageError(err, spec, operands.empty() ? "MACRO and FILE missing" : "FILE missing");
+        return UsageError(err, syntax,
+                          operands.empty() ? "MACRO and FILE missing" : "FILE missing");
     }
     const auto locale = line.Last("--locale");
     if (locale && *locale != "C") {
-        return UsageError(err, spec,
+        return UsageError(err, syntax,
                           "unsupported locale '" + *locale +
                               "': only C is supported; without --locale the current locale is "
                               "used");

@@ -57,7 +57,7 @@ int RunHtmlCommand(const TCommandLine& line, std::ostream& out, std::ostream& er
 {
     THtmlArgs parsed;
     if (const std::string problem = ParseArgs(line, parsed); !problem.empty()) {
-        return UsageError(err, *FindCommandSpec("html"), problem);
+        return UsageError(err, *FindCommandSyntax("html"), problem);
     }
     THtmlRunOptions options;
     options.TemplateFolder = parsed.Templates;

@@ -101,7 +101,7 @@ int RunInfoCommand(const TCommandLine& line, std::ostream& out, std::ostream& er
 {
     const std::vector<std::string>& paths = line.Operands;
     if (paths.empty()) {
-        return UsageError(err, *FindCommandSpec("info"), "no file given");
+        return UsageError(err, *FindCommandSyntax("info"), "no file given");
     }
 
     const bool json = line.Has("--json");

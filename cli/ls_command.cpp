@@ -69,12 +69,12 @@ bool WarnIfUnreadable(const std::string& folder, int pathError, std::ostream& er
 
 int RunLsCommand(const TCommandLine& line, std::ostream& out, std::ostream& err)
 {
-    const TCommandSpec& spec = *FindCommandSpec("ls");
+    const TCommandSyntax& syntax = *FindCommandSyntax("ls");
     if (line.Operands.size() > 1) {
-        return UsageError(err, spec, "only one FOLDER may be given");
+        return UsageError(err, syntax, "only one FOLDER may be given");
     }
     if (line.Operands.empty() || line.Operands.front().empty()) {
-        return UsageError(err, spec, "a FOLDER is needed");
+        return UsageError(err, syntax, "a FOLDER is needed");
     }
     const bool events = line.Has("--events");
 

@@ -35,7 +35,7 @@ int RunRenameCommand(const TCommandLine& line, std::ostream& out, std::ostream& 
 {
     const std::vector<std::string>& operands = line.Operands;
     if (operands.size() < 2) {
-        return UsageError(err, *FindCommandSpec("rename"),
+        return UsageError(err, *FindCommandSyntax("rename"),
                           operands.empty() ? "MACRO and FILE missing" : "FILE missing");
     }
     const std::vector<std::string> files(operands.begin() + 1, operands.end());

@@ -92,16 +92,16 @@ bool ReportJournalFailure(std::string_view command, const TJournalSession& journ
 
 int RunUndoCommand(const TCommandLine& line, std::ostream& out, std::ostream& err)
 {
-    const TCommandSpec& spec = *FindCommandSpec("undo");
+    const TCommandSyntax& syntax = *FindCommandSyntax("undo");
     const bool dryRun = line.Has("--dry-run");
     const bool json = line.Has("--json");
     std::string unexpected;
     const int number = BatchNumber(line.Operands, unexpected);
     if (number == 0 && !line.Operands.empty()) {
-        return UsageError(err, spec, "unexpected argument '" + unexpected + "'");
+        return UsageError(err, syntax, "unexpected argument '" + unexpected + "'");
     }
     if (line.Has("--list")) {
-        return number != 0 || dryRun ? UsageError(err, spec, "--list takes no N and no --dry-run")
+        return number != 0 || dryRun ? UsageError(err, syntax, "--list takes no N and no --dry-run")
                                      : ListBatches(json, out);
     }
     const TUndoChoice choice = ChooseUndoBatch(CommandJournalFolder(), number);

@@ -100,32 +100,32 @@ int RunFileCommand(std::string_view command, const std::vector<std::string>& fil
 
 int RunWriteCommand(const TCommandLine& line, std::ostream& out, std::ostream& err)
 {
-    const TCommandSpec& spec = *FindCommandSpec("write");
+    const TCommandSyntax& syntax = *FindCommandSyntax("write");
     TTagBoxTexts boxes;
     bool anyField = false;
-    for (const TOptionSpec& option : spec.Options) {
+    for (const TOptionSyntax& option : syntax.Options) {
         if (auto* field = FieldOf(boxes, std::string(LongName(option)))) {
             *field = line.Last(LongName(option));
             anyField = anyField || field->has_value();
         }
     }
     if (!anyField) {
-        return UsageError(err, spec, "no field given: nothing to write");
+        return UsageError(err, syntax, "no field given: nothing to write");
     }
     const std::vector<std::string>& files = line.Operands;
     if (files.empty()) {
-        return UsageError(err, spec, "no file given");
+        return UsageError(err, syntax, "no file given");
     }
     TTagEdits edits = TagEditsFromBoxes(boxes);
     if (boxes.Year && !YearFits(*boxes.Year)) {
-        return UsageError(err, spec, "year '" + *boxes.Year + "' is longer than 4 characters");
+        return UsageError(err, syntax, "year '" + *boxes.Year + "' is longer than 4 characters");
     }
     if (boxes.Genre && !(edits.Genre = GenreFromText(*boxes.Genre))) {
         return UsageError(
-            err, spec, "genre '" + *boxes.Genre + "' is neither a number 0-255 nor a genre name");
+            err, syntax, "genre '" + *boxes.Genre + "' is neither a number 0-255 nor a genre name");
     }
     if (boxes.Track && !(edits.Track = TrackFromText(*boxes.Track))) {
-        return UsageError(err, spec, "track '" + *boxes.Track + "' is not a number 0-255");
+        return UsageError(err, syntax, "track '" + *boxes.Track + "' is not a number 0-255");
     }
     const TTagCodePage& codePage = line.CodePage;
     // the same texts go into every file, and a file's own texts always fit its code page

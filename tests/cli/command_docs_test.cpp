@@ -19,16 +19,16 @@ TEST(CommandDocs, HandWrittenTextsFollowTheDescriptions)
         }
         return found;
     };
-    EXPECT_EQ(count(readme, "\n    cantrel-cli "), CommandSpecs().size());
-    for (const TCommandSpec& spec : CommandSpecs()) {
-        const std::string synopsis(spec.Synopsis.substr(0, spec.Synopsis.find('\n')));
-        const std::string line = "\n    cantrel-cli " + std::string(spec.Name) + " " + synopsis;
+    EXPECT_EQ(count(readme, "\n    cantrel-cli "), CommandSyntaxes().size());
+    for (const TCommandSyntax& syntax : CommandSyntaxes()) {
+        const std::string synopsis(syntax.Synopsis.substr(0, syntax.Synopsis.find('\n')));
+        const std::string line = "\n    cantrel-cli " + std::string(syntax.Name) + " " + synopsis;
         EXPECT_NE(readme.find(line + "\n"), std::string::npos) << line;
     }
     const std::string frame = ReadBytes(CANTREL_SOURCE_DIR "/data/man/cantrel-cli.1");
     const std::string page = ManPageWithCommands(frame);
     EXPECT_EQ(page.find(ManCommandsMark), std::string::npos);
-    EXPECT_EQ(count(page, "\n.TP\n\\fB"), CommandSpecs().size());
+    EXPECT_EQ(count(page, "\n.TP\n\\fB"), CommandSyntaxes().size());
 }
 
 } // namespace

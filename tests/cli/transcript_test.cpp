@@ -206,20 +206,20 @@ TEST(Transcripts, EveryCommandPrintsWhatItsTranscriptSays)
 // error naming the command; no command and an unknown command are usage errors too.
 TEST(Transcripts, HelpAndUnknownOptionsAlike)
 {
-    for (const TCommandSpec& spec : CommandSpecs()) {
-        const std::string name(spec.Name);
+    for (const TCommandSyntax& syntax : CommandSyntaxes()) {
+        const std::string name(syntax.Name);
         for (const std::vector<std::string>& args :
              {std::vector<std::string>{"--help"}, {"--bogus", "-h"}, {"x", "-h", "--", "-h"}}) {
             const TCliRun help = RunCommand(name, args);
             const bool listsCodePages = help.Out.find("--codepage NAME") != std::string::npos;
             EXPECT_TRUE(help.Status == 0 && help.Out.starts_with("Usage: cantrel-cli " + name) &&
-                        help.Err.empty() && listsCodePages == spec.TakesCodePage)
+                        help.Err.empty() && listsCodePages == syntax.TakesCodePage)
                 << name << " " << args[0] << ": " << help.Status << "\n"
                 << help.Out << help.Err;
         }
         const TCliRun bogus = RunCommand(name, {"--bogus=1"});
         EXPECT_EQ(bogus.Status, 2) << name;
-        EXPECT_EQ(bogus.Err.rfind("cantrel-cli " + name + ": " + std::string(spec.UnknownOption) +
+        EXPECT_EQ(bogus.Err.rfind("cantrel-cli " + name + ": " + std::string(syntax.UnknownOption) +
                                       " '--bogus=1'",
                                   0),
                   0u)

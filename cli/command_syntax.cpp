@@ -8,10 +8,10 @@ constexpr std::string_view MacroAfterDashes =
     "end of options: a MACRO that starts with \"-\" follows";
 constexpr std::string_view MacroHint = " (put -- before a MACRO that starts with '-')";
 
-std::vector<TCommandSpec> MakeSpecs()
+std::vector<TCommandSyntax> MakeSyntaxes()
 {
-    std::vector<TCommandSpec> specs;
-    specs.push_back({
+    std::vector<TCommandSyntax> syntaxes;
+    syntaxes.push_back({
         .Name = "info",
         .Synopsis = "[--json] FILE...",
         .Summary = "analyse MP3 files: stream data, tag and file facts",
@@ -28,7 +28,7 @@ std::vector<TCommandSpec> MakeSpecs()
         .Options = {{"--json", "", "print one JSON array of objects instead"}},
         .TakesCodePage = true,
     });
-    specs.push_back({
+    syntaxes.push_back({
         .Name = "format",
         .Synopsis = "[--json] [--locale C] MACRO FILE...",
         .Summary = "expand a file-name macro for each file",
@@ -44,7 +44,7 @@ std::vector<TCommandSpec> MakeSpecs()
         .TakesCodePage = true,
         .UnknownHint = MacroHint,
     });
-    specs.push_back({
+    syntaxes.push_back({
         .Name = "ls",
         .Synopsis = "[--recursive] [--mask MASK] [--events] [--json] FOLDER",
         .Summary = "list the files a folder scan reports",
@@ -67,7 +67,7 @@ std::vector<TCommandSpec> MakeSpecs()
                      "the keys event and path)"}},
         .Operands = TOperandKind::Folder,
     });
-    specs.push_back({
+    syntaxes.push_back({
         .Name = "extract",
         .Synopsis = "[OPTIONS] FILE...",
         .Summary = "fill tags from file names with a TAG Formula",
@@ -120,7 +120,7 @@ std::vector<TCommandSpec> MakeSpecs()
                      "formula, tags, check and (with --write) write"}},
         .TakesCodePage = true,
     });
-    specs.push_back({
+    syntaxes.push_back({
         .Name = "html",
         .Synopsis = "[--templates DIR] --target DIR FILE...",
         .Summary = "write an HTML catalogue of the files",
@@ -148,7 +148,7 @@ std::vector<TCommandSpec> MakeSpecs()
                      "option '--target' needs a folder", "<dir>"}},
         .TakesCodePage = true,
     });
-    specs.push_back({
+    syntaxes.push_back({
         .Name = "write",
         .Synopsis = "[--title T] [--artist A] [--album B] [--year Y] [--comment C]\n"
                     "       [--genre G] [--track N] [--lossy] [--json] FILE...",
@@ -183,7 +183,7 @@ std::vector<TCommandSpec> MakeSpecs()
                     {"--json", "", "print a JSON array of objects with the keys file and status"}},
         .TakesCodePage = true,
     });
-    specs.push_back({
+    syntaxes.push_back({
         .Name = "clear",
         .Synopsis = "[--json] FILE...",
         .Summary = "remove the tags",
@@ -196,7 +196,7 @@ std::vector<TCommandSpec> MakeSpecs()
         .AfterDashes = FileAfterDashes,
         .Options = {{"--json", "", "print a JSON array of objects with the keys file and status"}},
     });
-    specs.push_back({
+    syntaxes.push_back({
         .Name = "rename",
         .Synopsis = "[--limit-64] [--dry-run] [--json] MACRO FILE...",
         .Summary = "rename files from their tags with a macro",
@@ -228,7 +228,7 @@ std::vector<TCommandSpec> MakeSpecs()
         .TakesCodePage = true,
         .UnknownHint = MacroHint,
     });
-    specs.push_back({
+    syntaxes.push_back({
         .Name = "copy-v2",
         .Synopsis = "[--dry-run] [--lossy] [--json] FILE...",
         .Summary = "write the ID3v1 tags from the ID3v2 tags",
@@ -254,7 +254,7 @@ std::vector<TCommandSpec> MakeSpecs()
                     {"--json", "", "print a JSON array of objects with the keys file and status"}},
         .TakesCodePage = true,
     });
-    specs.push_back({
+    syntaxes.push_back({
         .Name = "undo",
         .Synopsis = "[--list] [--dry-run] [--json] [N]",
         .Summary = "take back the last batch of changes (or batch N)",
@@ -279,22 +279,22 @@ std::vector<TCommandSpec> MakeSpecs()
         .Operands = TOperandKind::Nothing,
         .UnknownOption = "unexpected argument",
     });
-    return specs;
+    return syntaxes;
 }
 
 } // namespace
 
-const std::vector<TCommandSpec>& CommandSpecs()
+const std::vector<TCommandSyntax>& CommandSyntaxes()
 {
-    static const std::vector<TCommandSpec> specs = MakeSpecs();
-    return specs;
+    static const std::vector<TCommandSyntax> syntaxes = MakeSyntaxes();
+    return syntaxes;
 }
 
-const TCommandSpec* FindCommandSpec(std::string_view name)
+const TCommandSyntax* FindCommandSyntax(std::string_view name)
 {
-    for (const TCommandSpec& spec : CommandSpecs()) {
-        if (spec.Name == name) {
-            return &spec;
+    for (const TCommandSyntax& syntax : CommandSyntaxes()) {
+        if (syntax.Name == name) {
+            return &syntax;
         }
     }
     return nullptr;
