@@ -31,9 +31,9 @@ enum class TMainKeyCommand
     FocusTrack,    // Track_ME
     FocusFileList, // FileListBox2
     WholePath,     // All_CBClick; the box's own "&P" toggles it
-    ScanMode,      // Panel231Click: normal or recursive scan
-    FocusMacro,    // Edit6
-    Hints,         // CheckBox1Click; the box's own "&I" toggles it
+    ScanMode,      // ScanMode_PanelClick: normal or recursive scan
+    FocusMacro,    // Macro_Edit
+    Hints,         // ShowHint_CBClick; the box's own "&I" toggles it
     Open,          // Open_SBClick
     Settings,      // show the settings window
     Errors,        // show the error window
@@ -64,7 +64,7 @@ int ToggledField(TMainKeyCommand command);
 enum class TExtractionKeyTarget
 {
     Separator, // Sep_1 .. Sep_6
-    FieldList, // ComboBox1 .. ComboBox6
+    FieldList, // FieldBox1 .. FieldBox6
 };
 
 struct TExtractionKeyCommand

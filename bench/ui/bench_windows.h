@@ -64,6 +64,6 @@ public:
     {
         Prompts.Folder = folder;
         Main()->findChild<QToolButton*>(QStringLiteral("Open_SB"))->click();
-        return Main()->findChild<QListWidget*>(QStringLiteral("ListBox1"))->count();
+        return Main()->findChild<QListWidget*>(QStringLiteral("FileList"))->count();
     }
 };

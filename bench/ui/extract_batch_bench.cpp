@@ -71,9 +71,9 @@ int main(int argc, char** argv)
     mainForm->show();
     bench.Open(windowFolder.path());
     mainForm->findChild<QCheckBox*>(QStringLiteral("All_CB"))->setChecked(true);
-    mainForm->findChild<QListWidget*>(QStringLiteral("ListBox1"))->setCurrentRow(0);
+    mainForm->findChild<QListWidget*>(QStringLiteral("FileList"))->setCurrentRow(0);
     mainForm->findChild<QToolButton*>(QStringLiteral("Change_Tag_SB"))->click();
-    T_Form3* form = bench.Windows.Windows().Form3;
+    TExtractionWindow* form = bench.Windows.Windows().Form3;
     form->findChild<QToolButton*>(QStringLiteral("TogglePath_SB"))->click();
 
     std::printf("Whole-path extraction batch over %d files, default formula\n", count);

@@ -83,12 +83,12 @@ int Shots(TBenchWindows& bench, const QString& dir, QString folder)
     }
     mainForm->show();
     ListSeconds(bench, folder);
-    mainForm->findChild<QListWidget*>(QStringLiteral("ListBox1"))->setCurrentRow(2);
+    mainForm->findChild<QListWidget*>(QStringLiteral("FileList"))->setCurrentRow(2);
     Wait(250); // the scan indicator goes back to idle on the next timer tick
     mainForm->resize(mainForm->minimumSize());
     QApplication::processEvents();
     mainForm->grab().save(dir + "/main_minimum.png");
-    auto* helpButton = mainForm->findChild<QToolButton*>(QStringLiteral("SpeedButton1"));
+    auto* helpButton = mainForm->findChild<QToolButton*>(QStringLiteral("ExtendedInfo_SB"));
     helpButton->click();
     QApplication::processEvents();
     mainForm->grab().save(dir + "/main_help.png");

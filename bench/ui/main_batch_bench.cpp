@@ -99,7 +99,7 @@ int main(int argc, char** argv)
     std::printf("Whole-path commands of the main window over %d files (%d listed)\n", count,
                 listed);
 
-    auto* wholePath = mainForm->findChild<TPanel*>(QStringLiteral("Panel29"));
+    auto* wholePath = mainForm->findChild<TPanel*>(QStringLiteral("WholePath_Panel"));
     emit wholePath->Clicked(); // shows the first file, so the boxes are set after it
     // only the artist box takes part; the other fields keep each file's own values
     for (int field = 1; field <= 7; ++field) {
@@ -127,7 +127,7 @@ int main(int argc, char** argv)
         control);
     Report("write", windowWrite, Seconds(clock), written);
 
-    mainForm->findChild<QLineEdit*>(QStringLiteral("Edit6"))
+    mainForm->findChild<QLineEdit*>(QStringLiteral("Macro_Edit"))
         ->setText(QString::fromStdString(Macro));
     if (!mainForm->findChild<QCheckBox*>(QStringLiteral("All_CB"))->isChecked()) {
         emit wholePath->Clicked();

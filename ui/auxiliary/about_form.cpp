@@ -51,7 +51,7 @@ QPixmap AboutPicture()
     return picture;
 }
 
-TForm4::TForm4(TPrompts& prompts, QWidget* parent)
+TAboutWindow::TAboutWindow(TPrompts& prompts, QWidget* parent)
     : TInfoWindow(QStringLiteral("Form4"), QStringLiteral("Created by ..."), QSize(400, 370), true,
                   parent),
       Prompts(prompts)
@@ -59,92 +59,97 @@ TForm4::TForm4(TPrompts& prompts, QWidget* parent)
     CreateControls();
 }
 
-void TForm4::CreateControls()
+void TAboutWindow::CreateControls()
 {
-    Panel1 = new QFrame(this);
-    Panel1->setObjectName(QStringLiteral("Panel1"));
-    Panel1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    Credits_Panel = new QFrame(this);
+    Credits_Panel->setObjectName(QStringLiteral("Credits_Panel"));
+    Credits_Panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
 
-    Label29 = NewLabel("Label29", QStringLiteral("Programming :  the Cantrel developers"), Panel1);
-    Label28 = NewLabel("Label28", QStringLiteral("Design and Graphics :  the Cantrel developers"),
-                       Panel1);
-    Label20 = NewLabel("Label20",
-                       QStringLiteral("MPEG analysis :  TMPEGAudio (2026)\n"
-                                      "by the Cantrel developers\n") +
-                           QLatin1String(MpegAnalysisPage),
-                       Panel1);
-    Label1 =
-        NewLabel("Label1", QStringLiteral("Velmor Group\n") + QLatin1String(MakersMail), Panel1);
-    Label1->setToolTip(QStringLiteral("e-mail to ..."));
-    Label2 = NewLabel("Label2", QLatin1String(MakersHomePage), Panel1);
-    Label2->setToolTip(QStringLiteral("visit our Home Page ..."));
-    QFont bold = Label1->font();
+    Programming_Label =
+        NewLabel("Programming_Label", QStringLiteral("Programming :  the Cantrel developers"),
+                 Credits_Panel);
+    Design_Label =
+        NewLabel("Design_Label", QStringLiteral("Design and Graphics :  the Cantrel developers"),
+                 Credits_Panel);
+    Mpeg_Label = NewLabel("Mpeg_Label",
+                          QStringLiteral("MPEG analysis :  TMPEGAudio (2026)\n"
+                                         "by the Cantrel developers\n") +
+                              QLatin1String(MpegAnalysisPage),
+                          Credits_Panel);
+    Mail_Label = NewLabel(
+        "Mail_Label", QStringLiteral("Velmor Group\n") + QLatin1String(MakersMail), Credits_Panel);
+    Mail_Label->setToolTip(QStringLiteral("e-mail to ..."));
+    HomePage_Label = NewLabel("HomePage_Label", QLatin1String(MakersHomePage), Credits_Panel);
+    HomePage_Label->setToolTip(QStringLiteral("visit our Home Page ..."));
+    QFont bold = Mail_Label->font();
     bold.setBold(true);
-    Label1->setFont(bold);
-    for (QLabel* link : {Label20, Label1, Label2}) {
+    Mail_Label->setFont(bold);
+    for (QLabel* link : {Mpeg_Label, Mail_Label, HomePage_Label}) {
         link->setStyleSheet(QStringLiteral("QLabel { color: #0000c0; }"));
         link->setCursor(Qt::PointingHandCursor);
     }
 
-    Panel2 = new QFrame(Panel1);
-    Panel2->setObjectName(QStringLiteral("Panel2"));
-    Panel2->setFrameStyle(QFrame::Panel | QFrame::Raised);
-    Image1 = new QLabel(Panel2);
+    Picture_Panel = new QFrame(Credits_Panel);
+    Picture_Panel->setObjectName(QStringLiteral("Picture_Panel"));
+    Picture_Panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    Image1 = new QLabel(Picture_Panel);
     Image1->setObjectName(QStringLiteral("Image1"));
     Image1->setFixedSize(PictureSize, PictureSize);
     Image1->setPixmap(AboutPicture());
     Image1->setToolTip(QStringLiteral("visit our Home Page ..."));
     Image1->setCursor(Qt::PointingHandCursor);
-    auto* frame = new QVBoxLayout(Panel2);
+    auto* frame = new QVBoxLayout(Picture_Panel);
     frame->setContentsMargins(2, 2, 2, 2);
     frame->addWidget(Image1);
 
-    auto* column = new QVBoxLayout(Panel1);
-    for (QWidget* control : {Label29, Label28, Label20, Label1, Label2}) {
+    auto* column = new QVBoxLayout(Credits_Panel);
+    for (QWidget* control :
+         {Programming_Label, Design_Label, Mpeg_Label, Mail_Label, HomePage_Label}) {
         column->addWidget(control);
     }
-    column->addWidget(Panel2, 0, Qt::AlignHCenter);
+    column->addWidget(Picture_Panel, 0, Qt::AlignHCenter);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(6, 6, 6, 6);
-    layout->addWidget(Panel1);
+    layout->addWidget(Credits_Panel);
 
-    for (QWidget* control : {static_cast<QWidget*>(Panel1), static_cast<QWidget*>(Panel2),
-                             static_cast<QWidget*>(Label29), static_cast<QWidget*>(Label28),
-                             static_cast<QWidget*>(Label20), static_cast<QWidget*>(Label1),
-                             static_cast<QWidget*>(Label2), static_cast<QWidget*>(Image1)}) {
+    for (QWidget* control :
+         {static_cast<QWidget*>(Credits_Panel), static_cast<QWidget*>(Picture_Panel),
+          static_cast<QWidget*>(Programming_Label), static_cast<QWidget*>(Design_Label),
+          static_cast<QWidget*>(Mpeg_Label), static_cast<QWidget*>(Mail_Label),
+          static_cast<QWidget*>(HomePage_Label), static_cast<QWidget*>(Image1)}) {
         control->installEventFilter(this);
     }
 }
 
-void TForm4::Panel1Click()
+void TAboutWindow::Credits_PanelClick()
 {
     hide();
 }
 
-void TForm4::Label1MouseUp()
+void TAboutWindow::Mail_LabelMouseUp()
 {
     Open(QStringLiteral("mailto:") + QLatin1String(MakersMail));
 }
 
-void TForm4::Label20MouseUp()
+void TAboutWindow::Mpeg_LabelMouseUp()
 {
     Open(QLatin1String(MpegAnalysisPage));
 }
 
-void TForm4::Label2Click()
+void TAboutWindow::HomePage_LabelClick()
 {
     Open(QLatin1String(MakersHomePage));
 }
 
-void TForm4::Open(const QString& url)
+void TAboutWindow::Open(const QString& url)
 {
     if (!Prompts.OpenUrl(url)) {
         Prompts.Inform(this, windowTitle(), QStringLiteral("Could not open \"%1\".").arg(url));
     }
 }
 
-bool TForm4::eventFilter(QObject* watched, QEvent* event)
+bool TAboutWindow::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() == QEvent::MouseButtonPress) {
         const auto* mouse = static_cast<QMouseEvent*>(event);
@@ -165,16 +170,16 @@ bool TForm4::eventFilter(QObject* watched, QEvent* event)
     const bool clicked = mouse->button() == Qt::LeftButton && PressedOn == watched;
     PressedOn = nullptr;
     if (clicked) {
-        if (watched == Label2 || watched == Image1) {
-            Label2Click();
+        if (watched == HomePage_Label || watched == Image1) {
+            HomePage_LabelClick();
         } else {
-            Panel1Click();
+            Credits_PanelClick();
         }
     }
-    if (watched == Label1) {
-        Label1MouseUp();
-    } else if (watched == Label20) {
-        Label20MouseUp();
+    if (watched == Mail_Label) {
+        Mail_LabelMouseUp();
+    } else if (watched == Mpeg_Label) {
+        Mpeg_LabelMouseUp();
     }
     return true;
 }

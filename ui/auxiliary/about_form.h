@@ -8,30 +8,30 @@ class TPrompts;
 
 // The about window: who made the program, and links to the makers' mail and home page. It stays
 // on top of the other windows; a click on the credits hides it.
-class TForm4 : public TInfoWindow
+class TAboutWindow : public TInfoWindow
 {
     Q_OBJECT
 
 public:
-    explicit TForm4(TPrompts& prompts, QWidget* parent = nullptr);
+    explicit TAboutWindow(TPrompts& prompts, QWidget* parent = nullptr);
 
-    QFrame* Panel1 = nullptr;  // the lowered panel holding everything
-    QLabel* Label29 = nullptr; // programming credit
-    QLabel* Label28 = nullptr; // design and graphics credit
-    QLabel* Label20 = nullptr; // the MPEG analysis, with its web page
-    QLabel* Label1 = nullptr;  // the group and its mail address
-    QLabel* Label2 = nullptr;  // the home page
-    QFrame* Panel2 = nullptr;  // the picture's frame
+    QFrame* Credits_Panel = nullptr;     // the lowered panel holding everything
+    QLabel* Programming_Label = nullptr; // programming credit
+    QLabel* Design_Label = nullptr;      // design and graphics credit
+    QLabel* Mpeg_Label = nullptr;        // the MPEG analysis, with its web page
+    QLabel* Mail_Label = nullptr;        // the group and its mail address
+    QLabel* HomePage_Label = nullptr;    // the home page
+    QFrame* Picture_Panel = nullptr;     // the picture's frame
     QLabel* Image1 = nullptr;
 
     // Hides the window.
-    void Panel1Click();
+    void Credits_PanelClick();
     // Opens a mail to the makers.
-    void Label1MouseUp();
+    void Mail_LabelMouseUp();
     // Opens the MPEG analysis's web page.
-    void Label20MouseUp();
+    void Mpeg_LabelMouseUp();
     // Opens the makers' home page.
-    void Label2Click();
+    void HomePage_LabelClick();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

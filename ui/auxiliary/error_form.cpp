@@ -50,11 +50,11 @@ void T_ErrorForm::CreateControls()
     Error_RichEdit->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     Error_RichEdit->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
 
-    SpeedButton2 = new QPushButton("Clea&r", this);
-    SpeedButton2->setObjectName("SpeedButton2");
-    SpeedButton1 = new QPushButton("&Close", this);
-    SpeedButton1->setObjectName("SpeedButton1");
-    for (QPushButton* button : {SpeedButton2, SpeedButton1}) {
+    Clear_SB = new QPushButton("Clea&r", this);
+    Clear_SB->setObjectName("Clear_SB");
+    Close_SB = new QPushButton("&Close", this);
+    Close_SB->setObjectName("Close_SB");
+    for (QPushButton* button : {Clear_SB, Close_SB}) {
         button->setFlat(true);
         button->setStyleSheet(FlatButtonStyle);
         button->setCursor(Qt::PointingHandCursor);
@@ -63,8 +63,8 @@ void T_ErrorForm::CreateControls()
 
 void T_ErrorForm::ConnectControls()
 {
-    connect(SpeedButton2, &QPushButton::clicked, this, &T_ErrorForm::SpeedButton2Click);
-    connect(SpeedButton1, &QPushButton::clicked, this, &T_ErrorForm::SpeedButton1Click);
+    connect(Clear_SB, &QPushButton::clicked, this, &T_ErrorForm::Clear_SBClick);
+    connect(Close_SB, &QPushButton::clicked, this, &T_ErrorForm::Close_SBClick);
 }
 
 void T_ErrorForm::ArrangeButtons()
@@ -74,8 +74,8 @@ void T_ErrorForm::ArrangeButtons()
     // each button takes a third of the bar less 4 pixels, 2 pixels in from its edge
     const int buttonWidth = width() / 3 - 4;
     const int buttonTop = barTop + (ButtonBarHeight - ButtonHeight) / 2;
-    SpeedButton2->setGeometry(2, buttonTop, buttonWidth, ButtonHeight);
-    SpeedButton1->setGeometry(width() - 2 - buttonWidth, buttonTop, buttonWidth, ButtonHeight);
+    Clear_SB->setGeometry(2, buttonTop, buttonWidth, ButtonHeight);
+    Close_SB->setGeometry(width() - 2 - buttonWidth, buttonTop, buttonWidth, ButtonHeight);
 }
 
 void T_ErrorForm::ShowNewLines(std::size_t first)
@@ -182,12 +182,12 @@ void T_ErrorForm::Clear()
     emit Cleared();
 }
 
-void T_ErrorForm::SpeedButton2Click()
+void T_ErrorForm::Clear_SBClick()
 {
     Clear();
 }
 
-void T_ErrorForm::SpeedButton1Click()
+void T_ErrorForm::Close_SBClick()
 {
     close();
 }

@@ -48,9 +48,9 @@ public:
     // Empties the log, sets the caption "Errors Found ..." and emits Cleared.
     void Clear();
     // "Clea&r": Clear.
-    void SpeedButton2Click();
+    void Clear_SBClick();
     // "&Close": hides the window.
-    void SpeedButton1Click();
+    void Close_SBClick();
 
 signals:
     // The log was cleared by the user; the main window resets its error notice.
@@ -69,7 +69,7 @@ private:
 
     TErrorLog Log;
     QPlainTextEdit* Error_RichEdit = nullptr;
-    QPushButton* SpeedButton2 = nullptr; // "Clea&r"
-    QPushButton* SpeedButton1 = nullptr; // "&Close"
+    QPushButton* Clear_SB = nullptr; // "Clea&r"
+    QPushButton* Close_SB = nullptr; // "&Close"
     TFormInfo* FormInfo = nullptr;
 };

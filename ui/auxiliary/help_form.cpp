@@ -169,7 +169,7 @@ QString MacroHelpText()
     return QString::fromUtf8(HelpText);
 }
 
-TForm2::TForm2(QWidget* parent)
+THelpWindow::THelpWindow(QWidget* parent)
     : TInfoWindow(QStringLiteral("Form2"), QStringLiteral("Macros ..."), QSize(620, 520), true,
                   parent)
 {

@@ -6,12 +6,12 @@ class QPlainTextEdit;
 
 // The help on file-name macros and HTML templates, with the program's version history. It stays
 // on top of the other windows; closing only hides it.
-class TForm2 : public TInfoWindow
+class THelpWindow : public TInfoWindow
 {
     Q_OBJECT
 
 public:
-    explicit TForm2(QWidget* parent = nullptr);
+    explicit THelpWindow(QWidget* parent = nullptr);
 
     QPlainTextEdit* RichEdit = nullptr;
 };

@@ -60,8 +60,8 @@ void TMacro_Form::BuildControls()
     Macro_CB = Named(new QComboBox(this), "Macro_CB");
     Macro_CB->setEditable(true);
     Macro_CB->setInsertPolicy(QComboBox::NoInsert); // only "&Add New" adds to the list
-    Panel5 = TextPanel(this, "Panel5", Qt::AlignLeft);
-    Panel4 = TextPanel(this, "Panel4", Qt::AlignRight);
+    Preview_Panel = TextPanel(this, "Preview_Panel", Qt::AlignLeft);
+    ItemCount_Panel = TextPanel(this, "ItemCount_Panel", Qt::AlignRight);
     Delete_SB = FlatButton(this, "Delete_SB", "&Delete Item");
     ClearList_SB = FlatButton(this, "ClearList_SB", "Clear &List");
     AddNew_SB = FlatButton(this, "AddNew_SB", "&Add New");
@@ -73,11 +73,11 @@ void TMacro_Form::BuildControls()
     }
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(Macro_CB);
-    layout->addWidget(Panel5);
-    layout->addWidget(Panel4);
+    layout->addWidget(Preview_Panel);
+    layout->addWidget(ItemCount_Panel);
     layout->addLayout(buttons);
     Highlight = new TButtonHighlight({Delete_SB, ClearList_SB, AddNew_SB, Close_SB},
-                                     {Panel5, Panel4, this}, this);
+                                     {Preview_Panel, ItemCount_Panel, this}, this);
 }
 
 void TMacro_Form::ConnectControls()
@@ -152,12 +152,12 @@ void TMacro_Form::SaveList()
 
 void TMacro_Form::UpdateCount()
 {
-    Panel4->setText(CountText(Macro_CB->count()));
+    ItemCount_Panel->setText(CountText(Macro_CB->count()));
 }
 
 void TMacro_Form::Macro_CBChange()
 {
-    Panel5->setText(PreviewOf ? PreviewOf(Macro_CB->currentText()) : QString());
+    Preview_Panel->setText(PreviewOf ? PreviewOf(Macro_CB->currentText()) : QString());
 }
 
 void TMacro_Form::AddNew_SBClick()

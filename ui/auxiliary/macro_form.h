@@ -57,8 +57,8 @@ private:
     TButtonHighlight* Highlight = nullptr;
 
     QComboBox* Macro_CB = nullptr;
-    QLabel* Panel5 = nullptr; // the preview
-    QLabel* Panel4 = nullptr; // the item count
+    QLabel* Preview_Panel = nullptr;   // the preview
+    QLabel* ItemCount_Panel = nullptr; // the item count
     QToolButton* Delete_SB = nullptr;
     QToolButton* ClearList_SB = nullptr;
     QToolButton* AddNew_SB = nullptr;

@@ -68,37 +68,37 @@ T_ProgressForm::T_ProgressForm(QWidget* parent)
 
 void T_ProgressForm::CreateControls()
 {
-    Panel1 = new TProgressFrame(this);
-    Panel1->setObjectName("Panel1");
-    Panel1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    Panel1->setLineWidth(FrameBorder);
-    Panel1->setGeometry(WindowMargin, WindowMargin, FrameWidth, FrameHeight);
+    Frame_Panel = new TProgressFrame(this);
+    Frame_Panel->setObjectName("Frame_Panel");
+    Frame_Panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    Frame_Panel->setLineWidth(FrameBorder);
+    Frame_Panel->setGeometry(WindowMargin, WindowMargin, FrameWidth, FrameHeight);
 
-    Panel2 = new TProgressBar(Panel1);
-    Panel2->setObjectName("Panel2");
-    QFont bold = Panel2->font();
+    Bar_Panel = new TProgressBar(Frame_Panel);
+    Bar_Panel->setObjectName("Bar_Panel");
+    QFont bold = Bar_Panel->font();
     bold.setBold(true);
-    Panel2->setFont(bold);
-    Panel2->setGeometry(FrameBorder, FrameBorder, 0, FrameHeight - 2 * FrameBorder);
+    Bar_Panel->setFont(bold);
+    Bar_Panel->setGeometry(FrameBorder, FrameBorder, 0, FrameHeight - 2 * FrameBorder);
 }
 
 void T_ProgressForm::RefreshProgress()
 {
-    if (Panel2->text() != Text) {
-        Panel2->setText(Text);
-        static_cast<TProgressFrame*>(Panel1)->Text = Text;
+    if (Bar_Panel->text() != Text) {
+        Bar_Panel->setText(Text);
+        static_cast<TProgressFrame*>(Frame_Panel)->Text = Text;
     }
     if (Range == 0) {
         Range = 1;
         Position = 1;
     }
-    const QRect inner = Panel1->contentsRect();
-    Panel2->setGeometry(inner.left(), inner.top(),
-                        ProgressBarWidth(Panel1->width(), Position, Range), inner.height());
+    const QRect inner = Frame_Panel->contentsRect();
+    Bar_Panel->setGeometry(inner.left(), inner.top(),
+                           ProgressBarWidth(Frame_Panel->width(), Position, Range), inner.height());
     // a batch reports every file, and a paint costs more than a small file: between paints the
     // change is queued, to be painted with the next events or the next timely report
     if (SincePaint.isValid() && SincePaint.elapsed() < PaintIntervalMs && Position + 1 < Range) {
-        Panel1->update();
+        Frame_Panel->update();
         return;
     }
     // the producer's loop keeps the thread busy, so paint now instead of queueing it; a window
@@ -106,7 +106,7 @@ void T_ProgressForm::RefreshProgress()
     if (isVisible() && windowHandle() != nullptr && !windowHandle()->isExposed()) {
         QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     }
-    Panel1->repaint();
+    Frame_Panel->repaint();
     SincePaint.start();
 }
 

@@ -21,8 +21,8 @@ public:
     int Position = 0;
     QString Text;
 
-    QFrame* Panel1; // the frame
-    QLabel* Panel2; // the bar, showing Text in bold
+    QFrame* Frame_Panel; // the frame
+    QLabel* Bar_Panel;   // the bar, showing Text in bold
 
     // The longest time a report waits to be painted (ms).
     static constexpr int PaintIntervalMs = 50;

@@ -126,12 +126,12 @@ QWidget* T_SettingsForm::BuildGeneralFrame()
     LimitTo64_CB = Named(new QCheckBox(GroupBox1), "LimitTo64_CB");
     LimitTo64_CB->setText(QStringLiteral("Limit &FileName to 64 chars (for CD)"));
     LimitTo64_CB->setChecked(true);
-    SpeedButton1 = Named(new QToolButton(GroupBox1), "SpeedButton1");
-    SpeedButton1->setText(QStringLiteral("... Clear 'Recent &Paths' List ..."));
-    SpeedButton1->setAutoRaise(true);
+    ClearRecent_SB = Named(new QToolButton(GroupBox1), "ClearRecent_SB");
+    ClearRecent_SB->setText(QStringLiteral("... Clear 'Recent &Paths' List ..."));
+    ClearRecent_SB->setAutoRaise(true);
     auto* box = new QVBoxLayout(GroupBox1);
     box->addWidget(LimitTo64_CB);
-    box->addWidget(SpeedButton1);
+    box->addWidget(ClearRecent_SB);
     return GroupBox1;
 }
 
@@ -141,17 +141,17 @@ QWidget* T_SettingsForm::BuildBitRateFrame()
     WarningBitRate_CB = Named(new QCheckBox(GroupBox2), "WarningBitRate_CB");
     WarningBitRate_CB->setText(QStringLiteral("&Warning if BitRate is :"));
     WarningBitRate_CB->setChecked(true);
-    Label1 = Named(new QLabel(QStringLiteral("below"), GroupBox2), "Label1");
+    Below_Label = Named(new QLabel(QStringLiteral("below"), GroupBox2), "Below_Label");
     LowerBitRate = BoundList(GroupBox2, "LowerBitRate");
-    Label4 = Named(new QLabel(QStringLiteral("or higher than"), GroupBox2), "Label4");
+    Higher_Label = Named(new QLabel(QStringLiteral("or higher than"), GroupBox2), "Higher_Label");
     HigherBitRate = BoundList(GroupBox2, "HigherBitRate");
-    Label2 = Named(new QLabel(QStringLiteral("KBit/s"), GroupBox2), "Label2");
+    KBits_Label = Named(new QLabel(QStringLiteral("KBit/s"), GroupBox2), "KBits_Label");
     ExcludeFiles_CB = Named(new QCheckBox(GroupBox2), "ExcludeFiles_CB");
     ExcludeFiles_CB->setText(QStringLiteral("... NOT a&dd these files when search"));
 
     auto* band = new QHBoxLayout;
-    for (QWidget* control :
-         std::initializer_list<QWidget*>{Label1, LowerBitRate, Label4, HigherBitRate, Label2}) {
+    for (QWidget* control : std::initializer_list<QWidget*>{Below_Label, LowerBitRate, Higher_Label,
+                                                            HigherBitRate, KBits_Label}) {
         band->addWidget(control);
     }
     band->addStretch();
@@ -169,10 +169,10 @@ QWidget* T_SettingsForm::BuildCodePageFrame()
     for (const TTagCodePage& page : TagCodePages()) {
         CodePage_CB->addItem(QString::fromLatin1(page.Label), QString::fromLatin1(page.Name));
     }
-    Label5 = Named(new QLabel(QStringLiteral("Code Pag&e :"), GroupBox3), "Label5");
-    Label5->setBuddy(CodePage_CB);
+    CodePage_Label = Named(new QLabel(QStringLiteral("Code Pag&e :"), GroupBox3), "CodePage_Label");
+    CodePage_Label->setBuddy(CodePage_CB);
     auto* box = new QHBoxLayout(GroupBox3);
-    box->addWidget(Label5);
+    box->addWidget(CodePage_Label);
     box->addWidget(CodePage_CB, 1);
     return GroupBox3;
 }
@@ -186,7 +186,7 @@ void T_SettingsForm::ConnectControls()
     connect(LimitTo64_CB, &QCheckBox::toggled, this, &T_SettingsForm::LimitTo64_CBClick);
     connect(WarningBitRate_CB, &QCheckBox::toggled, this, &T_SettingsForm::WarningBitRate_CBClick);
     connect(ExcludeFiles_CB, &QCheckBox::toggled, this, &T_SettingsForm::ExcludeFiles_CBClick);
-    connect(SpeedButton1, &QToolButton::clicked, this, &T_SettingsForm::SpeedButton1Click);
+    connect(ClearRecent_SB, &QToolButton::clicked, this, &T_SettingsForm::ClearRecent_SBClick);
     connect(OK_SB, &QToolButton::clicked, this, &T_SettingsForm::OK_SBClick);
     connect(Cancel_SB, &QToolButton::clicked, this, &T_SettingsForm::Cancel_SBClick);
 }
@@ -237,8 +237,9 @@ void T_SettingsForm::LimitTo64_CBClick(bool checked)
 void T_SettingsForm::WarningBitRate_CBClick(bool checked)
 {
     emit WarningBitRateChanged(checked);
-    for (QWidget* control : std::initializer_list<QWidget*>{
-             LowerBitRate, HigherBitRate, ExcludeFiles_CB, Label1, Label4, Label2}) {
+    for (QWidget* control :
+         std::initializer_list<QWidget*>{LowerBitRate, HigherBitRate, ExcludeFiles_CB, Below_Label,
+                                         Higher_Label, KBits_Label}) {
         control->setEnabled(checked);
     }
     for (QComboBox* list : {LowerBitRate, HigherBitRate}) {
@@ -283,7 +284,7 @@ void T_SettingsForm::Cancel_SBClick()
     close();
 }
 
-void T_SettingsForm::SpeedButton1Click()
+void T_SettingsForm::ClearRecent_SBClick()
 {
     if (Prompts.AskYesNo(this, QStringLiteral("Are you shure ..."),
                          QStringLiteral("... to CLEAR \"Recent Paths\" List ?"))) {

@@ -59,7 +59,7 @@ private:
     void ColourExcludeCaption();
     void OK_SBClick();
     void Cancel_SBClick();
-    void SpeedButton1Click();
+    void ClearRecent_SBClick();
 
     const TWorkspace& Work;
     TPrompts& Prompts;
@@ -69,17 +69,17 @@ private:
     std::array<QCheckBox*, FieldCount> FieldBoxes{}; // Title_CB .. Track_CB
     QGroupBox* GroupBox1 = nullptr;
     QCheckBox* LimitTo64_CB = nullptr;
-    QToolButton* SpeedButton1 = nullptr;
+    QToolButton* ClearRecent_SB = nullptr;
     QGroupBox* GroupBox2 = nullptr;
     QCheckBox* WarningBitRate_CB = nullptr;
-    QLabel* Label1 = nullptr;
+    QLabel* Below_Label = nullptr;
     QComboBox* LowerBitRate = nullptr;
-    QLabel* Label4 = nullptr;
+    QLabel* Higher_Label = nullptr;
     QComboBox* HigherBitRate = nullptr;
-    QLabel* Label2 = nullptr;
+    QLabel* KBits_Label = nullptr;
     QCheckBox* ExcludeFiles_CB = nullptr;
     QGroupBox* GroupBox3 = nullptr; // the code page of the tags
-    QLabel* Label5 = nullptr;
+    QLabel* CodePage_Label = nullptr;
     QComboBox* CodePage_CB = nullptr;
     QToolButton* OK_SB = nullptr;
     QToolButton* Cancel_SB = nullptr;

@@ -50,7 +50,7 @@ QString Lines(const std::vector<std::string>& lines)
 
 } // namespace
 
-T_Form3::T_Form3(TWorkspace& work, TPrompts& prompts, QWidget* parent)
+TExtractionWindow::TExtractionWindow(TWorkspace& work, TPrompts& prompts, QWidget* parent)
     : THidingWindow(QStringLiteral("_Form3"), QStringLiteral("[ File Name ]   to   [ ID3 Tag ]"),
                     parent),
       Work(work), Prompts(prompts)
@@ -73,8 +73,8 @@ T_Form3::T_Form3(TWorkspace& work, TPrompts& prompts, QWidget* parent)
     ShowListSize();
 }
 
-void T_Form3::ShowFileCounts(int toProcess, int total, const QString& indexText,
-                             const QString& statusText)
+void TExtractionWindow::ShowFileCounts(int toProcess, int total, const QString& indexText,
+                                       const QString& statusText)
 {
     ToProcessCount = toProcess;
     TotalCount = total;
@@ -89,12 +89,12 @@ void T_Form3::ShowFileCounts(int toProcess, int total, const QString& indexText,
     }
 }
 
-void T_Form3::ShowStepCounter()
+void TExtractionWindow::ShowStepCounter()
 {
     Index_Panel->setText(QStringLiteral("[ %1 / %2 ]").arg(StepCounter).arg(ToProcessCount));
 }
 
-void T_Form3::StartExtraction(const TExtractionStart& start)
+void TExtractionWindow::StartExtraction(const TExtractionStart& start)
 {
     Start = start;
     ShownFile = start.CurrentFile;
@@ -102,12 +102,12 @@ void T_Form3::StartExtraction(const TExtractionStart& start)
     TextToExtract = FullPath;
 }
 
-void T_Form3::StoreLastFormula(TSettingsBatch& batch)
+void TExtractionWindow::StoreLastFormula(TSettingsBatch& batch)
 {
     WriteFormulaFields(batch, CurrentFormula());
 }
 
-void T_Form3::ShowReplacePairs()
+void TExtractionWindow::ShowReplacePairs()
 {
     const TReplacePairs& pairs = Options.ReplacePairs;
     for (QComboBox* box : {Replace_1_CB, Replace_2_CB}) {
@@ -132,7 +132,7 @@ void T_Form3::ShowReplacePairs()
 
 // --- opening and leaving
 
-void T_Form3::showEvent(QShowEvent* event)
+void TExtractionWindow::showEvent(QShowEvent* event)
 {
     THidingWindow::showEvent(event);
     if (!event->spontaneous()) {
@@ -140,7 +140,7 @@ void T_Form3::showEvent(QShowEvent* event)
     }
 }
 
-void T_Form3::hideEvent(QHideEvent* event)
+void TExtractionWindow::hideEvent(QHideEvent* event)
 {
     THidingWindow::hideEvent(event);
     if (!event->spontaneous()) {
@@ -148,7 +148,7 @@ void T_Form3::hideEvent(QHideEvent* event)
     }
 }
 
-void T_Form3::closeEvent(QCloseEvent* event)
+void TExtractionWindow::closeEvent(QCloseEvent* event)
 {
     THidingWindow::closeEvent(event); // hides
     TSettingsBatch batch;
@@ -157,7 +157,7 @@ void T_Form3::closeEvent(QCloseEvent* event)
     WriteFormulaList(batch, {Formulas, Structura_CB->currentIndex()});
 }
 
-void T_Form3::FormShow()
+void TExtractionWindow::FormShow()
 {
     {
         const TSettingsBatch store;
@@ -181,7 +181,7 @@ void T_Form3::FormShow()
     }
 }
 
-void T_Form3::Cancel_SBClick()
+void TExtractionWindow::Cancel_SBClick()
 {
     StoreFormulaList();
     hide();
@@ -189,7 +189,7 @@ void T_Form3::Cancel_SBClick()
 
 // --- the formula and its run
 
-TTagFormula T_Form3::CurrentFormula() const
+TTagFormula TExtractionWindow::CurrentFormula() const
 {
     TTagFormula formula;
     for (int k = 0; k < FormulaFieldCount; ++k) {
@@ -199,7 +199,7 @@ TTagFormula T_Form3::CurrentFormula() const
     return formula;
 }
 
-void T_Form3::ApplyFormula(const TTagFormula& formula)
+void TExtractionWindow::ApplyFormula(const TTagFormula& formula)
 {
     Applying = true;
     for (int k = 0; k < FormulaFieldCount; ++k) {
@@ -210,7 +210,7 @@ void T_Form3::ApplyFormula(const TTagFormula& formula)
     Applying = false;
 }
 
-TExtractOptions T_Form3::RunOptions() const
+TExtractOptions TExtractionWindow::RunOptions() const
 {
     TExtractOptions options = Options;
     options.AutoTrimSpaces = Work.Options.AutoTrimSpaces;
@@ -218,7 +218,7 @@ TExtractOptions T_Form3::RunOptions() const
     return options;
 }
 
-TFormulaRun T_Form3::Run()
+TFormulaRun TExtractionWindow::Run()
 {
     const TTagFormula formula = CurrentFormula();
     TFormulaRun run = RunFormula(TextToExtract, formula, RunOptions(), ShownFile);
@@ -228,21 +228,21 @@ TFormulaRun T_Form3::Run()
     return run;
 }
 
-void T_Form3::FormulaChanged()
+void TExtractionWindow::FormulaChanged()
 {
     if (!Applying) {
         Run();
     }
 }
 
-void T_Form3::ShowFile(const std::string& path)
+void TExtractionWindow::ShowFile(const std::string& path)
 {
     ShownFile = path;
     FullPath = ExtractionText(path, true);
     ShowExtractionText();
 }
 
-void T_Form3::ShowExtractionText()
+void TExtractionWindow::ShowExtractionText()
 {
     TextToExtract = PathIncluded ? FullPath : NamePart(FullPath);
     File_Label->setText(Shown(TextToExtract));
@@ -251,7 +251,7 @@ void T_Form3::ShowExtractionText()
                                         : QStringLiteral("Show &Path"));
 }
 
-void T_Form3::Preserve_TagClick(bool checked)
+void TExtractionWindow::Preserve_TagClick(bool checked)
 {
     Options.PreserveOtherTag = checked;
     Preserve_Tag->setText(checked ? QStringLiteral(" Preserve other &TAG")
@@ -265,13 +265,13 @@ void T_Form3::Preserve_TagClick(bool checked)
     }
 }
 
-void T_Form3::AutoTrimSpaces_CBClick(bool checked)
+void TExtractionWindow::AutoTrimSpaces_CBClick(bool checked)
 {
     Work.Options.AutoTrimSpaces = checked;
     Run();
 }
 
-void T_Form3::CaseClick()
+void TExtractionWindow::CaseClick()
 {
     // also a click on the option already chosen runs, as every click on a case button does
     Options.CaseMode = Lower_RB->isChecked()        ? TCaseMode::cmLower
@@ -281,38 +281,38 @@ void T_Form3::CaseClick()
     Run();
 }
 
-void T_Form3::TogglePath_SBClick()
+void TExtractionWindow::TogglePath_SBClick()
 {
     PathIncluded = !PathIncluded;
     ShowExtractionText();
     Run();
 }
 
-void T_Form3::ShowAllTags(bool all)
+void TExtractionWindow::ShowAllTags(bool all)
 {
     ViewAllTags = all;
     RichEdit1->setVisible(!all);
     RichEdit2->setVisible(all);
 }
 
-void T_Form3::ExtractedTAG_SBClick()
+void TExtractionWindow::ExtractedTAG_SBClick()
 {
     ShowAllTags(false);
 }
 
-void T_Form3::AllTAG_SBClick()
+void TExtractionWindow::AllTAG_SBClick()
 {
     ShowAllTags(true);
 }
 
-void T_Form3::Replace_1_CBChange(int index)
+void TExtractionWindow::Replace_1_CBChange(int index)
 {
     Options.ReplacePairs.Selected = index;
     const QSignalBlocker quiet(Replace_2_CB);
     Replace_2_CB->setCurrentIndex(index);
 }
 
-void T_Form3::Replace_2_CBChange(int index)
+void TExtractionWindow::Replace_2_CBChange(int index)
 {
     Options.ReplacePairs.Selected = index;
     const QSignalBlocker quiet(Replace_1_CB);
@@ -321,14 +321,14 @@ void T_Form3::Replace_2_CBChange(int index)
 
 // --- the formula list
 
-void T_Form3::ShowListSize()
+void TExtractionWindow::ShowListSize()
 {
     const int count = Structura_CB->count();
     TotalItems_Panel->setText(count == 1 ? QStringLiteral("1 Item in List")
                                          : QStringLiteral("%1 Items in List").arg(count));
 }
 
-void T_Form3::LoadFormulaList()
+void TExtractionWindow::LoadFormulaList()
 {
     const TFormulaList list = ReadFormulaList(TSettingsBatch());
     Formulas = list.Formulas;
@@ -344,13 +344,13 @@ void T_Form3::LoadFormulaList()
     ShowListSize();
 }
 
-void T_Form3::StoreFormulaList()
+void TExtractionWindow::StoreFormulaList()
 {
     TSettingsBatch batch;
     WriteFormulaList(batch, {Formulas, std::max(Structura_CB->currentIndex(), 0)});
 }
 
-void T_Form3::Structura_CBChange(int index)
+void TExtractionWindow::Structura_CBChange(int index)
 {
     if (index >= 0 && index < static_cast<int>(Formulas.size())) {
         ApplyFormula(Formulas[index]);
@@ -358,7 +358,7 @@ void T_Form3::Structura_CBChange(int index)
     }
 }
 
-void T_Form3::AddNew_SBClick()
+void TExtractionWindow::AddNew_SBClick()
 {
     if (static_cast<int>(Formulas.size()) >= MaxFormulaCount) {
         return;
@@ -373,7 +373,7 @@ void T_Form3::AddNew_SBClick()
     ShowListSize();
 }
 
-void T_Form3::Delete_SBClick()
+void TExtractionWindow::Delete_SBClick()
 {
     const int index = Structura_CB->currentIndex();
     if (index < 0 || !Prompts.Confirm(this, Attention,
@@ -395,7 +395,7 @@ void T_Form3::Delete_SBClick()
     ShowListSize();
 }
 
-void T_Form3::ClearList_SBClick()
+void TExtractionWindow::ClearList_SBClick()
 {
     if (Structura_CB->currentIndex() < 0 ||
         !Prompts.Confirm(this, Attention, QStringLiteral("Clear Formula List ?"))) {
@@ -412,17 +412,17 @@ void T_Form3::ClearList_SBClick()
 
 // --- stepping
 
-void T_Form3::Prev_SBClick()
+void TExtractionWindow::Prev_SBClick()
 {
     Step(false);
 }
 
-void T_Form3::Next_SBClick()
+void TExtractionWindow::Next_SBClick()
 {
     Step(true);
 }
 
-void T_Form3::Step(bool forward)
+void TExtractionWindow::Step(bool forward)
 {
     const bool wholePath = Work.WholePathMode;
     const auto target =
@@ -443,7 +443,7 @@ void T_Form3::Step(bool forward)
     Run();
 }
 
-bool T_Form3::eventFilter(QObject* watched, QEvent* event)
+bool TExtractionWindow::eventFilter(QObject* watched, QEvent* event)
 {
     switch (event->type()) {
     case QEvent::KeyRelease: {
@@ -466,10 +466,10 @@ bool T_Form3::eventFilter(QObject* watched, QEvent* event)
     case QEvent::MouseMove:
         if (watched == Edit_Label) {
             Edit_Label->setToolTip(Edit_Label->text());
-        } else if (watched == Panel9) {
+        } else if (watched == Example_Panel) {
             const int selected = Options.ReplacePairs.Selected;
             const auto& pairs = Options.ReplacePairs.Pairs;
-            Panel9->setToolTip(
+            Example_Panel->setToolTip(
                 selected >= 0 && selected < static_cast<int>(pairs.size())
                     ? QStringLiteral("Replace ALL \"%1\" with \"%2\".")
                           .arg(Shown(pairs[selected].What), Shown(pairs[selected].With))
@@ -484,7 +484,7 @@ bool T_Form3::eventFilter(QObject* watched, QEvent* event)
 
 // --- the batch
 
-void T_Form3::OK_SBClick()
+void TExtractionWindow::OK_SBClick()
 {
     emit ErrorLogEmptied();
     const bool wholePath = Work.WholePathMode;
@@ -523,7 +523,7 @@ void T_Form3::OK_SBClick()
     emit FilesFailed(failures);
 }
 
-TFileFailures T_Form3::ProcessFiles(const std::vector<int>& rows, bool wholePath)
+TFileFailures TExtractionWindow::ProcessFiles(const std::vector<int>& rows, bool wholePath)
 {
     const TTagFormula formula = CurrentFormula();
     const int range = static_cast<int>(rows.size());

@@ -29,12 +29,12 @@ struct TWorkspace;
 // files to process. The main window hands it the files through StartExtraction and the counts
 // through ShowFileCounts before showing it; the window tells the other windows its news through
 // signals.
-class T_Form3 : public THidingWindow
+class TExtractionWindow : public THidingWindow
 {
     Q_OBJECT
 
 public:
-    T_Form3(TWorkspace& work, TPrompts& prompts, QWidget* parent = nullptr);
+    TExtractionWindow(TWorkspace& work, TPrompts& prompts, QWidget* parent = nullptr);
 
     // `toProcess` files of `total` listed ones will be processed; the index and status panels
     // show `indexText` and `statusText`.
@@ -145,7 +145,7 @@ private:
     QToolButton* TogglePath_SB = nullptr;
     QFrame* SetFormula_Panel = nullptr;
     std::array<QLineEdit*, 6> Seps{};       // Sep_1 .. Sep_6
-    std::array<QComboBox*, 6> FieldBoxes{}; // ComboBox1 .. ComboBox6
+    std::array<QComboBox*, 6> FieldBoxes{}; // FieldBox1 .. FieldBox6
     THotKeyManager* HotKey = nullptr;       // Ctrl+1..6 and Shift+1..6 on release
     QPlainTextEdit* RichEdit1 = nullptr;    // the extracted lines
     QPlainTextEdit* RichEdit2 = nullptr;    // the all-tags lines
@@ -158,15 +158,15 @@ private:
     QRadioButton* Upper_RB = nullptr;
     QRadioButton* Capitalize_RB = nullptr;
     QRadioButton* None_RB = nullptr;
-    QLabel* Label1 = nullptr;
-    QLabel* Label2 = nullptr;
+    QLabel* ReplaceWhat_Label = nullptr;
+    QLabel* ReplaceWith_Label = nullptr;
     QComboBox* Replace_1_CB = nullptr;
     QComboBox* Replace_2_CB = nullptr;
-    QToolButton* SpeedButton1 = nullptr; // opens the replace dialog
-    QLabel* Panel8 = nullptr;
-    QLabel* Panel9 = nullptr; // the example of the selected pair
+    QToolButton* ReplaceDialog_SB = nullptr; // opens the replace dialog
+    QLabel* ReplaceTitle_Panel = nullptr;
+    QLabel* Example_Panel = nullptr; // the example of the selected pair
     QComboBox* Structura_CB = nullptr;
-    QMenu* PopupMenu1 = nullptr;
+    QMenu* Formula_PM = nullptr;
     QLabel* TotalItems_Panel = nullptr;
     QToolButton* AddNew_SB = nullptr;
     QToolButton* Delete_SB = nullptr;

@@ -54,7 +54,7 @@ QPlainTextEdit* Preview(QWidget* parent, const char* name)
 
 } // namespace
 
-void T_Form3::BuildControls()
+void TExtractionWindow::BuildControls()
 {
     Edit_Label = Named(new QLineEdit(this), "Edit_Label");
     Edit_Label->setReadOnly(true);
@@ -88,10 +88,11 @@ void T_Form3::BuildControls()
     for (QToolButton* button : HighlightButtons) {
         button->installEventFilter(this);
     }
-    for (QWidget* blank : {static_cast<QWidget*>(SetFormula_Panel), static_cast<QWidget*>(Panel8),
-                           static_cast<QWidget*>(Panel9), static_cast<QWidget*>(Formula_Panel),
-                           static_cast<QWidget*>(Index_Panel), static_cast<QWidget*>(Status_Panel),
-                           static_cast<QWidget*>(TotalItems_Panel)}) {
+    for (QWidget* blank :
+         {static_cast<QWidget*>(SetFormula_Panel), static_cast<QWidget*>(ReplaceTitle_Panel),
+          static_cast<QWidget*>(Example_Panel), static_cast<QWidget*>(Formula_Panel),
+          static_cast<QWidget*>(Index_Panel), static_cast<QWidget*>(Status_Panel),
+          static_cast<QWidget*>(TotalItems_Panel)}) {
         blank->setMouseTracking(true);
         blank->installEventFilter(this);
     }
@@ -109,7 +110,7 @@ void T_Form3::BuildControls()
     RichEdit2->viewport()->installEventFilter(this);
     Edit_Label->setMouseTracking(true);
     Edit_Label->installEventFilter(this);
-    Panel9->installEventFilter(this);
+    Example_Panel->installEventFilter(this);
     resize(620, 480);
 
     FormInfo = new TFormInfo(this);
@@ -119,7 +120,7 @@ void T_Form3::BuildControls()
     FormInfo->Loaded();
 }
 
-QWidget* T_Form3::BuildFormulaPanel()
+QWidget* TExtractionWindow::BuildFormulaPanel()
 {
     SetFormula_Panel = Named(new QFrame(this), "SetFormula_Panel");
     SetFormula_Panel->setFrameShape(QFrame::StyledPanel);
@@ -132,7 +133,7 @@ QWidget* T_Form3::BuildFormulaPanel()
         Seps[k] = new QLineEdit(SetFormula_Panel);
         Seps[k]->setObjectName(QStringLiteral("Sep_%1").arg(k + 1));
         FieldBoxes[k] = new QComboBox(SetFormula_Panel);
-        FieldBoxes[k]->setObjectName(QStringLiteral("ComboBox%1").arg(k + 1));
+        FieldBoxes[k]->setObjectName(QStringLiteral("FieldBox%1").arg(k + 1));
         FieldBoxes[k]->addItems(names);
         FieldBoxes[k]->setCurrentIndex(k);
         grid->addWidget(Seps[k], 0, 2 * k);
@@ -141,7 +142,7 @@ QWidget* T_Form3::BuildFormulaPanel()
     return SetFormula_Panel;
 }
 
-QWidget* T_Form3::BuildOptionsColumn()
+QWidget* TExtractionWindow::BuildOptionsColumn()
 {
     auto* column = new QWidget(this);
     auto* layout = new QVBoxLayout(column);
@@ -169,38 +170,38 @@ QWidget* T_Form3::BuildOptionsColumn()
         layout->addWidget(control);
     }
 
-    Panel8 = Named(
+    ReplaceTitle_Panel = Named(
         new QLabel(QStringLiteral("Replace in File Name [ALL] Item[s] in Lists ... "), column),
-        "Panel8");
-    layout->addWidget(Panel8);
+        "ReplaceTitle_Panel");
+    layout->addWidget(ReplaceTitle_Panel);
     auto* pairs = new QGridLayout;
-    Label1 = Named(new QLabel(QStringLiteral("Replace"), column), "Label1");
-    Label2 = Named(new QLabel(QStringLiteral("with"), column), "Label2");
+    ReplaceWhat_Label = Named(new QLabel(QStringLiteral("Replace"), column), "ReplaceWhat_Label");
+    ReplaceWith_Label = Named(new QLabel(QStringLiteral("with"), column), "ReplaceWith_Label");
     Replace_1_CB = Named(new QComboBox(column), "Replace_1_CB");
     Replace_2_CB = Named(new QComboBox(column), "Replace_2_CB");
-    SpeedButton1 = Button(column, "SpeedButton1", QStringLiteral("&..."));
-    SpeedButton1->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
-    pairs->addWidget(Label1, 0, 0);
+    ReplaceDialog_SB = Button(column, "ReplaceDialog_SB", QStringLiteral("&..."));
+    ReplaceDialog_SB->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+    pairs->addWidget(ReplaceWhat_Label, 0, 0);
     pairs->addWidget(Replace_1_CB, 0, 1);
-    pairs->addWidget(SpeedButton1, 0, 2);
-    pairs->addWidget(Label2, 1, 0);
+    pairs->addWidget(ReplaceDialog_SB, 0, 2);
+    pairs->addWidget(ReplaceWith_Label, 1, 0);
     pairs->addWidget(Replace_2_CB, 1, 1);
     layout->addLayout(pairs);
-    Panel9 = Panel(column, "Panel9", QStringLiteral("... Example ..."));
-    layout->addWidget(Panel9);
+    Example_Panel = Panel(column, "Example_Panel", QStringLiteral("... Example ..."));
+    layout->addWidget(Example_Panel);
     layout->addStretch();
     return column;
 }
 
-QWidget* T_Form3::BuildListRow()
+QWidget* TExtractionWindow::BuildListRow()
 {
     auto* row = new QWidget(this);
     auto* layout = new QGridLayout(row);
     layout->setContentsMargins(0, 0, 0, 0);
     Structura_CB = Named(new QComboBox(row), "Structura_CB");
     Structura_CB->setContextMenuPolicy(Qt::CustomContextMenu);
-    PopupMenu1 = Named(new QMenu(Structura_CB), "PopupMenu1");
-    PopupMenu1->addAction(QStringLiteral("Delete")); // does nothing, as it always has
+    Formula_PM = Named(new QMenu(Structura_CB), "Formula_PM");
+    Formula_PM->addAction(QStringLiteral("Delete")); // does nothing, as it always has
     TotalItems_Panel = Panel(row, "TotalItems_Panel");
     AddNew_SB = Button(row, "AddNew_SB", QStringLiteral("&Add New"));
     Delete_SB = Button(row, "Delete_SB", QStringLiteral("&Delete Item"));
@@ -215,7 +216,7 @@ QWidget* T_Form3::BuildListRow()
     return row;
 }
 
-QWidget* T_Form3::BuildBottomRow()
+QWidget* TExtractionWindow::BuildBottomRow()
 {
     auto* row = new QWidget(this);
     auto* layout = new QHBoxLayout(row);
@@ -234,37 +235,43 @@ QWidget* T_Form3::BuildBottomRow()
     return row;
 }
 
-void T_Form3::ConnectControls()
+void TExtractionWindow::ConnectControls()
 {
     for (int k = 0; k < FormulaFieldCount; ++k) {
-        connect(Seps[k], &QLineEdit::textChanged, this, &T_Form3::FormulaChanged);
-        connect(FieldBoxes[k], &QComboBox::currentIndexChanged, this, &T_Form3::FormulaChanged);
+        connect(Seps[k], &QLineEdit::textChanged, this, &TExtractionWindow::FormulaChanged);
+        connect(FieldBoxes[k], &QComboBox::currentIndexChanged, this,
+                &TExtractionWindow::FormulaChanged);
     }
     for (QRadioButton* mode : {Lower_RB, Upper_RB, Capitalize_RB, None_RB}) {
-        connect(mode, &QRadioButton::clicked, this, &T_Form3::CaseClick);
+        connect(mode, &QRadioButton::clicked, this, &TExtractionWindow::CaseClick);
     }
-    connect(Preserve_Tag, &QCheckBox::toggled, this, &T_Form3::Preserve_TagClick);
-    connect(AutoTrimSpaces_CB, &QCheckBox::toggled, this, &T_Form3::AutoTrimSpaces_CBClick);
-    connect(TogglePath_SB, &QToolButton::clicked, this, &T_Form3::TogglePath_SBClick);
-    connect(ExtractedTAG_SB, &QToolButton::clicked, this, &T_Form3::ExtractedTAG_SBClick);
-    connect(AllTAG_SB, &QToolButton::clicked, this, &T_Form3::AllTAG_SBClick);
-    connect(ShowErrors_SB, &QToolButton::clicked, this, &T_Form3::ErrorsShowRequested);
-    connect(SpeedButton1, &QToolButton::clicked, this, &T_Form3::ReplaceDialogRequested);
-    connect(Structura_CB, &QComboBox::currentIndexChanged, this, &T_Form3::Structura_CBChange);
+    connect(Preserve_Tag, &QCheckBox::toggled, this, &TExtractionWindow::Preserve_TagClick);
+    connect(AutoTrimSpaces_CB, &QCheckBox::toggled, this,
+            &TExtractionWindow::AutoTrimSpaces_CBClick);
+    connect(TogglePath_SB, &QToolButton::clicked, this, &TExtractionWindow::TogglePath_SBClick);
+    connect(ExtractedTAG_SB, &QToolButton::clicked, this, &TExtractionWindow::ExtractedTAG_SBClick);
+    connect(AllTAG_SB, &QToolButton::clicked, this, &TExtractionWindow::AllTAG_SBClick);
+    connect(ShowErrors_SB, &QToolButton::clicked, this, &TExtractionWindow::ErrorsShowRequested);
+    connect(ReplaceDialog_SB, &QToolButton::clicked, this,
+            &TExtractionWindow::ReplaceDialogRequested);
+    connect(Structura_CB, &QComboBox::currentIndexChanged, this,
+            &TExtractionWindow::Structura_CBChange);
     connect(Structura_CB, &QWidget::customContextMenuRequested, this,
-            [this](const QPoint& pos) { PopupMenu1->popup(Structura_CB->mapToGlobal(pos)); });
-    connect(Replace_1_CB, &QComboBox::currentIndexChanged, this, &T_Form3::Replace_1_CBChange);
-    connect(Replace_2_CB, &QComboBox::currentIndexChanged, this, &T_Form3::Replace_2_CBChange);
-    connect(AddNew_SB, &QToolButton::clicked, this, &T_Form3::AddNew_SBClick);
-    connect(Delete_SB, &QToolButton::clicked, this, &T_Form3::Delete_SBClick);
-    connect(ClearList_SB, &QToolButton::clicked, this, &T_Form3::ClearList_SBClick);
-    connect(Prev_SB, &QToolButton::clicked, this, &T_Form3::Prev_SBClick);
-    connect(Next_SB, &QToolButton::clicked, this, &T_Form3::Next_SBClick);
-    connect(OK_SB, &QToolButton::clicked, this, &T_Form3::OK_SBClick);
-    connect(Cancel_SB, &QToolButton::clicked, this, &T_Form3::Cancel_SBClick);
+            [this](const QPoint& pos) { Formula_PM->popup(Structura_CB->mapToGlobal(pos)); });
+    connect(Replace_1_CB, &QComboBox::currentIndexChanged, this,
+            &TExtractionWindow::Replace_1_CBChange);
+    connect(Replace_2_CB, &QComboBox::currentIndexChanged, this,
+            &TExtractionWindow::Replace_2_CBChange);
+    connect(AddNew_SB, &QToolButton::clicked, this, &TExtractionWindow::AddNew_SBClick);
+    connect(Delete_SB, &QToolButton::clicked, this, &TExtractionWindow::Delete_SBClick);
+    connect(ClearList_SB, &QToolButton::clicked, this, &TExtractionWindow::ClearList_SBClick);
+    connect(Prev_SB, &QToolButton::clicked, this, &TExtractionWindow::Prev_SBClick);
+    connect(Next_SB, &QToolButton::clicked, this, &TExtractionWindow::Next_SBClick);
+    connect(OK_SB, &QToolButton::clicked, this, &TExtractionWindow::OK_SBClick);
+    connect(Cancel_SB, &QToolButton::clicked, this, &TExtractionWindow::Cancel_SBClick);
 }
 
-void T_Form3::HighlightButton(QToolButton* hovered)
+void TExtractionWindow::HighlightButton(QToolButton* hovered)
 {
     for (QToolButton* button : HighlightButtons) {
         SetCaptionColour(button, button == hovered ? Qt::red : Qt::black);

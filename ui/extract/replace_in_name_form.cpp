@@ -22,19 +22,19 @@ TReplaceInName_Form::TReplaceInName_Form(TPrompts& prompts, QWidget* parent)
       Prompts(prompts)
 {
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint);
-    Label1 = new QLabel(QStringLiteral("Replace"), this);
-    Label1->setObjectName(QStringLiteral("Label1"));
-    Edit1 = new QLineEdit(QStringLiteral("_"), this);
-    Edit1->setObjectName(QStringLiteral("Edit1"));
-    Label2 = new QLabel(QStringLiteral("with"), this);
-    Label2->setObjectName(QStringLiteral("Label2"));
-    Edit2 = new QLineEdit(QStringLiteral(" "), this);
-    Edit2->setObjectName(QStringLiteral("Edit2"));
+    What_Label = new QLabel(QStringLiteral("Replace"), this);
+    What_Label->setObjectName(QStringLiteral("What_Label"));
+    What_Edit = new QLineEdit(QStringLiteral("_"), this);
+    What_Edit->setObjectName(QStringLiteral("What_Edit"));
+    With_Label = new QLabel(QStringLiteral("with"), this);
+    With_Label->setObjectName(QStringLiteral("With_Label"));
+    With_Edit = new QLineEdit(QStringLiteral(" "), this);
+    With_Edit->setObjectName(QStringLiteral("With_Edit"));
     auto* grid = new QGridLayout(this);
-    grid->addWidget(Label1, 0, 0);
-    grid->addWidget(Edit1, 0, 1);
-    grid->addWidget(Label2, 1, 0);
-    grid->addWidget(Edit2, 1, 1);
+    grid->addWidget(What_Label, 0, 0);
+    grid->addWidget(What_Edit, 0, 1);
+    grid->addWidget(With_Label, 1, 0);
+    grid->addWidget(With_Edit, 1, 1);
     auto* buttons = new QHBoxLayout;
     for (auto [button, name, caption] :
          {std::tuple{&Add_SB, "Add_SB", "&Add ..."}, std::tuple{&Delete_SB, "Delete_SB", "&Delete"},
@@ -67,10 +67,10 @@ void TReplaceInName_Form::ShowDialog()
 {
     const int selected = Pairs != nullptr ? Pairs->Selected : -1;
     const bool any = selected >= 0 && selected < static_cast<int>(Pairs->Pairs.size());
-    Edit1->setText(any ? QString::fromStdString(Pairs->Pairs[selected].What) : QString());
-    Edit2->setText(any ? QString::fromStdString(Pairs->Pairs[selected].With) : QString());
+    What_Edit->setText(any ? QString::fromStdString(Pairs->Pairs[selected].What) : QString());
+    With_Edit->setText(any ? QString::fromStdString(Pairs->Pairs[selected].With) : QString());
     ShowWindow();
-    Edit1->setFocus();
+    What_Edit->setFocus();
 }
 
 int TReplaceInName_Form::FindWhat(const QString& what) const
@@ -88,21 +88,21 @@ int TReplaceInName_Form::FindWhat(const QString& what) const
 void TReplaceInName_Form::Add_SBClick()
 {
     const QString caption = windowTitle();
-    if (Edit2->text().isEmpty()) {
-        Edit2->setFocus();
+    if (With_Edit->text().isEmpty()) {
+        With_Edit->setFocus();
         Prompts.Inform(this, caption,
-                       QStringLiteral("Replace \"%1\" with what ?").arg(Edit1->text()));
+                       QStringLiteral("Replace \"%1\" with what ?").arg(What_Edit->text()));
     }
-    if (Edit1->text().isEmpty()) {
-        Edit1->setFocus();
+    if (What_Edit->text().isEmpty()) {
+        What_Edit->setFocus();
         Prompts.Inform(this, caption,
-                       QStringLiteral("Replace what with \"%1\" ?").arg(Edit2->text()));
+                       QStringLiteral("Replace what with \"%1\" ?").arg(With_Edit->text()));
     }
-    if (Edit1->text().isEmpty() || Edit2->text().isEmpty() || Pairs == nullptr) {
+    if (What_Edit->text().isEmpty() || With_Edit->text().isEmpty() || Pairs == nullptr) {
         return;
     }
-    if (FindWhat(Edit1->text()) < 0) {
-        Pairs->Pairs.push_back({Edit1->text().toStdString(), Edit2->text().toStdString()});
+    if (FindWhat(What_Edit->text()) < 0) {
+        Pairs->Pairs.push_back({What_Edit->text().toStdString(), With_Edit->text().toStdString()});
         Pairs->Selected = static_cast<int>(Pairs->Pairs.size()) - 1;
         emit PairsChanged();
     }
@@ -112,7 +112,7 @@ void TReplaceInName_Form::Add_SBClick()
 void TReplaceInName_Form::Delete_SBClick()
 {
     if (Pairs != nullptr) {
-        const int index = FindWhat(Edit1->text());
+        const int index = FindWhat(What_Edit->text());
         if (index >= 0) {
             Pairs->Pairs.erase(Pairs->Pairs.begin() + index);
         }

@@ -44,10 +44,10 @@ private:
     TPrompts& Prompts;
     TReplacePairs* Pairs = nullptr;
     TFormInfo* FormInfo = nullptr;
-    QLabel* Label1 = nullptr;
-    QLineEdit* Edit1 = nullptr; // the what text
-    QLabel* Label2 = nullptr;
-    QLineEdit* Edit2 = nullptr; // the with text
+    QLabel* What_Label = nullptr;
+    QLineEdit* What_Edit = nullptr; // the what text
+    QLabel* With_Label = nullptr;
+    QLineEdit* With_Edit = nullptr; // the with text
     QToolButton* Add_SB = nullptr;
     QToolButton* Delete_SB = nullptr;
     QToolButton* Cancel_SB = nullptr;

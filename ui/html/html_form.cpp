@@ -71,10 +71,10 @@ std::string WithSlash(std::string folder)
 
 // A run's progress: the progress window counts the songs, the page counter the tag pages, and
 // the main file list is put away while the songs are read.
-class T_Form5::TRunProgress : public THtmlProgress
+class THtmlWindow::TRunProgress : public THtmlProgress
 {
 public:
-    explicit TRunProgress(T_Form5& form) : Form(form) {}
+    explicit TRunProgress(THtmlWindow& form) : Form(form) {}
 
     void Show() override
     {
@@ -104,7 +104,7 @@ public:
             Form.Progress->RefreshProgress();
         }
     }
-    void TagPagesWritten(std::size_t count) override { Form.Label3->setNum(int(count)); }
+    void TagPagesWritten(std::size_t count) override { Form.TagPages_Label->setNum(int(count)); }
 
 private:
     void Set(int T_ProgressForm::*field, std::size_t value)
@@ -114,10 +114,10 @@ private:
         }
     }
 
-    T_Form5& Form;
+    THtmlWindow& Form;
 };
 
-T_Form5::T_Form5(TWorkspace& work, TPrompts& prompts, QWidget* parent)
+THtmlWindow::THtmlWindow(TWorkspace& work, TPrompts& prompts, QWidget* parent)
     : THidingWindow(QStringLiteral("_Form5"), QStringLiteral("Generate HTML Page from ID3 Tag ..."),
                     parent),
       Work(work), Prompts(prompts),
@@ -128,9 +128,9 @@ T_Form5::T_Form5(TWorkspace& work, TPrompts& prompts, QWidget* parent)
     resize(480, 260);
 }
 
-T_Form5::~T_Form5() = default;
+THtmlWindow::~THtmlWindow() = default;
 
-std::string T_Form5::ProgramTemplateFolder()
+std::string THtmlWindow::ProgramTemplateFolder()
 {
     QString folder = QCoreApplication::applicationDirPath() + QStringLiteral("/HTML");
     if (!QDir(folder).exists()) {
@@ -141,34 +141,35 @@ std::string T_Form5::ProgramTemplateFolder()
     return folder.isEmpty() ? std::string() : WithSlash(PathBytes(folder));
 }
 
-void T_Form5::BuildControls()
+void THtmlWindow::BuildControls()
 {
     Caption_Edit = Named(new QLineEdit(this), "Caption_Edit");
     Caption_Edit->setToolTip(QStringLiteral("Text for Header File"));
-    Edit2 = Named(new QLineEdit(this), "Edit2");
-    Edit2->setToolTip(QStringLiteral("Text for Footer File"));
+    Footer_Edit = Named(new QLineEdit(this), "Footer_Edit");
+    Footer_Edit->setToolTip(QStringLiteral("Text for Footer File"));
     Copyright_Edit = Named(new QLineEdit(this), "Copyright_Edit");
     Copyright_Edit->setToolTip(QStringLiteral("Copyright String"));
-    SpeedButton1 = Named(new QToolButton(this), "SpeedButton1");
-    SpeedButton1->setText(QStringLiteral("Generate"));
-    Label3 = Named(new QLabel(QStringLiteral("0"), this), "Label3");
+    Generate_SB = Named(new QToolButton(this), "Generate_SB");
+    Generate_SB->setText(QStringLiteral("Generate"));
+    TagPages_Label = Named(new QLabel(QStringLiteral("0"), this), "TagPages_Label");
     TotalSongr_Label = Named(new QLabel(this), "TotalSongr_Label");
 
-    Panel1 = Named(new QWidget(this), "Panel1");
-    TotalSongs_RB =
-        Named(new QRadioButton(QStringLiteral("Repear Number = Total Songs In Path"), Panel1),
-              "TotalSongs_RB");
+    Repetitions_Panel = Named(new QWidget(this), "Repetitions_Panel");
+    TotalSongs_RB = Named(
+        new QRadioButton(QStringLiteral("Repear Number = Total Songs In Path"), Repetitions_Panel),
+        "TotalSongs_RB");
     TotalSongs_RB->setChecked(true);
     Custom_RB =
-        Named(new QRadioButton(QStringLiteral("Repeat Number Is Custom :"), Panel1), "Custom_RB");
-    NumberOfCustom_SE = Named(new QSpinBox(Panel1), "NumberOfCustom_SE");
+        Named(new QRadioButton(QStringLiteral("Repeat Number Is Custom :"), Repetitions_Panel),
+              "Custom_RB");
+    NumberOfCustom_SE = Named(new QSpinBox(Repetitions_Panel), "NumberOfCustom_SE");
     NumberOfCustom_SE->setRange(1, 2000);
     NumberOfCustom_SE->setValue(1);
-    auto* choice = new QHBoxLayout(Panel1);
+    auto* choice = new QHBoxLayout(Repetitions_Panel);
     choice->addWidget(TotalSongs_RB);
     choice->addWidget(Custom_RB);
     choice->addWidget(NumberOfCustom_SE);
-    Panel1->hide();
+    Repetitions_Panel->hide();
     Custom_RBClick(false);
 
     Preview_html_RE = Named(new QTextEdit(this), "Preview_html_RE");
@@ -181,38 +182,38 @@ void T_Form5::BuildControls()
 
     auto* form = new QFormLayout;
     form->addRow(QStringLiteral("Header String :"), Caption_Edit);
-    form->addRow(QStringLiteral("Footer String :"), Edit2);
+    form->addRow(QStringLiteral("Footer String :"), Footer_Edit);
     form->addRow(QStringLiteral("Copyright String :"), Copyright_Edit);
     auto* counters = new QHBoxLayout;
-    counters->addWidget(SpeedButton1);
+    counters->addWidget(Generate_SB);
     counters->addStretch();
-    counters->addWidget(Label3);
+    counters->addWidget(TagPages_Label);
     counters->addWidget(TotalSongr_Label);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
-    layout->addWidget(Panel1);
+    layout->addWidget(Repetitions_Panel);
     layout->addWidget(Preview_html_RE);
     layout->addLayout(counters);
 
-    connect(SpeedButton1, &QToolButton::clicked, this, &T_Form5::SpeedButton1Click);
-    connect(Custom_RB, &QRadioButton::toggled, this, &T_Form5::Custom_RBClick);
+    connect(Generate_SB, &QToolButton::clicked, this, &THtmlWindow::Generate_SBClick);
+    connect(Custom_RB, &QRadioButton::toggled, this, &THtmlWindow::Custom_RBClick);
     connect(Preview_html_RE, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
         PopupMenu->popup(Preview_html_RE->viewport()->mapToGlobal(at));
     });
-    connect(OpenFile1, &QAction::triggered, this, &T_Form5::OpenFile1Click);
+    connect(OpenFile1, &QAction::triggered, this, &THtmlWindow::OpenFile1Click);
 }
 
-void T_Form5::FormCreate()
+void THtmlWindow::FormCreate()
 {
     BrowseDirectoryDlg->Caption = QStringLiteral("Set Path for HTML Generation");
     BrowseDirectoryDlg->ShowSelectionInStatus = true;
     Caption_Edit->setText(CaptionHeaderText);
-    Edit2->setText(CopyrightText);
+    Footer_Edit->setText(CopyrightText);
     Copyright_Edit->setText(CopyrightText);
     TotalSongr_Label->setText(QStringLiteral("0"));
 }
 
-void T_Form5::showEvent(QShowEvent* event)
+void THtmlWindow::showEvent(QShowEvent* event)
 {
     THidingWindow::showEvent(event);
     if (!event->spontaneous()) {
@@ -220,12 +221,12 @@ void T_Form5::showEvent(QShowEvent* event)
     }
 }
 
-void T_Form5::FormShow()
+void THtmlWindow::FormShow()
 {
     TotalSongr_Label->setText(QStringLiteral("( %1 )").arg(Work.Files.Size()));
 }
 
-void T_Form5::Custom_RBClick(bool checked)
+void THtmlWindow::Custom_RBClick(bool checked)
 {
     NumberOfCustom_SE->setEnabled(checked);
     QPalette colours = NumberOfCustom_SE->palette();
@@ -234,7 +235,7 @@ void T_Form5::Custom_RBClick(bool checked)
     NumberOfCustom_SE->setPalette(colours);
 }
 
-void T_Form5::OpenFile1Click()
+void THtmlWindow::OpenFile1Click()
 {
     const std::optional<QString> chosen = Prompts.PickFileToOpen(
         this, NameFilters(QLatin1String(OpenDialogFilter)), OpenDialogFilterIndex);
@@ -257,7 +258,7 @@ void T_Form5::OpenFile1Click()
     Preview_html_RE->setPlainText(QString::fromUtf8(file.readAll()));
 }
 
-void T_Form5::SpeedButton1Click()
+void THtmlWindow::Generate_SBClick()
 {
     if (Work.Files.Empty() || Work.Activity.Busy()) {
         return;
@@ -282,7 +283,7 @@ void T_Form5::SpeedButton1Click()
 
     THtmlRunResult result;
     TRunProgress progress(*this);
-    Label3->setNum(0);
+    TagPages_Label->setNum(0);
     const bool ran = Work.Activity.Run(TActivityKind::Batch, [&] {
         result = GenerateHtmlCatalogue(paths, options, Songs, progress,
                                        [] { QCoreApplication::processEvents(); });

@@ -20,15 +20,15 @@ class TPrompts;
 struct TWorkspace;
 
 // The object that owns the HTML generator: its song table, the target folder of the last run and
-// the folder picker. The main window starts a run through SpeedButton1Click; the program never
+// the folder picker. The main window starts a run through Generate_SBClick; the program never
 // shows this window itself.
-class T_Form5 : public THidingWindow
+class THtmlWindow : public THidingWindow
 {
     Q_OBJECT
 
 public:
-    T_Form5(TWorkspace& work, TPrompts& prompts, QWidget* parent = nullptr);
-    ~T_Form5() override;
+    THtmlWindow(TWorkspace& work, TPrompts& prompts, QWidget* parent = nullptr);
+    ~THtmlWindow() override;
 
     // The window a run shows its progress in; given when the windows are wired.
     void SetProgressWindow(T_ProgressForm* progress) { Progress = progress; }
@@ -45,7 +45,7 @@ public:
 
 public slots:
     // A run: the target folder from the picker, then the catalogue of every listed file.
-    void SpeedButton1Click();
+    void Generate_SBClick();
 
 signals:
     // The main file list is put away while the songs are read (true) and back afterwards.
@@ -70,12 +70,12 @@ private:
     std::unique_ptr<TBrowseDirectoryDlg> BrowseDirectoryDlg;
 
     QLineEdit* Caption_Edit = nullptr;
-    QLineEdit* Edit2 = nullptr;
+    QLineEdit* Footer_Edit = nullptr;
     QLineEdit* Copyright_Edit = nullptr;
-    QToolButton* SpeedButton1 = nullptr;
-    QLabel* Label3 = nullptr;           // tag pages written by the current run
-    QLabel* TotalSongr_Label = nullptr; // songs listed
-    QWidget* Panel1 = nullptr;          // the hidden choice of the block's repetitions
+    QToolButton* Generate_SB = nullptr;
+    QLabel* TagPages_Label = nullptr;     // tag pages written by the current run
+    QLabel* TotalSongr_Label = nullptr;   // songs listed
+    QWidget* Repetitions_Panel = nullptr; // the hidden choice of the block's repetitions
     QRadioButton* TotalSongs_RB = nullptr;
     QRadioButton* Custom_RB = nullptr;
     QSpinBox* NumberOfCustom_SE = nullptr;

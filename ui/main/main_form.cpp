@@ -77,11 +77,11 @@ void T_MainForm::ConnectControls()
     for (QAction* item : RecentItems) {
         connect(item, &QAction::triggered, this, &T_MainForm::C1Click);
     }
-    connect(ListBox1, &QListWidget::itemSelectionChanged, this, &T_MainForm::ListBox1Click);
-    connect(ListBox1, &QListWidget::currentRowChanged, this, &T_MainForm::ListBox1CurrentChanged);
-    connect(ListBox1, &QListWidget::itemDoubleClicked, this, &T_MainForm::ListBox1DblClick);
-    connect(ListBox1, &QListWidget::customContextMenuRequested, this,
-            &T_MainForm::ListBox1ContextPopup);
+    connect(FileList, &QListWidget::itemSelectionChanged, this, &T_MainForm::FileListClick);
+    connect(FileList, &QListWidget::currentRowChanged, this, &T_MainForm::FileListCurrentChanged);
+    connect(FileList, &QListWidget::itemDoubleClicked, this, &T_MainForm::FileListDblClick);
+    connect(FileList, &QListWidget::customContextMenuRequested, this,
+            &T_MainForm::FileListContextPopup);
 
     connect(Change_Tag_SB, &QToolButton::clicked, this, &T_MainForm::Change_Tag_SBClick);
     connect(Html_SB, &QToolButton::clicked, this, &T_MainForm::Html_SBClick);
@@ -89,12 +89,12 @@ void T_MainForm::ConnectControls()
     connect(ClearTags_SB, &QToolButton::clicked, this, &T_MainForm::ClearTags_SBClick);
     connect(SetFileName_SB, &QToolButton::clicked, this, &T_MainForm::SetFileName_SBClick);
 
-    connect(Timer1, &QTimer::timeout, this, &T_MainForm::Timer1Timer);
-    connect(Panel231, &TPanel::Clicked, this, &T_MainForm::Panel231Click);
-    connect(Panel23, &TPanel::Clicked, this, &T_MainForm::Panel231Click);
-    connect(Panel26, &TPanel::Clicked, this, &T_MainForm::Panel231Click);
-    connect(Panel23, &TPanel::MouseDown, this, &T_MainForm::Panel23MouseDown);
-    connect(Panel23, &TPanel::MouseUp, this, &T_MainForm::Panel23MouseUp);
+    connect(ScanTimer, &QTimer::timeout, this, &T_MainForm::ScanTimerTick);
+    connect(ScanMode_Panel, &TPanel::Clicked, this, &T_MainForm::ScanMode_PanelClick);
+    connect(ScanCaption_Panel, &TPanel::Clicked, this, &T_MainForm::ScanMode_PanelClick);
+    connect(ScanIndicator_Panel, &TPanel::Clicked, this, &T_MainForm::ScanMode_PanelClick);
+    connect(ScanCaption_Panel, &TPanel::MouseDown, this, &T_MainForm::ScanCaption_PanelMouseDown);
+    connect(ScanCaption_Panel, &TPanel::MouseUp, this, &T_MainForm::ScanCaption_PanelMouseUp);
     connect(Recursive_CB, &QCheckBox::toggled, this, &T_MainForm::Recursive_CBClick);
     connect(ErrorPanel, &TPanel::MouseUp, this, &T_MainForm::ErrorPanelMouseUp);
 
@@ -102,11 +102,11 @@ void T_MainForm::ConnectControls()
         connect(check, &QCheckBox::toggled, this, &T_MainForm::CheckBox_01Click);
     }
     connect(All_CB, &QCheckBox::toggled, this, &T_MainForm::All_CBClick);
-    connect(Panel29, &TPanel::Clicked, this, &T_MainForm::Panel29Click);
-    connect(CheckBox1, &QCheckBox::toggled, this, &T_MainForm::CheckBox1Click);
-    connect(Panel4, &TPanel::Clicked, this, &T_MainForm::Panel4Click);
-    connect(SpeedButton1, &QToolButton::clicked, this, &T_MainForm::SpeedButton1Click);
-    connect(Edit6, &QLineEdit::textChanged, this, &T_MainForm::Edit6Change);
+    connect(WholePath_Panel, &TPanel::Clicked, this, &T_MainForm::WholePath_PanelClick);
+    connect(ShowHint_CB, &QCheckBox::toggled, this, &T_MainForm::ShowHint_CBClick);
+    connect(ShowHint_Panel, &TPanel::Clicked, this, &T_MainForm::ShowHint_PanelClick);
+    connect(ExtendedInfo_SB, &QToolButton::clicked, this, &T_MainForm::ExtendedInfo_SBClick);
+    connect(Macro_Edit, &QLineEdit::textChanged, this, &T_MainForm::Macro_EditChange);
 
     TreeScanner.OnFileFound = [this](TTreeScanner&) { TreeScannerFileFound(); };
     TreeScanner.OnDirectoryDone = [this](TTreeScanner&) { TreeScannerDirectoryDone(); };
@@ -117,7 +117,7 @@ void T_MainForm::ConnectControls()
     // the running count is brought up to date whenever the window gets to paint
     Yield->BeforeEvents = [this] {
         if (Work.Activity.State() == TActivityKind::Scanning) {
-            Panel25->setText(QStringLiteral("0 / %1").arg(Work.Files.Size()));
+            FileCounter->setText(QStringLiteral("0 / %1").arg(Work.Files.Size()));
         }
     };
     Work.Activity.OnChanged([this](TActivityKind kind) { ActivityChanged(kind); });
@@ -129,8 +129,8 @@ void T_MainForm::FormCreate()
     SetStaticTexts();
 
     const TSettingsBatch store; // one read of the store for everything the window starts with
-    Edit6->setText(ReadLastMacro(store));
-    Edit6->setCursorPosition(0); // a long macro shows its beginning
+    Macro_Edit->setText(ReadLastMacro(store));
+    Macro_Edit->setCursorPosition(0); // a long macro shows its beginning
 
     if (const auto lastPath = ReadLastFolder(store)) {
         Work.PickerStartFolder = *lastPath;
@@ -148,7 +148,7 @@ void T_MainForm::FormCreate()
     Work.Fields = TFieldModes();
     EnabledFields = ReadEnabledFields(store);
 
-    SpeedButton1Click(); // leaves the help column collapsed
+    ExtendedInfo_SBClick(); // leaves the help column collapsed
     TreeScanner.Recursive = false;
 
     Options = ReadMainOptions(store);
@@ -157,7 +157,7 @@ void T_MainForm::FormCreate()
     RecentPaths = ReadRecentPaths(store);
     RefreshRecentCaptions();
     LastCounts = {};
-    Timer1->start(100);
+    ScanTimer->start(100);
 }
 
 void T_MainForm::FormShow()
@@ -200,14 +200,14 @@ bool T_MainForm::eventFilter(QObject* watched, QEvent* event)
 {
     switch (event->type()) {
     case QEvent::MouseMove:
-        if (watched == ListBox1->viewport()) {
-            ListBox1MouseMove();
+        if (watched == FileList->viewport()) {
+            FileListMouseMove();
         }
         break;
     case QEvent::KeyPress:
         // Ctrl+A switches the artist field (on its release); the list must not take it as
         // "select every file" as well, or the next command would reach them all
-        if (watched == ListBox1 &&
+        if (watched == FileList &&
             static_cast<QKeyEvent*>(event)->matches(QKeySequence::SelectAll)) {
             return true;
         }
@@ -215,8 +215,8 @@ bool T_MainForm::eventFilter(QObject* watched, QEvent* event)
     case QEvent::KeyRelease: {
         const int key = static_cast<QKeyEvent*>(event)->key();
         const bool enter = key == Qt::Key_Return || key == Qt::Key_Enter;
-        if (watched == ListBox1) {
-            ListBox1KeyUp();
+        if (watched == FileList) {
+            FileListKeyUp();
         } else if (enter && watched == Genre_CB) {
             Genre_CBKeyUp();
         } else if (enter) {
@@ -259,12 +259,12 @@ void T_MainForm::Web_SBClick()
 
 void T_MainForm::Change_Tag_SBClick()
 {
-    if (ListBox1->currentRow() >= ListBox1->count()) {
-        ListBox1->setCurrentRow(0);
+    if (FileList->currentRow() >= FileList->count()) {
+        FileList->setCurrentRow(0);
     }
-    emit ExtractionStarting({CurrentFileName(), SelectedRows(), ListBox1->currentRow()});
+    emit ExtractionStarting({CurrentFileName(), SelectedRows(), FileList->currentRow()});
     // the extraction window shows the list again whenever it hides
-    ListBox1->hide();
+    FileList->hide();
     // the window opens with the counts of now, not those of the last selection
     RememberCounts();
     UpdateCounters();
@@ -273,17 +273,17 @@ void T_MainForm::Change_Tag_SBClick()
 
 void T_MainForm::ShowFileList()
 {
-    ListBox1->show();
-    ListBox1Click();
+    FileList->show();
+    FileListClick();
 }
 
 void T_MainForm::SetCurrentRow(int row)
 {
     // a batch moves the entry once per file: the file on display is read again when it ends,
     // not for each move
-    const QSignalBlocker blocker(Work.Activity.State() == TActivityKind::Batch ? ListBox1
+    const QSignalBlocker blocker(Work.Activity.State() == TActivityKind::Batch ? FileList
                                                                                : nullptr);
-    ListBox1->setCurrentRow(row);
+    FileList->setCurrentRow(row);
 }
 
 void T_MainForm::WholePathModeOff()
@@ -293,7 +293,7 @@ void T_MainForm::WholePathModeOff()
 
 void T_MainForm::Html_SBClick()
 {
-    if (ListBox1->count() > 0) {
+    if (FileList->count() > 0) {
         emit HtmlRunRequested();
     }
 }

@@ -159,34 +159,34 @@ private:
     void Web_SBClick();
     void Open1Click();
     void C1Click();
-    void ListBox1Click();
-    void ListBox1CurrentChanged();
-    void ListBox1KeyUp();
-    void ListBox1MouseMove();
-    void ListBox1DblClick();
-    void ListBox1ContextPopup(const QPoint& pos);
+    void FileListClick();
+    void FileListCurrentChanged();
+    void FileListKeyUp();
+    void FileListMouseMove();
+    void FileListDblClick();
+    void FileListContextPopup(const QPoint& pos);
     void Change_Tag_SBClick();
     void Html_SBClick();
     void Write_Tag_SBClick();
     void ClearTags_SBClick();
     void SetFileName_SBClick();
     void CopyId3v2Click();
-    void Timer1Timer();
-    void Panel231Click();
-    void Panel29Click();
+    void ScanTimerTick();
+    void ScanMode_PanelClick();
+    void WholePath_PanelClick();
     void Recursive_CBClick(bool checked);
-    void Panel23MouseDown(Qt::MouseButton button);
-    void Panel23MouseUp(Qt::MouseButton button);
+    void ScanCaption_PanelMouseDown(Qt::MouseButton button);
+    void ScanCaption_PanelMouseUp(Qt::MouseButton button);
     void ErrorPanelMouseUp(Qt::MouseButton button);
     void TreeScannerFileFound();
     void TreeScannerDirectoryDone();
     void TreeScannerFilesListed(const std::vector<std::string>& paths);
     void CheckBox_01Click(bool checked);
     void All_CBClick(bool checked);
-    void CheckBox1Click(bool checked);
-    void Panel4Click();
-    void SpeedButton1Click();
-    void Edit6Change();
+    void ShowHint_CBClick(bool checked);
+    void ShowHint_PanelClick();
+    void ExtendedInfo_SBClick();
+    void Macro_EditChange();
     void TagBoxKeyUp(QComboBox* box);
     void Genre_CBKeyUp();
     void HotKeyKeyUp(THotKeyManager& sender, std::uint16_t& key, TShiftState shift);
@@ -298,28 +298,28 @@ private:
     QToolButton* Mail_SB = nullptr;
     QToolButton* Web_SB = nullptr;
     QLabel* Credits_Label = nullptr;
-    QLabel* Panel8 = nullptr;  // folder of the file under the pointer
-    QLabel* Panel20 = nullptr; // name of the file under the pointer
+    QLabel* CurrentPath_Panel = nullptr; // folder of the file under the pointer
+    QLabel* CurrentFile_Panel = nullptr; // name of the file under the pointer
 
-    TPanel* Panel2 = nullptr; // help column
-    QToolButton* SpeedButton1 = nullptr;
-    QLabel* Label16 = nullptr;
-    QLabel* Label13 = nullptr;
-    QLabel* Label17 = nullptr;
-    QLabel* Label18 = nullptr;
-    QLabel* Label14 = nullptr;
-    QLabel* Label19 = nullptr;
-    TPanel* Panel4 = nullptr; // "Show H&int" switch
-    QCheckBox* CheckBox1 = nullptr;
+    TPanel* Help_Panel = nullptr; // help column
+    QToolButton* ExtendedInfo_SB = nullptr;
+    QLabel* TagIdTitle_Label = nullptr;
+    QLabel* TagIdHelp_Label = nullptr;
+    QLabel* AlignTitle_Label = nullptr;
+    QLabel* AlignHelp_Label = nullptr;
+    QLabel* TemplatesTitle_Label = nullptr;
+    QLabel* TemplatesHelp_Label = nullptr;
+    TPanel* ShowHint_Panel = nullptr; // "Show H&int" switch
+    QCheckBox* ShowHint_CB = nullptr;
 
-    TPanel* Panel231 = nullptr; // scan-mode bar
-    TPanel* Panel23 = nullptr;  // its caption
-    TPanel* Panel26 = nullptr;  // the scan indicator square
+    TPanel* ScanMode_Panel = nullptr;      // scan-mode bar
+    TPanel* ScanCaption_Panel = nullptr;   // its caption
+    TPanel* ScanIndicator_Panel = nullptr; // the scan indicator square
     QCheckBox* Recursive_CB = nullptr;
-    TPanel* Panel6 = nullptr; // holds the lists
-    QListWidget* ListBox1 = nullptr;
+    TPanel* Lists_Panel = nullptr; // holds the lists
+    QListWidget* FileList = nullptr;
     QListWidget* FileListBox2 = nullptr;
-    QMenu* RecentParhs_PM = nullptr;
+    QMenu* RecentPaths_PM = nullptr;
     std::array<QAction*, RecentPathCount> RecentItems{}; // C1 .. C10
     QAction* Open1 = nullptr;
     QAction* CopyId3v2 = nullptr;      // "Copy ID3v&2 to ID3v1"
@@ -336,23 +336,23 @@ private:
     QComboBox* Genre_CB = nullptr;
     QLineEdit* Track_ME = nullptr;
     std::array<QCheckBox*, FieldCount> FieldChecks{}; // CheckBox_01 .. CheckBox_07
-    TPanel* Panel29 = nullptr;                        // " Apply To Whole &Path ..."
+    TPanel* WholePath_Panel = nullptr;                // " Apply To Whole &Path ..."
     QCheckBox* All_CB = nullptr;
 
-    QLabel* Panel15 = nullptr; // duration
-    QLabel* Panel16 = nullptr; // file size
-    QLabel* Panel17 = nullptr; // version and layer
-    QLabel* Panel18 = nullptr; // channel mode
-    QLabel* Panel28 = nullptr; // bit rate
-    QLabel* Panel31 = nullptr; // sample rate
-    QLabel* Panel32 = nullptr; // frame length
-    QLabel* Panel25 = nullptr; // counter "selected / listed"
+    QLabel* Duration_Panel = nullptr;    // duration
+    QLabel* FileSize_Panel = nullptr;    // file size
+    QLabel* Version_Panel = nullptr;     // version and layer
+    QLabel* Mode_Panel = nullptr;        // channel mode
+    QLabel* BitRate_Panel = nullptr;     // bit rate
+    QLabel* SampleRate_Panel = nullptr;  // sample rate
+    QLabel* FrameLength_Panel = nullptr; // frame length
+    QLabel* FileCounter = nullptr;       // counter "selected / listed"
 
-    QLineEdit* Edit6 = nullptr; // the file-name macro
+    QLineEdit* Macro_Edit = nullptr; // the file-name macro
     QToolButton* Macro_SB = nullptr;
     QLabel* NrOfChars_Panel = nullptr;
-    TPanel* Panel5 = nullptr;
-    QLabel* Label15 = nullptr; // the macro preview
+    TPanel* MacroPreview_Panel = nullptr;
+    QLabel* MacroPreview_Label = nullptr; // the macro preview
 
     QToolButton* ClearTags_SB = nullptr;
     QToolButton* Write_Tag_SB = nullptr;
@@ -360,6 +360,6 @@ private:
     QToolButton* Change_Tag_SB = nullptr;
     QToolButton* Html_SB = nullptr;
 
-    QTimer* Timer1 = nullptr;
+    QTimer* ScanTimer = nullptr;
     THotKeyManager* HotKey = nullptr;
 };

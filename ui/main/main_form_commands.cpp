@@ -75,10 +75,10 @@ TTagBoxTexts T_MainForm::TagBoxTexts() const
 
 std::vector<std::string> T_MainForm::CommandFiles() const
 {
-    if ((!Work.WholePathMode && SelectedRows().empty()) || ListBox1->currentRow() < 0) {
+    if ((!Work.WholePathMode && SelectedRows().empty()) || FileList->currentRow() < 0) {
         return {};
     }
-    const std::size_t listed = std::min<std::size_t>(ListBox1->count(), Work.Files.Size());
+    const std::size_t listed = std::min<std::size_t>(FileList->count(), Work.Files.Size());
     std::vector<std::string> paths;
     for (const std::size_t row : ProcessedRows(listed, SelectedRows(), Work.WholePathMode)) {
         paths.push_back(Work.Files[row].FullName());
@@ -123,10 +123,10 @@ T_MainForm::RunControlledBatch(const std::function<TBatchResult(const TBatchCont
     const bool wholePath = Work.WholePathMode;
     if (wholePath) {
         // the boxes keep what the user typed: no selection events while the files go by
-        const QSignalBlocker blocker(ListBox1);
-        ListBox1->hide();
-        ListBox1->setSelectionMode(QAbstractItemView::SingleSelection);
-        ListBox1->setCurrentRow(0);
+        const QSignalBlocker blocker(FileList);
+        FileList->hide();
+        FileList->setSelectionMode(QAbstractItemView::SingleSelection);
+        FileList->setCurrentRow(0);
     }
     TBatchControl control;
     control.Yield = [this] { (*Yield)(); };
@@ -146,10 +146,10 @@ T_MainForm::RunControlledBatch(const std::function<TBatchResult(const TBatchCont
 
 void T_MainForm::ShowListAgain()
 {
-    const QSignalBlocker blocker(ListBox1);
-    ListBox1->show();
-    ListBox1->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    ListBox1->clearSelection();
+    const QSignalBlocker blocker(FileList);
+    FileList->show();
+    FileList->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    FileList->clearSelection();
 }
 
 void T_MainForm::Write_Tag_SBClick()
@@ -216,7 +216,7 @@ void T_MainForm::SetFileName_SBClick()
         }
         const bool wholePath = Work.WholePathMode;
         TMacroRenamer renamer(
-            Edit6->text().toStdString(), Regional,
+            Macro_Edit->text().toStdString(), Regional,
             {.LimitTo64 = Options.LimitTo64, .DryRun = false, .CodePage = Options.TagCodePage});
         renamer.ReadAhead(paths);
         const auto step = [&](const std::string& oldPath, const TYieldFn& yield) {
@@ -227,7 +227,7 @@ void T_MainForm::SetFileName_SBClick()
                 std::min(WithTrailingSlash(FolderPart(oldPath)).size(), newPath.size());
             const std::size_t end =
                 std::max(start, newPath.size() - std::min<std::size_t>(4, newPath.size()));
-            Label15->setText(DisplayPath(newPath.substr(start, end - start)));
+            MacroPreview_Label->setText(DisplayPath(newPath.substr(start, end - start)));
             TFileOutcome& outcome = renamed.Outcome;
             if (outcome.Status != TFileStatus::Refused) {
                 return outcome;
@@ -330,7 +330,7 @@ void T_MainForm::CopyId3v2Click()
     }
 }
 
-void T_MainForm::Panel29Click()
+void T_MainForm::WholePath_PanelClick()
 {
     Work.Activity.Run(TActivityKind::Batch, [this] { SwitchWholePathMode(); });
 }
@@ -341,10 +341,10 @@ void T_MainForm::SwitchWholePathMode()
     UpdateCounters();
     const bool on = Work.WholePathMode;
     emit WholePathSwitched(on);
-    ListBox1->setSelectionMode(on ? QAbstractItemView::SingleSelection
+    FileList->setSelectionMode(on ? QAbstractItemView::SingleSelection
                                   : QAbstractItemView::ExtendedSelection);
-    if (ListBox1->count() > 0) {
-        ListBox1->setCurrentRow(0);
+    if (FileList->count() > 0) {
+        FileList->setCurrentRow(0);
     }
     if (on) {
         // every file is processed: the fields of the several-files mode

@@ -39,7 +39,7 @@ QString Text(const std::string& text)
 std::vector<int> T_MainForm::SelectedRows() const
 {
     std::vector<int> rows;
-    for (const QModelIndex& index : ListBox1->selectionModel()->selectedIndexes()) {
+    for (const QModelIndex& index : FileList->selectionModel()->selectedIndexes()) {
         rows.push_back(index.row());
     }
     return rows;
@@ -47,8 +47,8 @@ std::vector<int> T_MainForm::SelectedRows() const
 
 std::string T_MainForm::CurrentFileName() const
 {
-    const std::size_t listed = std::min<std::size_t>(ListBox1->count(), Work.Files.Size());
-    const auto row = DisplayedRow(listed, SelectedRows(), ListBox1->currentRow());
+    const std::size_t listed = std::min<std::size_t>(FileList->count(), Work.Files.Size());
+    const auto row = DisplayedRow(listed, SelectedRows(), FileList->currentRow());
     return row ? Work.Files[*row].FullName() : std::string();
 }
 
@@ -56,10 +56,10 @@ TListState T_MainForm::ListState() const
 {
     TListState list;
     list.WholePathMode = Work.WholePathMode;
-    list.MultiSelect = ListBox1->selectionMode() != QAbstractItemView::SingleSelection;
-    list.ItemCount = ListBox1->count();
-    list.SelectedItems = static_cast<int>(ListBox1->selectionModel()->selectedIndexes().size());
-    list.HasCurrent = ListBox1->currentRow() >= 0;
+    list.MultiSelect = FileList->selectionMode() != QAbstractItemView::SingleSelection;
+    list.ItemCount = FileList->count();
+    list.SelectedItems = static_cast<int>(FileList->selectionModel()->selectedIndexes().size());
+    list.HasCurrent = FileList->currentRow() >= 0;
     return list;
 }
 
@@ -86,10 +86,10 @@ void T_MainForm::UpdateCounters()
     const std::string counts = RememberCounts();
     emit CountsChanged(handed.Selected, handed.Total, Text(IndexPanelText(handed.Selected)),
                        Text(StatusPanelText(StatusText().toStdString(), counts)));
-    Panel25->setText(Text(counts));
+    FileCounter->setText(Text(counts));
 }
 
-void T_MainForm::ListBox1Click()
+void T_MainForm::FileListClick()
 {
     // a selection made while the last one is still being read is taken up when that returns
     const bool read = Work.Activity.RunLatest(TActivityKind::Analysing, [this] {
@@ -101,13 +101,13 @@ void T_MainForm::ListBox1Click()
     }
 
     RefreshPreview();
-    if (ListBox1->currentRow() >= 0) {
+    if (FileList->currentRow() >= 0) {
         ShowFileInfo(CurrentAudio->FileName);
         if (RememberCounts().front() == '0') {
             ClearTagFields();
         }
     }
-    if (ListBox1->selectionModel()->selectedIndexes().size() > 1) {
+    if (FileList->selectionModel()->selectedIndexes().size() > 1) {
         Work.Fields.SeveralFiles(FieldCheckStates());
         ApplyEnabledFields(); // the checks follow EnabledFields
     } else if (const auto own = Work.Fields.OneFile()) {
@@ -118,31 +118,32 @@ void T_MainForm::ListBox1Click()
     UpdateCounters();
 }
 
-void T_MainForm::ListBox1CurrentChanged()
+void T_MainForm::FileListCurrentChanged()
 {
     // With several files selected the focused one is on display: moving the focus alone
     // changes the file.
-    if (ListBox1->selectionModel()->selectedIndexes().size() > 1) {
-        ListBox1Click();
+    if (FileList->selectionModel()->selectedIndexes().size() > 1) {
+        FileListClick();
     }
 }
 
-void T_MainForm::ListBox1KeyUp()
+void T_MainForm::FileListKeyUp()
 {
-    Label15->setText(Text(FormatItems(*CurrentAudio, Edit6->text().toStdString(), Regional)));
+    MacroPreview_Label->setText(
+        Text(FormatItems(*CurrentAudio, Macro_Edit->text().toStdString(), Regional)));
 }
 
-void T_MainForm::ListBox1MouseMove()
+void T_MainForm::FileListMouseMove()
 {
-    if (ListBox1->currentRow() < 0) {
+    if (FileList->currentRow() < 0) {
         return;
     }
     const std::string path = CurrentFileName();
-    Panel8->setText(DisplayPath(FolderPart(path)));
-    Panel20->setText(DisplayPath(NamePart(path)));
+    CurrentPath_Panel->setText(DisplayPath(FolderPart(path)));
+    CurrentFile_Panel->setText(DisplayPath(NamePart(path)));
 }
 
-void T_MainForm::ListBox1DblClick()
+void T_MainForm::FileListDblClick()
 {
     const std::string path = CurrentFileName();
     if (!path.empty()) {
@@ -174,23 +175,25 @@ void T_MainForm::ShowStreamPanels()
 {
     const TMPEGAudio& audio = *CurrentAudio;
     const TDateTime duration = audio.DurationTime();
-    Panel15->setText(Text(DurationText(duration.Hour, duration.Minute, duration.Second) + "  "));
+    Duration_Panel->setText(
+        Text(DurationText(duration.Hour, duration.Minute, duration.Second) + "  "));
     if (const auto size = FileSizeText(audio.FileLength)) {
-        Panel16->setText(Text(*size));
+        FileSize_Panel->setText(Text(*size));
     }
-    Panel17->setText(Text(VersionText(audio.Version, audio.Layer)));
-    Panel18->setText(Text(ModeText(audio.ModeName())));
-    Panel28->setText(Text(BitRateText(audio.BitRate)));
-    Panel31->setText(Text(PlainNumberText(audio.SampleRate)));
-    Panel32->setText(Text(PlainNumberText(audio.FrameLength)));
+    Version_Panel->setText(Text(VersionText(audio.Version, audio.Layer)));
+    Mode_Panel->setText(Text(ModeText(audio.ModeName())));
+    BitRate_Panel->setText(Text(BitRateText(audio.BitRate)));
+    SampleRate_Panel->setText(Text(PlainNumberText(audio.SampleRate)));
+    FrameLength_Panel->setText(Text(PlainNumberText(audio.FrameLength)));
 }
 
 void T_MainForm::ClearInfoPanels()
 {
-    for (QLabel* panel : {Panel15, Panel16, Panel17, Panel18, Panel28, Panel31, Panel32}) {
+    for (QLabel* panel : {Duration_Panel, FileSize_Panel, Version_Panel, Mode_Panel, BitRate_Panel,
+                          SampleRate_Panel, FrameLength_Panel}) {
         panel->clear();
     }
-    Panel25->setText(QStringLiteral("0 / 0"));
+    FileCounter->setText(QStringLiteral("0 / 0"));
 }
 
 void T_MainForm::ClearTagFields()
@@ -258,13 +261,13 @@ void T_MainForm::ApplyEnabledFields()
 void T_MainForm::All_CBClick(bool checked)
 {
     Work.WholePathMode = checked;
-    Panel29->SetCaptionColour(checked ? QColor(Qt::red) : QColor(Qt::black));
-    QPalette colours = ListBox1->palette();
+    WholePath_Panel->SetCaptionColour(checked ? QColor(Qt::red) : QColor(Qt::black));
+    QPalette colours = FileList->palette();
     colours.setColor(QPalette::Base, palette().color(checked ? QPalette::Dark : QPalette::Base));
-    ListBox1->setPalette(colours);
+    FileList->setPalette(colours);
 }
 
-void T_MainForm::Edit6Change()
+void T_MainForm::Macro_EditChange()
 {
     RefreshPreview();
 }
@@ -272,9 +275,9 @@ void T_MainForm::Edit6Change()
 void T_MainForm::RefreshPreview()
 {
     // expanded as the rename expands it, so the preview shows the name the file will get
-    const std::string preview =
-        FormatItems(*CurrentAudio, Edit6->text().toStdString(), Regional, TExpansion::FileName);
-    Label15->setText(Text(preview));
+    const std::string preview = FormatItems(*CurrentAudio, Macro_Edit->text().toStdString(),
+                                            Regional, TExpansion::FileName);
+    MacroPreview_Label->setText(Text(preview));
     if (!CurrentAudio->FileName.empty()) {
         UpdateNameLength(RenameTarget(CurrentAudio->FileName, preview));
     }
@@ -318,7 +321,7 @@ void T_MainForm::Genre_CBKeyUp()
 
 QString T_MainForm::MacroText() const
 {
-    return Edit6->text();
+    return Macro_Edit->text();
 }
 
 QString T_MainForm::MacroPreview(const QString& macro) const
@@ -328,23 +331,23 @@ QString T_MainForm::MacroPreview(const QString& macro) const
 
 void T_MainForm::SetMacro(const QString& macro)
 {
-    Edit6->setText(macro);
+    Macro_Edit->setText(macro);
 }
 
 void T_MainForm::HideFileListForRun(bool hidden)
 {
-    ListBox1->setVisible(!hidden);
-    ListBox1->setSelectionMode(hidden ? QAbstractItemView::SingleSelection
+    FileList->setVisible(!hidden);
+    FileList->setSelectionMode(hidden ? QAbstractItemView::SingleSelection
                                       : QAbstractItemView::ExtendedSelection);
-    if (!hidden && ListBox1->count() > 0) {
-        ListBox1->setCurrentRow(ListBox1->count() - 1);
+    if (!hidden && FileList->count() > 0) {
+        FileList->setCurrentRow(FileList->count() - 1);
     }
 }
 
 void T_MainForm::RedisplayFile()
 {
     const std::string path = CurrentAudio->FileName;
-    if (path.empty() || ListBox1->currentRow() < 0) {
+    if (path.empty() || FileList->currentRow() < 0) {
         return;
     }
     Work.Activity.Run(TActivityKind::Analysing, [&] {

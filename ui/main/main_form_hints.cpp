@@ -21,12 +21,12 @@ const THint ExtractionHints[] = {
     {"Sep_3", "... separator ..."},
     {"Sep_4", "... separator ..."},
     {"Sep_5", "... separator ..."},
-    {"ComboBox1", "... set Tag ..."},
-    {"ComboBox2", "... set Tag ..."},
-    {"ComboBox3", "... set Tag ..."},
-    {"ComboBox4", "... set Tag ..."},
-    {"ComboBox5", "... set Tag ..."},
-    {"ComboBox6", "... set Tag ..."},
+    {"FieldBox1", "... set Tag ..."},
+    {"FieldBox2", "... set Tag ..."},
+    {"FieldBox3", "... set Tag ..."},
+    {"FieldBox4", "... set Tag ..."},
+    {"FieldBox5", "... set Tag ..."},
+    {"FieldBox6", "... set Tag ..."},
     {"Structura_CB", "... \"TAG Formula\" ..."},
     {"Delete_SB", "... delete selected item from \"TAG Formula\" list ..."},
     {"ClearList_SB", "... clear \"TAG Formula\" list ..."},
@@ -52,8 +52,8 @@ const THint MacroListHints[] = {
     {"AddNew_SB", "... add to \"Macro\" list ..."},
     {"Close_SB", "... update and close ..."},
     {"Macro_CB", "... \"Macro\" list ..."},
-    {"Panel4", "... number of items in \"Macro\" list ..."},
-    {"Panel5", "... Preview FileName from \"Macros\" ..."},
+    {"ItemCount_Panel", "... number of items in \"Macro\" list ..."},
+    {"Preview_Panel", "... Preview FileName from \"Macros\" ..."},
 };
 
 // A tool tip shows line breaks as "\n"; the hint texts keep the carriage returns of their origin.
@@ -104,13 +104,13 @@ void T_MainForm::SetHints()
 {
     const bool show = ShowHints;
     const char* listHint = "... RightClick to set path ...\r...     DblClick to Run      ...";
-    SetHint(ListBox1, listHint, show);
+    SetHint(FileList, listHint, show);
     SetHint(FileListBox2, listHint, show);
     SetHint(ClearTags_SB, "... Clear ID3 Tag in File(s) ...", show);
     SetHint(Write_Tag_SB, "... Write ID3 Tag in File(s) ...", show);
     SetHint(SetFileName_SB, "... Set FileName from Macros ...", show);
     SetHint(Change_Tag_SB, "... Set ID3 Tag from FileName ...", show);
-    SetHint(Edit6, "... Insert Macro for FileName ...", show);
+    SetHint(Macro_Edit, "... Insert Macro for FileName ...", show);
     const char* fieldHints[] = {
         "... Enable/Disable Editing Title ...",   "... Enable/Disable Editing Artist ...",
         "... Enable/Disable Editing Album ...",   "... Enable/Disable Editing Year ...",
@@ -119,10 +119,10 @@ void T_MainForm::SetHints()
     for (std::size_t i = 0; i < std::size(fieldHints); ++i) {
         SetHint(FieldChecks[i], fieldHints[i], show);
     }
-    SetHint(Panel8, "... Current Path ...", show);
-    SetHint(Panel20, "... Last File Selected ...", show);
+    SetHint(CurrentPath_Panel, "... Current Path ...", show);
+    SetHint(CurrentFile_Panel, "... Last File Selected ...", show);
     SetHint(About_SB, "... About ...", show);
-    SetHint(Label15, "... Preview FileName from Macros ...", show);
+    SetHint(MacroPreview_Label, "... Preview FileName from Macros ...", show);
     SetHint(Open_SB, "... Open ...", show);
     SetHint(Help_Macros_SB, "... Macros Help ...", show);
     SetHint(Html_SB, "... Generate HTML Files with Songs and ID3 Tags ...", show);
@@ -135,13 +135,14 @@ void T_MainForm::SetHints()
     SetHint(NrOfChars_Panel, "... Total Chars of \"File Name\" ...", show);
     SetHint(ErrorPanel, "... Errors Found (RighrClick to Clear) ...", show);
     // the hint switch covers the help column's own hints too
-    SetHint(Panel4, "Show Hint", show);
-    SetHint(SpeedButton1, HelpPanelCollapsed ? "Show Extended Info" : "Hide Extended Info", show);
+    SetHint(ShowHint_Panel, "Show Hint", show);
+    SetHint(ExtendedInfo_SB, HelpPanelCollapsed ? "Show Extended Info" : "Hide Extended Info",
+            show);
 
     emit HintsChanged(show);
 }
 
-void T_MainForm::CheckBox1Click(bool checked)
+void T_MainForm::ShowHint_CBClick(bool checked)
 {
     ShowHints = checked;
     // the switch stands for every tool tip of the program, the other windows' own ones included
@@ -157,22 +158,23 @@ void T_MainForm::CheckBox1Click(bool checked)
     SetHints();
 }
 
-void T_MainForm::Panel4Click()
+void T_MainForm::ShowHint_PanelClick()
 {
-    CheckBox1->toggle();
+    ShowHint_CB->toggle();
     SetHints();
 }
 
-void T_MainForm::SpeedButton1Click()
+void T_MainForm::ExtendedInfo_SBClick()
 {
     HelpPanelCollapsed = !HelpPanelCollapsed;
-    SpeedButton1->setText(HelpPanelCollapsed ? QStringLiteral("&>") : QStringLiteral("&<"));
+    ExtendedInfo_SB->setText(HelpPanelCollapsed ? QStringLiteral("&>") : QStringLiteral("&<"));
     if (ShowHints) {
-        SpeedButton1->setToolTip(HelpPanelCollapsed ? QStringLiteral("Show Extended Info")
-                                                    : QStringLiteral("Hide Extended Info"));
+        ExtendedInfo_SB->setToolTip(HelpPanelCollapsed ? QStringLiteral("Show Extended Info")
+                                                       : QStringLiteral("Hide Extended Info"));
     }
-    Panel4->SetCaption(HelpPanelCollapsed ? QString() : QStringLiteral("Show H&int"));
-    for (QLabel* label : {Label16, Label13, Label17, Label18, Label14, Label19}) {
+    ShowHint_Panel->SetCaption(HelpPanelCollapsed ? QString() : QStringLiteral("Show H&int"));
+    for (QLabel* label : {TagIdTitle_Label, TagIdHelp_Label, AlignTitle_Label, AlignHelp_Label,
+                          TemplatesTitle_Label, TemplatesHelp_Label}) {
         label->setVisible(!HelpPanelCollapsed);
     }
     ArrangeControls();
@@ -181,11 +183,12 @@ void T_MainForm::SpeedButton1Click()
 void T_MainForm::SetStaticTexts()
 {
     Help_Macros_SB->setEnabled(true);
-    Label16->setText(QStringLiteral("Tag ID:"));
-    Label13->setText(QStringLiteral("%T%    - Title\n\n%A%    - Artist\n\n%ALB%  - Album\n\n"
-                                    "%TR%   - Track\n\n%Y%    - Year\n\n%CMNT% - Comment\n\n"
-                                    "%G%    - Genre\n\n%M%    - Mode"));
-    Label17->setText(QStringLiteral("Alignement:"));
-    Label18->setText(QStringLiteral("L - Left\nR - Right\nC - Centered\nT - Trimmed"));
-    Label19->setText(QStringLiteral("_tags.htm\n_songs.htm\n \nfrom '../HTML'"));
+    TagIdTitle_Label->setText(QStringLiteral("Tag ID:"));
+    TagIdHelp_Label->setText(
+        QStringLiteral("%T%    - Title\n\n%A%    - Artist\n\n%ALB%  - Album\n\n"
+                       "%TR%   - Track\n\n%Y%    - Year\n\n%CMNT% - Comment\n\n"
+                       "%G%    - Genre\n\n%M%    - Mode"));
+    AlignTitle_Label->setText(QStringLiteral("Alignement:"));
+    AlignHelp_Label->setText(QStringLiteral("L - Left\nR - Right\nC - Centered\nT - Trimmed"));
+    TemplatesHelp_Label->setText(QStringLiteral("_tags.htm\n_songs.htm\n \nfrom '../HTML'"));
 }

@@ -75,13 +75,13 @@ void T_MainForm::RunKeyCommand(TMainKeyCommand command)
         All_CBClick(All_CB->isChecked());
         break;
     case C::ScanMode:
-        Panel231Click();
+        ScanMode_PanelClick();
         break;
     case C::FocusMacro:
-        FocusIfPossible(Edit6);
+        FocusIfPossible(Macro_Edit);
         break;
     case C::Hints:
-        CheckBox1Click(CheckBox1->isChecked());
+        ShowHint_CBClick(ShowHint_CB->isChecked());
         break;
     case C::Open:
         Open_SBClick();

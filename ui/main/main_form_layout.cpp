@@ -110,19 +110,19 @@ void T_MainForm::BuildControls()
     root->addWidget(BuildBottomStrip());
 
     // moving over these panels draws every command button black again
-    for (const char* name : {"Panel3", "Panel7", "Panel231", "Panel4"}) {
+    for (const char* name : {"Tags_Panel", "Data_Panel", "ScanMode_Panel", "ShowHint_Panel"}) {
         findChild<QWidget*>(QLatin1String(name))->installEventFilter(this);
     }
     installEventFilter(this);
 
-    Timer1 = new QTimer(this);
-    Timer1->setObjectName(QStringLiteral("Timer1"));
-    Timer1->setInterval(100);
+    ScanTimer = new QTimer(this);
+    ScanTimer->setObjectName(QStringLiteral("ScanTimer"));
+    ScanTimer->setInterval(100);
 }
 
 QWidget* T_MainForm::BuildTopStrip()
 {
-    auto* strip = Named(new QFrame(this), "Panel1");
+    auto* strip = Named(new QFrame(this), "PathStrip_Panel");
     strip->setFrameShape(QFrame::StyledPanel);
     auto* layout = new QVBoxLayout(strip);
     layout->setContentsMargins(4, 2, 4, 4);
@@ -153,73 +153,75 @@ QWidget* T_MainForm::BuildTopStrip()
 
     auto* paths = new QHBoxLayout;
     paths->setSpacing(4);
-    Panel8 = Named(new QLabel(strip), "Panel8");
-    Panel20 = Named(new QLabel(strip), "Panel20");
-    MakeBlack(Panel8, QColor(0xE8, 0xE8, 0xE8));
-    MakeBlack(Panel20, QColor(0xFF, 0xE0, 0x60));
-    for (QLabel* panel : {Panel8, Panel20}) {
+    CurrentPath_Panel = Named(new QLabel(strip), "CurrentPath_Panel");
+    CurrentFile_Panel = Named(new QLabel(strip), "CurrentFile_Panel");
+    MakeBlack(CurrentPath_Panel, QColor(0xE8, 0xE8, 0xE8));
+    MakeBlack(CurrentFile_Panel, QColor(0xFF, 0xE0, 0x60));
+    for (QLabel* panel : {CurrentPath_Panel, CurrentFile_Panel}) {
         panel->setMinimumWidth(10);
         panel->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
     }
-    paths->addWidget(Named(new QLabel(QStringLiteral("Path :"), strip), "Label8"));
-    paths->addWidget(Panel8, 3);
+    paths->addWidget(Named(new QLabel(QStringLiteral("Path :"), strip), "PathCaption_Label"));
+    paths->addWidget(CurrentPath_Panel, 3);
     paths->addSpacing(4);
-    paths->addWidget(Named(new QLabel(QStringLiteral("File :"), strip), "Label9"));
-    paths->addWidget(Panel20, 2);
+    paths->addWidget(Named(new QLabel(QStringLiteral("File :"), strip), "FileCaption_Label"));
+    paths->addWidget(CurrentFile_Panel, 2);
     layout->addLayout(paths);
     return strip;
 }
 
 QWidget* T_MainForm::BuildHelpColumn()
 {
-    Panel2 = Named(new TPanel(this), "Panel2");
-    Panel2->setFrameShadow(QFrame::Sunken);
-    Panel2->setFixedWidth(HelpExpandedWidth);
-    auto* layout = new QVBoxLayout(Panel2);
+    Help_Panel = Named(new TPanel(this), "Help_Panel");
+    Help_Panel->setFrameShadow(QFrame::Sunken);
+    Help_Panel->setFixedWidth(HelpExpandedWidth);
+    auto* layout = new QVBoxLayout(Help_Panel);
     layout->setContentsMargins(2, 2, 2, 2);
     layout->setSpacing(2);
 
-    SpeedButton1 = Named(new QToolButton(Panel2), "SpeedButton1");
-    SpeedButton1->setText(QStringLiteral("&<"));
-    SpeedButton1->setToolTip(QStringLiteral("Extended Info"));
-    SpeedButton1->setAutoRaise(true);
-    SpeedButton1->setFixedSize(19, 19);
-    layout->addWidget(SpeedButton1, 0, Qt::AlignRight);
+    ExtendedInfo_SB = Named(new QToolButton(Help_Panel), "ExtendedInfo_SB");
+    ExtendedInfo_SB->setText(QStringLiteral("&<"));
+    ExtendedInfo_SB->setToolTip(QStringLiteral("Extended Info"));
+    ExtendedInfo_SB->setAutoRaise(true);
+    ExtendedInfo_SB->setFixedSize(19, 19);
+    layout->addWidget(ExtendedInfo_SB, 0, Qt::AlignRight);
 
     QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
     fixed.setPointSizeF(std::max(6.0, font().pointSizeF() - 3.0));
     QFont heading = font();
     heading.setPointSizeF(std::max(6.5, font().pointSizeF() - 2.0));
     heading.setBold(true);
-    Label16 = Named(new QLabel(Panel2), "Label16");
-    Label13 = Named(new QLabel(Panel2), "Label13");
-    Label17 = Named(new QLabel(Panel2), "Label17");
-    Label18 = Named(new QLabel(Panel2), "Label18");
-    Label14 = Named(new QLabel(QStringLiteral("Template Files:"), Panel2), "Label14");
-    Label19 = Named(new QLabel(Panel2), "Label19");
-    for (QLabel* label : {Label16, Label17, Label14}) {
+    TagIdTitle_Label = Named(new QLabel(Help_Panel), "TagIdTitle_Label");
+    TagIdHelp_Label = Named(new QLabel(Help_Panel), "TagIdHelp_Label");
+    AlignTitle_Label = Named(new QLabel(Help_Panel), "AlignTitle_Label");
+    AlignHelp_Label = Named(new QLabel(Help_Panel), "AlignHelp_Label");
+    TemplatesTitle_Label =
+        Named(new QLabel(QStringLiteral("Template Files:"), Help_Panel), "TemplatesTitle_Label");
+    TemplatesHelp_Label = Named(new QLabel(Help_Panel), "TemplatesHelp_Label");
+    for (QLabel* label : {TagIdTitle_Label, AlignTitle_Label, TemplatesTitle_Label}) {
         label->setFont(heading);
     }
-    for (QLabel* label : {Label13, Label18, Label19}) {
+    for (QLabel* label : {TagIdHelp_Label, AlignHelp_Label, TemplatesHelp_Label}) {
         label->setFont(fixed);
     }
-    for (QLabel* label : {Label16, Label13, Label17, Label18, Label14, Label19}) {
+    for (QLabel* label : {TagIdTitle_Label, TagIdHelp_Label, AlignTitle_Label, AlignHelp_Label,
+                          TemplatesTitle_Label, TemplatesHelp_Label}) {
         layout->addWidget(label);
     }
     layout->addStretch(1);
 
-    Panel4 = Named(new TPanel(Panel2), "Panel4");
-    Panel4->setFixedHeight(42);
-    Panel4->SetAlignment(Qt::AlignHCenter | Qt::AlignBottom);
-    Panel4->setToolTip(QStringLiteral("Show Hint"));
-    auto* hintLayout = new QVBoxLayout(Panel4);
+    ShowHint_Panel = Named(new TPanel(Help_Panel), "ShowHint_Panel");
+    ShowHint_Panel->setFixedHeight(42);
+    ShowHint_Panel->SetAlignment(Qt::AlignHCenter | Qt::AlignBottom);
+    ShowHint_Panel->setToolTip(QStringLiteral("Show Hint"));
+    auto* hintLayout = new QVBoxLayout(ShowHint_Panel);
     hintLayout->setContentsMargins(2, 2, 2, 2);
-    CheckBox1 = Named(new QCheckBox(QStringLiteral("&I"), Panel4), "CheckBox1");
-    CheckBox1->setChecked(true);
-    hintLayout->addWidget(CheckBox1, 0, Qt::AlignHCenter | Qt::AlignTop);
+    ShowHint_CB = Named(new QCheckBox(QStringLiteral("&I"), ShowHint_Panel), "ShowHint_CB");
+    ShowHint_CB->setChecked(true);
+    hintLayout->addWidget(ShowHint_CB, 0, Qt::AlignHCenter | Qt::AlignTop);
     hintLayout->addStretch(1);
-    layout->addWidget(Panel4);
-    return Panel2;
+    layout->addWidget(ShowHint_Panel);
+    return Help_Panel;
 }
 
 QWidget* T_MainForm::BuildListColumn()
@@ -229,65 +231,65 @@ QWidget* T_MainForm::BuildListColumn()
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(2);
 
-    Panel231 = Named(new TPanel(column), "Panel231");
-    Panel231->setFixedHeight(24);
-    auto* bar = new QHBoxLayout(Panel231);
+    ScanMode_Panel = Named(new TPanel(column), "ScanMode_Panel");
+    ScanMode_Panel->setFixedHeight(24);
+    auto* bar = new QHBoxLayout(ScanMode_Panel);
     bar->setContentsMargins(3, 2, 3, 2);
     bar->setSpacing(4);
-    Panel26 = Named(new TPanel(Panel231), "Panel26");
-    Panel26->setFixedSize(16, 16);
-    Panel26->setAutoFillBackground(true);
-    Panel23 = Named(new TPanel(Panel231), "Panel23");
-    Panel23->SetCaption(QStringLiteral("Normal Scan - &U"));
-    Recursive_CB = Named(new QCheckBox(Panel231), "Recursive_CB");
+    ScanIndicator_Panel = Named(new TPanel(ScanMode_Panel), "ScanIndicator_Panel");
+    ScanIndicator_Panel->setFixedSize(16, 16);
+    ScanIndicator_Panel->setAutoFillBackground(true);
+    ScanCaption_Panel = Named(new TPanel(ScanMode_Panel), "ScanCaption_Panel");
+    ScanCaption_Panel->SetCaption(QStringLiteral("Normal Scan - &U"));
+    Recursive_CB = Named(new QCheckBox(ScanMode_Panel), "Recursive_CB");
     Recursive_CB->hide();
-    bar->addWidget(Panel26);
-    bar->addWidget(Panel23, 1);
-    layout->addWidget(Panel231);
+    bar->addWidget(ScanIndicator_Panel);
+    bar->addWidget(ScanCaption_Panel, 1);
+    layout->addWidget(ScanMode_Panel);
 
-    Panel6 = Named(new TPanel(column), "Panel6");
-    Panel6->setFrameShadow(QFrame::Sunken);
-    Panel6->SetCaption(QStringLiteral("*** HIDDEN ***"));
-    auto* lists = new QGridLayout(Panel6);
+    Lists_Panel = Named(new TPanel(column), "Lists_Panel");
+    Lists_Panel->setFrameShadow(QFrame::Sunken);
+    Lists_Panel->SetCaption(QStringLiteral("*** HIDDEN ***"));
+    auto* lists = new QGridLayout(Lists_Panel);
     lists->setContentsMargins(0, 0, 0, 0);
-    ListBox1 = Named(new QListWidget(Panel6), "ListBox1");
-    ListBox1->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    ListBox1->setUniformItemSizes(true);
-    ListBox1->setAlternatingRowColors(true);
-    ListBox1->setLayoutMode(QListView::Batched); // a growing list is laid out bit by bit
-    ListBox1->setContextMenuPolicy(Qt::CustomContextMenu);
-    ListBox1->setMouseTracking(true);
-    ListBox1->viewport()->installEventFilter(this);
-    ListBox1->installEventFilter(this);
-    FileListBox2 = Named(new QListWidget(Panel6), "FileListBox2");
+    FileList = Named(new QListWidget(Lists_Panel), "FileList");
+    FileList->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    FileList->setUniformItemSizes(true);
+    FileList->setAlternatingRowColors(true);
+    FileList->setLayoutMode(QListView::Batched); // a growing list is laid out bit by bit
+    FileList->setContextMenuPolicy(Qt::CustomContextMenu);
+    FileList->setMouseTracking(true);
+    FileList->viewport()->installEventFilter(this);
+    FileList->installEventFilter(this);
+    FileListBox2 = Named(new QListWidget(Lists_Panel), "FileListBox2");
     FileListBox2->hide();
-    lists->addWidget(ListBox1, 0, 0);
-    layout->addWidget(Panel6, 1);
+    lists->addWidget(FileList, 0, 0);
+    layout->addWidget(Lists_Panel, 1);
 
-    RecentParhs_PM = Named(new QMenu(this), "RecentParhs_PM");
+    RecentPaths_PM = Named(new QMenu(this), "RecentPaths_PM");
     for (std::size_t i = 0; i < RecentItems.size(); ++i) {
-        RecentItems[i] = RecentParhs_PM->addAction(QString::fromLatin1(NoRecentPath.data()));
+        RecentItems[i] = RecentPaths_PM->addAction(QString::fromLatin1(NoRecentPath.data()));
         RecentItems[i]->setObjectName(QStringLiteral("C%1").arg(i + 1));
     }
-    RecentParhs_PM->addSeparator();
-    Open1 = RecentParhs_PM->addAction(QStringLiteral("&Open"));
+    RecentPaths_PM->addSeparator();
+    Open1 = RecentPaths_PM->addAction(QStringLiteral("&Open"));
     Open1->setObjectName(QStringLiteral("Open1"));
-    RecentParhs_PM->addSeparator();
-    CopyId3v2 = RecentParhs_PM->addAction(QStringLiteral("Copy ID3v&2 to ID3v1"));
+    RecentPaths_PM->addSeparator();
+    CopyId3v2 = RecentPaths_PM->addAction(QStringLiteral("Copy ID3v&2 to ID3v1"));
     CopyId3v2->setObjectName(QStringLiteral("CopyId3v2"));
-    UndoLastBatch1 = RecentParhs_PM->addAction(QStringLiteral("&Undo last batch"));
+    UndoLastBatch1 = RecentPaths_PM->addAction(QStringLiteral("&Undo last batch"));
     UndoLastBatch1->setObjectName(QStringLiteral("UndoLastBatch1"));
-    UndoHistory1 = RecentParhs_PM->addAction(QStringLiteral("Undo &history ..."));
+    UndoHistory1 = RecentPaths_PM->addAction(QStringLiteral("Undo &history ..."));
     UndoHistory1->setObjectName(QStringLiteral("UndoHistory1"));
 
-    Panel29 = Named(new TPanel(column), "Panel29");
-    Panel29->SetCaption(QStringLiteral(" Apply To Whole &Path ..."));
-    Panel29->SetAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    Panel29->SetIndent(20);
-    Panel29->setFixedHeight(24);
-    auto* whole = new QHBoxLayout(Panel29);
+    WholePath_Panel = Named(new TPanel(column), "WholePath_Panel");
+    WholePath_Panel->SetCaption(QStringLiteral(" Apply To Whole &Path ..."));
+    WholePath_Panel->SetAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    WholePath_Panel->SetIndent(20);
+    WholePath_Panel->setFixedHeight(24);
+    auto* whole = new QHBoxLayout(WholePath_Panel);
     whole->setContentsMargins(6, 2, 6, 2);
-    All_CB = Named(new QCheckBox(QStringLiteral("&P"), Panel29), "All_CB");
+    All_CB = Named(new QCheckBox(QStringLiteral("&P"), WholePath_Panel), "All_CB");
     // the caption only carries the accelerator; a style sheet would hide the mark with it
     SetColour(All_CB, QPalette::WindowText, Qt::transparent);
     // only the mark itself: a click on the panel's caption is a click on the panel
@@ -295,18 +297,18 @@ QWidget* T_MainForm::BuildListColumn()
     whole->addWidget(All_CB);
     whole->addStretch(1);
 
-    Panel25 = Named(new QLabel(column), "Panel25");
-    Panel25->setFrameShape(QFrame::Panel);
-    Panel25->setFrameShadow(QFrame::Sunken);
-    Panel25->setAlignment(Qt::AlignCenter);
-    Panel25->setFixedSize(110, 24);
-    QFont bold = Panel25->font();
+    FileCounter = Named(new QLabel(column), "FileCounter");
+    FileCounter->setFrameShape(QFrame::Panel);
+    FileCounter->setFrameShadow(QFrame::Sunken);
+    FileCounter->setAlignment(Qt::AlignCenter);
+    FileCounter->setFixedSize(110, 24);
+    QFont bold = FileCounter->font();
     bold.setBold(true);
-    Panel25->setFont(bold);
+    FileCounter->setFont(bold);
     auto* countRow = new QHBoxLayout;
     countRow->setSpacing(2);
-    countRow->addWidget(Panel29, 1);
-    countRow->addWidget(Panel25);
+    countRow->addWidget(WholePath_Panel, 1);
+    countRow->addWidget(FileCounter);
     layout->addLayout(countRow);
 
     ErrorPanel = Named(new TPanel(column), "ErrorPanel");
@@ -327,7 +329,7 @@ QWidget* T_MainForm::BuildTagColumn()
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(4);
 
-    auto* tags = Named(new TPanel(column), "Panel3");
+    auto* tags = Named(new TPanel(column), "Tags_Panel");
     tags->setFrameShadow(QFrame::Sunken);
     auto* grid = new QGridLayout(tags);
     grid->setContentsMargins(4, 4, 4, 4);
@@ -382,27 +384,27 @@ QWidget* T_MainForm::BuildTagColumn()
     grid->setColumnStretch(2, 1);
     layout->addWidget(tags);
 
-    auto* data = Named(new TPanel(column), "Panel7");
+    auto* data = Named(new TPanel(column), "Data_Panel");
     data->setFrameShadow(QFrame::Sunken);
     auto* dataGrid = new QGridLayout(data);
     dataGrid->setContentsMargins(4, 4, 4, 4);
     dataGrid->setHorizontalSpacing(6);
     dataGrid->setVerticalSpacing(2);
-    Panel15 = ValuePanel(data, "Panel15");
-    Panel16 = ValuePanel(data, "Panel16");
-    Panel17 = ValuePanel(data, "Panel17");
-    Panel18 = ValuePanel(data, "Panel18");
-    Panel28 = ValuePanel(data, "Panel28");
-    Panel31 = ValuePanel(data, "Panel31");
-    Panel32 = ValuePanel(data, "Panel32");
+    Duration_Panel = ValuePanel(data, "Duration_Panel");
+    FileSize_Panel = ValuePanel(data, "FileSize_Panel");
+    Version_Panel = ValuePanel(data, "Version_Panel");
+    Mode_Panel = ValuePanel(data, "Mode_Panel");
+    BitRate_Panel = ValuePanel(data, "BitRate_Panel");
+    SampleRate_Panel = ValuePanel(data, "SampleRate_Panel");
+    FrameLength_Panel = ValuePanel(data, "FrameLength_Panel");
     const std::pair<const char*, QLabel*> rows[] = {
-        {"Duration Time\n( hh : mm . ss )", Panel15},
-        {"File Size", Panel16},
-        {"Version", Panel17},
-        {"Mode", Panel18},
-        {"Bit Rate", Panel28},
-        {"Sample Rate", Panel31},
-        {"Frame Length", Panel32},
+        {"Duration Time\n( hh : mm . ss )", Duration_Panel},
+        {"File Size", FileSize_Panel},
+        {"Version", Version_Panel},
+        {"Mode", Mode_Panel},
+        {"Bit Rate", BitRate_Panel},
+        {"Sample Rate", SampleRate_Panel},
+        {"Frame Length", FrameLength_Panel},
     };
     int row = 0;
     for (const auto& [caption, panel] : rows) {
@@ -419,7 +421,7 @@ QWidget* T_MainForm::BuildTagColumn()
 
 QWidget* T_MainForm::BuildBottomStrip()
 {
-    auto* strip = Named(new TPanel(this), "Panel9");
+    auto* strip = Named(new TPanel(this), "MacroStrip_Panel");
     strip->setFrameShadow(QFrame::Raised);
     auto* layout = new QVBoxLayout(strip);
     layout->setContentsMargins(4, 4, 4, 2);
@@ -427,7 +429,7 @@ QWidget* T_MainForm::BuildBottomStrip()
 
     auto* macroRow = new QHBoxLayout;
     macroRow->setSpacing(4);
-    Edit6 = Named(new QLineEdit(strip), "Edit6");
+    Macro_Edit = Named(new QLineEdit(strip), "Macro_Edit");
     Macro_SB = CommandButton(strip, "Macro_SB", QStringLiteral("&Macro"));
     Macro_SB->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     Macro_SB->setMinimumHeight(24);
@@ -437,22 +439,22 @@ QWidget* T_MainForm::BuildBottomStrip()
     NrOfChars_Panel->setFrameShadow(QFrame::Sunken);
     NrOfChars_Panel->setAlignment(Qt::AlignCenter);
     NrOfChars_Panel->setFixedWidth(40);
-    macroRow->addWidget(Edit6, 1);
+    macroRow->addWidget(Macro_Edit, 1);
     macroRow->addWidget(Macro_SB);
     macroRow->addWidget(NrOfChars_Panel);
     layout->addLayout(macroRow);
 
-    Panel5 = Named(new TPanel(strip), "Panel5");
-    MakeBlack(Panel5, QColor(0x70, 0xFF, 0x70));
-    auto* preview = new QHBoxLayout(Panel5);
+    MacroPreview_Panel = Named(new TPanel(strip), "MacroPreview_Panel");
+    MakeBlack(MacroPreview_Panel, QColor(0x70, 0xFF, 0x70));
+    auto* preview = new QHBoxLayout(MacroPreview_Panel);
     preview->setContentsMargins(4, 2, 4, 2);
-    Label15 = Named(new QLabel(Panel5), "Label15");
-    Label15->setAlignment(Qt::AlignCenter);
-    Label15->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
-    SetColour(Label15, QPalette::WindowText, QColor(0x70, 0xFF, 0x70));
-    preview->addWidget(Label15);
-    Panel5->setFixedHeight(24);
-    layout->addWidget(Panel5);
+    MacroPreview_Label = Named(new QLabel(MacroPreview_Panel), "MacroPreview_Label");
+    MacroPreview_Label->setAlignment(Qt::AlignCenter);
+    MacroPreview_Label->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    SetColour(MacroPreview_Label, QPalette::WindowText, QColor(0x70, 0xFF, 0x70));
+    preview->addWidget(MacroPreview_Label);
+    MacroPreview_Panel->setFixedHeight(24);
+    layout->addWidget(MacroPreview_Panel);
 
     auto* commands = new QHBoxLayout;
     commands->setSpacing(0);
@@ -472,7 +474,8 @@ QWidget* T_MainForm::BuildBottomStrip()
     for (QToolButton* button : HighlightButtons) {
         button->installEventFilter(this);
     }
-    for (QWidget* panel : {static_cast<QWidget*>(strip), static_cast<QWidget*>(Panel5)}) {
+    for (QWidget* panel :
+         {static_cast<QWidget*>(strip), static_cast<QWidget*>(MacroPreview_Panel)}) {
         panel->installEventFilter(this);
     }
     return strip;
@@ -489,7 +492,7 @@ void T_MainForm::ArrangeControls()
     if (height() < MinimumHeight) {
         resize(width(), MinimumHeight);
     }
-    Panel2->setFixedWidth(HelpPanelCollapsed ? HelpCollapsedWidth : HelpExpandedWidth);
+    Help_Panel->setFixedWidth(HelpPanelCollapsed ? HelpCollapsedWidth : HelpExpandedWidth);
 }
 
 void T_MainForm::ResetButtonColours()

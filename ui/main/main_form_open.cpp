@@ -41,7 +41,7 @@ bool T_MainForm::OpenPath(const std::string& path)
     const std::string name = given.filename().string();
     for (std::size_t row = 0; row < Work.Files.Size(); ++row) {
         if (Work.Files[row].Name == name) {
-            ListBox1->setCurrentRow(static_cast<int>(row));
+            FileList->setCurrentRow(static_cast<int>(row));
             break;
         }
     }

@@ -76,21 +76,21 @@ void T_MainForm::C1Click()
     });
 }
 
-void T_MainForm::ListBox1ContextPopup(const QPoint& pos)
+void T_MainForm::FileListContextPopup(const QPoint& pos)
 {
     UpdateUndoEntry();
-    RecentParhs_PM->popup(ListBox1->viewport()->mapToGlobal(pos));
+    RecentPaths_PM->popup(FileList->viewport()->mapToGlobal(pos));
 }
 
 void T_MainForm::ClearFileList()
 {
-    const QSignalBlocker blocker(ListBox1);
+    const QSignalBlocker blocker(FileList);
     Work.Files.Clear();
-    ListBox1->clear();
+    FileList->clear();
     // nothing of the folder listed before stays on display, the macro preview included
     CurrentAudio = std::make_unique<TMPEGAudio>(Options.TagCodePage);
-    Panel8->clear();
-    Panel20->clear();
+    CurrentPath_Panel->clear();
+    CurrentFile_Panel->clear();
     ClearTagFields();
     ClearInfoPanels();
     RefreshPreview();
@@ -116,12 +116,12 @@ void T_MainForm::RunScan()
     TreeScanner.StartSearch();
     ScanReadAhead.reset();
     // nothing is selected in the new list; in whole-path mode every file counts
-    Panel25->setText(QString::fromStdString(RememberCounts()));
+    FileCounter->setText(QString::fromStdString(RememberCounts()));
 }
 
 void T_MainForm::AddFoundFile(const std::string& path)
 {
-    ListBox1->addItem(DisplayPath(Work.Files.Add(path).Name));
+    FileList->addItem(DisplayPath(Work.Files.Add(path).Name));
     // the running count is drawn at the screen's pace (see the yield), not once per file
     (*Yield)();
 }
@@ -192,18 +192,18 @@ QString T_MainForm::ScanModeCaption() const
 
 void T_MainForm::ShowScanIndicator(bool scanning)
 {
-    QPalette colours = Panel26->palette();
+    QPalette colours = ScanIndicator_Panel->palette();
     colours.setColor(QPalette::Window,
                      scanning ? ScanningColour : palette().color(QPalette::Button));
-    Panel26->setPalette(colours);
-    Panel23->SetCaption(scanning ? QStringLiteral("...Scanning...") : ScanModeCaption());
-    Panel23->SetCaptionColour(scanning || !Work.RecursiveScan ? QColor(Qt::black)
-                                                              : RecursiveColour);
+    ScanIndicator_Panel->setPalette(colours);
+    ScanCaption_Panel->SetCaption(scanning ? QStringLiteral("...Scanning...") : ScanModeCaption());
+    ScanCaption_Panel->SetCaptionColour(scanning || !Work.RecursiveScan ? QColor(Qt::black)
+                                                                        : RecursiveColour);
 }
 
-void T_MainForm::Timer1Timer()
+void T_MainForm::ScanTimerTick()
 {
-    const bool red = Panel26->palette().color(QPalette::Window) == ScanningColour;
+    const bool red = ScanIndicator_Panel->palette().color(QPalette::Window) == ScanningColour;
     if (TreeScanner.SearchInProgress()) {
         if (!red) {
             ShowScanIndicator(true);
@@ -213,12 +213,13 @@ void T_MainForm::Timer1Timer()
     }
 }
 
-void T_MainForm::Panel231Click()
+void T_MainForm::ScanMode_PanelClick()
 {
     Work.Activity.Run(TActivityKind::Scanning, [this] {
         Recursive_CB->toggle(); // its handler copies the state into RecursiveScan
-        Panel23->SetCaption(ScanModeCaption());
-        Panel23->SetCaptionColour(Work.RecursiveScan ? RecursiveColour : QColor(Qt::black));
+        ScanCaption_Panel->SetCaption(ScanModeCaption());
+        ScanCaption_Panel->SetCaptionColour(Work.RecursiveScan ? RecursiveColour
+                                                               : QColor(Qt::black));
         TreeScanner.Recursive = Work.RecursiveScan;
         // before a folder is opened the switch only sets the mode: a rescan would list the
         // folder the program was started in
@@ -229,7 +230,7 @@ void T_MainForm::Panel231Click()
             ErrorPanel->SetCaption(QString());
             RescanFolder();
         }
-        Panel25->setText(QString::fromStdString(RememberCounts()));
+        FileCounter->setText(QString::fromStdString(RememberCounts()));
     });
 }
 
@@ -238,14 +239,14 @@ void T_MainForm::Recursive_CBClick(bool checked)
     Work.RecursiveScan = checked;
 }
 
-void T_MainForm::Panel23MouseDown(Qt::MouseButton)
+void T_MainForm::ScanCaption_PanelMouseDown(Qt::MouseButton)
 {
-    Panel23->setFrameShadow(QFrame::Sunken);
+    ScanCaption_Panel->setFrameShadow(QFrame::Sunken);
 }
 
-void T_MainForm::Panel23MouseUp(Qt::MouseButton)
+void T_MainForm::ScanCaption_PanelMouseUp(Qt::MouseButton)
 {
-    Panel23->setFrameShadow(QFrame::Raised);
+    ScanCaption_Panel->setFrameShadow(QFrame::Raised);
 }
 
 void T_MainForm::ErrorPanelMouseUp(Qt::MouseButton button)

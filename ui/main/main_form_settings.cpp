@@ -28,7 +28,7 @@ bool T_MainForm::FormCloseQuery()
     // everything the program keeps goes to the store in one write
     TSettingsBatch batch;
     FormInfo->Save(batch);
-    WriteLastMacro(batch, Edit6->text());
+    WriteLastMacro(batch, Macro_Edit->text());
     emit StoringSettings(batch);
     WriteLastFolder(batch, CurrentFolder);
     WriteEnabledFields(batch, EnabledFields);

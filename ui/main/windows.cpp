@@ -21,10 +21,11 @@
 #include <cstdlib>
 
 TApplicationWindows::TApplicationWindows(TPrompts& prompts)
-    : MainForm(std::make_unique<T_MainForm>(Workspace, prompts)), Form2(std::make_unique<TForm2>()),
-      Form3(std::make_unique<T_Form3>(Workspace, prompts)),
-      Form4(std::make_unique<TForm4>(prompts)),
-      Form5(std::make_unique<T_Form5>(Workspace, prompts)),
+    : MainForm(std::make_unique<T_MainForm>(Workspace, prompts)),
+      Form2(std::make_unique<THelpWindow>()),
+      Form3(std::make_unique<TExtractionWindow>(Workspace, prompts)),
+      Form4(std::make_unique<TAboutWindow>(prompts)),
+      Form5(std::make_unique<THtmlWindow>(Workspace, prompts)),
       Macro_Form(std::make_unique<TMacro_Form>(prompts)),
       ReplaceInName_Form(std::make_unique<TReplaceInName_Form>(prompts)),
       SettingsForm(std::make_unique<T_SettingsForm>(Workspace, prompts)),
@@ -57,9 +58,12 @@ void TApplicationWindows::ConnectWindows()
     T_ErrorForm* errors = ErrorForm.get();
     QObject::connect(main, &T_MainForm::ShowWindowRequested, main,
                      [this](TWindowId id) { ShowWindow(id); });
-    QObject::connect(main, &T_MainForm::HtmlRunRequested, Form5.get(), &T_Form5::SpeedButton1Click);
-    QObject::connect(main, &T_MainForm::StoringSettings, Form3.get(), &T_Form3::StoreLastFormula);
-    QObject::connect(main, &T_MainForm::CountsChanged, Form3.get(), &T_Form3::ShowFileCounts);
+    QObject::connect(main, &T_MainForm::HtmlRunRequested, Form5.get(),
+                     &THtmlWindow::Generate_SBClick);
+    QObject::connect(main, &T_MainForm::StoringSettings, Form3.get(),
+                     &TExtractionWindow::StoreLastFormula);
+    QObject::connect(main, &T_MainForm::CountsChanged, Form3.get(),
+                     &TExtractionWindow::ShowFileCounts);
     QObject::connect(main, &T_MainForm::HintsChanged, main, [this](bool show) {
         SetOtherWindowHints(Form3.get(), Macro_Form.get(), show);
     });
@@ -75,10 +79,10 @@ void TApplicationWindows::ConnectWindows()
     QObject::connect(main, &T_MainForm::ProgressShown, progress, &QWidget::setVisible);
     QObject::connect(main, &T_MainForm::ProgressReported, progress, &T_ProgressForm::Report);
 
-    T_Form5* html = Form5.get();
+    THtmlWindow* html = Form5.get();
     html->SetProgressWindow(ProgressForm.get());
-    QObject::connect(html, &T_Form5::FileListHidden, main, &T_MainForm::HideFileListForRun);
-    QObject::connect(html, &T_Form5::FilesFailed, errors, &T_ErrorForm::ShowFailures);
+    QObject::connect(html, &THtmlWindow::FileListHidden, main, &T_MainForm::HideFileListForRun);
+    QObject::connect(html, &THtmlWindow::FilesFailed, errors, &T_ErrorForm::ShowFailures);
 
     TMacro_Form* macros = Macro_Form.get();
     macros->MainMacro = [main] { return main->MacroText(); };
@@ -116,26 +120,32 @@ void TApplicationWindows::ConnectWindows()
     QObject::connect(UndoHistoryForm.get(), &TUndoHistoryForm::UndoRequested, main,
                      &T_MainForm::UndoBatchChosen);
 
-    T_Form3* extraction = Form3.get();
+    TExtractionWindow* extraction = Form3.get();
     TReplaceInName_Form* replace = ReplaceInName_Form.get();
-    QObject::connect(main, &T_MainForm::ExtractionStarting, extraction, &T_Form3::StartExtraction);
-    QObject::connect(extraction, &T_Form3::Hidden, main, &T_MainForm::ShowFileList);
-    QObject::connect(extraction, &T_Form3::CurrentRowRequested, main, &T_MainForm::SetCurrentRow);
-    QObject::connect(extraction, &T_Form3::WholePathDone, main, &T_MainForm::WholePathModeOff);
-    QObject::connect(extraction, &T_Form3::ErrorLogEmptied, errors, &T_ErrorForm::EmptyLog);
-    QObject::connect(extraction, &T_Form3::FilesFailed, errors, &T_ErrorForm::ShowFailures);
-    QObject::connect(extraction, &T_Form3::ErrorsShowRequested, errors, &T_ErrorForm::Show);
-    QObject::connect(extraction, &T_Form3::ProgressStarted, progress, &QWidget::show);
-    QObject::connect(extraction, &T_Form3::ProgressReported, progress,
+    QObject::connect(main, &T_MainForm::ExtractionStarting, extraction,
+                     &TExtractionWindow::StartExtraction);
+    QObject::connect(extraction, &TExtractionWindow::Hidden, main, &T_MainForm::ShowFileList);
+    QObject::connect(extraction, &TExtractionWindow::CurrentRowRequested, main,
+                     &T_MainForm::SetCurrentRow);
+    QObject::connect(extraction, &TExtractionWindow::WholePathDone, main,
+                     &T_MainForm::WholePathModeOff);
+    QObject::connect(extraction, &TExtractionWindow::ErrorLogEmptied, errors,
+                     &T_ErrorForm::EmptyLog);
+    QObject::connect(extraction, &TExtractionWindow::FilesFailed, errors,
+                     &T_ErrorForm::ShowFailures);
+    QObject::connect(extraction, &TExtractionWindow::ErrorsShowRequested, errors,
+                     &T_ErrorForm::Show);
+    QObject::connect(extraction, &TExtractionWindow::ProgressStarted, progress, &QWidget::show);
+    QObject::connect(extraction, &TExtractionWindow::ProgressReported, progress,
                      [progress](int position, int range, const QString& text) {
                          progress->Report(position, range, text);
                      });
-    QObject::connect(extraction, &T_Form3::ProgressEnded, progress, &QWidget::hide);
+    QObject::connect(extraction, &TExtractionWindow::ProgressEnded, progress, &QWidget::hide);
     replace->SetPairs(&extraction->ReplacePairs());
-    QObject::connect(extraction, &T_Form3::ReplaceDialogRequested, replace,
+    QObject::connect(extraction, &TExtractionWindow::ReplaceDialogRequested, replace,
                      &TReplaceInName_Form::ShowDialog);
     QObject::connect(replace, &TReplaceInName_Form::PairsChanged, extraction,
-                     &T_Form3::ShowReplacePairs);
+                     &TExtractionWindow::ShowReplacePairs);
 }
 
 void TApplicationWindows::ShowWindow(TWindowId id)

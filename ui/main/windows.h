@@ -8,14 +8,14 @@ class QWidget;
 enum class TWindowId;
 
 class T_ErrorForm;
-class T_Form3;
-class T_Form5;
+class TExtractionWindow;
+class THtmlWindow;
 class T_KeysForm;
 class T_MainForm;
 class T_ProgressForm;
 class T_SettingsForm;
-class TForm2;
-class TForm4;
+class THelpWindow;
+class TAboutWindow;
 class TMacro_Form;
 class TPrompts;
 class TReplaceInName_Form;
@@ -25,10 +25,10 @@ class TUndoHistoryForm;
 struct TWindows
 {
     T_MainForm* MainForm = nullptr;
-    TForm2* Form2 = nullptr;
-    T_Form3* Form3 = nullptr;
-    TForm4* Form4 = nullptr;
-    T_Form5* Form5 = nullptr;
+    THelpWindow* Form2 = nullptr;
+    TExtractionWindow* Form3 = nullptr;
+    TAboutWindow* Form4 = nullptr;
+    THtmlWindow* Form5 = nullptr;
     TMacro_Form* Macro_Form = nullptr;
     TReplaceInName_Form* ReplaceInName_Form = nullptr;
     T_SettingsForm* SettingsForm = nullptr;
@@ -63,10 +63,10 @@ private:
 
     TWorkspace Workspace;
     std::unique_ptr<T_MainForm> MainForm;
-    std::unique_ptr<TForm2> Form2;
-    std::unique_ptr<T_Form3> Form3;
-    std::unique_ptr<TForm4> Form4;
-    std::unique_ptr<T_Form5> Form5;
+    std::unique_ptr<THelpWindow> Form2;
+    std::unique_ptr<TExtractionWindow> Form3;
+    std::unique_ptr<TAboutWindow> Form4;
+    std::unique_ptr<THtmlWindow> Form5;
     std::unique_ptr<TMacro_Form> Macro_Form;
     std::unique_ptr<TReplaceInName_Form> ReplaceInName_Form;
     std::unique_ptr<T_SettingsForm> SettingsForm;

@@ -72,9 +72,10 @@ private slots:
         Program.ClickRow(0);
         TMacro_Form* form = Program.Windows().Macro_Form;
         auto* list = Child<QComboBox>(form, "Macro_CB");
-        auto* macro = Program.Find<QLineEdit>("Edit6");
+        auto* macro = Program.Find<QLineEdit>("Macro_Edit");
         ShowMacros();
-        QCOMPARE(Child<QLabel>(form, "Panel4")->text(), QStringLiteral("No Macro in List"));
+        QCOMPARE(Child<QLabel>(form, "ItemCount_Panel")->text(),
+                 QStringLiteral("No Macro in List"));
         for (const char* text : {"A", "B", "C", "C"}) {
             macro->setText(text);
             Click(form, "AddNew_SB");
@@ -125,17 +126,19 @@ private slots:
         QCOMPARE(write->palette().color(QPalette::ButtonText), QColor(Qt::black));
         QCOMPARE(Items(list), QStringList({"%t,t% by %a,t%", "%a%"}));
         QCOMPARE(list->currentIndex(), 0);
-        QCOMPARE(Child<QLabel>(form, "Panel4")->text(), QStringLiteral("2 Macros in List"));
-        QCOMPARE(Child<QLabel>(form, "Panel5")->text(), QStringLiteral("Song by Band"));
+        QCOMPARE(Child<QLabel>(form, "ItemCount_Panel")->text(),
+                 QStringLiteral("2 Macros in List"));
+        QCOMPARE(Child<QLabel>(form, "Preview_Panel")->text(), QStringLiteral("Song by Band"));
         Click(form, "Close_SB");
         QCOMPARE(macro->text(), QStringLiteral("%t,t% by %a,t%"));
-        QCOMPARE(Program.Find<QLabel>("Label15")->text(), QStringLiteral("Song by Band"));
+        QCOMPARE(Program.Find<QLabel>("MacroPreview_Label")->text(),
+                 QStringLiteral("Song by Band"));
 
         // an empty text leaves the main window's macro alone, and the list is still stored
         macro->setText("%t%");
         ShowMacros();
         list->setEditText(QString());
-        QCOMPARE(Child<QLabel>(form, "Panel5")->text(), QString());
+        QCOMPARE(Child<QLabel>(form, "Preview_Panel")->text(), QString());
         Click(form, "Close_SB");
         QCOMPARE(macro->text(), QStringLiteral("%t%"));
         QCOMPARE(TSettingsBatch().ReadInteger(MacroTotalKey), 2);
@@ -153,10 +156,10 @@ private slots:
         QCOMPARE(Bound("LowerBitRate")->currentIndex(), -1);
         // the recent folders are cleared only on Yes
         Program.Work().RecentPaths[0] = "/music";
-        Click(Settings(), "SpeedButton1"); // no answer: No, the default
+        Click(Settings(), "ClearRecent_SB"); // no answer: No, the default
         QCOMPARE(Program.Work().RecentPaths[0], std::string("/music"));
         Program.Prompts.AnswerConfirm(true);
-        Click(Settings(), "SpeedButton1");
+        Click(Settings(), "ClearRecent_SB");
         QCOMPARE(Program.RecentItem(0)->text(), QStringLiteral("..none.."));
         Click(Settings(), "OK_SB"); // a bound outside the list is kept
         QCOMPARE(Program.Work().Options.LowBitRate, 100);
@@ -330,13 +333,13 @@ private slots:
             QStringList Opened;
             bool Refused; // by the desktop, and reported
         } rows[] = {
-            {"Label29", true, {}, false}, // the credit
-            {"Label1", true, {"mailto:cantrel@velmor.example"}, false},
-            {"Label20", true, {home + "/mpeg-audio"}, false},
+            {"Programming_Label", true, {}, false}, // the credit
+            {"Mail_Label", true, {"mailto:cantrel@velmor.example"}, false},
+            {"Mpeg_Label", true, {home + "/mpeg-audio"}, false},
             {"Image1", false, {home}, false}, // the picture, not the frame's hide
-            {"Label2", false, {home}, true},
+            {"HomePage_Label", false, {home}, true},
         };
-        TForm4* about = Program.Windows().Form4;
+        TAboutWindow* about = Program.Windows().Form4;
         TScriptedPrompts& prompts = Program.Prompts;
         for (const auto& row : rows) {
             prompts.OpenedUrls.clear();
@@ -355,13 +358,13 @@ private slots:
         T_ProgressForm& form = *Program.Windows().ProgressForm;
         form.show();
         form.Sink()(1, 4, "1 / 4");
-        QCOMPARE(form.Panel2->width(), ProgressBarWidth(form.Panel1->width(), 1, 4));
-        QCOMPARE(form.Panel2->text(), QString("1 / 4"));
+        QCOMPARE(form.Bar_Panel->width(), ProgressBarWidth(form.Frame_Panel->width(), 1, 4));
+        QCOMPARE(form.Bar_Panel->text(), QString("1 / 4"));
         // Range 0 shows a full bar and leaves the window at 1 of 1
         form.Range = 0;
         form.Position = 0;
         form.RefreshProgress();
-        QCOMPARE(form.Panel2->width(), ProgressBarWidth(form.Panel1->width(), 1, 1));
+        QCOMPARE(form.Bar_Panel->width(), ProgressBarWidth(form.Frame_Panel->width(), 1, 1));
         QCOMPARE(form.Range, 1);
         QCOMPARE(form.Position, 1);
 
@@ -369,15 +372,16 @@ private slots:
         // position is painted at once rather than with the next events
         int paints = 0;
         TPaintCounter counter(paints);
-        form.Panel1->installEventFilter(&counter);
+        form.Frame_Panel->installEventFilter(&counter);
         for (int position = 0; position < 99; ++position) {
             form.Report(position, 100, QString("%1 / 100").arg(position));
-            QCOMPARE(form.Panel2->width(), ProgressBarWidth(form.Panel1->width(), position, 100));
+            QCOMPARE(form.Bar_Panel->width(),
+                     ProgressBarWidth(form.Frame_Panel->width(), position, 100));
         }
         const int before = paints;
         form.Report(99, 100, "99 / 100");
         QCOMPARE(paints, before + 1);
-        QCOMPARE(form.Panel2->text(), QString("99 / 100"));
+        QCOMPARE(form.Bar_Panel->text(), QString("99 / 100"));
     }
 
     void ErrorLogShowsWarningsAndFailuresUntilCleared()
@@ -404,7 +408,7 @@ private slots:
         QCOMPARE(cleared.count(), 0); // a batch emptying the log is not the user's clear
 
         // Close hides and keeps the log; a batch without failures leaves the window hidden
-        QTest::mouseClick(Child<QPushButton>(&form, "SpeedButton1"), Qt::LeftButton);
+        QTest::mouseClick(Child<QPushButton>(&form, "Close_SB"), Qt::LeftButton);
         QVERIFY(!form.isVisible());
         QCOMPARE(form.Lines().last(), QString("th\uFFFDrd.mp3"));
         form.ShowFailures({});
@@ -416,7 +420,7 @@ private slots:
         form.Show();
         // Clear empties the log and tells the main window, even when the log is empty already
         for (const int count : {1, 2}) {
-            QTest::mouseClick(Child<QPushButton>(&form, "SpeedButton2"), Qt::LeftButton);
+            QTest::mouseClick(Child<QPushButton>(&form, "Clear_SB"), Qt::LeftButton);
             QCOMPARE(form.windowTitle(), QString("Errors Found ..."));
             QVERIFY(Child<QPlainTextEdit>(&form, "Error_RichEdit")->toPlainText().isEmpty());
             QCOMPARE(form.Count(), 0);

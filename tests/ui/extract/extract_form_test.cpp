@@ -21,7 +21,7 @@ class TExtractFormTest : public QObject
 
     TMainWindowHarness Program;
 
-    T_Form3* Form() const { return Program.Windows().Form3; }
+    TExtractionWindow* Form() const { return Program.Windows().Form3; }
     template <typename T> T* Control(const char* name) const
     {
         return Form()->findChild<T*>(QLatin1String(name));
@@ -34,7 +34,7 @@ class TExtractFormTest : public QObject
     {
         for (int k = 0; k < 6; ++k) {
             Control<QLineEdit>(qPrintable(QStringLiteral("Sep_%1").arg(k + 1)))->setText(seps[k]);
-            Control<QComboBox>(qPrintable(QStringLiteral("ComboBox%1").arg(k + 1)))
+            Control<QComboBox>(qPrintable(QStringLiteral("FieldBox%1").arg(k + 1)))
                 ->setCurrentIndex(fields[k]);
         }
     }
@@ -51,11 +51,11 @@ private slots:
     void FormulaListKeepsItsEntriesAcrossStarts()
     {
         OpenWindow();
-        QVERIFY(!Program.Find<QListWidget>("ListBox1")->isVisible());
+        QVERIFY(!Program.Find<QListWidget>("FileList")->isVisible());
         QCOMPARE(Text("Sep_2"), QStringLiteral(" [ ")); // an empty list shows the default
         for (const char* sep : {" #1 ", " #2 ", " #3 "}) {
             Control<QLineEdit>("Sep_5")->setText(QLatin1String(sep));
-            Control<QComboBox>("ComboBox6")->setCurrentIndex(sep[2] == '3' ? 6 : 5);
+            Control<QComboBox>("FieldBox6")->setCurrentIndex(sep[2] == '3' ? 6 : 5);
             Click("AddNew_SB");
         }
         auto* list = Control<QComboBox>("Structura_CB");
@@ -66,7 +66,7 @@ private slots:
                  QStringLiteral("Delete : Track [ Artist - Album ] - Title #1 Year ?"));
         QCOMPARE(Text("Sep_5"), QStringLiteral(" #2 "));
         Click("Cancel_SB");
-        QVERIFY(Program.Find<QListWidget>("ListBox1")->isVisible());
+        QVERIFY(Program.Find<QListWidget>("FileList")->isVisible());
 
         Program.Stop();
         Program.Start();
@@ -75,7 +75,7 @@ private slots:
         QCOMPARE(list->count(), 2);
         list->setCurrentIndex(1);
         QCOMPARE(Text("Sep_5"), QStringLiteral(" #3 "));
-        QCOMPARE(Control<QComboBox>("ComboBox6")->currentIndex(), 6);
+        QCOMPARE(Control<QComboBox>("FieldBox6")->currentIndex(), 6);
 
         Program.Prompts.AnswerConfirm(false);
         Click("ClearList_SB");
@@ -88,7 +88,7 @@ private slots:
         Program.Prompts.AnswerConfirm(true);
         Click("Delete_SB");
         QCOMPARE(Text("Sep_5"), QString()); // the last one gone: the default formula
-        QCOMPARE(Control<QComboBox>("ComboBox6")->currentIndex(), 5);
+        QCOMPARE(Control<QComboBox>("FieldBox6")->currentIndex(), 5);
 
         // the list holds at most 255 formulas
         Click("Cancel_SB");
@@ -121,7 +121,7 @@ private slots:
         Form()->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(Form()));
         for (const auto& [keys, focused] :
-             {std::pair{"Ctrl+3", "Sep_3"}, {"Shift+2", "ComboBox2"}}) {
+             {std::pair{"Ctrl+3", "Sep_3"}, {"Shift+2", "FieldBox2"}}) {
             QTest::keySequence(Form(), QKeySequence(QLatin1String(keys)));
             QTRY_COMPARE(QApplication::focusWidget()->objectName(), QLatin1String(focused));
         }
@@ -145,7 +145,7 @@ private slots:
 
         // in whole-path mode every listed file is stepped through, stopping at the last, and
         // counted as the main window counts them
-        Program.Find<TPanel>("Panel29")->Clicked();
+        Program.Find<TPanel>("WholePath_Panel")->Clicked();
         Program.ClickRow(5);
         OpenWindow();
         QCOMPARE(Control<QLabel>("Index_Panel")->text(), QStringLiteral("[ 1 / 8 ]"));
@@ -157,7 +157,7 @@ private slots:
         QCOMPARE(Program.Main->CurrentFileName(), music / "f7.mp3");
         Click("Cancel_SB");
 
-        Program.Find<TPanel>("Panel29")->Clicked(); // one file: nothing to step to
+        Program.Find<TPanel>("WholePath_Panel")->Clicked(); // one file: nothing to step to
         Program.ClickRow(3);
         OpenWindow();
         QVERIFY(!Control<QToolButton>("Next_SB")->isEnabled());
@@ -182,11 +182,11 @@ private slots:
         OpenWindow();
         auto* preview = Control<QPlainTextEdit>("RichEdit2");
         preview->clear();
-        Click("SpeedButton1");
+        Click("ReplaceDialog_SB");
         TReplaceInName_Form* dialog = Program.Windows().ReplaceInName_Form;
         QCOMPARE(dialog->minimumSize(), dialog->maximumSize());
         QVERIFY(dialog->width() < 400 && dialog->height() < 200);
-        dialog->findChild<QLineEdit*>("Edit1")->setText("a");
+        dialog->findChild<QLineEdit*>("What_Edit")->setText("a");
         dialog->findChild<QToolButton*>("Add_SB")->click();
         QVERIFY(!preview->toPlainText().isEmpty());
         preview->clear();
@@ -220,8 +220,8 @@ private slots:
         QCOMPARE(Control<QPlainTextEdit>("RichEdit1")->toPlainText(),
                  QStringLiteral("Track    =1\nTitle    =Some Song 1"));
 
-        QSignalSpy progress(Form(), &T_Form3::ProgressReported);
-        QSignalSpy rows(Form(), &T_Form3::CurrentRowRequested); // the main list follows
+        QSignalSpy progress(Form(), &TExtractionWindow::ProgressReported);
+        QSignalSpy rows(Form(), &TExtractionWindow::CurrentRowRequested); // the main list follows
         Program.Prompts.AnswerConfirm(true);
         Click("OK_SB");
         QCOMPARE(progress.size(), 10);
@@ -280,7 +280,7 @@ private slots:
         const std::string locked = WriteBytes(music / "b/2 - locked.mp3", Mp3At(128));
         std::filesystem::permissions(locked, std::filesystem::perms::owner_read);
         Program.Open(music.Path().string());
-        Program.Find<TPanel>("Panel231")->Clicked(); // every folder below
+        Program.Find<TPanel>("ScanMode_Panel")->Clicked(); // every folder below
         Program.Find<QCheckBox>("All_CB")->setChecked(true);
         Program.ClickRow(0);
         OpenWindow();
@@ -322,12 +322,12 @@ private slots:
             Form()->ReplacePairs() = {row.Before, 0};
             Form()->ShowReplacePairs();
             Program.Prompts.Messages.clear();
-            Click("SpeedButton1");
+            Click("ReplaceDialog_SB");
             QVERIFY(dialog->isVisible());
-            QCOMPARE(dialog->findChild<QLineEdit*>("Edit1")->text(),
+            QCOMPARE(dialog->findChild<QLineEdit*>("What_Edit")->text(),
                      QString::fromStdString(row.Before[0].What));
-            dialog->findChild<QLineEdit*>("Edit1")->setText(row.What);
-            dialog->findChild<QLineEdit*>("Edit2")->setText(row.With);
+            dialog->findChild<QLineEdit*>("What_Edit")->setText(row.What);
+            dialog->findChild<QLineEdit*>("With_Edit")->setText(row.With);
             dialog->findChild<QToolButton*>(row.Add ? "Add_SB" : "Delete_SB")->click();
             QVERIFY2(Form()->ReplacePairs().Pairs == row.After, row.Rule);
             QVERIFY2(Form()->ReplacePairs().Selected == row.Selected, row.Rule);

@@ -28,7 +28,7 @@ private slots:
         WriteBytes(templates / "style/a.css", "body {}\n");
         ClearSettingsStore();
         Program.Start();
-        T_Form5* form = Program.Windows().Form5;
+        THtmlWindow* form = Program.Windows().Form5;
         form->TemplateFolder = templates / "";
         TScriptedPrompts& prompts = Program.Prompts;
         Html(); // no files listed: not even the picker
@@ -64,7 +64,7 @@ private slots:
                      ReadBytes(std::filesystem::path(target / "cli/HTML") / page));
         }
         // the list is back, with the last file current; the picker opens at the last target
-        auto* list = Program.Find<QListWidget>("ListBox1");
+        auto* list = Program.Find<QListWidget>("FileList");
         QVERIFY(list->isVisible());
         QCOMPARE(list->currentRow(), 1);
         prompts.CancelFolder();

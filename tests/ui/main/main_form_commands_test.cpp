@@ -124,7 +124,7 @@ private slots:
             }
             if (c.Rows.isEmpty()) {
                 // a click on the first letter of the panel's caption switches the whole path on
-                auto* panel = Program.Find<TPanel>("Panel29");
+                auto* panel = Program.Find<TPanel>("WholePath_Panel");
                 const QPoint at(panel->contentsRect().left() + 4 + 20 + 3, panel->height() / 2);
                 QWidget* target = panel->childAt(at) != nullptr ? panel->childAt(at) : panel;
                 QTest::mouseClick(target, Qt::LeftButton, {}, target->mapFrom(panel, at));
@@ -192,9 +192,9 @@ private slots:
             WriteBytes(Path(1), Mp3At(128, MakeTrailer(title, artist, "B", "", "", 4)));
             Program.Work().Options.LimitTo64 = true;
             Program.Open(Music->Path().string());
-            Program.Find<QLineEdit>("Edit6")->setText(macro);
+            Program.Find<QLineEdit>("Macro_Edit")->setText(macro);
             if (wholePath) {
-                Program.Find<TPanel>("Panel29")->Clicked();
+                Program.Find<TPanel>("WholePath_Panel")->Clicked();
             } else {
                 Program.ClickRow(0);
                 Program.ClickRow(1, Qt::ControlModifier);
@@ -257,9 +257,9 @@ private slots:
         std::filesystem::remove_all(Program.Work().JournalFolder);
         Program.Open(Music->Path().string());
         auto* undo = Program.Main->findChild<QAction*>("UndoLastBatch1");
-        auto* menu = Program.Main->findChild<QMenu*>("RecentParhs_PM");
+        auto* menu = Program.Main->findChild<QMenu*>("RecentPaths_PM");
         const auto popUp = [&] {
-            emit Program.Find<QListWidget>("ListBox1")->customContextMenuRequested({2, 2});
+            emit Program.Find<QListWidget>("FileList")->customContextMenuRequested({2, 2});
             menu->hide();
         };
         popUp();
@@ -304,14 +304,15 @@ private slots:
 
         QMouseEvent move(QEvent::MouseMove, QPointF(4, 4), QPointF(4, 4), Qt::NoButton,
                          Qt::NoButton, Qt::NoModifier);
-        QApplication::sendEvent(Program.Find<QListWidget>("ListBox1")->viewport(), &move);
-        QCOMPARE(Program.Text("Panel20"), QStringLiteral("0 x.mp3"));
+        QApplication::sendEvent(Program.Find<QListWidget>("FileList")->viewport(), &move);
+        QCOMPARE(Program.Text("CurrentFile_Panel"), QStringLiteral("0 x.mp3"));
         TTempDir other;
         Program.Open(other.Path().string());
-        for (const char* shown : {"Panel8", "Panel20", "TitleEdit", "Genre_CB", "Panel28"}) {
+        for (const char* shown :
+             {"CurrentPath_Panel", "CurrentFile_Panel", "TitleEdit", "Genre_CB", "BitRate_Panel"}) {
             QVERIFY2(Program.Text(shown).isEmpty(), shown);
         }
-        QVERIFY(!Program.Text("Label15").contains("Title 0"));
+        QVERIFY(!Program.Text("MacroPreview_Label").contains("Title 0"));
     }
 
     // Older batches are undone from the history window with the menu entry's question and
@@ -326,7 +327,7 @@ private slots:
             Program.Find<QComboBox>("ArtistEdit")->setEditText(QStringLiteral("Batch"));
             Program.Find<QToolButton>("Write_Tag_SB")->click();
         }
-        Program.Find<TPanel>("Panel29")->Clicked(); // whole-path mode on
+        Program.Find<TPanel>("WholePath_Panel")->Clicked(); // whole-path mode on
         Program.Main->findChild<QAction*>("UndoHistory1")->trigger();
         auto* history = Program.Windows().UndoHistoryForm;
         QCOMPARE(history->Batches().size(), 2u);
@@ -343,7 +344,7 @@ private slots:
         QCOMPARE(ReadBytes(Path(1)), Tagged(1, "Batch"));
         QCOMPARE(history->Batches().size(), 3u);
         QCOMPARE(history->Batches()[0].Kind, std::string("undo"));
-        QCOMPARE(Program.Text("Panel25"), QStringLiteral("3 / 3"));
+        QCOMPARE(Program.Text("FileCounter"), QStringLiteral("3 / 3"));
     }
 
     // Which key runs which command is the key map's unit test; here the keys reach the window
@@ -359,11 +360,11 @@ private slots:
             {"Alt+Num+1", [&] { return Focused("CommentEdit"); }}, // 0x61 is no "a"
             {"Alt+P", [&] { return Program.Work().WholePathMode; }},
             {"Alt+U", [&] { return Program.Work().RecursiveScan && Program.Listed().isEmpty(); }},
-            {"Alt+I", [&] { return Program.Find<QWidget>("Edit6")->toolTip().isEmpty(); }},
-            {"Alt+>", [&] { return Program.Find<QWidget>("Panel2")->width() == 105; }},
+            {"Alt+I", [&] { return Program.Find<QWidget>("Macro_Edit")->toolTip().isEmpty(); }},
+            {"Alt+>", [&] { return Program.Find<QWidget>("Help_Panel")->width() == 105; }},
             {"Alt+N", [&] { return Program.Windows().Form3->isVisible(); }},
             {"Alt+Ctrl+E",
-             [&] { return Focused("Edit6") && Program.Windows().ErrorForm->isVisible(); }},
+             [&] { return Focused("Macro_Edit") && Program.Windows().ErrorForm->isVisible(); }},
             {"Ctrl+O", [&] { return Program.Prompts.FolderRequests.size() == requests + 1; }},
             {"Ctrl+M", [&] { return opened() == "mailto:cantrel@velmor.example"; }},
             {"Ctrl+P", [&] { return opened() == "https://velmor.example/cantrel"; }},
@@ -396,7 +397,7 @@ private slots:
             if (keys != QLatin1String(rule)) {
                 Program.Open(Music->Path().string());
                 Program.ClickRow(1);
-                target = list = Program.Find<QListWidget>("ListBox1");
+                target = list = Program.Find<QListWidget>("FileList");
                 list->setFocus();
                 Program.Prompts.AnswerFolder(QString::fromStdString(Music->Path().string()));
                 Program.Prompts.WhilePicking = [&] {
@@ -434,10 +435,10 @@ private slots:
             }
         }
         QVERIFY(hints.size() >= 30);
-        QLabel* mail = Program.Windows().Form4->Label1;
+        QLabel* mail = Program.Windows().Form4->Mail_Label;
         QHelpEvent help(QEvent::ToolTip, QPoint(2, 2), mail->mapToGlobal(QPoint(2, 2)));
         for (const bool on : {false, true}) {
-            QTest::mouseClick(Program.Find<TPanel>("Panel4"), Qt::LeftButton, {}, {2, 30});
+            QTest::mouseClick(Program.Find<TPanel>("ShowHint_Panel"), Qt::LeftButton, {}, {2, 30});
             for (const auto& [control, hint] : hints) {
                 QCOMPARE(control->toolTip(), on ? hint : QString());
             }

@@ -78,7 +78,7 @@ private slots:
         Program.Start();
         const QString macro =
             QString::fromUtf8(DefaultMacro.data(), qsizetype(DefaultMacro.size()));
-        QCOMPARE(Program.Text("Edit6"), macro);
+        QCOMPARE(Program.Text("Macro_Edit"), macro);
         Program.Stop();
         QCOMPARE(TSettingsBatch().ReadString(LastMacrosKey), macro);
         QVERIFY(TSettingsBatch().Value(PlacementKey(PlacementSections[0], PlacementWidth)));
@@ -87,22 +87,22 @@ private slots:
         WriteBytes(music / "a.mp3", Mp3At(128));
         Program.Start();
         Program.Open(music.Path().string());
-        Program.Find<QLineEdit>("Edit6")->setText(QStringLiteral("%a% - %t%"));
+        Program.Find<QLineEdit>("Macro_Edit")->setText(QStringLiteral("%a% - %t%"));
         Program.Work().Options.HighBitRate = 320;
         Program.Work().Fields.EnabledFields[6] = true;
-        Program.Find<TPanel>("Panel231")->Clicked(); // recursive
+        Program.Find<TPanel>("ScanMode_Panel")->Clicked(); // recursive
         Program.Main->resize(700, 560);
         Program.Stop();
 
         Program.Start();
-        QCOMPARE(Program.Text("Edit6"), QStringLiteral("%a% - %t%"));
+        QCOMPARE(Program.Text("Macro_Edit"), QStringLiteral("%a% - %t%"));
         QCOMPARE(Program.Work().Options.HighBitRate, 320);
         QVERIFY(Program.Work().Fields.EnabledFields[6]);
         QCOMPARE(Program.RecentItem(0)->text(), Q(music.Path().string()));
         QCOMPARE(Program.Main->size(), QSize(700, 560));
         // scan mode and help column are not stored
         QVERIFY(!Program.Work().RecursiveScan);
-        QCOMPARE(Program.Find<TPanel>("Panel2")->width(), 25);
+        QCOMPARE(Program.Find<TPanel>("Help_Panel")->width(), 25);
         // nothing is scanned at start; the last folder only preselects the picker
         QVERIFY(Program.Listed().isEmpty());
         Program.Find<QToolButton>("Open_SB")->click();
@@ -135,7 +135,7 @@ private slots:
         Program.Start();
         Program.Open(music.Path().string());
         QCOMPARE(Program.Listed(), QStringList({"A.mp3", "a.mp3", "b.mp3"}));
-        QCOMPARE(Program.Text("Panel25"), QStringLiteral("0 / 3"));
+        QCOMPARE(Program.Text("FileCounter"), QStringLiteral("0 / 3"));
         QCOMPARE(Program.Main->CurrentFileName(), std::string()); // nothing selected after a scan
 
         // a cancelled picker changes nothing, from the button or the popup menu
@@ -146,15 +146,16 @@ private slots:
         QCOMPARE(Program.Listed().size(), 3);
         QCOMPARE(Program.RecentItem(1)->text(), QStringLiteral("..none.."));
 
-        Program.Find<TPanel>("Panel231")->Clicked(); // rescans the open folder in recursive mode
-        QTRY_COMPARE(Program.Text("Panel23"), QStringLiteral("Rec&ursive Scan"));
+        Program.Find<TPanel>("ScanMode_Panel")
+            ->Clicked(); // rescans the open folder in recursive mode
+        QTRY_COMPARE(Program.Text("ScanCaption_Panel"), QStringLiteral("Rec&ursive Scan"));
         QCOMPARE(Program.Listed().mid(2),
                  QStringList({"b.mp3", "song.mp3", "z.mp3", "x.mp3", "song.mp3"}));
         Program.ClickRow(6); // equal names in different folders stay distinct files
         QCOMPARE(Program.Main->CurrentFileName(), music / "b/song.mp3");
 
-        Program.Find<TPanel>("Panel26")->Clicked(); // the mode bar toggles back
-        QTRY_COMPARE(Program.Text("Panel23"), QStringLiteral("Normal Scan - &U"));
+        Program.Find<TPanel>("ScanIndicator_Panel")->Clicked(); // the mode bar toggles back
+        QTRY_COMPARE(Program.Text("ScanCaption_Panel"), QStringLiteral("Normal Scan - &U"));
         QCOMPARE(Program.Listed().size(), 3);
     }
 
@@ -172,7 +173,7 @@ private slots:
         Program.ClickRow(1);
         QCOMPARE(Program.Main->CurrentFileName(), *music / latin1);
         QCOMPARE(Program.Text("TitleEdit"), QStringLiteral("Odd One"));
-        QListWidget* list = Program.Find<QListWidget>("ListBox1");
+        QListWidget* list = Program.Find<QListWidget>("FileList");
         QTest::mouseDClick(list->viewport(), Qt::LeftButton, {},
                            list->visualItemRect(list->item(1)).center());
         // the address names the very bytes of the file
@@ -184,9 +185,9 @@ private slots:
         Program.ClickRow(2); // a file gone since the scan shows what the analysis reports
         QCOMPARE(Program.Main->CurrentFileName(), *music / "z.mp3");
         music.reset();
-        Program.Find<TPanel>("Panel231")->Clicked(); // rescans a folder that is gone
+        Program.Find<TPanel>("ScanMode_Panel")->Clicked(); // rescans a folder that is gone
         QVERIFY(Program.Listed().isEmpty());
-        QCOMPARE(Program.Text("Panel25"), QStringLiteral("0 / 0"));
+        QCOMPARE(Program.Text("FileCounter"), QStringLiteral("0 / 0"));
         Program.Open(folder);
         QVERIFY(Program.Listed().isEmpty());
     }
@@ -199,7 +200,7 @@ private slots:
         }
         Program.Start();
         SlowScans();
-        Program.Find<TPanel>("Panel231")->Clicked(); // recursive
+        Program.Find<TPanel>("ScanMode_Panel")->Clicked(); // recursive
         bool removedDuringScan = false;
         QTimer::singleShot(0, Program.Main, [&] {
             removedDuringScan = Program.Scanning();
@@ -207,12 +208,12 @@ private slots:
         });
         Program.Open(music->Path().string());
         QVERIFY(removedDuringScan);
-        QListWidget* list = Program.Find<QListWidget>("ListBox1");
+        QListWidget* list = Program.Find<QListWidget>("FileList");
         QVERIFY(list->count() < 3200);
         QCOMPARE(Program.Work().Files.Size(), std::size_t(list->count()));
         if (list->count() > 0) {
             list->setCurrentRow(0); // a file that is gone
-            QCOMPARE(Program.Text("Panel25"), QStringLiteral("1 / %1").arg(list->count()));
+            QCOMPARE(Program.Text("FileCounter"), QStringLiteral("1 / %1").arg(list->count()));
         }
     }
 
@@ -233,7 +234,7 @@ private slots:
             openEnabledDuringScan = Program.Find<QToolButton>("Open_SB")->isEnabled();
             Program.Prompts.AnswerFolder(Q(other.Path().string()));
             Program.Find<QToolButton>("Open_SB")->click();
-            Program.Find<TPanel>("Panel231")->Clicked();
+            Program.Find<TPanel>("ScanMode_Panel")->Clicked();
             if (!Program.Listed().isEmpty()) {
                 Program.ClickRow(0);
             }
@@ -277,9 +278,14 @@ private slots:
         QCOMPARE(Program.Main->CurrentFileName(), music / "a.mp3");
         // 3 frames of 417 bytes and a 128-byte trailer: 1379 bytes
         const std::pair<const char*, const char*> shown[] = {
-            {"TitleEdit", "Alpha"}, {"CommentEdit", "nice"},  {"Genre_CB", "Rock"},
-            {"Track_ME", "07"},     {"Panel16", "1.35 Kb  "}, {"Panel28", "128 KBit/s  "},
-            {"Panel32", "417  "},   {"Panel25", "1 / 3"},
+            {"TitleEdit", "Alpha"},
+            {"CommentEdit", "nice"},
+            {"Genre_CB", "Rock"},
+            {"Track_ME", "07"},
+            {"FileSize_Panel", "1.35 Kb  "},
+            {"BitRate_Panel", "128 KBit/s  "},
+            {"FrameLength_Panel", "417  "},
+            {"FileCounter", "1 / 3"},
         };
         for (const auto& [name, text] : shown) {
             QCOMPARE(Program.Text(name), QString::fromUtf8(text));
@@ -289,17 +295,17 @@ private slots:
         // the new name's length turns red past 64 characters
         const auto* count = Program.Find<QLabel>("NrOfChars_Panel");
         for (const auto& [length, colour] : {std::pair{60, Qt::black}, {61, Qt::red}}) {
-            Program.Find<QLineEdit>("Edit6")->setText(QString(length, QLatin1Char('n')));
+            Program.Find<QLineEdit>("Macro_Edit")->setText(QString(length, QLatin1Char('n')));
             QCOMPARE(count->text(), QString::number(length + 4));
             QCOMPARE(count->palette().color(QPalette::WindowText), QColor(colour));
         }
-        Program.Find<QLineEdit>("Edit6")->setText(QStringLiteral("sub\\%t,t%"));
-        QCOMPARE(Program.Text("Label15"), QStringLiteral("sub\\Alpha"));
+        Program.Find<QLineEdit>("Macro_Edit")->setText(QStringLiteral("sub\\%t,t%"));
+        QCOMPARE(Program.Text("MacroPreview_Label"), QStringLiteral("sub\\Alpha"));
         QCOMPARE(count->text(), QStringLiteral("9"));
         // the "/" of a value (here the file's folder) is no folder of the new name
-        Program.Find<QLineEdit>("Edit6")->setText(QStringLiteral("%fp,t%%t,t%"));
-        QVERIFY(!Program.Text("Label15").contains(QLatin1Char('/')));
-        QCOMPARE(count->text(), QString::number(Program.Text("Label15").size() + 4));
+        Program.Find<QLineEdit>("Macro_Edit")->setText(QStringLiteral("%fp,t%%t,t%"));
+        QVERIFY(!Program.Text("MacroPreview_Label").contains(QLatin1Char('/')));
+        QCOMPARE(count->text(), QString::number(Program.Text("MacroPreview_Label").size() + 4));
 
         // the text boxes keep a history without repeats
         const auto enter = [this](const char* name, const QString& text) {
@@ -334,9 +340,9 @@ private slots:
         QVERIFY(!enabled("TitleEdit") && enabled("ArtistEdit") && !enabled("Track_ME"));
         QCOMPARE(Program.Main->CurrentFileName(), music / "c.mp3");
         QCOMPARE(Program.Text("TitleEdit"), QStringLiteral("Gamma"));
-        QCOMPARE(Program.Text("Panel25"), QStringLiteral("2 / 3"));
+        QCOMPARE(Program.Text("FileCounter"), QStringLiteral("2 / 3"));
         // moving the focus alone within the selection changes the displayed file
-        Program.Find<QListWidget>("ListBox1")->setCurrentRow(1, QItemSelectionModel::NoUpdate);
+        Program.Find<QListWidget>("FileList")->setCurrentRow(1, QItemSelectionModel::NoUpdate);
         QCOMPARE(Program.Main->CurrentFileName(), music / "b.mp3");
 
         Program.ClickRow(2);
@@ -346,13 +352,13 @@ private slots:
         // the pointer over the list shows the current file
         QMouseEvent move(QEvent::MouseMove, QPointF(5, 5), QPointF(5, 5), Qt::NoButton,
                          Qt::NoButton, Qt::NoModifier);
-        QCoreApplication::sendEvent(Program.Find<QListWidget>("ListBox1")->viewport(), &move);
-        QCOMPARE(Program.Text("Panel8"), Q(music.Path().string() + "/"));
-        QCOMPARE(Program.Text("Panel20"), QStringLiteral("c.mp3"));
+        QCoreApplication::sendEvent(Program.Find<QListWidget>("FileList")->viewport(), &move);
+        QCOMPARE(Program.Text("CurrentPath_Panel"), Q(music.Path().string() + "/"));
+        QCOMPARE(Program.Text("CurrentFile_Panel"), QStringLiteral("c.mp3"));
 
         Program.ClickRow(2, Qt::ControlModifier); // no file selected empties the boxes
         QCOMPARE(Program.Main->CurrentFileName(), std::string());
-        QCOMPARE(Program.Text("Panel25"), QStringLiteral("0 / 3"));
+        QCOMPARE(Program.Text("FileCounter"), QStringLiteral("0 / 3"));
         QVERIFY(Program.Text("TitleEdit").isEmpty() && Program.Text("Track_ME").isEmpty());
         QCOMPARE(Program.Find<QComboBox>("Genre_CB")->count(), 0);
         QCOMPARE(status->text(), QStringLiteral("No files to process   [ 0 / 3 ]"));
@@ -378,7 +384,8 @@ private slots:
         moveTo(macro, macro->rect().center());
         QTRY_COMPARE(colourOf(macro), QColor(Qt::red));
         QCOMPARE(colourOf(write), QColor(Qt::black));
-        moveTo(Program.Find<QWidget>("Panel9"), QPoint(1, 1)); // the strip around the buttons
+        moveTo(Program.Find<QWidget>("MacroStrip_Panel"),
+               QPoint(1, 1)); // the strip around the buttons
         QTRY_COMPARE(colourOf(macro), QColor(Qt::black));
     }
 
@@ -388,7 +395,7 @@ private slots:
         Program.Start();
         auto* box = Program.Find<QCheckBox>("All_CB");
         const QImage off = box->grab().toImage();
-        Program.Find<TPanel>("Panel29")->Clicked();
+        Program.Find<TPanel>("WholePath_Panel")->Clicked();
         QVERIFY(box->isChecked());
         QVERIFY(box->grab().toImage() != off);
     }
@@ -422,7 +429,7 @@ private slots:
 
         Program.Open(music.Path().string()); // warnings of earlier scans still count
         QCOMPARE(errors->windowTitle(), QStringLiteral("Errors Found (BitRate Warning) : 6"));
-        Program.Find<TPanel>("Panel231")->Clicked(); // the scan-mode toggle starts afresh
+        Program.Find<TPanel>("ScanMode_Panel")->Clicked(); // the scan-mode toggle starts afresh
         QCOMPARE(errors->Lines().size(), 12);
         QCOMPARE(errors->windowTitle(), QStringLiteral("Errors Found (BitRate Warning) : 3"));
 
@@ -437,7 +444,7 @@ private slots:
 
         Program.Open(music.Path().string()); // the error window's Clear resets the notice too
         QVERIFY(!notice->Caption().isEmpty());
-        errors->SpeedButton2Click();
+        errors->Clear_SBClick();
         QVERIFY(notice->Caption().isEmpty() && !Program.Work().BitRateErrorsFound);
 
         // a file outside the band can be left out of the list
@@ -502,7 +509,7 @@ private slots:
             QCOMPARE(Program.Work().CurrentFolder, opened ? music.Path().string() : "");
             QCOMPARE(Program.RecentItem(0)->text(), opened ? Q(music.Path().string()) : "..none..");
             QCOMPARE(Program.Prompts.Messages.size(), opened ? 0 : 1);
-            const auto rows = Program.Find<QListWidget>("ListBox1")->selectedItems();
+            const auto rows = Program.Find<QListWidget>("FileList")->selectedItems();
             QCOMPARE(rows.isEmpty() ? QString() : rows.first()->text(), selected);
             QCOMPARE(Program.Text("TitleEdit"), selected.isEmpty() ? "" : "Song B");
         }

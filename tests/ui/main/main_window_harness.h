@@ -79,7 +79,7 @@ public:
 
     QStringList Listed() const
     {
-        QListWidget* list = Find<QListWidget>("ListBox1");
+        QListWidget* list = Find<QListWidget>("FileList");
         QStringList names;
         for (int i = 0; i < list->count(); ++i) {
             names << list->item(i)->text();
@@ -116,7 +116,7 @@ public:
     // A click on a list row, with Ctrl to add or remove it from the selection.
     void ClickRow(int row, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
     {
-        QListWidget* list = Find<QListWidget>("ListBox1");
+        QListWidget* list = Find<QListWidget>("FileList");
         list->scrollToItem(list->item(row));
         // a long list is laid out in batches from the event loop
         for (int i = 0; i < 200 && !list->viewport()->rect().contains(
