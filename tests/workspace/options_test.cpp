@@ -31,10 +31,7 @@ TEST(BitRateCheck, BandIncludesBothEnds)
         EXPECT_EQ(CheckBitRate(options, bitRate), verdict) << rule;
         EXPECT_EQ(NeedsBitRate(options), warning) << rule;
     }
-}
-
-TEST(BitRateCheck, StoredBoundsDefaultOnlyWhenMissing)
-{
+    // a stored bound takes its default only when it is missing
     EXPECT_EQ(BitRateBound(-1, DefaultLowBitRate), 112);
     EXPECT_EQ(BitRateBound(0, DefaultLowBitRate), 0);
     EXPECT_EQ(BitRateBound(-2, DefaultHighBitRate), -2);
@@ -70,10 +67,6 @@ TEST(RecentPaths, NewFoldersGoInFrontKnownOnesStay)
 
     ClearRecentPaths(paths);
     EXPECT_EQ(paths, EmptyRecentPaths());
-}
-
-TEST(RecentPaths, MissingStoredValues)
-{
     EXPECT_EQ(RecentPathFromStore("_NONE_", true), "..none..");
     EXPECT_EQ(RecentPathFromStore("/a", false), "/a");
 }

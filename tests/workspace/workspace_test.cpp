@@ -78,10 +78,7 @@ TEST(Counts, CountsAndStatusFollowTheList)
         EXPECT_EQ(CountsText(CountFiles(list)), counts) << rule;
         EXPECT_EQ(StatusText(list), status) << rule;
     }
-}
-
-TEST(Counts, ExtractionWindowPanels)
-{
+    // the extraction window's panels
     EXPECT_EQ(IndexPanelText(0), "[ 0 / 0 ]");
     EXPECT_EQ(IndexPanelText(12), "[ 1 / 12 ]");
     EXPECT_EQ(StatusPanelText("Files to process", "1 / 3"), "Files to process   [ 1 / 3 ]");
