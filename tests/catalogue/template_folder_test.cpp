@@ -26,10 +26,7 @@ TEST(TemplateFolder, BesideTheProgramThenInstalledThenTheFixedDataFolder)
             EXPECT_EQ(found, root / expected);
         }
     }
-}
-
-TEST(TemplateFolder, ProgramFolderHoldsTheRunningTest)
-{
+    // the program's own folder, as the running test finds it
     const std::string folder = ProgramFolder();
     ASSERT_TRUE(folder.ends_with("/"));
     EXPECT_TRUE(std::filesystem::exists(folder + "catalogue_tests"));

@@ -92,7 +92,6 @@ TEST(FormatItems, ExpandsItemsAndTheTextAroundThem)
         {"%TR,R,4,0%", "0005"},
         {"%TR,X,6%", " 05"},
         {"%TR,L%", "05"},
-        {"%T,L,0%", "Blue Sky" + Spaces(22)},
         {"%T,R,0%", Spaces(22) + "Blue Sky"},
         {"%T,R,-3%", "Blue Sky"},
         {"%T,L,abc%", "Blue Sky"},

@@ -102,8 +102,6 @@ TEST(TagRecord, BuildsTrailers)
          "123456789012345678901234567890", 7, "12345678901234567890123456789\x07", 7},
         {"29 characters and a track read back with the track's character",
          "12345678901234567890123456789", 65, "12345678901234567890123456789A", 65},
-        {"28 characters and track 0 read back unchanged", "1234567890123456789012345678", 0,
-         "1234567890123456789012345678", 0},
         {"30 characters and track 0 lose the last one", "123456789012345678901234567890", 0,
          "12345678901234567890123456789", 0},
     };

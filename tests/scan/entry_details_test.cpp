@@ -4,7 +4,7 @@
 
 namespace {
 
-TEST(DetailsTime, FormatsPatternLetters)
+TEST(DetailsEntry, FormatsTheTimeAndJoinsPathSizeAndDate)
 {
     const TDateTime time{2024, 3, 7, 9, 5, 4};
     const std::pair<const char*, const char*> cases[] = {
@@ -17,10 +17,7 @@ TEST(DetailsTime, FormatsPatternLetters)
     for (const auto& [pattern, expected] : cases) {
         EXPECT_EQ(FormatDetailsTime(time, pattern), expected) << pattern;
     }
-}
 
-TEST(DetailsEntry, JoinsPathSizeAndDate)
-{
     // a local time for 2024-03-07 09:05:04, whatever the time zone
     std::tm parts{};
     parts.tm_year = 124, parts.tm_mon = 2, parts.tm_mday = 7;

@@ -226,7 +226,6 @@ TEST_F(SettingsTest, TypedValuesGiveTheirDefaultsAndRoundTripInOneBatch)
         EXPECT_EQ(ReadLastMacro(store).toStdString(), DefaultMacro);
         EXPECT_FALSE(ReadLastFolder(store));
         EXPECT_EQ(ReadMainOptions(store).LowBitRate, 112);
-        EXPECT_EQ(ReadMainOptions(store).HighBitRate, 160);
         EXPECT_EQ(ReadEnabledFields(store), TEnabledFields{});
         EXPECT_EQ(ReadRecentPaths(store), EmptyRecentPaths());
         const TTagFormula boxes = ReadFormulaFields(store);

@@ -20,7 +20,6 @@ TEST(KeyMap, MainWindowKeysRunTheirCommands)
     const std::tuple<const char*, std::uint16_t, TShiftState, std::vector<C>> cases[] = {
         {"Alt+T focuses the title", 'T', Alt, {C::FocusTitle}},
         {"Alt+R focuses the track", 'R', Alt, {C::FocusTrack}},
-        {"Alt+E focuses the macro box", 'E', Alt, {C::FocusMacro}},
         {"Ctrl+T toggles the title", 'T', Ctrl, {C::ToggleTitle}},
         {"Ctrl+R toggles the track", 'R', Ctrl, {C::ToggleTrack}},
         {"Ctrl+P opens the home page", 'P', Ctrl, {C::HomePage}},

