@@ -113,6 +113,9 @@ void T_MainForm::RescanFolder()
 void T_MainForm::RunScan()
 {
     TreeScanner.Recursive = Work.RecursiveScan;
+    // The emptied list is drawn before the first file is looked at, and a click or a close that
+    // waits in the queue is answered as one during the scan, however quickly the scan ends.
+    Yield->Now();
     TreeScanner.StartSearch();
     ScanReadAhead.reset();
     // nothing is selected in the new list; in whole-path mode every file counts
