@@ -1,5 +1,6 @@
 #include "cli/json_output.h"
 
+#include "engine/ascii_text.h"
 #include "engine/utf8.h"
 
 namespace {
@@ -14,22 +15,10 @@ bool ShownAsEscape(unsigned char byte)
     return byte != '\n' && byte != '\r' && byte != '\t' && (byte < 0x20 || byte >= 0x80);
 }
 
-int HexValue(char digit)
-{
-    if (digit >= '0' && digit <= '9') {
-        return digit - '0';
-    }
-    if (digit >= 'a' && digit <= 'f') {
-        return digit - 'a' + 10;
-    }
-    return -1;
-}
-
 // The library's output with each pair of \u001X escapes turned back into the one \u00XX it
 // stands for. A backslash in the output always starts an escape; only \u escapes are looked at.
 std::string JoinPairs(const std::string& dumped)
 {
-    static constexpr char Hex[] = "0123456789ABCDEF";
     std::string text;
     text.reserve(dumped.size());
     for (std::size_t i = 0; i < dumped.size(); ++i) {
@@ -38,12 +27,12 @@ std::string JoinPairs(const std::string& dumped)
             continue;
         }
         const bool pair = dumped.compare(i, 5, "\\u001") == 0 && i + 12 <= dumped.size() &&
-                          dumped.compare(i + 6, 5, "\\u001") == 0 && HexValue(dumped[i + 5]) >= 0 &&
-                          HexValue(dumped[i + 11]) >= 0;
+                          dumped.compare(i + 6, 5, "\\u001") == 0 &&
+                          HexDigitValue(dumped[i + 5]) >= 0 && HexDigitValue(dumped[i + 11]) >= 0;
         if (pair) {
             text += "\\u00";
-            text += Hex[HexValue(dumped[i + 5])];
-            text += Hex[HexValue(dumped[i + 11])];
+            AppendHexByte(text, static_cast<unsigned char>(HexDigitValue(dumped[i + 5]) * 16 +
+                                                           HexDigitValue(dumped[i + 11])));
             i += 11;
         } else {
             text += dumped.substr(i, 2);

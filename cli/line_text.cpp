@@ -1,8 +1,9 @@
 #include "cli/line_text.h"
 
+#include "engine/ascii_text.h"
+
 std::string LineText(std::string_view text)
 {
-    static constexpr char Hex[] = "0123456789ABCDEF";
     std::string result;
     result.reserve(text.size());
     for (const char c : text) {
@@ -15,8 +16,7 @@ std::string LineText(std::string_view text)
             result += "\\t";
         } else if (byte < 0x20 || byte == 0x7F) {
             result += "\\x";
-            result += Hex[byte >> 4];
-            result += Hex[byte & 0x0F];
+            AppendHexByte(result, byte);
         } else {
             result += c;
         }

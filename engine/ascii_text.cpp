@@ -21,15 +21,6 @@ std::string_view Trimmed(std::string_view text)
     return text;
 }
 
-int DigitValue(char c)
-{
-    if (c >= '0' && c <= '9') {
-        return c - '0';
-    }
-    const char lower = AsciiLower(c);
-    return lower >= 'a' && lower <= 'f' ? lower - 'a' + 10 : 99;
-}
-
 // The digits as an unsigned number of at most `limit`; nothing for an empty text, a character
 // that is no digit of the base, or a value over the limit.
 std::optional<std::uint64_t> Digits(std::string_view digits, int base, std::uint64_t limit)
@@ -39,8 +30,8 @@ std::optional<std::uint64_t> Digits(std::string_view digits, int base, std::uint
     }
     std::uint64_t value = 0;
     for (const char c : digits) {
-        const int digit = DigitValue(c);
-        if (digit >= base) {
+        const int digit = HexDigitValue(c);
+        if (digit < 0 || digit >= base) {
             return std::nullopt;
         }
         value = value * static_cast<std::uint64_t>(base) + static_cast<std::uint64_t>(digit);
@@ -52,6 +43,22 @@ std::optional<std::uint64_t> Digits(std::string_view digits, int base, std::uint
 }
 
 } // namespace
+
+int HexDigitValue(char c)
+{
+    if (c >= '0' && c <= '9') {
+        return c - '0';
+    }
+    const char lower = AsciiLower(c);
+    return lower >= 'a' && lower <= 'f' ? lower - 'a' + 10 : -1;
+}
+
+void AppendHexByte(std::string& out, unsigned char byte)
+{
+    static constexpr char Digits[] = "0123456789ABCDEF";
+    out += Digits[byte >> 4];
+    out += Digits[byte & 0x0F];
+}
 
 char AsciiLower(char c)
 {

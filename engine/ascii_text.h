@@ -18,6 +18,11 @@ std::string AsciiUpper(std::string_view text);
 int CompareIgnoringCase(std::string_view a, std::string_view b);
 bool EqualsIgnoringCase(std::string_view a, std::string_view b);
 
+// The value of a hexadecimal digit of either case, or -1 for any other character.
+int HexDigitValue(char c);
+// `byte` as two upper-case hexadecimal digits appended to `out`.
+void AppendHexByte(std::string& out, unsigned char byte);
+
 // An integer as settings store it: decimal with an optional sign, or "0x" followed by up to 32
 // bits of hexadecimal digits that fill the 32 bits as they stand ("0xFFFFFFFF" is -1). Blanks
 // around the number are allowed; anything else, or a decimal value outside 32 bits, is no number.

@@ -1,5 +1,7 @@
 #include "engine/file_facts.h"
 
+#include "engine/ascii_text.h"
+
 #include <dirent.h>
 #include <sys/stat.h>
 
@@ -12,20 +14,6 @@ TWriteTime WriteTimeOf(std::time_t modified)
 }
 
 namespace {
-
-int HexValue(char digit)
-{
-    if (digit >= '0' && digit <= '9') {
-        return digit - '0';
-    }
-    if (digit >= 'a' && digit <= 'f') {
-        return digit - 'a' + 10;
-    }
-    if (digit >= 'A' && digit <= 'F') {
-        return digit - 'A' + 10;
-    }
-    return -1;
-}
 
 std::string FindLabel(const std::string& folder, dev_t device)
 {
@@ -58,8 +46,8 @@ std::string UnescapeLabel(const std::string& name)
     std::string text;
     for (std::size_t i = 0; i < name.size(); ++i) {
         if (name[i] == '\\' && i + 3 < name.size() && name[i + 1] == 'x' &&
-            HexValue(name[i + 2]) >= 0 && HexValue(name[i + 3]) >= 0) {
-            text += static_cast<char>(HexValue(name[i + 2]) * 16 + HexValue(name[i + 3]));
+            HexDigitValue(name[i + 2]) >= 0 && HexDigitValue(name[i + 3]) >= 0) {
+            text += static_cast<char>(HexDigitValue(name[i + 2]) * 16 + HexDigitValue(name[i + 3]));
             i += 3;
         } else {
             text += name[i];

@@ -1,5 +1,7 @@
 #include "journal/journal_file.h"
 
+#include "engine/ascii_text.h"
+
 #include <algorithm>
 #include <cerrno>
 #include <charconv>
@@ -13,14 +15,6 @@ namespace {
 constexpr std::string_view Magic = "cantrel-journal 2";
 constexpr std::string_view MagicV1 = "cantrel-journal 1";
 constexpr std::string_view Suffix = ".journal";
-constexpr char Hex[] = "0123456789ABCDEF";
-
-void AddHex(std::string& out, std::size_t value)
-{
-    out += Hex[(value >> 4) & 0x0F];
-    out += Hex[value & 0x0F];
-}
-
 bool IsPlain(char c)
 {
     const auto b = static_cast<unsigned char>(c);
@@ -48,11 +42,11 @@ void AppendEscaped(std::string& out, std::string_view bytes)
         if (zeros > 1) {
             // trailers are mostly zero bytes: a run of them is kept short
             out += "%z";
-            AddHex(out, zeros);
+            AppendHexByte(out, static_cast<unsigned char>(zeros));
             i += zeros;
         } else {
             out += '%';
-            AddHex(out, static_cast<unsigned char>(bytes[i]));
+            AppendHexByte(out, static_cast<unsigned char>(bytes[i]));
             ++i;
         }
     }
@@ -65,15 +59,10 @@ void AppendNumber(std::string& out, std::int64_t value)
     out.append(digits, end);
 }
 
+// Journals are written with upper-case digits only; any other text is no journal of ours.
 int HexDigit(char c)
 {
-    if (c >= '0' && c <= '9') {
-        return c - '0';
-    }
-    if (c >= 'A' && c <= 'F') {
-        return c - 'A' + 10;
-    }
-    return -1;
+    return c == AsciiUpper(c) ? HexDigitValue(c) : -1;
 }
 
 std::optional<std::string> Unescape(std::string_view text)
