@@ -1,8 +1,7 @@
 #include "ui/extract/extract_form.h"
 
 #include "engine/path_parts.h"
-#include "extract/write_extracted_tag.h"
-#include "journal/journal_session.h"
+#include "extract/extraction_batch.h"
 #include "settings/stored_settings.h"
 #include "ui/components/form_info.h"
 #include "ui/components/hot_key_manager.h"
@@ -28,7 +27,6 @@
 #include <QToolButton>
 
 #include <algorithm>
-#include <ctime>
 
 namespace {
 
@@ -525,71 +523,46 @@ void TExtractionWindow::OK_SBClick()
 
 TFileFailures TExtractionWindow::ProcessFiles(const std::vector<int>& rows, bool wholePath)
 {
-    const TTagFormula formula = CurrentFormula();
-    const int range = static_cast<int>(rows.size());
-    QElapsedTimer sinceEvents;
-    sinceEvents.start();
-    const TYieldFn yield = [&sinceEvents] {
-        // the window is redrawn as often as the eye can follow, not once per file
-        if (sinceEvents.elapsed() >= 16) {
-            QCoreApplication::processEvents();
-            sinceEvents.restart();
-        }
-    };
-    TFileFailures failures;
+    TExtractionJob job;
+    job.Formula = CurrentFormula();
+    job.Options = RunOptions();
+    job.PathIncluded = PathIncluded;
     std::vector<std::string> paths;
     for (const int row : rows) {
         paths.push_back(Work.Files[row].FullName());
     }
     // asked once, before any file: a file whose values the code page cannot hold keeps its tag
     // (and is listed) unless the user lets them be written with "?"
-    std::vector<std::string> lossyFiles;
-    for (const std::string& path : paths) {
-        const std::string fullPath = ExtractionText(path, true);
-        const TFormulaRun values =
-            ExtractValues(PathIncluded ? fullPath : NamePart(fullPath), formula, RunOptions());
-        if (ValuesLoseCharacters(formula, values.Values, Work.Options.TagCodePage)) {
-            lossyFiles.push_back(path);
+    job.Lossy = AskWriteLossy(Prompts, this, FilesLosingCharacters(paths, job));
+    QElapsedTimer sinceEvents;
+    sinceEvents.start();
+    TBatchControl control;
+    control.Yield = [&sinceEvents] {
+        // the window is redrawn as often as the eye can follow, not once per file
+        if (sinceEvents.elapsed() >= 16) {
+            QCoreApplication::processEvents();
+            sinceEvents.restart();
         }
-    }
-    const bool lossy = AskWriteLossy(Prompts, this, lossyFiles);
-    // journaled so that it can be undone; no file is touched when the journal cannot be written
-    TJournalSession journal(Work.JournalFolder, JournalExtract, std::time(nullptr));
-    if (!journal.Begin(paths)) {
-        return {journal.Failure()};
-    }
-    emit ProgressStarted();
-    for (int i = 0; i < range && !Work.Activity.StopRequested(); ++i) {
-        // in whole-path mode the bar stands at the file's index, with the selection after it
-        emit ProgressReported(wholePath ? i : i + 1, range, Shown(ProgressText(i + 1, range)));
+    };
+    control.Cancelled = [this] { return Work.Activity.StopRequested(); };
+    // in whole-path mode the bar stands at the file's index, with the selection after it
+    control.CountFromOne = !wholePath;
+    control.Progress = [&](int position, int range, const std::string& text) {
+        emit ProgressReported(position, range, Shown(text));
         if (wholePath) {
-            emit CurrentRowRequested(rows[i]); // the main list follows the file at hand
+            emit CurrentRowRequested(rows[position]); // the main list follows the file at hand
         }
-        yield();
-        const std::string& path = paths[i];
-        // the boxes show the file when the window is next drawn, not once per file
-        ShownFile = path;
-        FullPath = ExtractionText(path, true);
-        TextToExtract = PathIncluded ? FullPath : NamePart(FullPath);
-        const TFormulaRun run = RunFormula(TextToExtract, formula, RunOptions(), path, yield);
-        const TJournalSession::TFileScope journaled(journal, static_cast<std::size_t>(i));
-        // listed under the folder of the extraction text, as the user sees the file here
-        if (auto failure = WriteExtractedTag(path, formula, run.Values, Options.PreserveOtherTag,
-                                             yield, Work.Options.TagCodePage, lossy)) {
-            failure->Path = TextToExtract;
-            failures.push_back(*failure);
-        } else if (!journal.FileDone(i, {})) {
-            failures.push_back(journal.Failure());
-            break; // the files after this one could not be undone
-        } else if (NotProcessedCorrectly(formula, run)) {
-            failures.push_back(FailureFromReason(TextToExtract, TFailureReason::Incomplete, ""));
-        }
-    }
-    if (journal.Failure().Text.empty() && !Work.Activity.StopRequested()) {
-        journal.End();
-    }
+    };
+    emit ProgressStarted();
+    const TBatchResult result = RunJournaledExtraction(
+        Work.JournalFolder, paths, job, control,
+        [this](std::size_t, const TFileExtraction& file, const TFileOutcome&) {
+            // the boxes show the file when the window is next drawn, not once per file
+            ShownFile = file.FullPath;
+            FullPath = ExtractionText(file.FullPath, true);
+        });
     emit ProgressEnded();
     ShowExtractionText();
     Run();
-    return failures;
+    return result.Failures;
 }
