@@ -11,7 +11,7 @@
 #include "ui/auxiliary/progress_form.h"
 #include "ui/auxiliary/settings_form.h"
 #include "ui/auxiliary/undo_history_form.h"
-#include "ui/extract/extract_form.h"
+#include "ui/extract/extraction_window.h"
 #include "ui/extract/replace_in_name_form.h"
 #include "ui/html/html_form.h"
 #include "ui/main/main_form.h"
