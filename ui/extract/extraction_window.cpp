@@ -21,7 +21,8 @@
 #include <algorithm>
 
 TExtractionWindow::TExtractionWindow(TWorkspace& work, TPrompts& prompts, QWidget* parent)
-    : THidingWindow(QStringLiteral("_Form3"), tr("[ File Name ]   to   [ ID3 Tag ]"), parent),
+    : THidingWindow(QStringLiteral("ExtractionWindow"), tr("[ File Name ]   to   [ ID3 Tag ]"),
+                    parent),
       Work(work), Prompts(prompts)
 {
     BuildControls();

@@ -121,7 +121,7 @@ void TExtractionWindow::BuildControls()
     FormInfo = new TFormInfo(this);
     FormInfo->Company = RegCompany;
     FormInfo->AppName = RegAppName;
-    FormInfo->FormName = QStringLiteral("_Form3");
+    FormInfo->FormName = QStringLiteral("_Form3"); // the stored placement section
     FormInfo->Loaded();
 }
 

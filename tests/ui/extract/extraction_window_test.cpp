@@ -3,7 +3,7 @@
 #include "ui/auxiliary/error_form.h"
 #include "ui/components/panel.h"
 #include "ui/extract/extraction_window.h"
-#include "ui/extract/replace_in_name_form.h"
+#include "ui/extract/replace_dialog.h"
 #include "ui/main/main_window_harness.h"
 
 #include <QPlainTextEdit>
@@ -184,11 +184,11 @@ private slots:
         auto* preview = Control<QPlainTextEdit>("AllTagsPreview");
         preview->clear();
         Click("ReplaceDialogButton");
-        TReplaceInName_Form* dialog = Program.Windows().ReplaceInName_Form;
+        TReplaceDialog* dialog = Program.Windows().ReplaceInName_Form;
         QCOMPARE(dialog->minimumSize(), dialog->maximumSize());
         QVERIFY(dialog->width() < 400 && dialog->height() < 200);
-        dialog->findChild<QLineEdit*>("What_Edit")->setText("a");
-        dialog->findChild<QToolButton*>("Add_SB")->click();
+        dialog->findChild<QLineEdit*>("WhatBox")->setText("a");
+        dialog->findChild<QToolButton*>("AddButton")->click();
         QVERIFY(!preview->toPlainText().isEmpty());
         preview->clear();
         Control<QRadioButton>("NoCaseButton")->click();
@@ -319,18 +319,18 @@ private slots:
             {"delete first", {{"_", " "}, {"-", "+"}}, "_", "", false, {{"-", "+"}}, 0, 0},
             {"delete only", {{"_", " "}}, "_", "", false, {}, -1, 0},
         };
-        TReplaceInName_Form* dialog = Program.Windows().ReplaceInName_Form;
+        TReplaceDialog* dialog = Program.Windows().ReplaceInName_Form;
         for (const auto& row : rows) {
             Form()->ReplacePairs() = {row.Before, 0};
             Form()->ShowReplacePairs();
             Program.Prompts.Messages.clear();
             Click("ReplaceDialogButton");
             QVERIFY(dialog->isVisible());
-            QCOMPARE(dialog->findChild<QLineEdit*>("What_Edit")->text(),
+            QCOMPARE(dialog->findChild<QLineEdit*>("WhatBox")->text(),
                      QString::fromStdString(row.Before[0].What));
-            dialog->findChild<QLineEdit*>("What_Edit")->setText(row.What);
-            dialog->findChild<QLineEdit*>("With_Edit")->setText(row.With);
-            dialog->findChild<QToolButton*>(row.Add ? "Add_SB" : "Delete_SB")->click();
+            dialog->findChild<QLineEdit*>("WhatBox")->setText(row.What);
+            dialog->findChild<QLineEdit*>("WithBox")->setText(row.With);
+            dialog->findChild<QToolButton*>(row.Add ? "AddButton" : "DeleteButton")->click();
             QVERIFY2(Form()->ReplacePairs().Pairs == row.After, row.Rule);
             QVERIFY2(Form()->ReplacePairs().Selected == row.Selected, row.Rule);
             QVERIFY2(Program.Prompts.Messages.size() == row.Messages, row.Rule);
