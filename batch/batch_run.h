@@ -36,7 +36,8 @@ struct TBatchControl
     TBatchJournal* Journal = nullptr;
 };
 
-// Runs `step` on each path in order and collects what happened. A cancelled batch leaves the
+// Runs `step` on each path in order and collects what happened: the result lists each file whose
+// outcome is Listed() with its failure. A cancelled batch leaves the
 // files from the cancelled one on untouched and says so in the result.
 TBatchResult RunBatch(const std::vector<std::string>& paths, const TFileStep& step,
                       const TBatchControl& control = {});
