@@ -37,8 +37,8 @@ struct TBatchControl
 };
 
 // Runs `step` on each path in order and collects what happened: the result lists each file whose
-// outcome is Listed() with its failure. A cancelled batch leaves the
-// files from the cancelled one on untouched and says so in the result.
+// outcome is Listed() with its failure. A cancelled batch leaves the files from the cancelled one
+// on untouched and says so in the result.
 TBatchResult RunBatch(const std::vector<std::string>& paths, const TFileStep& step,
                       const TBatchControl& control = {});
 // The same with a step in two parts. A journaled batch on a machine with more than one processor
