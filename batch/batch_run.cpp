@@ -1,12 +1,10 @@
 #include "batch/batch_run.h"
 
-#include "journal/journal_session.h"
-
 #include <algorithm>
 #include <atomic>
-#include <optional>
 #include <system_error>
 #include <thread>
+#include <utility>
 
 namespace {
 
@@ -21,7 +19,7 @@ std::vector<TFileChange> ReadWhileRecording(const std::vector<std::string>& path
                                             bool& begun)
 {
     std::vector<TFileChange> ahead;
-    TJournalSession& journal = *control.Journal;
+    TBatchJournal& journal = *control.Journal;
     if (std::thread::hardware_concurrency() < 2) {
         begun = journal.Begin(paths); // reading ahead would only take turns with the record
         return ahead;
@@ -85,23 +83,25 @@ TBatchResult Run(const std::vector<std::string>& paths, const TFileStep* step,
             const int position = static_cast<int>(i) + (control.CountFromOne ? 1 : 0);
             control.Progress(position, range, ProgressText(position, range));
         }
+        const auto change = [&]() -> TFileOutcome {
+            if (step != nullptr) {
+                return (*step)(paths[i], control.Yield);
+            }
+            if (i < ahead.size()) {
+                const TFileChange made = std::exchange(ahead[i], nullptr); // frees what it kept
+                return made();
+            }
+            return (*read)(paths[i], control.Yield)();
+        };
         // the changes the step announces are the journal's intents for this file
-        std::optional<TJournalSession::TFileScope> scope;
-        if (control.Journal != nullptr) {
-            scope.emplace(*control.Journal, i);
-        }
-        TFileOutcome outcome;
-        if (step != nullptr) {
-            outcome = (*step)(paths[i], control.Yield);
-        } else if (i < ahead.size()) {
-            outcome = ahead[i]();
-            ahead[i] = nullptr; // what it kept is not needed any more
-        } else {
-            outcome = (*read)(paths[i], control.Yield)();
-        }
+        const TFileOutcome outcome =
+            control.Journal != nullptr ? control.Journal->Change(i, change) : change();
         switch (outcome.Status) {
         case TFileStatus::Done:
             ++result.Done;
+            if (outcome.Listed()) {
+                result.Failures.push_back(outcome.Failure);
+            }
             break;
         case TFileStatus::Unchanged:
             ++result.Unchanged;

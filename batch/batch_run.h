@@ -1,49 +1,14 @@
 #pragma once
 
+#include "engine/batch_journal.h"
 #include "engine/file_failure.h"
-#include "engine/tag_file.h"
 #include "engine/yield.h"
 #include "workspace/batch_report.h"
 
 #include <cstddef>
 #include <functional>
-#include <optional>
 #include <string>
-#include <utility>
 #include <vector>
-
-class TJournalSession;
-
-// What one step of a batch did to its file.
-enum class TFileStatus
-{
-    Done,      // written, cleared, renamed (or, in a dry run, found ready to be renamed)
-    Unchanged, // nothing needed changing: no tag to remove, the new name is the present one
-    Refused,   // left as it was; Failure says why
-};
-
-struct TFileOutcome
-{
-    TFileOutcome(TFileStatus status = TFileStatus::Done, TFileFailure failure = {})
-        : Status(status), Failure(std::move(failure))
-    {
-    }
-
-    TFileStatus Status = TFileStatus::Done;
-    TFileFailure Failure; // only for Refused
-    // A file moved to a new name (Done): where it went, and the folders made for it, parents
-    // first. The undo journal keeps them to move the file back.
-    std::string NewPath;
-    std::vector<std::string> NewFolders;
-    // What the step left the file as (Done), when it knows without looking again; the undo
-    // journal keeps it to tell later whether the file changed since.
-    std::optional<TFileState> After;
-
-    static TFileOutcome Refusal(TFileFailure failure)
-    {
-        return {TFileStatus::Refused, std::move(failure)};
-    }
-};
 
 // One file's work: given the path and the yield callback of the batch.
 using TFileStep = std::function<TFileOutcome(const std::string& path, const TYieldFn& yield)>;
@@ -68,11 +33,12 @@ struct TBatchControl
     // the first one is touched, each change the step announces is recorded before it is made,
     // and each changed file is marked after it. A journal that cannot
     // be written stops the batch with its failure, before any file or at the file it failed on.
-    TJournalSession* Journal = nullptr;
+    TBatchJournal* Journal = nullptr;
 };
 
-// Runs `step` on each path in order and collects what happened. A cancelled batch leaves the
-// files from the cancelled one on untouched and says so in the result.
+// Runs `step` on each path in order and collects what happened: the result lists each file whose
+// outcome is Listed() with its failure. A cancelled batch leaves the files from the cancelled one
+// on untouched and says so in the result.
 TBatchResult RunBatch(const std::vector<std::string>& paths, const TFileStep& step,
                       const TBatchControl& control = {});
 // The same with a step in two parts. A journaled batch on a machine with more than one processor

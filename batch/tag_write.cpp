@@ -8,7 +8,6 @@
 #include "engine/tag_record.h"
 #include "engine/tag_values.h"
 #include "engine/utf8.h"
-#include "workspace/display_texts.h"
 
 #include <cerrno>
 #include <sys/stat.h>
@@ -16,14 +15,6 @@
 namespace {
 
 const char* const WriteFailureText = "cannot write the tag";
-
-std::optional<std::string> Cut(const std::optional<std::string>& text, std::size_t limit)
-{
-    if (!text) {
-        return std::nullopt;
-    }
-    return Utf8Left(*text, limit);
-}
 
 bool IsMissing(int error)
 {
@@ -43,9 +34,9 @@ TFileOutcome WriteTrailer(const std::string& file, const std::string& path,
 
 } // namespace
 
-std::optional<std::uint8_t> GenreFromBoxText(std::string_view text)
+std::optional<std::uint8_t> GenreFromChosenName(std::string_view text)
 {
-    const std::string_view name = text == UnknownGenreEntry ? std::string_view("Other") : text;
+    const std::string_view name = GenreNameOf(text);
     std::optional<std::uint8_t> genre;
     for (std::size_t i = 0; i < GenreNames.size(); ++i) {
         if (GenreNames[i] == name) {
@@ -55,24 +46,41 @@ std::optional<std::uint8_t> GenreFromBoxText(std::string_view text)
     return genre;
 }
 
-std::uint8_t TrackFromBoxText(std::string_view text)
+std::uint8_t TrackOrZero(std::string_view text)
 {
     return TrackFromText(text).value_or(0);
 }
 
-TTagEdits TagEditsFromBoxes(const TTagBoxTexts& boxes)
+TTagEdits TagEditsFromTexts(const std::vector<TFieldText>& texts)
 {
     TTagEdits edits;
-    edits.Title = Cut(boxes.Title, TagTextLimit);
-    edits.Artist = Cut(boxes.Artist, TagTextLimit);
-    edits.Album = Cut(boxes.Album, TagTextLimit);
-    edits.Year = Cut(boxes.Year, TagYearLimit);
-    edits.Comment = Cut(boxes.Comment, TagTextLimit);
-    if (boxes.Genre) {
-        edits.Genre = GenreFromBoxText(*boxes.Genre);
-    }
-    if (boxes.Track) {
-        edits.Track = TrackFromBoxText(*boxes.Track);
+    for (const TFieldText& field : texts) {
+        if (!field.Write) {
+            continue;
+        }
+        switch (field.Field) {
+        case TEditField::Title:
+            edits.Title = Utf8Left(field.Text, TagTextLimit);
+            break;
+        case TEditField::Artist:
+            edits.Artist = Utf8Left(field.Text, TagTextLimit);
+            break;
+        case TEditField::Album:
+            edits.Album = Utf8Left(field.Text, TagTextLimit);
+            break;
+        case TEditField::Year:
+            edits.Year = Utf8Left(field.Text, TagYearLimit);
+            break;
+        case TEditField::Comment:
+            edits.Comment = Utf8Left(field.Text, TagTextLimit);
+            break;
+        case TEditField::Genre:
+            edits.Genre = GenreFromChosenName(field.Text);
+            break;
+        case TEditField::Track:
+            edits.Track = TrackOrZero(field.Text);
+            break;
+        }
     }
     return edits;
 }

@@ -9,23 +9,11 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 struct TId3v2Reading;
 
 class TMPEGAudio;
-
-// The texts of the seven tag boxes, each only when its box is enabled. Genre is the text of the
-// genre box's selected entry (empty when none is selected).
-struct TTagBoxTexts
-{
-    std::optional<std::string> Title;
-    std::optional<std::string> Artist;
-    std::optional<std::string> Album;
-    std::optional<std::string> Year;
-    std::optional<std::string> Comment;
-    std::optional<std::string> Genre;
-    std::optional<std::string> Track;
-};
 
 // The fields a write replaces; a field without a value keeps what the file holds.
 struct TTagEdits
@@ -41,17 +29,38 @@ struct TTagEdits
     bool operator==(const TTagEdits&) const = default;
 };
 
-// The genre a box text names: "<unknown>" stands for "Other"; otherwise the genre whose name is
-// exactly the text (case counts). Nothing when no genre has that name: the file keeps its genre.
-std::optional<std::uint8_t> GenreFromBoxText(std::string_view text);
+// The fields of a tag an edit names.
+enum class TEditField
+{
+    Title,
+    Artist,
+    Album,
+    Year,
+    Comment,
+    Genre,
+    Track,
+};
 
-// The track a box text gives: a decimal number 0..255, spaces around it allowed. Any other text,
-// a blank one included, gives 0.
-std::uint8_t TrackFromBoxText(std::string_view text);
+// One field of an edit as the user typed or chose it, and whether it is written at all: a field
+// not written keeps what the file holds.
+struct TFieldText
+{
+    TEditField Field = TEditField::Title;
+    std::string Text;
+    bool Write = true;
+};
 
-// What a write of the enabled boxes changes: texts cut to 30 characters (year 4), the genre and
-// track by the two rules above.
-TTagEdits TagEditsFromBoxes(const TTagBoxTexts& boxes);
+// The genre a chosen genre name means (GenreNameOf): the genre whose name is exactly that text
+// (case counts). Nothing when no genre has that name: the file keeps its genre.
+std::optional<std::uint8_t> GenreFromChosenName(std::string_view text);
+
+// The track a typed text gives: a decimal number 0..255, spaces around it allowed. Any other
+// text, a blank one included, gives 0.
+std::uint8_t TrackOrZero(std::string_view text);
+
+// What a write of the fields changes: texts cut to 30 characters (year 4), the genre and track
+// by the two rules above. A field named twice takes its last text.
+TTagEdits TagEditsFromTexts(const std::vector<TFieldText>& texts);
 
 // Reads the file, replaces the edited fields, keeps the others as read and writes the tag. A file
 // whose audio is not recognised is refused (NotAudio): its tag was never read, so writing would

@@ -2,8 +2,7 @@
 #include "cli/json_output.h"
 #include "cli/line_text.h"
 #include "engine/ascii_text.h"
-#include "engine/path_parts.h"
-#include "extract/write_extracted_tag.h"
+#include "extract/extraction_batch.h"
 #include "journal/journal_session.h"
 
 #include <ctime>
@@ -13,11 +12,7 @@ namespace {
 
 struct TExtractArgs
 {
-    TTagFormula Formula;
-    TExtractOptions Options;
-    bool PathIncluded = false;
-    bool Write = false;
-    bool Lossy = false;
+    TExtractionJob Job;
     bool Json = false;
     std::vector<std::string> Files;
 };
@@ -47,7 +42,7 @@ std::optional<std::string> ParseArgs(const TCommandLine& line, TExtractArgs& par
     if (seps.size() > FormulaFieldCount) {
         return "a formula has at most six separators";
     }
-    std::copy(seps.begin(), seps.end(), parsed.Formula.Sep.begin());
+    std::copy(seps.begin(), seps.end(), parsed.Job.Formula.Sep.begin());
     const std::vector<std::string>& fields = line.Values("--field");
     for (std::size_t i = 0; i < fields.size(); ++i) {
         const auto field = TagFieldFromName(fields[i]);
@@ -58,14 +53,14 @@ std::optional<std::string> ParseArgs(const TCommandLine& line, TExtractArgs& par
         if (i == FormulaFieldCount) {
             return "a formula has at most six fields";
         }
-        parsed.Formula.Field[i] = *field;
+        parsed.Job.Formula.Field[i] = *field;
     }
     if (const auto name = line.Last("--case")) {
         const auto mode = CaseModeFromName(*name);
         if (!mode) {
             return "unknown case '" + *name + "' (use none, lower, upper or capitalize)";
         }
-        parsed.Options.CaseMode = *mode;
+        parsed.Job.Options.CaseMode = *mode;
     }
     std::vector<TReplacePair> pairs;
     for (const std::string& value : line.Values("--replace")) {
@@ -82,15 +77,15 @@ std::optional<std::string> ParseArgs(const TCommandLine& line, TExtractArgs& par
         pairs.push_back(std::move(pair));
     }
     if (!pairs.empty()) {
-        parsed.Options.ReplacePairs.Pairs = std::move(pairs);
-        parsed.Options.ReplacePairs.Selected =
-            static_cast<int>(parsed.Options.ReplacePairs.Pairs.size()) - 1;
+        parsed.Job.Options.ReplacePairs.Pairs = std::move(pairs);
+        parsed.Job.Options.ReplacePairs.Selected =
+            static_cast<int>(parsed.Job.Options.ReplacePairs.Pairs.size()) - 1;
     }
-    parsed.PathIncluded = line.Has("--path");
-    parsed.Options.PreserveOtherTag = !line.Has("--clear");
-    parsed.Options.AutoTrimSpaces = line.Has("--trim");
-    parsed.Write = line.Has("--write");
-    parsed.Lossy = line.Has("--lossy");
+    parsed.Job.PathIncluded = line.Has("--path");
+    parsed.Job.Options.PreserveOtherTag = !line.Has("--clear");
+    parsed.Job.Options.AutoTrimSpaces = line.Has("--trim");
+    parsed.Job.Write = line.Has("--write");
+    parsed.Job.Lossy = line.Has("--lossy");
     parsed.Json = line.Has("--json");
     parsed.Files = line.Operands;
     if (parsed.Files.empty()) {
@@ -124,36 +119,25 @@ TJson JsonLines(const std::vector<std::string>& lines)
     return array;
 }
 
-// Runs the formula on one file, writes it when asked, prints its block (or adds its object to
-// `array`); true when the file went wrong in a way the exit status reports.
-bool ProcessFile(const std::string& file, const TExtractArgs& args, std::ostream& out,
-                 std::ostream& err, TJsonArrayWriter& array, TJournalSession& journal,
-                 std::size_t index)
+// Prints the block of one file (or adds its object to `array`) with what became of it; true when
+// the file went wrong in a way the exit status reports.
+bool ReportFile(const std::string& file, const TExtractArgs& args,
+                const TFileExtraction& extraction, const TFileOutcome& outcome, std::size_t index,
+                std::ostream& out, std::ostream& err, TJsonArrayWriter& array)
 {
-    std::string fullPath;
-    MakeFullPath(file, fullPath); // a refused path reads as a missing file further on
-    const std::string text = ExtractionText(fullPath, args.PathIncluded);
-    const auto run = RunFormula(text, args.Formula, args.Options, fullPath);
-    const bool incomplete = NotProcessedCorrectly(args.Formula, run);
-    const std::string check = incomplete ? "not processed correctly" : "complete";
+    const TFormulaRun& run = extraction.Run;
+    const std::string check = extraction.Incomplete ? "not processed correctly" : "complete";
     const std::vector<std::string> tagLines = AllTagsLines(run.PreviewTag);
-
+    const bool refused = outcome.Status == TFileStatus::Refused;
     std::optional<std::string> written;
-    std::optional<TFileFailure> failure;
-    if (args.Write) {
-        failure =
-            WriteExtractedTag(fullPath, args.Formula, run.Values, args.Options.PreserveOtherTag, {},
-                              args.Options.CodePage, args.Lossy);
-        written = WriteText(failure);
-        if (!failure) {
-            journal.FileDone(index, {});
-        }
+    if (args.Job.Write) {
+        written = WriteText(refused ? std::optional(outcome.Failure) : std::nullopt);
     }
     if (args.Json) {
         TJson record = {{"file", JsonText(file)},
-                        {"text", JsonText(text)},
+                        {"text", JsonText(extraction.Text)},
                         {"extracted", JsonLines(run.ExtractedLines)},
-                        {"formula", JsonText(ChainText(args.Formula, run.FieldCount))},
+                        {"formula", JsonText(ChainText(args.Job.Formula, run.FieldCount))},
                         {"tags", JsonLines(tagLines)},
                         {"check", check}};
         if (written) {
@@ -162,12 +146,12 @@ bool ProcessFile(const std::string& file, const TExtractArgs& args, std::ostream
         array.Add(record);
     } else {
         out << (index > 0 ? "\n" : "") << "File: " << LineText(file) << "\n";
-        out << "Text: " << LineText(text) << "\n";
+        out << "Text: " << LineText(extraction.Text) << "\n";
         out << "Extracted:\n";
         for (const auto& line : run.ExtractedLines) {
             out << "  " << line << "\n";
         }
-        out << "Formula: " << ChainText(args.Formula, run.FieldCount) << "\n";
+        out << "Formula: " << ChainText(args.Job.Formula, run.FieldCount) << "\n";
         out << "All tags:\n";
         for (const auto& line : tagLines) {
             out << "  " << line << "\n";
@@ -177,10 +161,10 @@ bool ProcessFile(const std::string& file, const TExtractArgs& args, std::ostream
             out << "Write: " << *written << "\n";
         }
     }
-    if (failure) {
+    if (refused) {
         err << "cantrel-cli extract: " << LineText(file) << ": " << *written << "\n";
     }
-    return args.Write && (incomplete || failure.has_value());
+    return args.Job.Write && (extraction.Incomplete || refused);
 }
 
 } // namespace
@@ -191,27 +175,25 @@ int RunExtractCommand(const TCommandLine& line, std::ostream& out, std::ostream&
     if (const auto error = ParseArgs(line, parsed)) {
         return UsageError(err, *FindCommandSyntax("extract"), *error);
     }
-    parsed.Options.CodePage = line.CodePage;
+    parsed.Job.Options.CodePage = line.CodePage;
     TJournalSession journal(CommandJournalFolder(), JournalExtract, std::time(nullptr));
-    if (parsed.Write && !journal.Begin(parsed.Files)) {
-        ReportJournalFailure("extract", journal, err);
-        return 1;
+    TBatchControl control;
+    if (parsed.Job.Write) {
+        control.Journal = &journal;
     }
     bool failed = false;
     TJsonArrayWriter array(out, TJsonArrayWriter::Block);
-    // a journal that fails on the way stops the files after the one it failed on
-    for (std::size_t i = 0; i < parsed.Files.size() && journal.Failure().Text.empty(); ++i) {
-        std::optional<TJournalSession::TFileScope> journaled;
-        if (parsed.Write) {
-            journaled.emplace(journal, i);
-        }
-        failed = ProcessFile(parsed.Files[i], parsed, out, err, array, journal, i) || failed;
-    }
-    if (parsed.Json) {
+    RunExtraction(
+        parsed.Files, parsed.Job, control,
+        [&](std::size_t index, const TFileExtraction& extraction, const TFileOutcome& outcome) {
+            failed = ReportFile(parsed.Files[index], parsed, extraction, outcome, index, out, err,
+                                array) ||
+                     failed;
+        });
+    // a journal that cannot record the batch stops it before its first file, with no output
+    const bool begun = !parsed.Job.Write || journal.Number() != 0;
+    if (parsed.Json && begun) {
         array.Finish();
-    }
-    if (parsed.Write && journal.Failure().Text.empty()) {
-        journal.End();
     }
     return ReportJournalFailure("extract", journal, err) || failed ? 1 : 0;
 }

@@ -15,21 +15,32 @@
 
 namespace {
 
-std::optional<std::string>* FieldOf(TTagBoxTexts& boxes, const std::string& option)
+std::optional<TEditField> FieldOf(std::string_view option)
 {
     const struct
     {
         const char* Option;
-        std::optional<std::string> TTagBoxTexts::*Field;
+        TEditField Field;
     } options[] = {
-        {"--title", &TTagBoxTexts::Title},     {"--artist", &TTagBoxTexts::Artist},
-        {"--album", &TTagBoxTexts::Album},     {"--year", &TTagBoxTexts::Year},
-        {"--comment", &TTagBoxTexts::Comment}, {"--genre", &TTagBoxTexts::Genre},
-        {"--track", &TTagBoxTexts::Track},
+        {"--title", TEditField::Title},     {"--artist", TEditField::Artist},
+        {"--album", TEditField::Album},     {"--year", TEditField::Year},
+        {"--comment", TEditField::Comment}, {"--genre", TEditField::Genre},
+        {"--track", TEditField::Track},
     };
     for (const auto& o : options) {
         if (option == o.Option) {
-            return &(boxes.*o.Field);
+            return o.Field;
+        }
+    }
+    return std::nullopt;
+}
+
+// The text given for the field, if any.
+const std::string* TextOf(const std::vector<TFieldText>& texts, TEditField field)
+{
+    for (const TFieldText& text : texts) {
+        if (text.Field == field) {
+            return &text.Text;
         }
     }
     return nullptr;
@@ -101,31 +112,37 @@ int RunFileCommand(std::string_view command, const std::vector<std::string>& fil
 int RunWriteCommand(const TCommandLine& line, std::ostream& out, std::ostream& err)
 {
     const TCommandSyntax& syntax = *FindCommandSyntax("write");
-    TTagBoxTexts boxes;
-    bool anyField = false;
+    std::vector<TFieldText> texts;
     for (const TOptionSyntax& option : syntax.Options) {
-        if (auto* field = FieldOf(boxes, std::string(LongName(option)))) {
-            *field = line.Last(LongName(option));
-            anyField = anyField || field->has_value();
+        const std::string_view name = LongName(option);
+        if (const auto field = FieldOf(name)) {
+            if (auto text = line.Last(name)) {
+                texts.push_back({*field, std::move(*text)});
+            }
         }
     }
-    if (!anyField) {
+    if (texts.empty()) {
         return UsageError(err, syntax, "no field given: nothing to write");
     }
     const std::vector<std::string>& files = line.Operands;
     if (files.empty()) {
         return UsageError(err, syntax, "no file given");
     }
-    TTagEdits edits = TagEditsFromBoxes(boxes);
-    if (boxes.Year && !YearFits(*boxes.Year)) {
-        return UsageError(err, syntax, "year '" + *boxes.Year + "' is longer than 4 characters");
+    TTagEdits edits = TagEditsFromTexts(texts);
+    const std::string* year = TextOf(texts, TEditField::Year);
+    if (year != nullptr && !YearFits(*year)) {
+        return UsageError(err, syntax, "year '" + *year + "' is longer than 4 characters");
     }
-    if (boxes.Genre && !(edits.Genre = GenreFromText(*boxes.Genre))) {
-        return UsageError(
-            err, syntax, "genre '" + *boxes.Genre + "' is neither a number 0-255 nor a genre name");
+    // the command line takes genre numbers and names in any case, and refuses what the tag
+    // cannot hold instead of writing something else
+    const std::string* genre = TextOf(texts, TEditField::Genre);
+    if (genre != nullptr && !(edits.Genre = GenreFromText(*genre))) {
+        return UsageError(err, syntax,
+                          "genre '" + *genre + "' is neither a number 0-255 nor a genre name");
     }
-    if (boxes.Track && !(edits.Track = TrackFromText(*boxes.Track))) {
-        return UsageError(err, syntax, "track '" + *boxes.Track + "' is not a number 0-255");
+    const std::string* track = TextOf(texts, TEditField::Track);
+    if (track != nullptr && !(edits.Track = TrackFromText(*track))) {
+        return UsageError(err, syntax, "track '" + *track + "' is not a number 0-255");
     }
     const TTagCodePage& codePage = line.CodePage;
     // the same texts go into every file, and a file's own texts always fit its code page

@@ -46,12 +46,22 @@ std::optional<std::uint8_t> TrackFromText(std::string_view text)
     return ByteNumber(WithoutSpacesAround(text));
 }
 
+bool IsUnknownGenreName(std::string_view name)
+{
+    return EqualsIgnoringCase(name, "OTHER") || EqualsIgnoringCase(name, "UNKNOWN");
+}
+
+std::string_view GenreNameOf(std::string_view text)
+{
+    return text == UnknownGenreText ? std::string_view("Other") : text;
+}
+
 std::optional<std::uint8_t> GenreFromText(std::string_view text)
 {
     if (const auto number = ByteNumber(text)) {
         return number;
     }
-    const std::string_view name = text == "<unknown>" ? std::string_view("Other") : text;
+    const std::string_view name = GenreNameOf(text);
     for (std::size_t i = 0; i < GenreNames.size(); ++i) {
         if (EqualsIgnoringCase(GenreNames[i], name)) {
             return static_cast<std::uint8_t>(i);

@@ -16,8 +16,18 @@
 // (a blank one included), since the tag holds one byte.
 std::optional<std::uint8_t> TrackFromText(std::string_view text);
 
-// A genre typed as its number 0..255 or its name in any case; "<unknown>" stands for "Other".
-// Nothing for any other text.
+// The text that stands for the genres without a name of their own: it is shown for "Other",
+// "Unknown" and every number no genre has, and typed it means "Other".
+inline constexpr std::string_view UnknownGenreText = "<unknown>";
+
+// True for the genre names UnknownGenreText is shown for: "Other" and "Unknown", in any case.
+bool IsUnknownGenreName(std::string_view name);
+
+// The genre name a typed genre text means: "Other" for UnknownGenreText, else the text itself.
+std::string_view GenreNameOf(std::string_view text);
+
+// A genre typed as its number 0..255 or its name in any case; UnknownGenreText stands for
+// "Other". Nothing for any other text.
 std::optional<std::uint8_t> GenreFromText(std::string_view text);
 
 // True when the year has at most four characters, all that the tag holds.

@@ -333,17 +333,18 @@ bool TJournalSession::End()
     return true;
 }
 
-TJournalSession::TFileScope::TFileScope(TJournalSession& session, std::size_t index)
-    : Session(session), Listening(&session)
+TFileOutcome TJournalSession::Change(std::size_t index, const std::function<TFileOutcome()>& change)
 {
-    Session.Current = index;
-    Session.InScope = true;
-    Session.CurrentIntended = false;
-}
-
-TJournalSession::TFileScope::~TFileScope()
-{
-    Session.InScope = false;
+    Current = index;
+    InScope = true;
+    CurrentIntended = false;
+    struct TLeave
+    {
+        bool& InScope;
+        ~TLeave() { InScope = false; } // also when the change throws
+    } leave{InScope};
+    const TChangeListenerScope listening(this);
+    return change();
 }
 
 int TJournalSession::BeforeChange(const TChangeIntent& intent)

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "batch/batch_run.h"
+#include "engine/batch_journal.h"
 #include "engine/change_intent.h"
 #include "engine/file_failure.h"
 #include "journal/journal_file.h"
@@ -8,6 +8,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -19,13 +20,12 @@ inline constexpr const char* JournalExtract = "extract";
 inline constexpr const char* JournalCopyV2 = "copy-v2";
 inline constexpr const char* JournalUndo = "undo";
 
-// Records one batch in the undo journal. A batch that runs through RunBatch is journaled by
-// giving it the session (TBatchControl::Journal); a batch with its own loop calls Begin before its
-// first file, holds a TFileScope while it works on a file, and calls FileDone after each and End
-// after the last.
+// Records one batch in the undo journal. A batch is journaled by giving the session to RunBatch
+// (TBatchControl::Journal), which calls Begin before its first file, makes each file's change
+// through Change, and calls FileDone after each and End after the last.
 //
 // Begin writes the state of every file and flushes it to the disk before returning (a long list
-// is looked at on several threads). While a file's scope lasts, each change announced on this
+// is looked at on several threads). While a file's Change runs, each change announced on this
 // thread (AnnounceChange, which every change of a tag or name makes before it touches the file)
 // is stored as the file's intent, and FileDone stores the done mark after the change. Intents and
 // marks go straight to the system's page cache without waiting for the disk: a batch killed at
@@ -38,7 +38,7 @@ inline constexpr const char* JournalUndo = "undo";
 //
 // Begin also removes what a Cantrel killed during its Begin left: a hidden record whose process
 // is gone, or that is older than a day.
-class TJournalSession : public TChangeListener
+class TJournalSession : public TBatchJournal, public TChangeListener
 {
 public:
     // `now`: seconds since 1970, stored as the batch's time; `undoes`: for an undo, the number
@@ -48,31 +48,18 @@ public:
     TJournalSession(const TJournalSession&) = delete;
     TJournalSession& operator=(const TJournalSession&) = delete;
 
-    bool Begin(const std::vector<std::string>& paths);
+    bool Begin(const std::vector<std::string>& paths) override;
+    // Only the first change `change` announces is stored: it speaks for the step's whole change.
+    TFileOutcome Change(std::size_t index, const std::function<TFileOutcome()>& change) override;
     // Marks file `index` of Begin's list when the outcome changed it; a refusal after an intent
     // is marked as such (the file was left as it was) unless the outcome says what it left.
-    bool FileDone(std::size_t index, const TFileOutcome& outcome);
+    bool FileDone(std::size_t index, const TFileOutcome& outcome) override;
     // Records that the batch ran to its end; false when the journal cannot be written.
-    bool End();
-
-    // Changes announced on this thread while it lasts are file `index`'s. Only the first one of
-    // a file is stored: it speaks for the step's whole change.
-    class TFileScope
-    {
-    public:
-        TFileScope(TJournalSession& session, std::size_t index);
-        ~TFileScope();
-        TFileScope(const TFileScope&) = delete;
-        TFileScope& operator=(const TFileScope&) = delete;
-
-    private:
-        TJournalSession& Session;
-        TChangeListenerScope Listening;
-    };
+    bool End() override;
 
     int BeforeChange(const TChangeIntent& intent) override;
 
-    const TFileFailure& Failure() const { return Trouble; }
+    const TFileFailure& Failure() const override { return Trouble; }
     // The batch's number in the journal, once begun.
     int Number() const { return BatchNumber; }
 

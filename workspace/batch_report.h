@@ -17,11 +17,6 @@ using TProgressFn = std::function<void(int position, int range, const std::strin
 // The position and the range as decimal numbers joined by " / ".
 std::string ProgressText(int position, int range);
 
-// Width in pixels of the bar inside a frame `frameWidth` wide, whose borders take 8 pixels:
-// (frameWidth - 8) * position / range, truncated. A range of 0 gives a full bar; a position
-// outside 0..range gives an empty or a full bar.
-int ProgressBarWidth(int frameWidth, int position, int range);
-
 // The text of the error window: the files a batch job could not process, grouped by folder.
 // A folder header (an empty line, the folder, "----") comes before the first entry of a folder
 // and again whenever the folder differs from that of the previous entry. Lines are bytes, as

@@ -66,11 +66,6 @@ std::string PlainNumberText(std::int64_t value)
 
 namespace {
 
-bool IsUnknownName(std::string_view name)
-{
-    return EqualsIgnoringCase(name, "OTHER") || EqualsIgnoringCase(name, "UNKNOWN");
-}
-
 bool LessIgnoringCase(const std::string& a, const std::string& b)
 {
     const bool less =
@@ -90,7 +85,7 @@ const std::vector<std::string>& GenreEntries()
         std::vector<std::string> list;
         list.reserve(GenreCount);
         for (const auto name : GenreNames) {
-            list.emplace_back(IsUnknownName(name) ? UnknownGenreEntry : name);
+            list.emplace_back(IsUnknownGenreName(name) ? UnknownGenreEntry : name);
         }
         std::stable_sort(list.begin(), list.end(), LessIgnoringCase);
         return list;
@@ -101,7 +96,7 @@ const std::vector<std::string>& GenreEntries()
 std::string GenreEntryFor(std::uint8_t genre)
 {
     const std::string_view name = GenreName(genre);
-    return std::string(IsUnknownName(name) ? UnknownGenreEntry : name);
+    return std::string(IsUnknownGenreName(name) ? UnknownGenreEntry : name);
 }
 
 int FindGenreEntry(const std::vector<std::string>& entries, std::string_view text)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "engine/tag_values.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <optional>
@@ -30,12 +32,12 @@ std::string PlainNumberText(std::int64_t value);
 // --- genre and track boxes
 
 // The entries of the genre box: every genre name, with "Other" and "Unknown" shown as
-// "<unknown>", sorted without regard to case.
-inline constexpr std::string_view UnknownGenreEntry = "<unknown>";
+// UnknownGenreText, sorted without regard to case.
+inline constexpr std::string_view UnknownGenreEntry = UnknownGenreText;
 
 const std::vector<std::string>& GenreEntries();
 
-// The entry that names a file's genre: "<unknown>" for "Other", "Unknown" and every genre
+// The entry that names a file's genre: UnknownGenreText for "Other", "Unknown" and every genre
 // without a name, else the genre's name.
 std::string GenreEntryFor(std::uint8_t genre);
 

@@ -4,7 +4,7 @@
 
 #include "bench/ui/bench_windows.h"
 #include "cli/commands.h"
-#include "ui/extract/extract_form.h"
+#include "ui/extract/extraction_window.h"
 #include "ui/main/main_form.h"
 #include "ui/main/windows.h"
 
@@ -74,12 +74,12 @@ int main(int argc, char** argv)
     mainForm->findChild<QListWidget*>(QStringLiteral("FileList"))->setCurrentRow(0);
     mainForm->findChild<QToolButton*>(QStringLiteral("Change_Tag_SB"))->click();
     TExtractionWindow* form = bench.Windows.Windows().Form3;
-    form->findChild<QToolButton*>(QStringLiteral("TogglePath_SB"))->click();
+    form->findChild<QToolButton*>(QStringLiteral("TogglePathButton"))->click();
 
     std::printf("Whole-path extraction batch over %d files, default formula\n", count);
     QElapsedTimer clock;
     clock.start();
-    form->findChild<QToolButton*>(QStringLiteral("OK_SB"))->click();
+    form->findChild<QToolButton*>(QStringLiteral("OkButton"))->click();
     const double window = Seconds(clock);
 
     std::vector<std::string> args = {"--write"};

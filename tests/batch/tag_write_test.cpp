@@ -14,9 +14,11 @@ const std::string OldTrailer =
     MakeTrailer("Old Title", "Old Artist", "Old Album", "1999", "Old Comment", 5, 17);
 const std::string Junk = std::string(2000, 'x');
 
-TEST(TagWrite, BoxTextsGiveTheFieldsToWrite)
+TEST(TagWrite, TypedTextsGiveTheFieldsToWrite)
 {
-    EXPECT_EQ(TagEditsFromBoxes({}), TTagEdits{}) << "disabled boxes change nothing";
+    using enum TEditField;
+    EXPECT_EQ(TagEditsFromTexts({{Title, "x", false}, {Genre, "Rock", false}}), TTagEdits{})
+        << "fields not written change nothing";
     // texts are cut to 30 characters, the year to 4, counting characters
     const TTagEdits cut = {std::string(30, 't'),
                            "Ä" + std::string(29, 'a'),
@@ -25,10 +27,14 @@ TEST(TagWrite, BoxTextsGiveTheFieldsToWrite)
                            std::string(30, 'c'),
                            12,
                            7};
-    EXPECT_EQ(
-        TagEditsFromBoxes({std::string(31, 't'), "Ä" + std::string(30, 'a'), std::string(31, 'l'),
-                           "ÄÖÜßx", std::string(31, 'c'), "<unknown>", "07"}),
-        cut);
+    EXPECT_EQ(TagEditsFromTexts({{Title, std::string(31, 't')},
+                                 {Artist, "Ä" + std::string(30, 'a')},
+                                 {Album, std::string(31, 'l')},
+                                 {Year, "ÄÖÜßx"},
+                                 {Comment, std::string(31, 'c')},
+                                 {Genre, "<unknown>"},
+                                 {Track, "07"}}),
+              cut);
     // edits made elsewhere are cut as they reach the tag
     EXPECT_EQ(EditedTag({}, {std::string(31, 't'), "Ä" + std::string(30, 'a'), std::string(31, 'l'),
                              "ÄÖÜßx", std::string(31, 'c'), 12, 7}),
@@ -37,13 +43,13 @@ TEST(TagWrite, BoxTextsGiveTheFieldsToWrite)
     const std::pair<const char*, std::optional<std::uint8_t>> genres[] = {
         {"<unknown>", 12}, {"Rock", 17}, {"rock", std::nullopt}, {"", std::nullopt}};
     for (const auto& [text, genre] : genres) {
-        EXPECT_EQ(GenreFromBoxText(text), genre) << text;
+        EXPECT_EQ(GenreFromChosenName(text), genre) << text;
     }
     // anything but a number 0..255 writes track 0
     const std::pair<const char*, std::uint8_t> tracks[] = {
         {" 5 ", 5}, {"255", 255}, {"", 0}, {"256", 0}, {"257", 0}, {"-1", 0}, {"7a", 0}};
     for (const auto& [text, track] : tracks) {
-        EXPECT_EQ(TrackFromBoxText(text), track) << text;
+        EXPECT_EQ(TrackOrZero(text), track) << text;
     }
 }
 

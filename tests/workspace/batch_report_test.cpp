@@ -1,30 +1,10 @@
 #include "workspace/batch_report.h"
 
-#include <climits>
 #include <gtest/gtest.h>
 #include <string>
-#include <tuple>
 #include <vector>
 
 namespace {
-
-TEST(ProgressBarWidth, FollowsPositionOfRange)
-{
-    // rule, frame width, position, range, bar width
-    const std::tuple<const char*, int, int, int, int> cases[] = {
-        {"a quarter truncates 112.25", 457, 1, 4, 112},
-        {"nothing done is an empty bar", 457, 0, 4, 0},
-        {"all done fills the inside of the frame", 457, 4, 4, 449},
-        {"range 0 is a full bar", 457, 0, 0, 449},
-        {"a position past the range stays inside the frame", 457, 5, 4, 449},
-        {"a negative position is an empty bar", 457, -1, 4, 0},
-        {"a frame narrower than its borders has no bar", 6, 1, 1, 0},
-        {"a long batch does not overflow", 457, INT_MAX - 1, INT_MAX, 448},
-    };
-    for (const auto& [rule, frame, position, range, width] : cases) {
-        EXPECT_EQ(ProgressBarWidth(frame, position, range), width) << rule;
-    }
-}
 
 // The log's lines, each ended by "|".
 std::string Text(const TErrorLog& log)

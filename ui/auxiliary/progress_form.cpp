@@ -10,6 +10,8 @@
 #include <QScreen>
 #include <QWindow>
 
+#include <algorithm>
+
 namespace {
 
 constexpr int FrameBorder = 4; // on each side: the 8 pixels the bar never covers
@@ -80,6 +82,18 @@ void T_ProgressForm::CreateControls()
     bold.setBold(true);
     Bar_Panel->setFont(bold);
     Bar_Panel->setGeometry(FrameBorder, FrameBorder, 0, FrameHeight - 2 * FrameBorder);
+}
+
+int ProgressBarWidth(int frameWidth, int position, int range)
+{
+    const long long inner = std::max(frameWidth - 8, 0);
+    if (range == 0) {
+        return static_cast<int>(inner);
+    }
+    // 64-bit so that a long batch on a wide frame cannot overflow; the clamp keeps the bar
+    // inside its frame for a position past the range or below 0
+    const long long width = inner * position / range;
+    return static_cast<int>(std::clamp(width, 0LL, inner));
 }
 
 void T_ProgressForm::RefreshProgress()

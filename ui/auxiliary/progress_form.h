@@ -8,6 +8,11 @@
 class QFrame;
 class QLabel;
 
+// Width in pixels of the bar inside a frame `frameWidth` wide, whose borders take 8 pixels:
+// (frameWidth - 8) * position / range, truncated. A range of 0 gives a full bar; a position
+// outside 0..range gives an empty or a full bar.
+int ProgressBarWidth(int frameWidth, int position, int range);
+
 // The bare progress bar a batch job shows while it runs: frameless, above all windows, centred.
 // The producer sets Range, Position and Text and calls RefreshProgress for each step.
 class T_ProgressForm : public QWidget

@@ -36,7 +36,7 @@ class TPanel;
 class TPrompts;
 class TSettingsBatch;
 class TThrottledYield;
-struct TTagBoxTexts;
+struct TFieldText;
 
 // The windows the main window opens; it asks for them through ShowWindowRequested.
 enum class TWindowId
@@ -230,7 +230,7 @@ private:
 
     // batch commands (main_form_commands.cpp)
     // What the seven tag boxes hold, each only when it is enabled.
-    TTagBoxTexts TagBoxTexts() const;
+    std::vector<TFieldText> TagBoxTexts() const;
     // The files a command processes: every listed file in whole-path mode, else the selected
     // ones; none when there are none.
     std::vector<std::string> CommandFiles() const;

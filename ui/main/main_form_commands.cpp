@@ -43,9 +43,10 @@ const QString RenameSelectedQuestion =
 const QString CopyId3v2Question = QStringLiteral("... Copy ID3v2 TAG to ID3v1 TAG ? ...\n\n");
 const QString NameTooLongNotice = QStringLiteral("Errors Found in \"Extraction TAG Formula\" !");
 
-std::optional<std::string> BoxText(const QWidget* box, const QString& text)
+// A box's text as the edit of its field: written only when the box is enabled.
+TFieldText BoxText(TEditField field, const QWidget* box, const QString& text)
 {
-    return box->isEnabled() ? std::optional(text.toStdString()) : std::nullopt;
+    return {field, text.toStdString(), box->isEnabled()};
 }
 
 QString RenameErrorText(const std::string& oldPath, const std::string& newPath)
@@ -56,7 +57,7 @@ QString RenameErrorText(const std::string& oldPath, const std::string& newPath)
 
 } // namespace
 
-TTagBoxTexts T_MainForm::TagBoxTexts() const
+std::vector<TFieldText> T_MainForm::TagBoxTexts() const
 {
     // a typed genre that Enter has not yet matched to an entry names no genre, so the file's
     // own stays: a write never stores a genre the box does not show
@@ -64,13 +65,13 @@ TTagBoxTexts T_MainForm::TagBoxTexts() const
     const QString shownGenre = Genre_CB->currentText();
     const bool typed =
         genre < 0 || shownGenre.compare(Genre_CB->itemText(genre), Qt::CaseInsensitive) != 0;
-    return {BoxText(TitleEdit, TitleEdit->currentText()),
-            BoxText(ArtistEdit, ArtistEdit->currentText()),
-            BoxText(AlbumEdit, AlbumEdit->currentText()),
-            BoxText(YearEdit, YearEdit->currentText()),
-            BoxText(CommentEdit, CommentEdit->currentText()),
-            BoxText(Genre_CB, typed ? shownGenre : Genre_CB->itemText(genre)),
-            BoxText(Track_ME, Track_ME->text())};
+    return {BoxText(TEditField::Title, TitleEdit, TitleEdit->currentText()),
+            BoxText(TEditField::Artist, ArtistEdit, ArtistEdit->currentText()),
+            BoxText(TEditField::Album, AlbumEdit, AlbumEdit->currentText()),
+            BoxText(TEditField::Year, YearEdit, YearEdit->currentText()),
+            BoxText(TEditField::Comment, CommentEdit, CommentEdit->currentText()),
+            BoxText(TEditField::Genre, Genre_CB, typed ? shownGenre : Genre_CB->itemText(genre)),
+            BoxText(TEditField::Track, Track_ME, Track_ME->text())};
 }
 
 std::vector<std::string> T_MainForm::CommandFiles() const
@@ -161,7 +162,7 @@ void T_MainForm::Write_Tag_SBClick()
             return;
         }
         const bool wholePath = Work.WholePathMode;
-        const TTagEdits edits = TagEditsFromBoxes(TagBoxTexts());
+        const TTagEdits edits = TagEditsFromTexts(TagBoxTexts());
         // every file gets the same texts, and its own always fit the code page: when the boxes
         // hold a character the code page lacks, every file would get a "?" for it
         if (TagLosesCharacters(EditedTag({}, edits), Options.TagCodePage) &&

@@ -11,8 +11,8 @@
 #include "ui/auxiliary/progress_form.h"
 #include "ui/auxiliary/settings_form.h"
 #include "ui/auxiliary/undo_history_form.h"
-#include "ui/extract/extract_form.h"
-#include "ui/extract/replace_in_name_form.h"
+#include "ui/extract/extraction_window.h"
+#include "ui/extract/replace_dialog.h"
 #include "ui/html/html_form.h"
 #include "ui/main/main_form.h"
 
@@ -27,7 +27,7 @@ TApplicationWindows::TApplicationWindows(TPrompts& prompts)
       Form4(std::make_unique<TAboutWindow>(prompts)),
       Form5(std::make_unique<THtmlWindow>(Workspace, prompts)),
       Macro_Form(std::make_unique<TMacro_Form>(prompts)),
-      ReplaceInName_Form(std::make_unique<TReplaceInName_Form>(prompts)),
+      ReplaceInName_Form(std::make_unique<TReplaceDialog>(prompts)),
       SettingsForm(std::make_unique<T_SettingsForm>(Workspace, prompts)),
       ErrorForm(std::make_unique<T_ErrorForm>()), KeysForm(std::make_unique<T_KeysForm>()),
       ProgressForm(std::make_unique<T_ProgressForm>()),
@@ -121,7 +121,7 @@ void TApplicationWindows::ConnectWindows()
                      &T_MainForm::UndoBatchChosen);
 
     TExtractionWindow* extraction = Form3.get();
-    TReplaceInName_Form* replace = ReplaceInName_Form.get();
+    TReplaceDialog* replace = ReplaceInName_Form.get();
     QObject::connect(main, &T_MainForm::ExtractionStarting, extraction,
                      &TExtractionWindow::StartExtraction);
     QObject::connect(extraction, &TExtractionWindow::Hidden, main, &T_MainForm::ShowFileList);
@@ -143,8 +143,8 @@ void TApplicationWindows::ConnectWindows()
     QObject::connect(extraction, &TExtractionWindow::ProgressEnded, progress, &QWidget::hide);
     replace->SetPairs(&extraction->ReplacePairs());
     QObject::connect(extraction, &TExtractionWindow::ReplaceDialogRequested, replace,
-                     &TReplaceInName_Form::ShowDialog);
-    QObject::connect(replace, &TReplaceInName_Form::PairsChanged, extraction,
+                     &TReplaceDialog::ShowDialog);
+    QObject::connect(replace, &TReplaceDialog::PairsChanged, extraction,
                      &TExtractionWindow::ShowReplacePairs);
 }
 

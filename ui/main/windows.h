@@ -18,7 +18,7 @@ class THelpWindow;
 class TAboutWindow;
 class TMacro_Form;
 class TPrompts;
-class TReplaceInName_Form;
+class TReplaceDialog;
 class TUndoHistoryForm;
 
 // Every window of the program.
@@ -30,7 +30,7 @@ struct TWindows
     TAboutWindow* Form4 = nullptr;
     THtmlWindow* Form5 = nullptr;
     TMacro_Form* Macro_Form = nullptr;
-    TReplaceInName_Form* ReplaceInName_Form = nullptr;
+    TReplaceDialog* ReplaceInName_Form = nullptr;
     T_SettingsForm* SettingsForm = nullptr;
     T_ErrorForm* ErrorForm = nullptr;
     T_KeysForm* KeysForm = nullptr;
@@ -68,7 +68,7 @@ private:
     std::unique_ptr<TAboutWindow> Form4;
     std::unique_ptr<THtmlWindow> Form5;
     std::unique_ptr<TMacro_Form> Macro_Form;
-    std::unique_ptr<TReplaceInName_Form> ReplaceInName_Form;
+    std::unique_ptr<TReplaceDialog> ReplaceInName_Form;
     std::unique_ptr<T_SettingsForm> SettingsForm;
     std::unique_ptr<T_ErrorForm> ErrorForm;
     std::unique_ptr<T_KeysForm> KeysForm;

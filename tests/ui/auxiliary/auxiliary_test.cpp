@@ -20,6 +20,9 @@
 #include <QSignalSpy>
 #include <QtTest>
 
+#include <climits>
+#include <tuple>
+
 namespace {
 
 class TPaintCounter : public QObject
@@ -354,7 +357,21 @@ private slots:
 
     void ProgressBarFollowsPositionOfRange()
     {
-        // the width rule itself is ProgressBarWidth's; here the window applies it to its frame
+        // rule, frame width, position, range, bar width
+        const std::tuple<const char*, int, int, int, int> widths[] = {
+            {"a quarter truncates 112.25", 457, 1, 4, 112},
+            {"nothing done is an empty bar", 457, 0, 4, 0},
+            {"all done fills the inside of the frame", 457, 4, 4, 449},
+            {"range 0 is a full bar", 457, 0, 0, 449},
+            {"a position past the range stays inside the frame", 457, 5, 4, 449},
+            {"a negative position is an empty bar", 457, -1, 4, 0},
+            {"a frame narrower than its borders has no bar", 6, 1, 1, 0},
+            {"a long batch does not overflow", 457, INT_MAX - 1, INT_MAX, 448},
+        };
+        for (const auto& [rule, frame, position, range, width] : widths) {
+            QVERIFY2(ProgressBarWidth(frame, position, range) == width, rule);
+        }
+        // here the window applies the rule to its frame
         T_ProgressForm& form = *Program.Windows().ProgressForm;
         form.show();
         form.Sink()(1, 4, "1 / 4");

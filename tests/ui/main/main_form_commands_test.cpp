@@ -4,7 +4,7 @@
 #include "ui/auxiliary/keys_form.h"
 #include "ui/auxiliary/progress_form.h"
 #include "ui/auxiliary/undo_history_form.h"
-#include "ui/extract/extract_form.h"
+#include "ui/extract/extraction_window.h"
 #include "ui/main/main_window_harness.h"
 
 #include <QApplication>

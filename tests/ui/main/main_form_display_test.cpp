@@ -4,7 +4,7 @@
 #include "ui/auxiliary/keys_form.h"
 #include "ui/auxiliary/macro_form.h"
 #include "ui/auxiliary/settings_form.h"
-#include "ui/extract/extract_form.h"
+#include "ui/extract/extraction_window.h"
 #include "ui/main/main_window_harness.h"
 #include "workspace/options.h"
 
@@ -269,7 +269,7 @@ private slots:
                    Mp3At(128, MakeTrailer("Gamma", "Gil", "Third", "2004", "", 12, 12)));
         Program.Start();
         Program.Open(music.Path().string());
-        const auto* status = Program.Windows().Form3->findChild<QLabel*>("Status_Panel");
+        const auto* status = Program.Windows().Form3->findChild<QLabel*>("StatusPanel");
         const auto enabled = [this](const char* box) {
             return Program.Find<QWidget>(box)->isEnabled();
         };

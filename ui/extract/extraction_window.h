@@ -36,8 +36,8 @@ class TExtractionWindow : public THidingWindow
 public:
     TExtractionWindow(TWorkspace& work, TPrompts& prompts, QWidget* parent = nullptr);
 
-    // `toProcess` files of `total` listed ones will be processed; the index and status panels
-    // show `indexText` and `statusText`.
+    // `toProcess` files of `total` listed ones will be processed; the step counter and status
+    // panels show `indexText` and `statusText`.
     void ShowFileCounts(int toProcess, int total, const QString& indexText,
                         const QString& statusText);
     int ToProcess() const { return ToProcessCount; }
@@ -77,36 +77,26 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    // construction (extract_form_layout.cpp)
+    // construction (extraction_window_layout.cpp)
     void BuildControls();
     QWidget* BuildFormulaPanel();
     QWidget* BuildOptionsColumn();
     QWidget* BuildListRow();
     QWidget* BuildBottomRow();
+    void SetAccessibleNames();
     void ConnectControls();
     void HighlightButton(QToolButton* hovered);
 
-    // handlers
-    void FormShow();
-    void FormulaChanged();
-    void Preserve_TagClick(bool checked);
-    void AutoTrimSpaces_CBClick(bool checked);
-    void CaseClick();
-    void TogglePath_SBClick();
-    void ExtractedTAG_SBClick();
-    void AllTAG_SBClick();
-    void Structura_CBChange(int index);
-    void Replace_1_CBChange(int index);
-    void Replace_2_CBChange(int index);
-    void AddNew_SBClick();
-    void Delete_SBClick();
-    void ClearList_SBClick();
-    void Prev_SBClick();
-    void Next_SBClick();
-    void OK_SBClick();
-    void Cancel_SBClick();
+    // opening, stepping and leaving (extraction_window.cpp)
+    void Opened();
+    void PreviousClicked();
+    void NextClicked();
+    void CancelClicked();
+    void Step(bool forward);
+    // "[ k / N ]" in the step counter panel.
+    void ShowStepCounter();
 
-    // operations (extract_form.cpp)
+    // the formula and its preview (extraction_preview.cpp)
     TTagFormula CurrentFormula() const;
     void ApplyFormula(const TTagFormula& formula);
     TExtractOptions RunOptions() const;
@@ -115,12 +105,27 @@ private:
     void ShowFile(const std::string& path);
     void ShowExtractionText();
     void ShowAllTags(bool all);
+    void FormulaChanged();
+    void PreserveOtherTagClicked(bool checked);
+    void AutoTrimSpacesClicked(bool checked);
+    void CaseClicked();
+    void TogglePathClicked();
+    void ExtractedTagsClicked();
+    void AllTagsClicked();
+    void ReplaceWhatChanged(int index);
+    void ReplaceWithChanged(int index);
+
+    // the formula list (extraction_formula_list.cpp)
     void ShowListSize();
     void LoadFormulaList();
     void StoreFormulaList();
-    void Step(bool forward);
-    // "[ k / N ]" in the index panel.
-    void ShowStepCounter();
+    void FormulaListChanged(int index);
+    void AddFormulaClicked();
+    void DeleteFormulaClicked();
+    void ClearListClicked();
+
+    // the batch (extraction_window_batch.cpp)
+    void OkClicked();
     TFileFailures ProcessFiles(const std::vector<int>& rows, bool wholePath);
 
     TWorkspace& Work;
@@ -140,43 +145,43 @@ private:
     int TotalCount = 0;
 
     TFormInfo* FormInfo = nullptr;
-    QLineEdit* Edit_Label = nullptr;
-    QLabel* File_Label = nullptr;
-    QToolButton* TogglePath_SB = nullptr;
-    QFrame* SetFormula_Panel = nullptr;
-    std::array<QLineEdit*, 6> Seps{};       // Sep_1 .. Sep_6
-    std::array<QComboBox*, 6> FieldBoxes{}; // FieldBox1 .. FieldBox6
-    THotKeyManager* HotKey = nullptr;       // Ctrl+1..6 and Shift+1..6 on release
-    QPlainTextEdit* RichEdit1 = nullptr;    // the extracted lines
-    QPlainTextEdit* RichEdit2 = nullptr;    // the all-tags lines
-    QToolButton* ExtractedTAG_SB = nullptr;
-    QToolButton* AllTAG_SB = nullptr;
-    QToolButton* ShowErrors_SB = nullptr;
-    QCheckBox* Preserve_Tag = nullptr;
-    QCheckBox* AutoTrimSpaces_CB = nullptr;
-    QRadioButton* Lower_RB = nullptr;
-    QRadioButton* Upper_RB = nullptr;
-    QRadioButton* Capitalize_RB = nullptr;
-    QRadioButton* None_RB = nullptr;
-    QLabel* ReplaceWhat_Label = nullptr;
-    QLabel* ReplaceWith_Label = nullptr;
-    QComboBox* Replace_1_CB = nullptr;
-    QComboBox* Replace_2_CB = nullptr;
-    QToolButton* ReplaceDialog_SB = nullptr; // opens the replace dialog
-    QLabel* ReplaceTitle_Panel = nullptr;
-    QLabel* Example_Panel = nullptr; // the example of the selected pair
-    QComboBox* Structura_CB = nullptr;
-    QMenu* Formula_PM = nullptr;
-    QLabel* TotalItems_Panel = nullptr;
-    QToolButton* AddNew_SB = nullptr;
-    QToolButton* Delete_SB = nullptr;
-    QToolButton* ClearList_SB = nullptr;
-    QLabel* Formula_Panel = nullptr;
-    QLabel* Index_Panel = nullptr;
-    QLabel* Status_Panel = nullptr;
-    QToolButton* Prev_SB = nullptr;
-    QToolButton* Next_SB = nullptr;
-    QToolButton* OK_SB = nullptr;
-    QToolButton* Cancel_SB = nullptr;
+    QLineEdit* ExtractionTextBox = nullptr; // the extraction text, read-only
+    QLabel* CurrentFileLabel = nullptr;     // the same, hidden
+    QToolButton* TogglePathButton = nullptr;
+    QFrame* FormulaBoxesFrame = nullptr;
+    std::array<QLineEdit*, 6> SeparatorBoxes{};
+    std::array<QComboBox*, 6> FieldBoxes{};
+    THotKeyManager* HotKey = nullptr;           // Ctrl+1..6 and Shift+1..6 on release
+    QPlainTextEdit* ExtractedPreview = nullptr; // the extracted lines
+    QPlainTextEdit* AllTagsPreview = nullptr;   // the all-tags lines
+    QToolButton* ExtractedTagsButton = nullptr;
+    QToolButton* AllTagsButton = nullptr;
+    QToolButton* ShowErrorsButton = nullptr;
+    QCheckBox* PreserveOtherTagBox = nullptr;
+    QCheckBox* AutoTrimSpacesBox = nullptr;
+    QRadioButton* LowerCaseButton = nullptr;
+    QRadioButton* UpperCaseButton = nullptr;
+    QRadioButton* CapitalizeButton = nullptr;
+    QRadioButton* NoCaseButton = nullptr;
+    QLabel* ReplaceWhatLabel = nullptr;
+    QLabel* ReplaceWithLabel = nullptr;
+    QComboBox* ReplaceWhatBox = nullptr;
+    QComboBox* ReplaceWithBox = nullptr;
+    QToolButton* ReplaceDialogButton = nullptr;
+    QLabel* ReplaceTitlePanel = nullptr;
+    QLabel* ExamplePanel = nullptr; // the example of the selected pair
+    QComboBox* FormulaListBox = nullptr;
+    QMenu* FormulaListMenu = nullptr;
+    QLabel* ListSizePanel = nullptr;
+    QToolButton* AddFormulaButton = nullptr;
+    QToolButton* DeleteFormulaButton = nullptr;
+    QToolButton* ClearListButton = nullptr;
+    QLabel* CurrentFormulaPanel = nullptr; // the chain of the last run
+    QLabel* StepCounterPanel = nullptr;
+    QLabel* StatusPanel = nullptr;
+    QToolButton* PreviousButton = nullptr;
+    QToolButton* NextButton = nullptr;
+    QToolButton* OkButton = nullptr;
+    QToolButton* CancelButton = nullptr;
     std::vector<QToolButton*> HighlightButtons; // the ten that light up under the mouse
 };

@@ -2,8 +2,8 @@
 #include "settings/stored_settings.h"
 #include "ui/auxiliary/error_form.h"
 #include "ui/components/panel.h"
-#include "ui/extract/extract_form.h"
-#include "ui/extract/replace_in_name_form.h"
+#include "ui/extract/extraction_window.h"
+#include "ui/extract/replace_dialog.h"
 #include "ui/main/main_window_harness.h"
 
 #include <QPlainTextEdit>
@@ -33,12 +33,13 @@ class TExtractFormTest : public QObject
     void SetFormula(const QStringList& seps, const std::vector<int>& fields) const
     {
         for (int k = 0; k < 6; ++k) {
-            Control<QLineEdit>(qPrintable(QStringLiteral("Sep_%1").arg(k + 1)))->setText(seps[k]);
+            Control<QLineEdit>(qPrintable(QStringLiteral("SeparatorBox%1").arg(k + 1)))
+                ->setText(seps[k]);
             Control<QComboBox>(qPrintable(QStringLiteral("FieldBox%1").arg(k + 1)))
                 ->setCurrentIndex(fields[k]);
         }
     }
-    QString Shown() const { return Text("Edit_Label").section(QLatin1Char('/'), -1); }
+    QString Shown() const { return Text("ExtractionTextBox").section(QLatin1Char('/'), -1); }
 
 private slots:
     void init()
@@ -52,54 +53,54 @@ private slots:
     {
         OpenWindow();
         QVERIFY(!Program.Find<QListWidget>("FileList")->isVisible());
-        QCOMPARE(Text("Sep_2"), QStringLiteral(" [ ")); // an empty list shows the default
+        QCOMPARE(Text("SeparatorBox2"), QStringLiteral(" [ ")); // an empty list shows the default
         for (const char* sep : {" #1 ", " #2 ", " #3 "}) {
-            Control<QLineEdit>("Sep_5")->setText(QLatin1String(sep));
+            Control<QLineEdit>("SeparatorBox5")->setText(QLatin1String(sep));
             Control<QComboBox>("FieldBox6")->setCurrentIndex(sep[2] == '3' ? 6 : 5);
-            Click("AddNew_SB");
+            Click("AddFormulaButton");
         }
-        auto* list = Control<QComboBox>("Structura_CB");
+        auto* list = Control<QComboBox>("FormulaListBox");
         list->setCurrentIndex(0);
         Program.Prompts.AnswerConfirm(true);
-        Click("Delete_SB");
+        Click("DeleteFormulaButton");
         QCOMPARE(Program.Prompts.Questions.last().Text,
                  QStringLiteral("Delete : Track [ Artist - Album ] - Title #1 Year ?"));
-        QCOMPARE(Text("Sep_5"), QStringLiteral(" #2 "));
-        Click("Cancel_SB");
+        QCOMPARE(Text("SeparatorBox5"), QStringLiteral(" #2 "));
+        Click("CancelButton");
         QVERIFY(Program.Find<QListWidget>("FileList")->isVisible());
 
         Program.Stop();
         Program.Start();
         OpenWindow();
-        list = Control<QComboBox>("Structura_CB");
+        list = Control<QComboBox>("FormulaListBox");
         QCOMPARE(list->count(), 2);
         list->setCurrentIndex(1);
-        QCOMPARE(Text("Sep_5"), QStringLiteral(" #3 "));
+        QCOMPARE(Text("SeparatorBox5"), QStringLiteral(" #3 "));
         QCOMPARE(Control<QComboBox>("FieldBox6")->currentIndex(), 6);
 
         Program.Prompts.AnswerConfirm(false);
-        Click("ClearList_SB");
+        Click("ClearListButton");
         QCOMPARE(list->count(), 2);
         Program.Prompts.AnswerConfirm(true);
-        Click("ClearList_SB");
-        QCOMPARE(Control<QLabel>("TotalItems_Panel")->text(), QStringLiteral("0 Items in List"));
-        QCOMPARE(Text("Sep_5"), QStringLiteral(" #3 ")); // the boxes keep their contents
-        Click("AddNew_SB");
+        Click("ClearListButton");
+        QCOMPARE(Control<QLabel>("ListSizePanel")->text(), QStringLiteral("0 Items in List"));
+        QCOMPARE(Text("SeparatorBox5"), QStringLiteral(" #3 ")); // the boxes keep their contents
+        Click("AddFormulaButton");
         Program.Prompts.AnswerConfirm(true);
-        Click("Delete_SB");
-        QCOMPARE(Text("Sep_5"), QString()); // the last one gone: the default formula
+        Click("DeleteFormulaButton");
+        QCOMPARE(Text("SeparatorBox5"), QString()); // the last one gone: the default formula
         QCOMPARE(Control<QComboBox>("FieldBox6")->currentIndex(), 5);
 
         // the list holds at most 255 formulas
-        Click("Cancel_SB");
+        Click("CancelButton");
         {
             TSettingsBatch batch;
             WriteFormulaList(batch, {std::vector<TTagFormula>(254, DefaultFormula()), 3});
         }
         OpenWindow();
         QCOMPARE(list->currentIndex(), 3);
-        Click("AddNew_SB");
-        Click("AddNew_SB");
+        Click("AddFormulaButton");
+        Click("AddFormulaButton");
         QCOMPARE(list->count(), 255);
         QCOMPARE(ReadFormulaList(TSettingsBatch()).Formulas.size(), 255u);
     }
@@ -116,12 +117,12 @@ private slots:
         Program.ClickRow(2, Qt::ControlModifier);
         OpenWindow();
         QCOMPARE(Shown(), QStringLiteral("f2.mp3"));
-        QVERIFY(Control<QToolButton>("Prev_SB")->isEnabled());
+        QVERIFY(Control<QToolButton>("PreviousButton")->isEnabled());
         // released Ctrl and Shift digits focus a separator and a field list; keypad digits do not
         Form()->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(Form()));
         for (const auto& [keys, focused] :
-             {std::pair{"Ctrl+3", "Sep_3"}, {"Shift+2", "FieldBox2"}}) {
+             {std::pair{"Ctrl+3", "SeparatorBox3"}, {"Shift+2", "FieldBox2"}}) {
             QTest::keySequence(Form(), QKeySequence(QLatin1String(keys)));
             QTRY_COMPARE(QApplication::focusWidget()->objectName(), QLatin1String(focused));
         }
@@ -130,44 +131,44 @@ private slots:
             const char* Button;
             QString File;
             QString Index;
-        } steps[] = {{"Next_SB", "f5.mp3", "[ 2 / 3 ]"},
-                     {"Next_SB", "f6.mp3", "[ 3 / 3 ]"},
-                     {"Next_SB", "f6.mp3", "[ 3 / 3 ]"},
-                     {"Prev_SB", "f5.mp3", "[ 2 / 3 ]"}};
+        } steps[] = {{"NextButton", "f5.mp3", "[ 2 / 3 ]"},
+                     {"NextButton", "f6.mp3", "[ 3 / 3 ]"},
+                     {"NextButton", "f6.mp3", "[ 3 / 3 ]"},
+                     {"PreviousButton", "f5.mp3", "[ 2 / 3 ]"}};
         for (const auto& step : steps) {
             Click(step.Button);
             QCOMPARE(Shown(), step.File);
-            QCOMPARE(Control<QLabel>("Index_Panel")->text(), step.Index);
+            QCOMPARE(Control<QLabel>("StepCounterPanel")->text(), step.Index);
         }
-        QTest::keyRelease(Control<QLineEdit>("Sep_3"), Qt::Key_Up);
+        QTest::keyRelease(Control<QLineEdit>("SeparatorBox3"), Qt::Key_Up);
         QCOMPARE(Shown(), QStringLiteral("f2.mp3"));
-        Click("Cancel_SB");
+        Click("CancelButton");
 
         // in whole-path mode every listed file is stepped through, stopping at the last, and
         // counted as the main window counts them
         Program.Find<TPanel>("WholePath_Panel")->Clicked();
         Program.ClickRow(5);
         OpenWindow();
-        QCOMPARE(Control<QLabel>("Index_Panel")->text(), QStringLiteral("[ 1 / 8 ]"));
+        QCOMPARE(Control<QLabel>("StepCounterPanel")->text(), QStringLiteral("[ 1 / 8 ]"));
         for (const char* index : {"[ 2 / 8 ]", "[ 3 / 8 ]", "[ 4 / 8 ]"}) {
-            Click("Next_SB");
-            QCOMPARE(Control<QLabel>("Index_Panel")->text(), QLatin1String(index));
+            Click("NextButton");
+            QCOMPARE(Control<QLabel>("StepCounterPanel")->text(), QLatin1String(index));
         }
         QCOMPARE(Shown(), QStringLiteral("f7.mp3"));
         QCOMPARE(Program.Main->CurrentFileName(), music / "f7.mp3");
-        Click("Cancel_SB");
+        Click("CancelButton");
 
         Program.Find<TPanel>("WholePath_Panel")->Clicked(); // one file: nothing to step to
         Program.ClickRow(3);
         OpenWindow();
-        QVERIFY(!Control<QToolButton>("Next_SB")->isEnabled());
+        QVERIFY(!Control<QToolButton>("NextButton")->isEnabled());
         // the pointer over another button leaves the disabled ones looking disabled
         QEvent enter(QEvent::Enter);
-        QApplication::sendEvent(Control<QToolButton>("OK_SB"), &enter);
-        const QPalette colours = Control<QToolButton>("Next_SB")->palette();
+        QApplication::sendEvent(Control<QToolButton>("OkButton"), &enter);
+        const QPalette colours = Control<QToolButton>("NextButton")->palette();
         QCOMPARE(colours.color(QPalette::Disabled, QPalette::ButtonText),
                  QApplication::palette().color(QPalette::Disabled, QPalette::ButtonText));
-        QCOMPARE(Control<QToolButton>("OK_SB")->palette().color(QPalette::ButtonText),
+        QCOMPARE(Control<QToolButton>("OkButton")->palette().color(QPalette::ButtonText),
                  QColor(Qt::red));
     }
 
@@ -180,17 +181,17 @@ private slots:
         Program.Open(music.Path().string());
         Program.ClickRow(0);
         OpenWindow();
-        auto* preview = Control<QPlainTextEdit>("RichEdit2");
+        auto* preview = Control<QPlainTextEdit>("AllTagsPreview");
         preview->clear();
-        Click("ReplaceDialog_SB");
-        TReplaceInName_Form* dialog = Program.Windows().ReplaceInName_Form;
+        Click("ReplaceDialogButton");
+        TReplaceDialog* dialog = Program.Windows().ReplaceInName_Form;
         QCOMPARE(dialog->minimumSize(), dialog->maximumSize());
         QVERIFY(dialog->width() < 400 && dialog->height() < 200);
-        dialog->findChild<QLineEdit*>("What_Edit")->setText("a");
-        dialog->findChild<QToolButton*>("Add_SB")->click();
+        dialog->findChild<QLineEdit*>("WhatBox")->setText("a");
+        dialog->findChild<QToolButton*>("AddButton")->click();
         QVERIFY(!preview->toPlainText().isEmpty());
         preview->clear();
-        Control<QRadioButton>("None_RB")->click();
+        Control<QRadioButton>("NoCaseButton")->click();
         QVERIFY(!preview->toPlainText().isEmpty());
     }
 
@@ -211,19 +212,19 @@ private slots:
         Program.Find<QCheckBox>("All_CB")->setChecked(true);
         Program.ClickRow(0);
         OpenWindow();
-        Click("TogglePath_SB");
+        Click("TogglePathButton");
         // the title starts with a blank, which only the trimming takes away
         SetFormula({"", " -", "", "", "", ""}, {0, 3, 2, 3, 4, 5});
-        Control<QRadioButton>("Capitalize_RB")->click();
-        Control<QCheckBox>("Preserve_Tag")->click();
-        Control<QCheckBox>("AutoTrimSpaces_CB")->click();
-        QCOMPARE(Control<QPlainTextEdit>("RichEdit1")->toPlainText(),
+        Control<QRadioButton>("CapitalizeButton")->click();
+        Control<QCheckBox>("PreserveOtherTagBox")->click();
+        Control<QCheckBox>("AutoTrimSpacesBox")->click();
+        QCOMPARE(Control<QPlainTextEdit>("ExtractedPreview")->toPlainText(),
                  QStringLiteral("Track    =1\nTitle    =Some Song 1"));
 
         QSignalSpy progress(Form(), &TExtractionWindow::ProgressReported);
         QSignalSpy rows(Form(), &TExtractionWindow::CurrentRowRequested); // the main list follows
         Program.Prompts.AnswerConfirm(true);
-        Click("OK_SB");
+        Click("OkButton");
         QCOMPARE(progress.size(), 10);
         QCOMPARE(progress.last().at(2).toString(), QStringLiteral("10 / 10"));
         QCOMPARE(rows.size(), 10);
@@ -258,12 +259,13 @@ private slots:
         Program.Find<QCheckBox>("All_CB")->setChecked(true);
         Program.ClickRow(1);
         OpenWindow();
-        Click("TogglePath_SB");
+        Click("TogglePathButton");
         SetFormula({"", "", "", "", "", ""}, {3, 1, 2, 3, 4, 5}); // the name is the title
-        QVERIFY(Control<QPlainTextEdit>("RichEdit2")->toPlainText().contains("Title    = ???\n"));
+        QVERIFY(
+            Control<QPlainTextEdit>("AllTagsPreview")->toPlainText().contains("Title    = ???\n"));
         Program.Prompts.AnswerConfirm(true);  // every file in the path
         Program.Prompts.AnswerConfirm(false); // but no "?" for what the code page lacks
-        Click("OK_SB");
+        Click("OkButton");
         QVERIFY(Program.Prompts.Questions.last().Text.startsWith("1 files have characters"));
         QVERIFY(ReadBytes(lossy) == old);
         QVERIFY(ReadBytes(plain) != old);
@@ -286,7 +288,7 @@ private slots:
         OpenWindow();
         SetFormula({"", " - ", "", "", "", ""}, {6, 3, 2, 3, 4, 5}); // the path is thrown away
         Program.Prompts.AnswerConfirm(true);
-        Click("OK_SB");
+        Click("OkButton");
         const QString a = QString::fromStdString(ExtractionText(music / "a/", true));
         const QString b = QString::fromStdString(ExtractionText(music / "b/", true));
         const QStringList lines = Program.Windows().ErrorForm->Lines();
@@ -317,24 +319,24 @@ private slots:
             {"delete first", {{"_", " "}, {"-", "+"}}, "_", "", false, {{"-", "+"}}, 0, 0},
             {"delete only", {{"_", " "}}, "_", "", false, {}, -1, 0},
         };
-        TReplaceInName_Form* dialog = Program.Windows().ReplaceInName_Form;
+        TReplaceDialog* dialog = Program.Windows().ReplaceInName_Form;
         for (const auto& row : rows) {
             Form()->ReplacePairs() = {row.Before, 0};
             Form()->ShowReplacePairs();
             Program.Prompts.Messages.clear();
-            Click("ReplaceDialog_SB");
+            Click("ReplaceDialogButton");
             QVERIFY(dialog->isVisible());
-            QCOMPARE(dialog->findChild<QLineEdit*>("What_Edit")->text(),
+            QCOMPARE(dialog->findChild<QLineEdit*>("WhatBox")->text(),
                      QString::fromStdString(row.Before[0].What));
-            dialog->findChild<QLineEdit*>("What_Edit")->setText(row.What);
-            dialog->findChild<QLineEdit*>("With_Edit")->setText(row.With);
-            dialog->findChild<QToolButton*>(row.Add ? "Add_SB" : "Delete_SB")->click();
+            dialog->findChild<QLineEdit*>("WhatBox")->setText(row.What);
+            dialog->findChild<QLineEdit*>("WithBox")->setText(row.With);
+            dialog->findChild<QToolButton*>(row.Add ? "AddButton" : "DeleteButton")->click();
             QVERIFY2(Form()->ReplacePairs().Pairs == row.After, row.Rule);
             QVERIFY2(Form()->ReplacePairs().Selected == row.Selected, row.Rule);
             QVERIFY2(Program.Prompts.Messages.size() == row.Messages, row.Rule);
             QVERIFY2(dialog->isVisible() == (row.Messages > 0), row.Rule);
-            QCOMPARE(Control<QComboBox>("Replace_2_CB")->count(), int(row.After.size()));
-            QCOMPARE(Control<QComboBox>("Replace_1_CB")->currentIndex(), row.Selected);
+            QCOMPARE(Control<QComboBox>("ReplaceWithBox")->count(), int(row.After.size()));
+            QCOMPARE(Control<QComboBox>("ReplaceWhatBox")->currentIndex(), row.Selected);
             if (row.Messages == 2) {
                 QCOMPARE(Program.Prompts.Messages.last().Text,
                          QStringLiteral("Replace what with \"\" ?"));
@@ -345,4 +347,4 @@ private slots:
 };
 
 QTEST_MAIN(TExtractFormTest)
-#include "extract_form_test.moc"
+#include "extraction_window_test.moc"
