@@ -1,25 +1,45 @@
 #include "cli/line_text.h"
 
+#include <algorithm>
+
+namespace {
+
+bool NeedsEscape(char c)
+{
+    const auto byte = static_cast<unsigned char>(c);
+    return c == '\\' || byte < 0x20 || byte == 0x7F;
+}
+
+} // namespace
+
 std::string LineText(std::string_view text)
 {
-    static constexpr char Hex[] = "0123456789ABCDEF";
     std::string result;
-    result.reserve(text.size());
-    for (const char c : text) {
+    AppendLineText(result, text);
+    return result;
+}
+
+void AppendLineText(std::string& line, std::string_view text)
+{
+    static constexpr char Hex[] = "0123456789ABCDEF";
+    // most texts need no escape at all: they go over in one piece
+    auto plain = std::find_if(text.begin(), text.end(), NeedsEscape);
+    line.append(text.begin(), plain);
+    for (auto it = plain; it != text.end(); ++it) {
+        const char c = *it;
         const auto byte = static_cast<unsigned char>(c);
         if (c == '\\') {
-            result += "\\\\";
+            line += "\\\\";
         } else if (c == '\n') {
-            result += "\\n";
+            line += "\\n";
         } else if (c == '\t') {
-            result += "\\t";
+            line += "\\t";
         } else if (byte < 0x20 || byte == 0x7F) {
-            result += "\\x";
-            result += Hex[byte >> 4];
-            result += Hex[byte & 0x0F];
+            line += "\\x";
+            line += Hex[byte >> 4];
+            line += Hex[byte & 0x0F];
         } else {
-            result += c;
+            line += c;
         }
     }
-    return result;
 }
