@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <tuple>
+#include <unistd.h>
 
 namespace {
 
@@ -33,6 +34,10 @@ std::vector<std::string> MixedList(const TTempDir& dir)
     for (std::size_t i = 0; i < 40; ++i) {
         list.push_back(kinds[(i * 7) % kinds.size()]);
     }
+    // a run of files that take long to read, as from a slow device, has threads added
+    const std::string large = WriteBytes(dir.Path() / "large.mp3", "").string();
+    truncate(large.c_str(), 4 << 20);
+    list.insert(list.begin() + 10, 6, large);
     return list;
 }
 
