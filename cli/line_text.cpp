@@ -2,16 +2,6 @@
 
 #include <algorithm>
 
-namespace {
-
-bool NeedsEscape(char c)
-{
-    const auto byte = static_cast<unsigned char>(c);
-    return c == '\\' || byte < 0x20 || byte == 0x7F;
-}
-
-} // namespace
-
 std::string LineText(std::string_view text)
 {
     std::string result;
@@ -23,7 +13,10 @@ void AppendLineText(std::string& line, std::string_view text)
 {
     static constexpr char Hex[] = "0123456789ABCDEF";
     // most texts need no escape at all: they go over in one piece
-    auto plain = std::find_if(text.begin(), text.end(), NeedsEscape);
+    const auto plain = std::find_if(text.begin(), text.end(), [](char c) {
+        const auto byte = static_cast<unsigned char>(c);
+        return c == '\\' || byte < 0x20 || byte == 0x7F;
+    });
     line.append(text.begin(), plain);
     for (auto it = plain; it != text.end(); ++it) {
         const char c = *it;
