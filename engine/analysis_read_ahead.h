@@ -25,9 +25,9 @@ struct TFileAnalysis
 // or a USB stick most of a file's time is spent waiting for the device; with several files in
 // flight the waits overlap. From files in the page cache there is nothing to wait for, and a
 // thread more than there are processors would only take turns with the caller: the reading
-// starts with a thread per processor beside the caller's, and adds threads only while the files
-// keep the threads waiting. At most `Ahead` analyses are held and at most `Threads` files are
-// open at once. The working folder is looked up once, when the reading starts.
+// starts with one thread fewer than there are processors, the caller reading too, and adds
+// threads, up to `Threads`, only while the files keep the threads waiting. At most `Ahead`
+// analyses are held. The working folder is looked up once, when the reading starts.
 class TAnalysisReadAhead
 {
 public:
@@ -35,7 +35,7 @@ public:
     {
         TTagCodePage CodePage = DefaultTagCodePage;
         bool ReadId3v2 = false;
-        std::size_t Threads = 16; // the most; one is the least
+        std::size_t Threads = 16; // the most beside the caller; one is the least
         std::size_t Ahead = 64;
     };
 
