@@ -5,6 +5,7 @@
 #include "engine/id3v2_tag.h"
 #include "engine/mpeg_audio.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cstdint>
 #include <iterator>
@@ -62,31 +63,36 @@ constexpr std::pair<std::string_view, std::optional<std::string> TId3v2Fields::*
     {"track", &TId3v2Fields::Track},
 };
 
-void AppendNumber(std::string& text, std::int64_t number)
+// Writes `prefix`, `key` and "=" at `line`; gives the end. A line is built up this way and
+// appended to the output in one piece.
+char* StartLine(char* line, std::string_view prefix, std::string_view key)
 {
-    char digits[24];
-    const auto end = std::to_chars(std::begin(digits), std::end(digits), number).ptr;
-    text.append(digits, end);
+    line = std::copy(prefix.begin(), prefix.end(), line);
+    line = std::copy(key.begin(), key.end(), line);
+    *line++ = '=';
+    return line;
 }
 
 // Appends the file's block of key=value lines to `text`.
 void AppendLines(const TFileAnalysis& analysis, std::string& text)
 {
-    VisitInfoFields(analysis.Audio, [&text](std::string_view key, auto value) {
-        text += key;
-        text += '=';
+    // the longest key and the longest number fit with room to spare
+    char line[64];
+    VisitInfoFields(analysis.Audio, [&text, &line](std::string_view key, auto value) {
+        char* end = StartLine(line, {}, key);
         if constexpr (std::is_same_v<decltype(value), std::int64_t>) {
-            AppendNumber(text, value);
+            end = std::to_chars(end, std::end(line) - 1, value).ptr;
+            *end++ = '\n';
+            text.append(line, end);
         } else {
+            text.append(line, end);
             AppendLineText(text, value);
+            text += '\n';
         }
-        text += '\n';
     });
     const std::optional<TId3v2Fields>& present = analysis.Id3v2.Fields;
     for (const auto& [key, member] : Id3v2Fields) {
-        text += "id3v2_";
-        text += key;
-        text += '=';
+        text.append(line, StartLine(line, "id3v2_", key));
         if (present && (*present).*member) {
             AppendLineText(text, *((*present).*member));
         }

@@ -34,12 +34,6 @@ TAnalysisReadAhead::TAnalysisReadAhead(std::vector<std::string> paths, const TOp
         slot.Audio.BaseFolder = BaseFolder;
     }
     SlotReady.assign(ahead, false);
-    // the caller reads too: one thread fewer than there are processors keeps every one busy
-    const std::size_t processors = std::max(std::thread::hardware_concurrency(), 2u);
-    const std::lock_guard guard(Lock);
-    for (std::size_t i = 1; i < processors; ++i) {
-        AddReader();
-    }
 }
 
 TAnalysisReadAhead::~TAnalysisReadAhead()

@@ -20,13 +20,13 @@ struct TFileAnalysis
     TId3v2Reading Id3v2; // read only when the list asks for it
 };
 
-// Analyses a list of files on a few threads, ahead of the caller, and hands the analyses over in
-// the list's order, each as the file's own SetFileName gives it. On a cold disk, a network share
-// or a USB stick most of a file's time is spent waiting for the device; with several files in
-// flight the waits overlap. From files in the page cache there is nothing to wait for, and a
-// thread more than there are processors would only take turns with the caller: the reading
-// starts with one thread fewer than there are processors, the caller reading too, and adds
-// threads, up to `Threads`, only while the files keep the threads waiting. At most `Ahead`
+// Analyses a list of files, ahead of the caller on a few threads where that pays, and hands the
+// analyses over in the list's order, each as the file's own SetFileName gives it. On a cold disk,
+// a network share or a USB stick most of a file's time is spent waiting for the device; with
+// several files in flight the waits overlap. From files in the page cache there is nothing to
+// wait for, and handing a file's analysis from one thread to another costs more than a second
+// processor saves once other programs keep it busy: the reading starts on the caller's thread
+// alone and adds threads, up to `Threads`, while the files keep it waiting. At most `Ahead`
 // analyses are held. The working folder is looked up once, when the reading starts.
 class TAnalysisReadAhead
 {
