@@ -38,7 +38,9 @@ public:
     {
         const std::size_t index = Count++;
         if (Ahead) {
-            Ahead->Next(yield); // its analysis has brought the file in; the step reads it again
+            // its analysis has brought the file in, and the step reads it again; given a yield,
+            // even one that does nothing, this thread takes up no later file while it waits
+            Ahead->Next(yield ? yield : TYieldFn([] {}));
         }
         const auto start = std::chrono::steady_clock::now();
         TFileChange change = ReadStep(Paths[index], yield);
@@ -49,6 +51,7 @@ public:
         if (SlowInRow >= SlowReadsInRow && Count < Paths.size()) {
             TAnalysisReadAhead::TOptions options;
             options.ReadId3v2 = true; // a step may read the tag at the file's head as well
+            options.FirstThreads = options.Threads;
             Ahead = std::make_unique<TAnalysisReadAhead>(
                 std::vector<std::string>(Paths.begin() + static_cast<std::ptrdiff_t>(Count),
                                          Paths.end()),

@@ -14,7 +14,7 @@ using TClock = std::chrono::steady_clock;
 // A file in the page cache is analysed in a few microseconds, well under this even with a
 // large ID3v2 tag; one that has to come from a disk or a share takes longer.
 constexpr auto SlowRead = std::chrono::microseconds(100);
-// Analyses in a row that took that long before a thread is added: a thread that lost the
+// Analyses in a row that took that long before threads are added: a thread that lost the
 // processor to another program half way through a file makes one slow analysis, rarely more.
 constexpr std::size_t SlowReadsForThread = 3;
 
@@ -34,6 +34,10 @@ TAnalysisReadAhead::TAnalysisReadAhead(std::vector<std::string> paths, const TOp
         slot.Audio.BaseFolder = BaseFolder;
     }
     SlotReady.assign(ahead, false);
+    const std::lock_guard guard(Lock);
+    for (std::size_t i = 0; i < Options.FirstThreads; ++i) {
+        AddReader();
+    }
 }
 
 TAnalysisReadAhead::~TAnalysisReadAhead()
@@ -100,7 +104,10 @@ void TAnalysisReadAhead::Analyse(std::size_t index, std::unique_lock<std::mutex>
     SlowInRow = slow ? SlowInRow + 1 : 0;
     if (SlowInRow >= SlowReadsForThread) {
         SlowInRow = 0;
-        AddReader();
+        // the threads double: a device that keeps files waiting keeps the next ones waiting too
+        for (std::size_t i = std::max<std::size_t>(Readers.size(), 1); i > 0; --i) {
+            AddReader();
+        }
     }
 }
 

@@ -35,7 +35,8 @@ public:
     {
         TTagCodePage CodePage = DefaultTagCodePage;
         bool ReadId3v2 = false;
-        std::size_t Threads = 16; // the most beside the caller; one is the least
+        std::size_t Threads = 16;     // the most beside the caller; one is the least
+        std::size_t FirstThreads = 0; // started at once, for files known to be slow
         std::size_t Ahead = 64;
     };
 

@@ -45,18 +45,21 @@ TEST(AnalysisReadAhead, HandsOverWhatEachFileAnalysesToInListOrder)
 {
     TTempDir dir;
     const std::vector<std::string> list = MixedList(dir);
-    // rule, threads, files ahead, a yield given, files taken before the list is left
-    const std::tuple<const char*, std::size_t, std::size_t, bool, std::size_t> cases[] = {
-        {"one thread, one file ahead", 1, 1, false, list.size()},
-        {"more threads than room ahead", 8, 3, false, list.size()},
-        {"the defaults", 16, 64, false, list.size()},
-        {"a window waiting with a yield", 4, 5, true, list.size()},
-        {"left half way: returns once the threads are done", 3, 4, false, 1},
-    };
-    for (const auto& [rule, threads, ahead, withYield, taken] : cases) {
+    // rule, threads at most and at once, files ahead, a yield given, files taken before the
+    // list is left
+    const std::tuple<const char*, std::size_t, std::size_t, std::size_t, bool, std::size_t>
+        cases[] = {
+            {"one thread, one file ahead", 1, 0, 1, false, list.size()},
+            {"more threads than room ahead", 8, 8, 3, false, list.size()},
+            {"the defaults", 16, 0, 64, false, list.size()},
+            {"a window waiting with a yield", 4, 4, 5, true, list.size()},
+            {"left half way: returns once the threads are done", 3, 3, 4, false, 1},
+        };
+    for (const auto& [rule, threads, atOnce, ahead, withYield, taken] : cases) {
         TAnalysisReadAhead::TOptions options;
         options.ReadId3v2 = true;
         options.Threads = threads;
+        options.FirstThreads = atOnce;
         options.Ahead = ahead;
         TAnalysisReadAhead files(list, options);
         std::size_t count = 0;
