@@ -1,7 +1,12 @@
 #include "batch/batch_run.h"
 
+#include "engine/analysis_read_ahead.h"
+
 #include <algorithm>
 #include <atomic>
+#include <chrono>
+#include <memory>
+#include <optional>
 #include <system_error>
 #include <thread>
 #include <utility>
@@ -11,11 +16,63 @@ namespace {
 // Files read ahead at most while the journal records the batch; each keeps what its change needs.
 constexpr std::size_t MostReadAhead = 8192;
 
+// A read of a file in the page cache takes a few microseconds; one that waits for a disk or a
+// share takes longer than this. Reads that slow in a row have the files read ahead.
+constexpr auto SlowRead = std::chrono::microseconds(100);
+constexpr std::size_t SlowReadsInRow = 3;
+
+// Runs the read step on the files in order. Once its reads are found waiting for the device, the
+// files after them are analysed ahead on other threads, so that the step finds them in the page
+// cache: the step still reads each file itself, and each change still looks at its file again
+// under its lock, so the batch decides and changes exactly as it would without.
+class TStepReader
+{
+public:
+    TStepReader(const std::vector<std::string>& paths, const TFileRead& read)
+        : Paths(paths), ReadStep(read)
+    {
+    }
+
+    // The read step of the file after the one read last.
+    TFileChange ReadNext(const TYieldFn& yield)
+    {
+        const std::size_t index = Count++;
+        if (Ahead) {
+            // its analysis has brought the file in, and the step reads it again; given a yield,
+            // even one that does nothing, this thread takes up no later file while it waits
+            Ahead->Next(yield ? yield : TYieldFn([] {}));
+        }
+        const auto start = std::chrono::steady_clock::now();
+        TFileChange change = ReadStep(Paths[index], yield);
+        if (Ahead) {
+            return change;
+        }
+        SlowInRow = std::chrono::steady_clock::now() - start >= SlowRead ? SlowInRow + 1 : 0;
+        if (SlowInRow >= SlowReadsInRow && Count < Paths.size()) {
+            TAnalysisReadAhead::TOptions options;
+            options.ReadId3v2 = true; // a step may read the tag at the file's head as well
+            options.FirstThreads = options.Threads;
+            Ahead = std::make_unique<TAnalysisReadAhead>(
+                std::vector<std::string>(Paths.begin() + static_cast<std::ptrdiff_t>(Count),
+                                         Paths.end()),
+                options);
+        }
+        return change;
+    }
+
+private:
+    const std::vector<std::string>& Paths;
+    const TFileRead& ReadStep;
+    std::size_t Count = 0;
+    std::size_t SlowInRow = 0;
+    std::unique_ptr<TAnalysisReadAhead> Ahead;
+};
+
 // Has the journal record the batch on a thread of its own (which takes helpers as it does
 // alone) while this one reads the first files; their changes, in order. `begun` says whether the
 // record was made.
 std::vector<TFileChange> ReadWhileRecording(const std::vector<std::string>& paths,
-                                            const TFileRead& read, const TBatchControl& control,
+                                            TStepReader& reader, const TBatchControl& control,
                                             bool& begun)
 {
     std::vector<TFileChange> ahead;
@@ -48,7 +105,7 @@ std::vector<TFileChange> ReadWhileRecording(const std::vector<std::string>& path
         if (control.Cancelled && control.Cancelled()) {
             break; // the loop of the batch stops before its first file
         }
-        ahead.push_back(read(paths[ahead.size()], control.Yield));
+        ahead.push_back(reader.ReadNext(control.Yield));
     }
     return ahead;
 }
@@ -59,10 +116,14 @@ TBatchResult Run(const std::vector<std::string>& paths, const TFileStep* step,
     TBatchResult result;
     const int range = static_cast<int>(paths.size());
     std::vector<TFileChange> ahead;
+    std::optional<TStepReader> reader;
+    if (read != nullptr) {
+        reader.emplace(paths, *read);
+    }
     if (control.Journal != nullptr) {
         bool begun = false;
-        if (read != nullptr) {
-            ahead = ReadWhileRecording(paths, *read, control, begun);
+        if (reader) {
+            ahead = ReadWhileRecording(paths, *reader, control, begun);
         } else {
             begun = control.Journal->Begin(paths);
         }
@@ -91,7 +152,7 @@ TBatchResult Run(const std::vector<std::string>& paths, const TFileStep* step,
                 const TFileChange made = std::exchange(ahead[i], nullptr); // frees what it kept
                 return made();
             }
-            return (*read)(paths[i], control.Yield)();
+            return reader->ReadNext(control.Yield)();
         };
         // the changes the step announces are the journal's intents for this file
         const TFileOutcome outcome =

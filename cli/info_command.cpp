@@ -5,91 +5,116 @@
 #include "engine/id3v2_tag.h"
 #include "engine/mpeg_audio.h"
 
+#include <algorithm>
+#include <charconv>
 #include <cstdint>
+#include <iterator>
+#include <optional>
+#include <string>
 #include <string_view>
+#include <type_traits>
 #include <utility>
-#include <variant>
 
 namespace {
 
-using TValue = std::variant<std::int64_t, std::string>;
-using TFields = std::vector<std::pair<std::string_view, TValue>>;
+// Plain output goes out in blocks of about this size rather than field by field.
+constexpr std::size_t OutputBlock = 64 * 1024;
 
-// The fields in the order scripts read them; keep it stable.
-TFields InfoFields(const TMPEGAudio& audio)
+// Calls `field(key, value)` for each field of the analysis in the order scripts read them (keep
+// it stable); a value is a number (std::int64_t) or a text (std::string_view).
+template <typename TField> void VisitInfoFields(const TMPEGAudio& audio, TField&& field)
 {
-    const auto flag = [](bool value) { return TValue(std::int64_t{value ? 1 : 0}); };
-    const auto number = [](std::int64_t value) { return TValue(value); };
-    const auto text = [](std::string_view value) { return TValue(std::string(value)); };
-    return {
-        {"file", text(audio.FileName)},
-        {"valid", flag(audio.IsValid())},
-        {"version", number(audio.Version)},
-        {"version_name", text(audio.VersionName())},
-        {"layer", number(audio.Layer)},
-        {"layer_name", text(audio.LayerName())},
-        {"samplerate", number(audio.SampleRate)},
-        {"bitrate", number(audio.BitRate)},
-        {"mode", number(audio.Mode)},
-        {"mode_name", text(audio.ModeName())},
-        {"copyright", flag(audio.Copyright)},
-        {"original", flag(audio.Original)},
-        {"errorprotection", flag(audio.ErrorProtection)},
-        {"padding", flag(audio.Padding)},
-        {"framelength", number(audio.FrameLength)},
-        {"duration", number(audio.Duration)},
-        {"filelength", number(audio.FileLength)},
-        {"fileage", number(audio.FileAge)},
-        {"volumelabel", text(audio.VolumeLabel)},
-        {"title", text(audio.Title)},
-        {"artist", text(audio.Artist)},
-        {"album", text(audio.Album)},
-        {"year", text(audio.Year)},
-        {"comment", text(audio.Comment)},
-        {"genre", number(audio.Genre)},
-        {"genre_name", text(audio.GenreName())},
-        {"track", number(audio.Track)},
-    };
+    const auto flag = [](bool value) { return std::int64_t{value ? 1 : 0}; };
+    using TText = std::string_view;
+    field("file", TText(audio.FileName));
+    field("valid", flag(audio.IsValid()));
+    field("version", std::int64_t{audio.Version});
+    field("version_name", audio.VersionName());
+    field("layer", std::int64_t{audio.Layer});
+    field("layer_name", audio.LayerName());
+    field("samplerate", std::int64_t{audio.SampleRate});
+    field("bitrate", std::int64_t{audio.BitRate});
+    field("mode", std::int64_t{audio.Mode});
+    field("mode_name", audio.ModeName());
+    field("copyright", flag(audio.Copyright));
+    field("original", flag(audio.Original));
+    field("errorprotection", flag(audio.ErrorProtection));
+    field("padding", flag(audio.Padding));
+    field("framelength", std::int64_t{audio.FrameLength});
+    field("duration", std::int64_t{audio.Duration});
+    field("filelength", std::int64_t{audio.FileLength});
+    field("fileage", std::int64_t{audio.FileAge});
+    field("volumelabel", TText(audio.VolumeLabel));
+    field("title", TText(audio.Title));
+    field("artist", TText(audio.Artist));
+    field("album", TText(audio.Album));
+    field("year", TText(audio.Year));
+    field("comment", TText(audio.Comment));
+    field("genre", std::int64_t{audio.Genre});
+    field("genre_name", audio.GenreName());
+    field("track", std::int64_t{audio.Track});
 }
 
 // The ID3v2 fields under their names, in the order of the ID3v1 fields.
-std::vector<std::pair<std::string_view, const std::optional<std::string>*>>
-Id3v2Fields(const TId3v2Fields& fields)
+constexpr std::pair<std::string_view, std::optional<std::string> TId3v2Fields::*> Id3v2Fields[] = {
+    {"title", &TId3v2Fields::Title},     {"artist", &TId3v2Fields::Artist},
+    {"album", &TId3v2Fields::Album},     {"year", &TId3v2Fields::Year},
+    {"comment", &TId3v2Fields::Comment}, {"genre", &TId3v2Fields::Genre},
+    {"track", &TId3v2Fields::Track},
+};
+
+// Writes `prefix`, `key` and "=" at `line`; gives the end. A line is built up this way and
+// appended to the output in one piece.
+char* StartLine(char* line, std::string_view prefix, std::string_view key)
 {
-    return {{"title", &fields.Title}, {"artist", &fields.Artist},   {"album", &fields.Album},
-            {"year", &fields.Year},   {"comment", &fields.Comment}, {"genre", &fields.Genre},
-            {"track", &fields.Track}};
+    line = std::copy(prefix.begin(), prefix.end(), line);
+    line = std::copy(key.begin(), key.end(), line);
+    *line++ = '=';
+    return line;
 }
 
-void PrintLines(const TFields& fields, const TId3v2Reading& id3v2, std::ostream& out)
+// Appends the file's block of key=value lines to `text`.
+void AppendLines(const TFileAnalysis& analysis, std::string& text)
 {
-    for (const auto& [key, value] : fields) {
-        out << key << '=';
-        if (const auto* number = std::get_if<std::int64_t>(&value)) {
-            out << *number;
+    // the longest key and the longest number fit with room to spare
+    char line[64];
+    VisitInfoFields(analysis.Audio, [&text, &line](std::string_view key, auto value) {
+        char* end = StartLine(line, {}, key);
+        if constexpr (std::is_same_v<decltype(value), std::int64_t>) {
+            end = std::to_chars(end, std::end(line) - 1, value).ptr;
+            *end++ = '\n';
+            text.append(line, end);
         } else {
-            out << LineText(std::get<std::string>(value));
+            text.append(line, end);
+            AppendLineText(text, value);
+            text += '\n';
         }
-        out << '\n';
-    }
-    const TId3v2Fields present = id3v2.Fields.value_or(TId3v2Fields{});
-    for (const auto& [key, value] : Id3v2Fields(present)) {
-        out << "id3v2_" << key << '=' << LineText(value->value_or("")) << '\n';
+    });
+    const std::optional<TId3v2Fields>& present = analysis.Id3v2.Fields;
+    for (const auto& [key, member] : Id3v2Fields) {
+        text.append(line, StartLine(line, "id3v2_", key));
+        if (present && (*present).*member) {
+            AppendLineText(text, *((*present).*member));
+        }
+        text += '\n';
     }
 }
 
-TJson JsonObject(const TFields& fields, const TId3v2Reading& id3v2)
+TJson JsonObject(const TFileAnalysis& analysis)
 {
     TJson object = TJson::object();
-    for (const auto& [key, value] : fields) {
-        const auto* number = std::get_if<std::int64_t>(&value);
-        object[std::string(key)] =
-            number != nullptr ? TJson(*number) : JsonText(std::get<std::string>(value));
-    }
+    VisitInfoFields(analysis.Audio, [&object](std::string_view key, auto value) {
+        if constexpr (std::is_same_v<decltype(value), std::int64_t>) {
+            object[std::string(key)] = value;
+        } else {
+            object[std::string(key)] = JsonText(value);
+        }
+    });
     TJson& tag = object["id3v2"];
-    if (id3v2.Fields) {
-        for (const auto& [key, value] : Id3v2Fields(*id3v2.Fields)) {
-            tag[std::string(key)] = *value ? JsonText(**value) : TJson();
+    if (const std::optional<TId3v2Fields>& fields = analysis.Id3v2.Fields) {
+        for (const auto& [key, member] : Id3v2Fields) {
+            const std::optional<std::string>& value = (*fields).*member;
+            tag[std::string(key)] = value ? JsonText(*value) : TJson();
         }
     }
     return object;
@@ -106,6 +131,7 @@ int RunInfoCommand(const TCommandLine& line, std::ostream& out, std::ostream& er
 
     const bool json = line.Has("--json");
     TJsonArrayWriter array(out, TJsonArrayWriter::Block);
+    std::string text;
     // every file is opened once, for its analysis and its ID3v2 tag alike
     TAnalysisReadAhead::TOptions options;
     options.CodePage = line.CodePage;
@@ -114,19 +140,22 @@ int RunInfoCommand(const TCommandLine& line, std::ostream& out, std::ostream& er
     std::size_t i = 0;
     for (const TFileAnalysis* analysis = files.Next(); analysis != nullptr;
          analysis = files.Next(), ++i) {
-        const TFields fields = InfoFields(analysis->Audio);
-        const TId3v2Reading& id3v2 = analysis->Id3v2;
         if (json) {
-            array.Add(JsonObject(fields, id3v2));
-        } else {
-            if (i > 0) {
-                out << '\n';
-            }
-            PrintLines(fields, id3v2, out);
+            array.Add(JsonObject(*analysis));
+            continue;
+        }
+        if (i > 0) {
+            text += '\n';
+        }
+        AppendLines(*analysis, text);
+        if (text.size() >= OutputBlock) {
+            out.write(text.data(), static_cast<std::streamsize>(text.size()));
+            text.clear();
         }
     }
     if (json) {
         array.Finish();
     }
+    out.write(text.data(), static_cast<std::streamsize>(text.size()));
     return 0;
 }

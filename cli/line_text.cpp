@@ -2,24 +2,37 @@
 
 #include "engine/ascii_text.h"
 
+#include <algorithm>
+
 std::string LineText(std::string_view text)
 {
     std::string result;
-    result.reserve(text.size());
-    for (const char c : text) {
+    AppendLineText(result, text);
+    return result;
+}
+
+void AppendLineText(std::string& line, std::string_view text)
+{
+    // most texts need no escape at all: they go over in one piece
+    const auto plain = std::find_if(text.begin(), text.end(), [](char c) {
+        const auto byte = static_cast<unsigned char>(c);
+        return c == '\\' || byte < 0x20 || byte == 0x7F;
+    });
+    line.append(text.begin(), plain);
+    for (auto it = plain; it != text.end(); ++it) {
+        const char c = *it;
         const auto byte = static_cast<unsigned char>(c);
         if (c == '\\') {
-            result += "\\\\";
+            line += "\\\\";
         } else if (c == '\n') {
-            result += "\\n";
+            line += "\\n";
         } else if (c == '\t') {
-            result += "\\t";
+            line += "\\t";
         } else if (byte < 0x20 || byte == 0x7F) {
-            result += "\\x";
-            AppendHexByte(result, byte);
+            line += "\\x";
+            AppendHexByte(line, byte);
         } else {
-            result += c;
+            line += c;
         }
     }
-    return result;
 }

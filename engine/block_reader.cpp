@@ -6,12 +6,23 @@
 #include <cstring>
 #include <new>
 #include <unistd.h>
+#include <utility>
 
 namespace {
 
 constexpr std::size_t FirstBlock = 4096;
 constexpr std::size_t LargestBlock = 1 << 20;
 constexpr std::size_t PageSize = 4096;
+static_assert(FirstBlock % PageSize == 0, "a first block's buffer is exactly one block long");
+
+// The first block's buffer of the last reader on this thread, for the next one.
+struct TSpareBuffer
+{
+    std::uint8_t* Buffer = nullptr;
+    ~TSpareBuffer() { std::free(Buffer); }
+};
+
+thread_local TSpareBuffer Spare;
 
 } // namespace
 
@@ -42,6 +53,13 @@ TBlockReader::TBlockReader(int fd, std::int64_t length)
 {
 }
 
+TBlockReader::~TBlockReader()
+{
+    if (Capacity == FirstBlock && Spare.Buffer == nullptr) {
+        Spare.Buffer = Buffer.release();
+    }
+}
+
 void TBlockReader::TFreeBuffer::operator()(std::uint8_t* buffer) const
 {
     std::free(buffer);
@@ -54,6 +72,10 @@ bool TBlockReader::Fill(std::int64_t pos)
     }
     const auto wanted = static_cast<std::size_t>(
         std::min<std::int64_t>(static_cast<std::int64_t>(NextBlock), Length - pos));
+    if (Capacity < wanted && wanted <= FirstBlock && Spare.Buffer != nullptr) {
+        Buffer.reset(std::exchange(Spare.Buffer, nullptr));
+        Capacity = FirstBlock;
+    }
     if (Capacity < wanted) {
         // no zero filling: every byte handed out was read first
         const std::size_t capacity = (wanted + PageSize - 1) / PageSize * PageSize;

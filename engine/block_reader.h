@@ -13,11 +13,16 @@ std::size_t ReadAt(int fd, void* out, std::size_t count, std::int64_t offset, in
 // pieces elsewhere. The first block is small (most streams start near the top of a file) and
 // later blocks grow, so that a long search costs few system calls. The buffer starts on a page
 // boundary: the kernel copies into an aligned buffer several times faster than into one that is
-// not, which is most of the time a search through a large file takes.
+// not, which is most of the time a search through a large file takes. A first block's buffer is
+// kept for the next reader on the same thread, so that the analysis of a list takes no memory per
+// file.
 class TBlockReader
 {
 public:
     TBlockReader(int fd, std::int64_t length);
+    ~TBlockReader();
+    TBlockReader(const TBlockReader&) = delete;
+    TBlockReader& operator=(const TBlockReader&) = delete;
 
     // The byte at `pos`; false at the end of the file or after a read failure.
     bool Byte(std::int64_t pos, std::uint8_t& out)

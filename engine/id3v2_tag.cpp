@@ -144,6 +144,11 @@ std::optional<TId3v2Fields> ParseId3v2Tag(const std::uint8_t* tag, std::size_t s
     if (length == 0) {
         return std::nullopt;
     }
+    // A tag of no length, or one whose frames begin with padding, holds no frame: nothing for
+    // TagLib to take apart. An extended header (flag bit 6) would stand before the frames.
+    if (length == 10 || (size > 10 && (tag[5] & 0x40) == 0 && tag[10] == 0)) {
+        return TId3v2Fields{};
+    }
     try {
         TagLib::ByteVector bytes(reinterpret_cast<const char*>(tag),
                                  static_cast<unsigned>(std::min(length, size)));

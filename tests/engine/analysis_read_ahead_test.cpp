@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <tuple>
+#include <unistd.h>
 
 namespace {
 
@@ -33,6 +34,10 @@ std::vector<std::string> MixedList(const TTempDir& dir)
     for (std::size_t i = 0; i < 40; ++i) {
         list.push_back(kinds[(i * 7) % kinds.size()]);
     }
+    // a run of files that take long to read, as from a slow device, has threads added
+    const std::string large = WriteBytes(dir.Path() / "large.mp3", "").string();
+    truncate(large.c_str(), 4 << 20);
+    list.insert(list.begin() + 10, 6, large);
     return list;
 }
 
@@ -40,18 +45,21 @@ TEST(AnalysisReadAhead, HandsOverWhatEachFileAnalysesToInListOrder)
 {
     TTempDir dir;
     const std::vector<std::string> list = MixedList(dir);
-    // rule, threads, files ahead, a yield given, files taken before the list is left
-    const std::tuple<const char*, std::size_t, std::size_t, bool, std::size_t> cases[] = {
-        {"one thread, one file ahead", 1, 1, false, list.size()},
-        {"more threads than room ahead", 8, 3, false, list.size()},
-        {"the defaults", 16, 64, false, list.size()},
-        {"a window waiting with a yield", 4, 5, true, list.size()},
-        {"left half way: returns once the threads are done", 3, 4, false, 1},
-    };
-    for (const auto& [rule, threads, ahead, withYield, taken] : cases) {
+    // rule, threads at most and at once, files ahead, a yield given, files taken before the
+    // list is left
+    const std::tuple<const char*, std::size_t, std::size_t, std::size_t, bool, std::size_t>
+        cases[] = {
+            {"one thread, one file ahead", 1, 0, 1, false, list.size()},
+            {"more threads than room ahead", 8, 8, 3, false, list.size()},
+            {"the defaults", 16, 0, 64, false, list.size()},
+            {"a window waiting with a yield", 4, 4, 5, true, list.size()},
+            {"left half way: returns once the threads are done", 3, 3, 4, false, 1},
+        };
+    for (const auto& [rule, threads, atOnce, ahead, withYield, taken] : cases) {
         TAnalysisReadAhead::TOptions options;
         options.ReadId3v2 = true;
         options.Threads = threads;
+        options.FirstThreads = atOnce;
         options.Ahead = ahead;
         TAnalysisReadAhead files(list, options);
         std::size_t count = 0;

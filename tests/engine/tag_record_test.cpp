@@ -184,6 +184,7 @@ TEST(Id3v2Tag, ReadsTheSevenFieldsOfEachVersion)
          MakeId3v2Tag(4, v24, {.ExtendedHeader = true}),
          TId3v2Fields{title, "\xC3\x85sa", {}, "2001-05-02", {}, "Rock", "07"}},
         {"a tag without the seven frames", MakeId3v2Tag(4, {{"APIC", Picture}}), none},
+        {"a tag of nothing but padding", MakeId3v2Tag(3, {}, {.Padding = 32}), none},
         {"no tag", "", std::nullopt},
         {"a tag not at the start", "\0"s + MakeId3v2Tag(4, v24), std::nullopt},
         {"2.4 without padding", MakeId3v2Tag(4, v24),

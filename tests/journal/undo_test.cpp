@@ -5,6 +5,7 @@
 #include "journal/undo_batch.h"
 #include "support/mp3_fixture.h"
 
+#include <chrono>
 #include <csignal>
 #include <ctime>
 #include <fcntl.h>
@@ -13,6 +14,7 @@
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
+#include <thread>
 #include <unistd.h>
 
 namespace {
@@ -95,6 +97,11 @@ const TFileRead ReadWriteTitle = [](const std::string& path, const TYieldFn& yie
     static TMPEGAudio audio;
     return ReadForTagWrite(audio, path, TitleEdit("New"), yield);
 };
+// as if the files came from a slow share: the batch reads the files after them ahead
+const TFileRead ReadWriteTitleSlowly = [](const std::string& path, const TYieldFn& yield) {
+    std::this_thread::sleep_for(std::chrono::microseconds(200));
+    return ReadWriteTitle(path, yield);
+};
 const TFileStep Clear = [](const std::string& path, const TYieldFn&) {
     return ClearTagOfFile(path);
 };
@@ -149,7 +156,7 @@ TEST(Undo, TakesBackALongBatch)
     waitpid(child, &status, 0);
     EXPECT_EQ(WEXITSTATUS(status), 0);
     folder.ExpectAsBefore("a journal out of room");
-    ASSERT_EQ(folder.Run(JournalWrite, ReadWriteTitle).Done, 1203);
+    ASSERT_EQ(folder.Run(JournalWrite, ReadWriteTitleSlowly).Done, 1203);
     EXPECT_EQ(folder.Undo().Done, 1203);
     folder.ExpectAsBefore("1,203 files written and undone");
 }
