@@ -4,10 +4,35 @@
 
 #include <algorithm>
 
-const TFileEntry& TFileList::Add(const std::string& path)
+void TFileList::Add(const std::string& path)
 {
-    Entries.push_back({WithTrailingSlash(FolderPart(path)), NamePart(path), path});
-    return Entries.back();
+    std::string folder = WithTrailingSlash(FolderPart(path));
+    if (Folders.empty() || Folders.back() != folder) {
+        Folders.push_back(std::move(folder));
+    }
+    const std::string name = NamePart(path);
+    Rows.push_back({Names.size(), static_cast<std::uint32_t>(name.size()),
+                    static_cast<std::uint32_t>(Folders.size() - 1)});
+    Names += name;
+}
+
+void TFileList::Clear()
+{
+    // the buffers of a million files go back as well, not only their contents
+    std::vector<std::string>().swap(Folders);
+    std::string().swap(Names);
+    std::vector<TRow>().swap(Rows);
+}
+
+TFileEntry TFileList::operator[](std::size_t row) const
+{
+    return {Folders[Rows[row].Folder], std::string(Name(row))};
+}
+
+std::string_view TFileList::Name(std::size_t row) const
+{
+    const TRow& entry = Rows[row];
+    return std::string_view(Names).substr(entry.NameStart, entry.NameSize);
 }
 
 std::vector<std::size_t> ProcessedRows(std::size_t listed, std::vector<int> selectedRows,

@@ -5,7 +5,7 @@
 #include "ui/main/windows.h"
 
 #include <QApplication>
-#include <QListWidget>
+#include <QListView>
 #include <QTemporaryDir>
 #include <QToolButton>
 
@@ -64,6 +64,10 @@ public:
     {
         Prompts.Folder = folder;
         Main()->findChild<QToolButton*>(QStringLiteral("Open_SB"))->click();
-        return Main()->findChild<QListWidget*>(QStringLiteral("FileList"))->count();
+        return List()->model()->rowCount();
     }
+
+    QListView* List() const { return Main()->findChild<QListView*>(QStringLiteral("FileList")); }
+    // Makes `row` the current and only selected row, as a click does.
+    void SelectRow(int row) const { List()->setCurrentIndex(List()->model()->index(row, 0)); }
 };

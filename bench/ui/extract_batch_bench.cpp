@@ -13,7 +13,6 @@
 #include <QComboBox>
 #include <QElapsedTimer>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QTemporaryDir>
 #include <QToolButton>
 
@@ -71,7 +70,7 @@ int main(int argc, char** argv)
     mainForm->show();
     bench.Open(windowFolder.path());
     mainForm->findChild<QCheckBox*>(QStringLiteral("All_CB"))->setChecked(true);
-    mainForm->findChild<QListWidget*>(QStringLiteral("FileList"))->setCurrentRow(0);
+    bench.SelectRow(0);
     mainForm->findChild<QToolButton*>(QStringLiteral("Change_Tag_SB"))->click();
     TExtractionWindow* form = bench.Windows.Windows().Form3;
     form->findChild<QToolButton*>(QStringLiteral("TogglePath_SB"))->click();

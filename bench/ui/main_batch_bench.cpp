@@ -21,7 +21,6 @@
 #include <QComboBox>
 #include <QElapsedTimer>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QTemporaryDir>
 #include <QToolButton>
 

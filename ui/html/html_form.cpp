@@ -271,8 +271,8 @@ void THtmlWindow::Generate_SBClick()
 
     std::vector<std::string> paths;
     paths.reserve(Work.Files.Size());
-    for (const TFileEntry& entry : Work.Files) {
-        paths.push_back(entry.FullName());
+    for (std::size_t row = 0; row < Work.Files.Size(); ++row) {
+        paths.push_back(Work.Files[row].FullName());
     }
     THtmlRunOptions options;
     options.TemplateFolder = TemplateFolder;

@@ -10,6 +10,7 @@
 #include "ui/components/locale_settings.h"
 #include "ui/components/panel.h"
 #include "ui/components/prompts.h"
+#include "ui/main/file_list_model.h"
 #include "ui/main/throttled_yield.h"
 
 #include <QAction>
@@ -19,7 +20,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QListView>
 #include <QTimer>
 #include <QToolButton>
 
@@ -77,10 +78,12 @@ void T_MainForm::ConnectControls()
     for (QAction* item : RecentItems) {
         connect(item, &QAction::triggered, this, &T_MainForm::C1Click);
     }
-    connect(FileList, &QListWidget::itemSelectionChanged, this, &T_MainForm::FileListClick);
-    connect(FileList, &QListWidget::currentRowChanged, this, &T_MainForm::FileListCurrentChanged);
-    connect(FileList, &QListWidget::itemDoubleClicked, this, &T_MainForm::FileListDblClick);
-    connect(FileList, &QListWidget::customContextMenuRequested, this,
+    const QItemSelectionModel* selection = FileList->selectionModel();
+    connect(selection, &QItemSelectionModel::selectionChanged, this, &T_MainForm::FileListClick);
+    connect(selection, &QItemSelectionModel::currentRowChanged, this,
+            &T_MainForm::FileListCurrentChanged);
+    connect(FileList, &QListView::doubleClicked, this, &T_MainForm::FileListDblClick);
+    connect(FileList, &QListView::customContextMenuRequested, this,
             &T_MainForm::FileListContextPopup);
 
     connect(Change_Tag_SB, &QToolButton::clicked, this, &T_MainForm::Change_Tag_SBClick);
@@ -117,6 +120,7 @@ void T_MainForm::ConnectControls()
     // the running count is brought up to date whenever the window gets to paint
     Yield->BeforeEvents = [this] {
         if (Work.Activity.State() == TActivityKind::Scanning) {
+            FileModel->Publish();
             FileCounter->setText(QStringLiteral("0 / %1").arg(Work.Files.Size()));
         }
     };
@@ -259,10 +263,10 @@ void T_MainForm::Web_SBClick()
 
 void T_MainForm::Change_Tag_SBClick()
 {
-    if (FileList->currentRow() >= FileList->count()) {
-        FileList->setCurrentRow(0);
+    if (CurrentRow() >= FileModel->rowCount()) {
+        MoveCurrentRow(0);
     }
-    emit ExtractionStarting({CurrentFileName(), SelectedRows(), FileList->currentRow()});
+    emit ExtractionStarting({CurrentFileName(), SelectedRows(), CurrentRow()});
     // the extraction window shows the list again whenever it hides
     FileList->hide();
     // the window opens with the counts of now, not those of the last selection
@@ -281,9 +285,10 @@ void T_MainForm::SetCurrentRow(int row)
 {
     // a batch moves the entry once per file: the file on display is read again when it ends,
     // not for each move
-    const QSignalBlocker blocker(Work.Activity.State() == TActivityKind::Batch ? FileList
-                                                                               : nullptr);
-    FileList->setCurrentRow(row);
+    const QSignalBlocker blocker(Work.Activity.State() == TActivityKind::Batch
+                                     ? FileList->selectionModel()
+                                     : nullptr);
+    MoveCurrentRow(row);
 }
 
 void T_MainForm::WholePathModeOff()
@@ -293,7 +298,7 @@ void T_MainForm::WholePathModeOff()
 
 void T_MainForm::Html_SBClick()
 {
-    if (FileList->count() > 0) {
+    if (FileModel->rowCount() > 0) {
         emit HtmlRunRequested();
     }
 }

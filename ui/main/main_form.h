@@ -23,12 +23,13 @@ class QComboBox;
 class QFrame;
 class QLabel;
 class QLineEdit;
-class QListWidget;
+class QListView;
 class QMenu;
 class QTimer;
 class QToolButton;
 class TAnalysisReadAhead;
 class TBrowseDirectoryDlg;
+class TFileListModel;
 class TFormInfo;
 class THotKeyManager;
 class TMPEGAudio;
@@ -211,6 +212,11 @@ private:
 
     // operations (main_form_display.cpp)
     std::vector<int> SelectedRows() const;
+    // The focused row of the list, -1 when there is none.
+    int CurrentRow() const;
+    // Moves the focus to `row` as a click would, selecting it: alone in single-select mode, in
+    // addition to the selection otherwise.
+    void MoveCurrentRow(int row);
     TListState ListState() const;
     // The counts of the list as they are now; RememberCounts keeps them for the next
     // UpdateCounters, which hands the last remembered ones on first.
@@ -317,8 +323,8 @@ private:
     TPanel* ScanIndicator_Panel = nullptr; // the scan indicator square
     QCheckBox* Recursive_CB = nullptr;
     TPanel* Lists_Panel = nullptr; // holds the lists
-    QListWidget* FileList = nullptr;
-    QListWidget* FileListBox2 = nullptr;
+    QListView* FileList = nullptr;
+    TFileListModel* FileModel = nullptr; // the rows of FileList, read from Work.Files
     QMenu* RecentPaths_PM = nullptr;
     std::array<QAction*, RecentPathCount> RecentItems{}; // C1 .. C10
     QAction* Open1 = nullptr;

@@ -9,6 +9,7 @@
 #include "ui/components/lossy_question.h"
 #include "ui/components/panel.h"
 #include "ui/components/prompts.h"
+#include "ui/main/file_list_model.h"
 #include "ui/main/main_form.h"
 #include "ui/main/throttled_yield.h"
 #include "workspace/display_texts.h"
@@ -17,7 +18,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QListView>
 
 #include <algorithm>
 #include <ctime>
@@ -75,10 +76,10 @@ TTagBoxTexts T_MainForm::TagBoxTexts() const
 
 std::vector<std::string> T_MainForm::CommandFiles() const
 {
-    if ((!Work.WholePathMode && SelectedRows().empty()) || FileList->currentRow() < 0) {
+    if ((!Work.WholePathMode && SelectedRows().empty()) || CurrentRow() < 0) {
         return {};
     }
-    const std::size_t listed = std::min<std::size_t>(FileList->count(), Work.Files.Size());
+    const std::size_t listed = std::min<std::size_t>(FileModel->rowCount(), Work.Files.Size());
     std::vector<std::string> paths;
     for (const std::size_t row : ProcessedRows(listed, SelectedRows(), Work.WholePathMode)) {
         paths.push_back(Work.Files[row].FullName());
@@ -123,10 +124,10 @@ T_MainForm::RunControlledBatch(const std::function<TBatchResult(const TBatchCont
     const bool wholePath = Work.WholePathMode;
     if (wholePath) {
         // the boxes keep what the user typed: no selection events while the files go by
-        const QSignalBlocker blocker(FileList);
+        const QSignalBlocker blocker(FileList->selectionModel());
         FileList->hide();
         FileList->setSelectionMode(QAbstractItemView::SingleSelection);
-        FileList->setCurrentRow(0);
+        MoveCurrentRow(0);
     }
     TBatchControl control;
     control.Yield = [this] { (*Yield)(); };
@@ -146,7 +147,7 @@ T_MainForm::RunControlledBatch(const std::function<TBatchResult(const TBatchCont
 
 void T_MainForm::ShowListAgain()
 {
-    const QSignalBlocker blocker(FileList);
+    const QSignalBlocker blocker(FileList->selectionModel());
     FileList->show();
     FileList->setSelectionMode(QAbstractItemView::ExtendedSelection);
     FileList->clearSelection();
@@ -343,8 +344,8 @@ void T_MainForm::SwitchWholePathMode()
     emit WholePathSwitched(on);
     FileList->setSelectionMode(on ? QAbstractItemView::SingleSelection
                                   : QAbstractItemView::ExtendedSelection);
-    if (FileList->count() > 0) {
-        FileList->setCurrentRow(0);
+    if (FileModel->rowCount() > 0) {
+        MoveCurrentRow(0);
     }
     if (on) {
         // every file is processed: the fields of the several-files mode

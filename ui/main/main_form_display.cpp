@@ -5,6 +5,7 @@
 #include "ui/components/display_path.h"
 #include "ui/components/panel.h"
 #include "ui/components/prompts.h"
+#include "ui/main/file_list_model.h"
 #include "ui/main/main_form.h"
 #include "ui/main/throttled_yield.h"
 #include "workspace/display_texts.h"
@@ -13,7 +14,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QListView>
 
 namespace {
 
@@ -45,10 +46,24 @@ std::vector<int> T_MainForm::SelectedRows() const
     return rows;
 }
 
+int T_MainForm::CurrentRow() const
+{
+    const QModelIndex current = FileList->currentIndex();
+    return current.isValid() ? current.row() : -1;
+}
+
+void T_MainForm::MoveCurrentRow(int row)
+{
+    const auto command = FileList->selectionMode() == QAbstractItemView::SingleSelection
+                             ? QItemSelectionModel::ClearAndSelect
+                             : QItemSelectionModel::SelectCurrent;
+    FileList->selectionModel()->setCurrentIndex(FileModel->index(row), command);
+}
+
 std::string T_MainForm::CurrentFileName() const
 {
-    const std::size_t listed = std::min<std::size_t>(FileList->count(), Work.Files.Size());
-    const auto row = DisplayedRow(listed, SelectedRows(), FileList->currentRow());
+    const std::size_t listed = std::min<std::size_t>(FileModel->rowCount(), Work.Files.Size());
+    const auto row = DisplayedRow(listed, SelectedRows(), CurrentRow());
     return row ? Work.Files[*row].FullName() : std::string();
 }
 
@@ -57,9 +72,9 @@ TListState T_MainForm::ListState() const
     TListState list;
     list.WholePathMode = Work.WholePathMode;
     list.MultiSelect = FileList->selectionMode() != QAbstractItemView::SingleSelection;
-    list.ItemCount = FileList->count();
+    list.ItemCount = FileModel->rowCount();
     list.SelectedItems = static_cast<int>(FileList->selectionModel()->selectedIndexes().size());
-    list.HasCurrent = FileList->currentRow() >= 0;
+    list.HasCurrent = CurrentRow() >= 0;
     return list;
 }
 
@@ -101,7 +116,7 @@ void T_MainForm::FileListClick()
     }
 
     RefreshPreview();
-    if (FileList->currentRow() >= 0) {
+    if (CurrentRow() >= 0) {
         ShowFileInfo(CurrentAudio->FileName);
         if (RememberCounts().front() == '0') {
             ClearTagFields();
@@ -135,7 +150,7 @@ void T_MainForm::FileListKeyUp()
 
 void T_MainForm::FileListMouseMove()
 {
-    if (FileList->currentRow() < 0) {
+    if (CurrentRow() < 0) {
         return;
     }
     const std::string path = CurrentFileName();
@@ -339,15 +354,15 @@ void T_MainForm::HideFileListForRun(bool hidden)
     FileList->setVisible(!hidden);
     FileList->setSelectionMode(hidden ? QAbstractItemView::SingleSelection
                                       : QAbstractItemView::ExtendedSelection);
-    if (!hidden && FileList->count() > 0) {
-        FileList->setCurrentRow(FileList->count() - 1);
+    if (!hidden && FileModel->rowCount() > 0) {
+        MoveCurrentRow(FileModel->rowCount() - 1);
     }
 }
 
 void T_MainForm::RedisplayFile()
 {
     const std::string path = CurrentAudio->FileName;
-    if (path.empty() || FileList->currentRow() < 0) {
+    if (path.empty() || CurrentRow() < 0) {
         return;
     }
     Work.Activity.Run(TActivityKind::Analysing, [&] {

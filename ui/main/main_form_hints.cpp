@@ -7,7 +7,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QListView>
 #include <QToolButton>
 #include <QToolTip>
 
@@ -105,7 +105,6 @@ void T_MainForm::SetHints()
     const bool show = ShowHints;
     const char* listHint = "... RightClick to set path ...\r...     DblClick to Run      ...";
     SetHint(FileList, listHint, show);
-    SetHint(FileListBox2, listHint, show);
     SetHint(ClearTags_SB, "... Clear ID3 Tag in File(s) ...", show);
     SetHint(Write_Tag_SB, "... Write ID3 Tag in File(s) ...", show);
     SetHint(SetFileName_SB, "... Set FileName from Macros ...", show);

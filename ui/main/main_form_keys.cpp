@@ -4,7 +4,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QListView>
 
 // The window's shortcuts. The manager sees every key of the program while this window is the
 // active one, and hands the released keys to HotKeyKeyUp before the focused control gets them.
@@ -68,7 +68,7 @@ void T_MainForm::RunKeyCommand(TMainKeyCommand command)
         FocusIfPossible(Track_ME);
         break;
     case C::FocusFileList:
-        FocusIfPossible(FileListBox2);
+        FocusIfPossible(FileList);
         break;
     case C::WholePath:
         // the box's own accelerator toggles it; this brings the mode in line with the box

@@ -1,5 +1,6 @@
 #include "ui/auxiliary/button_highlight.h"
 #include "ui/components/panel.h"
+#include "ui/main/file_list_model.h"
 #include "ui/main/main_form.h"
 #include "ui/main/tool_icons.h"
 
@@ -12,7 +13,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QListView>
 #include <QMenu>
 #include <QStyle>
 #include <QTimer>
@@ -252,7 +253,9 @@ QWidget* T_MainForm::BuildListColumn()
     Lists_Panel->SetCaption(QStringLiteral("*** HIDDEN ***"));
     auto* lists = new QGridLayout(Lists_Panel);
     lists->setContentsMargins(0, 0, 0, 0);
-    FileList = Named(new QListWidget(Lists_Panel), "FileList");
+    FileList = Named(new QListView(Lists_Panel), "FileList");
+    FileModel = new TFileListModel(Work.Files, FileList);
+    FileList->setModel(FileModel);
     FileList->setSelectionMode(QAbstractItemView::ExtendedSelection);
     FileList->setUniformItemSizes(true);
     FileList->setAlternatingRowColors(true);
@@ -261,8 +264,6 @@ QWidget* T_MainForm::BuildListColumn()
     FileList->setMouseTracking(true);
     FileList->viewport()->installEventFilter(this);
     FileList->installEventFilter(this);
-    FileListBox2 = Named(new QListWidget(Lists_Panel), "FileListBox2");
-    FileListBox2->hide();
     lists->addWidget(FileList, 0, 0);
     layout->addWidget(Lists_Panel, 1);
 

@@ -1,9 +1,10 @@
 #include "engine/path_parts.h"
 #include "ui/components/display_path.h"
 #include "ui/components/prompts.h"
+#include "ui/main/file_list_model.h"
 #include "ui/main/main_form.h"
 
-#include <QListWidget>
+#include <QListView>
 
 #include <cerrno>
 #include <filesystem>
@@ -40,8 +41,8 @@ bool T_MainForm::OpenPath(const std::string& path)
     // the file is selected as a click on its row would, which shows its tag
     const std::string name = given.filename().string();
     for (std::size_t row = 0; row < Work.Files.Size(); ++row) {
-        if (Work.Files[row].Name == name) {
-            FileList->setCurrentRow(static_cast<int>(row));
+        if (Work.Files.Name(row) == name) {
+            MoveCurrentRow(static_cast<int>(row));
             break;
         }
     }

@@ -3,6 +3,7 @@
 #include "ui/components/browse_directory_dlg.h"
 #include "ui/components/display_path.h"
 #include "ui/components/panel.h"
+#include "ui/main/file_list_model.h"
 #include "ui/main/main_form.h"
 #include "ui/main/throttled_yield.h"
 #include "workspace/batch_report.h"
@@ -10,7 +11,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QLabel>
-#include <QListWidget>
+#include <QListView>
 #include <QMenu>
 
 #include <algorithm>
@@ -84,9 +85,9 @@ void T_MainForm::FileListContextPopup(const QPoint& pos)
 
 void T_MainForm::ClearFileList()
 {
-    const QSignalBlocker blocker(FileList);
+    const QSignalBlocker blocker(FileList->selectionModel());
     Work.Files.Clear();
-    FileList->clear();
+    FileModel->Reset();
     // nothing of the folder listed before stays on display, the macro preview included
     CurrentAudio = std::make_unique<TMPEGAudio>(Options.TagCodePage);
     CurrentPath_Panel->clear();
@@ -117,6 +118,7 @@ void T_MainForm::RunScan()
     // waits in the queue is answered as one during the scan, however quickly the scan ends.
     Yield->Now();
     TreeScanner.StartSearch();
+    FileModel->Publish();
     ScanReadAhead.reset();
     // nothing is selected in the new list; in whole-path mode every file counts
     FileCounter->setText(QString::fromStdString(RememberCounts()));
@@ -124,7 +126,7 @@ void T_MainForm::RunScan()
 
 void T_MainForm::AddFoundFile(const std::string& path)
 {
-    FileList->addItem(DisplayPath(Work.Files.Add(path).Name));
+    Work.Files.Add(path);
     // the running count is drawn at the screen's pace (see the yield), not once per file
     (*Yield)();
 }

@@ -51,7 +51,7 @@ private slots:
     void FormulaListKeepsItsEntriesAcrossStarts()
     {
         OpenWindow();
-        QVERIFY(!Program.Find<QListWidget>("FileList")->isVisible());
+        QVERIFY(!Program.Find<QListView>("FileList")->isVisible());
         QCOMPARE(Text("Sep_2"), QStringLiteral(" [ ")); // an empty list shows the default
         for (const char* sep : {" #1 ", " #2 ", " #3 "}) {
             Control<QLineEdit>("Sep_5")->setText(QLatin1String(sep));
@@ -66,7 +66,7 @@ private slots:
                  QStringLiteral("Delete : Track [ Artist - Album ] - Title #1 Year ?"));
         QCOMPARE(Text("Sep_5"), QStringLiteral(" #2 "));
         Click("Cancel_SB");
-        QVERIFY(Program.Find<QListWidget>("FileList")->isVisible());
+        QVERIFY(Program.Find<QListView>("FileList")->isVisible());
 
         Program.Stop();
         Program.Start();

@@ -259,7 +259,7 @@ private slots:
         auto* undo = Program.Main->findChild<QAction*>("UndoLastBatch1");
         auto* menu = Program.Main->findChild<QMenu*>("RecentPaths_PM");
         const auto popUp = [&] {
-            emit Program.Find<QListWidget>("FileList")->customContextMenuRequested({2, 2});
+            emit Program.List()->customContextMenuRequested({2, 2});
             menu->hide();
         };
         popUp();
@@ -304,7 +304,7 @@ private slots:
 
         QMouseEvent move(QEvent::MouseMove, QPointF(4, 4), QPointF(4, 4), Qt::NoButton,
                          Qt::NoButton, Qt::NoModifier);
-        QApplication::sendEvent(Program.Find<QListWidget>("FileList")->viewport(), &move);
+        QApplication::sendEvent(Program.List()->viewport(), &move);
         QCOMPARE(Program.Text("CurrentFile_Panel"), QStringLiteral("0 x.mp3"));
         TTempDir other;
         Program.Open(other.Path().string());
@@ -352,11 +352,11 @@ private slots:
     void KeysDoWhatTheShortcutListSays()
     {
         const auto opened = [this] { return Program.Prompts.OpenedUrls.join(' '); };
-        QListWidget* list = nullptr;
+        QListView* list = nullptr;
         qsizetype requests = 0;
         const std::pair<const char*, std::function<bool()>> rows[] = {
             {"Alt+T", [&] { return Focused("TitleEdit"); }},
-            {"Alt+F", [&] { return Focused("CommentEdit"); }},     // the hidden list is left alone
+            {"Alt+F", [&] { return Focused("FileList"); }},
             {"Alt+Num+1", [&] { return Focused("CommentEdit"); }}, // 0x61 is no "a"
             {"Alt+P", [&] { return Program.Work().WholePathMode; }},
             {"Alt+U", [&] { return Program.Work().RecursiveScan && Program.Listed().isEmpty(); }},
@@ -387,7 +387,10 @@ private slots:
              }},
             // the artist field switches, and not every file is selected
             {"Ctrl+A on the file list",
-             [&] { return Field(1, "ArtistEdit", false) && list->selectedItems().size() == 1; }},
+             [&] {
+                 return Field(1, "ArtistEdit", false) &&
+                        list->selectionModel()->selectedIndexes().size() == 1;
+             }},
         };
         QLineEdit pickerField;
         for (const auto& [rule, done] : rows) {
@@ -397,7 +400,7 @@ private slots:
             if (keys != QLatin1String(rule)) {
                 Program.Open(Music->Path().string());
                 Program.ClickRow(1);
-                target = list = Program.Find<QListWidget>("FileList");
+                target = list = Program.List();
                 list->setFocus();
                 Program.Prompts.AnswerFolder(QString::fromStdString(Music->Path().string()));
                 Program.Prompts.WhilePicking = [&] {

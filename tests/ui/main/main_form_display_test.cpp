@@ -173,9 +173,9 @@ private slots:
         Program.ClickRow(1);
         QCOMPARE(Program.Main->CurrentFileName(), *music / latin1);
         QCOMPARE(Program.Text("TitleEdit"), QStringLiteral("Odd One"));
-        QListWidget* list = Program.Find<QListWidget>("FileList");
+        QListView* list = Program.List();
         QTest::mouseDClick(list->viewport(), Qt::LeftButton, {},
-                           list->visualItemRect(list->item(1)).center());
+                           list->visualRect(Program.Row(1)).center());
         // the address names the very bytes of the file
         QCOMPARE(Program.Prompts.OpenedUrls.size(), 1);
         QVERIFY(Program.Prompts.OpenedUrls[0].startsWith(QLatin1String("file:")));
@@ -208,12 +208,12 @@ private slots:
         });
         Program.Open(music->Path().string());
         QVERIFY(removedDuringScan);
-        QListWidget* list = Program.Find<QListWidget>("FileList");
-        QVERIFY(list->count() < 3200);
-        QCOMPARE(Program.Work().Files.Size(), std::size_t(list->count()));
-        if (list->count() > 0) {
-            list->setCurrentRow(0); // a file that is gone
-            QCOMPARE(Program.Text("FileCounter"), QStringLiteral("1 / %1").arg(list->count()));
+        const int listed = static_cast<int>(Program.Listed().size());
+        QVERIFY(listed < 3200);
+        QCOMPARE(Program.Work().Files.Size(), std::size_t(listed));
+        if (listed > 0) {
+            Program.List()->setCurrentIndex(Program.Row(0)); // a file that is gone
+            QCOMPARE(Program.Text("FileCounter"), QStringLiteral("1 / %1").arg(listed));
         }
     }
 
@@ -342,7 +342,8 @@ private slots:
         QCOMPARE(Program.Text("TitleEdit"), QStringLiteral("Gamma"));
         QCOMPARE(Program.Text("FileCounter"), QStringLiteral("2 / 3"));
         // moving the focus alone within the selection changes the displayed file
-        Program.Find<QListWidget>("FileList")->setCurrentRow(1, QItemSelectionModel::NoUpdate);
+        Program.List()->selectionModel()->setCurrentIndex(Program.Row(1),
+                                                          QItemSelectionModel::NoUpdate);
         QCOMPARE(Program.Main->CurrentFileName(), music / "b.mp3");
 
         Program.ClickRow(2);
@@ -352,7 +353,7 @@ private slots:
         // the pointer over the list shows the current file
         QMouseEvent move(QEvent::MouseMove, QPointF(5, 5), QPointF(5, 5), Qt::NoButton,
                          Qt::NoButton, Qt::NoModifier);
-        QCoreApplication::sendEvent(Program.Find<QListWidget>("FileList")->viewport(), &move);
+        QCoreApplication::sendEvent(Program.List()->viewport(), &move);
         QCOMPARE(Program.Text("CurrentPath_Panel"), Q(music.Path().string() + "/"));
         QCOMPARE(Program.Text("CurrentFile_Panel"), QStringLiteral("c.mp3"));
 
@@ -509,8 +510,8 @@ private slots:
             QCOMPARE(Program.Work().CurrentFolder, opened ? music.Path().string() : "");
             QCOMPARE(Program.RecentItem(0)->text(), opened ? Q(music.Path().string()) : "..none..");
             QCOMPARE(Program.Prompts.Messages.size(), opened ? 0 : 1);
-            const auto rows = Program.Find<QListWidget>("FileList")->selectedItems();
-            QCOMPARE(rows.isEmpty() ? QString() : rows.first()->text(), selected);
+            const QStringList rows = Program.SelectedNames();
+            QCOMPARE(rows.isEmpty() ? QString() : rows.first(), selected);
             QCOMPARE(Program.Text("TitleEdit"), selected.isEmpty() ? "" : "Song B");
         }
     }

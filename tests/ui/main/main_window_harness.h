@@ -12,7 +12,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QListView>
 #include <QTest>
 #include <QToolButton>
 
@@ -77,12 +77,21 @@ public:
         Find<QToolButton>("Open_SB")->click();
     }
 
+    QListView* List() const { return Find<QListView>("FileList"); }
+    QModelIndex Row(int row) const { return List()->model()->index(row, 0); }
     QStringList Listed() const
     {
-        QListWidget* list = Find<QListWidget>("FileList");
         QStringList names;
-        for (int i = 0; i < list->count(); ++i) {
-            names << list->item(i)->text();
+        for (int i = 0; i < List()->model()->rowCount(); ++i) {
+            names << Row(i).data().toString();
+        }
+        return names;
+    }
+    QStringList SelectedNames() const
+    {
+        QStringList names;
+        for (const QModelIndex& index : List()->selectionModel()->selectedIndexes()) {
+            names << index.data().toString();
         }
         return names;
     }
@@ -116,15 +125,15 @@ public:
     // A click on a list row, with Ctrl to add or remove it from the selection.
     void ClickRow(int row, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
     {
-        QListWidget* list = Find<QListWidget>("FileList");
-        list->scrollToItem(list->item(row));
+        QListView* list = List();
+        list->scrollTo(Row(row));
         // a long list is laid out in batches from the event loop
-        for (int i = 0; i < 200 && !list->viewport()->rect().contains(
-                                       list->visualItemRect(list->item(row)).center());
+        for (int i = 0;
+             i < 200 && !list->viewport()->rect().contains(list->visualRect(Row(row)).center());
              ++i) {
             QCoreApplication::processEvents();
         }
-        const QRect rect = list->visualItemRect(list->item(row));
+        const QRect rect = list->visualRect(Row(row));
         QTest::mouseClick(list->viewport(), Qt::LeftButton, modifiers, rect.center());
     }
 
