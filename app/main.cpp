@@ -1,5 +1,5 @@
 #include "ui/components/qt_prompts.h"
-#include "ui/main/main_form.h"
+#include "ui/main/main_window.h"
 #include "ui/main/windows.h"
 
 #include <QApplication>
@@ -35,7 +35,7 @@ int main(int argc, char** argv)
     TApplicationWindows windows(prompts);
     if (argc == 2) {
         const std::string path = argv[1];
-        T_MainForm* main = windows.Windows().MainForm;
+        TMainWindow* main = windows.Windows().MainWindow;
         QTimer::singleShot(0, main, [main, path] { main->OpenPath(path); });
     }
     return windows.Run();

@@ -47,8 +47,8 @@ mutants=(
     'workspace/key_map.cpp@workspace_tests@index >= ExtractionDigits@index > ExtractionDigits'
     'settings/registry.cpp@settings_tests@value_or(0) != 0@value_or(1) != 0'
     'settings/stored_settings.cpp@settings_tests@index < total &&@index <= total &&'
-    'ui/main/main_form_scan.cpp@main_form_display_test@BitRateErrorsFound = true@BitRateErrorsFound = false'
-    'ui/main/main_form_display.cpp@main_form_display_test@ExceedsCdLimit(length)@ExceedsCdLimit(length + 1)'
+    'ui/main/main_window_scan.cpp@main_window_display_test@BitRateErrorsFound = true@BitRateErrorsFound = false'
+    'ui/main/main_window_display.cpp@main_window_display_test@ExceedsCdLimit(length)@ExceedsCdLimit(length + 1)'
     'ui/components/browse_directory_dlg.cpp@components_test@parent == folder || parent == QDir::rootPath()@parent == folder'
     'ui/components/form_info.cpp@components_test@width <= 0 || height <= 0@height <= 0'
     'ui/auxiliary/progress_form.cpp@auxiliary_test@Position + 1 < Range@Position < Range'
@@ -89,8 +89,8 @@ mutants=(
     # the rename fallback of file systems without a no-replace rename
     'batch/rename_file.cpp@batch_tests@if (link(oldPath.c_str(), newPath.c_str()) != 0) {@if (rename(oldPath.c_str(), newPath.c_str()) != 0) {'
     # window wiring: busy states, the prompts' defaults, a check box feeding a batch
-    'ui/main/main_form.cpp@main_form_commands_test@SetFileName_SB, Change_Tag_SB, Html_SB}@SetFileName_SB, Change_Tag_SB}'
-    'ui/main/main_form.cpp@html_form_test@CopyId3v2->setEnabled(enabled);@CopyId3v2->setEnabled(true);'
+    'ui/main/command_strip.cpp@main_window_commands_test@command->setEnabled(enabled);@command->setEnabled(true);'
+    'ui/main/file_list_menu.cpp@html_form_test@CopyId3v2Item->setEnabled(enabled);@CopyId3v2Item->setEnabled(true);'
     'ui/components/qt_prompts.cpp@components_test@QMessageBox::No) == QMessageBox::Yes;@QMessageBox::Yes) == QMessageBox::Yes;'
     'ui/extract/extract_form.cpp@extract_form_test@Work.Options.AutoTrimSpaces = checked;@static_cast<void>(checked); Work.Options.AutoTrimSpaces = false;'
     # case rules: a Latin-1 fold damages the lead bytes of three- and four-byte characters

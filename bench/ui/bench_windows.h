@@ -1,7 +1,7 @@
 #pragma once
 
 #include "ui/components/prompts.h"
-#include "ui/main/main_form.h"
+#include "ui/main/main_window.h"
 #include "ui/main/windows.h"
 
 #include <QApplication>
@@ -57,13 +57,13 @@ public:
 
     TBenchWindows(int& argc, char** argv) : App(argc, argv), Windows(Prompts) {}
 
-    T_MainForm* Main() const { return Windows.Windows().MainForm; }
+    TMainWindow* Main() const { return Windows.Windows().MainWindow; }
 
     // Lists `folder` in the main window through its Open button; the number of files listed.
     int Open(const QString& folder)
     {
         Prompts.Folder = folder;
-        Main()->findChild<QToolButton*>(QStringLiteral("Open_SB"))->click();
+        Main()->findChild<QToolButton*>(QStringLiteral("OpenFolderButton"))->click();
         return List()->model()->rowCount();
     }
 

@@ -1,10 +1,11 @@
 // Times listing a folder of a million empty .mp3 files in the main window (time and peak memory),
-// then a folder of 10,000 small ones without and with the bit-rate check. With "--shot DIR [FOLDER]" it lists FOLDER (or a small generated one), selects
-// the first file and saves the window at its minimum size and maximized as PNGs into DIR.
+// then a folder of 10,000 small ones without and with the bit-rate check. With "--shot DIR
+// [FOLDER]" it lists FOLDER (or a small generated one), selects the first file and saves the window
+// at its minimum size and maximized as PNGs into DIR.
 
 #include "bench/bench_folder.h"
 #include "bench/ui/bench_windows.h"
-#include "ui/main/main_form.h"
+#include "ui/main/main_window.h"
 #include "ui/main/windows.h"
 
 #include <QApplication>
@@ -18,9 +19,9 @@
 #include <fcntl.h>
 #include <filesystem>
 #include <fstream>
+#include <string>
 #include <sys/resource.h>
 #include <unistd.h>
-#include <string>
 
 namespace {
 
@@ -112,7 +113,7 @@ void MillionFiles(TBenchWindows& bench, int count)
 
 int Shots(TBenchWindows& bench, const QString& dir, QString folder)
 {
-    T_MainForm* mainForm = bench.Main();
+    TMainWindow* mainForm = bench.Main();
     QTemporaryDir generated;
     if (folder.isEmpty()) {
         folder = generated.path();
@@ -125,7 +126,7 @@ int Shots(TBenchWindows& bench, const QString& dir, QString folder)
     mainForm->resize(mainForm->minimumSize());
     QApplication::processEvents();
     mainForm->grab().save(dir + "/main_minimum.png");
-    auto* helpButton = mainForm->findChild<QToolButton*>(QStringLiteral("ExtendedInfo_SB"));
+    auto* helpButton = mainForm->findChild<QToolButton*>(QStringLiteral("HelpColumnButton"));
     helpButton->click();
     QApplication::processEvents();
     mainForm->grab().save(dir + "/main_help.png");
@@ -143,7 +144,7 @@ int Shots(TBenchWindows& bench, const QString& dir, QString folder)
 int main(int argc, char** argv)
 {
     TBenchWindows bench(argc, argv);
-    T_MainForm* mainForm = bench.Main();
+    TMainWindow* mainForm = bench.Main();
 
     const QStringList args = QApplication::arguments();
     if (args.size() >= 3 && args[1] == QLatin1String("--shot")) {

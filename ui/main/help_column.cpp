@@ -2,10 +2,12 @@
 
 #include "ui/components/named.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QFontDatabase>
 #include <QLabel>
 #include <QToolButton>
+#include <QToolTip>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -14,6 +16,16 @@ namespace {
 
 constexpr int ExpandedWidth = 105;
 constexpr int CollapsedWidth = 25;
+
+// Swallows the requests for tool tips while it is installed on the application.
+class THintBlocker : public QObject
+{
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override { return event->type() == QEvent::ToolTip; }
+};
 
 } // namespace
 
@@ -65,7 +77,16 @@ THelpColumn::THelpColumn(QWidget* parent) : TPanel(parent)
     layout->addWidget(ShowHintsPanel);
 
     connect(CollapseButton, &QToolButton::clicked, this, &THelpColumn::ToggleCollapsed);
-    connect(ShowHintsBox, &QCheckBox::toggled, this, &THelpColumn::HintsToggled);
+    HintBlocker = new THintBlocker(this);
+    connect(ShowHintsBox, &QCheckBox::toggled, this, [this](bool on) {
+        if (on) {
+            qApp->removeEventFilter(HintBlocker);
+        } else {
+            QToolTip::hideText();
+            qApp->installEventFilter(HintBlocker);
+        }
+        emit HintsToggled(on);
+    });
     connect(ShowHintsPanel, &TPanel::Clicked, ShowHintsBox, &QCheckBox::toggle);
     ShowHints(true);
     ToggleCollapsed(); // the column starts folded away

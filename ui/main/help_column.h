@@ -9,7 +9,8 @@ class QLabel;
 class QToolButton;
 
 // The column left of the file list: the macro and template help, which a button folds away to a
-// narrow strip, and below it the "Show Hint" switch of the whole program.
+// narrow strip, and below it the "Show Hint" switch of the whole program: while it is off no tool
+// tip of any window shows.
 class THelpColumn : public TPanel
 {
     Q_OBJECT
@@ -30,6 +31,7 @@ private:
     std::array<QLabel*, 6> HelpLabels{};
     TPanel* ShowHintsPanel = nullptr;
     QCheckBox* ShowHintsBox = nullptr;
+    QObject* HintBlocker = nullptr;
     bool Collapsed = false;
     bool HintsShown = true;
 };

@@ -72,7 +72,7 @@ private slots:
         Program.ClickRow(0);
         TMacro_Form* form = Program.Windows().Macro_Form;
         auto* list = Child<QComboBox>(form, "Macro_CB");
-        auto* macro = Program.Find<QLineEdit>("Macro_Edit");
+        auto* macro = Program.Find<QLineEdit>("MacroBox");
         ShowMacros();
         QCOMPARE(Child<QLabel>(form, "ItemCount_Panel")->text(),
                  QStringLiteral("No Macro in List"));
@@ -118,7 +118,7 @@ private slots:
             store.WriteInteger(MacroIndexKey, 7);
         }
         // a button the pointer was over when the list opened loses its red caption
-        auto* write = Program.Find<QToolButton>("Write_Tag_SB");
+        auto* write = Program.Find<QToolButton>("WriteTagButton");
         QEvent enter(QEvent::Enter);
         QApplication::sendEvent(write, &enter);
         QCOMPARE(write->palette().color(QPalette::ButtonText), QColor(Qt::red));
@@ -131,8 +131,7 @@ private slots:
         QCOMPARE(Child<QLabel>(form, "Preview_Panel")->text(), QStringLiteral("Song by Band"));
         Click(form, "Close_SB");
         QCOMPARE(macro->text(), QStringLiteral("%t,t% by %a,t%"));
-        QCOMPARE(Program.Find<QLabel>("MacroPreview_Label")->text(),
-                 QStringLiteral("Song by Band"));
+        QCOMPARE(Program.Find<QLabel>("MacroPreviewLabel")->text(), QStringLiteral("Song by Band"));
 
         // an empty text leaves the main window's macro alone, and the list is still stored
         macro->setText("%t%");
@@ -227,7 +226,7 @@ private slots:
     void WindowsWithoutAStoredPlaceOpenOnTheScreen()
     {
         T_ErrorForm* errors = Program.Windows().ErrorForm;
-        Program.Find<QToolButton>("ShowErrors_SB")->click();
+        Program.Find<QToolButton>("ErrorsButton")->click();
         QVERIFY(errors->isVisible());
         QVERIFY(errors->screen()->availableGeometry().contains(errors->frameGeometry()));
         QVERIFY(errors->pos() != QPoint(0, 0));
@@ -254,8 +253,8 @@ private slots:
         Click(Settings(), "OK_SB");
         QCOMPARE(Title(), cyrillic);
         // and so is a write: four letters of the title, each one byte of Windows-1251
-        Program.Find<QComboBox>("TitleEdit")->setEditText(cyrillic.left(4));
-        Program.Find<QToolButton>("Write_Tag_SB")->click();
+        Program.Find<QComboBox>("TitleBox")->setEditText(cyrillic.left(4));
+        Program.Find<QToolButton>("WriteTagButton")->click();
         const std::string bytes = ReadBytes(song);
         QCOMPARE(bytes.substr(bytes.size() - 125, 5), std::string("\xC6\xE8\xE7\xED\0", 5));
 
@@ -437,9 +436,9 @@ private:
         return Child<QCheckBox>(Settings(), names[field]);
     }
     QComboBox* Bound(const char* name) const { return Child<QComboBox>(Settings(), name); }
-    void ShowSettings() const { Program.Find<QToolButton>("Settings_SB")->click(); }
-    void ShowMacros() const { Program.Find<QToolButton>("Macro_SB")->click(); }
-    QString Title() const { return Program.Find<QComboBox>("TitleEdit")->currentText(); }
+    void ShowSettings() const { Program.Find<QToolButton>("SettingsButton")->click(); }
+    void ShowMacros() const { Program.Find<QToolButton>("MacroListButton")->click(); }
+    QString Title() const { return Program.Find<QComboBox>("TitleBox")->currentText(); }
     static QStringList Items(const QComboBox* list)
     {
         QStringList items;

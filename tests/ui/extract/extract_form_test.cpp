@@ -28,7 +28,7 @@ class TExtractFormTest : public QObject
     }
     QString Text(const char* name) const { return Control<QLineEdit>(name)->text(); }
     void Click(const char* name) const { Control<QToolButton>(name)->click(); }
-    void OpenWindow() const { Program.Find<QToolButton>("Change_Tag_SB")->click(); }
+    void OpenWindow() const { Program.Find<QToolButton>("NameToTagButton")->click(); }
     // The twelve boxes: separators, then field indexes.
     void SetFormula(const QStringList& seps, const std::vector<int>& fields) const
     {
@@ -145,7 +145,7 @@ private slots:
 
         // in whole-path mode every listed file is stepped through, stopping at the last, and
         // counted as the main window counts them
-        Program.Find<TPanel>("WholePath_Panel")->Clicked();
+        Program.Find<TPanel>("WholePathPanel")->Clicked();
         Program.ClickRow(5);
         OpenWindow();
         QCOMPARE(Control<QLabel>("Index_Panel")->text(), QStringLiteral("[ 1 / 8 ]"));
@@ -157,7 +157,7 @@ private slots:
         QCOMPARE(Program.Main->CurrentFileName(), music / "f7.mp3");
         Click("Cancel_SB");
 
-        Program.Find<TPanel>("WholePath_Panel")->Clicked(); // one file: nothing to step to
+        Program.Find<TPanel>("WholePathPanel")->Clicked(); // one file: nothing to step to
         Program.ClickRow(3);
         OpenWindow();
         QVERIFY(!Control<QToolButton>("Next_SB")->isEnabled());
@@ -208,7 +208,7 @@ private slots:
             WriteBytes(copies / names.back(), bytes);
         }
         Program.Open(music.Path().string());
-        Program.Find<QCheckBox>("All_CB")->setChecked(true);
+        Program.Find<QCheckBox>("WholePathBox")->setChecked(true);
         Program.ClickRow(0);
         OpenWindow();
         Click("TogglePath_SB");
@@ -255,7 +255,7 @@ private slots:
         const std::string lossy = WriteBytes(music / (cyrillic + ".mp3"), old);
         const std::string plain = WriteBytes(music / "Song.mp3", old);
         Program.Open(music.Path().string());
-        Program.Find<QCheckBox>("All_CB")->setChecked(true);
+        Program.Find<QCheckBox>("WholePathBox")->setChecked(true);
         Program.ClickRow(1);
         OpenWindow();
         Click("TogglePath_SB");
@@ -280,8 +280,8 @@ private slots:
         const std::string locked = WriteBytes(music / "b/2 - locked.mp3", Mp3At(128));
         std::filesystem::permissions(locked, std::filesystem::perms::owner_read);
         Program.Open(music.Path().string());
-        Program.Find<TPanel>("ScanMode_Panel")->Clicked(); // every folder below
-        Program.Find<QCheckBox>("All_CB")->setChecked(true);
+        Program.Find<TPanel>("ScanModeBar")->Clicked(); // every folder below
+        Program.Find<QCheckBox>("WholePathBox")->setChecked(true);
         Program.ClickRow(0);
         OpenWindow();
         SetFormula({"", " - ", "", "", "", ""}, {6, 3, 2, 3, 4, 5}); // the path is thrown away

@@ -92,7 +92,7 @@ private slots:
     }
 
 private:
-    void Html() const { Program.Find<QToolButton>("Html_SB")->click(); }
+    void Html() const { Program.Find<QToolButton>("HtmlButton")->click(); }
 
     TMainWindowHarness Program;
 };

@@ -1,18 +1,17 @@
 #include "settings/stored_settings.h"
 #include "ui/components/form_info.h"
 #include "ui/components/prompts.h"
-#include "ui/main/main_form.h"
+#include "ui/main/command_strip.h"
+#include "ui/main/main_window.h"
 
-#include <QLineEdit>
-
-void T_MainForm::StoreRecentPaths()
+void TMainWindow::StoreRecentPaths()
 {
     TSettingsBatch batch;
-    WriteRecentPaths(batch, RecentPaths);
+    WriteRecentPaths(batch, Work.RecentPaths);
     batch.Commit();
 }
 
-void T_MainForm::ReportBrokenStore()
+void TMainWindow::ReportBrokenStore()
 {
     if (const auto keptAs = SetBrokenStoreAside()) {
         Prompts.Inform(this, QStringLiteral("Cantrel"),
@@ -23,17 +22,17 @@ void T_MainForm::ReportBrokenStore()
     }
 }
 
-bool T_MainForm::FormCloseQuery()
+bool TMainWindow::StoreSettings()
 {
     // everything the program keeps goes to the store in one write
     TSettingsBatch batch;
     FormInfo->Save(batch);
-    WriteLastMacro(batch, Macro_Edit->text());
+    WriteLastMacro(batch, Commands->MacroText());
     emit StoringSettings(batch);
-    WriteLastFolder(batch, CurrentFolder);
-    WriteEnabledFields(batch, EnabledFields);
-    WriteMainOptions(batch, Options);
-    WriteRecentPaths(batch, RecentPaths);
+    WriteLastFolder(batch, Work.CurrentFolder);
+    WriteEnabledFields(batch, Work.Fields.EnabledFields);
+    WriteMainOptions(batch, Work.Options);
+    WriteRecentPaths(batch, Work.RecentPaths);
     batch.Commit();
     return true;
 }

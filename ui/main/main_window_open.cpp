@@ -2,7 +2,7 @@
 #include "ui/components/display_path.h"
 #include "ui/components/prompts.h"
 #include "ui/main/file_list_model.h"
-#include "ui/main/main_form.h"
+#include "ui/main/main_window.h"
 
 #include <QListView>
 
@@ -10,7 +10,7 @@
 #include <filesystem>
 #include <system_error>
 
-bool T_MainForm::OpenPath(const std::string& path)
+bool TMainWindow::OpenPath(const std::string& path)
 {
     // the system resolves "." and ".." as the shell does, never by cutting text
     std::string full;
@@ -30,7 +30,7 @@ bool T_MainForm::OpenPath(const std::string& path)
         folder.pop_back(); // "/music/" normalises with its slash; the picker gives none
     }
     const bool opened = Work.Activity.Run(TActivityKind::Scanning, [this, &folder] {
-        CurrentFolder = folder;
+        Work.CurrentFolder = folder;
         Work.PickerStartFolder = folder;
         AddRecentPath(folder);
         RescanFolder();

@@ -2,10 +2,9 @@
 #include "journal/undo_batch.h"
 #include "journal/undo_history.h"
 #include "ui/components/prompts.h"
-#include "ui/main/main_form.h"
+#include "ui/main/file_list_menu.h"
+#include "ui/main/main_window.h"
 #include "ui/main/throttled_yield.h"
-
-#include <QAction>
 
 #include <ctime>
 
@@ -23,24 +22,15 @@ QString Summary(const TJournalBatch& batch)
 
 } // namespace
 
-void T_MainForm::UpdateUndoEntry()
+void TMainWindow::UpdateUndoEntry()
 {
     const TUndoChoice choice = ChooseUndoBatch(Work.JournalFolder);
     const TActivityKind busy = Work.Activity.State();
     const bool idle = busy != TActivityKind::Scanning && busy != TActivityKind::Batch;
-    UndoLastBatch1->setText(
-        choice.Batch ? QStringLiteral("&Undo last batch (%1)").arg(Summary(*choice.Batch))
-                     : QStringLiteral("&Undo last batch"));
-    UndoLastBatch1->setEnabled(choice.Batch && idle);
-    UndoHistory1->setEnabled(idle);
+    ListMenu->ShowUndoEntry(choice.Batch ? Summary(*choice.Batch) : QString(), idle);
 }
 
-void T_MainForm::UndoLastBatch1Click()
-{
-    UndoBatchChosen(0);
-}
-
-void T_MainForm::UndoBatchChosen(int number)
+void TMainWindow::UndoBatchChosen(int number)
 {
     const bool ran = Work.Activity.Run(TActivityKind::Batch, [this, number] {
         const TUndoChoice choice = ChooseUndoBatch(Work.JournalFolder, number);
