@@ -1,5 +1,6 @@
 // Times listing a folder of a million empty .mp3 files in the main window (time and peak memory),
-// then a folder of 10,000 small ones without and with the bit-rate check. With "--shot DIR
+// then a folder of 10,000 small ones without and with the bit-rate check. "--list FOLDER" lists
+// FOLDER alone. With "--shot DIR
 // [FOLDER]" it lists FOLDER (or a small generated one), selects the first file and saves the window
 // at its minimum size and maximized as PNGs into DIR.
 
@@ -86,6 +87,15 @@ double PeakMegabytes()
     return static_cast<double>(usage.ru_maxrss) / 1024.0; // kilobytes on Linux
 }
 
+// Lists `folder` once, with its time and the program's peak memory.
+void ListOnce(TBenchWindows& bench, const QString& folder)
+{
+    const double before = PeakMegabytes();
+    const double seconds = ListSeconds(bench, folder);
+    std::printf("one folder: %.3f s, peak memory %.0f MB (%.0f MB before)\n", seconds,
+                PeakMegabytes(), before);
+}
+
 // Lists a folder of `count` empty files: only their names matter without the bit-rate check.
 void MillionFiles(TBenchWindows& bench, int count)
 {
@@ -103,10 +113,7 @@ void MillionFiles(TBenchWindows& bench, int count)
     }
     std::printf("Listing %d empty .mp3 files in one folder (target: at most 2.5 s and 200 MB)\n",
                 count);
-    const double before = PeakMegabytes();
-    const double seconds = ListSeconds(bench, QString::fromStdString(folder->string()));
-    std::printf("one folder, %d files: %.3f s, peak memory %.0f MB (%.0f MB before)\n", count,
-                seconds, PeakMegabytes(), before);
+    ListOnce(bench, QString::fromStdString(folder->string()));
     std::error_code ignored;
     std::filesystem::remove_all(*folder, ignored);
 }
@@ -149,6 +156,11 @@ int main(int argc, char** argv)
     const QStringList args = QApplication::arguments();
     if (args.size() >= 3 && args[1] == QLatin1String("--shot")) {
         return Shots(bench, args[2], args.size() >= 4 ? args[3] : QString());
+    }
+    if (args.size() >= 3 && args[1] == QLatin1String("--list")) {
+        mainForm->show();
+        ListOnce(bench, args[2]);
+        return 0;
     }
 
     mainForm->show();

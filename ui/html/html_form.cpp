@@ -2,7 +2,7 @@
 
 #include "catalogue/html_generator.h"
 #include "engine/date_time.h"
-#include "ui/auxiliary/progress_form.h"
+#include "ui/main/throttled_yield.h"
 #include "ui/components/browse_directory_dlg.h"
 #include "ui/components/display_path.h"
 #include "ui/components/locale_settings.h"
@@ -79,41 +79,23 @@ public:
     void Show() override
     {
         emit Form.FileListHidden(true);
-        if (Form.Progress != nullptr) {
-            Form.Progress->show();
-        }
+        emit Form.ProgressShown(true);
     }
     void Hide() override
     {
-        if (Form.Progress != nullptr) {
-            Form.Progress->hide();
-        }
+        emit Form.ProgressShown(false);
         emit Form.FileListHidden(false);
     }
-    void Range(std::size_t range) override { Set(&T_ProgressForm::Range, range); }
-    void Position(std::size_t position) override { Set(&T_ProgressForm::Position, position); }
-    void Text(const std::string& text) override
-    {
-        if (Form.Progress != nullptr) {
-            Form.Progress->Text = QString::fromStdString(text);
-        }
-    }
-    void Refresh() override
-    {
-        if (Form.Progress != nullptr) {
-            Form.Progress->RefreshProgress();
-        }
-    }
+    void Range(std::size_t range) override { RangeValue = static_cast<int>(range); }
+    void Position(std::size_t position) override { PositionValue = static_cast<int>(position); }
+    void Text(const std::string& text) override { TextValue = QString::fromStdString(text); }
+    void Refresh() override { emit Form.ProgressReported(PositionValue, RangeValue, TextValue); }
     void TagPagesWritten(std::size_t count) override { Form.TagPages_Label->setNum(int(count)); }
 
 private:
-    void Set(int T_ProgressForm::*field, std::size_t value)
-    {
-        if (Form.Progress != nullptr) {
-            Form.Progress->*field = int(value);
-        }
-    }
-
+    int RangeValue = 0;
+    int PositionValue = 0;
+    QString TextValue;
     THtmlWindow& Form;
 };
 
@@ -121,7 +103,8 @@ THtmlWindow::THtmlWindow(TWorkspace& work, TPrompts& prompts, QWidget* parent)
     : THidingWindow(QStringLiteral("_Form5"), QStringLiteral("Generate HTML Page from ID3 Tag ..."),
                     parent),
       Work(work), Prompts(prompts),
-      BrowseDirectoryDlg(std::make_unique<TBrowseDirectoryDlg>(prompts, this))
+      BrowseDirectoryDlg(std::make_unique<TBrowseDirectoryDlg>(prompts, this)),
+      Yield(std::make_unique<TThrottledYield>())
 {
     BuildControls();
     FormCreate();
@@ -285,8 +268,7 @@ void THtmlWindow::Generate_SBClick()
     TRunProgress progress(*this);
     TagPages_Label->setNum(0);
     const bool ran = Work.Activity.Run(TActivityKind::Batch, [&] {
-        result = GenerateHtmlCatalogue(paths, options, Songs, progress,
-                                       [] { QCoreApplication::processEvents(); });
+        result = GenerateHtmlCatalogue(paths, options, Songs, progress, [this] { (*Yield)(); });
     });
     if (!ran) {
         return;

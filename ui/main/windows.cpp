@@ -80,7 +80,8 @@ void TApplicationWindows::ConnectWindows()
     QObject::connect(main, &TMainWindow::ProgressReported, progress, &T_ProgressForm::Report);
 
     THtmlWindow* html = Form5.get();
-    html->SetProgressWindow(ProgressForm.get());
+    QObject::connect(html, &THtmlWindow::ProgressShown, progress, &QWidget::setVisible);
+    QObject::connect(html, &THtmlWindow::ProgressReported, progress, &T_ProgressForm::Report);
     QObject::connect(html, &THtmlWindow::FileListHidden, main, &TMainWindow::HideFileListForRun);
     QObject::connect(html, &THtmlWindow::FilesFailed, errors, &T_ErrorForm::ShowFailures);
 

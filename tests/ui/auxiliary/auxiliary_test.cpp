@@ -356,31 +356,27 @@ private slots:
         // the width rule itself is ProgressBarWidth's; here the window applies it to its frame
         T_ProgressForm& form = *Program.Windows().ProgressForm;
         form.show();
-        form.Sink()(1, 4, "1 / 4");
-        QCOMPARE(form.Bar_Panel->width(), ProgressBarWidth(form.Frame_Panel->width(), 1, 4));
-        QCOMPARE(form.Bar_Panel->text(), QString("1 / 4"));
-        // Range 0 shows a full bar and leaves the window at 1 of 1
-        form.Range = 0;
-        form.Position = 0;
-        form.RefreshProgress();
-        QCOMPARE(form.Bar_Panel->width(), ProgressBarWidth(form.Frame_Panel->width(), 1, 1));
-        QCOMPARE(form.Range, 1);
-        QCOMPARE(form.Position, 1);
+        auto* frame = Child<QFrame>(&form, "ProgressFrame");
+        auto* bar = Child<QLabel>(&form, "ProgressBar");
+        form.Report(1, 4, "1 / 4");
+        QCOMPARE(bar->width(), ProgressBarWidth(frame->width(), 1, 4));
+        QCOMPARE(bar->text(), QString("1 / 4"));
+        form.Report(0, 0, "done"); // range 0 shows a full bar
+        QCOMPARE(bar->width(), ProgressBarWidth(frame->width(), 1, 1));
 
         // reports come faster than they are painted; each still sets the bar, and the last
         // position is painted at once rather than with the next events
         int paints = 0;
         TPaintCounter counter(paints);
-        form.Frame_Panel->installEventFilter(&counter);
+        frame->installEventFilter(&counter);
         for (int position = 0; position < 99; ++position) {
             form.Report(position, 100, QString("%1 / 100").arg(position));
-            QCOMPARE(form.Bar_Panel->width(),
-                     ProgressBarWidth(form.Frame_Panel->width(), position, 100));
+            QCOMPARE(bar->width(), ProgressBarWidth(frame->width(), position, 100));
         }
         const int before = paints;
         form.Report(99, 100, "99 / 100");
         QCOMPARE(paints, before + 1);
-        QCOMPARE(form.Bar_Panel->text(), QString("99 / 100"));
+        QCOMPARE(bar->text(), QString("99 / 100"));
     }
 
     void ErrorLogShowsWarningsAndFailuresUntilCleared()
