@@ -24,8 +24,7 @@ struct TFileEntry
 
 // The files of the list, in the order they were found; row i of the window's list is entry i.
 // A folder of a million files is listed at once, so the entries are kept packed: each folder once
-// (the files of a folder arrive one after the other) and the names one after the other in one
-// buffer.
+// (the files of a folder arrive one after the other) and the names one after the other.
 class TFileList
 {
 public:
@@ -36,18 +35,21 @@ public:
     std::size_t Size() const { return Rows.size(); }
     bool Empty() const { return Rows.empty(); }
     TFileEntry operator[](std::size_t row) const;
-    // The name alone, without a copy; valid until the next Add or Clear.
+    // The name alone, without a copy; valid until the list is cleared.
     std::string_view Name(std::size_t row) const;
 
 private:
     struct TRow
     {
-        std::uint64_t NameStart = 0;
+        std::uint32_t Block = 0; // in NameBlocks
+        std::uint32_t NameStart = 0;
         std::uint32_t NameSize = 0;
         std::uint32_t Folder = 0;
     };
     std::vector<std::string> Folders;
-    std::string Names;
+    // the names one after the other in blocks of a fixed size, so that the list never copies
+    // them all to grow
+    std::vector<std::string> NameBlocks;
     std::vector<TRow> Rows;
 };
 

@@ -33,6 +33,6 @@ private:
     void CreateControls();
 
     QFrame* Frame = nullptr;
-    QLabel* Bar = nullptr; // showing the text in bold
+    QLabel* Bar = nullptr;    // showing the text in bold
     QElapsedTimer SincePaint; // invalid until the first paint after showing
 };

@@ -2,11 +2,11 @@
 
 #include "catalogue/html_generator.h"
 #include "engine/date_time.h"
-#include "ui/main/throttled_yield.h"
 #include "ui/components/browse_directory_dlg.h"
 #include "ui/components/display_path.h"
 #include "ui/components/locale_settings.h"
 #include "ui/components/prompts.h"
+#include "ui/main/throttled_yield.h"
 #include "workspace/workspace.h"
 
 #include <QCoreApplication>
