@@ -1,3 +1,4 @@
+#include "ui/components/locale_settings.h"
 #include "ui/components/qt_prompts.h"
 #include "ui/main/main_window.h"
 #include "ui/main/windows.h"
@@ -26,6 +27,7 @@ int main(int argc, char** argv)
     QApplication app(argc, argv); // takes Qt's own options out of argv
     QApplication::setApplicationName(QStringLiteral("Cantrel"));
     QApplication::setDesktopFileName(QStringLiteral("example.velmor.Cantrel"));
+    InstallTranslation(app);
     if (argc > 2) {
         std::fputs(Usage, stderr);
         return 2;

@@ -28,13 +28,12 @@ QToolButton* FlatButton(QWidget* parent, const char* name, const char* caption)
 } // namespace
 
 TUndoHistoryForm::TUndoHistoryForm(const std::string& journalFolder, QWidget* parent)
-    : THidingWindow(QStringLiteral("UndoHistoryForm"), QStringLiteral("Undo history"), parent),
+    : THidingWindow(QStringLiteral("UndoHistoryForm"), tr("Undo history"), parent),
       JournalFolder(journalFolder)
 {
     Batch_List = new QTreeWidget(this);
     Batch_List->setObjectName(QStringLiteral("Batch_List"));
-    Batch_List->setHeaderLabels({QStringLiteral("Batch"), QStringLiteral("Time"),
-                                 QStringLiteral("Files"), QStringLiteral("Folder")});
+    Batch_List->setHeaderLabels({tr("Batch"), tr("Time"), tr("Files"), tr("Folder")});
     Batch_List->setRootIsDecorated(false);
     Batch_List->setUniformRowHeights(true);
     Batch_List->setSelectionMode(QAbstractItemView::SingleSelection);

@@ -3,6 +3,8 @@
 #include <QString>
 #include <QWidget>
 
+#include <type_traits>
+
 // The words of a control's role name, as a screen reader reads them: "WholePathBox" becomes
 // "Whole path box"; a run of capitals stays one word ("HtmlButton", "ID3").
 inline QString RoleWords(const QString& name)
@@ -19,11 +21,14 @@ inline QString RoleWords(const QString& name)
     return words;
 }
 
-// Gives a new control its role name, as object name and as accessible name.
+// Gives a new control its role name, as object name and, for a widget, as accessible name (a
+// menu entry is read by its text).
 template <typename T> T* Named(T* control, const char* name)
 {
     const QString role = QLatin1String(name);
     control->setObjectName(role);
-    control->setAccessibleName(RoleWords(role));
+    if constexpr (std::is_base_of_v<QWidget, T>) {
+        control->setAccessibleName(RoleWords(role));
+    }
     return control;
 }

@@ -5,6 +5,7 @@
 #include "journal/journal_session.h"
 #include "settings/stored_settings.h"
 #include "ui/components/form_info.h"
+#include "ui/components/hint_table.h"
 #include "ui/components/hot_key_manager.h"
 #include "ui/components/lossy_question.h"
 #include "ui/components/prompts.h"
@@ -592,4 +593,9 @@ TFileFailures TExtractionWindow::ProcessFiles(const std::vector<int>& rows, bool
     ShowExtractionText();
     Run();
     return failures;
+}
+
+void TExtractionWindow::ShowHints(bool show)
+{
+    ShowWindowHints(this, THintWindow::Extraction, show);
 }

@@ -53,6 +53,10 @@ public:
     TReplacePairs& ReplacePairs() { return Options.ReplacePairs; }
     void ShowReplacePairs();
 
+public slots:
+    // The hints follow the main window's hint switch.
+    void ShowHints(bool show);
+
 signals:
     // The window hid itself: the main window shows its file list again.
     void Hidden();

@@ -5,6 +5,7 @@
 #include "ui/components/browse_directory_dlg.h"
 #include "ui/components/display_path.h"
 #include "ui/components/locale_settings.h"
+#include "ui/components/named.h"
 #include "ui/components/prompts.h"
 #include "ui/main/throttled_yield.h"
 #include "workspace/workspace.h"
@@ -28,12 +29,6 @@
 #include <ctime>
 
 namespace {
-
-template <typename T> T* Named(T* widget, const char* name)
-{
-    widget->setObjectName(QLatin1String(name));
-    return widget;
-}
 
 // The file types the preview opens, as description and pattern pairs between bars.
 constexpr const char* OpenDialogFilter =
@@ -127,24 +122,23 @@ std::string THtmlWindow::ProgramTemplateFolder()
 void THtmlWindow::BuildControls()
 {
     Caption_Edit = Named(new QLineEdit(this), "Caption_Edit");
-    Caption_Edit->setToolTip(QStringLiteral("Text for Header File"));
+    Caption_Edit->setToolTip(tr("Text for Header File"));
     Footer_Edit = Named(new QLineEdit(this), "Footer_Edit");
-    Footer_Edit->setToolTip(QStringLiteral("Text for Footer File"));
+    Footer_Edit->setToolTip(tr("Text for Footer File"));
     Copyright_Edit = Named(new QLineEdit(this), "Copyright_Edit");
-    Copyright_Edit->setToolTip(QStringLiteral("Copyright String"));
+    Copyright_Edit->setToolTip(tr("Copyright String"));
     Generate_SB = Named(new QToolButton(this), "Generate_SB");
-    Generate_SB->setText(QStringLiteral("Generate"));
+    Generate_SB->setText(tr("Generate"));
     TagPages_Label = Named(new QLabel(QStringLiteral("0"), this), "TagPages_Label");
     TotalSongr_Label = Named(new QLabel(this), "TotalSongr_Label");
 
     Repetitions_Panel = Named(new QWidget(this), "Repetitions_Panel");
-    TotalSongs_RB = Named(
-        new QRadioButton(QStringLiteral("Repear Number = Total Songs In Path"), Repetitions_Panel),
-        "TotalSongs_RB");
+    TotalSongs_RB =
+        Named(new QRadioButton(tr("Repear Number = Total Songs In Path"), Repetitions_Panel),
+              "TotalSongs_RB");
     TotalSongs_RB->setChecked(true);
     Custom_RB =
-        Named(new QRadioButton(QStringLiteral("Repeat Number Is Custom :"), Repetitions_Panel),
-              "Custom_RB");
+        Named(new QRadioButton(tr("Repeat Number Is Custom :"), Repetitions_Panel), "Custom_RB");
     NumberOfCustom_SE = Named(new QSpinBox(Repetitions_Panel), "NumberOfCustom_SE");
     NumberOfCustom_SE->setRange(1, 2000);
     NumberOfCustom_SE->setValue(1);
@@ -161,12 +155,12 @@ void THtmlWindow::BuildControls()
     Preview_html_RE->setEnabled(false);
     Preview_html_RE->hide();
     PopupMenu = Named(new QMenu(this), "PopupMenu");
-    OpenFile1 = Named(PopupMenu->addAction(QStringLiteral("&Open File")), "OpenFile1");
+    OpenFile1 = Named(PopupMenu->addAction(tr("&Open File")), "OpenFile1");
 
     auto* form = new QFormLayout;
-    form->addRow(QStringLiteral("Header String :"), Caption_Edit);
-    form->addRow(QStringLiteral("Footer String :"), Footer_Edit);
-    form->addRow(QStringLiteral("Copyright String :"), Copyright_Edit);
+    form->addRow(tr("Header String :"), Caption_Edit);
+    form->addRow(tr("Footer String :"), Footer_Edit);
+    form->addRow(tr("Copyright String :"), Copyright_Edit);
     auto* counters = new QHBoxLayout;
     counters->addWidget(Generate_SB);
     counters->addStretch();
@@ -206,7 +200,7 @@ void THtmlWindow::showEvent(QShowEvent* event)
 
 void THtmlWindow::FormShow()
 {
-    TotalSongr_Label->setText(QStringLiteral("( %1 )").arg(Work.Files.Size()));
+    TotalSongr_Label->setText(tr("( %1 )").arg(Work.Files.Size()));
 }
 
 void THtmlWindow::Custom_RBClick(bool checked)
@@ -233,8 +227,7 @@ void THtmlWindow::OpenFile1Click()
         problem = QStringLiteral("the file is larger than %1 MB").arg(PreviewSizeLimit >> 20);
     }
     if (!problem.isEmpty()) {
-        Prompts.Inform(this, windowTitle(),
-                       QStringLiteral("Cannot open %1:\n%2").arg(*chosen, problem));
+        Prompts.Inform(this, windowTitle(), tr("Cannot open %1:\n%2").arg(*chosen, problem));
         return;
     }
     // the bytes as UTF-8; invalid sequences show as replacement characters
@@ -274,7 +267,7 @@ void THtmlWindow::Generate_SBClick()
         return;
     }
     if (!result.Refusal.empty()) {
-        Prompts.Inform(this, QStringLiteral("Attention !"), QString::fromStdString(result.Refusal));
+        Prompts.Inform(this, tr("Attention !"), QString::fromStdString(result.Refusal));
     } else if (!result.Failures.empty()) {
         emit FilesFailed(result.Failures);
     }

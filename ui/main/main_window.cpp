@@ -8,6 +8,7 @@
 #include "ui/components/browse_directory_dlg.h"
 #include "ui/components/display_path.h"
 #include "ui/components/form_info.h"
+#include "ui/components/hint_table.h"
 #include "ui/components/hot_key_manager.h"
 #include "ui/components/locale_settings.h"
 #include "ui/components/panel.h"
@@ -273,4 +274,31 @@ void TMainWindow::ActivityChanged(TActivityKind kind)
     Tools->SetOpenEnabled(enabled);
     Commands->SetCommandsEnabled(enabled);
     ListMenu->SetCommandsEnabled(enabled);
+}
+
+void TMainWindow::SetHints()
+{
+    const bool show = Help->HintsOn();
+    FileList->setToolTip(
+        show ? HintText(QT_TRANSLATE_NOOP("Hints", "... RightClick to set path ...\r...     "
+                                                   "DblClick to Run      ..."))
+             : QString());
+    const QString fieldHints[] = {
+        tr("... Enable/Disable Editing Title ..."),   tr("... Enable/Disable Editing Artist ..."),
+        tr("... Enable/Disable Editing Album ..."),   tr("... Enable/Disable Editing Year ..."),
+        tr("... Enable/Disable Editing Comment ..."), tr("... Enable/Disable Editing Genre ..."),
+    };
+    for (int i = 0; i < static_cast<int>(std::size(fieldHints)); ++i) {
+        Tags->Check(i)->setToolTip(show ? fieldHints[i] : QString());
+    }
+    ErrorNotice->setToolTip(show ? tr("... Errors Found (RighrClick to Clear) ...") : QString());
+    Tools->ShowHints(show);
+    Commands->ShowHints(show);
+    Help->ShowHints(show);
+    emit HintsChanged(show);
+}
+
+void TMainWindow::ShowHintsToggled(bool)
+{
+    SetHints();
 }

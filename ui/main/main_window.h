@@ -139,7 +139,7 @@ private:
     };
     using TPlanner = std::function<std::optional<TCommandPlan>(const std::vector<std::string>&)>;
 
-    // construction (main_window.cpp, main_window_layout.cpp)
+    // construction and hints (main_window.cpp, main_window_layout.cpp)
     void BuildControls();
     QWidget* BuildListColumn();
     void ConnectControls();

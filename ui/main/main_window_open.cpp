@@ -19,9 +19,8 @@ bool TMainWindow::OpenPath(const std::string& path)
     std::error_code error;
     const auto status = std::filesystem::status(given, error);
     if (refused != 0 || !std::filesystem::exists(status)) {
-        Prompts.Inform(
-            this, QStringLiteral("Cantrel"),
-            QStringLiteral("\"%1\" does not exist: no folder was opened.").arg(DisplayPath(path)));
+        Prompts.Inform(this, QStringLiteral("Cantrel"),
+                       tr("\"%1\" does not exist: no folder was opened.").arg(DisplayPath(path)));
         return false;
     }
     const bool isFolder = std::filesystem::is_directory(status);

@@ -15,9 +15,9 @@ void TMainWindow::ReportBrokenStore()
 {
     if (const auto keptAs = SetBrokenStoreAside()) {
         Prompts.Inform(this, QStringLiteral("Cantrel"),
-                       QStringLiteral("The settings file could not be read. It has been kept as\n"
-                                      "%1\nand Cantrel starts with the settings it could read "
-                                      "from it, the others at their defaults.")
+                       tr("The settings file could not be read. It has been kept as\n"
+                          "%1\nand Cantrel starts with the settings it could read "
+                          "from it, the others at their defaults.")
                            .arg(*keptAs));
     }
 }

@@ -40,13 +40,12 @@ void TMainWindow::UndoBatchChosen(int number)
             }
             return;
         }
-        const QString batch =
-            number == 0 ? QStringLiteral("the last batch") : QStringLiteral("batch %1").arg(number);
+        const QString batch = number == 0 ? tr("the last batch") : tr("batch %1").arg(number);
         const QString question =
-            QStringLiteral("... Undo %1 (%2) ? ...\n\nEvery file it changed gets its old tag and "
-                           "name back; a file changed since then is left as it is.")
+            tr("... Undo %1 (%2) ? ...\n\nEvery file it changed gets its old tag and "
+               "name back; a file changed since then is left as it is.")
                 .arg(batch, Summary(*choice.Batch));
-        if (!Prompts.Confirm(this, QStringLiteral("Attention !"), question)) {
+        if (!Prompts.Confirm(this, tr("Attention !"), question)) {
             return;
         }
         TBatchControl control;
@@ -74,7 +73,7 @@ void TMainWindow::UndoBatchChosen(int number)
     });
     if (!ran) {
         // the history window can ask while a scan or a batch runs; the menu entry cannot
-        Prompts.Inform(this, QStringLiteral("Undo history"),
-                       QStringLiteral("Another job is running; try again when it is done."));
+        Prompts.Inform(this, tr("Undo history"),
+                       tr("Another job is running; try again when it is done."));
     }
 }

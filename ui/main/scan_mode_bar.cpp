@@ -36,7 +36,8 @@ TScanModeBar::TScanModeBar(QWidget* parent) : TPanel(parent)
 void TScanModeBar::ShowState(bool recursive, bool scanning)
 {
     QPalette colours = Indicator->palette();
-    colours.setColor(QPalette::Window, scanning ? ScanningColour : palette().color(QPalette::Button));
+    colours.setColor(QPalette::Window,
+                     scanning ? ScanningColour : palette().color(QPalette::Button));
     Indicator->setPalette(colours);
     if (scanning) {
         Caption->SetCaption(tr("...Scanning..."));

@@ -64,9 +64,8 @@ void TApplicationWindows::ConnectWindows()
                      &TExtractionWindow::StoreLastFormula);
     QObject::connect(main, &TMainWindow::CountsChanged, Form3.get(),
                      &TExtractionWindow::ShowFileCounts);
-    QObject::connect(main, &TMainWindow::HintsChanged, main, [this](bool show) {
-        SetOtherWindowHints(Form3.get(), Macro_Form.get(), show);
-    });
+    QObject::connect(main, &TMainWindow::HintsChanged, Form3.get(), &TExtractionWindow::ShowHints);
+    QObject::connect(main, &TMainWindow::HintsChanged, Macro_Form.get(), &TMacro_Form::ShowHints);
 
     QObject::connect(main, &TMainWindow::ErrorLogEmptied, errors, &T_ErrorForm::EmptyLog);
     QObject::connect(main, &TMainWindow::BitRateWarned, errors, &T_ErrorForm::AddBitRateWarning);

@@ -76,6 +76,3 @@ private:
     std::unique_ptr<TUndoHistoryForm> UndoHistoryForm;
     TWindows All;
 };
-
-// The hints of the extraction and macro-list windows follow the main window's hint switch.
-void SetOtherWindowHints(QWidget* extraction, QWidget* macroList, bool show);

@@ -439,7 +439,7 @@ private slots:
             }
         }
         QVERIFY(hints.size() >= 30);
-        QLabel* mail = Program.Windows().Form4->Mail_Label;
+        auto* mail = Program.Windows().Form4->findChild<QLabel*>(QStringLiteral("Mail_Label"));
         QHelpEvent help(QEvent::ToolTip, QPoint(2, 2), mail->mapToGlobal(QPoint(2, 2)));
         for (const bool on : {false, true}) {
             QTest::mouseClick(Program.Find<TPanel>("ShowHintsPanel"), Qt::LeftButton, {}, {2, 30});

@@ -4,6 +4,7 @@
 #include "ui/auxiliary/keys_form.h"
 #include "ui/auxiliary/macro_form.h"
 #include "ui/auxiliary/settings_form.h"
+#include "ui/components/locale_settings.h"
 #include "ui/extract/extract_form.h"
 #include "ui/main/main_window_harness.h"
 #include "workspace/options.h"
@@ -11,6 +12,7 @@
 #include <QApplication>
 #include <QSettings>
 #include <QTimer>
+#include <QTranslator>
 #include <QtTest>
 
 #include <filesystem>
@@ -359,6 +361,23 @@ private slots:
         QVERIFY(Program.Text("TitleBox").isEmpty() && Program.Text("TrackBox").isEmpty());
         QCOMPARE(Program.Find<QComboBox>("GenreBox")->count(), 0);
         QCOMPARE(status->text(), QStringLiteral("No files to process   [ 0 / 3 ]"));
+    }
+
+    // With a German system locale the shipped translation is found and the captions are German.
+    void CaptionsFollowAGermanLocale()
+    {
+        const QLocale before;
+        QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+        QTranslator* german = InstallTranslation(*qApp);
+        QLocale::setDefault(before);
+        QVERIFY(german != nullptr);
+        Program.Start();
+        QCOMPARE(Program.Find<QToolButton>("WriteTagButton")->text(),
+                 QStringLiteral("  ID3-Tag &schreiben"));
+        QCOMPARE(Program.Text("ScanModeCaption"), QStringLiteral("Normale Suche - &U"));
+        QCOMPARE(Program.Text("WholePathPanel"), QStringLiteral(" Auf ganzen &Pfad anwenden ..."));
+        qApp->removeTranslator(german);
+        delete german;
     }
 
     void HoverDrawsOneCommandButtonRed()
