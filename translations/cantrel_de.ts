@@ -748,6 +748,273 @@ Jede davon geänderte Datei erhält ihr altes Tag und ihren alten Namen zurück;
     </message>
 </context>
 <context>
+    <name>T_KeysForm</name>
+    <message>
+        <source>buttons</source>
+        <translation>Schaltflächen</translation>
+    </message>
+    <message>
+        <source>Clear Tags</source>
+        <translation>Tags löschen</translation>
+    </message>
+    <message>
+        <source>Write ID3 Tags</source>
+        <translation>ID3-Tags schreiben</translation>
+    </message>
+    <message>
+        <source>Set File Name</source>
+        <translation>Dateinamen setzen</translation>
+    </message>
+    <message>
+        <source>Name To ID3</source>
+        <translation>Name nach ID3</translation>
+    </message>
+    <message>
+        <source>HTML</source>
+        <translation>HTML</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Öffnen</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Einstellungen</translation>
+    </message>
+    <message>
+        <source>Show Errors</source>
+        <translation>Fehler zeigen</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Hilfe</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Über</translation>
+    </message>
+    <message>
+        <source>Mail to ...</source>
+        <translation>E-Mail an ...</translation>
+    </message>
+    <message>
+        <source>Home Page ...</source>
+        <translation>Homepage ...</translation>
+    </message>
+    <message>
+        <source>tag`s</source>
+        <translation>Tags</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Titel</translation>
+    </message>
+    <message>
+        <source>Artist</source>
+        <translation>Interpret</translation>
+    </message>
+    <message>
+        <source>Album</source>
+        <translation>Album</translation>
+    </message>
+    <message>
+        <source>Year</source>
+        <translation>Jahr</translation>
+    </message>
+    <message>
+        <source>Comment</source>
+        <translation>Kommentar</translation>
+    </message>
+    <message>
+        <source>Genre</source>
+        <translation>Genre</translation>
+    </message>
+    <message>
+        <source>Track Nr</source>
+        <translation>Track-Nr.</translation>
+    </message>
+    <message>
+        <source>Enable/Disable Title</source>
+        <translation>Titel ein/aus</translation>
+    </message>
+    <message>
+        <source>Enable/Disable Artist</source>
+        <translation>Interpret ein/aus</translation>
+    </message>
+    <message>
+        <source>Enable/Disable Album</source>
+        <translation>Album ein/aus</translation>
+    </message>
+    <message>
+        <source>Enable/Disable Year</source>
+        <translation>Jahr ein/aus</translation>
+    </message>
+    <message>
+        <source>Enable/Disable Comment</source>
+        <translation>Kommentar ein/aus</translation>
+    </message>
+    <message>
+        <source>Enable/Disable Genre</source>
+        <translation>Genre ein/aus</translation>
+    </message>
+    <message>
+        <source>Enable/Disable Track</source>
+        <translation>Track ein/aus</translation>
+    </message>
+    <message>
+        <source>others</source>
+        <translation>Weitere</translation>
+    </message>
+    <message>
+        <source>Apply to Whole Path</source>
+        <translation>Auf ganzen Pfad anwenden</translation>
+    </message>
+    <message>
+        <source>Macro</source>
+        <translation>Makro</translation>
+    </message>
+    <message>
+        <source>Text Macro</source>
+        <translation>Textmakro</translation>
+    </message>
+    <message>
+        <source>Show/Hide Hint</source>
+        <translation>Hinweise zeigen/ausblenden</translation>
+    </message>
+    <message>
+        <source>Show Comment Pannel (Left)</source>
+        <translation>Hilfespalte zeigen (links)</translation>
+    </message>
+    <message>
+        <source>Hide Comment Pannel (Left)</source>
+        <translation>Hilfespalte ausblenden (links)</translation>
+    </message>
+    <message>
+        <source>FileListBox2</source>
+        <translation>Dateiliste</translation>
+    </message>
+    <message>
+        <source>Normal Scan / Recursive Scan</source>
+        <translation>Normale Suche / Rekursive Suche</translation>
+    </message>
+    <message>
+        <source>Limit FileName ...</source>
+        <translation>Dateinamen begrenzen ...</translation>
+    </message>
+    <message>
+        <source>Clear &quot;Recent Paths&quot; List</source>
+        <translation>Liste &quot;Letzte Pfade&quot; leeren</translation>
+    </message>
+    <message>
+        <source>Warning BitRate ...</source>
+        <translation>Bitraten-Warnung ...</translation>
+    </message>
+    <message>
+        <source>... NOT add files ...</source>
+        <translation>... Dateien NICHT hinzufügen ...</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Select Separator 1 to 6</source>
+        <translation>Trennzeichen 1 bis 6 wählen</translation>
+    </message>
+    <message>
+        <source>Select Tag List 1 to 6</source>
+        <translation>Tag-Liste 1 bis 6 wählen</translation>
+    </message>
+    <message>
+        <source>&apos;&lt;&lt;&apos;</source>
+        <translation>&apos;&lt;&lt;&apos;</translation>
+    </message>
+    <message>
+        <source>&apos;&gt;&gt;&apos;</source>
+        <translation>&apos;&gt;&gt;&apos;</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Delete Item</source>
+        <translation>Eintrag löschen</translation>
+    </message>
+    <message>
+        <source>Clear List</source>
+        <translation>Liste leeren</translation>
+    </message>
+    <message>
+        <source>Add New</source>
+        <translation>Neu hinzufügen</translation>
+    </message>
+    <message>
+        <source>Add Items for &quot;Replace&quot; Function ...</source>
+        <translation>Einträge für die &quot;Ersetzen&quot;-Funktion hinzufügen ...</translation>
+    </message>
+    <message>
+        <source>Lower Case</source>
+        <translation>Kleinbuchstaben</translation>
+    </message>
+    <message>
+        <source>Upper Case</source>
+        <translation>Großbuchstaben</translation>
+    </message>
+    <message>
+        <source>Capitalize First</source>
+        <translation>Erster Buchstabe groß</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Keine</translation>
+    </message>
+    <message>
+        <source>Extracted TAG`s</source>
+        <translation>Gewonnene Tags</translation>
+    </message>
+    <message>
+        <source>All TAG`s</source>
+        <translation>Alle Tags</translation>
+    </message>
+    <message>
+        <source>Preserve other TAG</source>
+        <translation>Übrige Tags behalten</translation>
+    </message>
+    <message>
+        <source>AutoTrim Spaces from TAG`s</source>
+        <translation>Leerzeichen in Tags automatisch kürzen</translation>
+    </message>
+    <message>
+        <source>Show/Hide Path</source>
+        <translation>Pfad zeigen/ausblenden</translation>
+    </message>
+    <message>
+        <source>Keys :</source>
+        <translation>Tasten :</translation>
+    </message>
+    <message>
+        <source>( Main Window )</source>
+        <translation>( Hauptfenster )</translation>
+    </message>
+    <message>
+        <source>( Settings Window )</source>
+        <translation>( Einstellungsfenster )</translation>
+    </message>
+    <message>
+        <source>( Name To ID3 Window)</source>
+        <translation>( Fenster Name nach ID3 )</translation>
+    </message>
+    <message>
+        <source>ShortCuts :</source>
+        <translation>Tastenkürzel :</translation>
+    </message>
+</context>
+<context>
     <name>T_SettingsForm</name>
     <message>
         <source>&amp;Cancel</source>

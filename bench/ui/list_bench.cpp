@@ -129,7 +129,7 @@ int Shots(TBenchWindows& bench, const QString& dir, QString folder)
     mainForm->show();
     ListSeconds(bench, folder);
     bench.SelectRow(2);
-    Wait(250); // the scan indicator goes back to idle on the next timer tick
+    Wait(250); // the window settles (layout and paint) before it is grabbed
     mainForm->resize(mainForm->minimumSize());
     QApplication::processEvents();
     mainForm->grab().save(dir + "/main_minimum.png");
