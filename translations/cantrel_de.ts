@@ -393,6 +393,14 @@ aus &apos;../HTML&apos;</translation>
         <source>Attention !</source>
         <translation>Achtung !</translation>
     </message>
+    <message>
+        <source>Set Path for HTML Generation</source>
+        <translation>Pfad für die HTML-Erzeugung wählen</translation>
+    </message>
+    <message>
+        <source>the file is larger than %1 MB</source>
+        <translation>die Datei ist größer als %1 MB</translation>
+    </message>
 </context>
 <context>
     <name>TLossyQuestion</name>
@@ -735,6 +743,14 @@ Jede davon geänderte Datei erhält ihr altes Tag und ihren alten Namen zurück;
         <source>Folder</source>
         <translation>Ordner</translation>
     </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Rückgängig</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Schließen</translation>
+    </message>
 </context>
 <context>
     <name>T_ErrorForm</name>
@@ -1071,6 +1087,10 @@ Jede davon geänderte Datei erhält ihr altes Tag und ihren alten Namen zurück;
     <message>
         <source>Are you shure ...</source>
         <translation>Sind Sie sicher ...</translation>
+    </message>
+    <message>
+        <source>... to CLEAR &quot;Recent Paths&quot; List ?</source>
+        <translation>... die Liste &quot;Letzte Pfade&quot; LEEREN ?</translation>
     </message>
 </context>
 </TS>

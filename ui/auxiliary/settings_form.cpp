@@ -281,7 +281,7 @@ void T_SettingsForm::Cancel_SBClick()
 void T_SettingsForm::ClearRecent_SBClick()
 {
     if (Prompts.AskYesNo(this, tr("Are you shure ..."),
-                         QStringLiteral("... to CLEAR \"Recent Paths\" List ?"))) {
+                         tr("... to CLEAR \"Recent Paths\" List ?"))) {
         emit ClearRecentPathsRequested();
     }
 }

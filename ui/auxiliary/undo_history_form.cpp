@@ -15,11 +15,11 @@
 
 namespace {
 
-QToolButton* FlatButton(QWidget* parent, const char* name, const char* caption)
+QToolButton* FlatButton(QWidget* parent, const char* name, const QString& caption)
 {
     auto* button = new QToolButton(parent);
     button->setObjectName(QLatin1String(name));
-    button->setText(QLatin1String(caption));
+    button->setText(caption);
     button->setAutoRaise(true);
     button->setMinimumWidth(90);
     return button;
@@ -38,8 +38,8 @@ TUndoHistoryForm::TUndoHistoryForm(const std::string& journalFolder, QWidget* pa
     Batch_List->setUniformRowHeights(true);
     Batch_List->setSelectionMode(QAbstractItemView::SingleSelection);
     Batch_List->header()->setStretchLastSection(true);
-    Undo_SB = FlatButton(this, "Undo_SB", "&Undo");
-    Close_SB = FlatButton(this, "Close_SB", "&Close");
+    Undo_SB = FlatButton(this, "Undo_SB", tr("&Undo"));
+    Close_SB = FlatButton(this, "Close_SB", tr("&Close"));
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(Undo_SB);

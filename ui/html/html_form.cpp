@@ -182,7 +182,7 @@ void THtmlWindow::BuildControls()
 
 void THtmlWindow::FormCreate()
 {
-    BrowseDirectoryDlg->Caption = QStringLiteral("Set Path for HTML Generation");
+    BrowseDirectoryDlg->Caption = tr("Set Path for HTML Generation");
     BrowseDirectoryDlg->ShowSelectionInStatus = true;
     Caption_Edit->setText(CaptionHeaderText);
     Footer_Edit->setText(CopyrightText);
@@ -224,7 +224,7 @@ void THtmlWindow::OpenFile1Click()
     if (!file.open(QIODevice::ReadOnly)) {
         problem = file.errorString();
     } else if (file.size() > PreviewSizeLimit) {
-        problem = QStringLiteral("the file is larger than %1 MB").arg(PreviewSizeLimit >> 20);
+        problem = tr("the file is larger than %1 MB").arg(PreviewSizeLimit >> 20);
     }
     if (!problem.isEmpty()) {
         Prompts.Inform(this, windowTitle(), tr("Cannot open %1:\n%2").arg(*chosen, problem));
