@@ -1,5 +1,6 @@
+#include "ui/components/locale_settings.h"
 #include "ui/components/qt_prompts.h"
-#include "ui/main/main_form.h"
+#include "ui/main/main_window.h"
 #include "ui/main/windows.h"
 
 #include <QApplication>
@@ -26,6 +27,7 @@ int main(int argc, char** argv)
     QApplication app(argc, argv); // takes Qt's own options out of argv
     QApplication::setApplicationName(QStringLiteral("Cantrel"));
     QApplication::setDesktopFileName(QStringLiteral("example.velmor.Cantrel"));
+    InstallTranslation(app);
     if (argc > 2) {
         std::fputs(Usage, stderr);
         return 2;
@@ -35,7 +37,7 @@ int main(int argc, char** argv)
     TApplicationWindows windows(prompts);
     if (argc == 2) {
         const std::string path = argv[1];
-        T_MainForm* main = windows.Windows().MainForm;
+        TMainWindow* main = windows.Windows().MainWindow;
         QTimer::singleShot(0, main, [main, path] { main->OpenPath(path); });
     }
     return windows.Run();

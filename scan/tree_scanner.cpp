@@ -4,6 +4,8 @@
 #include "scan/name_order.h"
 
 #include <algorithm>
+#include <array>
+#include <cstring>
 #include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -116,6 +118,46 @@ private:
     bool& Flag;
 };
 
+// Puts the files of a folder in name order. A folder may hold a million files, so the order is
+// decided on short keys held side by side (the first bytes of each name, case folded) and only
+// names that agree on their key are compared in full; the files are then moved into place.
+void SortFiles(std::vector<TListedEntry>& files)
+{
+    struct TKey
+    {
+        std::array<unsigned char, 16> Prefix{}; // unused bytes stay 0, below every name byte
+        std::uint32_t Index = 0;
+    };
+    std::vector<TKey> keys(files.size());
+    for (std::size_t i = 0; i < files.size(); ++i) {
+        const std::string& name = files[i].Name;
+        for (std::size_t j = 0; j < keys[i].Prefix.size() && j < name.size(); ++j) {
+            keys[i].Prefix[j] = static_cast<unsigned char>(AsciiLower(name[j]));
+        }
+        keys[i].Index = static_cast<std::uint32_t>(i);
+    }
+    std::sort(keys.begin(), keys.end(), [&files](const TKey& a, const TKey& b) {
+        const int prefix = std::memcmp(a.Prefix.data(), b.Prefix.data(), a.Prefix.size());
+        return prefix != 0 ? prefix < 0 : NameOrderLess(files[a.Index].Name, files[b.Index].Name);
+    });
+    // keys[k].Index is the file that belongs at k: follow each cycle of the permutation
+    for (std::size_t start = 0; start < keys.size(); ++start) {
+        if (keys[start].Index == start) {
+            continue;
+        }
+        TListedEntry held = std::move(files[start]);
+        std::size_t at = start;
+        while (keys[at].Index != start) {
+            const std::size_t from = keys[at].Index;
+            files[at] = std::move(files[from]);
+            keys[at].Index = static_cast<std::uint32_t>(at);
+            at = from;
+        }
+        files[at] = std::move(held);
+        keys[at].Index = static_cast<std::uint32_t>(at);
+    }
+}
+
 } // namespace
 
 void TTreeScanner::StartSearch()
@@ -155,9 +197,7 @@ void TTreeScanner::ScanFolder(const std::string& folder)
 
     TFolderListing listing;
     ListFolder(folder, CurrentMasks(), _With_Detailes, Recursive, listing);
-    std::sort(
-        listing.Files.begin(), listing.Files.end(),
-        [](const TListedEntry& a, const TListedEntry& b) { return NameOrderLess(a.Name, b.Name); });
+    SortFiles(listing.Files);
     std::sort(listing.Folders.begin(), listing.Folders.end(),
               [](const std::string& a, const std::string& b) { return NameOrderLess(a, b); });
 

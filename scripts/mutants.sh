@@ -30,7 +30,7 @@ mutants=(
     'scan/file_mask.cpp@scan_tests@name.size() >= size@name.size() > size'
     'scan/tree_scanner.cpp@scan_tests@result.size() > 1 && result.back()@result.size() > 0 && result.back()'
     'scan/tree_scanner.cpp@scan_tests@if (Recursive) {@if (!Recursive) {'
-    'cli/extract_command.cpp@cli_tests@args.Write && (incomplete || failure.has_value());@args.Write && failure.has_value();'
+    'extract/extraction_batch.cpp@cli_tests@if (file.Incomplete) {@if (false && file.Incomplete) {'
     'cli/json_output.cpp@cli_tests@(byte < 0x20 || byte >= 0x80)@(byte < 0x1F || byte >= 0x80)'
     'extract/value_rules.cpp@extract_tests@p == std::string::npos || CharsFrom(text, p) >= limit@p == std::string::npos || CharsFrom(text, p) > limit'
     'extract/extract_values.cpp@extract_tests@static_cast<unsigned char>(c) <= 32@static_cast<unsigned char>(c) < 32'
@@ -40,22 +40,22 @@ mutants=(
     'batch/rename_file.cpp@batch_tests@return code == EEXIST ? ENOTDIR : code;@return code;'
     'journal/file_states.cpp@journal_tests@info.st_size) - TagTrailerSize);@info.st_size) - TagTrailerSize + 1);'
     'journal/journal_session.cpp@journal_tests@begin + ChunkFiles);@begin + ChunkFiles - 1);'
-    'batch/batch_run.cpp@journal_tests@ahead.push_back(read(paths[ahead.size()], control.Yield));@ahead.push_back(read(paths[ahead.size()], control.Yield)); ahead.back()();'
+    'batch/batch_run.cpp@journal_tests@ahead.push_back(reader.ReadNext(control.Yield));@ahead.push_back(reader.ReadNext(control.Yield)); ahead.back()();'
     'workspace/options.cpp@workspace_tests@options.LowBitRate <= bitRate@options.LowBitRate < bitRate'
     'workspace/display_texts.cpp@workspace_tests@track < 10 ?@track <= 10 ?'
     'workspace/workspace.cpp@workspace_tests@list.SelectedItems > 0 ?@list.SelectedItems > 1 ?'
     'workspace/key_map.cpp@workspace_tests@index >= ExtractionDigits@index > ExtractionDigits'
     'settings/registry.cpp@settings_tests@value_or(0) != 0@value_or(1) != 0'
     'settings/stored_settings.cpp@settings_tests@index < total &&@index <= total &&'
-    'ui/main/main_form_scan.cpp@main_form_display_test@BitRateErrorsFound = true@BitRateErrorsFound = false'
-    'ui/main/main_form_display.cpp@main_form_display_test@ExceedsCdLimit(length)@ExceedsCdLimit(length + 1)'
+    'ui/main/main_window_scan.cpp@main_window_display_test@BitRateErrorsFound = true@BitRateErrorsFound = false'
+    'ui/main/main_window_display.cpp@main_window_display_test@ExceedsCdLimit(length)@ExceedsCdLimit(length + 1)'
     'ui/components/browse_directory_dlg.cpp@components_test@parent == folder || parent == QDir::rootPath()@parent == folder'
     'ui/components/form_info.cpp@components_test@width <= 0 || height <= 0@height <= 0'
-    'ui/auxiliary/progress_form.cpp@auxiliary_test@Position + 1 < Range@Position < Range'
+    'ui/auxiliary/progress_form.cpp@auxiliary_test@position + 1 < range@position < range'
     'ui/auxiliary/macro_form.cpp@auxiliary_test@std::min(index, Macro_CB->count() - 1)@index'
     'ui/auxiliary/settings_form.cpp@auxiliary_test@if (field > 0) {@if (field >= 0) {'
-    'ui/extract/extract_form.cpp@extract_form_test@>= MaxFormulaCount@> MaxFormulaCount'
-    'ui/extract/replace_in_name_form.cpp@extract_form_test@? index : -1;@? index : 0;'
+    'ui/extract/extraction_formula_list.cpp@extraction_window_test@>= MaxFormulaCount@> MaxFormulaCount'
+    'ui/extract/replace_dialog.cpp@extraction_window_test@? index : -1;@? index : 0;'
     'ui/html/html_form.cpp@html_form_test@QLatin1String("*.*") ? QStringLiteral("*")@QLatin1String("*.*") ? QStringLiteral("*.*")'
     # cantrel-cli itself, as the transcripts run it: the dispatch of main.cpp, its exit statuses,
     # the option grammar and the plain lines
@@ -78,7 +78,7 @@ mutants=(
     'engine/tag_record.cpp@engine_tests@PutField(trailer, AlbumOffset, tag.Album, TagTextLimit, codePage);@PutField(trailer, AlbumOffset, tag.Album, TagTextLimit + 1, codePage);'
     'engine/tag_record.cpp@engine_tests@tag.Album = FieldText(trailer, AlbumOffset, TagTextLimit, codePage);@tag.Album = FieldText(trailer, AlbumOffset, TagTextLimit - 1, codePage);'
     'engine/mpeg_audio.cpp@engine_tests@Comment = Utf8Left(text, TagTextLimit);@Comment = Utf8Left(text, TagTextLimit + 1);'
-    'batch/tag_write.cpp@batch_tests@edits.Album = Cut(boxes.Album, TagTextLimit);@edits.Album = Cut(boxes.Album, TagTextLimit + 1);'
+    'batch/tag_write.cpp@batch_tests@edits.Album = Utf8Left(field.Text, TagTextLimit);@edits.Album = Utf8Left(field.Text, TagTextLimit + 1);'
     'extract/extract_values.cpp@extract_tests@{"Comment  = ", TagTextLimit},@{"Comment  = ", TagTextLimit + 1},'
     # each check of the journal's record reader
     'journal/journal_file.cpp@journal_tests@fields.size() == 5 && fields[0] == "f"@fields.size() >= 5 && fields[0] == "f"'
@@ -89,10 +89,10 @@ mutants=(
     # the rename fallback of file systems without a no-replace rename
     'batch/rename_file.cpp@batch_tests@if (link(oldPath.c_str(), newPath.c_str()) != 0) {@if (rename(oldPath.c_str(), newPath.c_str()) != 0) {'
     # window wiring: busy states, the prompts' defaults, a check box feeding a batch
-    'ui/main/main_form.cpp@main_form_commands_test@SetFileName_SB, Change_Tag_SB, Html_SB}@SetFileName_SB, Change_Tag_SB}'
-    'ui/main/main_form.cpp@html_form_test@CopyId3v2->setEnabled(enabled);@CopyId3v2->setEnabled(true);'
+    'ui/main/command_strip.cpp@main_window_commands_test@command->setEnabled(enabled);@command->setEnabled(true);'
+    'ui/main/file_list_menu.cpp@html_form_test@CopyId3v2Item->setEnabled(enabled);@CopyId3v2Item->setEnabled(true);'
     'ui/components/qt_prompts.cpp@components_test@QMessageBox::No) == QMessageBox::Yes;@QMessageBox::Yes) == QMessageBox::Yes;'
-    'ui/extract/extract_form.cpp@extract_form_test@Work.Options.AutoTrimSpaces = checked;@static_cast<void>(checked); Work.Options.AutoTrimSpaces = false;'
+    'ui/extract/extraction_preview.cpp@extraction_window_test@Work.Options.AutoTrimSpaces = checked;@static_cast<void>(checked); Work.Options.AutoTrimSpaces = false;'
     # case rules: a Latin-1 fold damages the lead bytes of three- and four-byte characters
     "engine/ascii_text.cpp@extract_tests@c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;@(c >= 'a' && c <= 'z') || static_cast<unsigned char>(c) >= 0xE0 ? static_cast<char>(c - 0x20) : c;"
     # settings: a value stored under another value's name

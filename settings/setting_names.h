@@ -25,8 +25,9 @@ inline constexpr QLatin1String FormulaListSection("RegSetari"); // one subkey pe
 inline constexpr QLatin1String MacroSection("Macro");
 
 // The windows whose placement is stored, each in the section named after the window.
+inline constexpr QLatin1String MainWindowSection("_MainForm");
 inline constexpr std::array<QLatin1String, 4> PlacementSections = {
-    QLatin1String("_MainForm"), QLatin1String("_Form3"), QLatin1String("ReplaceInName_Form"),
+    MainWindowSection, QLatin1String("_Form3"), QLatin1String("ReplaceInName_Form"),
     QLatin1String("ErrorForm")};
 
 inline const TSettingKey LastMacrosKey{GeneralSection, QLatin1String("Last Macros")};

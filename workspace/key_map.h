@@ -22,26 +22,26 @@ inline constexpr std::uint16_t VirtualKey9 = 0x39;
 // Title, Artist, Album, Year, Comment, Genre, Track), the others run the named command.
 enum class TMainKeyCommand
 {
-    FocusTitle,    // TitleEdit
-    FocusArtist,   // ArtistEdit
-    FocusAlbum,    // AlbumEdit
-    FocusYear,     // YearEdit
-    FocusComment,  // CommentEdit
-    FocusGenre,    // Genre_CB
-    FocusTrack,    // Track_ME
-    FocusFileList, // FileListBox2
-    WholePath,     // All_CBClick; the box's own "&P" toggles it
-    ScanMode,      // ScanMode_PanelClick: normal or recursive scan
-    FocusMacro,    // Macro_Edit
-    Hints,         // ShowHint_CBClick; the box's own "&I" toggles it
-    Open,          // Open_SBClick
+    FocusTitle, // the title box .. the track box
+    FocusArtist,
+    FocusAlbum,
+    FocusYear,
+    FocusComment,
+    FocusGenre,
+    FocusTrack,
+    FocusFileList, // the file list
+    WholePath,     // whole-path mode follows its box; the box's own "&P" toggles it
+    ScanMode,      // normal or recursive scan
+    FocusMacro,    // the file-name macro
+    Hints,         // the hints follow their box; the box's own "&I" toggles it
+    Open,          // the folder button's action
     Settings,      // show the settings window
     Errors,        // show the error window
     Help,          // show the help window
     About,         // show the about window
     Mail,          // the mail button's action
     HomePage,      // the home-page button's action
-    ToggleTitle,   // CheckBox_01 .. CheckBox_07, then CheckBox_01Click
+    ToggleTitle,   // the field check boxes, title .. track
     ToggleArtist,
     ToggleAlbum,
     ToggleYear,

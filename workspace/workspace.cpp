@@ -4,10 +4,54 @@
 
 #include <algorithm>
 
-const TFileEntry& TFileList::Add(const std::string& path)
+namespace {
+
+constexpr std::size_t NameBlockSize = 64 * 1024;
+
+} // namespace
+
+void TFileList::Add(const std::string& path)
 {
-    Entries.push_back({WithTrailingSlash(FolderPart(path)), NamePart(path), path});
-    return Entries.back();
+    // the files of one folder come one after the other: most need no new folder entry
+    std::string_view name;
+    if (!Folders.empty() && path.size() > Folders.back().size() &&
+        path.compare(0, Folders.back().size(), Folders.back()) == 0 &&
+        path.find('/', Folders.back().size()) == std::string::npos) {
+        name = std::string_view(path).substr(Folders.back().size());
+    } else {
+        Folders.push_back(WithTrailingSlash(FolderPart(path)));
+        const std::size_t nameStart = path.size() - NamePart(path).size();
+        name = std::string_view(path).substr(nameStart);
+    }
+    if (NameBlocks.empty() ||
+        NameBlocks.back().size() + name.size() > NameBlocks.back().capacity()) {
+        NameBlocks.emplace_back().reserve(std::max(NameBlockSize, name.size()));
+    }
+    std::string& block = NameBlocks.back();
+    Rows.push_back({static_cast<std::uint32_t>(NameBlocks.size() - 1),
+                    static_cast<std::uint32_t>(block.size()),
+                    static_cast<std::uint32_t>(name.size()),
+                    static_cast<std::uint32_t>(Folders.size() - 1)});
+    block += name;
+}
+
+void TFileList::Clear()
+{
+    // the buffers of a million files go back as well, not only their contents
+    std::vector<std::string>().swap(Folders);
+    std::vector<std::string>().swap(NameBlocks);
+    std::vector<TRow>().swap(Rows);
+}
+
+TFileEntry TFileList::operator[](std::size_t row) const
+{
+    return {Folders[Rows[row].Folder], std::string(Name(row))};
+}
+
+std::string_view TFileList::Name(std::size_t row) const
+{
+    const TRow& entry = Rows[row];
+    return std::string_view(NameBlocks[entry.Block]).substr(entry.NameStart, entry.NameSize);
 }
 
 std::vector<std::size_t> ProcessedRows(std::size_t listed, std::vector<int> selectedRows,

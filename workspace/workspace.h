@@ -5,39 +5,52 @@
 
 #include <array>
 #include <cstddef>
+#include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 // --- the listed files
 
-// One listed file: its folder (ending in "/"), its name, and its path as the scanner reported
-// it. All three are bytes, never converted.
+// One listed file: its folder (ending in "/") and its name, both bytes, never converted.
 struct TFileEntry
 {
     std::string Folder;
     std::string Name;
-    std::string Path;
 
     std::string FullName() const { return Folder + Name; }
 };
 
 // The files of the list, in the order they were found; row i of the window's list is entry i.
+// A folder of a million files is listed at once, so the entries are kept packed: each folder once
+// (the files of a folder arrive one after the other) and the names one after the other.
 class TFileList
 {
 public:
     // Appends a found file, split into folder and name.
-    const TFileEntry& Add(const std::string& path);
-    void Clear() { Entries.clear(); }
+    void Add(const std::string& path);
+    void Clear();
 
-    std::size_t Size() const { return Entries.size(); }
-    bool Empty() const { return Entries.empty(); }
-    const TFileEntry& operator[](std::size_t row) const { return Entries[row]; }
-    auto begin() const { return Entries.begin(); }
-    auto end() const { return Entries.end(); }
+    std::size_t Size() const { return Rows.size(); }
+    bool Empty() const { return Rows.empty(); }
+    TFileEntry operator[](std::size_t row) const;
+    // The name alone, without a copy; valid until the list is cleared.
+    std::string_view Name(std::size_t row) const;
 
 private:
-    std::vector<TFileEntry> Entries;
+    struct TRow
+    {
+        std::uint32_t Block = 0; // in NameBlocks
+        std::uint32_t NameStart = 0;
+        std::uint32_t NameSize = 0;
+        std::uint32_t Folder = 0;
+    };
+    std::vector<std::string> Folders;
+    // the names one after the other in blocks of a fixed size, so that the list never copies
+    // them all to grow
+    std::vector<std::string> NameBlocks;
+    std::vector<TRow> Rows;
 };
 
 // The rows a command processes: every listed row in whole-path mode, else the selected rows in

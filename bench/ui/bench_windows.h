@@ -1,11 +1,11 @@
 #pragma once
 
 #include "ui/components/prompts.h"
-#include "ui/main/main_form.h"
+#include "ui/main/main_window.h"
 #include "ui/main/windows.h"
 
 #include <QApplication>
-#include <QListWidget>
+#include <QListView>
 #include <QTemporaryDir>
 #include <QToolButton>
 
@@ -57,13 +57,17 @@ public:
 
     TBenchWindows(int& argc, char** argv) : App(argc, argv), Windows(Prompts) {}
 
-    T_MainForm* Main() const { return Windows.Windows().MainForm; }
+    TMainWindow* Main() const { return Windows.Windows().MainWindow; }
 
     // Lists `folder` in the main window through its Open button; the number of files listed.
     int Open(const QString& folder)
     {
         Prompts.Folder = folder;
-        Main()->findChild<QToolButton*>(QStringLiteral("Open_SB"))->click();
-        return Main()->findChild<QListWidget*>(QStringLiteral("FileList"))->count();
+        Main()->findChild<QToolButton*>(QStringLiteral("OpenFolderButton"))->click();
+        return List()->model()->rowCount();
     }
+
+    QListView* List() const { return Main()->findChild<QListView*>(QStringLiteral("FileList")); }
+    // Makes `row` the current and only selected row, as a click does.
+    void SelectRow(int row) const { List()->setCurrentIndex(List()->model()->index(row, 0)); }
 };

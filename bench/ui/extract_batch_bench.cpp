@@ -5,7 +5,7 @@
 #include "bench/ui/bench_windows.h"
 #include "cli/commands.h"
 #include "ui/extract/extraction_window.h"
-#include "ui/main/main_form.h"
+#include "ui/main/main_window.h"
 #include "ui/main/windows.h"
 
 #include <QApplication>
@@ -13,7 +13,6 @@
 #include <QComboBox>
 #include <QElapsedTimer>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QTemporaryDir>
 #include <QToolButton>
 
@@ -67,12 +66,12 @@ int main(int argc, char** argv)
     const std::vector<std::string> cliFiles = MakeFolder(cliFolder.path(), count);
 
     bench.Prompts.ConfirmAnswer = true;
-    T_MainForm* mainForm = bench.Main();
+    TMainWindow* mainForm = bench.Main();
     mainForm->show();
     bench.Open(windowFolder.path());
-    mainForm->findChild<QCheckBox*>(QStringLiteral("All_CB"))->setChecked(true);
-    mainForm->findChild<QListWidget*>(QStringLiteral("FileList"))->setCurrentRow(0);
-    mainForm->findChild<QToolButton*>(QStringLiteral("Change_Tag_SB"))->click();
+    mainForm->findChild<QCheckBox*>(QStringLiteral("WholePathBox"))->setChecked(true);
+    bench.SelectRow(0);
+    mainForm->findChild<QToolButton*>(QStringLiteral("NameToTagButton"))->click();
     TExtractionWindow* form = bench.Windows.Windows().Form3;
     form->findChild<QToolButton*>(QStringLiteral("TogglePathButton"))->click();
 

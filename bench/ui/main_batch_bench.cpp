@@ -1,7 +1,7 @@
 // Times the main window's whole-path commands over a folder of small .mp3 files against the batch
 // core alone on a copy of the same files:
-//  - writing the artist box into every file (Write_Tag_SB) next to RunBatch with WriteTagToFile;
-//  - renaming every file from a macro (SetFileName_SB) next to RunBatch with TMacroRenamer. The
+//  - writing the artist box into every file (WriteTagButton) next to RunBatch with WriteTagToFile;
+//  - renaming every file from a macro (RenameButton) next to RunBatch with TMacroRenamer. The
 //    window's time includes listing the folder again afterwards, as the user waits for that too.
 // The window is driven headless through the prompts interface, with the progress window shown.
 //
@@ -13,7 +13,7 @@
 #include "bench/ui/bench_windows.h"
 #include "engine/mpeg_audio.h"
 #include "ui/components/panel.h"
-#include "ui/main/main_form.h"
+#include "ui/main/main_window.h"
 #include "ui/main/windows.h"
 
 #include <QApplication>
@@ -21,7 +21,6 @@
 #include <QComboBox>
 #include <QElapsedTimer>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QTemporaryDir>
 #include <QToolButton>
 
@@ -93,24 +92,25 @@ int main(int argc, char** argv)
     const std::vector<std::string> coreFiles = MakeFolder(coreFolder.path(), count);
 
     bench.Prompts.ConfirmAnswer = true;
-    T_MainForm* mainForm = bench.Main();
+    TMainWindow* mainForm = bench.Main();
     mainForm->show();
     const int listed = bench.Open(windowFolder.path());
     std::printf("Whole-path commands of the main window over %d files (%d listed)\n", count,
                 listed);
 
-    auto* wholePath = mainForm->findChild<TPanel*>(QStringLiteral("WholePath_Panel"));
+    auto* wholePath = mainForm->findChild<TPanel*>(QStringLiteral("WholePathPanel"));
     emit wholePath->Clicked(); // shows the first file, so the boxes are set after it
     // only the artist box takes part; the other fields keep each file's own values
-    for (int field = 1; field <= 7; ++field) {
-        mainForm->findChild<QCheckBox*>(QStringLiteral("CheckBox_0%1").arg(field))
-            ->setChecked(field == 2);
+    for (const char* check : {"TitleCheck", "ArtistCheck", "AlbumCheck", "YearCheck",
+                              "CommentCheck", "GenreCheck", "TrackCheck"}) {
+        mainForm->findChild<QCheckBox*>(QLatin1String(check))
+            ->setChecked(QLatin1String(check) == QLatin1String("ArtistCheck"));
     }
-    mainForm->findChild<QComboBox*>(QStringLiteral("ArtistEdit"))
+    mainForm->findChild<QComboBox*>(QStringLiteral("ArtistBox"))
         ->setEditText(QString::fromStdString(Artist));
     QElapsedTimer clock;
     clock.start();
-    mainForm->findChild<QToolButton*>(QStringLiteral("Write_Tag_SB"))->click();
+    mainForm->findChild<QToolButton*>(QStringLiteral("WriteTagButton"))->click();
     const double windowWrite = Seconds(clock);
 
     TBatchControl control;
@@ -127,13 +127,13 @@ int main(int argc, char** argv)
         control);
     Report("write", windowWrite, Seconds(clock), written);
 
-    mainForm->findChild<QLineEdit*>(QStringLiteral("Macro_Edit"))
+    mainForm->findChild<QLineEdit*>(QStringLiteral("MacroBox"))
         ->setText(QString::fromStdString(Macro));
-    if (!mainForm->findChild<QCheckBox*>(QStringLiteral("All_CB"))->isChecked()) {
+    if (!mainForm->findChild<QCheckBox*>(QStringLiteral("WholePathBox"))->isChecked()) {
         emit wholePath->Clicked();
     }
     clock.restart();
-    mainForm->findChild<QToolButton*>(QStringLiteral("SetFileName_SB"))->click();
+    mainForm->findChild<QToolButton*>(QStringLiteral("RenameButton"))->click();
     const double windowRename = Seconds(clock);
 
     TMacroRenamer renamer(Macro, {}, {});

@@ -53,9 +53,11 @@ TEST(TreeScanner, WalksOneTreeInNameOrderDepthFirst)
 {
     TTempDir temp;
     const fs::path& root = temp.Path();
-    for (const char* name : {"b.mp3", "a.mp3", "A.mp3", "_x.mp3", "b.txt", ".hidden.mp3",
-                             "new\nline.mp3", "\xff\xfe bad name.mp3", "a,b/c.mp3", "Sub/z.mp3",
-                             "sub/z.mp3", "sub - 2/z.mp3", "sub.x/z.mp3", "sub2/z.mp3"}) {
+    for (const char* name :
+         {"b.mp3", "a.mp3", "A.mp3", "_x.mp3", "b.txt", ".hidden.mp3", "new\nline.mp3",
+          "\xff\xfe bad name.mp3", "a,b/c.mp3", "Sub/z.mp3", "sub/z.mp3", "sub - 2/z.mp3",
+          "sub.x/z.mp3", "sub2/z.mp3", "Long shared name B.mp3", "long shared name a.mp3",
+          "Long shared name A.mp3"}) {
         WriteBytes(root / name, "x");
     }
     fs::create_directory(root / "folder.mp3"); // a folder is never a file
@@ -69,9 +71,17 @@ TEST(TreeScanner, WalksOneTreeInNameOrderDepthFirst)
 
     // files of a folder first, ignoring case, then bytes ("_" lies between "Z" and "a"); then
     // its subfolders, each with its final "/": after a blank, "-" and ".", before digits
-    const TList topFiles = {
-        "file .hidden.mp3", "file _x.mp3",   "file A.mp3",         "file a.mp3",
-        "file b.mp3",       "file link.mp3", "file new\nline.mp3", "file \xff\xfe bad name.mp3"};
+    const TList topFiles = {"file .hidden.mp3",
+                            "file _x.mp3",
+                            "file A.mp3",
+                            "file a.mp3",
+                            "file b.mp3",
+                            "file link.mp3",
+                            "file Long shared name A.mp3",
+                            "file long shared name a.mp3",
+                            "file Long shared name B.mp3",
+                            "file new\nline.mp3",
+                            "file \xff\xfe bad name.mp3"};
     TList expected = {"found "};
     expected.insert(expected.end(), topFiles.begin(), topFiles.end());
     for (const std::string folder :

@@ -16,7 +16,9 @@ TEST(FileList, EntriesSplitThePathAndKeepItsBytes)
     EXPECT_EQ(files[1].Name, "x.mp3") << "equal names in different folders stay distinct";
     EXPECT_EQ(files[1].FullName(), "/m/B/x.mp3");
     EXPECT_EQ(files[2].Name, "\xE9t\xE9.mp3");
-    EXPECT_EQ(files[2].Path, "/m/\xE9t\xE9.mp3");
+    EXPECT_EQ(files[2].FullName(), "/m/\xE9t\xE9.mp3");
+    files.Add("/m/A/y.mp3");
+    EXPECT_EQ(files[3].FullName(), "/m/A/y.mp3") << "a folder listed again after another";
     files.Clear();
     EXPECT_TRUE(files.Empty());
 }

@@ -52,8 +52,7 @@ QPixmap AboutPicture()
 }
 
 TAboutWindow::TAboutWindow(TPrompts& prompts, QWidget* parent)
-    : TInfoWindow(QStringLiteral("Form4"), QStringLiteral("Created by ..."), QSize(400, 370), true,
-                  parent),
+    : TInfoWindow(QStringLiteral("Form4"), tr("Created by ..."), QSize(400, 370), true, parent),
       Prompts(prompts)
 {
     CreateControls();
@@ -66,21 +65,19 @@ void TAboutWindow::CreateControls()
     Credits_Panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
 
     Programming_Label =
-        NewLabel("Programming_Label", QStringLiteral("Programming :  the Cantrel developers"),
-                 Credits_Panel);
-    Design_Label =
-        NewLabel("Design_Label", QStringLiteral("Design and Graphics :  the Cantrel developers"),
-                 Credits_Panel);
+        NewLabel("Programming_Label", tr("Programming :  the Cantrel developers"), Credits_Panel);
+    Design_Label = NewLabel("Design_Label", tr("Design and Graphics :  the Cantrel developers"),
+                            Credits_Panel);
     Mpeg_Label = NewLabel("Mpeg_Label",
-                          QStringLiteral("MPEG analysis :  TMPEGAudio (2026)\n"
-                                         "by the Cantrel developers\n") +
+                          tr("MPEG analysis :  TMPEGAudio (2026)\n"
+                             "by the Cantrel developers\n") +
                               QLatin1String(MpegAnalysisPage),
                           Credits_Panel);
-    Mail_Label = NewLabel(
-        "Mail_Label", QStringLiteral("Velmor Group\n") + QLatin1String(MakersMail), Credits_Panel);
-    Mail_Label->setToolTip(QStringLiteral("e-mail to ..."));
+    Mail_Label =
+        NewLabel("Mail_Label", tr("Velmor Group\n") + QLatin1String(MakersMail), Credits_Panel);
+    Mail_Label->setToolTip(tr("e-mail to ..."));
     HomePage_Label = NewLabel("HomePage_Label", QLatin1String(MakersHomePage), Credits_Panel);
-    HomePage_Label->setToolTip(QStringLiteral("visit our Home Page ..."));
+    HomePage_Label->setToolTip(tr("visit our Home Page ..."));
     QFont bold = Mail_Label->font();
     bold.setBold(true);
     Mail_Label->setFont(bold);
@@ -96,7 +93,7 @@ void TAboutWindow::CreateControls()
     Image1->setObjectName(QStringLiteral("Image1"));
     Image1->setFixedSize(PictureSize, PictureSize);
     Image1->setPixmap(AboutPicture());
-    Image1->setToolTip(QStringLiteral("visit our Home Page ..."));
+    Image1->setToolTip(tr("visit our Home Page ..."));
     Image1->setCursor(Qt::PointingHandCursor);
     auto* frame = new QVBoxLayout(Picture_Panel);
     frame->setContentsMargins(2, 2, 2, 2);
@@ -145,7 +142,7 @@ void TAboutWindow::HomePage_LabelClick()
 void TAboutWindow::Open(const QString& url)
 {
     if (!Prompts.OpenUrl(url)) {
-        Prompts.Inform(this, windowTitle(), QStringLiteral("Could not open \"%1\".").arg(url));
+        Prompts.Inform(this, windowTitle(), tr("Could not open \"%1\".").arg(url));
     }
 }
 

@@ -15,6 +15,10 @@ class TAboutWindow : public TInfoWindow
 public:
     explicit TAboutWindow(TPrompts& prompts, QWidget* parent = nullptr);
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
     QFrame* Credits_Panel = nullptr;     // the lowered panel holding everything
     QLabel* Programming_Label = nullptr; // programming credit
     QLabel* Design_Label = nullptr;      // design and graphics credit
@@ -33,10 +37,6 @@ public:
     // Opens the makers' home page.
     void HomePage_LabelClick();
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
-private:
     void CreateControls();
     void Open(const QString& url);
 

@@ -36,6 +36,10 @@ bool TButtonHighlight::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() == QEvent::Enter) {
         Highlight(qobject_cast<QToolButton*>(watched));
+    } else if (event->type() == QEvent::Leave && qobject_cast<QToolButton*>(watched) != nullptr) {
+        // moving off a button onto the space around it brings no Enter of that space; another
+        // button's Enter follows this Leave
+        Highlight(nullptr);
     }
     return false;
 }

@@ -13,7 +13,8 @@ class QWidget;
 void SetCaptionColour(QWidget* button, const QColor& colour);
 
 // The hover highlight of a window's flat buttons: the button under the pointer gets a red
-// caption and the others black; the pointer over one of the window's panels turns all black.
+// caption and the others black; the pointer over one of the window's panels, or off a button,
+// turns all black.
 class TButtonHighlight : public QObject
 {
     Q_OBJECT

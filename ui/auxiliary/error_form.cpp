@@ -50,9 +50,9 @@ void T_ErrorForm::CreateControls()
     Error_RichEdit->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     Error_RichEdit->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
 
-    Clear_SB = new QPushButton("Clea&r", this);
+    Clear_SB = new QPushButton(tr("Clea&r"), this);
     Clear_SB->setObjectName("Clear_SB");
-    Close_SB = new QPushButton("&Close", this);
+    Close_SB = new QPushButton(tr("&Close"), this);
     Close_SB->setObjectName("Close_SB");
     for (QPushButton* button : {Clear_SB, Close_SB}) {
         button->setFlat(true);

@@ -170,8 +170,7 @@ QString MacroHelpText()
 }
 
 THelpWindow::THelpWindow(QWidget* parent)
-    : TInfoWindow(QStringLiteral("Form2"), QStringLiteral("Macros ..."), QSize(620, 520), true,
-                  parent)
+    : TInfoWindow(QStringLiteral("Form2"), tr("Macros ..."), QSize(620, 520), true, parent)
 {
     RichEdit = new QPlainTextEdit(this);
     RichEdit->setObjectName(QStringLiteral("RichEdit"));

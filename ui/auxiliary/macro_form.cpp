@@ -2,6 +2,8 @@
 
 #include "settings/stored_settings.h"
 #include "ui/auxiliary/button_highlight.h"
+#include "ui/components/hint_table.h"
+#include "ui/components/named.h"
 #include "ui/components/prompts.h"
 
 #include <QComboBox>
@@ -16,12 +18,6 @@
 #include <algorithm>
 
 namespace {
-
-template <typename T> T* Named(T* widget, const char* name)
-{
-    widget->setObjectName(QLatin1String(name));
-    return widget;
-}
 
 QToolButton* FlatButton(QWidget* parent, const char* name, const char* caption)
 {
@@ -45,8 +41,7 @@ QLabel* TextPanel(QWidget* parent, const char* name, Qt::Alignment alignment)
 } // namespace
 
 TMacro_Form::TMacro_Form(TPrompts& prompts, QWidget* parent)
-    : THidingWindow(QStringLiteral("Macro_Form"), QStringLiteral("Select / Add / Delete - Macro`s"),
-                    parent),
+    : THidingWindow(QStringLiteral("Macro_Form"), tr("Select / Add / Delete - Macro`s"), parent),
       Prompts(prompts)
 {
     setWindowFlag(Qt::WindowStaysOnTopHint);
@@ -92,10 +87,9 @@ void TMacro_Form::ConnectControls()
 QString TMacro_Form::CountText(int count)
 {
     if (count == 0) {
-        return QStringLiteral("No Macro in List");
+        return tr("No Macro in List");
     }
-    return count == 1 ? QStringLiteral("1 Macro in List")
-                      : QStringLiteral("%1 Macros in List").arg(count);
+    return count == 1 ? tr("1 Macro in List") : tr("%1 Macros in List").arg(count);
 }
 
 void TMacro_Form::showEvent(QShowEvent* event)
@@ -177,8 +171,8 @@ void TMacro_Form::Delete_SBClick()
     if (Macro_CB->count() == 0 || index < 0) {
         return;
     }
-    if (!Prompts.Confirm(this, QStringLiteral("Attention !"),
-                         QStringLiteral("Delete : %1 ?").arg(Macro_CB->currentText()))) {
+    if (!Prompts.Confirm(this, tr("Attention !"),
+                         tr("Delete : %1 ?").arg(Macro_CB->currentText()))) {
         return;
     }
     Macro_CB->removeItem(index);
@@ -192,8 +186,7 @@ void TMacro_Form::ClearList_SBClick()
     if (Macro_CB->count() == 0) {
         return;
     }
-    if (!Prompts.Confirm(this, QStringLiteral("Attention !"),
-                         QStringLiteral("Clear Macro List ?"))) {
+    if (!Prompts.Confirm(this, tr("Attention !"), tr("Clear Macro List ?"))) {
         return;
     }
     Macro_CB->clear();
@@ -206,4 +199,9 @@ void TMacro_Form::Close_SBClick()
         emit MacroChosen(Macro_CB->currentText());
     }
     close();
+}
+
+void TMacro_Form::ShowHints(bool show)
+{
+    ShowWindowHints(this, THintWindow::MacroList, show);
 }

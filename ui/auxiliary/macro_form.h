@@ -28,6 +28,10 @@ public:
     // "No Macro in List", "1 Macro in List", "7 Macros in List".
     static QString CountText(int count);
 
+public slots:
+    // The hints follow the main window's hint switch.
+    void ShowHints(bool show);
+
 signals:
     // "&Close" takes this macro over into the main window's macro field.
     void MacroChosen(const QString& macro);

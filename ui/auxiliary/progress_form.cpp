@@ -1,12 +1,13 @@
 #include "ui/auxiliary/progress_form.h"
 
+#include "workspace/batch_report.h"
+
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QFrame>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QPainter>
-#include <QPointer>
 #include <QScreen>
 #include <QWindow>
 
@@ -70,18 +71,18 @@ T_ProgressForm::T_ProgressForm(QWidget* parent)
 
 void T_ProgressForm::CreateControls()
 {
-    Frame_Panel = new TProgressFrame(this);
-    Frame_Panel->setObjectName("Frame_Panel");
-    Frame_Panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    Frame_Panel->setLineWidth(FrameBorder);
-    Frame_Panel->setGeometry(WindowMargin, WindowMargin, FrameWidth, FrameHeight);
+    Frame = new TProgressFrame(this);
+    Frame->setObjectName("ProgressFrame");
+    Frame->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    Frame->setLineWidth(FrameBorder);
+    Frame->setGeometry(WindowMargin, WindowMargin, FrameWidth, FrameHeight);
 
-    Bar_Panel = new TProgressBar(Frame_Panel);
-    Bar_Panel->setObjectName("Bar_Panel");
-    QFont bold = Bar_Panel->font();
+    Bar = new TProgressBar(Frame);
+    Bar->setObjectName("ProgressBar");
+    QFont bold = Bar->font();
     bold.setBold(true);
-    Bar_Panel->setFont(bold);
-    Bar_Panel->setGeometry(FrameBorder, FrameBorder, 0, FrameHeight - 2 * FrameBorder);
+    Bar->setFont(bold);
+    Bar->setGeometry(FrameBorder, FrameBorder, 0, FrameHeight - 2 * FrameBorder);
 }
 
 int ProgressBarWidth(int frameWidth, int position, int range)
@@ -96,23 +97,23 @@ int ProgressBarWidth(int frameWidth, int position, int range)
     return static_cast<int>(std::clamp(width, 0LL, inner));
 }
 
-void T_ProgressForm::RefreshProgress()
+void T_ProgressForm::Report(int position, int range, const QString& text)
 {
-    if (Bar_Panel->text() != Text) {
-        Bar_Panel->setText(Text);
-        static_cast<TProgressFrame*>(Frame_Panel)->Text = Text;
+    if (Bar->text() != text) {
+        Bar->setText(text);
+        static_cast<TProgressFrame*>(Frame)->Text = text;
     }
-    if (Range == 0) {
-        Range = 1;
-        Position = 1;
+    if (range == 0) {
+        range = 1;
+        position = 1;
     }
-    const QRect inner = Frame_Panel->contentsRect();
-    Bar_Panel->setGeometry(inner.left(), inner.top(),
-                           ProgressBarWidth(Frame_Panel->width(), Position, Range), inner.height());
+    const QRect inner = Frame->contentsRect();
+    Bar->setGeometry(inner.left(), inner.top(), ProgressBarWidth(Frame->width(), position, range),
+                     inner.height());
     // a batch reports every file, and a paint costs more than a small file: between paints the
     // change is queued, to be painted with the next events or the next timely report
-    if (SincePaint.isValid() && SincePaint.elapsed() < PaintIntervalMs && Position + 1 < Range) {
-        Frame_Panel->update();
+    if (SincePaint.isValid() && SincePaint.elapsed() < PaintIntervalMs && position + 1 < range) {
+        Frame->update();
         return;
     }
     // the producer's loop keeps the thread busy, so paint now instead of queueing it; a window
@@ -120,26 +121,8 @@ void T_ProgressForm::RefreshProgress()
     if (isVisible() && windowHandle() != nullptr && !windowHandle()->isExposed()) {
         QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     }
-    Frame_Panel->repaint();
+    Frame->repaint();
     SincePaint.start();
-}
-
-void T_ProgressForm::Report(int position, int range, const QString& text)
-{
-    Position = position;
-    Range = range;
-    Text = text;
-    RefreshProgress();
-}
-
-TProgressFn T_ProgressForm::Sink()
-{
-    return [window = QPointer<T_ProgressForm>(this)](int position, int range,
-                                                     const std::string& text) {
-        if (window) {
-            window->Report(position, range, QString::fromStdString(text));
-        }
-    };
 }
 
 void T_ProgressForm::closeEvent(QCloseEvent* event)

@@ -1,7 +1,5 @@
 #pragma once
 
-#include "workspace/batch_report.h"
-
 #include <QElapsedTimer>
 #include <QWidget>
 
@@ -14,7 +12,7 @@ class QLabel;
 int ProgressBarWidth(int frameWidth, int position, int range);
 
 // The bare progress bar a batch job shows while it runs: frameless, above all windows, centred.
-// The producer sets Range, Position and Text and calls RefreshProgress for each step.
+// Every producer feeds it through Report, one call per step.
 class T_ProgressForm : public QWidget
 {
     Q_OBJECT
@@ -22,25 +20,15 @@ class T_ProgressForm : public QWidget
 public:
     explicit T_ProgressForm(QWidget* parent = nullptr);
 
-    int Range = 0;
-    int Position = 0;
-    QString Text;
-
-    QFrame* Frame_Panel; // the frame
-    QLabel* Bar_Panel;   // the bar, showing Text in bold
-
     // The longest time a report waits to be painted (ms).
     static constexpr int PaintIntervalMs = 50;
 
-    // Sizes the bar to Position of Range (a full bar for Range 0) and repaints at once, so the
-    // window stays current while the producer's loop keeps the thread busy. Reports that follow
-    // a paint within PaintIntervalMs are painted with the next events instead, except a full bar.
-    void RefreshProgress();
-
-    // Sets Position, Range and Text, then RefreshProgress.
+public slots:
+    // Sizes the bar to `position` of `range` (a full bar for range 0) with `text` on it, and
+    // repaints at once, so the window stays current while the producer's loop keeps the thread
+    // busy. Reports that follow a paint within PaintIntervalMs are painted with the next events
+    // instead, except a full bar.
     void Report(int position, int range, const QString& text);
-    // The window as a batch job's progress report.
-    TProgressFn Sink();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -49,5 +37,7 @@ protected:
 private:
     void CreateControls();
 
+    QFrame* Frame = nullptr;
+    QLabel* Bar = nullptr;    // showing the text in bold
     QElapsedTimer SincePaint; // invalid until the first paint after showing
 };

@@ -2,6 +2,7 @@
 
 #include "engine/code_page.h"
 #include "ui/auxiliary/button_highlight.h"
+#include "ui/components/named.h"
 #include "ui/components/prompts.h"
 
 #include <QCheckBox>
@@ -37,12 +38,6 @@ const TFieldBox FieldBoxTexts[FieldCount] = {
     {"Genre_CB", "&Genre", "&Genre         [disabled]"},
     {"Track_CB", "Track N&r.", "Track N&r.     [disabled]"},
 };
-
-template <typename T> T* Named(T* widget, const char* name)
-{
-    widget->setObjectName(QLatin1String(name));
-    return widget;
-}
 
 void SetTextColour(QWidget* widget, const QColor& colour)
 {
@@ -87,7 +82,7 @@ void T_SettingsForm::BuildControls()
     OK_SB = Named(new QToolButton(this), "OK_SB");
     OK_SB->setText(QStringLiteral("&OK"));
     Cancel_SB = Named(new QToolButton(this), "Cancel_SB");
-    Cancel_SB->setText(QStringLiteral("&Cancel"));
+    Cancel_SB->setText(tr("&Cancel"));
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     for (QToolButton* button : {OK_SB, Cancel_SB}) {
@@ -109,8 +104,7 @@ void T_SettingsForm::BuildControls()
 QWidget* T_SettingsForm::BuildFieldFrame()
 {
     RadioGroup1 =
-        Named(new QGroupBox(QStringLiteral(" On multiple files select, disable : "), this),
-              "RadioGroup1");
+        Named(new QGroupBox(tr(" On multiple files select, disable : "), this), "RadioGroup1");
     auto* grid = new QGridLayout(RadioGroup1);
     for (int i = 0; i < FieldCount; ++i) {
         FieldBoxes[i] = Named(new QCheckBox(RadioGroup1), FieldBoxTexts[i].Name);
@@ -122,12 +116,12 @@ QWidget* T_SettingsForm::BuildFieldFrame()
 
 QWidget* T_SettingsForm::BuildGeneralFrame()
 {
-    GroupBox1 = Named(new QGroupBox(QStringLiteral(" General : "), this), "GroupBox1");
+    GroupBox1 = Named(new QGroupBox(tr(" General : "), this), "GroupBox1");
     LimitTo64_CB = Named(new QCheckBox(GroupBox1), "LimitTo64_CB");
-    LimitTo64_CB->setText(QStringLiteral("Limit &FileName to 64 chars (for CD)"));
+    LimitTo64_CB->setText(tr("Limit &FileName to 64 chars (for CD)"));
     LimitTo64_CB->setChecked(true);
     ClearRecent_SB = Named(new QToolButton(GroupBox1), "ClearRecent_SB");
-    ClearRecent_SB->setText(QStringLiteral("... Clear 'Recent &Paths' List ..."));
+    ClearRecent_SB->setText(tr("... Clear 'Recent &Paths' List ..."));
     ClearRecent_SB->setAutoRaise(true);
     auto* box = new QVBoxLayout(GroupBox1);
     box->addWidget(LimitTo64_CB);
@@ -137,17 +131,17 @@ QWidget* T_SettingsForm::BuildGeneralFrame()
 
 QWidget* T_SettingsForm::BuildBitRateFrame()
 {
-    GroupBox2 = Named(new QGroupBox(QStringLiteral(" BitRate : "), this), "GroupBox2");
+    GroupBox2 = Named(new QGroupBox(tr(" BitRate : "), this), "GroupBox2");
     WarningBitRate_CB = Named(new QCheckBox(GroupBox2), "WarningBitRate_CB");
-    WarningBitRate_CB->setText(QStringLiteral("&Warning if BitRate is :"));
+    WarningBitRate_CB->setText(tr("&Warning if BitRate is :"));
     WarningBitRate_CB->setChecked(true);
-    Below_Label = Named(new QLabel(QStringLiteral("below"), GroupBox2), "Below_Label");
+    Below_Label = Named(new QLabel(tr("below"), GroupBox2), "Below_Label");
     LowerBitRate = BoundList(GroupBox2, "LowerBitRate");
-    Higher_Label = Named(new QLabel(QStringLiteral("or higher than"), GroupBox2), "Higher_Label");
+    Higher_Label = Named(new QLabel(tr("or higher than"), GroupBox2), "Higher_Label");
     HigherBitRate = BoundList(GroupBox2, "HigherBitRate");
-    KBits_Label = Named(new QLabel(QStringLiteral("KBit/s"), GroupBox2), "KBits_Label");
+    KBits_Label = Named(new QLabel(tr("KBit/s"), GroupBox2), "KBits_Label");
     ExcludeFiles_CB = Named(new QCheckBox(GroupBox2), "ExcludeFiles_CB");
-    ExcludeFiles_CB->setText(QStringLiteral("... NOT a&dd these files when search"));
+    ExcludeFiles_CB->setText(tr("... NOT a&dd these files when search"));
 
     auto* band = new QHBoxLayout;
     for (QWidget* control : std::initializer_list<QWidget*>{Below_Label, LowerBitRate, Higher_Label,
@@ -164,12 +158,12 @@ QWidget* T_SettingsForm::BuildBitRateFrame()
 
 QWidget* T_SettingsForm::BuildCodePageFrame()
 {
-    GroupBox3 = Named(new QGroupBox(QStringLiteral(" ID3 Tags : "), this), "GroupBox3");
+    GroupBox3 = Named(new QGroupBox(tr(" ID3 Tags : "), this), "GroupBox3");
     CodePage_CB = Named(new QComboBox(GroupBox3), "CodePage_CB");
     for (const TTagCodePage& page : TagCodePages()) {
         CodePage_CB->addItem(QString::fromLatin1(page.Label), QString::fromLatin1(page.Name));
     }
-    CodePage_Label = Named(new QLabel(QStringLiteral("Code Pag&e :"), GroupBox3), "CodePage_Label");
+    CodePage_Label = Named(new QLabel(tr("Code Pag&e :"), GroupBox3), "CodePage_Label");
     CodePage_Label->setBuddy(CodePage_CB);
     auto* box = new QHBoxLayout(GroupBox3);
     box->addWidget(CodePage_Label);
@@ -286,8 +280,8 @@ void T_SettingsForm::Cancel_SBClick()
 
 void T_SettingsForm::ClearRecent_SBClick()
 {
-    if (Prompts.AskYesNo(this, QStringLiteral("Are you shure ..."),
-                         QStringLiteral("... to CLEAR \"Recent Paths\" List ?"))) {
+    if (Prompts.AskYesNo(this, tr("Are you shure ..."),
+                         tr("... to CLEAR \"Recent Paths\" List ?"))) {
         emit ClearRecentPathsRequested();
     }
 }

@@ -15,11 +15,11 @@
 
 namespace {
 
-QToolButton* FlatButton(QWidget* parent, const char* name, const char* caption)
+QToolButton* FlatButton(QWidget* parent, const char* name, const QString& caption)
 {
     auto* button = new QToolButton(parent);
     button->setObjectName(QLatin1String(name));
-    button->setText(QLatin1String(caption));
+    button->setText(caption);
     button->setAutoRaise(true);
     button->setMinimumWidth(90);
     return button;
@@ -28,19 +28,18 @@ QToolButton* FlatButton(QWidget* parent, const char* name, const char* caption)
 } // namespace
 
 TUndoHistoryForm::TUndoHistoryForm(const std::string& journalFolder, QWidget* parent)
-    : THidingWindow(QStringLiteral("UndoHistoryForm"), QStringLiteral("Undo history"), parent),
+    : THidingWindow(QStringLiteral("UndoHistoryForm"), tr("Undo history"), parent),
       JournalFolder(journalFolder)
 {
     Batch_List = new QTreeWidget(this);
     Batch_List->setObjectName(QStringLiteral("Batch_List"));
-    Batch_List->setHeaderLabels({QStringLiteral("Batch"), QStringLiteral("Time"),
-                                 QStringLiteral("Files"), QStringLiteral("Folder")});
+    Batch_List->setHeaderLabels({tr("Batch"), tr("Time"), tr("Files"), tr("Folder")});
     Batch_List->setRootIsDecorated(false);
     Batch_List->setUniformRowHeights(true);
     Batch_List->setSelectionMode(QAbstractItemView::SingleSelection);
     Batch_List->header()->setStretchLastSection(true);
-    Undo_SB = FlatButton(this, "Undo_SB", "&Undo");
-    Close_SB = FlatButton(this, "Close_SB", "&Close");
+    Undo_SB = FlatButton(this, "Undo_SB", tr("&Undo"));
+    Close_SB = FlatButton(this, "Close_SB", tr("&Close"));
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(Undo_SB);

@@ -1,5 +1,10 @@
 #include "ui/components/locale_settings.h"
 
+#include <QCoreApplication>
+#include <QTranslator>
+
+#include <memory>
+
 namespace {
 
 // The strftime conversion of a run of one Qt format letter; nothing for a letter that is text.
@@ -95,4 +100,15 @@ TRegionalSettings RegionalSettingsOf(const QLocale& locale)
 TRegionalSettings SystemRegionalSettings()
 {
     return RegionalSettingsOf(QLocale::system());
+}
+
+QTranslator* InstallTranslation(QCoreApplication& app, const QLocale& locale)
+{
+    auto translator = std::make_unique<QTranslator>(&app);
+    if (!translator->load(locale, QStringLiteral("cantrel"), QStringLiteral("_"),
+                          QStringLiteral(":/i18n"))) {
+        return nullptr;
+    }
+    app.installTranslator(translator.get());
+    return translator.release();
 }

@@ -3,6 +3,7 @@
 #include "ui/components/display_path.h"
 #include "ui/components/prompts.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 namespace {
@@ -22,11 +23,15 @@ bool AskWriteLossy(TPrompts& prompts, QWidget* parent, const std::vector<std::st
         lines << DisplayPath(files[i]);
     }
     if (files.size() > ListedFiles) {
-        lines << QStringLiteral("... and %1 more").arg(files.size() - ListedFiles);
+        lines << QCoreApplication::translate("TLossyQuestion", "... and %1 more")
+                     .arg(files.size() - ListedFiles);
     }
     const QString text =
-        QStringLiteral("%1 files have characters the code page cannot hold: write them with '?'?")
+        QCoreApplication::translate(
+            "TLossyQuestion",
+            "%1 files have characters the code page cannot hold: write them with '?'?")
             .arg(files.size()) +
         QStringLiteral("\n\n") + lines.join(QLatin1Char('\n'));
-    return prompts.AskYesNo(parent, QStringLiteral("Attention !"), text);
+    return prompts.AskYesNo(parent, QCoreApplication::translate("TLossyQuestion", "Attention !"),
+                            text);
 }

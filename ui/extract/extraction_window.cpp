@@ -2,6 +2,7 @@
 
 #include "settings/stored_settings.h"
 #include "ui/components/form_info.h"
+#include "ui/components/hint_table.h"
 #include "ui/components/hot_key_manager.h"
 #include "workspace/key_map.h"
 #include "workspace/workspace.h"
@@ -206,4 +207,9 @@ bool TExtractionWindow::eventFilter(QObject* watched, QEvent* event)
         break;
     }
     return THidingWindow::eventFilter(watched, event);
+}
+
+void TExtractionWindow::ShowHints(bool show)
+{
+    ShowWindowHints(this, THintWindow::Extraction, show);
 }

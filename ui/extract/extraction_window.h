@@ -53,6 +53,10 @@ public:
     TReplacePairs& ReplacePairs() { return Options.ReplacePairs; }
     void ShowReplacePairs();
 
+public slots:
+    // The hints follow the main window's hint switch.
+    void ShowHints(bool show);
+
 signals:
     // The window hid itself: the main window shows its file list again.
     void Hidden();
@@ -66,9 +70,8 @@ signals:
     void ErrorLogEmptied();
     void FilesFailed(const TFileFailures& failures);
     // The progress window while a batch runs.
-    void ProgressStarted();
+    void ProgressShown(bool shown);
     void ProgressReported(int position, int range, const QString& text);
-    void ProgressEnded();
 
 protected:
     void showEvent(QShowEvent* event) override;

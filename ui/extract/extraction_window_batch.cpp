@@ -2,11 +2,9 @@
 #include "settings/stored_settings.h"
 #include "ui/components/lossy_question.h"
 #include "ui/components/prompts.h"
+#include "ui/components/throttled_yield.h"
 #include "ui/extract/extraction_window.h"
 #include "workspace/workspace.h"
-
-#include <QCoreApplication>
-#include <QElapsedTimer>
 
 // --- the batch
 
@@ -61,16 +59,10 @@ TFileFailures TExtractionWindow::ProcessFiles(const std::vector<int>& rows, bool
     // asked once, before any file: a file whose values the code page cannot hold keeps its tag
     // (and is listed) unless the user lets them be written with "?"
     job.Lossy = AskWriteLossy(Prompts, this, FilesLosingCharacters(paths, job));
-    QElapsedTimer sinceEvents;
-    sinceEvents.start();
+    // the window is redrawn as often as the eye can follow, not once per file
+    TThrottledYield yield;
     TBatchControl control;
-    control.Yield = [&sinceEvents] {
-        // the window is redrawn as often as the eye can follow, not once per file
-        if (sinceEvents.elapsed() >= 16) {
-            QCoreApplication::processEvents();
-            sinceEvents.restart();
-        }
-    };
+    control.Yield = [&yield] { yield(); };
     control.Cancelled = [this] { return Work.Activity.StopRequested(); };
     // in whole-path mode the bar stands at the file's index, with the selection after it
     control.CountFromOne = !wholePath;
@@ -80,7 +72,7 @@ TFileFailures TExtractionWindow::ProcessFiles(const std::vector<int>& rows, bool
             emit CurrentRowRequested(rows[position]); // the main list follows the file at hand
         }
     };
-    emit ProgressStarted();
+    emit ProgressShown(true);
     const TBatchResult result = RunJournaledExtraction(
         Work.JournalFolder, paths, job, control,
         [this](std::size_t, const TFileExtraction& file, const TFileOutcome&) {
@@ -88,7 +80,7 @@ TFileFailures TExtractionWindow::ProcessFiles(const std::vector<int>& rows, bool
             ShownFile = file.FullPath;
             FullPath = ExtractionText(file.FullPath, true);
         });
-    emit ProgressEnded();
+    emit ProgressShown(false);
     ShowExtractionText();
     Run();
     return result.Failures;

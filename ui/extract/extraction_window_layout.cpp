@@ -1,6 +1,7 @@
 #include "settings/registry.h"
 #include "ui/auxiliary/button_highlight.h"
 #include "ui/components/form_info.h"
+#include "ui/components/named.h"
 #include "ui/extract/extraction_window.h"
 
 #include <QCheckBox>
@@ -18,12 +19,6 @@
 #include <utility>
 
 namespace {
-
-template <typename T> T* Named(T* control, const char* name)
-{
-    control->setObjectName(QLatin1String(name));
-    return control;
-}
 
 QToolButton* Button(QWidget* parent, const char* name, const QString& caption)
 {

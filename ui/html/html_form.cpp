@@ -2,11 +2,12 @@
 
 #include "catalogue/html_generator.h"
 #include "engine/date_time.h"
-#include "ui/auxiliary/progress_form.h"
 #include "ui/components/browse_directory_dlg.h"
 #include "ui/components/display_path.h"
 #include "ui/components/locale_settings.h"
+#include "ui/components/named.h"
 #include "ui/components/prompts.h"
+#include "ui/components/throttled_yield.h"
 #include "workspace/workspace.h"
 
 #include <QCoreApplication>
@@ -28,12 +29,6 @@
 #include <ctime>
 
 namespace {
-
-template <typename T> T* Named(T* widget, const char* name)
-{
-    widget->setObjectName(QLatin1String(name));
-    return widget;
-}
 
 // The file types the preview opens, as description and pattern pairs between bars.
 constexpr const char* OpenDialogFilter =
@@ -79,41 +74,23 @@ public:
     void Show() override
     {
         emit Form.FileListHidden(true);
-        if (Form.Progress != nullptr) {
-            Form.Progress->show();
-        }
+        emit Form.ProgressShown(true);
     }
     void Hide() override
     {
-        if (Form.Progress != nullptr) {
-            Form.Progress->hide();
-        }
+        emit Form.ProgressShown(false);
         emit Form.FileListHidden(false);
     }
-    void Range(std::size_t range) override { Set(&T_ProgressForm::Range, range); }
-    void Position(std::size_t position) override { Set(&T_ProgressForm::Position, position); }
-    void Text(const std::string& text) override
-    {
-        if (Form.Progress != nullptr) {
-            Form.Progress->Text = QString::fromStdString(text);
-        }
-    }
-    void Refresh() override
-    {
-        if (Form.Progress != nullptr) {
-            Form.Progress->RefreshProgress();
-        }
-    }
+    void Range(std::size_t range) override { RangeValue = static_cast<int>(range); }
+    void Position(std::size_t position) override { PositionValue = static_cast<int>(position); }
+    void Text(const std::string& text) override { TextValue = QString::fromStdString(text); }
+    void Refresh() override { emit Form.ProgressReported(PositionValue, RangeValue, TextValue); }
     void TagPagesWritten(std::size_t count) override { Form.TagPages_Label->setNum(int(count)); }
 
 private:
-    void Set(int T_ProgressForm::*field, std::size_t value)
-    {
-        if (Form.Progress != nullptr) {
-            Form.Progress->*field = int(value);
-        }
-    }
-
+    int RangeValue = 0;
+    int PositionValue = 0;
+    QString TextValue;
     THtmlWindow& Form;
 };
 
@@ -121,7 +98,8 @@ THtmlWindow::THtmlWindow(TWorkspace& work, TPrompts& prompts, QWidget* parent)
     : THidingWindow(QStringLiteral("_Form5"), QStringLiteral("Generate HTML Page from ID3 Tag ..."),
                     parent),
       Work(work), Prompts(prompts),
-      BrowseDirectoryDlg(std::make_unique<TBrowseDirectoryDlg>(prompts, this))
+      BrowseDirectoryDlg(std::make_unique<TBrowseDirectoryDlg>(prompts, this)),
+      Yield(std::make_unique<TThrottledYield>())
 {
     BuildControls();
     FormCreate();
@@ -144,24 +122,23 @@ std::string THtmlWindow::ProgramTemplateFolder()
 void THtmlWindow::BuildControls()
 {
     Caption_Edit = Named(new QLineEdit(this), "Caption_Edit");
-    Caption_Edit->setToolTip(QStringLiteral("Text for Header File"));
+    Caption_Edit->setToolTip(tr("Text for Header File"));
     Footer_Edit = Named(new QLineEdit(this), "Footer_Edit");
-    Footer_Edit->setToolTip(QStringLiteral("Text for Footer File"));
+    Footer_Edit->setToolTip(tr("Text for Footer File"));
     Copyright_Edit = Named(new QLineEdit(this), "Copyright_Edit");
-    Copyright_Edit->setToolTip(QStringLiteral("Copyright String"));
+    Copyright_Edit->setToolTip(tr("Copyright String"));
     Generate_SB = Named(new QToolButton(this), "Generate_SB");
-    Generate_SB->setText(QStringLiteral("Generate"));
+    Generate_SB->setText(tr("Generate"));
     TagPages_Label = Named(new QLabel(QStringLiteral("0"), this), "TagPages_Label");
     TotalSongr_Label = Named(new QLabel(this), "TotalSongr_Label");
 
     Repetitions_Panel = Named(new QWidget(this), "Repetitions_Panel");
-    TotalSongs_RB = Named(
-        new QRadioButton(QStringLiteral("Repear Number = Total Songs In Path"), Repetitions_Panel),
-        "TotalSongs_RB");
+    TotalSongs_RB =
+        Named(new QRadioButton(tr("Repear Number = Total Songs In Path"), Repetitions_Panel),
+              "TotalSongs_RB");
     TotalSongs_RB->setChecked(true);
     Custom_RB =
-        Named(new QRadioButton(QStringLiteral("Repeat Number Is Custom :"), Repetitions_Panel),
-              "Custom_RB");
+        Named(new QRadioButton(tr("Repeat Number Is Custom :"), Repetitions_Panel), "Custom_RB");
     NumberOfCustom_SE = Named(new QSpinBox(Repetitions_Panel), "NumberOfCustom_SE");
     NumberOfCustom_SE->setRange(1, 2000);
     NumberOfCustom_SE->setValue(1);
@@ -178,12 +155,12 @@ void THtmlWindow::BuildControls()
     Preview_html_RE->setEnabled(false);
     Preview_html_RE->hide();
     PopupMenu = Named(new QMenu(this), "PopupMenu");
-    OpenFile1 = Named(PopupMenu->addAction(QStringLiteral("&Open File")), "OpenFile1");
+    OpenFile1 = Named(PopupMenu->addAction(tr("&Open File")), "OpenFile1");
 
     auto* form = new QFormLayout;
-    form->addRow(QStringLiteral("Header String :"), Caption_Edit);
-    form->addRow(QStringLiteral("Footer String :"), Footer_Edit);
-    form->addRow(QStringLiteral("Copyright String :"), Copyright_Edit);
+    form->addRow(tr("Header String :"), Caption_Edit);
+    form->addRow(tr("Footer String :"), Footer_Edit);
+    form->addRow(tr("Copyright String :"), Copyright_Edit);
     auto* counters = new QHBoxLayout;
     counters->addWidget(Generate_SB);
     counters->addStretch();
@@ -205,7 +182,7 @@ void THtmlWindow::BuildControls()
 
 void THtmlWindow::FormCreate()
 {
-    BrowseDirectoryDlg->Caption = QStringLiteral("Set Path for HTML Generation");
+    BrowseDirectoryDlg->Caption = tr("Set Path for HTML Generation");
     BrowseDirectoryDlg->ShowSelectionInStatus = true;
     Caption_Edit->setText(CaptionHeaderText);
     Footer_Edit->setText(CopyrightText);
@@ -223,7 +200,7 @@ void THtmlWindow::showEvent(QShowEvent* event)
 
 void THtmlWindow::FormShow()
 {
-    TotalSongr_Label->setText(QStringLiteral("( %1 )").arg(Work.Files.Size()));
+    TotalSongr_Label->setText(tr("( %1 )").arg(Work.Files.Size()));
 }
 
 void THtmlWindow::Custom_RBClick(bool checked)
@@ -247,11 +224,10 @@ void THtmlWindow::OpenFile1Click()
     if (!file.open(QIODevice::ReadOnly)) {
         problem = file.errorString();
     } else if (file.size() > PreviewSizeLimit) {
-        problem = QStringLiteral("the file is larger than %1 MB").arg(PreviewSizeLimit >> 20);
+        problem = tr("the file is larger than %1 MB").arg(PreviewSizeLimit >> 20);
     }
     if (!problem.isEmpty()) {
-        Prompts.Inform(this, windowTitle(),
-                       QStringLiteral("Cannot open %1:\n%2").arg(*chosen, problem));
+        Prompts.Inform(this, windowTitle(), tr("Cannot open %1:\n%2").arg(*chosen, problem));
         return;
     }
     // the bytes as UTF-8; invalid sequences show as replacement characters
@@ -271,8 +247,8 @@ void THtmlWindow::Generate_SBClick()
 
     std::vector<std::string> paths;
     paths.reserve(Work.Files.Size());
-    for (const TFileEntry& entry : Work.Files) {
-        paths.push_back(entry.FullName());
+    for (std::size_t row = 0; row < Work.Files.Size(); ++row) {
+        paths.push_back(Work.Files[row].FullName());
     }
     THtmlRunOptions options;
     options.TemplateFolder = TemplateFolder;
@@ -285,14 +261,13 @@ void THtmlWindow::Generate_SBClick()
     TRunProgress progress(*this);
     TagPages_Label->setNum(0);
     const bool ran = Work.Activity.Run(TActivityKind::Batch, [&] {
-        result = GenerateHtmlCatalogue(paths, options, Songs, progress,
-                                       [] { QCoreApplication::processEvents(); });
+        result = GenerateHtmlCatalogue(paths, options, Songs, progress, [this] { (*Yield)(); });
     });
     if (!ran) {
         return;
     }
     if (!result.Refusal.empty()) {
-        Prompts.Inform(this, QStringLiteral("Attention !"), QString::fromStdString(result.Refusal));
+        Prompts.Inform(this, tr("Attention !"), QString::fromStdString(result.Refusal));
     } else if (!result.Failures.empty()) {
         emit FilesFailed(result.Failures);
     }

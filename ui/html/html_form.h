@@ -4,6 +4,7 @@
 #include "engine/file_failure.h"
 #include "ui/auxiliary/hiding_window.h"
 
+#include <memory>
 #include <string>
 
 class QAction;
@@ -15,7 +16,7 @@ class QRadioButton;
 class QSpinBox;
 class QToolButton;
 class TBrowseDirectoryDlg;
-class T_ProgressForm;
+class TThrottledYield;
 class TPrompts;
 struct TWorkspace;
 
@@ -29,9 +30,6 @@ class THtmlWindow : public THidingWindow
 public:
     THtmlWindow(TWorkspace& work, TPrompts& prompts, QWidget* parent = nullptr);
     ~THtmlWindow() override;
-
-    // The window a run shows its progress in; given when the windows are wired.
-    void SetProgressWindow(T_ProgressForm* progress) { Progress = progress; }
 
     // The "HTML" folder beside the program, else the one installed with it; ends in "/", empty
     // when there is neither.
@@ -51,6 +49,9 @@ signals:
     // The main file list is put away while the songs are read (true) and back afterwards.
     void FileListHidden(bool hidden);
     void FilesFailed(const TFileFailures& failures);
+    // A run shows its progress: the progress window opens, moves on and closes.
+    void ProgressShown(bool visible);
+    void ProgressReported(int position, int range, const QString& text);
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -66,8 +67,8 @@ private:
 
     TWorkspace& Work;
     TPrompts& Prompts;
-    T_ProgressForm* Progress = nullptr;
     std::unique_ptr<TBrowseDirectoryDlg> BrowseDirectoryDlg;
+    std::unique_ptr<TThrottledYield> Yield;
 
     QLineEdit* Caption_Edit = nullptr;
     QLineEdit* Footer_Edit = nullptr;

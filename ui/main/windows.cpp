@@ -14,14 +14,14 @@
 #include "ui/extract/extraction_window.h"
 #include "ui/extract/replace_dialog.h"
 #include "ui/html/html_form.h"
-#include "ui/main/main_form.h"
+#include "ui/main/main_window.h"
 
 #include <QApplication>
 
 #include <cstdlib>
 
 TApplicationWindows::TApplicationWindows(TPrompts& prompts)
-    : MainForm(std::make_unique<T_MainForm>(Workspace, prompts)),
+    : MainWindow(std::make_unique<TMainWindow>(Workspace, prompts)),
       Form2(std::make_unique<THelpWindow>()),
       Form3(std::make_unique<TExtractionWindow>(Workspace, prompts)),
       Form4(std::make_unique<TAboutWindow>(prompts)),
@@ -34,7 +34,7 @@ TApplicationWindows::TApplicationWindows(TPrompts& prompts)
       UndoHistoryForm(std::make_unique<TUndoHistoryForm>(Workspace.JournalFolder))
 {
     Workspace.JournalFolder = JournalFolder(std::getenv("XDG_STATE_HOME"), std::getenv("HOME"));
-    All = {MainForm.get(),
+    All = {MainWindow.get(),
            Form2.get(),
            Form3.get(),
            Form4.get(),
@@ -54,41 +54,41 @@ TApplicationWindows::~TApplicationWindows() = default;
 // Every signal between two windows is connected here, and nowhere else.
 void TApplicationWindows::ConnectWindows()
 {
-    T_MainForm* main = MainForm.get();
+    TMainWindow* main = MainWindow.get();
     T_ErrorForm* errors = ErrorForm.get();
-    QObject::connect(main, &T_MainForm::ShowWindowRequested, main,
+    QObject::connect(main, &TMainWindow::ShowWindowRequested, main,
                      [this](TWindowId id) { ShowWindow(id); });
-    QObject::connect(main, &T_MainForm::HtmlRunRequested, Form5.get(),
+    QObject::connect(main, &TMainWindow::HtmlRunRequested, Form5.get(),
                      &THtmlWindow::Generate_SBClick);
-    QObject::connect(main, &T_MainForm::StoringSettings, Form3.get(),
+    QObject::connect(main, &TMainWindow::StoringSettings, Form3.get(),
                      &TExtractionWindow::StoreLastFormula);
-    QObject::connect(main, &T_MainForm::CountsChanged, Form3.get(),
+    QObject::connect(main, &TMainWindow::CountsChanged, Form3.get(),
                      &TExtractionWindow::ShowFileCounts);
-    QObject::connect(main, &T_MainForm::HintsChanged, main, [this](bool show) {
-        SetOtherWindowHints(Form3.get(), Macro_Form.get(), show);
-    });
+    QObject::connect(main, &TMainWindow::HintsChanged, Form3.get(), &TExtractionWindow::ShowHints);
+    QObject::connect(main, &TMainWindow::HintsChanged, Macro_Form.get(), &TMacro_Form::ShowHints);
 
-    QObject::connect(main, &T_MainForm::ErrorLogEmptied, errors, &T_ErrorForm::EmptyLog);
-    QObject::connect(main, &T_MainForm::BitRateWarned, errors, &T_ErrorForm::AddBitRateWarning);
-    QObject::connect(main, &T_MainForm::BitRateFolderDone, errors,
+    QObject::connect(main, &TMainWindow::ErrorLogEmptied, errors, &T_ErrorForm::EmptyLog);
+    QObject::connect(main, &TMainWindow::BitRateWarned, errors, &T_ErrorForm::AddBitRateWarning);
+    QObject::connect(main, &TMainWindow::BitRateFolderDone, errors,
                      &T_ErrorForm::ShowBitRateWarnings);
-    QObject::connect(main, &T_MainForm::ErrorsClearRequested, errors, &T_ErrorForm::Clear);
-    QObject::connect(main, &T_MainForm::FilesFailed, errors, &T_ErrorForm::ShowFailures);
-    QObject::connect(errors, &T_ErrorForm::Cleared, main, &T_MainForm::ErrorFormCleared);
+    QObject::connect(main, &TMainWindow::ErrorsClearRequested, errors, &T_ErrorForm::Clear);
+    QObject::connect(main, &TMainWindow::FilesFailed, errors, &T_ErrorForm::ShowFailures);
+    QObject::connect(errors, &T_ErrorForm::Cleared, main, &TMainWindow::ErrorFormCleared);
     T_ProgressForm* progress = ProgressForm.get();
-    QObject::connect(main, &T_MainForm::ProgressShown, progress, &QWidget::setVisible);
-    QObject::connect(main, &T_MainForm::ProgressReported, progress, &T_ProgressForm::Report);
+    QObject::connect(main, &TMainWindow::ProgressShown, progress, &QWidget::setVisible);
+    QObject::connect(main, &TMainWindow::ProgressReported, progress, &T_ProgressForm::Report);
 
     THtmlWindow* html = Form5.get();
-    html->SetProgressWindow(ProgressForm.get());
-    QObject::connect(html, &THtmlWindow::FileListHidden, main, &T_MainForm::HideFileListForRun);
+    QObject::connect(html, &THtmlWindow::ProgressShown, progress, &QWidget::setVisible);
+    QObject::connect(html, &THtmlWindow::ProgressReported, progress, &T_ProgressForm::Report);
+    QObject::connect(html, &THtmlWindow::FileListHidden, main, &TMainWindow::HideFileListForRun);
     QObject::connect(html, &THtmlWindow::FilesFailed, errors, &T_ErrorForm::ShowFailures);
 
     TMacro_Form* macros = Macro_Form.get();
     macros->MainMacro = [main] { return main->MacroText(); };
     macros->PreviewOf = [main](const QString& macro) { return main->MacroPreview(macro); };
-    QObject::connect(macros, &TMacro_Form::MacroChosen, main, &T_MainForm::SetMacro);
-    QObject::connect(macros, &TMacro_Form::Showing, main, &T_MainForm::ResetButtonColours);
+    QObject::connect(macros, &TMacro_Form::MacroChosen, main, &TMainWindow::SetMacro);
+    QObject::connect(macros, &TMacro_Form::Showing, main, &TMainWindow::ResetButtonColours);
 
     // the settings window's changes reach the main window's options at once
     T_SettingsForm* settings = SettingsForm.get();
@@ -108,7 +108,7 @@ void TApplicationWindows::ConnectWindows()
                          work.Options.HighBitRate = high;
                      });
     QObject::connect(settings, &T_SettingsForm::ClearRecentPathsRequested, main,
-                     &T_MainForm::ClearRecentPaths);
+                     &TMainWindow::ClearRecentPaths);
     QObject::connect(settings, &T_SettingsForm::TagCodePageChosen, main,
                      [main, &work](const QString& name) {
                          if (const TTagCodePage* page = FindTagCodePage(name.toStdString())) {
@@ -118,29 +118,26 @@ void TApplicationWindows::ConnectWindows()
                      });
 
     QObject::connect(UndoHistoryForm.get(), &TUndoHistoryForm::UndoRequested, main,
-                     &T_MainForm::UndoBatchChosen);
+                     &TMainWindow::UndoBatchChosen);
 
     TExtractionWindow* extraction = Form3.get();
     TReplaceDialog* replace = ReplaceInName_Form.get();
-    QObject::connect(main, &T_MainForm::ExtractionStarting, extraction,
+    QObject::connect(main, &TMainWindow::ExtractionStarting, extraction,
                      &TExtractionWindow::StartExtraction);
-    QObject::connect(extraction, &TExtractionWindow::Hidden, main, &T_MainForm::ShowFileList);
+    QObject::connect(extraction, &TExtractionWindow::Hidden, main, &TMainWindow::ShowFileList);
     QObject::connect(extraction, &TExtractionWindow::CurrentRowRequested, main,
-                     &T_MainForm::SetCurrentRow);
+                     &TMainWindow::SetCurrentRow);
     QObject::connect(extraction, &TExtractionWindow::WholePathDone, main,
-                     &T_MainForm::WholePathModeOff);
+                     &TMainWindow::WholePathModeOff);
     QObject::connect(extraction, &TExtractionWindow::ErrorLogEmptied, errors,
                      &T_ErrorForm::EmptyLog);
     QObject::connect(extraction, &TExtractionWindow::FilesFailed, errors,
                      &T_ErrorForm::ShowFailures);
     QObject::connect(extraction, &TExtractionWindow::ErrorsShowRequested, errors,
                      &T_ErrorForm::Show);
-    QObject::connect(extraction, &TExtractionWindow::ProgressStarted, progress, &QWidget::show);
+    QObject::connect(extraction, &TExtractionWindow::ProgressShown, progress, &QWidget::setVisible);
     QObject::connect(extraction, &TExtractionWindow::ProgressReported, progress,
-                     [progress](int position, int range, const QString& text) {
-                         progress->Report(position, range, text);
-                     });
-    QObject::connect(extraction, &TExtractionWindow::ProgressEnded, progress, &QWidget::hide);
+                     &T_ProgressForm::Report);
     replace->SetPairs(&extraction->ReplacePairs());
     QObject::connect(extraction, &TExtractionWindow::ReplaceDialogRequested, replace,
                      &TReplaceDialog::ShowDialog);
@@ -189,14 +186,14 @@ int TApplicationWindows::Run()
     // The other windows only hide on a close request, so a quit that asks every window to close
     // would be refused by them; the program ends with its main window instead.
     QApplication::setQuitOnLastWindowClosed(false);
-    QObject::connect(MainForm.get(), &T_MainForm::Closed, MainForm.get(), [this] {
+    QObject::connect(MainWindow.get(), &TMainWindow::Closed, MainWindow.get(), [this] {
         for (QWidget* window : QApplication::topLevelWidgets()) {
-            if (window != MainForm.get()) {
+            if (window != MainWindow.get()) {
                 window->hide();
             }
         }
         QCoreApplication::exit(0);
     });
-    MainForm->show();
+    MainWindow->show();
     return QApplication::exec();
 }

@@ -11,7 +11,7 @@ class T_ErrorForm;
 class TExtractionWindow;
 class THtmlWindow;
 class T_KeysForm;
-class T_MainForm;
+class TMainWindow;
 class T_ProgressForm;
 class T_SettingsForm;
 class THelpWindow;
@@ -24,7 +24,7 @@ class TUndoHistoryForm;
 // Every window of the program.
 struct TWindows
 {
-    T_MainForm* MainForm = nullptr;
+    TMainWindow* MainWindow = nullptr;
     THelpWindow* Form2 = nullptr;
     TExtractionWindow* Form3 = nullptr;
     TAboutWindow* Form4 = nullptr;
@@ -62,7 +62,7 @@ private:
     void ShowWindow(TWindowId id);
 
     TWorkspace Workspace;
-    std::unique_ptr<T_MainForm> MainForm;
+    std::unique_ptr<TMainWindow> MainWindow;
     std::unique_ptr<THelpWindow> Form2;
     std::unique_ptr<TExtractionWindow> Form3;
     std::unique_ptr<TAboutWindow> Form4;
@@ -76,6 +76,3 @@ private:
     std::unique_ptr<TUndoHistoryForm> UndoHistoryForm;
     TWindows All;
 };
-
-// The hints of the extraction and macro-list windows follow the main window's hint switch.
-void SetOtherWindowHints(QWidget* extraction, QWidget* macroList, bool show);

@@ -75,7 +75,7 @@ private slots:
         Program.ClickRow(0);
         TMacro_Form* form = Program.Windows().Macro_Form;
         auto* list = Child<QComboBox>(form, "Macro_CB");
-        auto* macro = Program.Find<QLineEdit>("Macro_Edit");
+        auto* macro = Program.Find<QLineEdit>("MacroBox");
         ShowMacros();
         QCOMPARE(Child<QLabel>(form, "ItemCount_Panel")->text(),
                  QStringLiteral("No Macro in List"));
@@ -121,7 +121,7 @@ private slots:
             store.WriteInteger(MacroIndexKey, 7);
         }
         // a button the pointer was over when the list opened loses its red caption
-        auto* write = Program.Find<QToolButton>("Write_Tag_SB");
+        auto* write = Program.Find<QToolButton>("WriteTagButton");
         QEvent enter(QEvent::Enter);
         QApplication::sendEvent(write, &enter);
         QCOMPARE(write->palette().color(QPalette::ButtonText), QColor(Qt::red));
@@ -134,8 +134,7 @@ private slots:
         QCOMPARE(Child<QLabel>(form, "Preview_Panel")->text(), QStringLiteral("Song by Band"));
         Click(form, "Close_SB");
         QCOMPARE(macro->text(), QStringLiteral("%t,t% by %a,t%"));
-        QCOMPARE(Program.Find<QLabel>("MacroPreview_Label")->text(),
-                 QStringLiteral("Song by Band"));
+        QCOMPARE(Program.Find<QLabel>("MacroPreviewLabel")->text(), QStringLiteral("Song by Band"));
 
         // an empty text leaves the main window's macro alone, and the list is still stored
         macro->setText("%t%");
@@ -230,7 +229,7 @@ private slots:
     void WindowsWithoutAStoredPlaceOpenOnTheScreen()
     {
         T_ErrorForm* errors = Program.Windows().ErrorForm;
-        Program.Find<QToolButton>("ShowErrors_SB")->click();
+        Program.Find<QToolButton>("ErrorsButton")->click();
         QVERIFY(errors->isVisible());
         QVERIFY(errors->screen()->availableGeometry().contains(errors->frameGeometry()));
         QVERIFY(errors->pos() != QPoint(0, 0));
@@ -257,8 +256,8 @@ private slots:
         Click(Settings(), "OK_SB");
         QCOMPARE(Title(), cyrillic);
         // and so is a write: four letters of the title, each one byte of Windows-1251
-        Program.Find<QComboBox>("TitleEdit")->setEditText(cyrillic.left(4));
-        Program.Find<QToolButton>("Write_Tag_SB")->click();
+        Program.Find<QComboBox>("TitleBox")->setEditText(cyrillic.left(4));
+        Program.Find<QToolButton>("WriteTagButton")->click();
         const std::string bytes = ReadBytes(song);
         QCOMPARE(bytes.substr(bytes.size() - 125, 5), std::string("\xC6\xE8\xE7\xED\0", 5));
 
@@ -374,31 +373,27 @@ private slots:
         // here the window applies the rule to its frame
         T_ProgressForm& form = *Program.Windows().ProgressForm;
         form.show();
-        form.Sink()(1, 4, "1 / 4");
-        QCOMPARE(form.Bar_Panel->width(), ProgressBarWidth(form.Frame_Panel->width(), 1, 4));
-        QCOMPARE(form.Bar_Panel->text(), QString("1 / 4"));
-        // Range 0 shows a full bar and leaves the window at 1 of 1
-        form.Range = 0;
-        form.Position = 0;
-        form.RefreshProgress();
-        QCOMPARE(form.Bar_Panel->width(), ProgressBarWidth(form.Frame_Panel->width(), 1, 1));
-        QCOMPARE(form.Range, 1);
-        QCOMPARE(form.Position, 1);
+        auto* frame = Child<QFrame>(&form, "ProgressFrame");
+        auto* bar = Child<QLabel>(&form, "ProgressBar");
+        form.Report(1, 4, "1 / 4");
+        QCOMPARE(bar->width(), ProgressBarWidth(frame->width(), 1, 4));
+        QCOMPARE(bar->text(), QString("1 / 4"));
+        form.Report(0, 0, "done"); // range 0 shows a full bar
+        QCOMPARE(bar->width(), ProgressBarWidth(frame->width(), 1, 1));
 
         // reports come faster than they are painted; each still sets the bar, and the last
         // position is painted at once rather than with the next events
         int paints = 0;
         TPaintCounter counter(paints);
-        form.Frame_Panel->installEventFilter(&counter);
+        frame->installEventFilter(&counter);
         for (int position = 0; position < 99; ++position) {
             form.Report(position, 100, QString("%1 / 100").arg(position));
-            QCOMPARE(form.Bar_Panel->width(),
-                     ProgressBarWidth(form.Frame_Panel->width(), position, 100));
+            QCOMPARE(bar->width(), ProgressBarWidth(frame->width(), position, 100));
         }
         const int before = paints;
         form.Report(99, 100, "99 / 100");
         QCOMPARE(paints, before + 1);
-        QCOMPARE(form.Bar_Panel->text(), QString("99 / 100"));
+        QCOMPARE(bar->text(), QString("99 / 100"));
     }
 
     void ErrorLogShowsWarningsAndFailuresUntilCleared()
@@ -454,9 +449,9 @@ private:
         return Child<QCheckBox>(Settings(), names[field]);
     }
     QComboBox* Bound(const char* name) const { return Child<QComboBox>(Settings(), name); }
-    void ShowSettings() const { Program.Find<QToolButton>("Settings_SB")->click(); }
-    void ShowMacros() const { Program.Find<QToolButton>("Macro_SB")->click(); }
-    QString Title() const { return Program.Find<QComboBox>("TitleEdit")->currentText(); }
+    void ShowSettings() const { Program.Find<QToolButton>("SettingsButton")->click(); }
+    void ShowMacros() const { Program.Find<QToolButton>("MacroListButton")->click(); }
+    QString Title() const { return Program.Find<QComboBox>("TitleBox")->currentText(); }
     static QStringList Items(const QComboBox* list)
     {
         QStringList items;

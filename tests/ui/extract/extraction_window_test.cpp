@@ -28,7 +28,7 @@ class TExtractFormTest : public QObject
     }
     QString Text(const char* name) const { return Control<QLineEdit>(name)->text(); }
     void Click(const char* name) const { Control<QToolButton>(name)->click(); }
-    void OpenWindow() const { Program.Find<QToolButton>("Change_Tag_SB")->click(); }
+    void OpenWindow() const { Program.Find<QToolButton>("NameToTagButton")->click(); }
     // The twelve boxes: separators, then field indexes.
     void SetFormula(const QStringList& seps, const std::vector<int>& fields) const
     {
@@ -52,7 +52,7 @@ private slots:
     void FormulaListKeepsItsEntriesAcrossStarts()
     {
         OpenWindow();
-        QVERIFY(!Program.Find<QListWidget>("FileList")->isVisible());
+        QVERIFY(!Program.Find<QListView>("FileList")->isVisible());
         QCOMPARE(Text("SeparatorBox2"), QStringLiteral(" [ ")); // an empty list shows the default
         for (const char* sep : {" #1 ", " #2 ", " #3 "}) {
             Control<QLineEdit>("SeparatorBox5")->setText(QLatin1String(sep));
@@ -67,7 +67,7 @@ private slots:
                  QStringLiteral("Delete : Track [ Artist - Album ] - Title #1 Year ?"));
         QCOMPARE(Text("SeparatorBox5"), QStringLiteral(" #2 "));
         Click("CancelButton");
-        QVERIFY(Program.Find<QListWidget>("FileList")->isVisible());
+        QVERIFY(Program.Find<QListView>("FileList")->isVisible());
 
         Program.Stop();
         Program.Start();
@@ -146,7 +146,7 @@ private slots:
 
         // in whole-path mode every listed file is stepped through, stopping at the last, and
         // counted as the main window counts them
-        Program.Find<TPanel>("WholePath_Panel")->Clicked();
+        Program.Find<TPanel>("WholePathPanel")->Clicked();
         Program.ClickRow(5);
         OpenWindow();
         QCOMPARE(Control<QLabel>("StepCounterPanel")->text(), QStringLiteral("[ 1 / 8 ]"));
@@ -158,7 +158,7 @@ private slots:
         QCOMPARE(Program.Main->CurrentFileName(), music / "f7.mp3");
         Click("CancelButton");
 
-        Program.Find<TPanel>("WholePath_Panel")->Clicked(); // one file: nothing to step to
+        Program.Find<TPanel>("WholePathPanel")->Clicked(); // one file: nothing to step to
         Program.ClickRow(3);
         OpenWindow();
         QVERIFY(!Control<QToolButton>("NextButton")->isEnabled());
@@ -209,7 +209,7 @@ private slots:
             WriteBytes(copies / names.back(), bytes);
         }
         Program.Open(music.Path().string());
-        Program.Find<QCheckBox>("All_CB")->setChecked(true);
+        Program.Find<QCheckBox>("WholePathBox")->setChecked(true);
         Program.ClickRow(0);
         OpenWindow();
         Click("TogglePathButton");
@@ -256,7 +256,7 @@ private slots:
         const std::string lossy = WriteBytes(music / (cyrillic + ".mp3"), old);
         const std::string plain = WriteBytes(music / "Song.mp3", old);
         Program.Open(music.Path().string());
-        Program.Find<QCheckBox>("All_CB")->setChecked(true);
+        Program.Find<QCheckBox>("WholePathBox")->setChecked(true);
         Program.ClickRow(1);
         OpenWindow();
         Click("TogglePathButton");
@@ -282,8 +282,8 @@ private slots:
         const std::string locked = WriteBytes(music / "b/2 - locked.mp3", Mp3At(128));
         std::filesystem::permissions(locked, std::filesystem::perms::owner_read);
         Program.Open(music.Path().string());
-        Program.Find<TPanel>("ScanMode_Panel")->Clicked(); // every folder below
-        Program.Find<QCheckBox>("All_CB")->setChecked(true);
+        Program.Find<TPanel>("ScanModeBar")->Clicked(); // every folder below
+        Program.Find<QCheckBox>("WholePathBox")->setChecked(true);
         Program.ClickRow(0);
         OpenWindow();
         SetFormula({"", " - ", "", "", "", ""}, {6, 3, 2, 3, 4, 5}); // the path is thrown away

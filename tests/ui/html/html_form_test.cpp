@@ -64,9 +64,9 @@ private slots:
                      ReadBytes(std::filesystem::path(target / "cli/HTML") / page));
         }
         // the list is back, with the last file current; the picker opens at the last target
-        auto* list = Program.Find<QListWidget>("FileList");
+        auto* list = Program.Find<QListView>("FileList");
         QVERIFY(list->isVisible());
-        QCOMPARE(list->currentRow(), 1);
+        QCOMPARE(list->currentIndex().row(), 1);
         prompts.CancelFolder();
         Html();
         QCOMPARE(prompts.FolderRequests.last().Start, chosen);
@@ -92,7 +92,7 @@ private slots:
     }
 
 private:
-    void Html() const { Program.Find<QToolButton>("Html_SB")->click(); }
+    void Html() const { Program.Find<QToolButton>("HtmlButton")->click(); }
 
     TMainWindowHarness Program;
 };

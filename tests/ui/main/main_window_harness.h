@@ -3,7 +3,7 @@
 #include "settings/registry.h"
 #include "support/mp3_fixture.h"
 #include "ui/components/panel.h"
-#include "ui/main/main_form.h"
+#include "ui/main/main_window.h"
 #include "ui/main/windows.h"
 #include "ui/support/scripted_prompts.h"
 
@@ -12,7 +12,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QListView>
 #include <QTest>
 #include <QToolButton>
 
@@ -47,13 +47,13 @@ class TMainWindowHarness
 public:
     TScriptedPrompts Prompts;
     std::unique_ptr<TApplicationWindows> App;
-    T_MainForm* Main = nullptr;
+    TMainWindow* Main = nullptr;
 
     void Start()
     {
         Prompts = TScriptedPrompts(); // no answer of an earlier start is left over
         App = std::make_unique<TApplicationWindows>(Prompts);
-        Main = App->Windows().MainForm;
+        Main = App->Windows().MainWindow;
         Main->show();
     }
 
@@ -74,15 +74,24 @@ public:
     void Open(const std::string& folder)
     {
         Prompts.AnswerFolder(QString::fromStdString(folder));
-        Find<QToolButton>("Open_SB")->click();
+        Find<QToolButton>("OpenFolderButton")->click();
     }
 
+    QListView* List() const { return Find<QListView>("FileList"); }
+    QModelIndex Row(int row) const { return List()->model()->index(row, 0); }
     QStringList Listed() const
     {
-        QListWidget* list = Find<QListWidget>("FileList");
         QStringList names;
-        for (int i = 0; i < list->count(); ++i) {
-            names << list->item(i)->text();
+        for (int i = 0; i < List()->model()->rowCount(); ++i) {
+            names << Row(i).data().toString();
+        }
+        return names;
+    }
+    QStringList SelectedNames() const
+    {
+        QStringList names;
+        for (const QModelIndex& index : List()->selectionModel()->selectedIndexes()) {
+            names << index.data().toString();
         }
         return names;
     }
@@ -103,28 +112,32 @@ public:
         return qobject_cast<QLabel*>(control)->text();
     }
 
-    // CheckBox_01 .. CheckBox_07 by field index 0 .. 6, and the recent folders C1 .. C10.
+    // The field check boxes by field index 0 (title) .. 6 (track), and the recent folders' menu
+    // entries by slot 0 .. 9.
     QCheckBox* FieldCheck(int field) const
     {
-        return Main->findChild<QCheckBox*>(QStringLiteral("CheckBox_0%1").arg(field + 1));
+        static const char* const names[] = {"TitleCheck", "ArtistCheck",  "AlbumCheck",
+                                            "YearCheck",  "CommentCheck", "GenreCheck",
+                                            "TrackCheck"};
+        return Find<QCheckBox>(names[field]);
     }
     QAction* RecentItem(int slot) const
     {
-        return Main->findChild<QAction*>(QStringLiteral("C%1").arg(slot + 1));
+        return Main->findChild<QAction*>(QStringLiteral("RecentFolderItem%1").arg(slot + 1));
     }
 
     // A click on a list row, with Ctrl to add or remove it from the selection.
     void ClickRow(int row, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
     {
-        QListWidget* list = Find<QListWidget>("FileList");
-        list->scrollToItem(list->item(row));
+        QListView* list = List();
+        list->scrollTo(Row(row));
         // a long list is laid out in batches from the event loop
-        for (int i = 0; i < 200 && !list->viewport()->rect().contains(
-                                       list->visualItemRect(list->item(row)).center());
+        for (int i = 0;
+             i < 200 && !list->viewport()->rect().contains(list->visualRect(Row(row)).center());
              ++i) {
             QCoreApplication::processEvents();
         }
-        const QRect rect = list->visualItemRect(list->item(row));
+        const QRect rect = list->visualRect(Row(row));
         QTest::mouseClick(list->viewport(), Qt::LeftButton, modifiers, rect.center());
     }
 
@@ -132,10 +145,11 @@ public:
     // are enabled now.
     static QStringList BusyCommands()
     {
-        QStringList names = {"Open_SB",       "ClearTags_SB", "Write_Tag_SB", "SetFileName_SB",
-                             "Change_Tag_SB", "Html_SB",      "Open1",        "CopyId3v2"};
+        QStringList names = {"OpenFolderButton", "ClearTagsButton", "WriteTagButton",
+                             "RenameButton",     "NameToTagButton", "HtmlButton",
+                             "OpenItem",         "CopyId3v2Item"};
         for (int slot = 1; slot <= 10; ++slot) {
-            names << QStringLiteral("C%1").arg(slot);
+            names << QStringLiteral("RecentFolderItem%1").arg(slot);
         }
         return names;
     }

@@ -1,4 +1,4 @@
-#include "ui/main/throttled_yield.h"
+#include "ui/components/throttled_yield.h"
 
 #include <QCoreApplication>
 

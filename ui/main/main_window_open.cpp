@@ -1,15 +1,16 @@
 #include "engine/path_parts.h"
 #include "ui/components/display_path.h"
 #include "ui/components/prompts.h"
-#include "ui/main/main_form.h"
+#include "ui/main/file_list_model.h"
+#include "ui/main/main_window.h"
 
-#include <QListWidget>
+#include <QListView>
 
 #include <cerrno>
 #include <filesystem>
 #include <system_error>
 
-bool T_MainForm::OpenPath(const std::string& path)
+bool TMainWindow::OpenPath(const std::string& path)
 {
     // the system resolves "." and ".." as the shell does, never by cutting text
     std::string full;
@@ -18,9 +19,8 @@ bool T_MainForm::OpenPath(const std::string& path)
     std::error_code error;
     const auto status = std::filesystem::status(given, error);
     if (refused != 0 || !std::filesystem::exists(status)) {
-        Prompts.Inform(
-            this, QStringLiteral("Cantrel"),
-            QStringLiteral("\"%1\" does not exist: no folder was opened.").arg(DisplayPath(path)));
+        Prompts.Inform(this, QStringLiteral("Cantrel"),
+                       tr("\"%1\" does not exist: no folder was opened.").arg(DisplayPath(path)));
         return false;
     }
     const bool isFolder = std::filesystem::is_directory(status);
@@ -29,7 +29,7 @@ bool T_MainForm::OpenPath(const std::string& path)
         folder.pop_back(); // "/music/" normalises with its slash; the picker gives none
     }
     const bool opened = Work.Activity.Run(TActivityKind::Scanning, [this, &folder] {
-        CurrentFolder = folder;
+        Work.CurrentFolder = folder;
         Work.PickerStartFolder = folder;
         AddRecentPath(folder);
         RescanFolder();
@@ -40,8 +40,8 @@ bool T_MainForm::OpenPath(const std::string& path)
     // the file is selected as a click on its row would, which shows its tag
     const std::string name = given.filename().string();
     for (std::size_t row = 0; row < Work.Files.Size(); ++row) {
-        if (Work.Files[row].Name == name) {
-            FileList->setCurrentRow(static_cast<int>(row));
+        if (Work.Files.Name(row) == name) {
+            MoveCurrentRow(static_cast<int>(row));
             break;
         }
     }

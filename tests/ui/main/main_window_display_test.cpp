@@ -4,6 +4,7 @@
 #include "ui/auxiliary/keys_form.h"
 #include "ui/auxiliary/macro_form.h"
 #include "ui/auxiliary/settings_form.h"
+#include "ui/components/locale_settings.h"
 #include "ui/extract/extraction_window.h"
 #include "ui/main/main_window_harness.h"
 #include "workspace/options.h"
@@ -11,6 +12,7 @@
 #include <QApplication>
 #include <QSettings>
 #include <QTimer>
+#include <QTranslator>
 #include <QtTest>
 
 #include <filesystem>
@@ -51,9 +53,9 @@ private slots:
         }
         const TWindows& w = Program.Windows();
         const std::pair<const char*, QWidget*> buttons[] = {
-            {"Settings_SB", w.SettingsForm}, {"Keys_SB", w.KeysForm},
-            {"ShowErrors_SB", w.ErrorForm},  {"Help_Macros_SB", w.Form2},
-            {"About_SB", w.Form4},           {"Macro_SB", w.Macro_Form}};
+            {"SettingsButton", w.SettingsForm}, {"KeysButton", w.KeysForm},
+            {"ErrorsButton", w.ErrorForm},      {"MacroHelpButton", w.Form2},
+            {"AboutButton", w.Form4},           {"MacroListButton", w.Macro_Form}};
         for (const auto& [name, window] : buttons) {
             Program.Find<QToolButton>(name)->click();
             QVERIFY2(window->isVisible() && !window->isModal(), name);
@@ -65,7 +67,7 @@ private slots:
     void ClosingTheMainWindowEndsTheProgram()
     {
         Program.Start();
-        Program.Find<QToolButton>("ShowErrors_SB")->click();
+        Program.Find<QToolButton>("ErrorsButton")->click();
         QTimer::singleShot(0, Program.Main, [this] { Program.Main->close(); });
         // a program that keeps running without a window is ended here with another code
         QTimer::singleShot(5000, Program.Main, [] { QCoreApplication::exit(99); });
@@ -78,7 +80,7 @@ private slots:
         Program.Start();
         const QString macro =
             QString::fromUtf8(DefaultMacro.data(), qsizetype(DefaultMacro.size()));
-        QCOMPARE(Program.Text("Macro_Edit"), macro);
+        QCOMPARE(Program.Text("MacroBox"), macro);
         Program.Stop();
         QCOMPARE(TSettingsBatch().ReadString(LastMacrosKey), macro);
         QVERIFY(TSettingsBatch().Value(PlacementKey(PlacementSections[0], PlacementWidth)));
@@ -87,25 +89,25 @@ private slots:
         WriteBytes(music / "a.mp3", Mp3At(128));
         Program.Start();
         Program.Open(music.Path().string());
-        Program.Find<QLineEdit>("Macro_Edit")->setText(QStringLiteral("%a% - %t%"));
+        Program.Find<QLineEdit>("MacroBox")->setText(QStringLiteral("%a% - %t%"));
         Program.Work().Options.HighBitRate = 320;
         Program.Work().Fields.EnabledFields[6] = true;
-        Program.Find<TPanel>("ScanMode_Panel")->Clicked(); // recursive
+        Program.Find<TPanel>("ScanModeBar")->Clicked(); // recursive
         Program.Main->resize(700, 560);
         Program.Stop();
 
         Program.Start();
-        QCOMPARE(Program.Text("Macro_Edit"), QStringLiteral("%a% - %t%"));
+        QCOMPARE(Program.Text("MacroBox"), QStringLiteral("%a% - %t%"));
         QCOMPARE(Program.Work().Options.HighBitRate, 320);
         QVERIFY(Program.Work().Fields.EnabledFields[6]);
         QCOMPARE(Program.RecentItem(0)->text(), Q(music.Path().string()));
         QCOMPARE(Program.Main->size(), QSize(700, 560));
         // scan mode and help column are not stored
         QVERIFY(!Program.Work().RecursiveScan);
-        QCOMPARE(Program.Find<TPanel>("Help_Panel")->width(), 25);
+        QCOMPARE(Program.Find<TPanel>("HelpColumn")->width(), 25);
         // nothing is scanned at start; the last folder only preselects the picker
         QVERIFY(Program.Listed().isEmpty());
-        Program.Find<QToolButton>("Open_SB")->click();
+        Program.Find<QToolButton>("OpenFolderButton")->click();
         QCOMPARE(Program.Prompts.FolderRequests.size(), 1);
         QCOMPARE(Program.Prompts.FolderRequests[0].Start, Q(music.Path().string()));
     }
@@ -140,22 +142,21 @@ private slots:
 
         // a cancelled picker changes nothing, from the button or the popup menu
         Program.Prompts.CancelFolder();
-        Program.Find<QToolButton>("Open_SB")->click();
+        Program.Find<QToolButton>("OpenFolderButton")->click();
         Program.Prompts.CancelFolder();
-        Program.Find<QAction>("Open1")->trigger();
+        Program.Find<QAction>("OpenItem")->trigger();
         QCOMPARE(Program.Listed().size(), 3);
         QCOMPARE(Program.RecentItem(1)->text(), QStringLiteral("..none.."));
 
-        Program.Find<TPanel>("ScanMode_Panel")
-            ->Clicked(); // rescans the open folder in recursive mode
-        QTRY_COMPARE(Program.Text("ScanCaption_Panel"), QStringLiteral("Rec&ursive Scan"));
+        Program.Find<TPanel>("ScanModeBar")->Clicked(); // rescans the open folder in recursive mode
+        QTRY_COMPARE(Program.Text("ScanModeCaption"), QStringLiteral("Rec&ursive Scan"));
         QCOMPARE(Program.Listed().mid(2),
                  QStringList({"b.mp3", "song.mp3", "z.mp3", "x.mp3", "song.mp3"}));
         Program.ClickRow(6); // equal names in different folders stay distinct files
         QCOMPARE(Program.Main->CurrentFileName(), music / "b/song.mp3");
 
-        Program.Find<TPanel>("ScanIndicator_Panel")->Clicked(); // the mode bar toggles back
-        QTRY_COMPARE(Program.Text("ScanCaption_Panel"), QStringLiteral("Normal Scan - &U"));
+        Program.Find<TPanel>("ScanIndicator")->Clicked(); // the mode bar toggles back
+        QTRY_COMPARE(Program.Text("ScanModeCaption"), QStringLiteral("Normal Scan - &U"));
         QCOMPARE(Program.Listed().size(), 3);
     }
 
@@ -172,10 +173,10 @@ private slots:
         QCOMPARE(Program.Listed().size(), 3);
         Program.ClickRow(1);
         QCOMPARE(Program.Main->CurrentFileName(), *music / latin1);
-        QCOMPARE(Program.Text("TitleEdit"), QStringLiteral("Odd One"));
-        QListWidget* list = Program.Find<QListWidget>("FileList");
+        QCOMPARE(Program.Text("TitleBox"), QStringLiteral("Odd One"));
+        QListView* list = Program.List();
         QTest::mouseDClick(list->viewport(), Qt::LeftButton, {},
-                           list->visualItemRect(list->item(1)).center());
+                           list->visualRect(Program.Row(1)).center());
         // the address names the very bytes of the file
         QCOMPARE(Program.Prompts.OpenedUrls.size(), 1);
         QVERIFY(Program.Prompts.OpenedUrls[0].startsWith(QLatin1String("file:")));
@@ -185,7 +186,7 @@ private slots:
         Program.ClickRow(2); // a file gone since the scan shows what the analysis reports
         QCOMPARE(Program.Main->CurrentFileName(), *music / "z.mp3");
         music.reset();
-        Program.Find<TPanel>("ScanMode_Panel")->Clicked(); // rescans a folder that is gone
+        Program.Find<TPanel>("ScanModeBar")->Clicked(); // rescans a folder that is gone
         QVERIFY(Program.Listed().isEmpty());
         QCOMPARE(Program.Text("FileCounter"), QStringLiteral("0 / 0"));
         Program.Open(folder);
@@ -200,7 +201,7 @@ private slots:
         }
         Program.Start();
         SlowScans();
-        Program.Find<TPanel>("ScanMode_Panel")->Clicked(); // recursive
+        Program.Find<TPanel>("ScanModeBar")->Clicked(); // recursive
         bool removedDuringScan = false;
         QTimer::singleShot(0, Program.Main, [&] {
             removedDuringScan = Program.Scanning();
@@ -208,12 +209,12 @@ private slots:
         });
         Program.Open(music->Path().string());
         QVERIFY(removedDuringScan);
-        QListWidget* list = Program.Find<QListWidget>("FileList");
-        QVERIFY(list->count() < 3200);
-        QCOMPARE(Program.Work().Files.Size(), std::size_t(list->count()));
-        if (list->count() > 0) {
-            list->setCurrentRow(0); // a file that is gone
-            QCOMPARE(Program.Text("FileCounter"), QStringLiteral("1 / %1").arg(list->count()));
+        const int listed = static_cast<int>(Program.Listed().size());
+        QVERIFY(listed < 3200);
+        QCOMPARE(Program.Work().Files.Size(), std::size_t(listed));
+        if (listed > 0) {
+            Program.List()->setCurrentIndex(Program.Row(0)); // a file that is gone
+            QCOMPARE(Program.Text("FileCounter"), QStringLiteral("1 / %1").arg(listed));
         }
     }
 
@@ -231,17 +232,18 @@ private slots:
         bool openEnabledDuringScan = true;
         QTimer::singleShot(0, Program.Main, [&] {
             deliveredDuringScan += Program.Scanning() ? 1 : 0;
-            openEnabledDuringScan = Program.Find<QToolButton>("Open_SB")->isEnabled();
+            openEnabledDuringScan = Program.Find<QToolButton>("OpenFolderButton")->isEnabled();
             Program.Prompts.AnswerFolder(Q(other.Path().string()));
-            Program.Find<QToolButton>("Open_SB")->click();
-            Program.Find<TPanel>("ScanMode_Panel")->Clicked();
+            Program.Find<QToolButton>("OpenFolderButton")->click();
+            Program.Find<TPanel>("ScanModeBar")->Clicked();
             if (!Program.Listed().isEmpty()) {
                 Program.ClickRow(0);
             }
         });
         Program.Open(music.Path().string());
         QCOMPARE(deliveredDuringScan, 1);
-        QVERIFY(!openEnabledDuringScan && Program.Find<QToolButton>("Open_SB")->isEnabled());
+        QVERIFY(!openEnabledDuringScan &&
+                Program.Find<QToolButton>("OpenFolderButton")->isEnabled());
         QVERIFY(scan->Turns > 0);
         QCOMPARE(scan->Enabled, QStringList());
         QCOMPARE(Program.EnabledCommands(), Program.BusyCommands());
@@ -250,8 +252,8 @@ private slots:
         QCOMPARE(Program.Prompts.FolderRequests.size(), 1);
 
         bool closed = false;
-        connect(Program.Main, &T_MainForm::Closed, this, [&] { closed = true; });
-        Program.Find<QToolButton>("Open_SB")->click(); // the folder the refused click left
+        connect(Program.Main, &TMainWindow::Closed, this, [&] { closed = true; });
+        Program.Find<QToolButton>("OpenFolderButton")->click(); // the folder the refused click left
         QTimer::singleShot(0, Program.Main, [&] { Program.Main->close(); });
         Program.Open(music.Path().string());
         QVERIFY(closed && !Program.Main->isVisible());
@@ -278,14 +280,10 @@ private slots:
         QCOMPARE(Program.Main->CurrentFileName(), music / "a.mp3");
         // 3 frames of 417 bytes and a 128-byte trailer: 1379 bytes
         const std::pair<const char*, const char*> shown[] = {
-            {"TitleEdit", "Alpha"},
-            {"CommentEdit", "nice"},
-            {"Genre_CB", "Rock"},
-            {"Track_ME", "07"},
-            {"FileSize_Panel", "1.35 Kb  "},
-            {"BitRate_Panel", "128 KBit/s  "},
-            {"FrameLength_Panel", "417  "},
-            {"FileCounter", "1 / 3"},
+            {"TitleBox", "Alpha"},          {"CommentBox", "nice"},
+            {"GenreBox", "Rock"},           {"TrackBox", "07"},
+            {"FileSizePanel", "1.35 Kb  "}, {"BitRatePanel", "128 KBit/s  "},
+            {"FrameLengthPanel", "417  "},  {"FileCounter", "1 / 3"},
         };
         for (const auto& [name, text] : shown) {
             QCOMPARE(Program.Text(name), QString::fromUtf8(text));
@@ -293,19 +291,19 @@ private slots:
         QCOMPARE(status->text(), QStringLiteral("Files to process   [ 1 / 3 ]"));
 
         // the new name's length turns red past 64 characters
-        const auto* count = Program.Find<QLabel>("NrOfChars_Panel");
+        const auto* count = Program.Find<QLabel>("NameLengthPanel");
         for (const auto& [length, colour] : {std::pair{60, Qt::black}, {61, Qt::red}}) {
-            Program.Find<QLineEdit>("Macro_Edit")->setText(QString(length, QLatin1Char('n')));
+            Program.Find<QLineEdit>("MacroBox")->setText(QString(length, QLatin1Char('n')));
             QCOMPARE(count->text(), QString::number(length + 4));
             QCOMPARE(count->palette().color(QPalette::WindowText), QColor(colour));
         }
-        Program.Find<QLineEdit>("Macro_Edit")->setText(QStringLiteral("sub\\%t,t%"));
-        QCOMPARE(Program.Text("MacroPreview_Label"), QStringLiteral("sub\\Alpha"));
+        Program.Find<QLineEdit>("MacroBox")->setText(QStringLiteral("sub\\%t,t%"));
+        QCOMPARE(Program.Text("MacroPreviewLabel"), QStringLiteral("sub\\Alpha"));
         QCOMPARE(count->text(), QStringLiteral("9"));
         // the "/" of a value (here the file's folder) is no folder of the new name
-        Program.Find<QLineEdit>("Macro_Edit")->setText(QStringLiteral("%fp,t%%t,t%"));
-        QVERIFY(!Program.Text("MacroPreview_Label").contains(QLatin1Char('/')));
-        QCOMPARE(count->text(), QString::number(Program.Text("MacroPreview_Label").size() + 4));
+        Program.Find<QLineEdit>("MacroBox")->setText(QStringLiteral("%fp,t%%t,t%"));
+        QVERIFY(!Program.Text("MacroPreviewLabel").contains(QLatin1Char('/')));
+        QCOMPARE(count->text(), QString::number(Program.Text("MacroPreviewLabel").size() + 4));
 
         // the text boxes keep a history without repeats
         const auto enter = [this](const char* name, const QString& text) {
@@ -315,53 +313,71 @@ private slots:
             return box;
         };
         for (const char* text : {"Morning", "MORNING"}) {
-            enter("TitleEdit", QString::fromLatin1(text));
+            enter("TitleBox", QString::fromLatin1(text));
         }
-        auto* title = enter("TitleEdit", QStringLiteral("Evening"));
+        auto* title = enter("TitleBox", QStringLiteral("Evening"));
         QCOMPARE(title->count(), 2);
         QCOMPARE(title->itemText(0), QStringLiteral("Morning"));
         QCOMPARE(title->lineEdit()->selectedText(), QStringLiteral("Evening"));
-        QCOMPARE(enter("Genre_CB", "no such genre")->currentText(), QStringLiteral("<unknown>"));
-        QCOMPARE(enter("Genre_CB", "rock")->currentText().toLower(), QStringLiteral("rock"));
+        QCOMPARE(enter("GenreBox", "no such genre")->currentText(), QStringLiteral("<unknown>"));
+        QCOMPARE(enter("GenreBox", "rock")->currentText().toLower(), QStringLiteral("rock"));
 
         // several files take the enabled fields of the settings; the user's own checks for one
         // file wait meanwhile and return with the next single file
         Program.FieldCheck(1)->setChecked(false); // as a click does: the box follows
-        QVERIFY(!enabled("ArtistEdit"));
+        QVERIFY(!enabled("ArtistBox"));
         Program.ClickRow(1); // no tag: genre 255
-        QVERIFY(!Program.FieldCheck(1)->isChecked() && !enabled("ArtistEdit"));
-        QCOMPARE(Program.Text("Genre_CB"), QStringLiteral("<unknown>"));
-        QCOMPARE(Program.Text("Track_ME"), QStringLiteral("00"));
+        QVERIFY(!Program.FieldCheck(1)->isChecked() && !enabled("ArtistBox"));
+        QCOMPARE(Program.Text("GenreBox"), QStringLiteral("<unknown>"));
+        QCOMPARE(Program.Text("TrackBox"), QStringLiteral("00"));
         Program.Work().Fields.EnabledFields = {false, true, false, false, true, false, false};
         Program.ClickRow(2, Qt::ControlModifier);
-        for (int i = 0; i < T_MainForm::FieldCount; ++i) {
+        for (int i = 0; i < TMainWindow::FieldCount; ++i) {
             QCOMPARE(Program.FieldCheck(i)->isChecked(), Program.Work().Fields.EnabledFields[i]);
         }
-        QVERIFY(!enabled("TitleEdit") && enabled("ArtistEdit") && !enabled("Track_ME"));
+        QVERIFY(!enabled("TitleBox") && enabled("ArtistBox") && !enabled("TrackBox"));
         QCOMPARE(Program.Main->CurrentFileName(), music / "c.mp3");
-        QCOMPARE(Program.Text("TitleEdit"), QStringLiteral("Gamma"));
+        QCOMPARE(Program.Text("TitleBox"), QStringLiteral("Gamma"));
         QCOMPARE(Program.Text("FileCounter"), QStringLiteral("2 / 3"));
         // moving the focus alone within the selection changes the displayed file
-        Program.Find<QListWidget>("FileList")->setCurrentRow(1, QItemSelectionModel::NoUpdate);
+        Program.List()->selectionModel()->setCurrentIndex(Program.Row(1),
+                                                          QItemSelectionModel::NoUpdate);
         QCOMPARE(Program.Main->CurrentFileName(), music / "b.mp3");
 
         Program.ClickRow(2);
-        QVERIFY(!Program.FieldCheck(1)->isChecked() && !enabled("ArtistEdit"));
-        QVERIFY(enabled("TitleEdit") && enabled("Track_ME"));
-        QCOMPARE(Program.Text("Genre_CB"), QStringLiteral("<unknown>")); // "Other"
+        QVERIFY(!Program.FieldCheck(1)->isChecked() && !enabled("ArtistBox"));
+        QVERIFY(enabled("TitleBox") && enabled("TrackBox"));
+        QCOMPARE(Program.Text("GenreBox"), QStringLiteral("<unknown>")); // "Other"
         // the pointer over the list shows the current file
         QMouseEvent move(QEvent::MouseMove, QPointF(5, 5), QPointF(5, 5), Qt::NoButton,
                          Qt::NoButton, Qt::NoModifier);
-        QCoreApplication::sendEvent(Program.Find<QListWidget>("FileList")->viewport(), &move);
-        QCOMPARE(Program.Text("CurrentPath_Panel"), Q(music.Path().string() + "/"));
-        QCOMPARE(Program.Text("CurrentFile_Panel"), QStringLiteral("c.mp3"));
+        QCoreApplication::sendEvent(Program.List()->viewport(), &move);
+        QCOMPARE(Program.Text("PointedFolderPanel"), Q(music.Path().string() + "/"));
+        QCOMPARE(Program.Text("PointedFilePanel"), QStringLiteral("c.mp3"));
 
         Program.ClickRow(2, Qt::ControlModifier); // no file selected empties the boxes
         QCOMPARE(Program.Main->CurrentFileName(), std::string());
         QCOMPARE(Program.Text("FileCounter"), QStringLiteral("0 / 3"));
-        QVERIFY(Program.Text("TitleEdit").isEmpty() && Program.Text("Track_ME").isEmpty());
-        QCOMPARE(Program.Find<QComboBox>("Genre_CB")->count(), 0);
+        QVERIFY(Program.Text("TitleBox").isEmpty() && Program.Text("TrackBox").isEmpty());
+        QCOMPARE(Program.Find<QComboBox>("GenreBox")->count(), 0);
         QCOMPARE(status->text(), QStringLiteral("No files to process   [ 0 / 3 ]"));
+    }
+
+    // With a German system locale the shipped translation is found and the captions are German.
+    void CaptionsFollowAGermanLocale()
+    {
+        const QLocale before;
+        QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+        QTranslator* german = InstallTranslation(*qApp);
+        QLocale::setDefault(before);
+        QVERIFY(german != nullptr);
+        Program.Start();
+        QCOMPARE(Program.Find<QToolButton>("WriteTagButton")->text(),
+                 QStringLiteral("  ID3-Tag &schreiben"));
+        QCOMPARE(Program.Text("ScanModeCaption"), QStringLiteral("Normale Suche - &U"));
+        QCOMPARE(Program.Text("WholePathPanel"), QStringLiteral(" Auf ganzen &Pfad anwenden ..."));
+        qApp->removeTranslator(german);
+        delete german;
     }
 
     void HoverDrawsOneCommandButtonRed()
@@ -369,7 +385,7 @@ private slots:
         // real pointer moves: moving off a button onto the strip around it sends the strip no
         // Enter of its own, only the button a Leave
         Program.Start();
-        T_MainForm* main = Program.Main;
+        TMainWindow* main = Program.Main;
         QVERIFY(QTest::qWaitForWindowExposed(main));
         const auto colourOf = [](QWidget* button) {
             return button->palette().color(QPalette::ButtonText);
@@ -377,15 +393,14 @@ private slots:
         const auto moveTo = [main](QWidget* widget, QPoint at) {
             QTest::mouseMove(main, widget->mapTo(main, at));
         };
-        auto* write = Program.Find<QToolButton>("Write_Tag_SB");
-        auto* macro = Program.Find<QToolButton>("Macro_SB");
+        auto* write = Program.Find<QToolButton>("WriteTagButton");
+        auto* macro = Program.Find<QToolButton>("MacroListButton");
         moveTo(write, write->rect().center());
         QTRY_COMPARE(colourOf(write), QColor(Qt::red));
         moveTo(macro, macro->rect().center());
         QTRY_COMPARE(colourOf(macro), QColor(Qt::red));
         QCOMPARE(colourOf(write), QColor(Qt::black));
-        moveTo(Program.Find<QWidget>("MacroStrip_Panel"),
-               QPoint(1, 1)); // the strip around the buttons
+        moveTo(Program.Find<QWidget>("CommandStrip"), QPoint(1, 1)); // the strip around the buttons
         QTRY_COMPARE(colourOf(macro), QColor(Qt::black));
     }
 
@@ -393,9 +408,9 @@ private slots:
     void WholePathBoxShowsItsMark()
     {
         Program.Start();
-        auto* box = Program.Find<QCheckBox>("All_CB");
+        auto* box = Program.Find<QCheckBox>("WholePathBox");
         const QImage off = box->grab().toImage();
-        Program.Find<TPanel>("WholePath_Panel")->Clicked();
+        Program.Find<TPanel>("WholePathPanel")->Clicked();
         QVERIFY(box->isChecked());
         QVERIFY(box->grab().toImage() != off);
     }
@@ -424,12 +439,12 @@ private slots:
         QCOMPARE(errors->Lines().size(), 12);
         QCOMPARE(errors->windowTitle(), QStringLiteral("Errors Found (BitRate Warning) : 3"));
         QVERIFY(errors->isVisible());
-        auto* notice = Program.Find<TPanel>("ErrorPanel");
+        auto* notice = Program.Find<TPanel>("ErrorNotice");
         QCOMPARE(notice->Caption(), QStringLiteral("Errors Found in \"BitRate\" !"));
 
         Program.Open(music.Path().string()); // warnings of earlier scans still count
         QCOMPARE(errors->windowTitle(), QStringLiteral("Errors Found (BitRate Warning) : 6"));
-        Program.Find<TPanel>("ScanMode_Panel")->Clicked(); // the scan-mode toggle starts afresh
+        Program.Find<TPanel>("ScanModeBar")->Clicked(); // the scan-mode toggle starts afresh
         QCOMPARE(errors->Lines().size(), 12);
         QCOMPARE(errors->windowTitle(), QStringLiteral("Errors Found (BitRate Warning) : 3"));
 
@@ -509,9 +524,9 @@ private slots:
             QCOMPARE(Program.Work().CurrentFolder, opened ? music.Path().string() : "");
             QCOMPARE(Program.RecentItem(0)->text(), opened ? Q(music.Path().string()) : "..none..");
             QCOMPARE(Program.Prompts.Messages.size(), opened ? 0 : 1);
-            const auto rows = Program.Find<QListWidget>("FileList")->selectedItems();
-            QCOMPARE(rows.isEmpty() ? QString() : rows.first()->text(), selected);
-            QCOMPARE(Program.Text("TitleEdit"), selected.isEmpty() ? "" : "Song B");
+            const QStringList rows = Program.SelectedNames();
+            QCOMPARE(rows.isEmpty() ? QString() : rows.first(), selected);
+            QCOMPARE(Program.Text("TitleBox"), selected.isEmpty() ? "" : "Song B");
         }
     }
 
@@ -527,4 +542,4 @@ private:
 };
 
 QTEST_MAIN(TMainFormDisplayTest)
-#include "main_form_display_test.moc"
+#include "main_window_display_test.moc"

@@ -2,10 +2,9 @@
 #include "journal/undo_batch.h"
 #include "journal/undo_history.h"
 #include "ui/components/prompts.h"
-#include "ui/main/main_form.h"
-#include "ui/main/throttled_yield.h"
-
-#include <QAction>
+#include "ui/components/throttled_yield.h"
+#include "ui/main/file_list_menu.h"
+#include "ui/main/main_window.h"
 
 #include <ctime>
 
@@ -23,24 +22,15 @@ QString Summary(const TJournalBatch& batch)
 
 } // namespace
 
-void T_MainForm::UpdateUndoEntry()
+void TMainWindow::UpdateUndoEntry()
 {
     const TUndoChoice choice = ChooseUndoBatch(Work.JournalFolder);
     const TActivityKind busy = Work.Activity.State();
     const bool idle = busy != TActivityKind::Scanning && busy != TActivityKind::Batch;
-    UndoLastBatch1->setText(
-        choice.Batch ? QStringLiteral("&Undo last batch (%1)").arg(Summary(*choice.Batch))
-                     : QStringLiteral("&Undo last batch"));
-    UndoLastBatch1->setEnabled(choice.Batch && idle);
-    UndoHistory1->setEnabled(idle);
+    ListMenu->ShowUndoEntry(choice.Batch ? Summary(*choice.Batch) : QString(), idle);
 }
 
-void T_MainForm::UndoLastBatch1Click()
-{
-    UndoBatchChosen(0);
-}
-
-void T_MainForm::UndoBatchChosen(int number)
+void TMainWindow::UndoBatchChosen(int number)
 {
     const bool ran = Work.Activity.Run(TActivityKind::Batch, [this, number] {
         const TUndoChoice choice = ChooseUndoBatch(Work.JournalFolder, number);
@@ -50,13 +40,12 @@ void T_MainForm::UndoBatchChosen(int number)
             }
             return;
         }
-        const QString batch =
-            number == 0 ? QStringLiteral("the last batch") : QStringLiteral("batch %1").arg(number);
+        const QString batch = number == 0 ? tr("the last batch") : tr("batch %1").arg(number);
         const QString question =
-            QStringLiteral("... Undo %1 (%2) ? ...\n\nEvery file it changed gets its old tag and "
-                           "name back; a file changed since then is left as it is.")
+            tr("... Undo %1 (%2) ? ...\n\nEvery file it changed gets its old tag and "
+               "name back; a file changed since then is left as it is.")
                 .arg(batch, Summary(*choice.Batch));
-        if (!Prompts.Confirm(this, QStringLiteral("Attention !"), question)) {
+        if (!Prompts.Confirm(this, tr("Attention !"), question)) {
             return;
         }
         TBatchControl control;
@@ -84,7 +73,7 @@ void T_MainForm::UndoBatchChosen(int number)
     });
     if (!ran) {
         // the history window can ask while a scan or a batch runs; the menu entry cannot
-        Prompts.Inform(this, QStringLiteral("Undo history"),
-                       QStringLiteral("Another job is running; try again when it is done."));
+        Prompts.Inform(this, tr("Undo history"),
+                       tr("Another job is running; try again when it is done."));
     }
 }

@@ -56,7 +56,7 @@ class TMainFormCommandsTest : public QObject
         Program.Start();
         Program.Work().Fields.EnabledFields = {false, true, false, false, false, false, false};
         Progress.clear();
-        QObject::connect(Program.Main, &T_MainForm::ProgressReported, Program.Main,
+        QObject::connect(Program.Main, &TMainWindow::ProgressReported, Program.Main,
                          [this](int, int, const QString& text) { Progress << text; });
     }
 
@@ -66,7 +66,7 @@ class TMainFormCommandsTest : public QObject
         Start();
         Program.Main->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(Program.Main));
-        QLineEdit* comment = Program.Find<QComboBox>("CommentEdit")->lineEdit();
+        QLineEdit* comment = Program.Find<QComboBox>("CommentBox")->lineEdit();
         comment->setText(QStringLiteral("live take"));
         comment->selectAll();
         comment->setFocus();
@@ -111,11 +111,12 @@ private slots:
         const QString some = "... Write ID3 TAG to ALL SELECTED Files ? ...";
         const QString all = "... Write ID3 TAG to ALL Files in Path ? ...";
         const QString clear = "... Clear ID3 TAG to ALL SELECTED Files ? ...";
-        const TCase cases[] = {{"Write_Tag_SB", {1}, false, "", {"1 / 1"}, "OBO"},
-                               {"Write_Tag_SB", {0, 2}, true, some, {"1 / 2", "2 / 2"}, "WOW"},
-                               {"Write_Tag_SB", {0, 2}, false, some, {}, "OOO"},
-                               {"Write_Tag_SB", {}, true, all, {"0 / 3", "1 / 3", "2 / 3"}, "W-W"},
-                               {"ClearTags_SB", {0, 1}, true, clear, {}, "C-O"}};
+        const TCase cases[] = {
+            {"WriteTagButton", {1}, false, "", {"1 / 1"}, "OBO"},
+            {"WriteTagButton", {0, 2}, true, some, {"1 / 2", "2 / 2"}, "WOW"},
+            {"WriteTagButton", {0, 2}, false, some, {}, "OOO"},
+            {"WriteTagButton", {}, true, all, {"0 / 3", "1 / 3", "2 / 3"}, "W-W"},
+            {"ClearTagsButton", {0, 1}, true, clear, {}, "C-O"}};
         for (const TCase& c : cases) {
             Start();
             Program.Open(Music->Path().string());
@@ -124,7 +125,7 @@ private slots:
             }
             if (c.Rows.isEmpty()) {
                 // a click on the first letter of the panel's caption switches the whole path on
-                auto* panel = Program.Find<TPanel>("WholePath_Panel");
+                auto* panel = Program.Find<TPanel>("WholePathPanel");
                 const QPoint at(panel->contentsRect().left() + 4 + 20 + 3, panel->height() / 2);
                 QWidget* target = panel->childAt(at) != nullptr ? panel->childAt(at) : panel;
                 QTest::mouseClick(target, Qt::LeftButton, {}, target->mapFrom(panel, at));
@@ -132,8 +133,8 @@ private slots:
             for (int row : c.Rows) {
                 Program.ClickRow(row, row == c.Rows.front() ? Qt::NoModifier : Qt::ControlModifier);
             }
-            Program.Find<QComboBox>("TitleEdit")->setEditText("Written");
-            Program.Find<QComboBox>("ArtistEdit")->setEditText("Written");
+            Program.Find<QComboBox>("TitleBox")->setEditText("Written");
+            Program.Find<QComboBox>("ArtistBox")->setEditText("Written");
             std::filesystem::remove(Path(c.Files.indexOf('-')));
             Program.Prompts.AnswerConfirm(c.Ok);
             const auto batch = Program.WatchBusy(TActivityKind::Batch);
@@ -146,7 +147,7 @@ private slots:
             QCOMPARE(asked.isEmpty() ? QString() : asked.front().Text, c.Question);
             QCOMPARE(Progress, c.Progress);
             QVERIFY(!Program.Windows().ProgressForm->isVisible());
-            QCOMPARE(Program.Find<QCheckBox>("All_CB")->isChecked(), c.Rows.isEmpty());
+            QCOMPARE(Program.Find<QCheckBox>("WholePathBox")->isChecked(), c.Rows.isEmpty());
             const QStringList errors = Program.Windows().ErrorForm->Lines();
             for (int i = 0; i < 3; ++i) {
                 const std::string expected[] = {Tagged(i, "Artist"), Tagged(i, "Written"),
@@ -164,9 +165,9 @@ private slots:
         Start();
         Program.Open(Music->Path().string());
         Program.ClickRow(1, Qt::NoModifier);
-        Program.Find<QComboBox>("TitleEdit")->setEditText(QString::fromUtf8("\xD0\x92\xD0\xB5"));
+        Program.Find<QComboBox>("TitleBox")->setEditText(QString::fromUtf8("\xD0\x92\xD0\xB5"));
         Program.Prompts.AnswerConfirm(false); // No, the default: the file stays as it was
-        Program.Find<QToolButton>("Write_Tag_SB")->click();
+        Program.Find<QToolButton>("WriteTagButton")->click();
         QVERIFY(Program.Prompts.Questions.front().Text.startsWith(
             "1 files have characters the code page cannot hold: write them with '?'?"));
         QVERIFY(ReadBytes(Path(1)) == Tagged(1, "Artist"));
@@ -192,15 +193,15 @@ private slots:
             WriteBytes(Path(1), Mp3At(128, MakeTrailer(title, artist, "B", "", "", 4)));
             Program.Work().Options.LimitTo64 = true;
             Program.Open(Music->Path().string());
-            Program.Find<QLineEdit>("Macro_Edit")->setText(macro);
+            Program.Find<QLineEdit>("MacroBox")->setText(macro);
             if (wholePath) {
-                Program.Find<TPanel>("WholePath_Panel")->Clicked();
+                Program.Find<TPanel>("WholePathPanel")->Clicked();
             } else {
                 Program.ClickRow(0);
                 Program.ClickRow(1, Qt::ControlModifier);
             }
             Program.Prompts.AnswerConfirm(true);
-            Program.Find<QToolButton>("SetFileName_SB")->click();
+            Program.Find<QToolButton>("RenameButton")->click();
 
             QStringList onDisk;
             for (const auto& entry : std::filesystem::directory_iterator(Music->Path())) {
@@ -214,14 +215,14 @@ private slots:
             QCOMPARE(Program.Windows().ErrorForm->isVisible(), !errors.isEmpty());
             QCOMPARE(Program.Prompts.Messages.size(), messages);
             const bool notice = wholePath && !errors.isEmpty() && messages == 0;
-            QCOMPARE(Program.Text("ErrorPanel").isEmpty(), !notice);
+            QCOMPARE(Program.Text("ErrorNotice").isEmpty(), !notice);
             QCOMPARE(Progress.back(), QStringLiteral("Waiting ..."));
             QVERIFY(!Program.Work().WholePathMode &&
-                    !Program.Find<QCheckBox>("All_CB")->isChecked());
+                    !Program.Find<QCheckBox>("WholePathBox")->isChecked());
         }
     }
 
-    void CopyId3v2()
+    void CopyId3v2Item()
     {
         // files 0 and 2 carry an ID3v2 tag, file 2 is read-only
         Start();
@@ -235,7 +236,7 @@ private slots:
             Program.ClickRow(row, row == 1 ? Qt::NoModifier : Qt::ControlModifier);
         }
         Program.Prompts.AnswerConfirm(true);
-        Program.Find<QAction>("CopyId3v2")->trigger();
+        Program.Find<QAction>("CopyId3v2Item")->trigger();
 
         QCOMPARE(Program.Prompts.Questions.size(), 1);
         QCOMPARE(Program.Prompts.Questions.front().Text,
@@ -246,7 +247,7 @@ private slots:
         const QStringList errors = Program.Windows().ErrorForm->Lines();
         QVERIFY(errors.contains("2 x.mp3") && !errors.contains("1 x.mp3"));
         // the shown file is read again
-        QCOMPARE(Program.Text("TitleEdit"), QStringLiteral("Zwei"));
+        QCOMPARE(Program.Text("TitleBox"), QStringLiteral("Zwei"));
     }
 
     // The file list menu's undo: named after the last batch, off without one, and refusing a
@@ -256,19 +257,19 @@ private slots:
         Start();
         std::filesystem::remove_all(Program.Work().JournalFolder);
         Program.Open(Music->Path().string());
-        auto* undo = Program.Main->findChild<QAction*>("UndoLastBatch1");
-        auto* menu = Program.Main->findChild<QMenu*>("RecentPaths_PM");
+        auto* undo = Program.Main->findChild<QAction*>("UndoLastBatchItem");
+        auto* menu = Program.Main->findChild<QMenu*>("FileListMenu");
         const auto popUp = [&] {
-            emit Program.Find<QListWidget>("FileList")->customContextMenuRequested({2, 2});
+            emit Program.List()->customContextMenuRequested({2, 2});
             menu->hide();
         };
         popUp();
         QVERIFY(!undo->isEnabled());
         Program.ClickRow(0);
         Program.ClickRow(2, Qt::ControlModifier);
-        Program.Find<QComboBox>("ArtistEdit")->setEditText("Written");
+        Program.Find<QComboBox>("ArtistBox")->setEditText("Written");
         Program.Prompts.AnswerConfirm(true);
-        Program.Find<QToolButton>("Write_Tag_SB")->click();
+        Program.Find<QToolButton>("WriteTagButton")->click();
         WriteBytes(Path(2), Tagged(2, "Edited"));
         popUp();
         QVERIFY(undo->isEnabled());
@@ -293,26 +294,26 @@ private slots:
         Start();
         Program.Open(Music->Path().string());
         Program.ClickRow(0);
-        auto* genre = Program.Find<QComboBox>("Genre_CB");
+        auto* genre = Program.Find<QComboBox>("GenreBox");
         genre->setFocus();
         genre->lineEdit()->selectAll();
         QTest::keyClicks(genre, QStringLiteral("Qqq"));
         QTest::keyClick(genre, Qt::Key_Return);
         QCOMPARE(genre->currentText(), QStringLiteral("<unknown>"));
-        Program.Find<QToolButton>("Write_Tag_SB")->click();
+        Program.Find<QToolButton>("WriteTagButton")->click();
         QCOMPARE(int(ReadBytes(Path(0)).back()), 12);
 
         QMouseEvent move(QEvent::MouseMove, QPointF(4, 4), QPointF(4, 4), Qt::NoButton,
                          Qt::NoButton, Qt::NoModifier);
-        QApplication::sendEvent(Program.Find<QListWidget>("FileList")->viewport(), &move);
-        QCOMPARE(Program.Text("CurrentFile_Panel"), QStringLiteral("0 x.mp3"));
+        QApplication::sendEvent(Program.List()->viewport(), &move);
+        QCOMPARE(Program.Text("PointedFilePanel"), QStringLiteral("0 x.mp3"));
         TTempDir other;
         Program.Open(other.Path().string());
         for (const char* shown :
-             {"CurrentPath_Panel", "CurrentFile_Panel", "TitleEdit", "Genre_CB", "BitRate_Panel"}) {
+             {"PointedFolderPanel", "PointedFilePanel", "TitleBox", "GenreBox", "BitRatePanel"}) {
             QVERIFY2(Program.Text(shown).isEmpty(), shown);
         }
-        QVERIFY(!Program.Text("MacroPreview_Label").contains("Title 0"));
+        QVERIFY(!Program.Text("MacroPreviewLabel").contains("Title 0"));
     }
 
     // Older batches are undone from the history window with the menu entry's question and
@@ -324,11 +325,11 @@ private slots:
         Program.Open(Music->Path().string());
         for (const int row : {0, 1}) {
             Program.ClickRow(row);
-            Program.Find<QComboBox>("ArtistEdit")->setEditText(QStringLiteral("Batch"));
-            Program.Find<QToolButton>("Write_Tag_SB")->click();
+            Program.Find<QComboBox>("ArtistBox")->setEditText(QStringLiteral("Batch"));
+            Program.Find<QToolButton>("WriteTagButton")->click();
         }
-        Program.Find<TPanel>("WholePath_Panel")->Clicked(); // whole-path mode on
-        Program.Main->findChild<QAction*>("UndoHistory1")->trigger();
+        Program.Find<TPanel>("WholePathPanel")->Clicked(); // whole-path mode on
+        Program.Main->findChild<QAction*>("UndoHistoryItem")->trigger();
         auto* history = Program.Windows().UndoHistoryForm;
         QCOMPARE(history->Batches().size(), 2u);
         const TUndoHistoryEntry older = history->Batches()[1];
@@ -352,29 +353,29 @@ private slots:
     void KeysDoWhatTheShortcutListSays()
     {
         const auto opened = [this] { return Program.Prompts.OpenedUrls.join(' '); };
-        QListWidget* list = nullptr;
+        QListView* list = nullptr;
         qsizetype requests = 0;
         const std::pair<const char*, std::function<bool()>> rows[] = {
-            {"Alt+T", [&] { return Focused("TitleEdit"); }},
-            {"Alt+F", [&] { return Focused("CommentEdit"); }},     // the hidden list is left alone
-            {"Alt+Num+1", [&] { return Focused("CommentEdit"); }}, // 0x61 is no "a"
+            {"Alt+T", [&] { return Focused("TitleBox"); }},
+            {"Alt+F", [&] { return Focused("FileList"); }},
+            {"Alt+Num+1", [&] { return Focused("CommentBox"); }}, // 0x61 is no "a"
             {"Alt+P", [&] { return Program.Work().WholePathMode; }},
             {"Alt+U", [&] { return Program.Work().RecursiveScan && Program.Listed().isEmpty(); }},
-            {"Alt+I", [&] { return Program.Find<QWidget>("Macro_Edit")->toolTip().isEmpty(); }},
-            {"Alt+>", [&] { return Program.Find<QWidget>("Help_Panel")->width() == 105; }},
+            {"Alt+I", [&] { return Program.Find<QWidget>("MacroBox")->toolTip().isEmpty(); }},
+            {"Alt+>", [&] { return Program.Find<QWidget>("HelpColumn")->width() == 105; }},
             {"Alt+N", [&] { return Program.Windows().Form3->isVisible(); }},
             {"Alt+Ctrl+E",
-             [&] { return Focused("Macro_Edit") && Program.Windows().ErrorForm->isVisible(); }},
+             [&] { return Focused("MacroBox") && Program.Windows().ErrorForm->isVisible(); }},
             {"Ctrl+O", [&] { return Program.Prompts.FolderRequests.size() == requests + 1; }},
             {"Ctrl+M", [&] { return opened() == "mailto:cantrel@velmor.example"; }},
             {"Ctrl+P", [&] { return opened() == "https://velmor.example/cantrel"; }},
             {"Ctrl+F1", [&] { return opened().isEmpty(); }}, // 0x70 is no "p"
-            {"Ctrl+T", [&] { return Field(0, "TitleEdit", false); }},
-            {"Ctrl+T, Ctrl+T", [&] { return Field(0, "TitleEdit", true); }},
+            {"Ctrl+T", [&] { return Field(0, "TitleBox", false); }},
+            {"Ctrl+T, Ctrl+T", [&] { return Field(0, "TitleBox", true); }},
             // the key still reaches the box
             {"Ctrl+C",
              [&] {
-                 return Field(4, "CommentEdit", false) &&
+                 return Field(4, "CommentBox", false) &&
                         QApplication::clipboard()->text() == "live take";
              }},
             // one picker, also when the user answers it with Enter (a key that passes the
@@ -383,11 +384,14 @@ private slots:
              [&] {
                  return Program.Prompts.FolderRequests.size() == requests + 1 &&
                         Program.Listed().size() == 3 &&
-                        Program.Find<QToolButton>("Write_Tag_SB")->isEnabled();
+                        Program.Find<QToolButton>("WriteTagButton")->isEnabled();
              }},
             // the artist field switches, and not every file is selected
             {"Ctrl+A on the file list",
-             [&] { return Field(1, "ArtistEdit", false) && list->selectedItems().size() == 1; }},
+             [&] {
+                 return Field(1, "ArtistBox", false) &&
+                        list->selectionModel()->selectedIndexes().size() == 1;
+             }},
         };
         QLineEdit pickerField;
         for (const auto& [rule, done] : rows) {
@@ -397,7 +401,7 @@ private slots:
             if (keys != QLatin1String(rule)) {
                 Program.Open(Music->Path().string());
                 Program.ClickRow(1);
-                target = list = Program.Find<QListWidget>("FileList");
+                target = list = Program.List();
                 list->setFocus();
                 Program.Prompts.AnswerFolder(QString::fromStdString(Music->Path().string()));
                 Program.Prompts.WhilePicking = [&] {
@@ -435,10 +439,10 @@ private slots:
             }
         }
         QVERIFY(hints.size() >= 30);
-        QLabel* mail = Program.Windows().Form4->Mail_Label;
+        auto* mail = Program.Windows().Form4->findChild<QLabel*>(QStringLiteral("Mail_Label"));
         QHelpEvent help(QEvent::ToolTip, QPoint(2, 2), mail->mapToGlobal(QPoint(2, 2)));
         for (const bool on : {false, true}) {
-            QTest::mouseClick(Program.Find<TPanel>("ShowHint_Panel"), Qt::LeftButton, {}, {2, 30});
+            QTest::mouseClick(Program.Find<TPanel>("ShowHintsPanel"), Qt::LeftButton, {}, {2, 30});
             for (const auto& [control, hint] : hints) {
                 QCOMPARE(control->toolTip(), on ? hint : QString());
             }
@@ -451,4 +455,4 @@ private slots:
 };
 
 QTEST_MAIN(TMainFormCommandsTest)
-#include "main_form_commands_test.moc"
+#include "main_window_commands_test.moc"

@@ -1,0 +1,1096 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de_DE">
+<context>
+    <name>Hints</name>
+    <message>
+        <source>... separator ...</source>
+        <translation>... Trennzeichen ...</translation>
+    </message>
+    <message>
+        <source>... set Tag ...</source>
+        <translation>... Tag festlegen ...</translation>
+    </message>
+    <message>
+        <source>... &quot;TAG Formula&quot; ...</source>
+        <translation>... &quot;TAG-Formel&quot; ...</translation>
+    </message>
+    <message>
+        <source>... delete selected item from &quot;TAG Formula&quot; list ...</source>
+        <translation>... gewählten Eintrag aus der &quot;TAG-Formel&quot;-Liste löschen ...</translation>
+    </message>
+    <message>
+        <source>... clear &quot;TAG Formula&quot; list ...</source>
+        <translation>... &quot;TAG-Formel&quot;-Liste leeren ...</translation>
+    </message>
+    <message>
+        <source>... add to &quot;TAG Formula&quot; list ...</source>
+        <translation>... zur &quot;TAG-Formel&quot;-Liste hinzufügen ...</translation>
+    </message>
+    <message>
+        <source>... preserve/clear other TAG ...</source>
+        <translation>... übrige Tags behalten/löschen ...</translation>
+    </message>
+    <message>
+        <source>... see extracted TAG ...<byte value="xd"/>
+    RightClick to swich</source>
+        <translation>... gewonnene Tags ansehen ...<byte value="xd"/>
+    Rechtsklick zum Umschalten</translation>
+    </message>
+    <message>
+        <source>  ... see all TAG ...<byte value="xd"/>
+RightClick to swich</source>
+        <translation>  ... alle Tags ansehen ...<byte value="xd"/>
+Rechtsklick zum Umschalten</translation>
+    </message>
+    <message>
+        <source>... go to previous file ...</source>
+        <translation>... zur vorigen Datei ...</translation>
+    </message>
+    <message>
+        <source>... go to next file ...</source>
+        <translation>... zur nächsten Datei ...</translation>
+    </message>
+    <message>
+        <source>... start extraction ...</source>
+        <translation>... Übernahme starten ...</translation>
+    </message>
+    <message>
+        <source>... cancel extraction ...</source>
+        <translation>... Übernahme abbrechen ...</translation>
+    </message>
+    <message>
+        <source>... current extraction formula ...</source>
+        <translation>... aktuelle Übernahmeformel ...</translation>
+    </message>
+    <message>
+        <source>... number of files to process ...</source>
+        <translation>... Anzahl zu bearbeitender Dateien ...</translation>
+    </message>
+    <message>
+        <source>... set formula for extraction ...</source>
+        <translation>... Formel für die Übernahme festlegen ...</translation>
+    </message>
+    <message>
+        <source>... current file to process ...</source>
+        <translation>... aktuell bearbeitete Datei ...</translation>
+    </message>
+    <message>
+        <source>... number of items in &quot;TAG Formula&quot; list ...</source>
+        <translation>... Anzahl der Einträge in der &quot;TAG-Formel&quot;-Liste ...</translation>
+    </message>
+    <message>
+        <source>... Include / Exclude FULL File Path from TAG extraction process ...</source>
+        <translation>... VOLLEN Dateipfad in die Tag-Übernahme einbeziehen / ausschließen ...</translation>
+    </message>
+    <message>
+        <source>... delete selected item from &quot;Macro&quot; list ...</source>
+        <translation>... gewählten Eintrag aus der &quot;Makro&quot;-Liste löschen ...</translation>
+    </message>
+    <message>
+        <source>... clear &quot;Macro&quot; list ...</source>
+        <translation>... &quot;Makro&quot;-Liste leeren ...</translation>
+    </message>
+    <message>
+        <source>... add to &quot;Macro&quot; list ...</source>
+        <translation>... zur &quot;Makro&quot;-Liste hinzufügen ...</translation>
+    </message>
+    <message>
+        <source>... update and close ...</source>
+        <translation>... übernehmen und schließen ...</translation>
+    </message>
+    <message>
+        <source>... &quot;Macro&quot; list ...</source>
+        <translation>... &quot;Makro&quot;-Liste ...</translation>
+    </message>
+    <message>
+        <source>... number of items in &quot;Macro&quot; list ...</source>
+        <translation>... Anzahl der Einträge in der &quot;Makro&quot;-Liste ...</translation>
+    </message>
+    <message>
+        <source>... Preview FileName from &quot;Macros&quot; ...</source>
+        <translation>... Vorschau des Dateinamens aus &quot;Makros&quot; ...</translation>
+    </message>
+    <message>
+        <source>... RightClick to set path ...<byte value="xd"/>...     DblClick to Run      ...</source>
+        <translation>... Rechtsklick: Pfad wählen ...<byte value="xd"/>...   Doppelklick: Abspielen   ...</translation>
+    </message>
+</context>
+<context>
+    <name>TAboutWindow</name>
+    <message>
+        <source>Created by ...</source>
+        <translation>Erstellt von ...</translation>
+    </message>
+    <message>
+        <source>Programming :  the Cantrel developers</source>
+        <translation>Programmierung :  die Cantrel-Entwickler</translation>
+    </message>
+    <message>
+        <source>Design and Graphics :  the Cantrel developers</source>
+        <translation>Gestaltung und Grafik :  die Cantrel-Entwickler</translation>
+    </message>
+    <message>
+        <source>MPEG analysis :  TMPEGAudio (2026)
+by the Cantrel developers
+</source>
+        <translation>MPEG-Analyse :  TMPEGAudio (2026)
+von den Cantrel-Entwicklern
+</translation>
+    </message>
+    <message>
+        <source>Velmor Group
+</source>
+        <translation>Velmor Group
+</translation>
+    </message>
+    <message>
+        <source>e-mail to ...</source>
+        <translation>E-Mail an ...</translation>
+    </message>
+    <message>
+        <source>visit our Home Page ...</source>
+        <translation>unsere Homepage besuchen ...</translation>
+    </message>
+    <message>
+        <source>Could not open &quot;%1&quot;.</source>
+        <translation>&quot;%1&quot; konnte nicht geöffnet werden.</translation>
+    </message>
+</context>
+<context>
+    <name>TCommandStrip</name>
+    <message>
+        <source>&amp;Macro</source>
+        <translation>&amp;Makro</translation>
+    </message>
+    <message>
+        <source>C&amp;lear Tags</source>
+        <translation>Tags &amp;löschen</translation>
+    </message>
+    <message>
+        <source>  &amp;Write ID3 Tag</source>
+        <translation>  ID3-Tag &amp;schreiben</translation>
+    </message>
+    <message>
+        <source>  &amp;Set File Name</source>
+        <translation>  &amp;Dateinamen setzen</translation>
+    </message>
+    <message>
+        <source>  &amp;Name to ID3</source>
+        <translation>  &amp;Name nach ID3</translation>
+    </message>
+    <message>
+        <source>&amp;HTML</source>
+        <translation>&amp;HTML</translation>
+    </message>
+    <message>
+        <source>... Clear ID3 Tag in File(s) ...</source>
+        <translation>... ID3-Tag in Datei(en) löschen ...</translation>
+    </message>
+    <message>
+        <source>... Write ID3 Tag in File(s) ...</source>
+        <translation>... ID3-Tag in Datei(en) schreiben ...</translation>
+    </message>
+    <message>
+        <source>... Set FileName from Macros ...</source>
+        <translation>... Dateinamen aus Makros setzen ...</translation>
+    </message>
+    <message>
+        <source>... Set ID3 Tag from FileName ...</source>
+        <translation>... ID3-Tag aus Dateinamen setzen ...</translation>
+    </message>
+    <message>
+        <source>... Generate HTML Files with Songs and ID3 Tags ...</source>
+        <translation>... HTML-Dateien mit Titeln und ID3-Tags erzeugen ...</translation>
+    </message>
+    <message>
+        <source>... Insert Macro for FileName ...</source>
+        <translation>... Makro für den Dateinamen eingeben ...</translation>
+    </message>
+    <message>
+        <source>... Preview FileName from Macros ...</source>
+        <translation>... Vorschau des Dateinamens aus Makros ...</translation>
+    </message>
+    <message>
+        <source>... Select / Edit - Macro ...</source>
+        <translation>... Makro wählen / bearbeiten ...</translation>
+    </message>
+    <message>
+        <source>... Total Chars of &quot;File Name&quot; ...</source>
+        <translation>... Zeichenzahl des &quot;Dateinamens&quot; ...</translation>
+    </message>
+</context>
+<context>
+    <name>TFileListMenu</name>
+    <message>
+        <source>&amp;Open</source>
+        <translation>Ö&amp;ffnen</translation>
+    </message>
+    <message>
+        <source>Copy ID3v&amp;2 to ID3v1</source>
+        <translation>ID3v&amp;2 nach ID3v1 kopieren</translation>
+    </message>
+    <message>
+        <source>&amp;Undo last batch</source>
+        <translation>Letzten Stapel &amp;rückgängig machen</translation>
+    </message>
+    <message>
+        <source>Undo &amp;history ...</source>
+        <translation>Rückgängig-&amp;Verlauf ...</translation>
+    </message>
+    <message>
+        <source>&amp;Undo last batch (%1)</source>
+        <translation>Letzten Stapel &amp;rückgängig machen (%1)</translation>
+    </message>
+</context>
+<context>
+    <name>THelpColumn</name>
+    <message>
+        <source>Tag ID:</source>
+        <translation>Tag-Kennung:</translation>
+    </message>
+    <message>
+        <source>%T%    - Title
+
+%A%    - Artist
+
+%ALB%  - Album
+
+%TR%   - Track
+
+%Y%    - Year
+
+%CMNT% - Comment
+
+%G%    - Genre
+
+%M%    - Mode</source>
+        <translation>%T%    - Titel
+
+%A%    - Interpret
+
+%ALB%  - Album
+
+%TR%   - Track
+
+%Y%    - Jahr
+
+%CMNT% - Kommentar
+
+%G%    - Genre
+
+%M%    - Modus</translation>
+    </message>
+    <message>
+        <source>Alignement:</source>
+        <translation>Ausrichtung:</translation>
+    </message>
+    <message>
+        <source>L - Left
+R - Right
+C - Centered
+T - Trimmed</source>
+        <translation>L - Links
+R - Rechts
+C - Zentriert
+T - Gekürzt</translation>
+    </message>
+    <message>
+        <source>Template Files:</source>
+        <translation>Vorlagendateien:</translation>
+    </message>
+    <message>
+        <source>_tags.htm
+_songs.htm
+ 
+from &apos;../HTML&apos;</source>
+        <translation>_tags.htm
+_songs.htm
+ 
+aus &apos;../HTML&apos;</translation>
+    </message>
+    <message>
+        <source>&amp;I</source>
+        <translation>&amp;I</translation>
+    </message>
+    <message>
+        <source>Show H&amp;int</source>
+        <translation>H&amp;inweise</translation>
+    </message>
+    <message>
+        <source>Show Hint</source>
+        <translation>Hinweise zeigen</translation>
+    </message>
+    <message>
+        <source>Show Extended Info</source>
+        <translation>Erweiterte Hilfe zeigen</translation>
+    </message>
+    <message>
+        <source>Hide Extended Info</source>
+        <translation>Erweiterte Hilfe ausblenden</translation>
+    </message>
+</context>
+<context>
+    <name>THelpWindow</name>
+    <message>
+        <source>Macros ...</source>
+        <translation>Makros ...</translation>
+    </message>
+</context>
+<context>
+    <name>THtmlWindow</name>
+    <message>
+        <source>Text for Header File</source>
+        <translation>Text für die Kopfdatei</translation>
+    </message>
+    <message>
+        <source>Text for Footer File</source>
+        <translation>Text für die Fußdatei</translation>
+    </message>
+    <message>
+        <source>Copyright String</source>
+        <translation>Copyright-Text</translation>
+    </message>
+    <message>
+        <source>Generate</source>
+        <translation>Erzeugen</translation>
+    </message>
+    <message>
+        <source>Repear Number = Total Songs In Path</source>
+        <translation>Wiederholungen = alle Titel im Pfad</translation>
+    </message>
+    <message>
+        <source>Repeat Number Is Custom :</source>
+        <translation>Eigene Zahl der Wiederholungen :</translation>
+    </message>
+    <message>
+        <source>&amp;Open File</source>
+        <translation>Datei ö&amp;ffnen</translation>
+    </message>
+    <message>
+        <source>Header String :</source>
+        <translation>Kopftext :</translation>
+    </message>
+    <message>
+        <source>Footer String :</source>
+        <translation>Fußtext :</translation>
+    </message>
+    <message>
+        <source>Copyright String :</source>
+        <translation>Copyright-Text :</translation>
+    </message>
+    <message>
+        <source>( %1 )</source>
+        <translation>( %1 )</translation>
+    </message>
+    <message>
+        <source>Cannot open %1:
+%2</source>
+        <translation>%1 kann nicht geöffnet werden:
+%2</translation>
+    </message>
+    <message>
+        <source>Attention !</source>
+        <translation>Achtung !</translation>
+    </message>
+    <message>
+        <source>Set Path for HTML Generation</source>
+        <translation>Pfad für die HTML-Erzeugung wählen</translation>
+    </message>
+    <message>
+        <source>the file is larger than %1 MB</source>
+        <translation>die Datei ist größer als %1 MB</translation>
+    </message>
+</context>
+<context>
+    <name>TLossyQuestion</name>
+    <message>
+        <source>... and %1 more</source>
+        <translation>... und %1 weitere</translation>
+    </message>
+    <message>
+        <source>%1 files have characters the code page cannot hold: write them with &apos;?&apos;?</source>
+        <translation>%1 Dateien enthalten Zeichen, die die Codepage nicht fassen kann: mit &apos;?&apos; schreiben?</translation>
+    </message>
+    <message>
+        <source>Attention !</source>
+        <translation>Achtung !</translation>
+    </message>
+</context>
+<context>
+    <name>TMacro_Form</name>
+    <message>
+        <source>Select / Add / Delete - Macro`s</source>
+        <translation>Makros wählen / hinzufügen / löschen</translation>
+    </message>
+    <message>
+        <source>No Macro in List</source>
+        <translation>Kein Makro in der Liste</translation>
+    </message>
+    <message>
+        <source>1 Macro in List</source>
+        <translation>1 Makro in der Liste</translation>
+    </message>
+    <message>
+        <source>%1 Macros in List</source>
+        <translation>%1 Makros in der Liste</translation>
+    </message>
+    <message>
+        <source>Attention !</source>
+        <translation>Achtung !</translation>
+    </message>
+    <message>
+        <source>Delete : %1 ?</source>
+        <translation>Löschen : %1 ?</translation>
+    </message>
+    <message>
+        <source>Clear Macro List ?</source>
+        <translation>Makroliste leeren ?</translation>
+    </message>
+</context>
+<context>
+    <name>TMainWindow</name>
+    <message>
+        <source>Select Path to MP3 Files to Process ...</source>
+        <translation>Pfad der zu bearbeitenden MP3-Dateien wählen ...</translation>
+    </message>
+    <message>
+        <source>... Enable/Disable Editing Title ...</source>
+        <translation>... Bearbeiten des Titels ein/aus ...</translation>
+    </message>
+    <message>
+        <source>... Enable/Disable Editing Artist ...</source>
+        <translation>... Bearbeiten des Interpreten ein/aus ...</translation>
+    </message>
+    <message>
+        <source>... Enable/Disable Editing Album ...</source>
+        <translation>... Bearbeiten des Albums ein/aus ...</translation>
+    </message>
+    <message>
+        <source>... Enable/Disable Editing Year ...</source>
+        <translation>... Bearbeiten des Jahres ein/aus ...</translation>
+    </message>
+    <message>
+        <source>... Enable/Disable Editing Comment ...</source>
+        <translation>... Bearbeiten des Kommentars ein/aus ...</translation>
+    </message>
+    <message>
+        <source>... Enable/Disable Editing Genre ...</source>
+        <translation>... Bearbeiten des Genres ein/aus ...</translation>
+    </message>
+    <message>
+        <source>... Errors Found (RighrClick to Clear) ...</source>
+        <translation>... Fehler gefunden (Rechtsklick zum Leeren) ...</translation>
+    </message>
+    <message>
+        <source>... Write ID3 TAG to ALL Files in Path ? ...</source>
+        <translation>... ID3-TAG in ALLE Dateien im Pfad schreiben ? ...</translation>
+    </message>
+    <message>
+        <source>... Write ID3 TAG to ALL SELECTED Files ? ...</source>
+        <translation>... ID3-TAG in ALLE GEWÄHLTEN Dateien schreiben ? ...</translation>
+    </message>
+    <message>
+        <source>... Clear ID3 TAG to ALL Files in Path ? ...</source>
+        <translation>... ID3-TAG in ALLEN Dateien im Pfad löschen ? ...</translation>
+    </message>
+    <message>
+        <source>... Clear ID3 TAG to ALL SELECTED Files ? ...</source>
+        <translation>... ID3-TAG in ALLEN GEWÄHLTEN Dateien löschen ? ...</translation>
+    </message>
+    <message>
+        <source>... Write File Name to ALL Files in Path ? ...</source>
+        <translation>... Dateinamen für ALLE Dateien im Pfad schreiben ? ...</translation>
+    </message>
+    <message>
+        <source>... Write File Name to All SELECTED Files ? ...</source>
+        <translation>... Dateinamen für ALLE GEWÄHLTEN Dateien schreiben ? ...</translation>
+    </message>
+    <message>
+        <source>Attention !</source>
+        <translation>Achtung !</translation>
+    </message>
+    <message>
+        <source>Waiting ...</source>
+        <translation>Bitte warten ...</translation>
+    </message>
+    <message>
+        <source>Errors Found in &quot;Extraction TAG Formula&quot; !</source>
+        <translation>Fehler in der &quot;TAG-Übernahmeformel&quot; gefunden !</translation>
+    </message>
+    <message>
+        <source>Error renaming file   
+
+%1
+  to  
+%2</source>
+        <translation>Fehler beim Umbenennen der Datei   
+
+%1
+  in  
+%2</translation>
+    </message>
+    <message>
+        <source>Files with an ID3v2 tag: %1 of %2</source>
+        <translation>Dateien mit ID3v2-Tag: %1 von %2</translation>
+    </message>
+    <message>
+        <source>... Copy ID3v2 TAG to ID3v1 TAG ? ...
+
+</source>
+        <translation>... ID3v2-TAG in ID3v1-TAG kopieren ? ...
+
+</translation>
+    </message>
+    <message>
+        <source>*** HIDDEN ***</source>
+        <translation>*** VERBORGEN ***</translation>
+    </message>
+    <message>
+        <source> Apply To Whole &amp;Path ...</source>
+        <translation> Auf ganzen &amp;Pfad anwenden ...</translation>
+    </message>
+    <message>
+        <source>&amp;P</source>
+        <translation>&amp;P</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; does not exist: no folder was opened.</source>
+        <translation>&quot;%1&quot; gibt es nicht: kein Ordner wurde geöffnet.</translation>
+    </message>
+    <message>
+        <source>The settings file could not be read. It has been kept as
+%1
+and Cantrel starts with the settings it could read from it, the others at their defaults.</source>
+        <translation>Die Einstellungsdatei konnte nicht gelesen werden. Sie wurde als
+%1
+aufbewahrt, und Cantrel startet mit den Einstellungen, die sich daraus lesen ließen, die übrigen mit ihren Vorgaben.</translation>
+    </message>
+    <message>
+        <source>the last batch</source>
+        <translation>den letzten Stapel</translation>
+    </message>
+    <message>
+        <source>batch %1</source>
+        <translation>Stapel %1</translation>
+    </message>
+    <message>
+        <source>... Undo %1 (%2) ? ...
+
+Every file it changed gets its old tag and name back; a file changed since then is left as it is.</source>
+        <translation>... %1 (%2) rückgängig machen ? ...
+
+Jede davon geänderte Datei erhält ihr altes Tag und ihren alten Namen zurück; eine seither geänderte Datei bleibt, wie sie ist.</translation>
+    </message>
+    <message>
+        <source>Undo history</source>
+        <translation>Rückgängig-Verlauf</translation>
+    </message>
+    <message>
+        <source>Another job is running; try again when it is done.</source>
+        <translation>Eine andere Aufgabe läuft; bitte erneut versuchen, wenn sie fertig ist.</translation>
+    </message>
+</context>
+<context>
+    <name>TScanModeBar</name>
+    <message>
+        <source>...Scanning...</source>
+        <translation>...Durchsuchen...</translation>
+    </message>
+    <message>
+        <source>Rec&amp;ursive Scan</source>
+        <translation>Rek&amp;ursive Suche</translation>
+    </message>
+    <message>
+        <source>Normal Scan - &amp;U</source>
+        <translation>Normale Suche - &amp;U</translation>
+    </message>
+</context>
+<context>
+    <name>TStreamInfoPanel</name>
+    <message>
+        <source>Duration Time
+( hh : mm . ss )</source>
+        <translation>Spieldauer
+( hh : mm . ss )</translation>
+    </message>
+    <message>
+        <source>File Size</source>
+        <translation>Dateigröße</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>Version</translation>
+    </message>
+    <message>
+        <source>Mode</source>
+        <translation>Modus</translation>
+    </message>
+    <message>
+        <source>Bit Rate</source>
+        <translation>Bitrate</translation>
+    </message>
+    <message>
+        <source>Sample Rate</source>
+        <translation>Abtastrate</translation>
+    </message>
+    <message>
+        <source>Frame Length</source>
+        <translation>Framelänge</translation>
+    </message>
+</context>
+<context>
+    <name>TTagBoxes</name>
+    <message>
+        <source>&amp;Title</source>
+        <translation>&amp;Titel</translation>
+    </message>
+    <message>
+        <source>&amp;Artist</source>
+        <translation>&amp;Interpret</translation>
+    </message>
+    <message>
+        <source>Al&amp;bum</source>
+        <translation>Al&amp;bum</translation>
+    </message>
+    <message>
+        <source>&amp;Year</source>
+        <translation>&amp;Jahr</translation>
+    </message>
+    <message>
+        <source>&amp;Comment</source>
+        <translation>&amp;Kommentar</translation>
+    </message>
+    <message>
+        <source>&amp;Genre</source>
+        <translation>&amp;Genre</translation>
+    </message>
+    <message>
+        <source>Track N&amp;r</source>
+        <translation>Track-N&amp;r</translation>
+    </message>
+</context>
+<context>
+    <name>TToolStrip</name>
+    <message>
+        <source>Path :</source>
+        <translation>Pfad :</translation>
+    </message>
+    <message>
+        <source>File :</source>
+        <translation>Datei :</translation>
+    </message>
+    <message>
+        <source>... Current Path ...</source>
+        <translation>... aktueller Pfad ...</translation>
+    </message>
+    <message>
+        <source>... Last File Selected ...</source>
+        <translation>... zuletzt gewählte Datei ...</translation>
+    </message>
+    <message>
+        <source>... About ...</source>
+        <translation>... Über ...</translation>
+    </message>
+    <message>
+        <source>... Open ...</source>
+        <translation>... Öffnen ...</translation>
+    </message>
+    <message>
+        <source>... Macros Help ...</source>
+        <translation>... Hilfe zu Makros ...</translation>
+    </message>
+    <message>
+        <source>... Show Errors ...</source>
+        <translation>... Fehler zeigen ...</translation>
+    </message>
+    <message>
+        <source>... Settings ...</source>
+        <translation>... Einstellungen ...</translation>
+    </message>
+    <message>
+        <source>... ShortCuts ...</source>
+        <translation>... Tastenkürzel ...</translation>
+    </message>
+    <message>
+        <source>... Go to &quot;Velmor Group&quot; Home page ...</source>
+        <translation>... Zur Homepage der &quot;Velmor Group&quot; ...</translation>
+    </message>
+    <message>
+        <source>... Mail to &quot;Velmor Group&quot; ...</source>
+        <translation>... E-Mail an die &quot;Velmor Group&quot; ...</translation>
+    </message>
+</context>
+<context>
+    <name>TUndoHistoryForm</name>
+    <message>
+        <source>Undo history</source>
+        <translation>Rückgängig-Verlauf</translation>
+    </message>
+    <message>
+        <source>Batch</source>
+        <translation>Stapel</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Zeit</translation>
+    </message>
+    <message>
+        <source>Files</source>
+        <translation>Dateien</translation>
+    </message>
+    <message>
+        <source>Folder</source>
+        <translation>Ordner</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Rückgängig</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Schließen</translation>
+    </message>
+</context>
+<context>
+    <name>T_ErrorForm</name>
+    <message>
+        <source>Clea&amp;r</source>
+        <translation>&amp;Leeren</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Schließen</translation>
+    </message>
+</context>
+<context>
+    <name>T_KeysForm</name>
+    <message>
+        <source>buttons</source>
+        <translation>Schaltflächen</translation>
+    </message>
+    <message>
+        <source>Clear Tags</source>
+        <translation>Tags löschen</translation>
+    </message>
+    <message>
+        <source>Write ID3 Tags</source>
+        <translation>ID3-Tags schreiben</translation>
+    </message>
+    <message>
+        <source>Set File Name</source>
+        <translation>Dateinamen setzen</translation>
+    </message>
+    <message>
+        <source>Name To ID3</source>
+        <translation>Name nach ID3</translation>
+    </message>
+    <message>
+        <source>HTML</source>
+        <translation>HTML</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Öffnen</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Einstellungen</translation>
+    </message>
+    <message>
+        <source>Show Errors</source>
+        <translation>Fehler zeigen</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Hilfe</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Über</translation>
+    </message>
+    <message>
+        <source>Mail to ...</source>
+        <translation>E-Mail an ...</translation>
+    </message>
+    <message>
+        <source>Home Page ...</source>
+        <translation>Homepage ...</translation>
+    </message>
+    <message>
+        <source>tag`s</source>
+        <translation>Tags</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Titel</translation>
+    </message>
+    <message>
+        <source>Artist</source>
+        <translation>Interpret</translation>
+    </message>
+    <message>
+        <source>Album</source>
+        <translation>Album</translation>
+    </message>
+    <message>
+        <source>Year</source>
+        <translation>Jahr</translation>
+    </message>
+    <message>
+        <source>Comment</source>
+        <translation>Kommentar</translation>
+    </message>
+    <message>
+        <source>Genre</source>
+        <translation>Genre</translation>
+    </message>
+    <message>
+        <source>Track Nr</source>
+        <translation>Track-Nr.</translation>
+    </message>
+    <message>
+        <source>Enable/Disable Title</source>
+        <translation>Titel ein/aus</translation>
+    </message>
+    <message>
+        <source>Enable/Disable Artist</source>
+        <translation>Interpret ein/aus</translation>
+    </message>
+    <message>
+        <source>Enable/Disable Album</source>
+        <translation>Album ein/aus</translation>
+    </message>
+    <message>
+        <source>Enable/Disable Year</source>
+        <translation>Jahr ein/aus</translation>
+    </message>
+    <message>
+        <source>Enable/Disable Comment</source>
+        <translation>Kommentar ein/aus</translation>
+    </message>
+    <message>
+        <source>Enable/Disable Genre</source>
+        <translation>Genre ein/aus</translation>
+    </message>
+    <message>
+        <source>Enable/Disable Track</source>
+        <translation>Track ein/aus</translation>
+    </message>
+    <message>
+        <source>others</source>
+        <translation>Weitere</translation>
+    </message>
+    <message>
+        <source>Apply to Whole Path</source>
+        <translation>Auf ganzen Pfad anwenden</translation>
+    </message>
+    <message>
+        <source>Macro</source>
+        <translation>Makro</translation>
+    </message>
+    <message>
+        <source>Text Macro</source>
+        <translation>Textmakro</translation>
+    </message>
+    <message>
+        <source>Show/Hide Hint</source>
+        <translation>Hinweise zeigen/ausblenden</translation>
+    </message>
+    <message>
+        <source>Show Comment Pannel (Left)</source>
+        <translation>Hilfespalte zeigen (links)</translation>
+    </message>
+    <message>
+        <source>Hide Comment Pannel (Left)</source>
+        <translation>Hilfespalte ausblenden (links)</translation>
+    </message>
+    <message>
+        <source>FileListBox2</source>
+        <translation>Dateiliste</translation>
+    </message>
+    <message>
+        <source>Normal Scan / Recursive Scan</source>
+        <translation>Normale Suche / Rekursive Suche</translation>
+    </message>
+    <message>
+        <source>Limit FileName ...</source>
+        <translation>Dateinamen begrenzen ...</translation>
+    </message>
+    <message>
+        <source>Clear &quot;Recent Paths&quot; List</source>
+        <translation>Liste &quot;Letzte Pfade&quot; leeren</translation>
+    </message>
+    <message>
+        <source>Warning BitRate ...</source>
+        <translation>Bitraten-Warnung ...</translation>
+    </message>
+    <message>
+        <source>... NOT add files ...</source>
+        <translation>... Dateien NICHT hinzufügen ...</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Select Separator 1 to 6</source>
+        <translation>Trennzeichen 1 bis 6 wählen</translation>
+    </message>
+    <message>
+        <source>Select Tag List 1 to 6</source>
+        <translation>Tag-Liste 1 bis 6 wählen</translation>
+    </message>
+    <message>
+        <source>&apos;&lt;&lt;&apos;</source>
+        <translation>&apos;&lt;&lt;&apos;</translation>
+    </message>
+    <message>
+        <source>&apos;&gt;&gt;&apos;</source>
+        <translation>&apos;&gt;&gt;&apos;</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Delete Item</source>
+        <translation>Eintrag löschen</translation>
+    </message>
+    <message>
+        <source>Clear List</source>
+        <translation>Liste leeren</translation>
+    </message>
+    <message>
+        <source>Add New</source>
+        <translation>Neu hinzufügen</translation>
+    </message>
+    <message>
+        <source>Add Items for &quot;Replace&quot; Function ...</source>
+        <translation>Einträge für die &quot;Ersetzen&quot;-Funktion hinzufügen ...</translation>
+    </message>
+    <message>
+        <source>Lower Case</source>
+        <translation>Kleinbuchstaben</translation>
+    </message>
+    <message>
+        <source>Upper Case</source>
+        <translation>Großbuchstaben</translation>
+    </message>
+    <message>
+        <source>Capitalize First</source>
+        <translation>Erster Buchstabe groß</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Keine</translation>
+    </message>
+    <message>
+        <source>Extracted TAG`s</source>
+        <translation>Gewonnene Tags</translation>
+    </message>
+    <message>
+        <source>All TAG`s</source>
+        <translation>Alle Tags</translation>
+    </message>
+    <message>
+        <source>Preserve other TAG</source>
+        <translation>Übrige Tags behalten</translation>
+    </message>
+    <message>
+        <source>AutoTrim Spaces from TAG`s</source>
+        <translation>Leerzeichen in Tags automatisch kürzen</translation>
+    </message>
+    <message>
+        <source>Show/Hide Path</source>
+        <translation>Pfad zeigen/ausblenden</translation>
+    </message>
+    <message>
+        <source>Keys :</source>
+        <translation>Tasten :</translation>
+    </message>
+    <message>
+        <source>( Main Window )</source>
+        <translation>( Hauptfenster )</translation>
+    </message>
+    <message>
+        <source>( Settings Window )</source>
+        <translation>( Einstellungsfenster )</translation>
+    </message>
+    <message>
+        <source>( Name To ID3 Window)</source>
+        <translation>( Fenster Name nach ID3 )</translation>
+    </message>
+    <message>
+        <source>ShortCuts :</source>
+        <translation>Tastenkürzel :</translation>
+    </message>
+</context>
+<context>
+    <name>T_SettingsForm</name>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>Abbre&amp;chen</translation>
+    </message>
+    <message>
+        <source> On multiple files select, disable : </source>
+        <translation> Bei Auswahl mehrerer Dateien sperren : </translation>
+    </message>
+    <message>
+        <source> General : </source>
+        <translation> Allgemein : </translation>
+    </message>
+    <message>
+        <source>Limit &amp;FileName to 64 chars (for CD)</source>
+        <translation>&amp;Dateinamen auf 64 Zeichen begrenzen (für CD)</translation>
+    </message>
+    <message>
+        <source>... Clear &apos;Recent &amp;Paths&apos; List ...</source>
+        <translation>... Liste &apos;Letzte &amp;Pfade&apos; leeren ...</translation>
+    </message>
+    <message>
+        <source> BitRate : </source>
+        <translation> Bitrate : </translation>
+    </message>
+    <message>
+        <source>&amp;Warning if BitRate is :</source>
+        <translation>&amp;Warnen, wenn die Bitrate :</translation>
+    </message>
+    <message>
+        <source>below</source>
+        <translation>unter</translation>
+    </message>
+    <message>
+        <source>or higher than</source>
+        <translation>oder über</translation>
+    </message>
+    <message>
+        <source>KBit/s</source>
+        <translation>KBit/s</translation>
+    </message>
+    <message>
+        <source>... NOT a&amp;dd these files when search</source>
+        <translation>... diese Dateien beim Suchen NICHT hin&amp;zufügen</translation>
+    </message>
+    <message>
+        <source> ID3 Tags : </source>
+        <translation> ID3-Tags : </translation>
+    </message>
+    <message>
+        <source>Code Pag&amp;e :</source>
+        <translation>Code&amp;page :</translation>
+    </message>
+    <message>
+        <source>Are you shure ...</source>
+        <translation>Sind Sie sicher ...</translation>
+    </message>
+    <message>
+        <source>... to CLEAR &quot;Recent Paths&quot; List ?</source>
+        <translation>... die Liste &quot;Letzte Pfade&quot; LEEREN ?</translation>
+    </message>
+</context>
+</TS>

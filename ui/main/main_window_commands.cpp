@@ -1,0 +1,349 @@
+#include "batch/id3v2_copy.h"
+#include "batch/macro_rename.h"
+#include "batch/tag_write.h"
+#include "engine/mpeg_audio.h"
+#include "engine/path_parts.h"
+#include "engine/tag_values.h"
+#include "journal/journal_session.h"
+#include "ui/components/display_path.h"
+#include "ui/components/lossy_question.h"
+#include "ui/components/panel.h"
+#include "ui/components/prompts.h"
+#include "ui/components/throttled_yield.h"
+#include "ui/main/command_strip.h"
+#include "ui/main/file_list_model.h"
+#include "ui/main/main_window.h"
+#include "ui/main/tag_boxes.h"
+#include "workspace/display_texts.h"
+
+#include <QCheckBox>
+#include <QCoreApplication>
+#include <QListView>
+
+#include <ctime>
+
+// The batch commands of the main window: write the tag boxes into files, remove their tags,
+// rename them from the file-name macro and fill their ID3v1 tags from their ID3v2 tags, each on the
+// selected files or on every listed file (whole-path mode), and the whole-path switch itself. The
+// files are changed by the batch core; every command takes one path through RunCommand, which
+// asks, runs the batch under the busy guard, shows the progress and hands the files that failed
+// to the error window.
+
+namespace {
+
+// How each command runs its batch: its journal name, whether the progress window shows, and the
+// questions asked before a whole-path run and before a run over several selected files (none for
+// the copy, which asks once it knows how many files have an ID3v2 tag).
+struct TCommandTraits
+{
+    const char* JournalKind;
+    bool ShowsProgress;
+    const char* WholePathQuestion;
+    const char* SelectedQuestion;
+};
+
+const char* const Context = "TMainWindow";
+
+TCommandTraits Traits(TBatchCommand command)
+{
+    switch (command) {
+    case TBatchCommand::WriteTag:
+        return {JournalWrite, true,
+                QT_TRANSLATE_NOOP("TMainWindow", "... Write ID3 TAG to ALL Files in Path ? ..."),
+                QT_TRANSLATE_NOOP("TMainWindow", "... Write ID3 TAG to ALL SELECTED Files ? ...")};
+    case TBatchCommand::ClearTag:
+        return {JournalClear, false,
+                QT_TRANSLATE_NOOP("TMainWindow", "... Clear ID3 TAG to ALL Files in Path ? ..."),
+                QT_TRANSLATE_NOOP("TMainWindow", "... Clear ID3 TAG to ALL SELECTED Files ? ...")};
+    case TBatchCommand::Rename:
+        return {
+            JournalRename, true,
+            QT_TRANSLATE_NOOP("TMainWindow", "... Write File Name to ALL Files in Path ? ..."),
+            QT_TRANSLATE_NOOP("TMainWindow", "... Write File Name to All SELECTED Files ? ...")};
+    case TBatchCommand::CopyId3v2:
+        break;
+    }
+    return {JournalCopyV2, true, nullptr, nullptr};
+}
+
+QString Translated(const char* text)
+{
+    return QCoreApplication::translate(Context, text);
+}
+
+} // namespace
+
+std::vector<std::string> TMainWindow::CommandFiles() const
+{
+    if ((!Work.WholePathMode && SelectedRows().empty()) || CurrentRow() < 0) {
+        return {};
+    }
+    const auto listed = static_cast<std::size_t>(FileModel->rowCount());
+    std::vector<std::string> paths;
+    for (const std::size_t row : ProcessedRows(listed, SelectedRows(), Work.WholePathMode)) {
+        paths.push_back(Work.Files[row].FullName());
+    }
+    return paths;
+}
+
+bool TMainWindow::RunCommand(TBatchCommand command, const TPlanner& plan)
+{
+    const TCommandTraits traits = Traits(command);
+    const QString attention = tr("Attention !");
+    bool ran = false;
+    Work.Activity.Run(TActivityKind::Batch, [&] {
+        const bool wholePath = Work.WholePathMode;
+        if (traits.WholePathQuestion != nullptr && wholePath &&
+            !Prompts.Confirm(this, attention, Translated(traits.WholePathQuestion))) {
+            return;
+        }
+        const std::vector<std::string> paths = CommandFiles();
+        if (paths.empty() ||
+            (traits.SelectedQuestion != nullptr && !wholePath && paths.size() > 1 &&
+             !Prompts.Confirm(this, attention, Translated(traits.SelectedQuestion)))) {
+            return;
+        }
+        const std::optional<TCommandPlan> planned = plan(paths);
+        if (!planned) {
+            return;
+        }
+        TBatchResult result =
+            RunControlledBatch(planned->Run, traits.ShowsProgress, traits.JournalKind);
+        const bool rename = command == TBatchCommand::Rename;
+        if (rename) {
+            emit ProgressReported(1, 1, tr("Waiting ..."));
+        } else if (traits.ShowsProgress) {
+            emit ProgressShown(false);
+        }
+        if (wholePath) {
+            ShowListAgain();
+        }
+        if (planned->Then) {
+            planned->Then(result);
+        }
+        if (rename) {
+            RescanFolder(); // the list shows the new names
+            if (wholePath) {
+                SwitchWholePathMode(); // a whole-path rename always ends outside the mode
+            }
+            emit ProgressShown(false);
+        }
+        // a rename starts the error list afresh, the others only add to it
+        if (rename || !result.Failures.empty()) {
+            emit FilesFailed(result.Failures);
+        }
+        ran = true;
+    });
+    return ran;
+}
+
+TBatchResult
+TMainWindow::RunControlledBatch(const std::function<TBatchResult(const TBatchControl&)>& run,
+                                bool showProgress, const char* journalKind)
+{
+    if (Work.WholePathMode) {
+        // the boxes keep what the user typed: no selection events while the files go by
+        const QSignalBlocker blocker(FileList->selectionModel());
+        FileList->hide();
+        FileList->setSelectionMode(QAbstractItemView::SingleSelection);
+        MoveCurrentRow(0);
+    }
+    TBatchControl control;
+    control.Yield = [this] { (*Yield)(); };
+    // the window is closing: the files not reached yet stay as they are
+    control.Cancelled = [this] { return Work.Activity.StopRequested(); };
+    control.CountFromOne = !Work.WholePathMode;
+    if (showProgress) {
+        control.Progress = [this](int position, int range, const std::string& text) {
+            emit ProgressReported(position, range, QString::fromStdString(text));
+        };
+        emit ProgressShown(true);
+    }
+    TJournalSession journal(Work.JournalFolder, journalKind, std::time(nullptr));
+    control.Journal = &journal;
+    return run(control);
+}
+
+void TMainWindow::ShowListAgain()
+{
+    const QSignalBlocker blocker(FileList->selectionModel());
+    FileList->show();
+    FileList->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    FileList->clearSelection();
+}
+
+void TMainWindow::WriteTagClicked()
+{
+    RunCommand(TBatchCommand::WriteTag,
+               [this](const std::vector<std::string>& paths) -> std::optional<TCommandPlan> {
+                   const TTagEdits edits = TagEditsFromTexts(Tags->Texts());
+                   // every file gets the same texts, and its own always fit the code page: when
+                   // the boxes hold a character the code page lacks, every file would get a "?"
+                   if (TagLosesCharacters(EditedTag({}, edits), Work.Options.TagCodePage) &&
+                       !AskWriteLossy(Prompts, this, paths)) {
+                       return std::nullopt;
+                   }
+                   // one reader for the batch: it keeps what it learns between files
+                   auto audio = std::make_shared<TMPEGAudio>(Work.Options.TagCodePage);
+                   const TFileRead read = [audio, edits](const std::string& path,
+                                                         const TYieldFn& yield) {
+                       return ReadForTagWrite(*audio, path, edits, yield);
+                   };
+                   return TCommandPlan{[paths, read](const TBatchControl& control) {
+                                           return RunBatch(paths, read, control);
+                                       },
+                                       {}};
+               });
+}
+
+void TMainWindow::ClearTagsClicked()
+{
+    RunCommand(TBatchCommand::ClearTag, [](const std::vector<std::string>& paths) {
+        const TFileStep clear = [](const std::string& path, const TYieldFn&) {
+            return ClearTagOfFile(path);
+        };
+        return std::optional(TCommandPlan{[paths, clear](const TBatchControl& control) {
+                                              return RunBatch(paths, clear, control);
+                                          },
+                                          {}});
+    });
+}
+
+void TMainWindow::RenameClicked()
+{
+    RunCommand(TBatchCommand::Rename, [this](const std::vector<std::string>& paths) {
+        const bool wholePath = Work.WholePathMode;
+        const TRenameOptions options{.LimitTo64 = Work.Options.LimitTo64,
+                                     .DryRun = false,
+                                     .CodePage = Work.Options.TagCodePage};
+        auto renamer =
+            std::make_shared<TMacroRenamer>(Commands->MacroText().toStdString(), Regional, options);
+        renamer->ReadAhead(paths);
+        const TFileStep step = [this, renamer, wholePath](const std::string& oldPath,
+                                                          const TYieldFn& yield) {
+            TRenameOutcome renamed = renamer->Rename(oldPath, yield);
+            // the preview follows the file at hand
+            const std::string& newPath = renamed.NewPath;
+            const std::size_t start =
+                std::min(WithTrailingSlash(FolderPart(oldPath)).size(), newPath.size());
+            const std::size_t end =
+                std::max(start, newPath.size() - std::min<std::size_t>(4, newPath.size()));
+            Commands->ShowPreview(DisplayPath(newPath.substr(start, end - start)));
+            TFileOutcome& outcome = renamed.Outcome;
+            if (outcome.Status != TFileStatus::Refused) {
+                return outcome;
+            }
+            if (outcome.Failure.Reason == TFailureReason::NameTooLong) {
+                // listed under the new name; a run over the selected files adds its length
+                outcome.Failure.Text =
+                    wholePath ? std::string() : std::to_string(NewNameLength(newPath));
+                if (wholePath) {
+                    ErrorNotice->SetCaption(tr("Errors Found in \"Extraction TAG Formula\" !"));
+                }
+            } else {
+                Prompts.Inform(this, QStringLiteral("Cantrel"),
+                               tr("Error renaming file   \n\n%1\n  to  \n%2")
+                                   .arg(DisplayPath(oldPath), DisplayPath(newPath)));
+            }
+            return outcome;
+        };
+        return std::optional(TCommandPlan{
+            [paths, step](const TBatchControl& control) { return RunBatch(paths, step, control); },
+            {}});
+    });
+}
+
+void TMainWindow::CopyId3v2Chosen()
+{
+    const auto plan = [this](const std::vector<std::string>& paths) -> std::optional<TCommandPlan> {
+        // the files are read once before the question, which says how many have something to give
+        emit ProgressShown(true);
+        emit ProgressReported(1, 1, tr("Waiting ..."));
+        const std::size_t tagged = CountId3v2Tags(paths, [this] { (*Yield)(); });
+        emit ProgressShown(false);
+        if (Work.Activity.StopRequested()) {
+            return std::nullopt;
+        }
+        const QString count = tr("Files with an ID3v2 tag: %1 of %2")
+                                  .arg(static_cast<qulonglong>(tagged))
+                                  .arg(static_cast<qulonglong>(paths.size()));
+        if (tagged == 0) {
+            Prompts.Inform(this, tr("Attention !"), count);
+            return std::nullopt;
+        }
+        if (!Prompts.Confirm(this, tr("Attention !"),
+                             tr("... Copy ID3v2 TAG to ID3v1 TAG ? ...\n\n") + count)) {
+            return std::nullopt;
+        }
+        struct TCopy
+        {
+            TMPEGAudio Audio; // one for the batch: it keeps what it learns
+            bool Lossy = false;
+        };
+        auto copy = std::make_shared<TCopy>(TCopy{TMPEGAudio(Work.Options.TagCodePage)});
+        const TFileStep step = [copy](const std::string& path, const TYieldFn& yield) {
+            return CopyId3v2ToId3v1(copy->Audio, path, false, yield, copy->Lossy).Outcome;
+        };
+        // what a file's ID3v2 tag holds is known only once it is read: the files with characters
+        // the code page cannot hold were left as they were, and are written now if the user
+        // agrees (a second batch, undone on its own); otherwise they stay listed
+        const auto again = [this, copy, step](TBatchResult& result) {
+            const auto unencodable = [](const TFileFailure& failure) {
+                return failure.Reason == TFailureReason::Unencodable;
+            };
+            std::vector<std::string> lossyFiles;
+            for (const TFileFailure& failure : result.Failures) {
+                if (unencodable(failure)) {
+                    lossyFiles.push_back(failure.Path);
+                }
+            }
+            if (lossyFiles.empty() || Work.Activity.StopRequested() ||
+                !AskWriteLossy(Prompts, this, lossyFiles)) {
+                return;
+            }
+            copy->Lossy = true;
+            std::erase_if(result.Failures, unencodable);
+            const bool wholePath = Work.WholePathMode;
+            const TBatchResult second = RunControlledBatch(
+                [&](const TBatchControl& control) { return RunBatch(lossyFiles, step, control); },
+                true, JournalCopyV2);
+            emit ProgressShown(false);
+            if (wholePath) {
+                ShowListAgain();
+            }
+            result.Failures.insert(result.Failures.end(), second.Failures.begin(),
+                                   second.Failures.end());
+        };
+        return TCommandPlan{
+            [paths, step](const TBatchControl& control) { return RunBatch(paths, step, control); },
+            again};
+    };
+    if (RunCommand(TBatchCommand::CopyId3v2, plan)) {
+        RedisplayFile(); // the displayed file may have its ID3v1 tag now
+    }
+}
+
+void TMainWindow::WholePathPanelClicked()
+{
+    Work.Activity.Run(TActivityKind::Batch, [this] { SwitchWholePathMode(); });
+}
+
+void TMainWindow::SwitchWholePathMode()
+{
+    WholePathBox->toggle(); // WholePathToggled follows with the mode and its colours
+    UpdateCounters();
+    const bool on = Work.WholePathMode;
+    emit WholePathSwitched(on);
+    FileList->setSelectionMode(on ? QAbstractItemView::SingleSelection
+                                  : QAbstractItemView::ExtendedSelection);
+    if (FileModel->rowCount() > 0) {
+        MoveCurrentRow(0);
+    }
+    if (on) {
+        // every file is processed: the fields of the several-files mode
+        Work.Fields.SeveralFiles(Tags->CheckStates());
+        ApplyEnabledFields();
+    } else if (const auto own = Work.Fields.OneFile()) {
+        Tags->SetChecks(*own);
+    }
+}
