@@ -221,6 +221,325 @@ von den Cantrel-Entwicklern
     </message>
 </context>
 <context>
+    <name>TExtractionWindow</name>
+    <message>
+        <source>1 Item in List</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 Items in List</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Attention !</source>
+        <translation type="unfinished">Achtung !</translation>
+    </message>
+    <message>
+        <source>Delete : %1 ?</source>
+        <translation type="unfinished">Löschen : %1 ?</translation>
+    </message>
+    <message>
+        <source>Clear Formula List ?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hide &amp;Path</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show &amp;Path</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> Preserve other &amp;TAG</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> CLEAR other &amp;TAG</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>[ File Name ]   to   [ ID3 Tag ]</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>[ %1 / %2 ]</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Replace ALL &quot;%1&quot; with &quot;%2&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>... Write ID3 TAG to ALL Files in Path ? ...</source>
+        <translation type="unfinished">... ID3-TAG in ALLE Dateien im Pfad schreiben ? ...</translation>
+    </message>
+    <message>
+        <source>... Write ID3 TAG to All SELECTED Files ? ...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Another job is running; try again when it is done.</source>
+        <translation type="unfinished">Eine andere Aufgabe läuft; bitte erneut versuchen, wenn sie fertig ist.</translation>
+    </message>
+    <message>
+        <source>Track</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Artist</source>
+        <translation type="unfinished">Interpret</translation>
+    </message>
+    <message>
+        <source>Album</source>
+        <translation type="unfinished">Album</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation type="unfinished">Titel</translation>
+    </message>
+    <message>
+        <source>Year</source>
+        <translation type="unfinished">Jahr</translation>
+    </message>
+    <message>
+        <source>Comment</source>
+        <translation type="unfinished">Kommentar</translation>
+    </message>
+    <message>
+        <source>_TRASH</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Extracted TA&amp;G`s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All TAG`&amp;s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show &amp;Errors</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>AutoT&amp;rim Spaces from TAG`s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>lo&amp;wer case</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;UPPER CASE</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Capitalize &amp;First</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;None</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Replace in File Name [ALL] Item[s] in Lists ... </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>with</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>... Example ...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Add New</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Delete Item</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clear &amp;List</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>[ 0 / 0 ]</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;&lt;&lt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;&gt;&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation type="unfinished">Abbre&amp;chen</translation>
+    </message>
+    <message>
+        <source>Extraction text</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Current file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Include or exclude the path</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Formula</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Extracted tags</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All tags</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show extracted tags</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show all tags</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show errors</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Preserve other tag</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Trim spaces</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lower case</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Upper case</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Capitalize</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Case unchanged</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>With</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Texts to replace</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Replacement texts</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Edit replace pairs</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Replace in file name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Replace example</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Formula list</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Formulas in list</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add formula</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete formula</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clear formula list</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Current formula</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>File number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Files to process</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Previous file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Next file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Write tags</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished">Abbrechen</translation>
+    </message>
+    <message>
+        <source>Separator %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Field %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>TFileListMenu</name>
     <message>
         <source>&amp;Open</source>
@@ -589,6 +908,53 @@ Jede davon geänderte Datei erhält ihr altes Tag und ihren alten Namen zurück;
     <message>
         <source>Another job is running; try again when it is done.</source>
         <translation>Eine andere Aufgabe läuft; bitte erneut versuchen, wenn sie fertig ist.</translation>
+    </message>
+</context>
+<context>
+    <name>TReplaceDialog</name>
+    <message>
+        <source>Replace In Name ...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>with</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Text to replace</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>With</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Replacement text</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Add ...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation type="unfinished">Abbre&amp;chen</translation>
+    </message>
+    <message>
+        <source>Replace &quot;%1&quot; with what ?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Replace what with &quot;%1&quot; ?</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
