@@ -4,7 +4,7 @@
 #include "extract/write_extracted_tag.h"
 #include "journal/journal_session.h"
 
-#include <ctime>
+#include <utility>
 
 TFileExtraction ExtractFile(const std::string& path, const TExtractionJob& job,
                             const TYieldFn& yield)
@@ -72,7 +72,8 @@ TBatchResult RunJournaledExtraction(const std::string& journalFolder,
                                     const TExtractionJob& job, TBatchControl control,
                                     const TExtractionReport& report)
 {
-    TJournalSession journal(journalFolder, JournalExtract, std::time(nullptr));
-    control.Journal = &journal;
-    return RunExtraction(paths, job, control, report);
+    return RunJournaled(journalFolder, JournalExtract, std::move(control),
+                        [&](const TBatchControl& journaled) {
+                            return RunExtraction(paths, job, journaled, report);
+                        });
 }

@@ -9,6 +9,7 @@
 #include <charconv>
 #include <csignal>
 #include <cstdio>
+#include <ctime>
 #include <dirent.h>
 #include <fcntl.h>
 #include <memory>
@@ -378,4 +379,12 @@ int TJournalSession::BeforeChange(const TChangeIntent& intent)
         Checkpoint(TPoint::IntentStored, Current);
     }
     return 0;
+}
+
+TBatchResult RunJournaled(const std::string& folder, const std::string& kind, TBatchControl control,
+                          const std::function<TBatchResult(const TBatchControl&)>& run, int undoes)
+{
+    TJournalSession journal(folder, kind, std::time(nullptr), undoes);
+    control.Journal = &journal;
+    return run(control);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "batch/batch_run.h"
 #include "engine/batch_journal.h"
 #include "engine/change_intent.h"
 #include "engine/file_failure.h"
@@ -94,3 +95,9 @@ private:
     std::string Line;
     TFileFailure Trouble;
 };
+
+// Runs one journaled batch: `run` gets `control` with a journal session of `kind` in `folder`
+// (stamped with the time now) as its journal. `undoes`: for an undo, the batch it takes back.
+TBatchResult RunJournaled(const std::string& folder, const std::string& kind, TBatchControl control,
+                          const std::function<TBatchResult(const TBatchControl&)>& run,
+                          int undoes = 0);

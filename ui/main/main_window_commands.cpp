@@ -20,7 +20,7 @@
 #include <QCoreApplication>
 #include <QListView>
 
-#include <ctime>
+#include <utility>
 
 // The batch commands of the main window: write the tag boxes into files, remove their tags,
 // rename them from the file-name macro and fill their ID3v1 tags from their ID3v2 tags, each on the
@@ -159,9 +159,7 @@ TMainWindow::RunControlledBatch(const std::function<TBatchResult(const TBatchCon
         };
         emit ProgressShown(true);
     }
-    TJournalSession journal(Work.JournalFolder, journalKind, std::time(nullptr));
-    control.Journal = &journal;
-    return run(control);
+    return RunJournaled(Work.JournalFolder, journalKind, std::move(control), run);
 }
 
 void TMainWindow::ShowListAgain()

@@ -6,7 +6,7 @@
 #include "ui/main/file_list_menu.h"
 #include "ui/main/main_window.h"
 
-#include <ctime>
+#include <utility>
 
 // The file list menu's undo and the undo history's: the newest journaled batch, or the one chosen
 // in the history, is taken back file by file, with the refused files in the error window and the
@@ -55,12 +55,14 @@ void TMainWindow::UndoBatchChosen(int number)
         control.Progress = [this](int position, int range, const std::string& text) {
             emit ProgressReported(position, range, QString::fromStdString(text));
         };
-        // the undo is a batch of its own, so it can be undone in turn
-        TJournalSession journal(Work.JournalFolder, JournalUndo, std::time(nullptr),
-                                choice.Batch->Number);
-        control.Journal = &journal;
         emit ProgressShown(true);
-        const TBatchResult result = UndoBatch(*choice.Batch, control, false, choice.Undos);
+        // the undo is a batch of its own, so it can be undone in turn
+        const TBatchResult result = RunJournaled(
+            Work.JournalFolder, JournalUndo, std::move(control),
+            [&](const TBatchControl& journaled) {
+                return UndoBatch(*choice.Batch, journaled, false, choice.Undos);
+            },
+            choice.Batch->Number);
         emit ProgressShown(false);
         if (!Work.CurrentFolder.empty()) {
             RescanFolder(); // the list shows the old names
