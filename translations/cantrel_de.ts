@@ -224,319 +224,319 @@ von den Cantrel-Entwicklern
     <name>TExtractionWindow</name>
     <message>
         <source>1 Item in List</source>
-        <translation type="unfinished"></translation>
+        <translation>1 Eintrag in der Liste</translation>
     </message>
     <message>
         <source>%1 Items in List</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Einträge in der Liste</translation>
     </message>
     <message>
         <source>Attention !</source>
-        <translation type="unfinished">Achtung !</translation>
+        <translation>Achtung !</translation>
     </message>
     <message>
         <source>Delete : %1 ?</source>
-        <translation type="unfinished">Löschen : %1 ?</translation>
+        <translation>Löschen : %1 ?</translation>
     </message>
     <message>
         <source>Clear Formula List ?</source>
-        <translation type="unfinished"></translation>
+        <translation>Formelliste leeren ?</translation>
     </message>
     <message>
         <source>Hide &amp;Path</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Pfad ausblenden</translation>
     </message>
     <message>
         <source>Show &amp;Path</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Pfad zeigen</translation>
     </message>
     <message>
         <source> Preserve other &amp;TAG</source>
-        <translation type="unfinished"></translation>
+        <translation> Übrige &amp;Tags behalten</translation>
     </message>
     <message>
         <source> CLEAR other &amp;TAG</source>
-        <translation type="unfinished"></translation>
+        <translation> Übrige &amp;Tags LÖSCHEN</translation>
     </message>
     <message>
         <source>[ File Name ]   to   [ ID3 Tag ]</source>
-        <translation type="unfinished"></translation>
+        <translation>[ Dateiname ]   nach   [ ID3-Tag ]</translation>
     </message>
     <message>
         <source>[ %1 / %2 ]</source>
-        <translation type="unfinished"></translation>
+        <translation>[ %1 / %2 ]</translation>
     </message>
     <message>
         <source>Replace ALL &quot;%1&quot; with &quot;%2&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>ALLE &quot;%1&quot; durch &quot;%2&quot; ersetzen.</translation>
     </message>
     <message>
         <source>... Write ID3 TAG to ALL Files in Path ? ...</source>
-        <translation type="unfinished">... ID3-TAG in ALLE Dateien im Pfad schreiben ? ...</translation>
+        <translation>... ID3-TAG in ALLE Dateien im Pfad schreiben ? ...</translation>
     </message>
     <message>
         <source>... Write ID3 TAG to All SELECTED Files ? ...</source>
-        <translation type="unfinished"></translation>
+        <translation>... ID3-TAG in ALLE GEWÄHLTEN Dateien schreiben ? ...</translation>
     </message>
     <message>
         <source>Another job is running; try again when it is done.</source>
-        <translation type="unfinished">Eine andere Aufgabe läuft; bitte erneut versuchen, wenn sie fertig ist.</translation>
+        <translation>Eine andere Aufgabe läuft; bitte erneut versuchen, wenn sie fertig ist.</translation>
     </message>
     <message>
         <source>Track</source>
-        <translation type="unfinished"></translation>
+        <translation>Track</translation>
     </message>
     <message>
         <source>Artist</source>
-        <translation type="unfinished">Interpret</translation>
+        <translation>Interpret</translation>
     </message>
     <message>
         <source>Album</source>
-        <translation type="unfinished">Album</translation>
+        <translation>Album</translation>
     </message>
     <message>
         <source>Title</source>
-        <translation type="unfinished">Titel</translation>
+        <translation>Titel</translation>
     </message>
     <message>
         <source>Year</source>
-        <translation type="unfinished">Jahr</translation>
+        <translation>Jahr</translation>
     </message>
     <message>
         <source>Comment</source>
-        <translation type="unfinished">Kommentar</translation>
+        <translation>Kommentar</translation>
     </message>
     <message>
         <source>_TRASH</source>
-        <translation type="unfinished"></translation>
+        <translation>_TRASH</translation>
     </message>
     <message>
         <source>Extracted TA&amp;G`s</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Gewonnene Tags</translation>
     </message>
     <message>
         <source>All TAG`&amp;s</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Alle Tags</translation>
     </message>
     <message>
         <source>Show &amp;Errors</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fehler zeigen</translation>
     </message>
     <message>
         <source>AutoT&amp;rim Spaces from TAG`s</source>
-        <translation type="unfinished"></translation>
+        <translation>Leerzeichen in Tags automatisch kü&amp;rzen</translation>
     </message>
     <message>
         <source>lo&amp;wer case</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;kleinbuchstaben</translation>
     </message>
     <message>
         <source>&amp;UPPER CASE</source>
-        <translation type="unfinished"></translation>
+        <translation>GROSS&amp;BUCHSTABEN</translation>
     </message>
     <message>
         <source>Capitalize &amp;First</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Erster Buchstabe groß</translation>
     </message>
     <message>
         <source>&amp;None</source>
-        <translation type="unfinished"></translation>
+        <translation>Kei&amp;ne</translation>
     </message>
     <message>
         <source>Replace in File Name [ALL] Item[s] in Lists ... </source>
-        <translation type="unfinished"></translation>
+        <translation>Im Dateinamen [ALLE] Einträge der Listen ersetzen ... </translation>
     </message>
     <message>
         <source>Replace</source>
-        <translation type="unfinished"></translation>
+        <translation>Ersetzen</translation>
     </message>
     <message>
         <source>with</source>
-        <translation type="unfinished"></translation>
+        <translation>durch</translation>
     </message>
     <message>
         <source>&amp;...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;...</translation>
     </message>
     <message>
         <source>... Example ...</source>
-        <translation type="unfinished"></translation>
+        <translation>... Beispiel ...</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Löschen</translation>
     </message>
     <message>
         <source>&amp;Add New</source>
-        <translation type="unfinished"></translation>
+        <translation>Neu &amp;hinzufügen</translation>
     </message>
     <message>
         <source>&amp;Delete Item</source>
-        <translation type="unfinished"></translation>
+        <translation>Eintrag &amp;löschen</translation>
     </message>
     <message>
         <source>Clear &amp;List</source>
-        <translation type="unfinished"></translation>
+        <translation>L&amp;iste leeren</translation>
     </message>
     <message>
         <source>[ 0 / 0 ]</source>
-        <translation type="unfinished"></translation>
+        <translation>[ 0 / 0 ]</translation>
     </message>
     <message>
         <source>&amp;&lt;&lt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;&lt;&lt;</translation>
     </message>
     <message>
         <source>&amp;&gt;&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;&gt;&gt;</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished">Abbre&amp;chen</translation>
+        <translation>Abbre&amp;chen</translation>
     </message>
     <message>
         <source>Extraction text</source>
-        <translation type="unfinished"></translation>
+        <translation>Übernahmetext</translation>
     </message>
     <message>
         <source>Current file</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktuelle Datei</translation>
     </message>
     <message>
         <source>Include or exclude the path</source>
-        <translation type="unfinished"></translation>
+        <translation>Pfad einbeziehen oder ausschließen</translation>
     </message>
     <message>
         <source>Formula</source>
-        <translation type="unfinished"></translation>
+        <translation>Formel</translation>
     </message>
     <message>
         <source>Extracted tags</source>
-        <translation type="unfinished"></translation>
+        <translation>Gewonnene Tags</translation>
     </message>
     <message>
         <source>All tags</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Tags</translation>
     </message>
     <message>
         <source>Show extracted tags</source>
-        <translation type="unfinished"></translation>
+        <translation>Gewonnene Tags zeigen</translation>
     </message>
     <message>
         <source>Show all tags</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Tags zeigen</translation>
     </message>
     <message>
         <source>Show errors</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler zeigen</translation>
     </message>
     <message>
         <source>Preserve other tag</source>
-        <translation type="unfinished"></translation>
+        <translation>Übrige Tags behalten</translation>
     </message>
     <message>
         <source>Trim spaces</source>
-        <translation type="unfinished"></translation>
+        <translation>Leerzeichen kürzen</translation>
     </message>
     <message>
         <source>Lower case</source>
-        <translation type="unfinished"></translation>
+        <translation>Kleinbuchstaben</translation>
     </message>
     <message>
         <source>Upper case</source>
-        <translation type="unfinished"></translation>
+        <translation>Großbuchstaben</translation>
     </message>
     <message>
         <source>Capitalize</source>
-        <translation type="unfinished"></translation>
+        <translation>Erster Buchstabe groß</translation>
     </message>
     <message>
         <source>Case unchanged</source>
-        <translation type="unfinished"></translation>
+        <translation>Groß-/Kleinschreibung unverändert</translation>
     </message>
     <message>
         <source>With</source>
-        <translation type="unfinished"></translation>
+        <translation>Durch</translation>
     </message>
     <message>
         <source>Texts to replace</source>
-        <translation type="unfinished"></translation>
+        <translation>Zu ersetzende Texte</translation>
     </message>
     <message>
         <source>Replacement texts</source>
-        <translation type="unfinished"></translation>
+        <translation>Ersatztexte</translation>
     </message>
     <message>
         <source>Edit replace pairs</source>
-        <translation type="unfinished"></translation>
+        <translation>Ersetzungspaare bearbeiten</translation>
     </message>
     <message>
         <source>Replace in file name</source>
-        <translation type="unfinished"></translation>
+        <translation>Im Dateinamen ersetzen</translation>
     </message>
     <message>
         <source>Replace example</source>
-        <translation type="unfinished"></translation>
+        <translation>Beispiel für das Ersetzen</translation>
     </message>
     <message>
         <source>Formula list</source>
-        <translation type="unfinished"></translation>
+        <translation>Formelliste</translation>
     </message>
     <message>
         <source>Formulas in list</source>
-        <translation type="unfinished"></translation>
+        <translation>Formeln in der Liste</translation>
     </message>
     <message>
         <source>Add formula</source>
-        <translation type="unfinished"></translation>
+        <translation>Formel hinzufügen</translation>
     </message>
     <message>
         <source>Delete formula</source>
-        <translation type="unfinished"></translation>
+        <translation>Formel löschen</translation>
     </message>
     <message>
         <source>Clear formula list</source>
-        <translation type="unfinished"></translation>
+        <translation>Formelliste leeren</translation>
     </message>
     <message>
         <source>Current formula</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktuelle Formel</translation>
     </message>
     <message>
         <source>File number</source>
-        <translation type="unfinished"></translation>
+        <translation>Dateinummer</translation>
     </message>
     <message>
         <source>Files to process</source>
-        <translation type="unfinished"></translation>
+        <translation>Zu bearbeitende Dateien</translation>
     </message>
     <message>
         <source>Previous file</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorige Datei</translation>
     </message>
     <message>
         <source>Next file</source>
-        <translation type="unfinished"></translation>
+        <translation>Nächste Datei</translation>
     </message>
     <message>
         <source>Write tags</source>
-        <translation type="unfinished"></translation>
+        <translation>Tags schreiben</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">Abbrechen</translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>Separator %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Trennzeichen %1</translation>
     </message>
     <message>
         <source>Field %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Feld %1</translation>
     </message>
 </context>
 <context>
@@ -914,47 +914,47 @@ Jede davon geänderte Datei erhält ihr altes Tag und ihren alten Namen zurück;
     <name>TReplaceDialog</name>
     <message>
         <source>Replace In Name ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Im Namen ersetzen ...</translation>
     </message>
     <message>
         <source>Replace</source>
-        <translation type="unfinished"></translation>
+        <translation>Ersetzen</translation>
     </message>
     <message>
         <source>with</source>
-        <translation type="unfinished"></translation>
+        <translation>durch</translation>
     </message>
     <message>
         <source>Text to replace</source>
-        <translation type="unfinished"></translation>
+        <translation>Zu ersetzender Text</translation>
     </message>
     <message>
         <source>With</source>
-        <translation type="unfinished"></translation>
+        <translation>Durch</translation>
     </message>
     <message>
         <source>Replacement text</source>
-        <translation type="unfinished"></translation>
+        <translation>Ersatztext</translation>
     </message>
     <message>
         <source>&amp;Add ...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hinzufügen ...</translation>
     </message>
     <message>
         <source>&amp;Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Löschen</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished">Abbre&amp;chen</translation>
+        <translation>Abbre&amp;chen</translation>
     </message>
     <message>
         <source>Replace &quot;%1&quot; with what ?</source>
-        <translation type="unfinished"></translation>
+        <translation>Womit soll &quot;%1&quot; ersetzt werden ?</translation>
     </message>
     <message>
         <source>Replace what with &quot;%1&quot; ?</source>
-        <translation type="unfinished"></translation>
+        <translation>Was soll durch &quot;%1&quot; ersetzt werden ?</translation>
     </message>
 </context>
 <context>
