@@ -51,12 +51,12 @@ mutants=(
     'ui/main/main_window_display.cpp@main_window_display_test@ExceedsCdLimit(length)@ExceedsCdLimit(length + 1)'
     'ui/components/browse_directory_dlg.cpp@components_test@parent == folder || parent == QDir::rootPath()@parent == folder'
     'ui/components/form_info.cpp@components_test@width <= 0 || height <= 0@height <= 0'
-    'ui/auxiliary/progress_form.cpp@auxiliary_test@position + 1 < range@position < range'
-    'ui/auxiliary/macro_form.cpp@auxiliary_test@std::min(index, Macro_CB->count() - 1)@index'
-    'ui/auxiliary/settings_form.cpp@auxiliary_test@if (field > 0) {@if (field >= 0) {'
+    'ui/auxiliary/progress_window.cpp@auxiliary_test@position + 1 < range@position < range'
+    'ui/auxiliary/macro_list_window.cpp@auxiliary_test@std::min(index, MacroListBox->count() - 1)@index'
+    'ui/auxiliary/settings_window.cpp@auxiliary_test@if (field > 0) {@if (field >= 0) {'
     'ui/extract/extraction_formula_list.cpp@extraction_window_test@>= MaxFormulaCount@> MaxFormulaCount'
     'ui/extract/replace_dialog.cpp@extraction_window_test@? index : -1;@? index : 0;'
-    'ui/html/html_form.cpp@html_form_test@QLatin1String("*.*") ? QStringLiteral("*")@QLatin1String("*.*") ? QStringLiteral("*.*")'
+    'ui/html/html_window.cpp@html_window_test@QLatin1String("*.*") ? QStringLiteral("*")@QLatin1String("*.*") ? QStringLiteral("*.*")'
     # cantrel-cli itself, as the transcripts run it: the dispatch of main.cpp, its exit statuses,
     # the option grammar and the plain lines
     'cli/main.cpp@cli_tests@{"rename", RunRenameCommand}@{"rename", RunCopyV2Command}'
@@ -90,7 +90,7 @@ mutants=(
     'batch/rename_file.cpp@batch_tests@if (link(oldPath.c_str(), newPath.c_str()) != 0) {@if (rename(oldPath.c_str(), newPath.c_str()) != 0) {'
     # window wiring: busy states, the prompts' defaults, a check box feeding a batch
     'ui/main/command_strip.cpp@main_window_commands_test@command->setEnabled(enabled);@command->setEnabled(true);'
-    'ui/main/file_list_menu.cpp@html_form_test@CopyId3v2Item->setEnabled(enabled);@CopyId3v2Item->setEnabled(true);'
+    'ui/main/file_list_menu.cpp@html_window_test@CopyId3v2Item->setEnabled(enabled);@CopyId3v2Item->setEnabled(true);'
     'ui/components/qt_prompts.cpp@components_test@QMessageBox::No) == QMessageBox::Yes;@QMessageBox::Yes) == QMessageBox::Yes;'
     'ui/extract/extraction_preview.cpp@extraction_window_test@Work.Options.AutoTrimSpaces = checked;@static_cast<void>(checked); Work.Options.AutoTrimSpaces = false;'
     # case rules: a Latin-1 fold damages the lead bytes of three- and four-byte characters

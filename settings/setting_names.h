@@ -24,11 +24,16 @@ inline constexpr QLatin1String RecentPathsSection("Recent Paths");
 inline constexpr QLatin1String FormulaListSection("RegSetari"); // one subkey per stored formula
 inline constexpr QLatin1String MacroSection("Macro");
 
-// The windows whose placement is stored, each in the section named after the window.
+// The windows whose placement is stored, each in a section of its own; the names are the ones
+// existing stores hold, whatever the windows are called in the code.
 inline constexpr QLatin1String MainWindowSection("_MainForm");
-inline constexpr std::array<QLatin1String, 4> PlacementSections = {
-    MainWindowSection, QLatin1String("_Form3"), QLatin1String("ReplaceInName_Form"),
-    QLatin1String("ErrorForm")};
+inline constexpr QLatin1String ExtractionWindowSection("_Form3");
+inline constexpr QLatin1String ReplaceDialogSection("ReplaceInName_Form");
+inline constexpr QLatin1String ErrorWindowSection("ErrorForm");
+inline constexpr QLatin1String UndoHistoryWindowSection("UndoHistoryForm");
+inline constexpr std::array<QLatin1String, 5> PlacementSections = {
+    MainWindowSection, ExtractionWindowSection, ReplaceDialogSection, ErrorWindowSection,
+    UndoHistoryWindowSection};
 
 inline const TSettingKey LastMacrosKey{GeneralSection, QLatin1String("Last Macros")};
 inline const TSettingKey LastPathKey{GeneralSection, QLatin1String("Last Path For Files")};

@@ -221,6 +221,33 @@ von den Cantrel-Entwicklern
     </message>
 </context>
 <context>
+    <name>TErrorWindow</name>
+    <message>
+        <source>Clea&amp;r</source>
+        <translation>&amp;Leeren</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Schließen</translation>
+    </message>
+    <message>
+        <source>Errors Found ...</source>
+        <translation>Fehler gefunden ...</translation>
+    </message>
+    <message>
+        <source>Errors Found (files not processed correctly) :  %1</source>
+        <translation>Fehler gefunden (Dateien nicht richtig verarbeitet) :  %1</translation>
+    </message>
+    <message>
+        <source>Errors Found (BitRate Warning) :  %1</source>
+        <translation>Fehler gefunden (Bitraten-Warnung) :  %1</translation>
+    </message>
+    <message>
+        <source>Errors Found (BitRate Warning) : %1</source>
+        <translation>Fehler gefunden (Bitraten-Warnung) : %1</translation>
+    </message>
+</context>
+<context>
     <name>TExtractionWindow</name>
     <message>
         <source>1 Item in List</source>
@@ -720,6 +747,34 @@ aus &apos;../HTML&apos;</translation>
         <source>the file is larger than %1 MB</source>
         <translation>die Datei ist größer als %1 MB</translation>
     </message>
+    <message>
+        <source>Text Files ( *.txt )</source>
+        <translation>Textdateien ( *.txt )</translation>
+    </message>
+    <message>
+        <source>HTM Files ( *.htm )</source>
+        <translation>HTM-Dateien ( *.htm )</translation>
+    </message>
+    <message>
+        <source>HTML Files ( *.html )</source>
+        <translation>HTML-Dateien ( *.html )</translation>
+    </message>
+    <message>
+        <source>SHTML Files ( *.shtml )</source>
+        <translation>SHTML-Dateien ( *.shtml )</translation>
+    </message>
+    <message>
+        <source>DHTML Files ( *.dhtml )</source>
+        <translation>DHTML-Dateien ( *.dhtml )</translation>
+    </message>
+    <message>
+        <source>PHP3 Files ( *.php3 )</source>
+        <translation>PHP3-Dateien ( *.php3 )</translation>
+    </message>
+    <message>
+        <source>All Files ( *.* )</source>
+        <translation>Alle Dateien ( *.* )</translation>
+    </message>
 </context>
 <context>
     <name>TLossyQuestion</name>
@@ -737,7 +792,7 @@ aus &apos;../HTML&apos;</translation>
     </message>
 </context>
 <context>
-    <name>TMacro_Form</name>
+    <name>TMacroListWindow</name>
     <message>
         <source>Select / Add / Delete - Macro`s</source>
         <translation>Makros wählen / hinzufügen / löschen</translation>
@@ -973,164 +1028,126 @@ Jede davon geänderte Datei erhält ihr altes Tag und ihren alten Namen zurück;
     </message>
 </context>
 <context>
-    <name>TStreamInfoPanel</name>
+    <name>TSettingsWindow</name>
     <message>
-        <source>Duration Time
-( hh : mm . ss )</source>
-        <translation>Spieldauer
-( hh : mm . ss )</translation>
+        <source>&amp;Cancel</source>
+        <translation>Abbre&amp;chen</translation>
     </message>
     <message>
-        <source>File Size</source>
-        <translation>Dateigröße</translation>
+        <source> On multiple files select, disable : </source>
+        <translation> Bei Auswahl mehrerer Dateien sperren : </translation>
     </message>
     <message>
-        <source>Version</source>
-        <translation>Version</translation>
+        <source> General : </source>
+        <translation> Allgemein : </translation>
     </message>
     <message>
-        <source>Mode</source>
-        <translation>Modus</translation>
+        <source>Limit &amp;FileName to 64 chars (for CD)</source>
+        <translation>&amp;Dateinamen auf 64 Zeichen begrenzen (für CD)</translation>
     </message>
     <message>
-        <source>Bit Rate</source>
-        <translation>Bitrate</translation>
+        <source>... Clear &apos;Recent &amp;Paths&apos; List ...</source>
+        <translation>... Liste &apos;Letzte &amp;Pfade&apos; leeren ...</translation>
     </message>
     <message>
-        <source>Sample Rate</source>
-        <translation>Abtastrate</translation>
+        <source> BitRate : </source>
+        <translation> Bitrate : </translation>
     </message>
     <message>
-        <source>Frame Length</source>
-        <translation>Framelänge</translation>
+        <source>&amp;Warning if BitRate is :</source>
+        <translation>&amp;Warnen, wenn die Bitrate :</translation>
     </message>
-</context>
-<context>
-    <name>TTagBoxes</name>
+    <message>
+        <source>below</source>
+        <translation>unter</translation>
+    </message>
+    <message>
+        <source>or higher than</source>
+        <translation>oder über</translation>
+    </message>
+    <message>
+        <source>KBit/s</source>
+        <translation>KBit/s</translation>
+    </message>
+    <message>
+        <source>... NOT a&amp;dd these files when search</source>
+        <translation>... diese Dateien beim Suchen NICHT hin&amp;zufügen</translation>
+    </message>
+    <message>
+        <source> ID3 Tags : </source>
+        <translation> ID3-Tags : </translation>
+    </message>
+    <message>
+        <source>Code Pag&amp;e :</source>
+        <translation>Code&amp;page :</translation>
+    </message>
+    <message>
+        <source>Are you shure ...</source>
+        <translation>Sind Sie sicher ...</translation>
+    </message>
+    <message>
+        <source>... to CLEAR &quot;Recent Paths&quot; List ?</source>
+        <translation>... die Liste &quot;Letzte Pfade&quot; LEEREN ?</translation>
+    </message>
     <message>
         <source>&amp;Title</source>
         <translation>&amp;Titel</translation>
+    </message>
+    <message>
+        <source>&amp;Title         [disabled]</source>
+        <translation>&amp;Titel         [gesperrt]</translation>
     </message>
     <message>
         <source>&amp;Artist</source>
         <translation>&amp;Interpret</translation>
     </message>
     <message>
+        <source>&amp;Artist        [disabled]</source>
+        <translation>&amp;Interpret     [gesperrt]</translation>
+    </message>
+    <message>
         <source>Al&amp;bum</source>
         <translation>Al&amp;bum</translation>
+    </message>
+    <message>
+        <source>Al&amp;bum         [disabled]</source>
+        <translation>Al&amp;bum         [gesperrt]</translation>
     </message>
     <message>
         <source>&amp;Year</source>
         <translation>&amp;Jahr</translation>
     </message>
     <message>
-        <source>&amp;Comment</source>
-        <translation>&amp;Kommentar</translation>
+        <source>&amp;Year          [disabled]</source>
+        <translation>&amp;Jahr          [gesperrt]</translation>
+    </message>
+    <message>
+        <source>Co&amp;mment</source>
+        <translation>Ko&amp;mmentar</translation>
+    </message>
+    <message>
+        <source>Co&amp;mment       [disabled]</source>
+        <translation>Ko&amp;mmentar     [gesperrt]</translation>
     </message>
     <message>
         <source>&amp;Genre</source>
         <translation>&amp;Genre</translation>
     </message>
     <message>
-        <source>Track N&amp;r</source>
-        <translation>Track-N&amp;r</translation>
+        <source>&amp;Genre         [disabled]</source>
+        <translation>&amp;Genre         [gesperrt]</translation>
+    </message>
+    <message>
+        <source>Track N&amp;r.</source>
+        <translation>Track-N&amp;r.</translation>
+    </message>
+    <message>
+        <source>Track N&amp;r.     [disabled]</source>
+        <translation>Track-N&amp;r.     [gesperrt]</translation>
     </message>
 </context>
 <context>
-    <name>TToolStrip</name>
-    <message>
-        <source>Path :</source>
-        <translation>Pfad :</translation>
-    </message>
-    <message>
-        <source>File :</source>
-        <translation>Datei :</translation>
-    </message>
-    <message>
-        <source>... Current Path ...</source>
-        <translation>... aktueller Pfad ...</translation>
-    </message>
-    <message>
-        <source>... Last File Selected ...</source>
-        <translation>... zuletzt gewählte Datei ...</translation>
-    </message>
-    <message>
-        <source>... About ...</source>
-        <translation>... Über ...</translation>
-    </message>
-    <message>
-        <source>... Open ...</source>
-        <translation>... Öffnen ...</translation>
-    </message>
-    <message>
-        <source>... Macros Help ...</source>
-        <translation>... Hilfe zu Makros ...</translation>
-    </message>
-    <message>
-        <source>... Show Errors ...</source>
-        <translation>... Fehler zeigen ...</translation>
-    </message>
-    <message>
-        <source>... Settings ...</source>
-        <translation>... Einstellungen ...</translation>
-    </message>
-    <message>
-        <source>... ShortCuts ...</source>
-        <translation>... Tastenkürzel ...</translation>
-    </message>
-    <message>
-        <source>... Go to &quot;Velmor Group&quot; Home page ...</source>
-        <translation>... Zur Homepage der &quot;Velmor Group&quot; ...</translation>
-    </message>
-    <message>
-        <source>... Mail to &quot;Velmor Group&quot; ...</source>
-        <translation>... E-Mail an die &quot;Velmor Group&quot; ...</translation>
-    </message>
-</context>
-<context>
-    <name>TUndoHistoryForm</name>
-    <message>
-        <source>Undo history</source>
-        <translation>Rückgängig-Verlauf</translation>
-    </message>
-    <message>
-        <source>Batch</source>
-        <translation>Stapel</translation>
-    </message>
-    <message>
-        <source>Time</source>
-        <translation>Zeit</translation>
-    </message>
-    <message>
-        <source>Files</source>
-        <translation>Dateien</translation>
-    </message>
-    <message>
-        <source>Folder</source>
-        <translation>Ordner</translation>
-    </message>
-    <message>
-        <source>&amp;Undo</source>
-        <translation>&amp;Rückgängig</translation>
-    </message>
-    <message>
-        <source>&amp;Close</source>
-        <translation>&amp;Schließen</translation>
-    </message>
-</context>
-<context>
-    <name>T_ErrorForm</name>
-    <message>
-        <source>Clea&amp;r</source>
-        <translation>&amp;Leeren</translation>
-    </message>
-    <message>
-        <source>&amp;Close</source>
-        <translation>&amp;Schließen</translation>
-    </message>
-</context>
-<context>
-    <name>T_KeysForm</name>
+    <name>TShortcutListWindow</name>
     <message>
         <source>buttons</source>
         <translation>Schaltflächen</translation>
@@ -1397,66 +1414,149 @@ Jede davon geänderte Datei erhält ihr altes Tag und ihren alten Namen zurück;
     </message>
 </context>
 <context>
-    <name>T_SettingsForm</name>
+    <name>TStreamInfoPanel</name>
     <message>
-        <source>&amp;Cancel</source>
-        <translation>Abbre&amp;chen</translation>
+        <source>Duration Time
+( hh : mm . ss )</source>
+        <translation>Spieldauer
+( hh : mm . ss )</translation>
     </message>
     <message>
-        <source> On multiple files select, disable : </source>
-        <translation> Bei Auswahl mehrerer Dateien sperren : </translation>
+        <source>File Size</source>
+        <translation>Dateigröße</translation>
     </message>
     <message>
-        <source> General : </source>
-        <translation> Allgemein : </translation>
+        <source>Version</source>
+        <translation>Version</translation>
     </message>
     <message>
-        <source>Limit &amp;FileName to 64 chars (for CD)</source>
-        <translation>&amp;Dateinamen auf 64 Zeichen begrenzen (für CD)</translation>
+        <source>Mode</source>
+        <translation>Modus</translation>
     </message>
     <message>
-        <source>... Clear &apos;Recent &amp;Paths&apos; List ...</source>
-        <translation>... Liste &apos;Letzte &amp;Pfade&apos; leeren ...</translation>
+        <source>Bit Rate</source>
+        <translation>Bitrate</translation>
     </message>
     <message>
-        <source> BitRate : </source>
-        <translation> Bitrate : </translation>
+        <source>Sample Rate</source>
+        <translation>Abtastrate</translation>
     </message>
     <message>
-        <source>&amp;Warning if BitRate is :</source>
-        <translation>&amp;Warnen, wenn die Bitrate :</translation>
+        <source>Frame Length</source>
+        <translation>Framelänge</translation>
+    </message>
+</context>
+<context>
+    <name>TTagBoxes</name>
+    <message>
+        <source>&amp;Title</source>
+        <translation>&amp;Titel</translation>
     </message>
     <message>
-        <source>below</source>
-        <translation>unter</translation>
+        <source>&amp;Artist</source>
+        <translation>&amp;Interpret</translation>
     </message>
     <message>
-        <source>or higher than</source>
-        <translation>oder über</translation>
+        <source>Al&amp;bum</source>
+        <translation>Al&amp;bum</translation>
     </message>
     <message>
-        <source>KBit/s</source>
-        <translation>KBit/s</translation>
+        <source>&amp;Year</source>
+        <translation>&amp;Jahr</translation>
     </message>
     <message>
-        <source>... NOT a&amp;dd these files when search</source>
-        <translation>... diese Dateien beim Suchen NICHT hin&amp;zufügen</translation>
+        <source>&amp;Comment</source>
+        <translation>&amp;Kommentar</translation>
     </message>
     <message>
-        <source> ID3 Tags : </source>
-        <translation> ID3-Tags : </translation>
+        <source>&amp;Genre</source>
+        <translation>&amp;Genre</translation>
     </message>
     <message>
-        <source>Code Pag&amp;e :</source>
-        <translation>Code&amp;page :</translation>
+        <source>Track N&amp;r</source>
+        <translation>Track-N&amp;r</translation>
+    </message>
+</context>
+<context>
+    <name>TToolStrip</name>
+    <message>
+        <source>Path :</source>
+        <translation>Pfad :</translation>
     </message>
     <message>
-        <source>Are you shure ...</source>
-        <translation>Sind Sie sicher ...</translation>
+        <source>File :</source>
+        <translation>Datei :</translation>
     </message>
     <message>
-        <source>... to CLEAR &quot;Recent Paths&quot; List ?</source>
-        <translation>... die Liste &quot;Letzte Pfade&quot; LEEREN ?</translation>
+        <source>... Current Path ...</source>
+        <translation>... aktueller Pfad ...</translation>
+    </message>
+    <message>
+        <source>... Last File Selected ...</source>
+        <translation>... zuletzt gewählte Datei ...</translation>
+    </message>
+    <message>
+        <source>... About ...</source>
+        <translation>... Über ...</translation>
+    </message>
+    <message>
+        <source>... Open ...</source>
+        <translation>... Öffnen ...</translation>
+    </message>
+    <message>
+        <source>... Macros Help ...</source>
+        <translation>... Hilfe zu Makros ...</translation>
+    </message>
+    <message>
+        <source>... Show Errors ...</source>
+        <translation>... Fehler zeigen ...</translation>
+    </message>
+    <message>
+        <source>... Settings ...</source>
+        <translation>... Einstellungen ...</translation>
+    </message>
+    <message>
+        <source>... ShortCuts ...</source>
+        <translation>... Tastenkürzel ...</translation>
+    </message>
+    <message>
+        <source>... Go to &quot;Velmor Group&quot; Home page ...</source>
+        <translation>... Zur Homepage der &quot;Velmor Group&quot; ...</translation>
+    </message>
+    <message>
+        <source>... Mail to &quot;Velmor Group&quot; ...</source>
+        <translation>... E-Mail an die &quot;Velmor Group&quot; ...</translation>
+    </message>
+</context>
+<context>
+    <name>TUndoHistoryWindow</name>
+    <message>
+        <source>Undo history</source>
+        <translation>Rückgängig-Verlauf</translation>
+    </message>
+    <message>
+        <source>Batch</source>
+        <translation>Stapel</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Zeit</translation>
+    </message>
+    <message>
+        <source>Files</source>
+        <translation>Dateien</translation>
+    </message>
+    <message>
+        <source>Folder</source>
+        <translation>Ordner</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Rückgängig</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Schließen</translation>
     </message>
 </context>
 </TS>

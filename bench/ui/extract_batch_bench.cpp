@@ -72,7 +72,7 @@ int main(int argc, char** argv)
     mainForm->findChild<QCheckBox*>(QStringLiteral("WholePathBox"))->setChecked(true);
     bench.SelectRow(0);
     mainForm->findChild<QToolButton*>(QStringLiteral("NameToTagButton"))->click();
-    TExtractionWindow* form = bench.Windows.Windows().Form3;
+    TExtractionWindow* form = bench.Windows.Windows().ExtractionWindow;
     form->findChild<QToolButton*>(QStringLiteral("TogglePathButton"))->click();
 
     std::printf("Whole-path extraction batch over %d files, default formula\n", count);

@@ -48,13 +48,14 @@ const THint ExtractionHints[] = {
 };
 
 const THint MacroListHints[] = {
-    {"Delete_SB", QT_TRANSLATE_NOOP("Hints", "... delete selected item from \"Macro\" list ...")},
-    {"ClearList_SB", QT_TRANSLATE_NOOP("Hints", "... clear \"Macro\" list ...")},
-    {"AddNew_SB", QT_TRANSLATE_NOOP("Hints", "... add to \"Macro\" list ...")},
-    {"Close_SB", QT_TRANSLATE_NOOP("Hints", "... update and close ...")},
-    {"Macro_CB", QT_TRANSLATE_NOOP("Hints", "... \"Macro\" list ...")},
-    {"ItemCount_Panel", QT_TRANSLATE_NOOP("Hints", "... number of items in \"Macro\" list ...")},
-    {"Preview_Panel", QT_TRANSLATE_NOOP("Hints", "... Preview FileName from \"Macros\" ...")},
+    {"DeleteButton",
+     QT_TRANSLATE_NOOP("Hints", "... delete selected item from \"Macro\" list ...")},
+    {"ClearListButton", QT_TRANSLATE_NOOP("Hints", "... clear \"Macro\" list ...")},
+    {"AddMacroButton", QT_TRANSLATE_NOOP("Hints", "... add to \"Macro\" list ...")},
+    {"CloseButton", QT_TRANSLATE_NOOP("Hints", "... update and close ...")},
+    {"MacroListBox", QT_TRANSLATE_NOOP("Hints", "... \"Macro\" list ...")},
+    {"ListSizePanel", QT_TRANSLATE_NOOP("Hints", "... number of items in \"Macro\" list ...")},
+    {"PreviewPanel", QT_TRANSLATE_NOOP("Hints", "... Preview FileName from \"Macros\" ...")},
 };
 
 } // namespace

@@ -116,7 +116,7 @@ void TExtractionWindow::BuildControls()
     FormInfo = new TFormInfo(this);
     FormInfo->Company = RegCompany;
     FormInfo->AppName = RegAppName;
-    FormInfo->FormName = QStringLiteral("_Form3"); // the stored placement section
+    FormInfo->FormName = ExtractionWindowSection;
     FormInfo->Loaded();
 }
 

@@ -64,7 +64,7 @@ TReplaceDialog::TReplaceDialog(TPrompts& prompts, QWidget* parent)
     FormInfo = new TFormInfo(this);
     FormInfo->Company = RegCompany;
     FormInfo->AppName = RegAppName;
-    FormInfo->FormName = QStringLiteral("ReplaceInName_Form"); // the stored placement section
+    FormInfo->FormName = ReplaceDialogSection;
     FormInfo->Loaded();
 }
 

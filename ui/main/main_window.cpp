@@ -4,7 +4,7 @@
 #include "engine/mpeg_audio.h"
 #include "settings/setting_names.h"
 #include "settings/stored_settings.h"
-#include "ui/auxiliary/about_form.h"
+#include "ui/auxiliary/about_window.h"
 #include "ui/components/browse_directory_dlg.h"
 #include "ui/components/display_path.h"
 #include "ui/components/form_info.h"

@@ -103,7 +103,7 @@ signals:
 
 public slots:
     // The error window was cleared: the notice under the list goes.
-    void ErrorFormCleared();
+    void ErrorListCleared();
     // A macro taken over from the macro list; the preview follows.
     void SetMacro(const QString& macro);
     // The list is put away while an HTML run reads the files, and back afterwards with the

@@ -1,4 +1,4 @@
-#include "ui/auxiliary/about_form.h"
+#include "ui/auxiliary/about_window.h"
 #include "ui/components/hot_key_manager.h"
 #include "ui/main/command_strip.h"
 #include "ui/main/help_column.h"

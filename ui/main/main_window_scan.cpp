@@ -207,10 +207,10 @@ void TMainWindow::ErrorNoticeReleased(Qt::MouseButton button)
         return;
     }
     ErrorNotice->SetCaption(QString());
-    emit ErrorsClearRequested(); // the error window reports back through ErrorFormCleared
+    emit ErrorsClearRequested(); // the error window reports back through ErrorListCleared
 }
 
-void TMainWindow::ErrorFormCleared()
+void TMainWindow::ErrorListCleared()
 {
     Work.BitRateErrorsFound = false;
     ErrorNotice->SetCaption(QString());

@@ -3,17 +3,17 @@
 #include "engine/code_page.h"
 #include "journal/journal_file.h"
 #include "settings/stored_settings.h"
-#include "ui/auxiliary/about_form.h"
-#include "ui/auxiliary/error_form.h"
-#include "ui/auxiliary/help_form.h"
-#include "ui/auxiliary/keys_form.h"
-#include "ui/auxiliary/macro_form.h"
-#include "ui/auxiliary/progress_form.h"
-#include "ui/auxiliary/settings_form.h"
-#include "ui/auxiliary/undo_history_form.h"
+#include "ui/auxiliary/about_window.h"
+#include "ui/auxiliary/error_window.h"
+#include "ui/auxiliary/help_window.h"
+#include "ui/auxiliary/macro_list_window.h"
+#include "ui/auxiliary/progress_window.h"
+#include "ui/auxiliary/settings_window.h"
+#include "ui/auxiliary/shortcut_list_window.h"
+#include "ui/auxiliary/undo_history_window.h"
 #include "ui/extract/extraction_window.h"
 #include "ui/extract/replace_dialog.h"
-#include "ui/html/html_form.h"
+#include "ui/html/html_window.h"
 #include "ui/main/main_window.h"
 
 #include <QApplication>
@@ -22,30 +22,23 @@
 
 TApplicationWindows::TApplicationWindows(TPrompts& prompts)
     : MainWindow(std::make_unique<TMainWindow>(Workspace, prompts)),
-      Form2(std::make_unique<THelpWindow>()),
-      Form3(std::make_unique<TExtractionWindow>(Workspace, prompts)),
-      Form4(std::make_unique<TAboutWindow>(prompts)),
-      Form5(std::make_unique<THtmlWindow>(Workspace, prompts)),
-      Macro_Form(std::make_unique<TMacro_Form>(prompts)),
-      ReplaceInName_Form(std::make_unique<TReplaceDialog>(prompts)),
-      SettingsForm(std::make_unique<T_SettingsForm>(Workspace, prompts)),
-      ErrorForm(std::make_unique<T_ErrorForm>()), KeysForm(std::make_unique<T_KeysForm>()),
-      ProgressForm(std::make_unique<T_ProgressForm>()),
-      UndoHistoryForm(std::make_unique<TUndoHistoryForm>(Workspace.JournalFolder))
+      HelpWindow(std::make_unique<THelpWindow>()),
+      ExtractionWindow(std::make_unique<TExtractionWindow>(Workspace, prompts)),
+      AboutWindow(std::make_unique<TAboutWindow>(prompts)),
+      HtmlWindow(std::make_unique<THtmlWindow>(Workspace, prompts)),
+      MacroListWindow(std::make_unique<TMacroListWindow>(prompts)),
+      ReplaceDialog(std::make_unique<TReplaceDialog>(prompts)),
+      SettingsWindow(std::make_unique<TSettingsWindow>(Workspace, prompts)),
+      ErrorWindow(std::make_unique<TErrorWindow>()),
+      ShortcutListWindow(std::make_unique<TShortcutListWindow>()),
+      ProgressWindow(std::make_unique<TProgressWindow>()),
+      UndoHistoryWindow(std::make_unique<TUndoHistoryWindow>(Workspace.JournalFolder))
 {
     Workspace.JournalFolder = JournalFolder(std::getenv("XDG_STATE_HOME"), std::getenv("HOME"));
-    All = {MainWindow.get(),
-           Form2.get(),
-           Form3.get(),
-           Form4.get(),
-           Form5.get(),
-           Macro_Form.get(),
-           ReplaceInName_Form.get(),
-           SettingsForm.get(),
-           ErrorForm.get(),
-           KeysForm.get(),
-           ProgressForm.get(),
-           UndoHistoryForm.get()};
+    All = {MainWindow.get(),         HelpWindow.get(),     ExtractionWindow.get(),
+           AboutWindow.get(),        HtmlWindow.get(),     MacroListWindow.get(),
+           ReplaceDialog.get(),      SettingsWindow.get(), ErrorWindow.get(),
+           ShortcutListWindow.get(), ProgressWindow.get(), UndoHistoryWindow.get()};
     ConnectWindows();
 }
 
@@ -55,61 +48,63 @@ TApplicationWindows::~TApplicationWindows() = default;
 void TApplicationWindows::ConnectWindows()
 {
     TMainWindow* main = MainWindow.get();
-    T_ErrorForm* errors = ErrorForm.get();
+    TErrorWindow* errors = ErrorWindow.get();
     QObject::connect(main, &TMainWindow::ShowWindowRequested, main,
                      [this](TWindowId id) { ShowWindow(id); });
-    QObject::connect(main, &TMainWindow::HtmlRunRequested, Form5.get(),
-                     &THtmlWindow::Generate_SBClick);
-    QObject::connect(main, &TMainWindow::StoringSettings, Form3.get(),
+    QObject::connect(main, &TMainWindow::HtmlRunRequested, HtmlWindow.get(),
+                     &THtmlWindow::GenerateClicked);
+    QObject::connect(main, &TMainWindow::StoringSettings, ExtractionWindow.get(),
                      &TExtractionWindow::StoreLastFormula);
-    QObject::connect(main, &TMainWindow::CountsChanged, Form3.get(),
+    QObject::connect(main, &TMainWindow::CountsChanged, ExtractionWindow.get(),
                      &TExtractionWindow::ShowFileCounts);
-    QObject::connect(main, &TMainWindow::HintsChanged, Form3.get(), &TExtractionWindow::ShowHints);
-    QObject::connect(main, &TMainWindow::HintsChanged, Macro_Form.get(), &TMacro_Form::ShowHints);
+    QObject::connect(main, &TMainWindow::HintsChanged, ExtractionWindow.get(),
+                     &TExtractionWindow::ShowHints);
+    QObject::connect(main, &TMainWindow::HintsChanged, MacroListWindow.get(),
+                     &TMacroListWindow::ShowHints);
 
-    QObject::connect(main, &TMainWindow::ErrorLogEmptied, errors, &T_ErrorForm::EmptyLog);
-    QObject::connect(main, &TMainWindow::BitRateWarned, errors, &T_ErrorForm::AddBitRateWarning);
+    QObject::connect(main, &TMainWindow::ErrorLogEmptied, errors, &TErrorWindow::EmptyLog);
+    QObject::connect(main, &TMainWindow::BitRateWarned, errors, &TErrorWindow::AddBitRateWarning);
     QObject::connect(main, &TMainWindow::BitRateFolderDone, errors,
-                     &T_ErrorForm::ShowBitRateWarnings);
-    QObject::connect(main, &TMainWindow::ErrorsClearRequested, errors, &T_ErrorForm::Clear);
-    QObject::connect(main, &TMainWindow::FilesFailed, errors, &T_ErrorForm::ShowFailures);
-    QObject::connect(errors, &T_ErrorForm::Cleared, main, &TMainWindow::ErrorFormCleared);
-    T_ProgressForm* progress = ProgressForm.get();
+                     &TErrorWindow::ShowBitRateWarnings);
+    QObject::connect(main, &TMainWindow::ErrorsClearRequested, errors, &TErrorWindow::Clear);
+    QObject::connect(main, &TMainWindow::FilesFailed, errors, &TErrorWindow::ShowFailures);
+    QObject::connect(errors, &TErrorWindow::Cleared, main, &TMainWindow::ErrorListCleared);
+    TProgressWindow* progress = ProgressWindow.get();
     QObject::connect(main, &TMainWindow::ProgressShown, progress, &QWidget::setVisible);
-    QObject::connect(main, &TMainWindow::ProgressReported, progress, &T_ProgressForm::Report);
+    QObject::connect(main, &TMainWindow::ProgressReported, progress, &TProgressWindow::Report);
 
-    THtmlWindow* html = Form5.get();
+    THtmlWindow* html = HtmlWindow.get();
     QObject::connect(html, &THtmlWindow::ProgressShown, progress, &QWidget::setVisible);
-    QObject::connect(html, &THtmlWindow::ProgressReported, progress, &T_ProgressForm::Report);
+    QObject::connect(html, &THtmlWindow::ProgressReported, progress, &TProgressWindow::Report);
     QObject::connect(html, &THtmlWindow::FileListHidden, main, &TMainWindow::HideFileListForRun);
-    QObject::connect(html, &THtmlWindow::FilesFailed, errors, &T_ErrorForm::ShowFailures);
+    QObject::connect(html, &THtmlWindow::FilesFailed, errors, &TErrorWindow::ShowFailures);
 
-    TMacro_Form* macros = Macro_Form.get();
+    TMacroListWindow* macros = MacroListWindow.get();
     macros->MainMacro = [main] { return main->MacroText(); };
     macros->PreviewOf = [main](const QString& macro) { return main->MacroPreview(macro); };
-    QObject::connect(macros, &TMacro_Form::MacroChosen, main, &TMainWindow::SetMacro);
-    QObject::connect(macros, &TMacro_Form::Showing, main, &TMainWindow::ResetButtonColours);
+    QObject::connect(macros, &TMacroListWindow::MacroChosen, main, &TMainWindow::SetMacro);
+    QObject::connect(macros, &TMacroListWindow::Showing, main, &TMainWindow::ResetButtonColours);
 
     // the settings window's changes reach the main window's options at once
-    T_SettingsForm* settings = SettingsForm.get();
+    TSettingsWindow* settings = SettingsWindow.get();
     TWorkspace& work = Workspace;
     QObject::connect(
-        settings, &T_SettingsForm::EnabledFieldChanged, main,
+        settings, &TSettingsWindow::EnabledFieldChanged, main,
         [&work](int field, bool enabled) { work.Fields.EnabledFields[field] = enabled; });
-    QObject::connect(settings, &T_SettingsForm::LimitTo64Changed, main,
+    QObject::connect(settings, &TSettingsWindow::LimitTo64Changed, main,
                      [&work](bool limit) { work.Options.LimitTo64 = limit; });
-    QObject::connect(settings, &T_SettingsForm::WarningBitRateChanged, main,
+    QObject::connect(settings, &TSettingsWindow::WarningBitRateChanged, main,
                      [&work](bool warn) { work.Options.WarningBitRate = warn; });
-    QObject::connect(settings, &T_SettingsForm::ExcludeIfWarningChanged, main,
+    QObject::connect(settings, &TSettingsWindow::ExcludeIfWarningChanged, main,
                      [&work](bool exclude) { work.Options.ExcludeIfWarning = exclude; });
-    QObject::connect(settings, &T_SettingsForm::BitRateBandChanged, main,
+    QObject::connect(settings, &TSettingsWindow::BitRateBandChanged, main,
                      [&work](std::int32_t low, std::int32_t high) {
                          work.Options.LowBitRate = low;
                          work.Options.HighBitRate = high;
                      });
-    QObject::connect(settings, &T_SettingsForm::ClearRecentPathsRequested, main,
+    QObject::connect(settings, &TSettingsWindow::ClearRecentPathsRequested, main,
                      &TMainWindow::ClearRecentPaths);
-    QObject::connect(settings, &T_SettingsForm::TagCodePageChosen, main,
+    QObject::connect(settings, &TSettingsWindow::TagCodePageChosen, main,
                      [main, &work](const QString& name) {
                          if (const TTagCodePage* page = FindTagCodePage(name.toStdString())) {
                              work.Options.TagCodePage = *page;
@@ -117,11 +112,11 @@ void TApplicationWindows::ConnectWindows()
                          }
                      });
 
-    QObject::connect(UndoHistoryForm.get(), &TUndoHistoryForm::UndoRequested, main,
+    QObject::connect(UndoHistoryWindow.get(), &TUndoHistoryWindow::UndoRequested, main,
                      &TMainWindow::UndoBatchChosen);
 
-    TExtractionWindow* extraction = Form3.get();
-    TReplaceDialog* replace = ReplaceInName_Form.get();
+    TExtractionWindow* extraction = ExtractionWindow.get();
+    TReplaceDialog* replace = ReplaceDialog.get();
     QObject::connect(main, &TMainWindow::ExtractionStarting, extraction,
                      &TExtractionWindow::StartExtraction);
     QObject::connect(extraction, &TExtractionWindow::Hidden, main, &TMainWindow::ShowFileList);
@@ -130,14 +125,14 @@ void TApplicationWindows::ConnectWindows()
     QObject::connect(extraction, &TExtractionWindow::WholePathDone, main,
                      &TMainWindow::WholePathModeOff);
     QObject::connect(extraction, &TExtractionWindow::ErrorLogEmptied, errors,
-                     &T_ErrorForm::EmptyLog);
+                     &TErrorWindow::EmptyLog);
     QObject::connect(extraction, &TExtractionWindow::FilesFailed, errors,
-                     &T_ErrorForm::ShowFailures);
+                     &TErrorWindow::ShowFailures);
     QObject::connect(extraction, &TExtractionWindow::ErrorsShowRequested, errors,
-                     &T_ErrorForm::Show);
+                     &TErrorWindow::Show);
     QObject::connect(extraction, &TExtractionWindow::ProgressShown, progress, &QWidget::setVisible);
     QObject::connect(extraction, &TExtractionWindow::ProgressReported, progress,
-                     &T_ProgressForm::Report);
+                     &TProgressWindow::Report);
     replace->SetPairs(&extraction->ReplacePairs());
     QObject::connect(extraction, &TExtractionWindow::ReplaceDialogRequested, replace,
                      &TReplaceDialog::ShowDialog);
@@ -150,28 +145,28 @@ void TApplicationWindows::ShowWindow(TWindowId id)
     QWidget* window = nullptr;
     switch (id) {
     case TWindowId::Settings:
-        window = SettingsForm.get();
+        window = SettingsWindow.get();
         break;
     case TWindowId::Keys:
-        window = KeysForm.get();
+        window = ShortcutListWindow.get();
         break;
     case TWindowId::Errors:
-        ErrorForm->Show();
+        ErrorWindow->Show();
         return;
     case TWindowId::MacroHelp:
-        window = Form2.get();
+        window = HelpWindow.get();
         break;
     case TWindowId::About:
-        window = Form4.get();
+        window = AboutWindow.get();
         break;
     case TWindowId::Macros:
-        window = Macro_Form.get();
+        window = MacroListWindow.get();
         break;
     case TWindowId::NameToTag:
-        window = Form3.get();
+        window = ExtractionWindow.get();
         break;
     case TWindowId::UndoHistory:
-        window = UndoHistoryForm.get();
+        window = UndoHistoryWindow.get();
         break;
     }
     if (window != nullptr) {

@@ -7,35 +7,35 @@
 class QWidget;
 enum class TWindowId;
 
-class T_ErrorForm;
+class TErrorWindow;
 class TExtractionWindow;
 class THtmlWindow;
-class T_KeysForm;
+class TShortcutListWindow;
 class TMainWindow;
-class T_ProgressForm;
-class T_SettingsForm;
+class TProgressWindow;
+class TSettingsWindow;
 class THelpWindow;
 class TAboutWindow;
-class TMacro_Form;
+class TMacroListWindow;
 class TPrompts;
 class TReplaceDialog;
-class TUndoHistoryForm;
+class TUndoHistoryWindow;
 
 // Every window of the program.
 struct TWindows
 {
     TMainWindow* MainWindow = nullptr;
-    THelpWindow* Form2 = nullptr;
-    TExtractionWindow* Form3 = nullptr;
-    TAboutWindow* Form4 = nullptr;
-    THtmlWindow* Form5 = nullptr;
-    TMacro_Form* Macro_Form = nullptr;
-    TReplaceDialog* ReplaceInName_Form = nullptr;
-    T_SettingsForm* SettingsForm = nullptr;
-    T_ErrorForm* ErrorForm = nullptr;
-    T_KeysForm* KeysForm = nullptr;
-    T_ProgressForm* ProgressForm = nullptr;
-    TUndoHistoryForm* UndoHistoryForm = nullptr;
+    THelpWindow* HelpWindow = nullptr;
+    TExtractionWindow* ExtractionWindow = nullptr;
+    TAboutWindow* AboutWindow = nullptr;
+    THtmlWindow* HtmlWindow = nullptr;
+    TMacroListWindow* MacroListWindow = nullptr;
+    TReplaceDialog* ReplaceDialog = nullptr;
+    TSettingsWindow* SettingsWindow = nullptr;
+    TErrorWindow* ErrorWindow = nullptr;
+    TShortcutListWindow* ShortcutListWindow = nullptr;
+    TProgressWindow* ProgressWindow = nullptr;
+    TUndoHistoryWindow* UndoHistoryWindow = nullptr;
 };
 
 // Creates the workspace and the eleven windows in their fixed order, the main window first, then
@@ -63,16 +63,16 @@ private:
 
     TWorkspace Workspace;
     std::unique_ptr<TMainWindow> MainWindow;
-    std::unique_ptr<THelpWindow> Form2;
-    std::unique_ptr<TExtractionWindow> Form3;
-    std::unique_ptr<TAboutWindow> Form4;
-    std::unique_ptr<THtmlWindow> Form5;
-    std::unique_ptr<TMacro_Form> Macro_Form;
-    std::unique_ptr<TReplaceDialog> ReplaceInName_Form;
-    std::unique_ptr<T_SettingsForm> SettingsForm;
-    std::unique_ptr<T_ErrorForm> ErrorForm;
-    std::unique_ptr<T_KeysForm> KeysForm;
-    std::unique_ptr<T_ProgressForm> ProgressForm;
-    std::unique_ptr<TUndoHistoryForm> UndoHistoryForm;
+    std::unique_ptr<THelpWindow> HelpWindow;
+    std::unique_ptr<TExtractionWindow> ExtractionWindow;
+    std::unique_ptr<TAboutWindow> AboutWindow;
+    std::unique_ptr<THtmlWindow> HtmlWindow;
+    std::unique_ptr<TMacroListWindow> MacroListWindow;
+    std::unique_ptr<TReplaceDialog> ReplaceDialog;
+    std::unique_ptr<TSettingsWindow> SettingsWindow;
+    std::unique_ptr<TErrorWindow> ErrorWindow;
+    std::unique_ptr<TShortcutListWindow> ShortcutListWindow;
+    std::unique_ptr<TProgressWindow> ProgressWindow;
+    std::unique_ptr<TUndoHistoryWindow> UndoHistoryWindow;
     TWindows All;
 };

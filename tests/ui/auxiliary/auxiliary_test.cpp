@@ -3,13 +3,13 @@
 #include "engine/code_page.h"
 #include "engine/item_table.h"
 #include "settings/stored_settings.h"
-#include "ui/auxiliary/about_form.h"
-#include "ui/auxiliary/error_form.h"
-#include "ui/auxiliary/help_form.h"
-#include "ui/auxiliary/keys_form.h"
-#include "ui/auxiliary/macro_form.h"
-#include "ui/auxiliary/progress_form.h"
-#include "ui/auxiliary/settings_form.h"
+#include "ui/auxiliary/about_window.h"
+#include "ui/auxiliary/error_window.h"
+#include "ui/auxiliary/help_window.h"
+#include "ui/auxiliary/macro_list_window.h"
+#include "ui/auxiliary/progress_window.h"
+#include "ui/auxiliary/settings_window.h"
+#include "ui/auxiliary/shortcut_list_window.h"
 #include "ui/main/main_window_harness.h"
 
 #include <QPlainTextEdit>
@@ -73,40 +73,39 @@ private slots:
         WriteBytes(music / "a.mp3", Mp3At(128, MakeTrailer("Song", "Band")));
         Program.Open(music.Path().string());
         Program.ClickRow(0);
-        TMacro_Form* form = Program.Windows().Macro_Form;
-        auto* list = Child<QComboBox>(form, "Macro_CB");
+        TMacroListWindow* form = Program.Windows().MacroListWindow;
+        auto* list = Child<QComboBox>(form, "MacroListBox");
         auto* macro = Program.Find<QLineEdit>("MacroBox");
         ShowMacros();
-        QCOMPARE(Child<QLabel>(form, "ItemCount_Panel")->text(),
-                 QStringLiteral("No Macro in List"));
+        QCOMPARE(Child<QLabel>(form, "ListSizePanel")->text(), QStringLiteral("No Macro in List"));
         for (const char* text : {"A", "B", "C", "C"}) {
             macro->setText(text);
-            Click(form, "AddNew_SB");
+            Click(form, "AddMacroButton");
         }
         QCOMPARE(Items(list), QStringList({"A", "B", "C", "C"}));
         QCOMPARE(list->currentIndex(), 3);
         Program.Prompts.AnswerConfirm(false);
-        Click(form, "Delete_SB");
+        Click(form, "DeleteButton");
         QCOMPARE(list->count(), 4);
         QCOMPARE(Program.Prompts.Questions.last().Text, QStringLiteral("Delete : C ?"));
         Program.Prompts.AnswerConfirm(true);
-        Click(form, "Delete_SB"); // the last: the one before it is selected
+        Click(form, "DeleteButton"); // the last: the one before it is selected
         QCOMPARE(Items(list), QStringList({"A", "B", "C"}));
         QCOMPARE(list->currentIndex(), 2);
         list->setCurrentIndex(0);
         Program.Prompts.AnswerConfirm(true);
-        Click(form, "Delete_SB"); // the first: the new first is selected
+        Click(form, "DeleteButton"); // the first: the new first is selected
         QCOMPARE(list->currentText(), QStringLiteral("B"));
 
         macro->clear();
-        Click(form, "AddNew_SB"); // an empty macro field adds nothing
+        Click(form, "AddMacroButton"); // an empty macro field adds nothing
         Program.Prompts.AnswerConfirm(true);
-        Click(form, "ClearList_SB");
+        Click(form, "ClearListButton");
         const auto asked = Program.Prompts.Questions.size();
-        Click(form, "ClearList_SB"); // an empty list asks nothing
-        Click(form, "Delete_SB");
+        Click(form, "ClearListButton"); // an empty list asks nothing
+        Click(form, "DeleteButton");
         QCOMPARE(Program.Prompts.Questions.size(), asked);
-        Click(form, "Close_SB");
+        Click(form, "CloseButton");
         QVERIFY(form->isHidden());
         {
             TSettingsBatch store;
@@ -129,10 +128,9 @@ private slots:
         QCOMPARE(write->palette().color(QPalette::ButtonText), QColor(Qt::black));
         QCOMPARE(Items(list), QStringList({"%t,t% by %a,t%", "%a%"}));
         QCOMPARE(list->currentIndex(), 0);
-        QCOMPARE(Child<QLabel>(form, "ItemCount_Panel")->text(),
-                 QStringLiteral("2 Macros in List"));
-        QCOMPARE(Child<QLabel>(form, "Preview_Panel")->text(), QStringLiteral("Song by Band"));
-        Click(form, "Close_SB");
+        QCOMPARE(Child<QLabel>(form, "ListSizePanel")->text(), QStringLiteral("2 Macros in List"));
+        QCOMPARE(Child<QLabel>(form, "PreviewPanel")->text(), QStringLiteral("Song by Band"));
+        Click(form, "CloseButton");
         QCOMPARE(macro->text(), QStringLiteral("%t,t% by %a,t%"));
         QCOMPARE(Program.Find<QLabel>("MacroPreviewLabel")->text(), QStringLiteral("Song by Band"));
 
@@ -140,8 +138,8 @@ private slots:
         macro->setText("%t%");
         ShowMacros();
         list->setEditText(QString());
-        QCOMPARE(Child<QLabel>(form, "Preview_Panel")->text(), QString());
-        Click(form, "Close_SB");
+        QCOMPARE(Child<QLabel>(form, "PreviewPanel")->text(), QString());
+        Click(form, "CloseButton");
         QCOMPARE(macro->text(), QStringLiteral("%t%"));
         QCOMPARE(TSettingsBatch().ReadInteger(MacroTotalKey), 2);
     }
@@ -158,23 +156,23 @@ private slots:
         QCOMPARE(Bound("LowerBitRate")->currentIndex(), -1);
         // the recent folders are cleared only on Yes
         Program.Work().RecentPaths[0] = "/music";
-        Click(Settings(), "ClearRecent_SB"); // no answer: No, the default
+        Click(Settings(), "ClearRecentButton"); // no answer: No, the default
         QCOMPARE(Program.Work().RecentPaths[0], std::string("/music"));
         Program.Prompts.AnswerConfirm(true);
-        Click(Settings(), "ClearRecent_SB");
+        Click(Settings(), "ClearRecentButton");
         QCOMPARE(Program.RecentItem(0)->text(), QStringLiteral("..none.."));
-        Click(Settings(), "OK_SB"); // a bound outside the list is kept
+        Click(Settings(), "OkButton"); // a bound outside the list is kept
         QCOMPARE(Program.Work().Options.LowBitRate, 100);
         QCOMPARE(Program.Work().Options.HighBitRate, 160);
 
         ShowSettings();
         FieldBox(1)->setChecked(false); // the artist at once
         FieldBox(0)->setChecked(false); // the title only on OK
-        Child<QCheckBox>(Settings(), "LimitTo64_CB")->setChecked(true);
+        Child<QCheckBox>(Settings(), "LimitTo64Box")->setChecked(true);
         QCOMPARE(FieldBox(1)->text(), QStringLiteral("&Artist"));
         QVERIFY(Program.Work().Fields.EnabledFields[1]);
         QVERIFY(!Program.Work().Fields.EnabledFields[0]);
-        Click(Settings(), "Cancel_SB");
+        Click(Settings(), "CancelButton");
         QVERIFY(Settings()->isHidden());
         QVERIFY(Program.Work().Options.LimitTo64);
         QVERIFY(!Program.Work().Fields.EnabledFields[0]);
@@ -182,10 +180,10 @@ private slots:
         ShowSettings();
         QVERIFY(FieldBox(0)->isChecked()); // read again from the main window
         FieldBox(0)->setChecked(false);
-        Child<QCheckBox>(Settings(), "WarningBitRate_CB")->setChecked(true);
-        Child<QCheckBox>(Settings(), "ExcludeFiles_CB")->setChecked(true);
+        Child<QCheckBox>(Settings(), "WarnBitRateBox")->setChecked(true);
+        Child<QCheckBox>(Settings(), "ExcludeFilesBox")->setChecked(true);
         Bound("LowerBitRate")->setCurrentText("320"); // above the upper bound: accepted
-        Click(Settings(), "OK_SB");
+        Click(Settings(), "OkButton");
         const TMainOptions& options = Program.Work().Options;
         QVERIFY(Program.Work().Fields.EnabledFields[0]);
         QVERIFY(options.WarningBitRate && options.ExcludeIfWarning);
@@ -193,7 +191,7 @@ private slots:
 
         ShowSettings(); // shown as the main window holds them now
         QVERIFY(!FieldBox(0)->isChecked() && !FieldBox(1)->isChecked());
-        QVERIFY(Child<QCheckBox>(Settings(), "LimitTo64_CB")->isChecked());
+        QVERIFY(Child<QCheckBox>(Settings(), "LimitTo64Box")->isChecked());
         QVERIFY(Bound("LowerBitRate")->isEnabled());
         QCOMPARE(Bound("LowerBitRate")->currentText(), QStringLiteral("320"));
     }
@@ -228,14 +226,14 @@ private slots:
     // stores the place it was closed at.
     void WindowsWithoutAStoredPlaceOpenOnTheScreen()
     {
-        T_ErrorForm* errors = Program.Windows().ErrorForm;
+        TErrorWindow* errors = Program.Windows().ErrorWindow;
         Program.Find<QToolButton>("ErrorsButton")->click();
         QVERIFY(errors->isVisible());
         QVERIFY(errors->screen()->availableGeometry().contains(errors->frameGeometry()));
         QVERIFY(errors->pos() != QPoint(0, 0));
         const QPoint placed = errors->pos();
         errors->close();
-        const TPlacement stored = ReadPlacement(TSettingsBatch(), QStringLiteral("ErrorForm"));
+        const TPlacement stored = ReadPlacement(TSettingsBatch(), ErrorWindowSection);
         QCOMPARE(QPoint(stored.Left.value_or(-1), stored.Top.value_or(-1)), placed);
     }
 
@@ -250,10 +248,10 @@ private slots:
         const QString cyrillic = QString::fromUtf8("\xD0\x96\xD0\xB8\xD0\xB7\xD0\xBD\xD1\x8C");
         QCOMPARE(Title(), western);
         ShowSettings();
-        Bound("CodePage_CB")
-            ->setCurrentIndex(Bound("CodePage_CB")->findData(QStringLiteral("WINDOWS-1251")));
+        Bound("CodePageBox")
+            ->setCurrentIndex(Bound("CodePageBox")->findData(QStringLiteral("WINDOWS-1251")));
         QCOMPARE(Title(), western); // nothing changes before OK
-        Click(Settings(), "OK_SB");
+        Click(Settings(), "OkButton");
         QCOMPARE(Title(), cyrillic);
         // and so is a write: four letters of the title, each one byte of Windows-1251
         Program.Find<QComboBox>("TitleBox")->setEditText(cyrillic.left(4));
@@ -278,8 +276,9 @@ private slots:
     void InfoWindowsOpenCentredAndCloseOnlyHides()
     {
         const TWindows& windows = Program.Windows();
-        for (QWidget* window : std::initializer_list<QWidget*>{
-                 windows.Form2, windows.KeysForm, windows.Form4, windows.ProgressForm}) {
+        for (QWidget* window :
+             std::initializer_list<QWidget*>{windows.HelpWindow, windows.ShortcutListWindow,
+                                             windows.AboutWindow, windows.ProgressWindow}) {
             window->show();
             const QPoint centre = window->screen()->availableGeometry().center();
             QVERIFY((window->frameGeometry().center() - centre).manhattanLength() <= 1);
@@ -292,7 +291,7 @@ private slots:
             }
             QVERIFY(!window->close());
             QVERIFY(!window->isVisible());
-            if (window == windows.ProgressForm) {
+            if (window == windows.ProgressWindow) {
                 continue; // a progress window opens centred for every batch
             }
             window->show();
@@ -303,7 +302,7 @@ private slots:
 
     void HelpNamesEveryReservedWordAndOnlyRealItems()
     {
-        const QString text = Program.Windows().Form2->RichEdit->toPlainText();
+        const QString text = Program.Windows().HelpWindow->HelpBox->toPlainText();
         for (const auto word : ReservedWords) {
             QVERIFY2(text.contains(QLatin1String(word.data(), word.size())), word.data());
         }
@@ -335,13 +334,13 @@ private slots:
             QStringList Opened;
             bool Refused; // by the desktop, and reported
         } rows[] = {
-            {"Programming_Label", true, {}, false}, // the credit
-            {"Mail_Label", true, {"mailto:cantrel@velmor.example"}, false},
-            {"Mpeg_Label", true, {home + "/mpeg-audio"}, false},
-            {"Image1", false, {home}, false}, // the picture, not the frame's hide
-            {"HomePage_Label", false, {home}, true},
+            {"ProgrammingLabel", true, {}, false}, // the credit
+            {"MailLabel", true, {"mailto:cantrel@velmor.example"}, false},
+            {"MpegLabel", true, {home + "/mpeg-audio"}, false},
+            {"Picture", false, {home}, false}, // the picture, not the frame's hide
+            {"HomePageLabel", false, {home}, true},
         };
-        TAboutWindow* about = Program.Windows().Form4;
+        TAboutWindow* about = Program.Windows().AboutWindow;
         TScriptedPrompts& prompts = Program.Prompts;
         for (const auto& row : rows) {
             prompts.OpenedUrls.clear();
@@ -371,7 +370,7 @@ private slots:
             QVERIFY2(ProgressBarWidth(frame, position, range) == width, rule);
         }
         // here the window applies the rule to its frame
-        T_ProgressForm& form = *Program.Windows().ProgressForm;
+        TProgressWindow& form = *Program.Windows().ProgressWindow;
         form.show();
         auto* frame = Child<QFrame>(&form, "ProgressFrame");
         auto* bar = Child<QLabel>(&form, "ProgressBar");
@@ -398,8 +397,8 @@ private slots:
 
     void ErrorLogShowsWarningsAndFailuresUntilCleared()
     {
-        T_ErrorForm& form = *Program.Windows().ErrorForm;
-        QSignalSpy cleared(&form, &T_ErrorForm::Cleared);
+        TErrorWindow& form = *Program.Windows().ErrorWindow;
+        QSignalSpy cleared(&form, &TErrorWindow::Cleared);
         form.AddBitRateWarning("/music/A/low.mp3", 64, 1);
         QCOMPARE(form.Lines(), (QStringList{"", "/music/A/", "low.mp3", " BitRate : 64"}));
         QCOMPARE(form.windowTitle(), QString("Errors Found (BitRate Warning) :  1"));
@@ -414,13 +413,12 @@ private slots:
                            FailureFromReason("/music/B/th\xE9rd.mp3", TFailureReason::Other, "")});
         const QStringList expected{"", "/music/A/", "----", "second.mp3",
                                    "", "/music/B/", "----", "th\uFFFDrd.mp3"};
-        QCOMPARE(Child<QPlainTextEdit>(&form, "Error_RichEdit")->toPlainText(),
-                 expected.join('\n'));
+        QCOMPARE(Child<QPlainTextEdit>(&form, "ErrorLogBox")->toPlainText(), expected.join('\n'));
         QCOMPARE(form.windowTitle(), QString("Errors Found (files not processed correctly) :  2"));
         QCOMPARE(cleared.count(), 0); // a batch emptying the log is not the user's clear
 
         // Close hides and keeps the log; a batch without failures leaves the window hidden
-        QTest::mouseClick(Child<QPushButton>(&form, "Close_SB"), Qt::LeftButton);
+        QTest::mouseClick(Child<QPushButton>(&form, "CloseButton"), Qt::LeftButton);
         QVERIFY(!form.isVisible());
         QCOMPARE(form.Lines().last(), QString("th\uFFFDrd.mp3"));
         form.ShowFailures({});
@@ -432,20 +430,20 @@ private slots:
         form.Show();
         // Clear empties the log and tells the main window, even when the log is empty already
         for (const int count : {1, 2}) {
-            QTest::mouseClick(Child<QPushButton>(&form, "Clear_SB"), Qt::LeftButton);
+            QTest::mouseClick(Child<QPushButton>(&form, "ClearButton"), Qt::LeftButton);
             QCOMPARE(form.windowTitle(), QString("Errors Found ..."));
-            QVERIFY(Child<QPlainTextEdit>(&form, "Error_RichEdit")->toPlainText().isEmpty());
+            QVERIFY(Child<QPlainTextEdit>(&form, "ErrorLogBox")->toPlainText().isEmpty());
             QCOMPARE(form.Count(), 0);
             QCOMPARE(cleared.count(), count);
         }
     }
 
 private:
-    T_SettingsForm* Settings() const { return Program.Windows().SettingsForm; }
+    TSettingsWindow* Settings() const { return Program.Windows().SettingsWindow; }
     QCheckBox* FieldBox(int field) const
     {
-        static const char* const names[] = {"Title_CB",   "Artist_CB", "Album_CB", "Year_CB",
-                                            "Comment_CB", "Genre_CB",  "Track_CB"};
+        static const char* const names[] = {"TitleBox",   "ArtistBox", "AlbumBox", "YearBox",
+                                            "CommentBox", "GenreBox",  "TrackBox"};
         return Child<QCheckBox>(Settings(), names[field]);
     }
     QComboBox* Bound(const char* name) const { return Child<QComboBox>(Settings(), name); }

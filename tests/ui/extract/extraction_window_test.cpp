@@ -1,6 +1,6 @@
 #include "cli/commands.h"
 #include "settings/stored_settings.h"
-#include "ui/auxiliary/error_form.h"
+#include "ui/auxiliary/error_window.h"
 #include "ui/components/panel.h"
 #include "ui/extract/extraction_window.h"
 #include "ui/extract/replace_dialog.h"
@@ -21,7 +21,7 @@ class TExtractFormTest : public QObject
 
     TMainWindowHarness Program;
 
-    TExtractionWindow* Form() const { return Program.Windows().Form3; }
+    TExtractionWindow* Form() const { return Program.Windows().ExtractionWindow; }
     template <typename T> T* Control(const char* name) const
     {
         return Form()->findChild<T*>(QLatin1String(name));
@@ -184,7 +184,7 @@ private slots:
         auto* preview = Control<QPlainTextEdit>("AllTagsPreview");
         preview->clear();
         Click("ReplaceDialogButton");
-        TReplaceDialog* dialog = Program.Windows().ReplaceInName_Form;
+        TReplaceDialog* dialog = Program.Windows().ReplaceDialog;
         QCOMPARE(dialog->minimumSize(), dialog->maximumSize());
         QVERIFY(dialog->width() < 400 && dialog->height() < 200);
         dialog->findChild<QLineEdit*>("WhatBox")->setText("a");
@@ -231,7 +231,7 @@ private slots:
         QCOMPARE(rows.last().at(0).toInt(), 9);
         QVERIFY(!Program.Work().WholePathMode);
         QVERIFY(!Form()->isVisible());
-        T_ErrorForm* errors = Program.Windows().ErrorForm;
+        TErrorWindow* errors = Program.Windows().ErrorWindow;
         QCOMPARE(errors->Lines(), QStringList({"no dash.mp3"})); // no header: path excluded
 
         std::vector<std::string> args = {"--sep",   "",        "--sep",  " -",     "--field",
@@ -269,7 +269,7 @@ private slots:
         QVERIFY(Program.Prompts.Questions.last().Text.startsWith("1 files have characters"));
         QVERIFY(ReadBytes(lossy) == old);
         QVERIFY(ReadBytes(plain) != old);
-        QVERIFY(Program.Windows().ErrorForm->Lines().join('\n').contains("cannot hold"));
+        QVERIFY(Program.Windows().ErrorWindow->Lines().join('\n').contains("cannot hold"));
     }
 
     void FaultyFilesAreListedUnderTheirFolders()
@@ -291,12 +291,12 @@ private slots:
         Click("OkButton");
         const QString a = QString::fromStdString(ExtractionText(music / "a/", true));
         const QString b = QString::fromStdString(ExtractionText(music / "b/", true));
-        const QStringList lines = Program.Windows().ErrorForm->Lines();
+        const QStringList lines = Program.Windows().ErrorWindow->Lines();
         QCOMPARE(lines.mid(0, 5), QStringList({"", a, "----", "x.mp3", "y.mp3"}));
         QCOMPARE(lines.mid(5, 4), QStringList({"", b, "----", "2 - locked.mp3"}));
         QVERIFY(lines.at(9).startsWith(QLatin1String("not written")));
         QCOMPARE(lines.mid(10), QStringList({"z.mp3"}));
-        QVERIFY(Program.Windows().ErrorForm->isVisible());
+        QVERIFY(Program.Windows().ErrorWindow->isVisible());
     }
 
     void ReplaceDialogKeepsThePairsApart()
@@ -319,7 +319,7 @@ private slots:
             {"delete first", {{"_", " "}, {"-", "+"}}, "_", "", false, {{"-", "+"}}, 0, 0},
             {"delete only", {{"_", " "}}, "_", "", false, {}, -1, 0},
         };
-        TReplaceDialog* dialog = Program.Windows().ReplaceInName_Form;
+        TReplaceDialog* dialog = Program.Windows().ReplaceDialog;
         for (const auto& row : rows) {
             Form()->ReplacePairs() = {row.Before, 0};
             Form()->ShowReplacePairs();

@@ -1,9 +1,9 @@
 #include "support/id3v2_fixture.h"
-#include "ui/auxiliary/about_form.h"
-#include "ui/auxiliary/error_form.h"
-#include "ui/auxiliary/keys_form.h"
-#include "ui/auxiliary/progress_form.h"
-#include "ui/auxiliary/undo_history_form.h"
+#include "ui/auxiliary/about_window.h"
+#include "ui/auxiliary/error_window.h"
+#include "ui/auxiliary/progress_window.h"
+#include "ui/auxiliary/shortcut_list_window.h"
+#include "ui/auxiliary/undo_history_window.h"
 #include "ui/extract/extraction_window.h"
 #include "ui/main/main_window_harness.h"
 
@@ -146,9 +146,9 @@ private slots:
             const auto& asked = Program.Prompts.Questions;
             QCOMPARE(asked.isEmpty() ? QString() : asked.front().Text, c.Question);
             QCOMPARE(Progress, c.Progress);
-            QVERIFY(!Program.Windows().ProgressForm->isVisible());
+            QVERIFY(!Program.Windows().ProgressWindow->isVisible());
             QCOMPARE(Program.Find<QCheckBox>("WholePathBox")->isChecked(), c.Rows.isEmpty());
-            const QStringList errors = Program.Windows().ErrorForm->Lines();
+            const QStringList errors = Program.Windows().ErrorWindow->Lines();
             for (int i = 0; i < 3; ++i) {
                 const std::string expected[] = {Tagged(i, "Artist"), Tagged(i, "Written"),
                                                 Tagged(i, "Written", "Written"), Mp3At(128), ""};
@@ -210,9 +210,9 @@ private slots:
             onDisk.sort();
             QCOMPARE(onDisk.join('|'), files);
             const QString folder = QString::fromStdString(Music->Path().string() + "/");
-            QCOMPARE(Program.Windows().ErrorForm->Lines(),
+            QCOMPARE(Program.Windows().ErrorWindow->Lines(),
                      QStringList({"", folder, "----"}) + errors);
-            QCOMPARE(Program.Windows().ErrorForm->isVisible(), !errors.isEmpty());
+            QCOMPARE(Program.Windows().ErrorWindow->isVisible(), !errors.isEmpty());
             QCOMPARE(Program.Prompts.Messages.size(), messages);
             const bool notice = wholePath && !errors.isEmpty() && messages == 0;
             QCOMPARE(Program.Text("ErrorNotice").isEmpty(), !notice);
@@ -244,7 +244,7 @@ private slots:
         QCOMPARE(Progress, (QStringList{"Waiting ...", "1 / 3", "2 / 3", "3 / 3"}));
         QVERIFY(ReadBytes(Path(0)) == id3v2 + Tagged(0, "Artist", "Zwei"));
         QVERIFY(ReadBytes(Path(2)) == id3v2 + Tagged(2, "Artist"));
-        const QStringList errors = Program.Windows().ErrorForm->Lines();
+        const QStringList errors = Program.Windows().ErrorWindow->Lines();
         QVERIFY(errors.contains("2 x.mp3") && !errors.contains("1 x.mp3"));
         // the shown file is read again
         QCOMPARE(Program.Text("TitleBox"), QStringLiteral("Zwei"));
@@ -281,7 +281,7 @@ private slots:
             "... Undo the last batch (write, 2 files) ? ..."));
         QCOMPARE(ReadBytes(Path(0)), Tagged(0, "Artist"));
         QCOMPARE(ReadBytes(Path(2)), Tagged(2, "Edited"));
-        QVERIFY(Program.Windows().ErrorForm->Lines().contains(
+        QVERIFY(Program.Windows().ErrorWindow->Lines().contains(
             "cannot undo: the file changed after the batch"));
         QCOMPARE(Progress.back(), QStringLiteral("2 / 2"));
     }
@@ -330,15 +330,15 @@ private slots:
         }
         Program.Find<TPanel>("WholePathPanel")->Clicked(); // whole-path mode on
         Program.Main->findChild<QAction*>("UndoHistoryItem")->trigger();
-        auto* history = Program.Windows().UndoHistoryForm;
+        auto* history = Program.Windows().UndoHistoryWindow;
         QCOMPARE(history->Batches().size(), 2u);
         const TUndoHistoryEntry older = history->Batches()[1];
-        auto* batches = history->findChild<QTreeWidget*>("Batch_List");
+        auto* batches = history->findChild<QTreeWidget*>("BatchList");
         QCOMPARE(batches->topLevelItem(1)->text(0), QStringLiteral("write"));
         batches->setCurrentItem(batches->topLevelItem(1));
 
         Program.Prompts.AnswerConfirm(true);
-        history->findChild<QToolButton*>("Undo_SB")->click();
+        history->findChild<QToolButton*>("UndoButton")->click();
         QVERIFY(Program.Prompts.Questions.back().Text.startsWith(
             QStringLiteral("... Undo batch %1 (write, 1 file) ? ...").arg(older.Number)));
         QCOMPARE(ReadBytes(Path(0)), Tagged(0, "Artist"));
@@ -363,9 +363,9 @@ private slots:
             {"Alt+U", [&] { return Program.Work().RecursiveScan && Program.Listed().isEmpty(); }},
             {"Alt+I", [&] { return Program.Find<QWidget>("MacroBox")->toolTip().isEmpty(); }},
             {"Alt+>", [&] { return Program.Find<QWidget>("HelpColumn")->width() == 105; }},
-            {"Alt+N", [&] { return Program.Windows().Form3->isVisible(); }},
+            {"Alt+N", [&] { return Program.Windows().ExtractionWindow->isVisible(); }},
             {"Alt+Ctrl+E",
-             [&] { return Focused("MacroBox") && Program.Windows().ErrorForm->isVisible(); }},
+             [&] { return Focused("MacroBox") && Program.Windows().ErrorWindow->isVisible(); }},
             {"Ctrl+O", [&] { return Program.Prompts.FolderRequests.size() == requests + 1; }},
             {"Ctrl+M", [&] { return opened() == "mailto:cantrel@velmor.example"; }},
             {"Ctrl+P", [&] { return opened() == "https://velmor.example/cantrel"; }},
@@ -418,7 +418,7 @@ private slots:
     void KeysOfAnotherActiveWindowStayThere()
     {
         StartActive();
-        QWidget* keys = Program.Windows().KeysForm;
+        QWidget* keys = Program.Windows().ShortcutListWindow;
         keys->show();
         keys->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(keys));
@@ -431,7 +431,7 @@ private slots:
         StartActive();
         std::vector<std::pair<QWidget*, QString>> hints;
         for (QWidget* window : {static_cast<QWidget*>(Program.Main),
-                                static_cast<QWidget*>(Program.Windows().Form3)}) {
+                                static_cast<QWidget*>(Program.Windows().ExtractionWindow)}) {
             for (QWidget* control : window->findChildren<QWidget*>()) {
                 if (!control->toolTip().isEmpty()) {
                     hints.emplace_back(control, control->toolTip());
@@ -439,7 +439,7 @@ private slots:
             }
         }
         QVERIFY(hints.size() >= 30);
-        auto* mail = Program.Windows().Form4->findChild<QLabel*>(QStringLiteral("Mail_Label"));
+        auto* mail = Program.Windows().AboutWindow->findChild<QLabel*>(QStringLiteral("MailLabel"));
         QHelpEvent help(QEvent::ToolTip, QPoint(2, 2), mail->mapToGlobal(QPoint(2, 2)));
         for (const bool on : {false, true}) {
             QTest::mouseClick(Program.Find<TPanel>("ShowHintsPanel"), Qt::LeftButton, {}, {2, 30});

@@ -1,9 +1,9 @@
-#include "ui/auxiliary/about_form.h"
-#include "ui/auxiliary/error_form.h"
-#include "ui/auxiliary/help_form.h"
-#include "ui/auxiliary/keys_form.h"
-#include "ui/auxiliary/macro_form.h"
-#include "ui/auxiliary/settings_form.h"
+#include "ui/auxiliary/about_window.h"
+#include "ui/auxiliary/error_window.h"
+#include "ui/auxiliary/help_window.h"
+#include "ui/auxiliary/macro_list_window.h"
+#include "ui/auxiliary/settings_window.h"
+#include "ui/auxiliary/shortcut_list_window.h"
 #include "ui/components/locale_settings.h"
 #include "ui/extract/extraction_window.h"
 #include "ui/main/main_window_harness.h"
@@ -53,9 +53,9 @@ private slots:
         }
         const TWindows& w = Program.Windows();
         const std::pair<const char*, QWidget*> buttons[] = {
-            {"SettingsButton", w.SettingsForm}, {"KeysButton", w.KeysForm},
-            {"ErrorsButton", w.ErrorForm},      {"MacroHelpButton", w.Form2},
-            {"AboutButton", w.Form4},           {"MacroListButton", w.Macro_Form}};
+            {"SettingsButton", w.SettingsWindow}, {"KeysButton", w.ShortcutListWindow},
+            {"ErrorsButton", w.ErrorWindow},      {"MacroHelpButton", w.HelpWindow},
+            {"AboutButton", w.AboutWindow},       {"MacroListButton", w.MacroListWindow}};
         for (const auto& [name, window] : buttons) {
             Program.Find<QToolButton>(name)->click();
             QVERIFY2(window->isVisible() && !window->isModal(), name);
@@ -72,7 +72,7 @@ private slots:
         // a program that keeps running without a window is ended here with another code
         QTimer::singleShot(5000, Program.Main, [] { QCoreApplication::exit(99); });
         QCOMPARE(Program.App->Run(), 0);
-        QVERIFY(!static_cast<QWidget*>(Program.Windows().ErrorForm)->isVisible());
+        QVERIFY(!static_cast<QWidget*>(Program.Windows().ErrorWindow)->isVisible());
     }
 
     void DefaultsAreStoredAndChoicesSurviveARestart()
@@ -271,7 +271,7 @@ private slots:
                    Mp3At(128, MakeTrailer("Gamma", "Gil", "Third", "2004", "", 12, 12)));
         Program.Start();
         Program.Open(music.Path().string());
-        const auto* status = Program.Windows().Form3->findChild<QLabel*>("StatusPanel");
+        const auto* status = Program.Windows().ExtractionWindow->findChild<QLabel*>("StatusPanel");
         const auto enabled = [this](const char* box) {
             return Program.Find<QWidget>(box)->isEnabled();
         };
@@ -376,6 +376,15 @@ private slots:
                  QStringLiteral("  ID3-Tag &schreiben"));
         QCOMPARE(Program.Text("ScanModeCaption"), QStringLiteral("Normale Suche - &U"));
         QCOMPARE(Program.Text("WholePathPanel"), QStringLiteral(" Auf ganzen &Pfad anwenden ..."));
+        // texts worded outside the windows: a table entry of the settings window, the error
+        // window's caption counted in the batch report
+        TErrorWindow* errors = Program.Windows().ErrorWindow;
+        errors->ShowBitRateWarnings(3);
+        QCOMPARE(errors->windowTitle(), QStringLiteral("Fehler gefunden (Bitraten-Warnung) : 3"));
+        errors->hide();
+        auto* title = Program.Windows().SettingsWindow->findChild<QCheckBox*>("TitleBox");
+        title->click();
+        QCOMPARE(title->text(), QStringLiteral("&Titel         [gesperrt]"));
         qApp->removeTranslator(german);
         delete german;
     }
@@ -430,7 +439,7 @@ private slots:
         WriteBytes(music / "f broken.mp3", std::string(600, 'x'));
         TSettingsBatch().WriteString(WarningBitRateKey, "1");
         Program.Start();
-        T_ErrorForm* errors = Program.Windows().ErrorForm;
+        TErrorWindow* errors = Program.Windows().ErrorWindow;
         Program.Open(music.Path().string());
         QCOMPARE(Program.Listed(), all);
         const auto path = [&music, &all](int i) { return music / all[i].toStdString(); };
@@ -459,7 +468,7 @@ private slots:
 
         Program.Open(music.Path().string()); // the error window's Clear resets the notice too
         QVERIFY(!notice->Caption().isEmpty());
-        errors->Clear_SBClick();
+        errors->ClearClicked();
         QVERIFY(notice->Caption().isEmpty() && !Program.Work().BitRateErrorsFound);
 
         // a file outside the band can be left out of the list

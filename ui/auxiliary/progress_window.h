@@ -13,12 +13,12 @@ int ProgressBarWidth(int frameWidth, int position, int range);
 
 // The bare progress bar a batch job shows while it runs: frameless, above all windows, centred.
 // Every producer feeds it through Report, one call per step.
-class T_ProgressForm : public QWidget
+class TProgressWindow : public QWidget
 {
     Q_OBJECT
 
 public:
-    explicit T_ProgressForm(QWidget* parent = nullptr);
+    explicit TProgressWindow(QWidget* parent = nullptr);
 
     // The longest time a report waits to be painted (ms).
     static constexpr int PaintIntervalMs = 50;

@@ -21,7 +21,7 @@ class TPrompts;
 struct TWorkspace;
 
 // The object that owns the HTML generator: its song table, the target folder of the last run and
-// the folder picker. The main window starts a run through Generate_SBClick; the program never
+// the folder picker. The main window starts a run through GenerateClicked; the program never
 // shows this window itself.
 class THtmlWindow : public THidingWindow
 {
@@ -43,7 +43,7 @@ public:
 
 public slots:
     // A run: the target folder from the picker, then the catalogue of every listed file.
-    void Generate_SBClick();
+    void GenerateClicked();
 
 signals:
     // The main file list is put away while the songs are read (true) and back afterwards.
@@ -60,27 +60,27 @@ private:
     class TRunProgress;
 
     void BuildControls();
-    void FormCreate();
-    void FormShow();
-    void Custom_RBClick(bool checked);
-    void OpenFile1Click();
+    void SetDefaults();
+    void ShowSongCount();
+    void CustomClicked(bool checked);
+    void OpenFileClicked();
 
     TWorkspace& Work;
     TPrompts& Prompts;
     std::unique_ptr<TBrowseDirectoryDlg> BrowseDirectoryDlg;
     std::unique_ptr<TThrottledYield> Yield;
 
-    QLineEdit* Caption_Edit = nullptr;
-    QLineEdit* Footer_Edit = nullptr;
-    QLineEdit* Copyright_Edit = nullptr;
-    QToolButton* Generate_SB = nullptr;
-    QLabel* TagPages_Label = nullptr;     // tag pages written by the current run
-    QLabel* TotalSongr_Label = nullptr;   // songs listed
-    QWidget* Repetitions_Panel = nullptr; // the hidden choice of the block's repetitions
-    QRadioButton* TotalSongs_RB = nullptr;
-    QRadioButton* Custom_RB = nullptr;
-    QSpinBox* NumberOfCustom_SE = nullptr;
-    QTextEdit* Preview_html_RE = nullptr; // hidden and disabled; a file opened from its menu
-    QMenu* PopupMenu = nullptr;
-    QAction* OpenFile1 = nullptr;
+    QLineEdit* CaptionBox = nullptr;
+    QLineEdit* FooterBox = nullptr;
+    QLineEdit* CopyrightBox = nullptr;
+    QToolButton* GenerateButton = nullptr;
+    QLabel* TagPagesLabel = nullptr;     // tag pages written by the current run
+    QLabel* SongCountLabel = nullptr;    // songs listed
+    QWidget* RepetitionsPanel = nullptr; // the hidden choice of the block's repetitions
+    QRadioButton* TotalSongsButton = nullptr;
+    QRadioButton* CustomButton = nullptr;
+    QSpinBox* CustomCountBox = nullptr;
+    QTextEdit* PreviewBox = nullptr; // hidden and disabled; a file opened from its menu
+    QMenu* PreviewMenu = nullptr;
+    QAction* OpenFileItem = nullptr;
 };

@@ -6,14 +6,14 @@ class QPlainTextEdit;
 
 // The shortcut list: the keys of the main, settings and tag-from-file-name windows, one per line
 // with its action lined up in a column. Read-only; closing only hides it.
-class T_KeysForm : public TInfoWindow
+class TShortcutListWindow : public TInfoWindow
 {
     Q_OBJECT
 
 public:
-    explicit T_KeysForm(QWidget* parent = nullptr);
+    explicit TShortcutListWindow(QWidget* parent = nullptr);
 
-    QPlainTextEdit* Memo1 = nullptr;
+    QPlainTextEdit* ShortcutBox = nullptr;
 };
 
 // The list's text: a key, tabs up to the action column (tab stops every 8 characters), and

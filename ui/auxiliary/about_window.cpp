@@ -1,5 +1,6 @@
-#include "ui/auxiliary/about_form.h"
+#include "ui/auxiliary/about_window.h"
 
+#include "ui/components/named.h"
 #include "ui/components/prompts.h"
 
 #include <QFrame>
@@ -14,8 +15,7 @@ constexpr int PictureSize = 100;
 
 QLabel* NewLabel(const char* name, const QString& text, QWidget* parent)
 {
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(QLatin1String(name));
+    auto* label = Named(new QLabel(text, parent), name);
     label->setAlignment(Qt::AlignCenter);
     label->setTextFormat(Qt::PlainText);
     return label;
@@ -52,7 +52,8 @@ QPixmap AboutPicture()
 }
 
 TAboutWindow::TAboutWindow(TPrompts& prompts, QWidget* parent)
-    : TInfoWindow(QStringLiteral("Form4"), tr("Created by ..."), QSize(400, 370), true, parent),
+    : TInfoWindow(QStringLiteral("AboutWindow"), tr("Created by ..."), QSize(400, 370), true,
+                  parent),
       Prompts(prompts)
 {
     CreateControls();
@@ -60,81 +61,77 @@ TAboutWindow::TAboutWindow(TPrompts& prompts, QWidget* parent)
 
 void TAboutWindow::CreateControls()
 {
-    Credits_Panel = new QFrame(this);
-    Credits_Panel->setObjectName(QStringLiteral("Credits_Panel"));
-    Credits_Panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    CreditsPanel = Named(new QFrame(this), "CreditsPanel");
+    CreditsPanel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
 
-    Programming_Label =
-        NewLabel("Programming_Label", tr("Programming :  the Cantrel developers"), Credits_Panel);
-    Design_Label = NewLabel("Design_Label", tr("Design and Graphics :  the Cantrel developers"),
-                            Credits_Panel);
-    Mpeg_Label = NewLabel("Mpeg_Label",
-                          tr("MPEG analysis :  TMPEGAudio (2026)\n"
-                             "by the Cantrel developers\n") +
-                              QLatin1String(MpegAnalysisPage),
-                          Credits_Panel);
-    Mail_Label =
-        NewLabel("Mail_Label", tr("Velmor Group\n") + QLatin1String(MakersMail), Credits_Panel);
-    Mail_Label->setToolTip(tr("e-mail to ..."));
-    HomePage_Label = NewLabel("HomePage_Label", QLatin1String(MakersHomePage), Credits_Panel);
-    HomePage_Label->setToolTip(tr("visit our Home Page ..."));
-    QFont bold = Mail_Label->font();
+    ProgrammingLabel =
+        NewLabel("ProgrammingLabel", tr("Programming :  the Cantrel developers"), CreditsPanel);
+    DesignLabel =
+        NewLabel("DesignLabel", tr("Design and Graphics :  the Cantrel developers"), CreditsPanel);
+    MpegLabel = NewLabel("MpegLabel",
+                         tr("MPEG analysis :  TMPEGAudio (2026)\n"
+                            "by the Cantrel developers\n") +
+                             QLatin1String(MpegAnalysisPage),
+                         CreditsPanel);
+    MailLabel =
+        NewLabel("MailLabel", tr("Velmor Group\n") + QLatin1String(MakersMail), CreditsPanel);
+    MailLabel->setToolTip(tr("e-mail to ..."));
+    HomePageLabel = NewLabel("HomePageLabel", QLatin1String(MakersHomePage), CreditsPanel);
+    HomePageLabel->setToolTip(tr("visit our Home Page ..."));
+    QFont bold = MailLabel->font();
     bold.setBold(true);
-    Mail_Label->setFont(bold);
-    for (QLabel* link : {Mpeg_Label, Mail_Label, HomePage_Label}) {
+    MailLabel->setFont(bold);
+    for (QLabel* link : {MpegLabel, MailLabel, HomePageLabel}) {
         link->setStyleSheet(QStringLiteral("QLabel { color: #0000c0; }"));
         link->setCursor(Qt::PointingHandCursor);
     }
 
-    Picture_Panel = new QFrame(Credits_Panel);
-    Picture_Panel->setObjectName(QStringLiteral("Picture_Panel"));
-    Picture_Panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
-    Image1 = new QLabel(Picture_Panel);
-    Image1->setObjectName(QStringLiteral("Image1"));
-    Image1->setFixedSize(PictureSize, PictureSize);
-    Image1->setPixmap(AboutPicture());
-    Image1->setToolTip(tr("visit our Home Page ..."));
-    Image1->setCursor(Qt::PointingHandCursor);
-    auto* frame = new QVBoxLayout(Picture_Panel);
+    PicturePanel = Named(new QFrame(CreditsPanel), "PicturePanel");
+    PicturePanel->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    Picture = Named(new QLabel(PicturePanel), "Picture");
+    Picture->setFixedSize(PictureSize, PictureSize);
+    Picture->setPixmap(AboutPicture());
+    Picture->setToolTip(tr("visit our Home Page ..."));
+    Picture->setCursor(Qt::PointingHandCursor);
+    auto* frame = new QVBoxLayout(PicturePanel);
     frame->setContentsMargins(2, 2, 2, 2);
-    frame->addWidget(Image1);
+    frame->addWidget(Picture);
 
-    auto* column = new QVBoxLayout(Credits_Panel);
-    for (QWidget* control :
-         {Programming_Label, Design_Label, Mpeg_Label, Mail_Label, HomePage_Label}) {
+    auto* column = new QVBoxLayout(CreditsPanel);
+    for (QWidget* control : {ProgrammingLabel, DesignLabel, MpegLabel, MailLabel, HomePageLabel}) {
         column->addWidget(control);
     }
-    column->addWidget(Picture_Panel, 0, Qt::AlignHCenter);
+    column->addWidget(PicturePanel, 0, Qt::AlignHCenter);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(6, 6, 6, 6);
-    layout->addWidget(Credits_Panel);
+    layout->addWidget(CreditsPanel);
 
     for (QWidget* control :
-         {static_cast<QWidget*>(Credits_Panel), static_cast<QWidget*>(Picture_Panel),
-          static_cast<QWidget*>(Programming_Label), static_cast<QWidget*>(Design_Label),
-          static_cast<QWidget*>(Mpeg_Label), static_cast<QWidget*>(Mail_Label),
-          static_cast<QWidget*>(HomePage_Label), static_cast<QWidget*>(Image1)}) {
+         {static_cast<QWidget*>(CreditsPanel), static_cast<QWidget*>(PicturePanel),
+          static_cast<QWidget*>(ProgrammingLabel), static_cast<QWidget*>(DesignLabel),
+          static_cast<QWidget*>(MpegLabel), static_cast<QWidget*>(MailLabel),
+          static_cast<QWidget*>(HomePageLabel), static_cast<QWidget*>(Picture)}) {
         control->installEventFilter(this);
     }
 }
 
-void TAboutWindow::Credits_PanelClick()
+void TAboutWindow::CreditsClicked()
 {
     hide();
 }
 
-void TAboutWindow::Mail_LabelMouseUp()
+void TAboutWindow::MailClicked()
 {
     Open(QStringLiteral("mailto:") + QLatin1String(MakersMail));
 }
 
-void TAboutWindow::Mpeg_LabelMouseUp()
+void TAboutWindow::MpegPageClicked()
 {
     Open(QLatin1String(MpegAnalysisPage));
 }
 
-void TAboutWindow::HomePage_LabelClick()
+void TAboutWindow::HomePageClicked()
 {
     Open(QLatin1String(MakersHomePage));
 }
@@ -167,16 +164,16 @@ bool TAboutWindow::eventFilter(QObject* watched, QEvent* event)
     const bool clicked = mouse->button() == Qt::LeftButton && PressedOn == watched;
     PressedOn = nullptr;
     if (clicked) {
-        if (watched == HomePage_Label || watched == Image1) {
-            HomePage_LabelClick();
+        if (watched == HomePageLabel || watched == Picture) {
+            HomePageClicked();
         } else {
-            Credits_PanelClick();
+            CreditsClicked();
         }
     }
-    if (watched == Mail_Label) {
-        Mail_LabelMouseUp();
-    } else if (watched == Mpeg_Label) {
-        Mpeg_LabelMouseUp();
+    if (watched == MailLabel) {
+        MailClicked();
+    } else if (watched == MpegLabel) {
+        MpegPageClicked();
     }
     return true;
 }

@@ -1,5 +1,5 @@
 #include "catalogue/html_generator.h"
-#include "ui/html/html_form.h"
+#include "ui/html/html_window.h"
 #include "ui/main/main_window_harness.h"
 
 #include <QTextEdit>
@@ -28,7 +28,7 @@ private slots:
         WriteBytes(templates / "style/a.css", "body {}\n");
         ClearSettingsStore();
         Program.Start();
-        THtmlWindow* form = Program.Windows().Form5;
+        THtmlWindow* form = Program.Windows().HtmlWindow;
         form->TemplateFolder = templates / "";
         TScriptedPrompts& prompts = Program.Prompts;
         Html(); // no files listed: not even the picker
@@ -72,9 +72,9 @@ private slots:
         QCOMPARE(prompts.FolderRequests.last().Start, chosen);
 
         // the hidden preview opens a file from its menu, as UTF-8
-        auto* preview = form->findChild<QTextEdit*>("Preview_html_RE");
+        auto* preview = form->findChild<QTextEdit*>("PreviewBox");
         QVERIFY(preview->isHidden() && !preview->isEnabled());
-        auto* open = form->findChild<QAction*>("OpenFile1");
+        auto* open = form->findChild<QAction*>("OpenFileItem");
         const QString shown = QStringLiteral("<p>caf\u00E9</p>\n");
         WriteBytes(target / "a.htm", shown.toStdString());
         prompts.AnswerFile(QString::fromStdString(target / "a.htm"));
@@ -98,4 +98,4 @@ private:
 };
 
 QTEST_MAIN(THtmlFormTest)
-#include "html_form_test.moc"
+#include "html_window_test.moc"

@@ -13,12 +13,12 @@ class TPrompts;
 // The list of saved file-name macros: pick one and see what it makes of the displayed file,
 // take it over into the main window, or keep the main window's macro in the list. The list is
 // read from the settings when the window is shown and stored when it closes.
-class TMacro_Form : public THidingWindow
+class TMacroListWindow : public THidingWindow
 {
     Q_OBJECT
 
 public:
-    explicit TMacro_Form(TPrompts& prompts, QWidget* parent = nullptr);
+    explicit TMacroListWindow(TPrompts& prompts, QWidget* parent = nullptr);
 
     // What the window reads of the main window, given when the windows are wired: the text of
     // its macro field, and what a macro makes of the file it displays.
@@ -45,26 +45,25 @@ protected:
 private:
     void BuildControls();
     void ConnectControls();
-    void FormShow();
-    void FormCloseQuery();
+    void ShowList();
     void LoadList();
     void SaveList();
     void UpdateCount();
 
-    void Macro_CBChange();
-    void AddNew_SBClick();
-    void Delete_SBClick();
-    void ClearList_SBClick();
-    void Close_SBClick();
+    void MacroListChanged();
+    void AddMacroClicked();
+    void DeleteClicked();
+    void ClearListClicked();
+    void CloseClicked();
 
     TPrompts& Prompts;
     TButtonHighlight* Highlight = nullptr;
 
-    QComboBox* Macro_CB = nullptr;
-    QLabel* Preview_Panel = nullptr;   // the preview
-    QLabel* ItemCount_Panel = nullptr; // the item count
-    QToolButton* Delete_SB = nullptr;
-    QToolButton* ClearList_SB = nullptr;
-    QToolButton* AddNew_SB = nullptr;
-    QToolButton* Close_SB = nullptr;
+    QComboBox* MacroListBox = nullptr;
+    QLabel* PreviewPanel = nullptr;  // the preview
+    QLabel* ListSizePanel = nullptr; // the item count
+    QToolButton* DeleteButton = nullptr;
+    QToolButton* ClearListButton = nullptr;
+    QToolButton* AddMacroButton = nullptr;
+    QToolButton* CloseButton = nullptr;
 };

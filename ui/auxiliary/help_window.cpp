@@ -1,4 +1,6 @@
-#include "ui/auxiliary/help_form.h"
+#include "ui/auxiliary/help_window.h"
+
+#include "ui/components/named.h"
 
 #include <QPlainTextEdit>
 #include <QVBoxLayout>
@@ -170,18 +172,17 @@ QString MacroHelpText()
 }
 
 THelpWindow::THelpWindow(QWidget* parent)
-    : TInfoWindow(QStringLiteral("Form2"), tr("Macros ..."), QSize(620, 520), true, parent)
+    : TInfoWindow(QStringLiteral("HelpWindow"), tr("Macros ..."), QSize(620, 520), true, parent)
 {
-    RichEdit = new QPlainTextEdit(this);
-    RichEdit->setObjectName(QStringLiteral("RichEdit"));
-    RichEdit->setReadOnly(true);
-    RichEdit->setLineWrapMode(QPlainTextEdit::NoWrap);
-    RichEdit->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    RichEdit->setFont(FixedPitchFont(10));
-    RichEdit->setStyleSheet(QStringLiteral("QPlainTextEdit { color: yellow; background: black; }"));
-    RichEdit->setPlainText(MacroHelpText());
+    HelpBox = Named(new QPlainTextEdit(this), "HelpBox");
+    HelpBox->setReadOnly(true);
+    HelpBox->setLineWrapMode(QPlainTextEdit::NoWrap);
+    HelpBox->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    HelpBox->setFont(FixedPitchFont(10));
+    HelpBox->setStyleSheet(QStringLiteral("QPlainTextEdit { color: yellow; background: black; }"));
+    HelpBox->setPlainText(MacroHelpText());
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(RichEdit);
+    layout->addWidget(HelpBox);
 }

@@ -18,12 +18,12 @@ class TPrompts;
 // several files, the 64-character name limit, the bit-rate band and its warning, and the code
 // page of the tags. The window reads them from the workspace when shown and hands every change
 // on through its signals; it stores nothing itself.
-class T_SettingsForm : public THidingWindow
+class TSettingsWindow : public THidingWindow
 {
     Q_OBJECT
 
 public:
-    T_SettingsForm(const TWorkspace& work, TPrompts& prompts, QWidget* parent = nullptr);
+    TSettingsWindow(const TWorkspace& work, TPrompts& prompts, QWidget* parent = nullptr);
 
     // The values both bound lists offer, kbit/s.
     static constexpr std::array<std::int32_t, 12> BitRates = {48,  56,  64,  80,  96,  112,
@@ -50,37 +50,37 @@ private:
     QWidget* BuildBitRateFrame();
     QWidget* BuildCodePageFrame();
     void ConnectControls();
-    void FormShow();
+    void ShowSettings();
 
     void FieldBoxClick(int field, bool checked);
-    void LimitTo64_CBClick(bool checked);
-    void WarningBitRate_CBClick(bool checked);
-    void ExcludeFiles_CBClick(bool checked);
+    void LimitTo64Clicked(bool checked);
+    void WarnBitRateClicked(bool checked);
+    void ExcludeFilesClicked(bool checked);
     void ColourExcludeCaption();
-    void OK_SBClick();
-    void Cancel_SBClick();
-    void ClearRecent_SBClick();
+    void OkClicked();
+    void CancelClicked();
+    void ClearRecentClicked();
 
     const TWorkspace& Work;
     TPrompts& Prompts;
     TButtonHighlight* Highlight = nullptr;
 
-    QGroupBox* RadioGroup1 = nullptr;
-    std::array<QCheckBox*, FieldCount> FieldBoxes{}; // Title_CB .. Track_CB
-    QGroupBox* GroupBox1 = nullptr;
-    QCheckBox* LimitTo64_CB = nullptr;
-    QToolButton* ClearRecent_SB = nullptr;
-    QGroupBox* GroupBox2 = nullptr;
-    QCheckBox* WarningBitRate_CB = nullptr;
-    QLabel* Below_Label = nullptr;
+    QGroupBox* FieldGroup = nullptr;
+    std::array<QCheckBox*, FieldCount> FieldBoxes{}; // TitleBox .. TrackBox
+    QGroupBox* GeneralGroup = nullptr;
+    QCheckBox* LimitTo64Box = nullptr;
+    QToolButton* ClearRecentButton = nullptr;
+    QGroupBox* BitRateGroup = nullptr;
+    QCheckBox* WarnBitRateBox = nullptr;
+    QLabel* BelowLabel = nullptr;
     QComboBox* LowerBitRate = nullptr;
-    QLabel* Higher_Label = nullptr;
+    QLabel* HigherLabel = nullptr;
     QComboBox* HigherBitRate = nullptr;
-    QLabel* KBits_Label = nullptr;
-    QCheckBox* ExcludeFiles_CB = nullptr;
-    QGroupBox* GroupBox3 = nullptr; // the code page of the tags
-    QLabel* CodePage_Label = nullptr;
-    QComboBox* CodePage_CB = nullptr;
-    QToolButton* OK_SB = nullptr;
-    QToolButton* Cancel_SB = nullptr;
+    QLabel* KbitsLabel = nullptr;
+    QCheckBox* ExcludeFilesBox = nullptr;
+    QGroupBox* CodePageGroup = nullptr; // the code page of the tags
+    QLabel* CodePageLabel = nullptr;
+    QComboBox* CodePageBox = nullptr;
+    QToolButton* OkButton = nullptr;
+    QToolButton* CancelButton = nullptr;
 };

@@ -14,12 +14,12 @@ class TFormInfo;
 
 // The shared error list: batch jobs add the files that went wrong, grouped by folder, and set
 // the caption with their count; the user reads, clears or closes it. Closing only hides it.
-class T_ErrorForm : public QWidget
+class TErrorWindow : public QWidget
 {
     Q_OBJECT
 
 public:
-    explicit T_ErrorForm(QWidget* parent = nullptr);
+    explicit TErrorWindow(QWidget* parent = nullptr);
 
     // The failed files of a batch, as a batch ends: the log is emptied, the files are listed
     // under their folders, the caption gives their count, and the window comes to the front
@@ -48,9 +48,9 @@ public:
     // Empties the log, sets the caption "Errors Found ..." and emits Cleared.
     void Clear();
     // "Clea&r": Clear.
-    void Clear_SBClick();
+    void ClearClicked();
     // "&Close": hides the window.
-    void Close_SBClick();
+    void CloseClicked();
 
 signals:
     // The log was cleared by the user; the main window resets its error notice.
@@ -68,8 +68,8 @@ private:
     void ShowNewLines(std::size_t first);
 
     TErrorLog Log;
-    QPlainTextEdit* Error_RichEdit = nullptr;
-    QPushButton* Clear_SB = nullptr; // "Clea&r"
-    QPushButton* Close_SB = nullptr; // "&Close"
+    QPlainTextEdit* ErrorLogBox = nullptr;
+    QPushButton* ClearButton = nullptr; // "Clea&r"
+    QPushButton* CloseButton = nullptr; // "&Close"
     TFormInfo* FormInfo = nullptr;
 };

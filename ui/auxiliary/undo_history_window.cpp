@@ -1,9 +1,10 @@
-#include "ui/auxiliary/undo_history_form.h"
+#include "ui/auxiliary/undo_history_window.h"
 
 #include "settings/registry.h"
 #include "ui/auxiliary/button_highlight.h"
 #include "ui/components/display_path.h"
 #include "ui/components/form_info.h"
+#include "ui/components/named.h"
 
 #include <QDateTime>
 #include <QHBoxLayout>
@@ -17,8 +18,7 @@ namespace {
 
 QToolButton* FlatButton(QWidget* parent, const char* name, const QString& caption)
 {
-    auto* button = new QToolButton(parent);
-    button->setObjectName(QLatin1String(name));
+    auto* button = Named(new QToolButton(parent), name);
     button->setText(caption);
     button->setAutoRaise(true);
     button->setMinimumWidth(90);
@@ -27,54 +27,53 @@ QToolButton* FlatButton(QWidget* parent, const char* name, const QString& captio
 
 } // namespace
 
-TUndoHistoryForm::TUndoHistoryForm(const std::string& journalFolder, QWidget* parent)
-    : THidingWindow(QStringLiteral("UndoHistoryForm"), tr("Undo history"), parent),
+TUndoHistoryWindow::TUndoHistoryWindow(const std::string& journalFolder, QWidget* parent)
+    : THidingWindow(QStringLiteral("UndoHistoryWindow"), tr("Undo history"), parent),
       JournalFolder(journalFolder)
 {
-    Batch_List = new QTreeWidget(this);
-    Batch_List->setObjectName(QStringLiteral("Batch_List"));
-    Batch_List->setHeaderLabels({tr("Batch"), tr("Time"), tr("Files"), tr("Folder")});
-    Batch_List->setRootIsDecorated(false);
-    Batch_List->setUniformRowHeights(true);
-    Batch_List->setSelectionMode(QAbstractItemView::SingleSelection);
-    Batch_List->header()->setStretchLastSection(true);
-    Undo_SB = FlatButton(this, "Undo_SB", tr("&Undo"));
-    Close_SB = FlatButton(this, "Close_SB", tr("&Close"));
+    BatchList = Named(new QTreeWidget(this), "BatchList");
+    BatchList->setHeaderLabels({tr("Batch"), tr("Time"), tr("Files"), tr("Folder")});
+    BatchList->setRootIsDecorated(false);
+    BatchList->setUniformRowHeights(true);
+    BatchList->setSelectionMode(QAbstractItemView::SingleSelection);
+    BatchList->header()->setStretchLastSection(true);
+    UndoButton = FlatButton(this, "UndoButton", tr("&Undo"));
+    CloseButton = FlatButton(this, "CloseButton", tr("&Close"));
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
-    buttons->addWidget(Undo_SB);
-    buttons->addWidget(Close_SB);
+    buttons->addWidget(UndoButton);
+    buttons->addWidget(CloseButton);
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(Batch_List, 1);
+    layout->addWidget(BatchList, 1);
     layout->addLayout(buttons);
-    new TButtonHighlight({Undo_SB, Close_SB}, {this}, this);
+    new TButtonHighlight({UndoButton, CloseButton}, {this}, this);
     resize(620, 300);
 
-    connect(Batch_List, &QTreeWidget::itemSelectionChanged, this,
-            &TUndoHistoryForm::SelectionChanged);
-    connect(Batch_List, &QTreeWidget::itemDoubleClicked, this, &TUndoHistoryForm::Undo_SBClick);
-    connect(Undo_SB, &QToolButton::clicked, this, &TUndoHistoryForm::Undo_SBClick);
-    connect(Close_SB, &QToolButton::clicked, this, &QWidget::close);
+    connect(BatchList, &QTreeWidget::itemSelectionChanged, this,
+            &TUndoHistoryWindow::SelectionChanged);
+    connect(BatchList, &QTreeWidget::itemDoubleClicked, this, &TUndoHistoryWindow::UndoClicked);
+    connect(UndoButton, &QToolButton::clicked, this, &TUndoHistoryWindow::UndoClicked);
+    connect(CloseButton, &QToolButton::clicked, this, &QWidget::close);
 
     FormInfo = new TFormInfo(this);
     FormInfo->Company = RegCompany;
     FormInfo->AppName = RegAppName;
-    FormInfo->FormName = QStringLiteral("UndoHistoryForm");
+    FormInfo->FormName = UndoHistoryWindowSection;
     FormInfo->Loaded();
 }
 
-void TUndoHistoryForm::Reload()
+void TUndoHistoryWindow::Reload()
 {
     // the batch the user chose stays chosen while it can still be undone
-    const int current = Batch_List->indexOfTopLevelItem(Batch_List->currentItem());
+    const int current = BatchList->indexOfTopLevelItem(BatchList->currentItem());
     const int kept = current >= 0 ? History[static_cast<std::size_t>(current)].Number : 0;
     History = UndoHistory(JournalFolder);
-    const QSignalBlocker quiet(Batch_List);
-    Batch_List->clear();
+    const QSignalBlocker quiet(BatchList);
+    BatchList->clear();
     int chosen = -1;
     for (std::size_t i = 0; i < History.size(); ++i) {
         const TUndoHistoryEntry& batch = History[i];
-        auto* row = new QTreeWidgetItem(Batch_List);
+        auto* row = new QTreeWidgetItem(BatchList);
         row->setText(0, DisplayPath(batch.Kind));
         row->setText(1, QDateTime::fromSecsSinceEpoch(batch.Time)
                             .toString(QStringLiteral("yyyy-MM-dd hh:mm:ss")));
@@ -89,24 +88,24 @@ void TUndoHistoryForm::Reload()
         }
     }
     for (int column = 0; column < 3; ++column) {
-        Batch_List->resizeColumnToContents(column);
+        BatchList->resizeColumnToContents(column);
     }
     if (chosen >= 0) {
-        Batch_List->setCurrentItem(Batch_List->topLevelItem(chosen));
+        BatchList->setCurrentItem(BatchList->topLevelItem(chosen));
     }
     SelectionChanged();
 }
 
-void TUndoHistoryForm::SelectionChanged()
+void TUndoHistoryWindow::SelectionChanged()
 {
-    const int row = Batch_List->indexOfTopLevelItem(Batch_List->currentItem());
-    const bool selected = !Batch_List->selectedItems().isEmpty();
-    Undo_SB->setEnabled(selected && row >= 0 && History[static_cast<std::size_t>(row)].Undoable);
+    const int row = BatchList->indexOfTopLevelItem(BatchList->currentItem());
+    const bool selected = !BatchList->selectedItems().isEmpty();
+    UndoButton->setEnabled(selected && row >= 0 && History[static_cast<std::size_t>(row)].Undoable);
 }
 
-void TUndoHistoryForm::Undo_SBClick()
+void TUndoHistoryWindow::UndoClicked()
 {
-    const int row = Batch_List->indexOfTopLevelItem(Batch_List->currentItem());
+    const int row = BatchList->indexOfTopLevelItem(BatchList->currentItem());
     if (row < 0 || !History[static_cast<std::size_t>(row)].Undoable) {
         return;
     }
@@ -115,7 +114,7 @@ void TUndoHistoryForm::Undo_SBClick()
     Reload();
 }
 
-void TUndoHistoryForm::showEvent(QShowEvent* event)
+void TUndoHistoryWindow::showEvent(QShowEvent* event)
 {
     THidingWindow::showEvent(event);
     if (!event->spontaneous()) {
@@ -123,7 +122,7 @@ void TUndoHistoryForm::showEvent(QShowEvent* event)
     }
 }
 
-void TUndoHistoryForm::changeEvent(QEvent* event)
+void TUndoHistoryWindow::changeEvent(QEvent* event)
 {
     THidingWindow::changeEvent(event);
     // a batch run from another window meanwhile shows up when the user comes back
@@ -132,7 +131,7 @@ void TUndoHistoryForm::changeEvent(QEvent* event)
     }
 }
 
-void TUndoHistoryForm::closeEvent(QCloseEvent* event)
+void TUndoHistoryWindow::closeEvent(QCloseEvent* event)
 {
     THidingWindow::closeEvent(event);
     FormInfo->Save();

@@ -13,7 +13,7 @@ class THelpWindow : public TInfoWindow
 public:
     explicit THelpWindow(QWidget* parent = nullptr);
 
-    QPlainTextEdit* RichEdit = nullptr;
+    QPlainTextEdit* HelpBox = nullptr;
 };
 
 // The help window's text.

@@ -13,12 +13,12 @@ class TFormInfo;
 // "Undo history": the kept batches of the undo journal, newest first (kind, time, files,
 // folder); the chosen one is handed to the main window, which undoes it as its menu's undo does.
 // The list is read again whenever the window is shown or activated and after each undo.
-class TUndoHistoryForm : public THidingWindow
+class TUndoHistoryWindow : public THidingWindow
 {
     Q_OBJECT
 
 public:
-    explicit TUndoHistoryForm(const std::string& journalFolder, QWidget* parent = nullptr);
+    explicit TUndoHistoryWindow(const std::string& journalFolder, QWidget* parent = nullptr);
 
     // Reads the journal folder and lists its batches; the one chosen before stays chosen, else
     // the newest that can be undone.
@@ -37,12 +37,12 @@ protected:
 
 private:
     void SelectionChanged();
-    void Undo_SBClick();
+    void UndoClicked();
 
     const std::string& JournalFolder;
     std::vector<TUndoHistoryEntry> History;
     TFormInfo* FormInfo = nullptr;
-    QTreeWidget* Batch_List = nullptr;
-    QToolButton* Undo_SB = nullptr;
-    QToolButton* Close_SB = nullptr;
+    QTreeWidget* BatchList = nullptr;
+    QToolButton* UndoButton = nullptr;
+    QToolButton* CloseButton = nullptr;
 };

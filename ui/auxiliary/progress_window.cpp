@@ -1,5 +1,6 @@
-#include "ui/auxiliary/progress_form.h"
+#include "ui/auxiliary/progress_window.h"
 
+#include "ui/components/named.h"
 #include "workspace/batch_report.h"
 
 #include <QCloseEvent>
@@ -60,25 +61,23 @@ protected:
 
 } // namespace
 
-T_ProgressForm::T_ProgressForm(QWidget* parent)
+TProgressWindow::TProgressWindow(QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint)
 {
-    setObjectName("_ProgressForm");
+    setObjectName(QStringLiteral("ProgressWindow"));
     setWindowTitle("Progress");
     CreateControls();
     setFixedSize(FrameWidth + 2 * WindowMargin, FrameHeight + 2 * WindowMargin);
 }
 
-void T_ProgressForm::CreateControls()
+void TProgressWindow::CreateControls()
 {
-    Frame = new TProgressFrame(this);
-    Frame->setObjectName("ProgressFrame");
+    Frame = Named(new TProgressFrame(this), "ProgressFrame");
     Frame->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     Frame->setLineWidth(FrameBorder);
     Frame->setGeometry(WindowMargin, WindowMargin, FrameWidth, FrameHeight);
 
-    Bar = new TProgressBar(Frame);
-    Bar->setObjectName("ProgressBar");
+    Bar = Named(new TProgressBar(Frame), "ProgressBar");
     QFont bold = Bar->font();
     bold.setBold(true);
     Bar->setFont(bold);
@@ -97,7 +96,7 @@ int ProgressBarWidth(int frameWidth, int position, int range)
     return static_cast<int>(std::clamp(width, 0LL, inner));
 }
 
-void T_ProgressForm::Report(int position, int range, const QString& text)
+void TProgressWindow::Report(int position, int range, const QString& text)
 {
     if (Bar->text() != text) {
         Bar->setText(text);
@@ -125,14 +124,14 @@ void T_ProgressForm::Report(int position, int range, const QString& text)
     SincePaint.start();
 }
 
-void T_ProgressForm::closeEvent(QCloseEvent* event)
+void TProgressWindow::closeEvent(QCloseEvent* event)
 {
     // there is no close box; a close request from the desktop only hides the window
     hide();
     event->ignore();
 }
 
-void T_ProgressForm::showEvent(QShowEvent* event)
+void TProgressWindow::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);
     SincePaint.invalidate(); // the first report after showing is painted at once

@@ -19,23 +19,23 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    QFrame* Credits_Panel = nullptr;     // the lowered panel holding everything
-    QLabel* Programming_Label = nullptr; // programming credit
-    QLabel* Design_Label = nullptr;      // design and graphics credit
-    QLabel* Mpeg_Label = nullptr;        // the MPEG analysis, with its web page
-    QLabel* Mail_Label = nullptr;        // the group and its mail address
-    QLabel* HomePage_Label = nullptr;    // the home page
-    QFrame* Picture_Panel = nullptr;     // the picture's frame
-    QLabel* Image1 = nullptr;
+    QFrame* CreditsPanel = nullptr;     // the lowered panel holding everything
+    QLabel* ProgrammingLabel = nullptr; // programming credit
+    QLabel* DesignLabel = nullptr;      // design and graphics credit
+    QLabel* MpegLabel = nullptr;        // the MPEG analysis, with its web page
+    QLabel* MailLabel = nullptr;        // the group and its mail address
+    QLabel* HomePageLabel = nullptr;    // the home page
+    QFrame* PicturePanel = nullptr;     // the picture's frame
+    QLabel* Picture = nullptr;
 
     // Hides the window.
-    void Credits_PanelClick();
+    void CreditsClicked();
     // Opens a mail to the makers.
-    void Mail_LabelMouseUp();
+    void MailClicked();
     // Opens the MPEG analysis's web page.
-    void Mpeg_LabelMouseUp();
+    void MpegPageClicked();
     // Opens the makers' home page.
-    void HomePage_LabelClick();
+    void HomePageClicked();
 
     void CreateControls();
     void Open(const QString& url);
