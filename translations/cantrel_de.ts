@@ -682,6 +682,323 @@ aus &apos;../HTML&apos;</translation>
         <source>Macros ...</source>
         <translation>Makros ...</translation>
     </message>
+    <message>
+        <source>------------------------------------------------------------------------
+                         Velmor Cantrel v3.x.x
+------------------------------------------------------------------------
+
+History :
+
+ v3.1.7 : Runs on Linux desktops. Tags are read and written in one code
+          page (Windows-1252 unless set otherwise); a rename never
+          replaces an existing file; file names need not be UTF-8.
+ v3.1.5 : Shortcut list; hints can be switched off; the help column
+          can be collapsed.
+ v3.1.0 : HTML catalogue: a page per song and a song list, written from
+          the templates in the HTML folder.
+ v3.0.0 : &quot;Name To ID3&quot;: tags filled from file names through a
+          &quot;TAG Formula&quot;, with a list of formulas and replace pairs.
+ v2.1.0 : Macro list: macros kept, previewed and taken over.
+ v2.0.0 : File names set from tags through macros, also into new
+          subfolders; recursive scan of the folders below.
+ v1.1.0 : Warnings about files outside a bit-rate band; error list.
+ v1.0.0 : First public release.
+
+------------------------------------------------------------------------
+
+HTML Support
+
+ The templates lie in the folder HTML beside the program. Generating a
+ catalogue copies that folder as the folder HTML of the chosen folder
+ and writes there:
+
+   _songs.htm  the song list, from the template of that name
+   _tags.htm   the template of the pages in the folder Tags below it,
+               one page per listed file
+
+ Reserved words, replaced in every line of a template (the first time
+ each one occurs in the line):
+
+   title_from_tags      Song Title
+   artist_from_tags     Artist
+   album_from_tags      Album
+   year_from_tags       Year
+   comment_from_tags    Comment
+   genre_from_tags      Genre
+   tracknr_from_tags    Track Nr.
+   duration_from_tags   Playing Time
+   size_from_tags       File Size
+   version_from_tags    Version
+   mode_from_tags       Mode
+   bitrate_from_tags    BitRate
+   song_name_from_tags  Name of Song from Path
+   songs_file_name      Name for generated - tag.htm - Files
+   var_date_time        Current Date and Time
+   var_caption_header   Text for Header
+   var_copyright        Copyright Information
+
+   &lt;!-- begin_repetition --&gt;   start of the block written once per song
+   &lt;!-- end_repetition --&gt;     end of that block
+                               (each marker alone on its line, in _songs.htm)
+
+------------------------------------------------------------------------
+
+MACROS
+
+ %&lt;tagid&gt;[,|: &lt;alignment&gt;][,|: &lt;length&gt;][, &lt;padchar&gt;]%
+
+ - An item begins and ends with a percent sign: %T%.
+ - Two percent signs with nothing or blanks between them give one
+   percent sign: %% gives %.
+ - Items don&apos;t nest; a percent sign without its closing one ends the
+   text with &quot;&lt;&lt;&lt;ERROR!!! No end of item definition!&gt;&gt;&gt;&quot;.
+ - Elements are separated by commas; alignment and length may also be
+   separated by a colon. The pad character always needs three commas
+   before it: %T,L:12,,.%
+ - Only the tag id is required; it may be typed in small letters.
+ - The pad character defaults to a blank (ASCII 32).
+ - A tag id that names no item is not replaced: the item stays exactly
+   as written, percent signs included (%This is title,C,70%).
+ - A number as tag id gives the character of that code: %65% gives A.
+
+ Short  Long           Len  Align  Description
+ -----  -------------  ---  -----  ------------------------------------
+ T      Title           30  L      Title
+ TR     Track            3  R      Album track number (two digits)
+ A      Artist          30  L      Artist
+ ALB    Album           35  L      Album
+ Y      Year             4  L      Year
+ CMNT   Comment         30  L      Comment
+ G      Genre           25  L      Genre description
+ GNR    GenreNr          3  R      Genre number
+ M      Mode            12  L      Channel mode (&apos;Stereo&apos; / &apos;Joint-Stereo&apos;
+                                   / &apos;Dual-Channel&apos; / &apos;Mono&apos;)
+ S      Stereo           6  L      &apos;Stereo&apos; or &apos;Mono&apos;
+ V      Version          3  L      MPEG version
+ LY     Layer            3  L      Layer name
+ LYN    LayerNr          1  L      Layer number
+ BR     BitRate          3  R      Bit rate (kbit/s)
+ SR     SampleRate       5  R      Sample rate (Hz)
+ SRK    SampleRateKb     4  R      Sample rate (kHz, one decimal)
+ FL     FrameLength      4  R      Frame length (bytes)
+ D      Duration         4  R      Playing time (seconds)
+ DC     DurationComma    5  R      Playing time, thousands grouped
+ DF     DurationForm     5  R      Playing time as mm:ss
+ L      Length           9  R      File size (bytes)
+ LC     LengthComma     12  R      File size, thousands grouped
+ LK     LengthKb         6  R      File size (KB)
+ LKC    LengthKbComma    8  R      File size (KB, rounded, grouped)
+ LM     LengthMb         5  R      File size (MB, one decimal)
+ FN     FileName        40  L      File name
+ FP     FilePath        40  L      Folder of the file
+ FD     FileDate        10  L      File date (dd.mm.yyyy)
+ FT     FileTime         8  L      File time (hh:nn:ss)
+ VL     VolumeLabel     11  L      Label of the disk holding the file
+ EP     ErrorProt        3  L      Error protection: Yes / No
+ C      Copyright        3  L      Copyright flag: Yes / No
+ O      Original         3  L      Original flag: Yes / No
+ EP*    ErrorProt*       1  L      the same flags as * or a blank
+ C*     Copyright*       1  L
+ O*     Original*        1  L
+ SL     Selected         3  L      Selected: Yes / No
+ SL*    Selected*        3  L      Selected: * or a blank
+ SLN    SelectedNr       3  R      Selection mark
+ VD     Valid            3  L      Valid MPEG stream: Yes / No
+ VD*    Valid*           3  L      Valid: * or a blank
+ NL     NewLine          2  L      Line break
+ #      SoftNewLine      0  L      Nothing
+ TB     Tab              1  L      Tab character
+
+ Example:
+   &quot;  [ %a,t% - %alb,t% ] - %t,t% - %g,t% - %y,t%&quot;
+ gives
+   &quot;  [ artist - album ] - title - genre - year&quot;
+
+ALIGNMENT
+
+ L - Left       the value, then pad characters
+ R - Right      pad characters, then the value
+ C - Centered   the value in the middle; an odd pad goes to the right
+ T - Trimmed    the value as it is, whatever the length
+
+ Without an alignment (or with another letter) the item takes its
+ default alignment and default length: %T% is always 30 characters.
+
+LENGTH
+
+ Longer data is cut to the length, keeping its first characters (also
+ for R and C). An alignment without a length gives the data as it is;
+ a length of zero means the item&apos;s default length: %T,R,0% is the
+ title right-aligned in 30 characters.
+
+PADDING
+
+ The pad character is given as the character itself, not its code:
+ %TR,R,4,0% gives 0005 for track 5.
+------------------------------------------------------------------------
+</source>
+        <translation>------------------------------------------------------------------------
+                         Velmor Cantrel v3.x.x
+------------------------------------------------------------------------
+
+Versionen :
+
+ v3.1.7 : Läuft auf Linux-Desktops. Tags werden in einer Codepage
+          gelesen und geschrieben (Windows-1252, wenn nicht anders
+          eingestellt); ein Umbenennen ersetzt nie eine vorhandene
+          Datei; Dateinamen müssen nicht UTF-8 sein.
+ v3.1.5 : Tastenliste; Hinweise lassen sich abschalten; die
+          Hilfespalte lässt sich einklappen.
+ v3.1.0 : HTML-Katalog: eine Seite je Titel und eine Titelliste,
+          geschrieben nach den Vorlagen im Ordner HTML.
+ v3.0.0 : &quot;Name nach ID3&quot;: Tags aus Dateinamen gefüllt über eine
+          &quot;TAG-Formel&quot;, mit einer Liste von Formeln und Ersetzungen.
+ v2.1.0 : Makroliste: Makros gespeichert, in der Vorschau gezeigt und
+          übernommen.
+ v2.0.0 : Dateinamen aus Tags über Makros gesetzt, auch in neue
+          Unterordner; rekursive Suche in den Ordnern darunter.
+ v1.1.0 : Warnungen zu Dateien außerhalb eines Bitratenbereichs;
+          Fehlerliste.
+ v1.0.0 : Erste öffentliche Version.
+
+------------------------------------------------------------------------
+
+HTML-Unterstützung
+
+ Die Vorlagen liegen im Ordner HTML neben dem Programm. Beim Erzeugen
+ eines Katalogs wird dieser Ordner als Ordner HTML in den gewählten
+ Ordner kopiert und dort geschrieben:
+
+   _songs.htm  die Titelliste, nach der Vorlage dieses Namens
+   _tags.htm   die Vorlage der Seiten im Ordner Tags darunter,
+               eine Seite je gelisteter Datei
+
+ Reservierte Wörter, ersetzt in jeder Zeile einer Vorlage (jeweils
+ beim ersten Vorkommen in der Zeile):
+
+   title_from_tags      Titel
+   artist_from_tags     Interpret
+   album_from_tags      Album
+   year_from_tags       Jahr
+   comment_from_tags    Kommentar
+   genre_from_tags      Genre
+   tracknr_from_tags    Track-Nr.
+   duration_from_tags   Spieldauer
+   size_from_tags       Dateigröße
+   version_from_tags    Version
+   mode_from_tags       Modus
+   bitrate_from_tags    Bitrate
+   song_name_from_tags  Name des Titels aus dem Pfad
+   songs_file_name      Name der erzeugten - tag.htm - Dateien
+   var_date_time        Aktuelles Datum und Uhrzeit
+   var_caption_header   Text der Kopfzeile
+   var_copyright        Copyright-Angabe
+
+   &lt;!-- begin_repetition --&gt;   Anfang des Blocks, der je Titel einmal
+                               geschrieben wird
+   &lt;!-- end_repetition --&gt;     Ende dieses Blocks
+                               (jede Marke allein in ihrer Zeile, in
+                               _songs.htm)
+
+------------------------------------------------------------------------
+
+MAKROS
+
+ %&lt;tagid&gt;[,|: &lt;alignment&gt;][,|: &lt;length&gt;][, &lt;padchar&gt;]%
+
+ - Ein Element beginnt und endet mit einem Prozentzeichen: %T%.
+ - Zwei Prozentzeichen mit nichts oder Leerzeichen dazwischen ergeben
+   ein Prozentzeichen: %% ergibt %.
+ - Elemente werden nicht verschachtelt; ein Prozentzeichen ohne
+   schließendes beendet den Text mit
+   &quot;&lt;&lt;&lt;ERROR!!! No end of item definition!&gt;&gt;&gt;&quot;.
+ - Die Angaben werden durch Kommas getrennt; Ausrichtung und Länge
+   auch durch einen Doppelpunkt. Vor dem Füllzeichen stehen immer drei
+   Kommas: %T,L:12,,.%
+ - Nur die Tag-ID ist nötig; sie darf klein geschrieben werden.
+ - Das Füllzeichen ist ohne Angabe ein Leerzeichen (ASCII 32).
+ - Eine Tag-ID, die kein Element nennt, wird nicht ersetzt: das
+   Element bleibt genau wie geschrieben, mit den Prozentzeichen
+   (%This is title,C,70%).
+ - Eine Zahl als Tag-ID ergibt das Zeichen dieses Codes: %65% ergibt A.
+
+ Kurz   Lang           Län  Ausr.  Beschreibung
+ -----  -------------  ---  -----  ------------------------------------
+ T      Title           30  L      Titel
+ TR     Track            3  R      Tracknummer im Album (zweistellig)
+ A      Artist          30  L      Interpret
+ ALB    Album           35  L      Album
+ Y      Year             4  L      Jahr
+ CMNT   Comment         30  L      Kommentar
+ G      Genre           25  L      Genre-Bezeichnung
+ GNR    GenreNr          3  R      Genre-Nummer
+ M      Mode            12  L      Kanalmodus (&apos;Stereo&apos; / &apos;Joint-Stereo&apos;
+                                   / &apos;Dual-Channel&apos; / &apos;Mono&apos;)
+ S      Stereo           6  L      &apos;Stereo&apos; oder &apos;Mono&apos;
+ V      Version          3  L      MPEG-Version
+ LY     Layer            3  L      Layer-Name
+ LYN    LayerNr          1  L      Layer-Nummer
+ BR     BitRate          3  R      Bitrate (kbit/s)
+ SR     SampleRate       5  R      Abtastrate (Hz)
+ SRK    SampleRateKb     4  R      Abtastrate (kHz, eine Nachkommastelle)
+ FL     FrameLength      4  R      Framelänge (Bytes)
+ D      Duration         4  R      Spieldauer (Sekunden)
+ DC     DurationComma    5  R      Spieldauer, Tausender gruppiert
+ DF     DurationForm     5  R      Spieldauer als mm:ss
+ L      Length           9  R      Dateigröße (Bytes)
+ LC     LengthComma     12  R      Dateigröße, Tausender gruppiert
+ LK     LengthKb         6  R      Dateigröße (KB)
+ LKC    LengthKbComma    8  R      Dateigröße (KB, gerundet, gruppiert)
+ LM     LengthMb         5  R      Dateigröße (MB, eine Nachkommastelle)
+ FN     FileName        40  L      Dateiname
+ FP     FilePath        40  L      Ordner der Datei
+ FD     FileDate        10  L      Dateidatum (dd.mm.yyyy)
+ FT     FileTime         8  L      Dateizeit (hh:nn:ss)
+ VL     VolumeLabel     11  L      Name des Datenträgers der Datei
+ EP     ErrorProt        3  L      Fehlerschutz: Yes / No
+ C      Copyright        3  L      Copyright-Kennung: Yes / No
+ O      Original         3  L      Original-Kennung: Yes / No
+ EP*    ErrorProt*       1  L      dieselben Kennungen als * oder Leerz.
+ C*     Copyright*       1  L
+ O*     Original*        1  L
+ SL     Selected         3  L      Ausgewählt: Yes / No
+ SL*    Selected*        3  L      Ausgewählt: * oder ein Leerzeichen
+ SLN    SelectedNr       3  R      Auswahlmarke
+ VD     Valid            3  L      Gültiger MPEG-Datenstrom: Yes / No
+ VD*    Valid*           3  L      Gültig: * oder ein Leerzeichen
+ NL     NewLine          2  L      Zeilenumbruch
+ #      SoftNewLine      0  L      Nichts
+ TB     Tab              1  L      Tabulatorzeichen
+
+ Beispiel:
+   &quot;  [ %a,t% - %alb,t% ] - %t,t% - %g,t% - %y,t%&quot;
+ ergibt
+   &quot;  [ Interpret - Album ] - Titel - Genre - Jahr&quot;
+
+AUSRICHTUNG
+
+ L - Left       der Wert, dann Füllzeichen
+ R - Right      Füllzeichen, dann der Wert
+ C - Centered   der Wert in der Mitte; ein ungerades Füllzeichen kommt
+                nach rechts
+ T - Trimmed    der Wert wie er ist, gleich welcher Länge
+ Ohne Ausrichtung (oder mit einem anderen Buchstaben) nimmt das Element
+ seine Standardausrichtung und Standardlänge: %T% hat immer 30 Zeichen.
+
+LÄNGE
+
+ Längere Daten werden auf die Länge gekürzt, ihre ersten Zeichen
+ bleiben (auch bei R und C). Eine Ausrichtung ohne Länge gibt die
+ Daten wie sie sind; eine Länge von null bedeutet die Standardlänge
+ des Elements: %T,R,0% ist der Titel rechtsbündig in 30 Zeichen.
+
+FÜLLZEICHEN
+
+ Das Füllzeichen wird als Zeichen selbst angegeben, nicht als Code:
+ %TR,R,4,0% ergibt 0005 für Track 5.
+------------------------------------------------------------------------
+</translation>
+    </message>
 </context>
 <context>
     <name>THtmlWindow</name>

@@ -2,6 +2,7 @@
 
 #include "ui/components/named.h"
 
+#include <QCoreApplication>
 #include <QPlainTextEdit>
 #include <QVBoxLayout>
 
@@ -9,7 +10,8 @@ namespace {
 
 // The text follows what the macro formatter and the catalogue generator do; keep them in step.
 constexpr const char* HelpText =
-    R"(------------------------------------------------------------------------
+    QT_TRANSLATE_NOOP("THelpWindow",
+                      R"(------------------------------------------------------------------------
                          Velmor Cantrel v3.x.x
 ------------------------------------------------------------------------
 
@@ -162,13 +164,13 @@ PADDING
  The pad character is given as the character itself, not its code:
  %TR,R,4,0% gives 0005 for track 5.
 ------------------------------------------------------------------------
-)";
+)");
 
 } // namespace
 
 QString MacroHelpText()
 {
-    return QString::fromUtf8(HelpText);
+    return THelpWindow::tr(HelpText);
 }
 
 THelpWindow::THelpWindow(QWidget* parent)

@@ -218,6 +218,10 @@ private:
     // whole-path mode, and the progress window shown when asked for (the caller hides it).
     TBatchResult RunControlledBatch(const std::function<TBatchResult(const TBatchControl&)>& run,
                                     bool showProgress, const char* journalKind);
+    // The control every batch of the window runs under: the shared yield, cancelled when the
+    // window closes, files counted from one or from nought, and with `showProgress` the progress
+    // window shown and fed (the caller hides it).
+    TBatchControl ProgressControl(bool countFromOne, bool showProgress);
     // The list after a whole-path run: shown, multi-select, nothing selected.
     void ShowListAgain();
     // Toggles whole-path mode with the list's selection mode and the field mode.

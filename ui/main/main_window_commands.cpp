@@ -148,18 +148,24 @@ TMainWindow::RunControlledBatch(const std::function<TBatchResult(const TBatchCon
         FileList->setSelectionMode(QAbstractItemView::SingleSelection);
         MoveCurrentRow(0);
     }
+    return RunJournaled(Work.JournalFolder, journalKind,
+                        ProgressControl(!Work.WholePathMode, showProgress), run);
+}
+
+TBatchControl TMainWindow::ProgressControl(bool countFromOne, bool showProgress)
+{
     TBatchControl control;
     control.Yield = [this] { (*Yield)(); };
     // the window is closing: the files not reached yet stay as they are
     control.Cancelled = [this] { return Work.Activity.StopRequested(); };
-    control.CountFromOne = !Work.WholePathMode;
+    control.CountFromOne = countFromOne;
     if (showProgress) {
         control.Progress = [this](int position, int range, const std::string& text) {
             emit ProgressReported(position, range, QString::fromStdString(text));
         };
         emit ProgressShown(true);
     }
-    return RunJournaled(Work.JournalFolder, journalKind, std::move(control), run);
+    return control;
 }
 
 void TMainWindow::ShowListAgain()

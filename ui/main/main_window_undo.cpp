@@ -2,11 +2,8 @@
 #include "journal/undo_batch.h"
 #include "journal/undo_history.h"
 #include "ui/components/prompts.h"
-#include "ui/components/throttled_yield.h"
 #include "ui/main/file_list_menu.h"
 #include "ui/main/main_window.h"
-
-#include <utility>
 
 // The file list menu's undo and the undo history's: the newest journaled batch, or the one chosen
 // in the history, is taken back file by file, with the refused files in the error window and the
@@ -48,17 +45,9 @@ void TMainWindow::UndoBatchChosen(int number)
         if (!Prompts.Confirm(this, tr("Attention !"), question)) {
             return;
         }
-        TBatchControl control;
-        control.Yield = [this] { (*Yield)(); };
-        control.Cancelled = [this] { return Work.Activity.StopRequested(); };
-        control.CountFromOne = true;
-        control.Progress = [this](int position, int range, const std::string& text) {
-            emit ProgressReported(position, range, QString::fromStdString(text));
-        };
-        emit ProgressShown(true);
         // the undo is a batch of its own, so it can be undone in turn
         const TBatchResult result = RunJournaled(
-            Work.JournalFolder, JournalUndo, std::move(control),
+            Work.JournalFolder, JournalUndo, ProgressControl(true, true),
             [&](const TBatchControl& journaled) {
                 return UndoBatch(*choice.Batch, journaled, false, choice.Undos);
             },

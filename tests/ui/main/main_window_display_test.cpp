@@ -385,6 +385,7 @@ private slots:
         auto* title = Program.Windows().SettingsWindow->findChild<QCheckBox*>("TitleBox");
         title->click();
         QCOMPARE(title->text(), QStringLiteral("&Titel         [gesperrt]"));
+        QVERIFY(MacroHelpText().contains(QStringLiteral("\nFÜLLZEICHEN\n")));
         qApp->removeTranslator(german);
         delete german;
     }
