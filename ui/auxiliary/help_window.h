@@ -13,6 +13,7 @@ class THelpWindow : public TInfoWindow
 public:
     explicit THelpWindow(QWidget* parent = nullptr);
 
+private:
     QPlainTextEdit* HelpBox = nullptr;
 };
 

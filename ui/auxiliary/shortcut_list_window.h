@@ -13,6 +13,7 @@ class TShortcutListWindow : public TInfoWindow
 public:
     explicit TShortcutListWindow(QWidget* parent = nullptr);
 
+private:
     QPlainTextEdit* ShortcutBox = nullptr;
 };
 

@@ -302,7 +302,8 @@ private slots:
 
     void HelpNamesEveryReservedWordAndOnlyRealItems()
     {
-        const QString text = Program.Windows().HelpWindow->HelpBox->toPlainText();
+        const QString text =
+            Program.Windows().HelpWindow->findChild<QPlainTextEdit*>("HelpBox")->toPlainText();
         for (const auto word : ReservedWords) {
             QVERIFY2(text.contains(QLatin1String(word.data(), word.size())), word.data());
         }
