@@ -19,6 +19,13 @@ public:
     }
 
     int Get() const { return Fd; }
+    // Gives up the descriptor without closing it.
+    int Release()
+    {
+        const int fd = Fd;
+        Fd = -1;
+        return fd;
+    }
     bool IsOpen() const { return Fd >= 0; }
 
     // Closes now; 0 or the errno value of a failed close (a late write error on some file systems).

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <exception>
 #include <fcntl.h>
+#include <string_view>
 #include <sys/stat.h>
 #include <taglib/commentsframe.h>
 #include <taglib/id3v2framefactory.h>
@@ -124,7 +125,191 @@ std::optional<TId3v2Fields> ReadFields(TagLib::IOStream& stream)
     return FieldsOf(*file.ID3v2Tag(false));
 }
 
+// How a text goes into a frame of a tag of `version`: 2.4 takes UTF-8, 2.3 knows only Latin-1
+// and UTF-16.
+TagLib::String::Type EncodingFor(unsigned version, const TagLib::String& text)
+{
+    if (version >= 4) {
+        return TagLib::String::UTF8;
+    }
+    return text.isLatin1() ? TagLib::String::Latin1 : TagLib::String::UTF16;
+}
+
+// Sets the text of the first frame `id` (made when there is none); an empty text removes the
+// frames. A track keeps the total the frame held ("3/12").
+void SetTextFrame(TagLib::ID3v2::Tag& tag, const char* id, const std::string& value,
+                  unsigned version)
+{
+    if (value.empty()) {
+        tag.removeFrames(id);
+        return;
+    }
+    TagLib::String text(value, TagLib::String::UTF8);
+    const TagLib::ID3v2::FrameList& frames = tag.frameList(id);
+    auto* frame = frames.isEmpty()
+                      ? nullptr
+                      : dynamic_cast<TagLib::ID3v2::TextIdentificationFrame*>(frames.front());
+    if (frame == nullptr) {
+        tag.removeFrames(id);
+        frame = new TagLib::ID3v2::TextIdentificationFrame(id, EncodingFor(version, text));
+        tag.addFrame(frame);
+    } else if (frame->textEncoding() == TagLib::String::Latin1 && !text.isLatin1()) {
+        frame->setTextEncoding(EncodingFor(version, text));
+    }
+    if (std::string_view(id) == "TRCK" && !frame->fieldList().isEmpty()) {
+        const TagLib::String old = frame->fieldList().front();
+        if (const int slash = old.find("/"); slash >= 0 && text.find("/") < 0) {
+            text += old.substr(static_cast<unsigned>(slash));
+        }
+    }
+    frame->setText(text);
+}
+
+// The comment frames players show: those without a description.
+std::vector<TagLib::ID3v2::CommentsFrame*> PlainComments(const TagLib::ID3v2::Tag& tag)
+{
+    std::vector<TagLib::ID3v2::CommentsFrame*> comments;
+    for (TagLib::ID3v2::Frame* frame : tag.frameList("COMM")) {
+        auto* comment = dynamic_cast<TagLib::ID3v2::CommentsFrame*>(frame);
+        if (comment != nullptr && comment->description().isEmpty()) {
+            comments.push_back(comment);
+        }
+    }
+    return comments;
+}
+
+void SetComment(TagLib::ID3v2::Tag& tag, const std::string& value, unsigned version)
+{
+    std::vector<TagLib::ID3v2::CommentsFrame*> comments = PlainComments(tag);
+    if (value.empty()) {
+        for (TagLib::ID3v2::CommentsFrame* comment : comments) {
+            tag.removeFrame(comment);
+        }
+        return;
+    }
+    const TagLib::String text(value, TagLib::String::UTF8);
+    TagLib::ID3v2::CommentsFrame* comment = comments.empty() ? nullptr : comments.front();
+    if (comment == nullptr) {
+        comment = new TagLib::ID3v2::CommentsFrame(EncodingFor(version, text));
+        comment->setLanguage("eng");
+        tag.addFrame(comment);
+    } else if (comment->textEncoding() == TagLib::String::Latin1 && !text.isLatin1()) {
+        comment->setTextEncoding(EncodingFor(version, text));
+    }
+    comment->setText(text);
+}
+
+// Makes the edit on the tag; the year goes into TDRC, which TagLib writes as TYER into a 2.3 tag.
+void EditTag(TagLib::ID3v2::Tag& tag, const TId3v2Edit& edit, unsigned version)
+{
+    const std::string none;
+    const auto value = [&](const std::optional<std::string>& field) -> const std::string* {
+        return edit.Clear ? &none : field ? &*field : nullptr;
+    };
+    const struct
+    {
+        const char* Id;
+        const std::optional<std::string>& Field;
+    } texts[] = {{"TIT2", edit.Fields.Title}, {"TPE1", edit.Fields.Artist},
+                 {"TALB", edit.Fields.Album}, {"TDRC", edit.Fields.Year},
+                 {"TCON", edit.Fields.Genre}, {"TRCK", edit.Fields.Track}};
+    for (const auto& text : texts) {
+        if (const std::string* v = value(text.Field)) {
+            SetTextFrame(tag, text.Id, *v, version);
+            if (std::string_view(text.Id) == "TDRC" && v->empty()) {
+                tag.removeFrames("TYER");
+            }
+        }
+    }
+    if (const std::string* v = value(edit.Fields.Comment)) {
+        SetComment(tag, *v, version);
+    }
+}
+
+// The length of the header and frames of a tag TagLib rendered, without the padding it added.
+// TagLib writes neither an extended header nor unsynchronised frames.
+std::size_t FramesEnd(const TagLib::ByteVector& tag, bool syncSafe)
+{
+    const auto* bytes = reinterpret_cast<const std::uint8_t*>(tag.data());
+    std::size_t at = 10;
+    while (at + 10 <= tag.size() && bytes[at] != 0) {
+        const std::uint32_t size =
+            syncSafe ? SyncSafe(bytes + at + 4)
+                     : (std::uint32_t{bytes[at + 4]} << 24) | (std::uint32_t{bytes[at + 5]} << 16) |
+                           (std::uint32_t{bytes[at + 6]} << 8) | bytes[at + 7];
+        at += 10 + std::size_t{size};
+    }
+    return std::min<std::size_t>(at, tag.size());
+}
+
+std::string RenderTag(const TagLib::ID3v2::Tag& tag, unsigned version)
+{
+    const TagLib::ByteVector rendered =
+        tag.render(version == 3 ? TagLib::ID3v2::v3 : TagLib::ID3v2::v4);
+    const std::size_t end = FramesEnd(rendered, version != 3);
+    std::string bytes(rendered.data(), end);
+    // a plain header: no unsynchronisation, extended header, footer or experimental flag
+    bytes[3] = static_cast<char>(version == 3 ? 3 : 4);
+    bytes[4] = 0;
+    bytes[5] = 0;
+    const std::size_t size = end - 10;
+    for (unsigned i = 0; i < 4; ++i) {
+        bytes[6 + i] = static_cast<char>((size >> (7 * (3 - i))) & 0x7F);
+    }
+    return bytes;
+}
+
+std::size_t CountEditedFrames(const TagLib::ID3v2::Tag& tag)
+{
+    std::size_t count = PlainComments(tag).size();
+    for (const char* id : {"TIT2", "TPE1", "TALB", "TDRC", "TYER", "TCON", "TRCK"}) {
+        count += tag.frameList(id).size();
+    }
+    return count;
+}
+
+std::optional<std::string> EditedTagBytes(TagLib::ID3v2::Tag& tag, const TId3v2Edit& edit)
+{
+    const unsigned version = tag.header()->majorVersion() == 3 ? 3 : 4;
+    const TId3v2Fields before = FieldsOf(tag);
+    const std::size_t frames = CountEditedFrames(tag);
+    EditTag(tag, edit, version);
+    if (FieldsOf(tag) == before && CountEditedFrames(tag) == frames) {
+        return std::nullopt;
+    }
+    return RenderTag(tag, version);
+}
+
 } // namespace
+
+std::optional<std::string> RenderId3v2Tag(const std::uint8_t* tag, std::size_t size,
+                                          const TId3v2Edit& edit, bool& damaged)
+{
+    damaged = false;
+    try {
+        const std::size_t length = tag != nullptr ? Id3v2TagLength(tag, size) : 0;
+        if (length == 0) {
+            if (edit.Clear) {
+                return std::nullopt;
+            }
+            TagLib::ID3v2::Tag fresh;
+            return EditedTagBytes(fresh, edit);
+        }
+        TagLib::ByteVector bytes(reinterpret_cast<const char*>(tag),
+                                 static_cast<unsigned>(std::min(length, size)));
+        DropExtendedHeader(bytes);
+        TagLib::ByteVectorStream stream(bytes);
+        TagLib::MPEG::File file(&stream, TagLib::ID3v2::FrameFactory::instance(), false);
+        if (length > size || !file.hasID3v2Tag()) {
+            damaged = true;
+            return std::nullopt;
+        }
+        return EditedTagBytes(*file.ID3v2Tag(false), edit);
+    } catch (const std::exception&) {
+        damaged = true;
+        return std::nullopt;
+    }
+}
 
 std::size_t Id3v2TagLength(const std::uint8_t* head, std::size_t size)
 {

@@ -354,6 +354,11 @@ int TJournalSession::BeforeChange(const TChangeIntent& intent)
     if (CurrentIntended) {
         return 0; // the step's first announcement speaks for all of its change
     }
+    if (intent.Head) {
+        if (const int code = StoreHead(*intent.Head); code != 0) {
+            return code;
+        }
+    }
     TJournalEntry entry;
     entry.IntentSize = intent.Size;
     entry.IntentTrailer = intent.Trailer;
@@ -377,4 +382,28 @@ int TJournalSession::BeforeChange(const TChangeIntent& intent)
         Checkpoint(TPoint::IntentStored, Current);
     }
     return 0;
+}
+
+int TJournalSession::StoreHead(const THeadChange& head)
+{
+    const bool inCopy = head.Old.size() > JournalHeadLimit;
+    if (inCopy) {
+        // whole in the copy before the line that names it
+        const std::string copy = HeadCopyPath(NumberedName(Folder, BatchNumber), Current);
+        const int fd = ::open(copy.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
+        if (fd < 0) {
+            Fail(errno, CannotJournal);
+            return Trouble.Error != 0 ? Trouble.Error : EIO;
+        }
+        const int code = WriteAll(fd, head.Old);
+        ::close(fd);
+        if (code != 0) {
+            Fail(code, CannotJournal);
+            return code;
+        }
+    }
+    Line.clear();
+    AppendHeadLine(Line, Current, inCopy ? std::string_view() : std::string_view(head.Old),
+                   static_cast<std::int64_t>(head.New.size()), inCopy);
+    return Store(Line);
 }
