@@ -220,6 +220,11 @@ int ChangeHead(TOpenTagFile& open, const std::string& path, const THeadChange& h
     return open.Adopt(fresh.Release());
 }
 
+void RemoveStoppedWrite(const std::string& path)
+{
+    ::unlink(BesideName(path).c_str());
+}
+
 std::string HeadFailureText(const std::string& what, int code, const std::string& why)
 {
     if (!why.empty()) {

@@ -41,5 +41,8 @@ std::optional<THeadChange> PlanId3v2Change(const std::string& region, const TId3
 int ChangeHead(TOpenTagFile& open, const std::string& path, const THeadChange& head,
                std::string& why);
 
+// Removes what a write anew of the file at `path` left when it was stopped before its rename.
+void RemoveStoppedWrite(const std::string& path);
+
 // The text of a refusal with errno `code` from the calls above, after `what`.
 std::string HeadFailureText(const std::string& what, int code, const std::string& why);

@@ -219,6 +219,9 @@ TFileOutcome UndoEntry(const TJournalEntry& entry, const TJournalEntry* earlier,
         // further back through its other entry
         return {TFileStatus::Unchanged, {}};
     }
+    if (entry.HeadChanged && !entry.Done && !dryRun) {
+        RemoveStoppedWrite(entry.Path); // the batch may have stopped while writing the file anew
+    }
     const TFileState& before = entry.StateBefore();
     const std::string& movedTo = MovedTo(entry);
     const bool moved = !movedTo.empty();
@@ -268,7 +271,10 @@ TFileOutcome UndoEntry(const TJournalEntry& entry, const TJournalEntry* earlier,
         }
     }
     // an undo killed half way may have put the bytes back but not yet the time or the name
-    const bool asLeft = entry.Done ? state == entry.After : AsIntended(state, entry, headMoves);
+    // A batch killed inside its write may leave the old bytes with a new time (the system sets
+    // the time before it copies the bytes): only the time then goes back.
+    const bool asLeft = entry.Done ? state == entry.After
+                                   : AsIntended(state, entry, headMoves) || SameBytes(state, before);
     if (!asLeft && !(earlier != nullptr && SameBytes(state, before))) {
         return ChangedSince(now);
     }
