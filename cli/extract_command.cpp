@@ -18,6 +18,7 @@ struct TExtractArgs
     bool PathIncluded = false;
     bool Write = false;
     bool Lossy = false;
+    bool Id3v2 = false;
     bool Json = false;
     std::vector<std::string> Files;
 };
@@ -91,6 +92,7 @@ std::optional<std::string> ParseArgs(const TCommandLine& line, TExtractArgs& par
     parsed.Options.AutoTrimSpaces = line.Has("--trim");
     parsed.Write = line.Has("--write");
     parsed.Lossy = line.Has("--lossy");
+    parsed.Id3v2 = line.Has("--id3v2");
     parsed.Json = line.Has("--json");
     parsed.Files = line.Operands;
     if (parsed.Files.empty()) {
@@ -143,7 +145,7 @@ bool ProcessFile(const std::string& file, const TExtractArgs& args, std::ostream
     if (args.Write) {
         failure =
             WriteExtractedTag(fullPath, args.Formula, run.Values, args.Options.PreserveOtherTag, {},
-                              args.Options.CodePage, args.Lossy);
+                              args.Options.CodePage, args.Lossy, args.Id3v2);
         written = WriteText(failure);
         if (!failure) {
             journal.FileDone(index, {});
