@@ -62,7 +62,7 @@ TFileOutcome ChangeLockedFile(const std::string& file, const std::string& path,
         std::string region;
         int code = ReadId3v2Region(open.Descriptor(), region);
         if (code == 0) {
-            head = PlanId3v2Change(region, id3v2->Edit, code);
+            head = PlanId3v2Change(std::move(region), id3v2->Edit, code);
         }
         if (code != 0) {
             return TFileOutcome::Refusal(

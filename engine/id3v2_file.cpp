@@ -179,8 +179,7 @@ int ReadId3v2Region(int fd, std::string& region)
     return 0;
 }
 
-std::optional<THeadChange> PlanId3v2Change(const std::string& region, const TId3v2Edit& edit,
-                                           int& code)
+std::optional<THeadChange> PlanId3v2Change(std::string region, const TId3v2Edit& edit, int& code)
 {
     bool damaged = false;
     std::optional<std::string> tag = RenderId3v2Tag(
@@ -197,7 +196,7 @@ std::optional<THeadChange> PlanId3v2Change(const std::string& region, const TId3
     for (unsigned i = 0; i < 4; ++i) {
         (*tag)[6 + i] = static_cast<char>(((length - 10) >> (7 * (3 - i))) & 0x7F);
     }
-    return THeadChange{region, std::move(*tag)};
+    return THeadChange{std::move(region), std::move(*tag)};
 }
 
 int ChangeHead(TOpenTagFile& open, const std::string& path, const THeadChange& head,

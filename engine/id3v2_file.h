@@ -30,8 +30,7 @@ int ReadId3v2Region(int fd, std::string& region);
 // The change of the head that the edit makes to a file whose head region is `region`: nothing
 // when the edit changes no value (`code` 0), or when the tag cannot be read (`code` EILSEQ). The
 // new region keeps the old region's length when the tag fits it.
-std::optional<THeadChange> PlanId3v2Change(const std::string& region, const TId3v2Edit& edit,
-                                           int& code);
+std::optional<THeadChange> PlanId3v2Change(std::string region, const TId3v2Edit& edit, int& code);
 
 // Makes `head` of the file `open` holds (locked, named `path`): in place when the lengths agree,
 // else by writing the file anew beside it, which keeps its mode, owner, group and access time

@@ -7,13 +7,13 @@
 #include <cstdint>
 #include <exception>
 #include <fcntl.h>
+#include <span>
 #include <string_view>
 #include <sys/stat.h>
 #include <taglib/commentsframe.h>
 #include <taglib/id3v2framefactory.h>
+#include <taglib/id3v2synchdata.h>
 #include <taglib/id3v2tag.h>
-#include <taglib/mpegfile.h>
-#include <taglib/tbytevectorstream.h>
 #include <taglib/textidentificationframe.h>
 #include <vector>
 
@@ -114,16 +114,23 @@ TId3v2Fields FieldsOf(const TagLib::ID3v2::Tag& tag)
     return fields;
 }
 
-// The fields of the tag at the head of `stream`, nothing when it has no ID3v2 tag.
-std::optional<TId3v2Fields> ReadFields(TagLib::IOStream& stream)
+// A tag taken apart straight from its bytes, as TagLib takes apart the one it finds in a file,
+// without a file around it (which would look for further tags and cost more than the tag).
+class TParsedTag : public TagLib::ID3v2::Tag
 {
-    // no audio properties: only the tags are read
-    TagLib::MPEG::File file(&stream, TagLib::ID3v2::FrameFactory::instance(), false);
-    if (!file.hasID3v2Tag()) {
-        return std::nullopt;
+public:
+    // `bytes`: the whole tag, its extended header taken out; false when TagLib finds no frames.
+    bool Parse(const TagLib::ByteVector& bytes)
+    {
+        header()->setData(bytes.mid(0, TagLib::ID3v2::Header::size()));
+        const unsigned size = header()->tagSize();
+        if (size == 0) {
+            return false;
+        }
+        parse(bytes.mid(TagLib::ID3v2::Header::size(), size));
+        return true;
     }
-    return FieldsOf(*file.ID3v2Tag(false));
-}
+};
 
 // How a text goes into a frame of a tag of `version`: 2.4 takes UTF-8, 2.3 knows only Latin-1
 // and UTF-16.
@@ -226,6 +233,16 @@ void EditTag(TagLib::ID3v2::Tag& tag, const TId3v2Edit& edit, unsigned version)
     }
 }
 
+// The size a 2.3 or 2.4 frame header gives its frame (2.4 syncsafe).
+std::uint32_t FrameSize(const std::uint8_t* header, bool syncSafe)
+{
+    if (syncSafe) {
+        return SyncSafe(header + 4);
+    }
+    return (std::uint32_t{header[4]} << 24) | (std::uint32_t{header[5]} << 16) |
+           (std::uint32_t{header[6]} << 8) | header[7];
+}
+
 // The length of the header and frames of a tag TagLib rendered, without the padding it added.
 // TagLib writes neither an extended header nor unsynchronised frames.
 std::size_t FramesEnd(const TagLib::ByteVector& tag, bool syncSafe)
@@ -233,11 +250,7 @@ std::size_t FramesEnd(const TagLib::ByteVector& tag, bool syncSafe)
     const auto* bytes = reinterpret_cast<const std::uint8_t*>(tag.data());
     std::size_t at = 10;
     while (at + 10 <= tag.size() && bytes[at] != 0) {
-        const std::uint32_t size =
-            syncSafe ? SyncSafe(bytes + at + 4)
-                     : (std::uint32_t{bytes[at + 4]} << 24) | (std::uint32_t{bytes[at + 5]} << 16) |
-                           (std::uint32_t{bytes[at + 6]} << 8) | bytes[at + 7];
-        at += 10 + std::size_t{size};
+        at += 10 + std::size_t{FrameSize(bytes + at, syncSafe)};
     }
     return std::min<std::size_t>(at, tag.size());
 }
@@ -268,7 +281,11 @@ std::size_t CountEditedFrames(const TagLib::ID3v2::Tag& tag)
     return count;
 }
 
-std::optional<std::string> EditedTagBytes(TagLib::ID3v2::Tag& tag, const TId3v2Edit& edit)
+// The tag with the edit made, its frames followed by the `kept` frames (of the same version, as
+// they are); nothing when no value changes. Room is made for `room` bytes in all.
+std::optional<std::string> EditedTagBytes(TagLib::ID3v2::Tag& tag, const TId3v2Edit& edit,
+                                          std::span<const std::string_view> kept = {},
+                                          std::size_t room = 0)
 {
     const unsigned version = tag.header()->majorVersion() == 3 ? 3 : 4;
     const TId3v2Fields before = FieldsOf(tag);
@@ -277,7 +294,86 @@ std::optional<std::string> EditedTagBytes(TagLib::ID3v2::Tag& tag, const TId3v2E
     if (FieldsOf(tag) == before && CountEditedFrames(tag) == frames) {
         return std::nullopt;
     }
-    return RenderTag(tag, version);
+    std::string bytes = RenderTag(tag, version);
+    bytes.reserve(bytes.size() + room);
+    for (const std::string_view frame : kept) {
+        bytes.append(frame);
+    }
+    const std::size_t size = bytes.size() - 10;
+    for (unsigned i = 0; i < 4; ++i) {
+        bytes[6 + i] = static_cast<char>((size >> (7 * (3 - i))) & 0x7F);
+    }
+    return bytes;
+}
+
+// Whether the edit changes the frames `id` (all comments for the comment).
+bool EditedFrame(const TId3v2Edit& edit, std::string_view id)
+{
+    const struct
+    {
+        const char* Id;
+        const std::optional<std::string>& Field;
+    } frames[] = {{"TIT2", edit.Fields.Title}, {"TPE1", edit.Fields.Artist},
+                  {"TALB", edit.Fields.Album}, {"TDRC", edit.Fields.Year},
+                  {"TYER", edit.Fields.Year},  {"TCON", edit.Fields.Genre},
+                  {"TRCK", edit.Fields.Track}, {"COMM", edit.Fields.Comment}};
+    for (const auto& frame : frames) {
+        if (id == frame.Id) {
+            return edit.Clear || frame.Field.has_value();
+        }
+    }
+    return false;
+}
+
+// The edit of a 2.3 or 2.4 tag of `length` bytes (no extended header) whose frames other than
+// those of the edited fields stay as they are, byte for byte: only the edited fields' frames go
+// through TagLib, which keeps the write of many tags (or of one with a big picture) cheap.
+// `spliced` false when the frames cannot be walked (a 2.4 tag whose frame sizes are not syncsafe,
+// as some programs write): TagLib then takes the whole tag.
+std::optional<std::string> SplicedEdit(const std::uint8_t* tag, std::size_t length,
+                                       const TId3v2Edit& edit, bool& spliced)
+{
+    const unsigned version = tag[3];
+    spliced = (version == 3 || version == 4) && (tag[5] & 0x40) == 0;
+    if (!spliced) {
+        return std::nullopt;
+    }
+    std::string_view body(reinterpret_cast<const char*>(tag) + 10, length - 10);
+    TagLib::ByteVector synchronised;
+    if (version == 3 && (tag[5] & 0x80) != 0) {
+        // the new tag is not unsynchronised
+        synchronised = TagLib::ID3v2::SynchData::decode(
+            TagLib::ByteVector(body.data(), static_cast<unsigned>(body.size())));
+        body = std::string_view(synchronised.data(), synchronised.size());
+    }
+    std::string fields(reinterpret_cast<const char*>(tag), 10);
+    fields[5] = 0;
+    std::vector<std::string_view> kept;
+    std::size_t keptSize = 0;
+    const auto* bytes = reinterpret_cast<const std::uint8_t*>(body.data());
+    for (std::size_t at = 0; at + 10 <= body.size() && bytes[at] != 0;) {
+        const std::string_view id = body.substr(at, 4);
+        const std::size_t end = at + 10 + FrameSize(bytes + at, version == 4);
+        if (end > body.size() || !std::all_of(id.begin(), id.end(), [](char c) {
+                return (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9');
+            })) {
+            spliced = false;
+            return std::nullopt;
+        }
+        if (EditedFrame(edit, id)) {
+            fields.append(body.substr(at, end - at));
+        } else {
+            kept.push_back(body.substr(at, end - at));
+            keptSize += end - at;
+        }
+        at = end;
+    }
+    for (unsigned i = 0; i < 4; ++i) {
+        fields[6 + i] = static_cast<char>(((fields.size() - 10) >> (7 * (3 - i))) & 0x7F);
+    }
+    TParsedTag parsed;
+    parsed.Parse(TagLib::ByteVector(fields.data(), static_cast<unsigned>(fields.size())));
+    return EditedTagBytes(parsed, edit, kept, std::max(keptSize, length) + 4096);
 }
 
 } // namespace
@@ -295,16 +391,23 @@ std::optional<std::string> RenderId3v2Tag(const std::uint8_t* tag, std::size_t s
             TagLib::ID3v2::Tag fresh;
             return EditedTagBytes(fresh, edit);
         }
-        TagLib::ByteVector bytes(reinterpret_cast<const char*>(tag),
-                                 static_cast<unsigned>(std::min(length, size)));
-        DropExtendedHeader(bytes);
-        TagLib::ByteVectorStream stream(bytes);
-        TagLib::MPEG::File file(&stream, TagLib::ID3v2::FrameFactory::instance(), false);
-        if (length > size || !file.hasID3v2Tag()) {
+        if (length > size) {
             damaged = true;
             return std::nullopt;
         }
-        return EditedTagBytes(*file.ID3v2Tag(false), edit);
+        bool spliced = false;
+        std::optional<std::string> edited = SplicedEdit(tag, length, edit, spliced);
+        if (spliced) {
+            return edited;
+        }
+        TagLib::ByteVector bytes(reinterpret_cast<const char*>(tag), static_cast<unsigned>(length));
+        DropExtendedHeader(bytes);
+        TParsedTag parsed;
+        if (!parsed.Parse(bytes)) {
+            damaged = true;
+            return std::nullopt;
+        }
+        return EditedTagBytes(parsed, edit);
     } catch (const std::exception&) {
         damaged = true;
         return std::nullopt;
@@ -333,8 +436,11 @@ std::optional<TId3v2Fields> ParseId3v2Tag(const std::uint8_t* tag, std::size_t s
         TagLib::ByteVector bytes(reinterpret_cast<const char*>(tag),
                                  static_cast<unsigned>(std::min(length, size)));
         DropExtendedHeader(bytes);
-        TagLib::ByteVectorStream stream(bytes);
-        return ReadFields(stream);
+        TParsedTag parsed;
+        if (!parsed.Parse(bytes)) {
+            return std::nullopt;
+        }
+        return FieldsOf(parsed);
     } catch (const std::exception&) {
         // a tag TagLib cannot take apart (out of memory on a damaged size) counts as none
         return std::nullopt;
