@@ -17,6 +17,7 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <ctime>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -93,10 +94,23 @@ std::string Mp3(int index, std::size_t pictureBytes)
     return bytes;
 }
 
-double Seconds(const std::function<void()>& pass)
+double ProcessorSeconds()
+{
+    timespec now = {};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
+    return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) / 1e9;
+}
+
+// The wall-clock time of the pass; its processor time (which holds still on a busy machine,
+// where the wall clock can double) is added to `processor`'s best.
+double Seconds(const std::function<void()>& pass, double* processor = nullptr)
 {
     const auto start = TClock::now();
+    const double cpuStart = ProcessorSeconds();
     pass();
+    if (processor != nullptr) {
+        *processor = std::min(*processor, ProcessorSeconds() - cpuStart);
+    }
     return std::chrono::duration<double>(TClock::now() - start).count();
 }
 
@@ -148,21 +162,26 @@ int main(int argc, char** argv)
     // the best of three rounds each, the cache warmed by the first
     double written = 1e30;
     double both = 1e30;
+    double writtenCpu = 1e30;
+    double bothCpu = 1e30;
     double copied = 1e30;
     TBatchResult copyResult;
     TBatchResult bothResult;
     for (int round = 0; round < 3; ++round) {
         edits.Artist = "Benchmark Artist " + std::to_string(round);
-        written = std::min(written, Seconds([&] { RunBatch(paths, write, control); }));
+        written =
+            std::min(written, Seconds([&] { RunBatch(paths, write, control); }, &writtenCpu));
         edits.Artist = "Both Tags Artist " + std::to_string(round);
-        both = std::min(both, Seconds([&] { bothResult = RunBatch(paths, writeBoth, control); }));
+        both = std::min(
+            both, Seconds([&] { bothResult = RunBatch(paths, writeBoth, control); }, &bothCpu));
         copied = std::min(copied, Seconds([&] { copyResult = RunBatch(paths, copy, control); }));
     }
     Report("plain tag write", written, paths.size());
     Report("write of both tags", both, paths.size());
     Report("ID3v1 from ID3v2", copied, paths.size());
-    std::printf("both / write: %.2f (target at most 2), %d written, %zu refused\n", both / written,
-                bothResult.Done, bothResult.Failures.size());
+    std::printf("both / write: %.2f, processor time %.2f (target at most 2), %d written, %zu "
+                "refused\n",
+                both / written, bothCpu / writtenCpu, bothResult.Done, bothResult.Failures.size());
     std::printf("copy / write: %.2f (target at most 3), %d written, %d unchanged, %zu refused\n",
                 copied / written, copyResult.Done, copyResult.Unchanged,
                 copyResult.Failures.size());

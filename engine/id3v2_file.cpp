@@ -160,19 +160,24 @@ std::size_t Id3v2RegionLength(const std::uint8_t* head, std::size_t size)
 
 int ReadId3v2Region(int fd, std::string& region)
 {
-    region.clear();
-    std::uint8_t header[10];
+    // one read for the usual tag, a second one for a longer tag
+    constexpr std::size_t First = 16 * 1024;
+    region.resize(First);
     int error = 0;
-    const std::size_t got = ReadAt(fd, header, sizeof header, 0, error);
+    const std::size_t got = ReadAt(fd, region.data(), First, 0, error);
     if (error != 0) {
+        region.clear();
         return error;
     }
-    const std::size_t length = Id3v2RegionLength(header, got);
-    if (length == 0) {
+    const std::size_t length =
+        Id3v2RegionLength(reinterpret_cast<const std::uint8_t*>(region.data()), got);
+    if (length <= got) {
+        region.resize(length);
         return 0;
     }
     region.resize(length);
-    if (ReadAt(fd, region.data(), length, 0, error) != length) {
+    if (got < First || ReadAt(fd, region.data() + got, length - got, static_cast<std::int64_t>(got),
+                              error) != length - got) {
         region.clear();
         return error != 0 ? error : EINVAL;
     }
