@@ -43,6 +43,18 @@ std::optional<TFileFailure> OpenForChange(TOpenTagFile& open, const std::string&
     return std::nullopt;
 }
 
+namespace {
+
+// Whether the edit would change the ID3v2 tag of the open file (also when it cannot tell).
+bool HeadChanges(TOpenTagFile& open, const TId3v2Change& id3v2)
+{
+    std::string region;
+    int code = ReadId3v2Region(open.Descriptor(), region);
+    return code != 0 || PlanId3v2Change(std::move(region), id3v2.Edit, code) || code != 0;
+}
+
+} // namespace
+
 TFileOutcome ChangeLockedFile(const std::string& file, const std::string& path,
                               const std::optional<TFileState>& seen, const std::string& what,
                               const std::function<int(TOpenTagFile&)>& change,
@@ -52,7 +64,7 @@ TFileOutcome ChangeLockedFile(const std::string& file, const std::string& path,
     if (auto refusal = OpenForChange(open, file, path, seen, what)) {
         const std::optional<TFileState> now = open.State();
         if (refusal->Reason == TFailureReason::ChangedSince && leaves != nullptr && now &&
-            now->Trailer == *leaves && id3v2 == nullptr) {
+            now->Trailer == *leaves && (id3v2 == nullptr || !HeadChanges(open, *id3v2))) {
             return {TFileStatus::Unchanged, {}};
         }
         return TFileOutcome::Refusal(std::move(*refusal));

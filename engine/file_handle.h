@@ -1,5 +1,8 @@
 #pragma once
 
+#include <cstddef>
+#include <sys/types.h>
+
 // An open file descriptor that is closed when the handle goes out of scope, so that every path
 // out of a file operation closes the file.
 class TFileHandle
@@ -34,3 +37,7 @@ public:
 private:
     int Fd = -1;
 };
+
+// Writes all `size` bytes at `offset` (pwrite until done); 0 or the errno value (EIO when the file
+// takes no more bytes).
+int WriteAt(int fd, const void* data, std::size_t size, off_t offset);

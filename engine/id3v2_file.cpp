@@ -13,22 +13,6 @@
 
 namespace {
 
-int WriteAllAt(int fd, const char* data, std::size_t size, off_t offset)
-{
-    std::size_t done = 0;
-    while (done < size) {
-        const ssize_t n = ::pwrite(fd, data + done, size - done, offset + static_cast<off_t>(done));
-        if (n < 0 && errno == EINTR) {
-            continue;
-        }
-        if (n <= 0) {
-            return n < 0 ? errno : EIO;
-        }
-        done += static_cast<std::size_t>(n);
-    }
-    return 0;
-}
-
 // Copies the bytes of `from` from `offset` to its end to the end of `to`, at `at`.
 int CopyRest(int from, off_t offset, int to, off_t at)
 {
@@ -55,7 +39,7 @@ int CopyRest(int from, off_t offset, int to, off_t at)
         if (n <= 0) {
             return n < 0 ? errno : 0;
         }
-        if (const int code = WriteAllAt(to, block.data(), static_cast<std::size_t>(n), out);
+        if (const int code = WriteAt(to, block.data(), static_cast<std::size_t>(n), out);
             code != 0) {
             return code;
         }
@@ -125,7 +109,7 @@ int WriteAnew(int old, const std::string& path, const THeadChange& head, TFileHa
     // locked before it gets the name, so that whoever opens the name next waits for this batch
     int code = flock(fresh.Get(), LOCK_EX | LOCK_NB) == 0 ? 0 : errno;
     if (code == 0) {
-        code = WriteAllAt(fresh.Get(), head.New.data(), head.New.size(), 0);
+        code = WriteAt(fresh.Get(), head.New.data(), head.New.size(), 0);
     }
     if (code == 0) {
         code = CopyRest(old, static_cast<off_t>(head.Old.size()), fresh.Get(),
@@ -209,10 +193,10 @@ int ChangeHead(TOpenTagFile& open, const std::string& path, const THeadChange& h
 {
     const int fd = open.Descriptor();
     if (head.New.size() == head.Old.size()) {
-        const int code = WriteAllAt(fd, head.New.data(), head.New.size(), 0);
+        const int code = WriteAt(fd, head.New.data(), head.New.size(), 0);
         if (code != 0) {
             // the old bytes back, as a failed trailer write does
-            WriteAllAt(fd, head.Old.data(), head.Old.size(), 0);
+            WriteAt(fd, head.Old.data(), head.Old.size(), 0);
         }
         open.Touched();
         return code;

@@ -86,7 +86,7 @@ files = list(cases.values())
 before = {name: others(path) for name, path in cases.items() if name != "untagged"}
 
 run("write", "--id3v2", "--title", "Neuer Titel", "--artist", "Ärtist", "--album", "B",
-    "--year", "2024", "--comment", "C", "--genre", "Rock", "--track", "7", *files)
+    "--year", "2024", "--comment", "C", "--genre", "Rock", "--track", "7", *files, files[0])
 for name, path in cases.items():
     tag = ID3(path, load_v1=False)
     version = 4 if name in ("untagged", "v24-bare", "v24-picture") else 3
