@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <string_view>
 #include <sys/types.h>
 
 // An open file descriptor that is closed when the handle goes out of scope, so that every path
@@ -41,3 +42,6 @@ private:
 // Writes all `size` bytes at `offset` (pwrite until done); 0 or the errno value (EIO when the file
 // takes no more bytes).
 int WriteAt(int fd, const void* data, std::size_t size, off_t offset);
+
+// Writes all of `bytes` at the descriptor's position (write until done); 0 or the errno value.
+int WriteAll(int fd, std::string_view bytes);

@@ -1,5 +1,6 @@
 #include "journal/journal_session.h"
 
+#include "engine/file_handle.h"
 #include "engine/path_parts.h"
 #include "journal/file_states.h"
 
@@ -46,22 +47,6 @@ int MakeFolderPath(const std::string& folder)
         }
     }
     return mkdir(folder.c_str(), 0700) == 0 || errno == EEXIST ? 0 : errno;
-}
-
-int WriteAll(int fd, const std::string& text)
-{
-    std::size_t done = 0;
-    while (done < text.size()) {
-        const ssize_t n = ::write(fd, text.data() + done, text.size() - done);
-        if (n < 0 && errno == EINTR) {
-            continue;
-        }
-        if (n <= 0) {
-            return n < 0 ? errno : EIO;
-        }
-        done += static_cast<std::size_t>(n);
-    }
-    return 0;
 }
 
 int SyncFolder(const std::string& folder)

@@ -270,11 +270,16 @@ TFileOutcome UndoEntry(const TJournalEntry& entry, const TJournalEntry* earlier,
             return ChangedSince(now);
         }
     }
-    // an undo killed half way may have put the bytes back but not yet the time or the name
-    // A batch killed inside its write may leave the old bytes with a new time (the system sets
-    // the time before it copies the bytes): only the time then goes back.
-    const bool asLeft = entry.Done ? state == entry.After
-                                   : AsIntended(state, entry, headMoves) || SameBytes(state, before);
+    // An undo killed half way may have put the bytes back but not yet the time or the name, or
+    // the old head but not yet the old trailer. A batch killed inside its write may leave the old
+    // bytes with a new time (the system sets the time before it copies the bytes): only the time
+    // then goes back.
+    const bool headBackOnly = earlier != nullptr && entry.HeadChanged && !head &&
+                              state.Size == entry.After.Size - headMoves &&
+                              state.Trailer == entry.After.Trailer;
+    const bool asLeft = entry.Done
+                            ? state == entry.After || headBackOnly
+                            : AsIntended(state, entry, headMoves) || SameBytes(state, before);
     if (!asLeft && !(earlier != nullptr && SameBytes(state, before))) {
         return ChangedSince(now);
     }
