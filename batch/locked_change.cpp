@@ -1,6 +1,7 @@
 #include "batch/locked_change.h"
 
 #include "engine/change_intent.h"
+#include "engine/id3v2_file.h"
 
 #include <cerrno>
 
@@ -42,27 +43,70 @@ std::optional<TFileFailure> OpenForChange(TOpenTagFile& open, const std::string&
     return std::nullopt;
 }
 
+namespace {
+
+// Whether the edit would change the ID3v2 tag of the open file (also when it cannot tell).
+bool HeadChanges(TOpenTagFile& open, const TId3v2Change& id3v2)
+{
+    std::string region;
+    int code = ReadId3v2Region(open.Descriptor(), region);
+    return code != 0 || PlanId3v2Change(std::move(region), id3v2.Edit, code) || code != 0;
+}
+
+} // namespace
+
 TFileOutcome ChangeLockedFile(const std::string& file, const std::string& path,
                               const std::optional<TFileState>& seen, const std::string& what,
                               const std::function<int(TOpenTagFile&)>& change,
-                              const TTagTrailer* leaves)
+                              const TTagTrailer* leaves, TId3v2Change* id3v2)
 {
     TOpenTagFile open;
     if (auto refusal = OpenForChange(open, file, path, seen, what)) {
         const std::optional<TFileState> now = open.State();
         if (refusal->Reason == TFailureReason::ChangedSince && leaves != nullptr && now &&
-            now->Trailer == *leaves) {
+            now->Trailer == *leaves && (id3v2 == nullptr || !HeadChanges(open, *id3v2))) {
             return {TFileStatus::Unchanged, {}};
         }
         return TFileOutcome::Refusal(std::move(*refusal));
     }
+    std::optional<THeadChange> head;
+    if (id3v2 != nullptr) {
+        std::string region;
+        int code = ReadId3v2Region(open.Descriptor(), region);
+        if (code == 0) {
+            head = PlanId3v2Change(std::move(region), id3v2->Edit, code);
+        }
+        if (code != 0) {
+            return TFileOutcome::Refusal(
+                FailureFromCode(path, code, HeadFailureText(what, code, {})));
+        }
+        if (!head && !change) {
+            return {TFileStatus::Unchanged, {}};
+        }
+    }
     // told once the file is locked and found as the read saw it, just before its bytes change: a
     // refused file is never announced
-    if (const int code = AnnounceTrailerChange(open.State(), leaves); code != 0) {
+    if (const int code =
+            AnnounceTrailerChange(open.State(), leaves, head ? &*head : nullptr, !change);
+        code != 0) {
         return TFileOutcome::Refusal(FailureFromCode(path, code, what));
     }
-    if (const int code = change(open); code != 0) {
-        return TFileOutcome::Refusal(FailureFromCode(path, code, what));
+    if (head) {
+        std::string why;
+        if (const int code = ChangeHead(open, file, *head, why); code != 0) {
+            return TFileOutcome::Refusal(
+                FailureFromCode(path, code, HeadFailureText(what, code, why)));
+        }
+        id3v2->Changed = true;
+    }
+    if (change) {
+        if (const int code = change(open); code != 0) {
+            TFileOutcome refused = TFileOutcome::Refusal(FailureFromCode(path, code, what));
+            if (head) {
+                refused.After = open.State(); // the ID3v2 tag is written: the journal marks it
+            }
+            return refused;
+        }
     }
     TFileOutcome changed;
     changed.After = open.State();

@@ -2,6 +2,7 @@
 
 #include "batch/batch_run.h"
 #include "engine/file_failure.h"
+#include "engine/id3v2_tag.h"
 #include "engine/tag_file.h"
 
 #include <functional>
@@ -35,7 +36,16 @@ std::optional<TFileFailure> OpenForChange(TOpenTagFile& open, const std::string&
 // trailer off; the change is announced (AnnounceTrailerChange) only once the file is found as the
 // read saw it, so a refused file is never announced. A file that changed since the read but
 // already ends in `leaves` needs nothing (the same file listed twice in one batch): Unchanged.
+//
+// With `id3v2`, the step also edits the file's ID3v2 tag, before `change` (which may then be empty:
+// the trailer stays); both are announced as one change. Changed tells whether the tag changed. A
+// tag that cannot be read, or that cannot be written, refuses the file untouched.
+struct TId3v2Change
+{
+    TId3v2Edit Edit;
+    bool Changed = false;
+};
 TFileOutcome ChangeLockedFile(const std::string& file, const std::string& path,
                               const std::optional<TFileState>& seen, const std::string& what,
                               const std::function<int(TOpenTagFile&)>& change,
-                              const TTagTrailer* leaves = nullptr);
+                              const TTagTrailer* leaves = nullptr, TId3v2Change* id3v2 = nullptr);

@@ -1,5 +1,6 @@
 #include "batch/tag_write.h"
 
+#include "batch/id3v2_write.h"
 #include "batch/locked_change.h"
 #include "engine/genre_names.h"
 #include "engine/mpeg_audio.h"
@@ -25,11 +26,13 @@ bool IsMissing(int error)
 // what the read saw. The analysis is not repeated after the write as WriteTag would: a batch of
 // thousands of files then reads each only once.
 TFileOutcome WriteTrailer(const std::string& file, const std::string& path,
-                          const std::optional<TFileState>& seen, const TTagTrailer& trailer)
+                          const std::optional<TFileState>& seen, const TTagTrailer& trailer,
+                          TId3v2Change* id3v2 = nullptr)
 {
     return ChangeLockedFile(
         file, path, seen, WriteFailureText,
-        [&](TOpenTagFile& open) { return open.Write(trailer, TFileChanges::System()); }, &trailer);
+        [&](TOpenTagFile& open) { return open.Write(trailer, TFileChanges::System()); }, &trailer,
+        id3v2);
 }
 
 } // namespace
@@ -99,14 +102,16 @@ TFileOutcome WriteTagToFile(TMPEGAudio& audio, const std::string& path, const TT
 }
 
 TFileChange ReadForTagWrite(TMPEGAudio& audio, const std::string& path, const TTagEdits& edits,
-                            const TYieldFn& yield)
+                            const TYieldFn& yield, bool id3v2)
 {
     if (auto refusal = AnalyseForWrite(audio, path, yield)) {
         return [refusal = std::move(*refusal)] { return TFileOutcome::Refusal(refusal); };
     }
     return [path, file = audio.FileName, seen = SeenByRead(audio.FileState),
-            trailer = BuildTagTrailer(EditedTag(audio.Tag(), edits), audio.CodePage)] {
-        return WriteTrailer(file, path, seen, trailer);
+            trailer = BuildTagTrailer(EditedTag(audio.Tag(), edits), audio.CodePage),
+            both = id3v2 ? std::optional(TId3v2Change{Id3v2EditFromEdits(edits)})
+                         : std::nullopt]() mutable {
+        return WriteTrailer(file, path, seen, trailer, both ? &*both : nullptr);
     };
 }
 
@@ -160,7 +165,7 @@ TTagRecord EditedTag(TTagRecord tag, const TTagEdits& edits)
     return tag;
 }
 
-TFileOutcome ClearTagOfFile(const std::string& path)
+TFileOutcome ClearTagOfFile(const std::string& path, bool id3v2)
 {
     const std::string what = "cannot remove the tag";
     std::string fullPath;
@@ -168,13 +173,16 @@ TFileOutcome ClearTagOfFile(const std::string& path)
         return TFileOutcome::Refusal(FailureFromCode(path, IsMissing(code) ? -1 : code, what));
     }
     bool hadTag = false;
-    TFileOutcome cleared =
-        ChangeLockedFile(fullPath, path, std::nullopt, what, [&](TOpenTagFile& file) {
+    TId3v2Change clear{{{}, true}};
+    TFileOutcome cleared = ChangeLockedFile(
+        fullPath, path, std::nullopt, what,
+        [&](TOpenTagFile& file) {
             const std::optional<TFileState> state = file.State();
             hadTag = state && state->Trailer;
             return file.Remove(TFileChanges::System());
-        });
-    if (cleared.Status == TFileStatus::Done && !hadTag) {
+        },
+        nullptr, id3v2 ? &clear : nullptr);
+    if (cleared.Status == TFileStatus::Done && !hadTag && !clear.Changed) {
         return {TFileStatus::Unchanged, {}};
     }
     return cleared;

@@ -74,9 +74,10 @@ TFileOutcome WriteTagToFile(const std::string& path, const TTagEdits& edits,
 TFileOutcome WriteTagToFile(TMPEGAudio& audio, const std::string& path, const TTagEdits& edits,
                             const TYieldFn& yield = {});
 // WriteTagToFile in two parts for RunBatch: the read analyses the file and builds its new
-// trailer (or its refusal), the change writes the trailer.
+// trailer (or its refusal), the change writes the trailer; with `id3v2` also the edited fields
+// of the ID3v2 tag (see Id3v2EditFromEdits), in the same step.
 TFileChange ReadForTagWrite(TMPEGAudio& audio, const std::string& path, const TTagEdits& edits,
-                            const TYieldFn& yield = {});
+                            const TYieldFn& yield = {}, bool id3v2 = false);
 
 // The two halves of WriteTagToFile, for a batch that decides per file what to write from what
 // the file holds. AnalyseForWrite reads the file into `audio` and gives the refusal when its tag
@@ -92,5 +93,6 @@ TFileOutcome WriteAnalysedTag(const TMPEGAudio& audio, const std::string& path,
 // The tag with the edited fields replaced, texts cut to their limits.
 TTagRecord EditedTag(TTagRecord tag, const TTagEdits& edits);
 
-// Removes the tag of the file, whatever its audio; Unchanged when it had none.
-TFileOutcome ClearTagOfFile(const std::string& path);
+// Removes the tag of the file, whatever its audio; Unchanged when it had none. With `id3v2`, also
+// the seven fields' frames of its ID3v2 tag.
+TFileOutcome ClearTagOfFile(const std::string& path, bool id3v2 = false);

@@ -1,7 +1,8 @@
 // ID3v1 from ID3v2 over a corpus of synthetic MP3 files that carry an ID3v2 tag with a cover
-// picture, as ripped and bought files do: the copy of every file next to a plain tag write of the
-// same files (target: the copy within 3 times the write). Each round first writes the artist,
-// so that the copy that follows has a changed tag to write back.
+// picture and room to spare, as ripped and bought files do: the copy of every file next to a plain
+// tag write of the same files (target: the copy within 3 times the write), and a write of both
+// tags next to the plain write (target: within 2 times). Each round writes another artist, so
+// that every write changes both tags and the copy that follows has a changed tag to write back.
 //
 // Usage: id3v2_bench [FILE_COUNT [PICTURE_KB]]   (default 10000 files, 30 KB pictures; the
 // corpus goes to $TMPDIR)
@@ -16,6 +17,7 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <ctime>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -92,10 +94,23 @@ std::string Mp3(int index, std::size_t pictureBytes)
     return bytes;
 }
 
-double Seconds(const std::function<void()>& pass)
+double ProcessorSeconds()
+{
+    timespec now = {};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
+    return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) / 1e9;
+}
+
+// The wall-clock time of the pass; its processor time (which holds still on a busy machine,
+// where the wall clock can double) is added to `processor`'s best.
+double Seconds(const std::function<void()>& pass, double* processor = nullptr)
 {
     const auto start = TClock::now();
+    const double cpuStart = ProcessorSeconds();
     pass();
+    if (processor != nullptr) {
+        *processor = std::min(*processor, ProcessorSeconds() - cpuStart);
+    }
     return std::chrono::duration<double>(TClock::now() - start).count();
 }
 
@@ -134,6 +149,9 @@ int main(int argc, char** argv)
     const TFileStep write = [&](const std::string& path, const TYieldFn& yield) {
         return WriteTagToFile(audio, path, edits, yield);
     };
+    const TFileStep writeBoth = [&](const std::string& path, const TYieldFn& yield) {
+        return ReadForTagWrite(audio, path, edits, yield, true)();
+    };
     const TFileStep copy = [&](const std::string& path, const TYieldFn& yield) {
         return CopyId3v2ToId3v1(audio, path, false, yield).Outcome;
     };
@@ -143,14 +161,27 @@ int main(int argc, char** argv)
 
     // the best of three rounds each, the cache warmed by the first
     double written = 1e30;
+    double both = 1e30;
+    double writtenCpu = 1e30;
+    double bothCpu = 1e30;
     double copied = 1e30;
     TBatchResult copyResult;
+    TBatchResult bothResult;
     for (int round = 0; round < 3; ++round) {
-        written = std::min(written, Seconds([&] { RunBatch(paths, write, control); }));
+        edits.Artist = "Benchmark Artist " + std::to_string(round);
+        written =
+            std::min(written, Seconds([&] { RunBatch(paths, write, control); }, &writtenCpu));
+        edits.Artist = "Both Tags Artist " + std::to_string(round);
+        both = std::min(
+            both, Seconds([&] { bothResult = RunBatch(paths, writeBoth, control); }, &bothCpu));
         copied = std::min(copied, Seconds([&] { copyResult = RunBatch(paths, copy, control); }));
     }
     Report("plain tag write", written, paths.size());
+    Report("write of both tags", both, paths.size());
     Report("ID3v1 from ID3v2", copied, paths.size());
+    std::printf("both / write: %.2f, processor time %.2f (target at most 2), %d written, %zu "
+                "refused\n",
+                both / written, bothCpu / writtenCpu, bothResult.Done, bothResult.Failures.size());
     std::printf("copy / write: %.2f (target at most 3), %d written, %d unchanged, %zu refused\n",
                 copied / written, copyResult.Done, copyResult.Unchanged,
                 copyResult.Failures.size());

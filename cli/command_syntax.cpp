@@ -6,6 +6,9 @@ constexpr std::string_view FileAfterDashes =
     "end of options: a FILE that starts with \"-\" follows";
 constexpr std::string_view MacroAfterDashes =
     "end of options: a MACRO that starts with \"-\" follows";
+constexpr std::string_view Id3v2WriteHelp =
+    "also write the given fields into the ID3v2 tag at the head of the file\n"
+    "(a new 2.4 tag when it has none; its other frames stay)";
 constexpr std::string_view MacroHint = " (put -- before a MACRO that starts with '-')";
 
 std::vector<TCommandSyntax> MakeSyntaxes()
@@ -114,6 +117,7 @@ std::vector<TCommandSyntax> MakeSyntaxes()
                      "replace WHAT with WITH in every value (split at the first \"=\");\n"
                      "repeatable, applied in order (default: \"_\" with \" \")"},
                     {"--write", "", "write the tags"},
+                    {"--id3v2", "", "with --write, also write the fields into the ID3v2 tag"},
                     {"--lossy", "", "write characters the code page cannot hold as \"?\""},
                     {"--json", "",
                      "print a JSON array of objects with the keys file, text, extracted,\n"
@@ -151,7 +155,7 @@ std::vector<TCommandSyntax> MakeSyntaxes()
     syntaxes.push_back({
         .Name = "write",
         .Synopsis = "[--title T] [--artist A] [--album B] [--year Y] [--comment C]\n"
-                    "       [--genre G] [--track N] [--lossy] [--json] FILE...",
+                    "       [--genre G] [--track N] [--id3v2] [--lossy] [--json] FILE...",
         .Summary = "write the given tag fields, keep the others",
         .Intro = "Writes the given fields into the ID3v1 tag of each FILE and keeps the others as\n"
                  "they are, as the main window writes its enabled boxes.",
@@ -179,13 +183,14 @@ std::vector<TCommandSyntax> MakeSyntaxes()
                      "a genre number 0 to 255 or a genre name as listed (any case);\n"
                      "\"<unknown>\" writes \"Other\""},
                     {"--track", "N", "a number 0 to 255"},
+                    {"--id3v2", "", Id3v2WriteHelp},
                     {"--lossy", "", "write characters the code page cannot hold as \"?\""},
                     {"--json", "", "print a JSON array of objects with the keys file and status"}},
         .TakesCodePage = true,
     });
     syntaxes.push_back({
         .Name = "clear",
-        .Synopsis = "[--json] FILE...",
+        .Synopsis = "[--id3v2] [--json] FILE...",
         .Summary = "remove the tags",
         .Intro = "Removes the ID3v1 tag from the end of each FILE, whatever its audio.",
         .Outro =
@@ -194,7 +199,10 @@ std::vector<TCommandSyntax> MakeSyntaxes()
             "Exit status: 0 every file cleared or without a tag, 1 some file refused, 2 usage\n"
             "error.",
         .AfterDashes = FileAfterDashes,
-        .Options = {{"--json", "", "print a JSON array of objects with the keys file and status"}},
+        .Options = {{"--id3v2", "",
+                     "also remove title, artist, album, year, comment, genre and track\n"
+                     "from the ID3v2 tag at the head of the file; its other frames stay"},
+                    {"--json", "", "print a JSON array of objects with the keys file and status"}},
     });
     syntaxes.push_back({
         .Name = "rename",
@@ -251,6 +259,29 @@ std::vector<TCommandSyntax> MakeSyntaxes()
         .AfterDashes = FileAfterDashes,
         .Options = {{"--dry-run", "", "only say what would happen: nothing is written"},
                     {"--lossy", "", "write characters the code page cannot hold as \"?\""},
+                    {"--json", "", "print a JSON array of objects with the keys file and status"}},
+        .TakesCodePage = true,
+    });
+    syntaxes.push_back({
+        .Name = "copy-v1",
+        .Synopsis = "[--dry-run] [--json] FILE...",
+        .Summary = "write the ID3v2 tags from the ID3v1 tags",
+        .Intro =
+            "Writes title, artist, album, year, comment, genre (by name) and track of the\n"
+            "ID3v1 tag of each FILE into its ID3v2 tag, made as version 2.4 when the file has\n"
+            "none. An empty ID3v1 field keeps the ID3v2 value. The ID3v2 tag keeps its version\n"
+            "and every other frame (pictures, lyrics); the ID3v1 tag and the audio are left\n"
+            "as they are.",
+        .Outro =
+            "Prints \"FILE<TAB>STATUS\" per file, STATUS one of: written, unchanged (the ID3v2\n"
+            "tag holds these values already), no-id3v1, planned (--dry-run), changed (another\n"
+            "program changed the file while the command ran; left as it is), not-audio (no\n"
+            "MPEG audio found) or failed:ERRNO (2: no such file; 31: a file with several hard\n"
+            "links whose tag does not fit in place; 84: an ID3v2 tag that cannot be read).\n"
+            "Exit status: 0 no file refused, 1 some file refused, 2 usage error (nothing\n"
+            "written).",
+        .AfterDashes = FileAfterDashes,
+        .Options = {{"--dry-run", "", "only say what would happen: nothing is written"},
                     {"--json", "", "print a JSON array of objects with the keys file and status"}},
         .TakesCodePage = true,
     });

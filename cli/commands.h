@@ -18,6 +18,7 @@ int RunWriteCommand(const TCommandLine& line, std::ostream& out, std::ostream& e
 int RunClearCommand(const TCommandLine& line, std::ostream& out, std::ostream& err);
 int RunRenameCommand(const TCommandLine& line, std::ostream& out, std::ostream& err);
 int RunCopyV2Command(const TCommandLine& line, std::ostream& out, std::ostream& err);
+int RunCopyV1Command(const TCommandLine& line, std::ostream& out, std::ostream& err);
 int RunUndoCommand(const TCommandLine& line, std::ostream& out, std::ostream& err);
 
 class TJournalSession;

@@ -86,6 +86,7 @@ std::optional<std::string> ParseArgs(const TCommandLine& line, TExtractArgs& par
     parsed.Job.Options.AutoTrimSpaces = line.Has("--trim");
     parsed.Job.Write = line.Has("--write");
     parsed.Job.Lossy = line.Has("--lossy");
+    parsed.Job.Id3v2 = line.Has("--id3v2");
     parsed.Json = line.Has("--json");
     parsed.Files = line.Operands;
     if (parsed.Files.empty()) {

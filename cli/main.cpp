@@ -19,7 +19,7 @@ constexpr TCommandEntry Commands[] = {
     {"info", RunInfoCommand},       {"format", RunFormatCommand}, {"ls", RunLsCommand},
     {"extract", RunExtractCommand}, {"html", RunHtmlCommand},     {"write", RunWriteCommand},
     {"clear", RunClearCommand},     {"rename", RunRenameCommand}, {"copy-v2", RunCopyV2Command},
-    {"undo", RunUndoCommand},
+    {"copy-v1", RunCopyV1Command},  {"undo", RunUndoCommand},
 };
 
 } // namespace

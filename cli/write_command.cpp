@@ -156,7 +156,7 @@ int RunWriteCommand(const TCommandLine& line, std::ostream& out, std::ostream& e
                 AnalyseForWrite(audio, path, yield).value_or(UnencodableFailure(path, codePage));
             return [refusal] { return TFileOutcome::Refusal(refusal); };
         }
-        return ReadForTagWrite(audio, path, edits, yield);
+        return ReadForTagWrite(audio, path, edits, yield, line.Has("--id3v2"));
     };
     return RunFileBatch(
         "write", files,

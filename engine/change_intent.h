@@ -6,6 +6,14 @@
 #include <string>
 #include <vector>
 
+// A change of the file's head: its first Old.size() bytes (the ID3v2 tag with its padding, none
+// when it has no tag) become New, the rest of the file moving with them when the lengths differ.
+struct THeadChange
+{
+    std::string Old;
+    std::string New;
+};
+
 // What a change is about to do to one file, told before the first byte or name changes, so that
 // an undo journal can hold it first: a batch killed between the change and its done mark then
 // still knows what the file may have become.
@@ -18,6 +26,8 @@ struct TChangeIntent
     // known ahead, as when a trailer is cut off and an older one may show).
     std::int64_t Size = -1;
     std::optional<TTagTrailer> Trailer;
+    // The head's change, when the ID3v2 tag changes: undo needs the old bytes back.
+    std::optional<THeadChange> Head;
     // A move: the new path and the folders made for it, parents first.
     std::string NewPath;
     std::vector<std::string> NewFolders;
@@ -54,5 +64,7 @@ int AnnounceChange(const TChangeIntent& intent);
 // Announces the change of a trailer to a file opened for it, which is `before` now: `written`
 // over the trailer it ends in (or after its last byte), or the trailer cut off when null (a file
 // without one is not changed, and nothing is announced). 0 without a listener; EIO when a
-// listener hears but the file's state is not known.
-int AnnounceTrailerChange(const std::optional<TFileState>& before, const TTagTrailer* written);
+// listener hears but the file's state is not known. With `head`, the head changes too; with
+// `trailerStays`, only the head does.
+int AnnounceTrailerChange(const std::optional<TFileState>& before, const TTagTrailer* written,
+                          const THeadChange* head = nullptr, bool trailerStays = false);

@@ -17,3 +17,40 @@ int TFileHandle::Close()
     Fd = -1;
     return result == 0 || errno == EINTR ? 0 : errno;
 }
+
+namespace {
+
+// Writes all `size` bytes through `put` (one write or pwrite call of the rest after `done` bytes),
+// again after an interrupted call and until done; 0 or the errno value (EIO when the file takes no
+// more bytes).
+template <typename Put> int WriteUntilDone(std::size_t size, Put put)
+{
+    for (std::size_t done = 0; done < size;) {
+        const ssize_t n = put(done);
+        if (n < 0 && errno == EINTR) {
+            continue;
+        }
+        if (n <= 0) {
+            return n < 0 ? errno : EIO;
+        }
+        done += static_cast<std::size_t>(n);
+    }
+    return 0;
+}
+
+} // namespace
+
+int WriteAt(int fd, const void* data, std::size_t size, off_t offset)
+{
+    const auto* bytes = static_cast<const char*>(data);
+    return WriteUntilDone(size, [&](std::size_t done) {
+        return ::pwrite(fd, bytes + done, size - done, offset + static_cast<off_t>(done));
+    });
+}
+
+int WriteAll(int fd, std::string_view bytes)
+{
+    return WriteUntilDone(bytes.size(), [&](std::size_t done) {
+        return ::write(fd, bytes.data() + done, bytes.size() - done);
+    });
+}

@@ -7,12 +7,13 @@
 #include <cstdint>
 #include <exception>
 #include <fcntl.h>
+#include <span>
+#include <string_view>
 #include <sys/stat.h>
 #include <taglib/commentsframe.h>
 #include <taglib/id3v2framefactory.h>
+#include <taglib/id3v2synchdata.h>
 #include <taglib/id3v2tag.h>
-#include <taglib/mpegfile.h>
-#include <taglib/tbytevectorstream.h>
 #include <taglib/textidentificationframe.h>
 #include <vector>
 
@@ -113,18 +114,305 @@ TId3v2Fields FieldsOf(const TagLib::ID3v2::Tag& tag)
     return fields;
 }
 
-// The fields of the tag at the head of `stream`, nothing when it has no ID3v2 tag.
-std::optional<TId3v2Fields> ReadFields(TagLib::IOStream& stream)
+// A tag taken apart straight from its bytes, as TagLib takes apart the one it finds in a file,
+// without a file around it (which would look for further tags and cost more than the tag).
+class TParsedTag : public TagLib::ID3v2::Tag
 {
-    // no audio properties: only the tags are read
-    TagLib::MPEG::File file(&stream, TagLib::ID3v2::FrameFactory::instance(), false);
-    if (!file.hasID3v2Tag()) {
+public:
+    // `bytes`: the whole tag, its extended header taken out; false when TagLib finds no frames.
+    bool Parse(const TagLib::ByteVector& bytes)
+    {
+        header()->setData(bytes.mid(0, TagLib::ID3v2::Header::size()));
+        const unsigned size = header()->tagSize();
+        if (size == 0) {
+            return false;
+        }
+        parse(bytes.mid(TagLib::ID3v2::Header::size(), size));
+        return true;
+    }
+};
+
+// How a text goes into a frame of a tag of `version`: 2.4 takes UTF-8, 2.3 knows only Latin-1
+// and UTF-16.
+TagLib::String::Type EncodingFor(unsigned version, const TagLib::String& text)
+{
+    if (version >= 4) {
+        return TagLib::String::UTF8;
+    }
+    return text.isLatin1() ? TagLib::String::Latin1 : TagLib::String::UTF16;
+}
+
+// Sets the text of the first frame `id` (made when there is none); an empty text removes the
+// frames. A track keeps the total the frame held ("3/12").
+void SetTextFrame(TagLib::ID3v2::Tag& tag, const char* id, const std::string& value,
+                  unsigned version)
+{
+    if (value.empty()) {
+        tag.removeFrames(id);
+        return;
+    }
+    TagLib::String text(value, TagLib::String::UTF8);
+    const TagLib::ID3v2::FrameList& frames = tag.frameList(id);
+    auto* frame = frames.isEmpty()
+                      ? nullptr
+                      : dynamic_cast<TagLib::ID3v2::TextIdentificationFrame*>(frames.front());
+    if (frame == nullptr) {
+        tag.removeFrames(id);
+        frame = new TagLib::ID3v2::TextIdentificationFrame(id, EncodingFor(version, text));
+        tag.addFrame(frame);
+    } else if (frame->textEncoding() == TagLib::String::Latin1 && !text.isLatin1()) {
+        frame->setTextEncoding(EncodingFor(version, text));
+    }
+    if (std::string_view(id) == "TRCK" && !frame->fieldList().isEmpty()) {
+        const TagLib::String old = frame->fieldList().front();
+        if (const int slash = old.find("/"); slash >= 0 && text.find("/") < 0) {
+            text += old.substr(static_cast<unsigned>(slash));
+        }
+    }
+    frame->setText(text);
+}
+
+// The comment frames players show: those without a description.
+std::vector<TagLib::ID3v2::CommentsFrame*> PlainComments(const TagLib::ID3v2::Tag& tag)
+{
+    std::vector<TagLib::ID3v2::CommentsFrame*> comments;
+    for (TagLib::ID3v2::Frame* frame : tag.frameList("COMM")) {
+        auto* comment = dynamic_cast<TagLib::ID3v2::CommentsFrame*>(frame);
+        if (comment != nullptr && comment->description().isEmpty()) {
+            comments.push_back(comment);
+        }
+    }
+    return comments;
+}
+
+void SetComment(TagLib::ID3v2::Tag& tag, const std::string& value, unsigned version)
+{
+    std::vector<TagLib::ID3v2::CommentsFrame*> comments = PlainComments(tag);
+    if (value.empty()) {
+        for (TagLib::ID3v2::CommentsFrame* comment : comments) {
+            tag.removeFrame(comment);
+        }
+        return;
+    }
+    const TagLib::String text(value, TagLib::String::UTF8);
+    TagLib::ID3v2::CommentsFrame* comment = comments.empty() ? nullptr : comments.front();
+    if (comment == nullptr) {
+        comment = new TagLib::ID3v2::CommentsFrame(EncodingFor(version, text));
+        comment->setLanguage("eng");
+        tag.addFrame(comment);
+    } else if (comment->textEncoding() == TagLib::String::Latin1 && !text.isLatin1()) {
+        comment->setTextEncoding(EncodingFor(version, text));
+    }
+    comment->setText(text);
+}
+
+// Makes the edit on the tag; the year goes into TDRC, which TagLib writes as TYER into a 2.3 tag.
+void EditTag(TagLib::ID3v2::Tag& tag, const TId3v2Edit& edit, unsigned version)
+{
+    const std::string none;
+    const auto value = [&](const std::optional<std::string>& field) -> const std::string* {
+        return edit.Clear ? &none : field ? &*field : nullptr;
+    };
+    const struct
+    {
+        const char* Id;
+        const std::optional<std::string>& Field;
+    } texts[] = {{"TIT2", edit.Fields.Title}, {"TPE1", edit.Fields.Artist},
+                 {"TALB", edit.Fields.Album}, {"TDRC", edit.Fields.Year},
+                 {"TCON", edit.Fields.Genre}, {"TRCK", edit.Fields.Track}};
+    for (const auto& text : texts) {
+        if (const std::string* v = value(text.Field)) {
+            SetTextFrame(tag, text.Id, *v, version);
+            if (std::string_view(text.Id) == "TDRC" && v->empty()) {
+                tag.removeFrames("TYER");
+            }
+        }
+    }
+    if (const std::string* v = value(edit.Fields.Comment)) {
+        SetComment(tag, *v, version);
+    }
+}
+
+// The size a 2.3 or 2.4 frame header gives its frame (2.4 syncsafe).
+std::uint32_t FrameSize(const std::uint8_t* header, bool syncSafe)
+{
+    if (syncSafe) {
+        return SyncSafe(header + 4);
+    }
+    return (std::uint32_t{header[4]} << 24) | (std::uint32_t{header[5]} << 16) |
+           (std::uint32_t{header[6]} << 8) | header[7];
+}
+
+// The length of the header and frames of a tag TagLib rendered, without the padding it added.
+// TagLib writes neither an extended header nor unsynchronised frames.
+std::size_t FramesEnd(const TagLib::ByteVector& tag, bool syncSafe)
+{
+    const auto* bytes = reinterpret_cast<const std::uint8_t*>(tag.data());
+    std::size_t at = 10;
+    while (at + 10 <= tag.size() && bytes[at] != 0) {
+        at += 10 + std::size_t{FrameSize(bytes + at, syncSafe)};
+    }
+    return std::min<std::size_t>(at, tag.size());
+}
+
+std::string RenderTag(const TagLib::ID3v2::Tag& tag, unsigned version)
+{
+    const TagLib::ByteVector rendered =
+        tag.render(version == 3 ? TagLib::ID3v2::v3 : TagLib::ID3v2::v4);
+    const std::size_t end = FramesEnd(rendered, version != 3);
+    std::string bytes(rendered.data(), end);
+    // a plain header: no unsynchronisation, extended header, footer or experimental flag
+    bytes[3] = static_cast<char>(version == 3 ? 3 : 4);
+    bytes[4] = 0;
+    bytes[5] = 0;
+    const std::size_t size = end - 10;
+    for (unsigned i = 0; i < 4; ++i) {
+        bytes[6 + i] = static_cast<char>((size >> (7 * (3 - i))) & 0x7F);
+    }
+    return bytes;
+}
+
+std::size_t CountEditedFrames(const TagLib::ID3v2::Tag& tag)
+{
+    std::size_t count = PlainComments(tag).size();
+    for (const char* id : {"TIT2", "TPE1", "TALB", "TDRC", "TYER", "TCON", "TRCK"}) {
+        count += tag.frameList(id).size();
+    }
+    return count;
+}
+
+// The tag with the edit made, its frames followed by the `kept` frames (of the same version, as
+// they are); nothing when no value changes. Room is made for `room` bytes in all.
+std::optional<std::string> EditedTagBytes(TagLib::ID3v2::Tag& tag, const TId3v2Edit& edit,
+                                          std::span<const std::string_view> kept = {},
+                                          std::size_t room = 0)
+{
+    const unsigned version = tag.header()->majorVersion() == 3 ? 3 : 4;
+    const TId3v2Fields before = FieldsOf(tag);
+    const std::size_t frames = CountEditedFrames(tag);
+    EditTag(tag, edit, version);
+    if (FieldsOf(tag) == before && CountEditedFrames(tag) == frames) {
         return std::nullopt;
     }
-    return FieldsOf(*file.ID3v2Tag(false));
+    std::string bytes = RenderTag(tag, version);
+    bytes.reserve(bytes.size() + room);
+    for (const std::string_view frame : kept) {
+        bytes.append(frame);
+    }
+    const std::size_t size = bytes.size() - 10;
+    for (unsigned i = 0; i < 4; ++i) {
+        bytes[6 + i] = static_cast<char>((size >> (7 * (3 - i))) & 0x7F);
+    }
+    return bytes;
+}
+
+// Whether the edit changes the frames `id` (all comments for the comment).
+bool EditedFrame(const TId3v2Edit& edit, std::string_view id)
+{
+    const struct
+    {
+        const char* Id;
+        const std::optional<std::string>& Field;
+    } frames[] = {{"TIT2", edit.Fields.Title}, {"TPE1", edit.Fields.Artist},
+                  {"TALB", edit.Fields.Album}, {"TDRC", edit.Fields.Year},
+                  {"TYER", edit.Fields.Year},  {"TCON", edit.Fields.Genre},
+                  {"TRCK", edit.Fields.Track}, {"COMM", edit.Fields.Comment}};
+    for (const auto& frame : frames) {
+        if (id == frame.Id) {
+            return edit.Clear || frame.Field.has_value();
+        }
+    }
+    return false;
+}
+
+// The edit of a 2.3 or 2.4 tag of `length` bytes (no extended header) whose frames other than
+// those of the edited fields stay as they are, byte for byte: only the edited fields' frames go
+// through TagLib, which keeps the write of many tags (or of one with a big picture) cheap.
+// `spliced` false when the frames cannot be walked (a 2.4 tag whose frame sizes are not syncsafe,
+// as some programs write): TagLib then takes the whole tag.
+std::optional<std::string> SplicedEdit(const std::uint8_t* tag, std::size_t length,
+                                       const TId3v2Edit& edit, bool& spliced)
+{
+    const unsigned version = tag[3];
+    spliced = (version == 3 || version == 4) && (tag[5] & 0x40) == 0;
+    if (!spliced) {
+        return std::nullopt;
+    }
+    std::string_view body(reinterpret_cast<const char*>(tag) + 10, length - 10);
+    TagLib::ByteVector synchronised;
+    if (version == 3 && (tag[5] & 0x80) != 0) {
+        // the new tag is not unsynchronised
+        synchronised = TagLib::ID3v2::SynchData::decode(
+            TagLib::ByteVector(body.data(), static_cast<unsigned>(body.size())));
+        body = std::string_view(synchronised.data(), synchronised.size());
+    }
+    std::string fields(reinterpret_cast<const char*>(tag), 10);
+    fields[5] = 0;
+    std::vector<std::string_view> kept;
+    std::size_t keptSize = 0;
+    const auto* bytes = reinterpret_cast<const std::uint8_t*>(body.data());
+    for (std::size_t at = 0; at + 10 <= body.size() && bytes[at] != 0;) {
+        const std::string_view id = body.substr(at, 4);
+        const std::size_t end = at + 10 + FrameSize(bytes + at, version == 4);
+        if (end > body.size() || !std::all_of(id.begin(), id.end(), [](char c) {
+                return (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9');
+            })) {
+            spliced = false;
+            return std::nullopt;
+        }
+        if (EditedFrame(edit, id)) {
+            fields.append(body.substr(at, end - at));
+        } else {
+            kept.push_back(body.substr(at, end - at));
+            keptSize += end - at;
+        }
+        at = end;
+    }
+    for (unsigned i = 0; i < 4; ++i) {
+        fields[6 + i] = static_cast<char>(((fields.size() - 10) >> (7 * (3 - i))) & 0x7F);
+    }
+    TParsedTag parsed;
+    parsed.Parse(TagLib::ByteVector(fields.data(), static_cast<unsigned>(fields.size())));
+    return EditedTagBytes(parsed, edit, kept, std::max(keptSize, length) + 4096);
 }
 
 } // namespace
+
+std::optional<std::string> RenderId3v2Tag(const std::uint8_t* tag, std::size_t size,
+                                          const TId3v2Edit& edit, bool& damaged)
+{
+    damaged = false;
+    try {
+        const std::size_t length = tag != nullptr ? Id3v2TagLength(tag, size) : 0;
+        if (length == 0) {
+            if (edit.Clear) {
+                return std::nullopt;
+            }
+            TagLib::ID3v2::Tag fresh;
+            return EditedTagBytes(fresh, edit);
+        }
+        if (length > size) {
+            damaged = true;
+            return std::nullopt;
+        }
+        bool spliced = false;
+        std::optional<std::string> edited = SplicedEdit(tag, length, edit, spliced);
+        if (spliced) {
+            return edited;
+        }
+        TagLib::ByteVector bytes(reinterpret_cast<const char*>(tag), static_cast<unsigned>(length));
+        DropExtendedHeader(bytes);
+        TParsedTag parsed;
+        if (!parsed.Parse(bytes)) {
+            damaged = true;
+            return std::nullopt;
+        }
+        return EditedTagBytes(parsed, edit);
+    } catch (const std::exception&) {
+        damaged = true;
+        return std::nullopt;
+    }
+}
 
 std::size_t Id3v2TagLength(const std::uint8_t* head, std::size_t size)
 {
@@ -153,8 +441,11 @@ std::optional<TId3v2Fields> ParseId3v2Tag(const std::uint8_t* tag, std::size_t s
         TagLib::ByteVector bytes(reinterpret_cast<const char*>(tag),
                                  static_cast<unsigned>(std::min(length, size)));
         DropExtendedHeader(bytes);
-        TagLib::ByteVectorStream stream(bytes);
-        return ReadFields(stream);
+        TParsedTag parsed;
+        if (!parsed.Parse(bytes)) {
+            return std::nullopt;
+        }
+        return FieldsOf(parsed);
     } catch (const std::exception&) {
         // a tag TagLib cannot take apart (out of memory on a damaged size) counts as none
         return std::nullopt;

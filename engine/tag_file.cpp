@@ -95,6 +95,22 @@ int OpenForChange(const std::string& path, TFileHandle& file, struct stat& info,
     return ChangeableFile(info, write);
 }
 
+// OpenForChange, opened again while the name no longer names the file locked: a batch that
+// writes a file anew renames the new one over it while others wait for the old one's lock.
+int OpenCurrentForChange(const std::string& path, TFileHandle& file, struct stat& info,
+                         bool lookFirst, bool write)
+{
+    for (int tries = 0;; ++tries) {
+        const int code = OpenForChange(path, file, info, lookFirst, write);
+        struct stat named = {};
+        if (code != 0 || tries == 10 || stat(path.c_str(), &named) != 0 ||
+            (named.st_dev == info.st_dev && named.st_ino == info.st_ino)) {
+            return code;
+        }
+        file.Close();
+    }
+}
+
 // The last 128 bytes when the file is longer than that and they start with "TAG".
 int ReadTrailer(int fd, off_t length, TTagTrailer& trailer, bool& found)
 {
@@ -198,9 +214,24 @@ int TOpenTagFile::OpenToMove(const std::string& path, bool lookFirst)
 int TOpenTagFile::OpenLocked(const std::string& path, bool lookFirst, bool write)
 {
     struct stat info = {};
-    if (const int code = OpenForChange(path, Handle, info, lookFirst, write); code != 0) {
+    if (const int code = OpenCurrentForChange(path, Handle, info, lookFirst, write); code != 0) {
         Handle.Close();
         return code;
+    }
+    Length = info.st_size;
+    ModifiedNs = ModifiedNsOf(info);
+    ModifiedKnown = true;
+    return ReadTrailer();
+}
+
+int TOpenTagFile::Adopt(int fd)
+{
+    Handle.Reset(fd);
+    struct stat info = {};
+    if (fstat(fd, &info) != 0) {
+        ModifiedKnown = false;
+        TrailerKnown = false;
+        return errno;
     }
     Length = info.st_size;
     ModifiedNs = ModifiedNsOf(info);

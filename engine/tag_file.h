@@ -66,6 +66,14 @@ public:
     int SetModified(std::int64_t ns);
     // 0, or the errno value of a failed close (a late write error on some file systems).
     int Close() { return Handle.Close(); }
+    // The open descriptor, for changes made elsewhere (the ID3v2 tag at the head); the state is
+    // then unknown until the next Adopt.
+    int Descriptor() const { return Handle.Get(); }
+    // Takes over `fd` (locked by the caller), closing the present file, and looks at its state:
+    // the file that replaced the open one under its name. 0 or the errno value.
+    int Adopt(int fd);
+    // Says that the bytes were changed through Descriptor() without a change of length.
+    void Touched() { ModifiedKnown = false; }
 
 private:
     int OpenLocked(const std::string& path, bool lookFirst, bool write);

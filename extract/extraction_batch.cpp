@@ -54,7 +54,7 @@ TBatchResult RunExtraction(const std::vector<std::string>& paths, const TExtract
         }
         if (auto failure = WriteExtractedTag(file.FullPath, job.Formula, file.Run.Values,
                                              job.Options.PreserveOtherTag, yield,
-                                             job.Options.CodePage, job.Lossy)) {
+                                             job.Options.CodePage, job.Lossy, job.Id3v2)) {
             failure->Path = file.Text;
             return TFileOutcome::Refusal(*failure);
         }

@@ -20,6 +20,8 @@ struct TExtractionJob
     bool Write = true;
     // values the code page lacks are written as "?"; otherwise such a file keeps its tag
     bool Lossy = false;
+    // the fields the run sets are also written into the ID3v2 tag, in the same step
+    bool Id3v2 = false;
 };
 
 // What the job makes of one file.

@@ -1,5 +1,6 @@
 #include "extract/write_extracted_tag.h"
 
+#include "batch/id3v2_write.h"
 #include "batch/locked_change.h"
 #include "engine/mpeg_audio.h"
 #include "engine/tag_record.h"
@@ -40,13 +41,41 @@ void SetField(TTagRecord& tag, TTagField field, const std::string& value)
     }
 }
 
+// The fields of `written` that the run sets: those it changes in either of two tags that share
+// no value.
+TTagEdits EditsOfRun(const TTagRecord& written, const TTagFormula& formula,
+                     const TFieldValues& values, bool preserveOtherTag)
+{
+    const auto probe = [](const char* text, std::uint8_t number) {
+        return TTagRecord{text, text, text, text, text, number, number};
+    };
+    const TTagRecord one = probe("\x01", 1);
+    const TTagRecord two = probe("\x02", 2);
+    const TTagRecord fromOne = ExtractedTag(one, formula, values, preserveOtherTag);
+    const TTagRecord fromTwo = ExtractedTag(two, formula, values, preserveOtherTag);
+    TTagEdits edits;
+    const auto take = [&](auto field, auto& edit) {
+        if (fromOne.*field != one.*field || fromTwo.*field != two.*field) {
+            edit = written.*field;
+        }
+    };
+    take(&TTagRecord::Title, edits.Title);
+    take(&TTagRecord::Artist, edits.Artist);
+    take(&TTagRecord::Album, edits.Album);
+    take(&TTagRecord::Year, edits.Year);
+    take(&TTagRecord::Comment, edits.Comment);
+    take(&TTagRecord::Genre, edits.Genre);
+    take(&TTagRecord::Track, edits.Track);
+    return edits;
+}
+
 } // namespace
 
 std::optional<TFileFailure> WriteExtractedTag(const std::string& fullPath,
                                               const TTagFormula& formula,
                                               const TFieldValues& values, bool preserveOtherTag,
                                               const TYieldFn& yield, const TTagCodePage& codePage,
-                                              bool lossy)
+                                              bool lossy, bool id3v2)
 {
     TMPEGAudio audio(codePage);
     audio.SetFileName(fullPath, yield);
@@ -70,9 +99,14 @@ std::optional<TFileFailure> WriteExtractedTag(const std::string& fullPath,
     }
     // written only when the file is still what the analysis read, under the lock of a change
     const TTagTrailer trailer = BuildTagTrailer(tag, audio.CodePage);
+    std::optional<TId3v2Change> both;
+    if (id3v2) {
+        both = TId3v2Change{Id3v2EditFromEdits(EditsOfRun(tag, formula, values, preserveOtherTag))};
+    }
     TFileOutcome written = ChangeLockedFile(
         fullPath, fullPath, SeenByRead(audio.FileState), NotWritten,
-        [&](TOpenTagFile& file) { return file.Write(trailer, TFileChanges::System()); }, &trailer);
+        [&](TOpenTagFile& file) { return file.Write(trailer, TFileChanges::System()); }, &trailer,
+        both ? &*both : nullptr);
     if (written.Status == TFileStatus::Refused) {
         return std::move(written.Failure);
     }

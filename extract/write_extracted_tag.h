@@ -15,11 +15,14 @@
 // otherwise why not ("not written: ..."), the file unchanged: no file at the path, no MPEG audio
 // recognised (its tag cannot be read, so nothing is written), a text with characters the code page
 // cannot hold (Unencodable, unless `lossy` lets them be written as "?") or the errno value of the
-// write. The tag is read and written in `codePage`.
-std::optional<TFileFailure>
-WriteExtractedTag(const std::string& fullPath, const TTagFormula& formula,
-                  const TFieldValues& values, bool preserveOtherTag, const TYieldFn& yield = {},
-                  const TTagCodePage& codePage = DefaultTagCodePage, bool lossy = false);
+// write. The tag is read and written in `codePage`. With `id3v2`, the fields the run sets (and
+// those the clear mode empties) are also written into the ID3v2 tag, in the same step.
+std::optional<TFileFailure> WriteExtractedTag(const std::string& fullPath,
+                                              const TTagFormula& formula,
+                                              const TFieldValues& values, bool preserveOtherTag,
+                                              const TYieldFn& yield = {},
+                                              const TTagCodePage& codePage = DefaultTagCodePage,
+                                              bool lossy = false, bool id3v2 = false);
 
 // The tag the values of a run make of a file's tag `tag`, by the rules of WriteExtractedTag.
 TTagRecord ExtractedTag(TTagRecord tag, const TTagFormula& formula, const TFieldValues& values,

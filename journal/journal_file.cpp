@@ -227,6 +227,18 @@ bool ParseChangeLine(const std::vector<std::string_view>& fields, bool second, T
     if (!second) {
         return false;
     }
+    if (fields[0] == "h" && fields.size() == 4) {
+        const auto old = fields[3] == "-" || fields[3] == "@" ? std::optional<std::string>()
+                                                              : Unescape(fields[3]);
+        if (!Number(fields[2], entry.HeadNewLength) ||
+            (!old && fields[3] != "-" && fields[3] != "@")) {
+            return false;
+        }
+        entry.HeadChanged = true;
+        entry.HeadOld = old.value_or(std::string());
+        entry.HeadCopy = fields[3] == "@" ? "@" : "";
+        return true;
+    }
     if (fields[0] == "n" && fields.size() == 2) {
         entry.Refused = true;
         return true;
@@ -391,6 +403,25 @@ void PruneJournal(const std::string& folder)
     for (std::size_t i = JournalKeep; i < files.size(); ++i) {
         ::unlink(files[i].c_str());
     }
+    if (files.size() <= static_cast<std::size_t>(JournalKeep)) {
+        return;
+    }
+    // the old heads kept beside the batches that are gone go with them
+    const int oldest = JournalNumber(files[JournalKeep - 1]);
+    DIR* dir = opendir(folder.c_str());
+    if (dir == nullptr) {
+        return;
+    }
+    while (const dirent* item = readdir(dir)) {
+        const std::string_view name = item->d_name;
+        const auto cut = name.find(".head-");
+        const int number =
+            cut != std::string_view::npos ? JournalNumber(std::string(name.substr(0, cut))) : 0;
+        if (number > 0 && number < oldest) {
+            ::unlink((folder + "/" + std::string(name)).c_str());
+        }
+    }
+    closedir(dir);
 }
 
 TJournalBatch ReadJournalBatch(const std::string& file)
@@ -412,6 +443,12 @@ TJournalBatch ReadJournalBatch(const std::string& file)
         start = end + 1;
     }
     batch.Damage = ParseBody(lines, batch);
+    batch.File = file;
+    for (std::size_t i = 0; i < batch.Entries.size(); ++i) {
+        if (!batch.Entries[i].HeadCopy.empty()) {
+            batch.Entries[i].HeadCopy = HeadCopyPath(file, i);
+        }
+    }
     return batch;
 }
 
@@ -458,4 +495,27 @@ void AppendIntentLine(std::string& line, std::size_t index, const TJournalEntry&
 std::string RefusedLine(std::size_t index)
 {
     return "n " + std::to_string(index) + "\n";
+}
+
+void AppendHeadLine(std::string& line, std::size_t index, std::string_view old,
+                    std::int64_t newLength, bool inCopy)
+{
+    line += "h ";
+    AppendNumber(line, static_cast<std::int64_t>(index));
+    line += ' ';
+    AppendNumber(line, newLength);
+    line += ' ';
+    if (inCopy) {
+        line += '@';
+    } else if (old.empty()) {
+        line += '-';
+    } else {
+        AppendEscaped(line, old);
+    }
+    line += '\n';
+}
+
+std::string HeadCopyPath(const std::string& batchFile, std::size_t index)
+{
+    return batchFile + ".head-" + std::to_string(index);
 }

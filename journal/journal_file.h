@@ -28,6 +28,11 @@
 //   d INDEX STATE [NEWPATH [FOLDER]...]
 //                                  after the change: what the batch left, and for a move the new
 //                                  path and the folders made for it
+//   h INDEX NEWLENGTH OLDHEAD      just before the "i" line of a change of the file's head (its
+//                                  ID3v2 tag): the first bytes it had ("-": none) that the new
+//                                  NEWLENGTH bytes replace; "@" when they are kept in the file
+//                                  "BATCHFILE.head-INDEX" beside the batch file instead (a head
+//                                  longer than JournalHeadLimit)
 //   n INDEX                        the change announced by "i" was refused: the file is as it was
 //   e                              the batch ran to its end (not killed)
 //
@@ -45,6 +50,8 @@
 // (room reserved for lines that a stopped batch never filled).
 
 inline constexpr int JournalKeep = 20;
+// The longest old head an "h" line holds itself.
+inline constexpr std::size_t JournalHeadLimit = 256 * 1024;
 // The highest batch number: a journal that got there names no further batch.
 inline constexpr int JournalLastNumber = 999999999;
 
@@ -65,6 +72,12 @@ struct TJournalEntry
     TFileState IntentBefore; // Size -1: as Before
     std::string IntentPath;
     std::vector<std::string> IntentFolders;
+    // The head's change ("h" line): its old bytes, or the file that keeps them, and the length of
+    // the bytes that replace them.
+    bool HeadChanged = false;
+    std::string HeadOld;
+    std::string HeadCopy;
+    std::int64_t HeadNewLength = 0;
 
     // What the file was before this batch changed it: the state seen just before the change
     // when there is one (a file listed twice was changed by its first entry meanwhile).
@@ -75,6 +88,7 @@ struct TJournalEntry
 
 struct TJournalBatch
 {
+    std::string File; // the batch file it was read from
     int Number = 0;
     std::string Kind;
     std::int64_t Time = 0;
@@ -117,6 +131,11 @@ void AppendFileLine(std::string& out, const std::string& path, const TFileState&
 void AppendDoneLine(std::string& line, std::size_t index, const TJournalEntry& entry);
 // Appends the "i" line of file `index` (from the entry's Intent fields) to `line`.
 void AppendIntentLine(std::string& line, std::size_t index, const TJournalEntry& entry);
+// Appends the "h" line of file `index`; `old` empty with `inCopy`: the copy holds the bytes.
+void AppendHeadLine(std::string& line, std::size_t index, std::string_view old,
+                    std::int64_t newLength, bool inCopy);
+// The file beside the batch file that keeps file `index`'s old head.
+std::string HeadCopyPath(const std::string& batchFile, std::size_t index);
 // The "n" line of file `index`, and the line that ends a batch.
 std::string RefusedLine(std::size_t index);
 inline constexpr std::string_view JournalEndLine = "e\n";

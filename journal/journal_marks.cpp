@@ -1,5 +1,7 @@
 #include "journal/journal_marks.h"
 
+#include "engine/file_handle.h"
+
 #include <algorithm>
 #include <atomic>
 #include <cerrno>
@@ -7,26 +9,6 @@
 #include <fcntl.h>
 #include <sys/mman.h>
 #include <unistd.h>
-
-namespace {
-
-// Writes all bytes at `offset`; 0 or the errno value (EIO when the file takes no more bytes).
-int WriteAt(int fd, const char* data, std::size_t size, off_t offset)
-{
-    for (std::size_t done = 0; done < size;) {
-        const ssize_t n = ::pwrite(fd, data + done, size - done, offset + static_cast<off_t>(done));
-        if (n < 0 && errno == EINTR) {
-            continue;
-        }
-        if (n <= 0) {
-            return n < 0 ? errno : EIO;
-        }
-        done += static_cast<std::size_t>(n);
-    }
-    return 0;
-}
-
-} // namespace
 
 int TJournalMarks::Start(int fd, off_t end, std::size_t expected)
 {

@@ -1,5 +1,6 @@
 #include "journal/journal_session.h"
 
+#include "engine/file_handle.h"
 #include "engine/path_parts.h"
 #include "journal/file_states.h"
 
@@ -47,22 +48,6 @@ int MakeFolderPath(const std::string& folder)
         }
     }
     return mkdir(folder.c_str(), 0700) == 0 || errno == EEXIST ? 0 : errno;
-}
-
-int WriteAll(int fd, const std::string& text)
-{
-    std::size_t done = 0;
-    while (done < text.size()) {
-        const ssize_t n = ::write(fd, text.data() + done, text.size() - done);
-        if (n < 0 && errno == EINTR) {
-            continue;
-        }
-        if (n <= 0) {
-            return n < 0 ? errno : EIO;
-        }
-        done += static_cast<std::size_t>(n);
-    }
-    return 0;
 }
 
 int SyncFolder(const std::string& folder)
@@ -356,6 +341,11 @@ int TJournalSession::BeforeChange(const TChangeIntent& intent)
     if (CurrentIntended) {
         return 0; // the step's first announcement speaks for all of its change
     }
+    if (intent.Head) {
+        if (const int code = StoreHead(*intent.Head); code != 0) {
+            return code;
+        }
+    }
     TJournalEntry entry;
     entry.IntentSize = intent.Size;
     entry.IntentTrailer = intent.Trailer;
@@ -379,6 +369,30 @@ int TJournalSession::BeforeChange(const TChangeIntent& intent)
         Checkpoint(TPoint::IntentStored, Current);
     }
     return 0;
+}
+
+int TJournalSession::StoreHead(const THeadChange& head)
+{
+    const bool inCopy = head.Old.size() > JournalHeadLimit;
+    if (inCopy) {
+        // whole in the copy before the line that names it
+        const std::string copy = HeadCopyPath(NumberedName(Folder, BatchNumber), Current);
+        const int fd = ::open(copy.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
+        if (fd < 0) {
+            Fail(errno, CannotJournal);
+            return Trouble.Error != 0 ? Trouble.Error : EIO;
+        }
+        const int code = WriteAll(fd, head.Old);
+        ::close(fd);
+        if (code != 0) {
+            Fail(code, CannotJournal);
+            return code;
+        }
+    }
+    Line.clear();
+    AppendHeadLine(Line, Current, inCopy ? std::string_view() : std::string_view(head.Old),
+                   static_cast<std::int64_t>(head.New.size()), inCopy);
+    return Store(Line);
 }
 
 TBatchResult RunJournaled(const std::string& folder, const std::string& kind, TBatchControl control,

@@ -19,6 +19,7 @@ inline constexpr const char* JournalClear = "clear";
 inline constexpr const char* JournalRename = "rename";
 inline constexpr const char* JournalExtract = "extract";
 inline constexpr const char* JournalCopyV2 = "copy-v2";
+inline constexpr const char* JournalCopyV1 = "copy-v1";
 inline constexpr const char* JournalUndo = "undo";
 
 // Records one batch in the undo journal. A batch is journaled by giving the session to RunBatch
@@ -77,6 +78,8 @@ public:
 private:
     bool Fail(int error, const std::string& what);
     int Store(std::string_view line);
+    // The "h" line of the current file (and the copy of a long old head).
+    int StoreHead(const THeadChange& head);
 
     std::string Folder;
     std::string Kind;

@@ -1,7 +1,10 @@
 #include "journal/undo_batch.h"
 
 #include "batch/rename_file.h"
+#include "engine/block_reader.h"
 #include "engine/change_intent.h"
+#include "engine/file_handle.h"
+#include "engine/id3v2_file.h"
 #include "engine/tag_file.h"
 #include "journal/file_states.h"
 #include "journal/journal_session.h"
@@ -49,8 +52,20 @@ bool SameBytes(const TFileState& a, const TFileState& b)
 }
 
 // The file is as the batch's intent said it would leave it (its time is not known ahead).
-bool AsIntended(const TFileState& state, const TJournalEntry& entry)
+// `headMoves`: what a change of the head adds to the length; a step that writes the head and
+// then the trailer may stop between the two.
+bool AsIntended(const TFileState& state, const TJournalEntry& entry, std::int64_t headMoves = 0)
 {
+    if (entry.HeadChanged) {
+        const std::int64_t before = entry.StateBefore().Size;
+        for (const std::int64_t size :
+             {entry.IntentSize, entry.IntentSize - headMoves, before, before + headMoves}) {
+            if (state.Size == size) {
+                return true;
+            }
+        }
+        return false;
+    }
     if (entry.IntentSize < 0) {
         return SameBytes(state, entry.StateBefore()); // a move leaves the bytes
     }
@@ -161,6 +176,41 @@ int PutBack(TOpenTagFile& file, TRestore restore, const TFileState& before,
     return code;
 }
 
+// The old head the journal keeps for the entry: 0, or the errno value of a copy that cannot be
+// read.
+int OldHead(const TJournalEntry& entry, std::string& old)
+{
+    old = entry.HeadOld;
+    if (entry.HeadCopy.empty()) {
+        return 0;
+    }
+    TFileHandle copy(::open(entry.HeadCopy.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW));
+    struct stat info = {};
+    if (!copy.IsOpen() || fstat(copy.Get(), &info) != 0) {
+        return errno;
+    }
+    old.resize(static_cast<std::size_t>(info.st_size));
+    int error = 0;
+    return ReadAt(copy.Get(), old.data(), old.size(), 0, error) == old.size() ? 0 : EIO;
+}
+
+// The head change that puts back the entry's old head, read from `fd`: nothing when the file has
+// it already; `code` EIO when the file starts with neither the old head nor the batch's.
+std::optional<THeadChange> HeadToPutBack(int fd, const TJournalEntry& entry, std::string old,
+                                         int& code)
+{
+    std::string now;
+    code = ReadId3v2Region(fd, now);
+    if (code != 0 || now == old) {
+        return std::nullopt;
+    }
+    if (static_cast<std::int64_t>(now.size()) != entry.HeadNewLength) {
+        code = EIO;
+        return std::nullopt;
+    }
+    return THeadChange{std::move(now), std::move(old)};
+}
+
 // `earlier`: the same file in an undo of this batch made before, if any.
 TFileOutcome UndoEntry(const TJournalEntry& entry, const TJournalEntry* earlier, bool dryRun)
 {
@@ -168,6 +218,9 @@ TFileOutcome UndoEntry(const TJournalEntry& entry, const TJournalEntry* earlier,
         // put back whole by an undo killed later on; a file named twice may since have gone
         // further back through its other entry
         return {TFileStatus::Unchanged, {}};
+    }
+    if (entry.HeadChanged && !entry.Done && !dryRun) {
+        RemoveStoppedWrite(entry.Path); // the batch may have stopped while writing the file anew
     }
     const TFileState& before = entry.StateBefore();
     const std::string& movedTo = MovedTo(entry);
@@ -200,12 +253,42 @@ TFileOutcome UndoEntry(const TJournalEntry& entry, const TJournalEntry* earlier,
     if (!moved && state == before) {
         return {TFileStatus::Unchanged, {}}; // as it was: never changed, or put back already
     }
-    // an undo killed half way may have put the bytes back but not yet the time or the name
-    const bool asLeft = entry.Done ? state == entry.After : AsIntended(state, entry);
+    std::optional<THeadChange> head;
+    std::int64_t headMoves = 0;
+    if (entry.HeadChanged) {
+        std::string old;
+        int code = OldHead(entry, old);
+        if (code != 0) {
+            return Refused(now, TFailureReason::Other,
+                           "its old ID3v2 tag is missing from the journal");
+        }
+        headMoves = entry.HeadNewLength - static_cast<std::int64_t>(old.size());
+        TFileHandle look(dryRun ? ::open(now.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK)
+                                : -1);
+        head = HeadToPutBack(dryRun ? look.Get() : file.Descriptor(), entry, std::move(old), code);
+        if (code != 0) {
+            return ChangedSince(now);
+        }
+    }
+    // An undo killed half way may have put the bytes back but not yet the time or the name, or
+    // the old head but not yet the old trailer. A batch killed inside its write may leave the old
+    // bytes with a new time (the system sets the time before it copies the bytes): only the time
+    // then goes back.
+    const bool headBackOnly = earlier != nullptr && entry.HeadChanged && !head &&
+                              state.Size == entry.After.Size - headMoves &&
+                              state.Trailer == entry.After.Trailer;
+    const bool asLeft = entry.Done
+                            ? state == entry.After || headBackOnly
+                            : AsIntended(state, entry, headMoves) || SameBytes(state, before);
     if (!asLeft && !(earlier != nullptr && SameBytes(state, before))) {
         return ChangedSince(now);
     }
-    const TRestore restore = RestoreOf(state, before);
+    // the trailer's restore as it will be once the head is back
+    TFileState withOldHead = state;
+    if (head) {
+        withOldHead.Size -= headMoves;
+    }
+    const TRestore restore = RestoreOf(withOldHead, before);
     if (restore == TRestore::Impossible) {
         return ChangedSince(now);
     }
@@ -216,16 +299,23 @@ TFileOutcome UndoEntry(const TJournalEntry& entry, const TJournalEntry* earlier,
     intent.Before = state;
     intent.Size = before.Size;
     intent.Trailer = before.Trailer;
+    intent.Head = head;
     intent.NewPath = moved ? entry.Path : std::string();
     if (const int code = AnnounceChange(intent); code != 0) {
         return TFileOutcome::Refusal(FailureFromCode(now, code, CannotUndo));
     }
     // what the file is left as, carried to the journal's mark so that it need not look again
     std::optional<TFileState> after = state;
-    if (restore != TRestore::None || state.ModifiedNs != before.ModifiedNs) {
+    if (head || restore != TRestore::None || state.ModifiedNs != before.ModifiedNs) {
         std::string why;
-        const int code =
-            !opened ? (openCode != 0 ? openCode : EIO) : PutBack(file, restore, before, after, why);
+        int code = !opened ? (openCode != 0 ? openCode : EIO) : 0;
+        if (code == 0 && head && (code = ChangeHead(file, now, *head, why)) != 0) {
+            why = why.empty() ? "its ID3v2 tag could not be put back" : why;
+            after = file.State();
+        }
+        if (code == 0) {
+            code = PutBack(file, restore, before, after, why);
+        }
         if (code != 0) {
             TFileOutcome refused = TFileOutcome::Refusal(
                 FailureFromCode(now, code, why.empty() ? CannotUndo : CannotUndo + ": " + why));

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Kills batches at random and checks that an undo puts every file back: ROUNDS times (default
-# 100) a write, clear, rename or extraction over N synthetic MP3 files (default 2000) is started
+# 100) a write, clear (both with and without their ID3v2 tags), copy-v1, rename or extraction over N synthetic MP3 files (default 2000) is started
 # and killed with SIGKILL after a random delay; every fourth round the batch runs whole and its
 # undo is the one killed. Then `cantrel-cli undo` runs (again) and the folder must hold the same
 # names, bytes and modification times as before. Prints one line per round and a summary; exit
@@ -26,7 +26,10 @@ echo "$before" >"$work/before.txt"
 mapfile -t names < <(cd "$work/music" && ls)
 batches=(
     "write --title New --artist Someone"
+    "write --id3v2 --title New --artist Someone"
     "clear"
+    "clear --id3v2"
+    "copy-v1"
     "rename %a,t%\\%t,t%\\%tr,t%"
     "extract --sep %NONE --field Track --sep - --field Artist --sep %END --write"
 )

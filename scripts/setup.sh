@@ -6,9 +6,10 @@ set -euo pipefail
 # What the program needs to build; the tests add their own through CANTREL_TEST_PACKAGES.
 CANTREL_PACKAGES=(cmake g++ make pkg-config qt6-base-dev qt6-tools-dev qt6-l10n-tools libtag1-dev
     liburing-dev libcli11-dev nlohmann-json3-dev)
-# GoogleTest and the validators of the desktop entry and the AppStream metadata. The fuzz targets
-# add clang and its libFuzzer (cantrel_install_fuzz_dependencies).
-CANTREL_TEST_PACKAGES=(libgtest-dev desktop-file-utils appstream)
+# GoogleTest, the validators of the desktop entry and the AppStream metadata, and mutagen, the
+# independent reader of the ID3v2 tags the program writes. The fuzz targets add clang and its
+# libFuzzer (cantrel_install_fuzz_dependencies).
+CANTREL_TEST_PACKAGES=(libgtest-dev desktop-file-utils appstream python3-mutagen)
 
 # cantrel_install_dependencies [PACKAGE...]: the build's packages and the ones given.
 cantrel_install_dependencies()

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Checks the undo journal end to end with the command-line program, each undo in a process of its
-# own (as after a restart): a write, a clear, a rename into new subfolders and an extraction
+# own (as after a restart): a write, a clear (both also with the ID3v2 tags), a copy-v1, a rename into new subfolders and an extraction
 # over N synthetic MP3 files (default 1000) are each undone, and the folder must then hold the
 # same names with the same bytes and modification times as before. The journal of each batch must
 # hold the intent of every changed file ahead of its done mark. Prints one line per batch kind
@@ -64,6 +64,9 @@ files() { (cd "$work/music" && ls); }
 mapfile -t names < <(files)
 check write write --title New --artist Someone "${names[@]}"
 check clear clear "${names[@]}"
+check "write --id3v2" write --id3v2 --title New --artist Someone "${names[@]}"
+check "clear --id3v2" clear --id3v2 "${names[@]}"
+check copy-v1 copy-v1 "${names[@]}"
 check rename rename '%a,t%\%t,t%\%tr,t%' "${names[@]}"
 check extract extract --sep '%NONE' --field Track --sep ' - ' --field Artist --sep ' - ' \
     --field Title --sep '%END' --write "${names[@]}"

@@ -103,9 +103,9 @@ bool IsKnownKey(const QString& key)
         return false;
     }
     const TSettingKey fixed[] = {
-        LastMacrosKey,   LastPathKey,       LimitTo64Key,  AutoTrimSpacesKey, FormulaCountKey,
-        FormulaIndexKey, WarningBitRateKey, LowBitRateKey, HighBitRateKey,    ExcludeIfWarningKey,
-        MacroTotalKey,   MacroIndexKey,     TagCodePageKey};
+        LastMacrosKey,   LastPathKey,       LimitTo64Key,   AutoTrimSpacesKey, FormulaCountKey,
+        FormulaIndexKey, WarningBitRateKey, LowBitRateKey,  HighBitRateKey,    ExcludeIfWarningKey,
+        MacroTotalKey,   MacroIndexKey,     TagCodePageKey, WriteId3v2Key};
     const QString& section = parts[0];
     const QString& name = parts[1];
     if (std::any_of(std::begin(fixed), std::end(fixed), [&](const TSettingKey& known) {

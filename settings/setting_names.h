@@ -39,6 +39,7 @@ inline const TSettingKey LastMacrosKey{GeneralSection, QLatin1String("Last Macro
 inline const TSettingKey LastPathKey{GeneralSection, QLatin1String("Last Path For Files")};
 inline const TSettingKey LimitTo64Key{GeneralSection, QLatin1String("Limit to 64")};
 inline const TSettingKey AutoTrimSpacesKey{GeneralSection, QLatin1String("AutoTrim Spaces")};
+inline const TSettingKey WriteId3v2Key{GeneralSection, QLatin1String("Also write the ID3v2 tag")};
 inline const TSettingKey FormulaCountKey{GeneralSection, QLatin1String("Total Nr Of Fields")};
 inline const TSettingKey FormulaIndexKey{GeneralSection, QLatin1String("Current Index")};
 inline const TSettingKey TagCodePageKey{GeneralSection, QLatin1String("Tag Code Page")};

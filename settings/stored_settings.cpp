@@ -81,6 +81,7 @@ TMainOptions ReadMainOptions(const TSettingsBatch& store)
     options.HighBitRate = BitRateBound(store.ReadInteger(HighBitRateKey), DefaultHighBitRate);
     options.ExcludeIfWarning = store.ReadBool(ExcludeIfWarningKey);
     options.AutoTrimSpaces = store.ReadBool(AutoTrimSpacesKey);
+    options.WriteId3v2 = store.ReadBool(WriteId3v2Key);
     options.TagCodePage = TagCodePageOrDefault(store.ReadString(TagCodePageKey).toStdString());
     return options;
 }
@@ -93,6 +94,7 @@ void WriteMainOptions(TSettingsBatch& batch, const TMainOptions& options)
     batch.WriteInteger(HighBitRateKey, options.HighBitRate);
     batch.WriteBool(ExcludeIfWarningKey, options.ExcludeIfWarning);
     batch.WriteBool(AutoTrimSpacesKey, options.AutoTrimSpaces);
+    batch.WriteBool(WriteId3v2Key, options.WriteId3v2);
     batch.WriteString(TagCodePageKey, QString::fromLatin1(options.TagCodePage.Name));
 }
 

@@ -14,8 +14,9 @@ struct TMainOptions
     bool WarningBitRate = false;
     bool ExcludeIfWarning = false;
     bool AutoTrimSpaces = false;
-    std::int32_t LowBitRate = 112;                 // kbit/s
-    std::int32_t HighBitRate = 160;                // kbit/s
+    bool WriteId3v2 = false;        // writing and clearing the tags also changes the ID3v2 tag
+    std::int32_t LowBitRate = 112;  // kbit/s
+    std::int32_t HighBitRate = 160; // kbit/s
     TTagCodePage TagCodePage = DefaultTagCodePage; // every tag is read and written in it
 };
 

@@ -1,6 +1,7 @@
 #include "cli/commands.h"
 #include "journal/journal_session.h"
 #include "journal/undo_batch.h"
+#include "support/id3v2_fixture.h"
 #include "support/mp3_fixture.h"
 
 #include <cstdlib>
@@ -30,8 +31,8 @@ TSnapshot Snapshot(const fs::path& folder)
     return files;
 }
 
-// The files a batch works on: an odd trailer, none, two trailers one after the other, and the
-// last file named twice.
+// The files a batch works on: an odd trailer, none, two trailers one after the other, an ID3v2
+// tag with room for an edit and one without, and the last file named twice.
 struct TCrashFolder
 {
     TTempDir Dir;
@@ -49,6 +50,11 @@ struct TCrashFolder
             {"a.mp3", audio + odd},
             {"b.mp3", audio},
             {"two.mp3", audio + MakeTrailer("ONE") + MakeTrailer("TWO")},
+            {"roomy.mp3",
+             MakeId3v2Tag(3, {{"TIT2", TextBody(TId3v2Encoding::Utf16, "Old")}}, {.Padding = 64}) +
+                 audio + MakeTrailer("V1")},
+            {"tight.mp3",
+             MakeId3v2Tag(4, {{"TPE1", TextBody(TId3v2Encoding::Utf8, "Art")}}) + audio},
         };
         for (const auto& [name, bytes] : files) {
             Paths.push_back(WriteBytes(Files / name, bytes));
@@ -69,6 +75,7 @@ struct TCrashFolder
             {"write", RunWriteCommand},    {"clear", RunClearCommand},
             {"rename", RunRenameCommand},  {"extract", RunExtractCommand},
             {"copy-v2", RunCopyV2Command}, {"undo", RunUndoCommand},
+            {"copy-v1", RunCopyV1Command},
         };
         return RunCommandLine(command, commands.at(command), args, out, err);
     }
@@ -103,7 +110,10 @@ TEST(Crash, EveryKillOfABatchOrItsUndoIsUndoneToTheByte)
 {
     const std::vector<std::string> batches[] = {
         {"write", "--title", "New"},
+        {"write", "--id3v2", "--title", "New"},
         {"clear"},
+        {"clear", "--id3v2"},
+        {"copy-v1"},
         {"rename", "new\\%t,t%\\x%t,t%"},
         {"extract", "--sep", "", "--field", "Title", "--sep", "", "--write"},
     };

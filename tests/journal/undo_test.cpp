@@ -1,5 +1,6 @@
 #include "batch/macro_rename.h"
 #include "batch/tag_write.h"
+#include "engine/change_intent.h"
 #include "engine/mpeg_audio.h"
 #include "journal/journal_session.h"
 #include "journal/undo_batch.h"
@@ -225,6 +226,32 @@ TEST(Undo, BatchKilledHalfWayIsUndoneForTheFilesItFinished)
     folder.ExpectAsBefore("killed after two files");
 }
 
+TEST(Undo, WriteKilledBeforeItsBytesGetsItsTimeBack)
+{
+    TFolder folder;
+    const auto time = fs::last_write_time(folder.Paths[0]);
+    const pid_t child = fork();
+    if (child == 0) {
+        // as a write killed after the system moved the file's time on, before any byte changed
+        folder.Run(JournalWrite, [](const std::string& path, const TYieldFn&) -> TFileOutcome {
+            TOpenTagFile file;
+            const TTagTrailer trailer = BuildTagTrailer(TTagRecord{}, DefaultTagCodePage);
+            _exit(file.Open(path) == 0 && AnnounceTrailerChange(file.State(), &trailer) == 0 &&
+                          file.SetModified(5'000'000'000) == 0
+                      ? 0
+                      : 1);
+        });
+        _exit(1);
+    }
+    int status = 0;
+    waitpid(child, &status, 0);
+    ASSERT_EQ(WEXITSTATUS(status), 0);
+    ASSERT_NE(fs::last_write_time(folder.Paths[0]), time);
+    EXPECT_EQ(folder.Undo().Done, 1);
+    folder.ExpectAsBefore("killed inside its write");
+    EXPECT_EQ(fs::last_write_time(folder.Paths[0]), time);
+}
+
 TEST(Undo, JournalTroubles)
 {
     {
@@ -243,10 +270,16 @@ TEST(Undo, JournalTroubles)
     });
     for (int i = 0; i < JournalKeep + 2; ++i) {
         folder.Run(JournalWrite, WriteTitle);
+        // an old head kept beside a batch goes with it
+        char name[32];
+        std::snprintf(name, sizeof name, "/%06d.journal", i + 1);
+        WriteBytes(HeadCopyPath(folder.State + name, 0), "");
     }
     const std::vector<std::string> files = JournalFiles(folder.State);
     ASSERT_EQ(files.size(), static_cast<std::size_t>(JournalKeep));
     EXPECT_EQ(JournalNumber(files.back()), 3);
+    EXPECT_FALSE(fs::exists(HeadCopyPath(folder.State + "/000001.journal", 0)));
+    EXPECT_TRUE(fs::exists(HeadCopyPath(folder.State + "/000003.journal", 0)));
     // each record damaged in one way only, with a mark that would make it the batch to undo
     const std::string head = JournalHeader(JournalWrite, 1, 1);
     const std::string file = "f /a 1 2 -\n";
@@ -278,6 +311,10 @@ TEST(Undo, JournalTroubles)
         {"a mark with a damaged folder", head + file + "d 0 1 3 - /b %G0\n"},
         {"a relative path", v2 + "files 1\nf a.mp3 1 2 -\n"},
         {"an intent past the files", v2 + "files 0\ni 0 1 - 1 2 -\n"},
+        {"a head length that is no number", v2 + "files 1\nf /a 1 2 -\nh 0 x -\n" + mark},
+        {"a head with a bad escape", v2 + "files 1\nf /a 1 2 -\nh 0 10 %G0\n" + mark},
+        {"a head in a first-version file",
+         v1 + "kind write\ntime 1\nfiles 1\n" + file + "h 0 10 -\n" + mark},
     };
     for (const auto& [rule, text] : damages) {
         WriteBytes(folder.State + "/000099.journal", text);

@@ -1,0 +1,225 @@
+#include "engine/id3v2_file.h"
+
+#include "engine/block_reader.h"
+#include "engine/file_failure.h"
+#include "engine/file_handle.h"
+
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <vector>
+
+namespace {
+
+// Copies the bytes of `from` from `offset` to its end to the end of `to`, at `at`.
+int CopyRest(int from, off_t offset, int to, off_t at)
+{
+    loff_t in = offset;
+    loff_t out = at;
+    for (;;) {
+        const ssize_t n = copy_file_range(from, &in, to, &out, 1 << 30, 0);
+        if (n == 0) {
+            return 0;
+        }
+        if (n < 0 && errno == EINTR) {
+            continue;
+        }
+        if (n < 0) {
+            break; // a file system or kernel that cannot: copied by hand from where it stopped
+        }
+    }
+    std::vector<char> block(1 << 20);
+    for (;;) {
+        const ssize_t n = ::pread(from, block.data(), block.size(), in);
+        if (n < 0 && errno == EINTR) {
+            continue;
+        }
+        if (n <= 0) {
+            return n < 0 ? errno : 0;
+        }
+        if (const int code = WriteAt(to, block.data(), static_cast<std::size_t>(n), out);
+            code != 0) {
+            return code;
+        }
+        in += n;
+        out += n;
+    }
+}
+
+int SyncFolderOf(const std::string& path)
+{
+    const auto slash = path.find_last_of('/');
+    const std::string folder = slash == std::string::npos ? "." : path.substr(0, slash + 1);
+    TFileHandle dir(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (!dir.IsOpen()) {
+        return errno;
+    }
+    return ::fsync(dir.Get()) == 0 ? 0 : errno;
+}
+
+// The hidden name the new file is written under, in the file's own folder.
+std::string BesideName(const std::string& path)
+{
+    const auto slash = path.find_last_of('/');
+    const std::size_t start = slash == std::string::npos ? 0 : slash + 1;
+    // short enough for any file system's name limit
+    const std::string name = path.substr(start, 200);
+    return path.substr(0, start) + "." + name + ".cantrel-new";
+}
+
+// Gives the new file the old one's owner, group, mode and access time.
+int KeepAttributes(int fd, const struct stat& old, std::string& why)
+{
+    struct stat now = {};
+    if (fstat(fd, &now) != 0) {
+        return errno;
+    }
+    if ((now.st_uid != old.st_uid || now.st_gid != old.st_gid) &&
+        fchown(fd, old.st_uid, old.st_gid) != 0) {
+        why = "its owner or group could not be kept for the file written anew";
+        return errno;
+    }
+    if (fchmod(fd, old.st_mode & 07777) != 0) {
+        return errno;
+    }
+    const timespec times[2] = {old.st_atim, {0, UTIME_NOW}};
+    return futimens(fd, times) == 0 ? 0 : errno;
+}
+
+// Writes the file anew beside the original and renames it over it; the new one, locked, in `fd`.
+int WriteAnew(int old, const std::string& path, const THeadChange& head, TFileHandle& fresh,
+              std::string& why)
+{
+    struct stat info = {};
+    if (fstat(old, &info) != 0) {
+        return errno;
+    }
+    if (info.st_nlink > 1) {
+        why = "it has several hard links, which writing it anew would part";
+        return EMLINK;
+    }
+    const std::string beside = BesideName(path);
+    ::unlink(beside.c_str()); // left by a write that was stopped
+    fresh.Reset(::open(beside.c_str(), O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600));
+    if (!fresh.IsOpen()) {
+        return errno;
+    }
+    // locked before it gets the name, so that whoever opens the name next waits for this batch
+    int code = flock(fresh.Get(), LOCK_EX | LOCK_NB) == 0 ? 0 : errno;
+    if (code == 0) {
+        code = WriteAt(fresh.Get(), head.New.data(), head.New.size(), 0);
+    }
+    if (code == 0) {
+        code = CopyRest(old, static_cast<off_t>(head.Old.size()), fresh.Get(),
+                        static_cast<off_t>(head.New.size()));
+    }
+    if (code == 0) {
+        code = KeepAttributes(fresh.Get(), info, why);
+    }
+    if (code == 0 && ::fsync(fresh.Get()) != 0) {
+        code = errno;
+    }
+    if (code == 0 && ::rename(beside.c_str(), path.c_str()) != 0) {
+        code = errno;
+    }
+    if (code != 0) {
+        ::unlink(beside.c_str());
+        fresh.Close();
+        return code;
+    }
+    SyncFolderOf(path); // the rename is made; a failed sync of the folder changes nothing of it
+    return 0;
+}
+
+} // namespace
+
+std::size_t Id3v2RegionLength(const std::uint8_t* head, std::size_t size)
+{
+    const std::size_t length = Id3v2TagLength(head, size);
+    // a 2.4 tag may end in a footer that its size does not count
+    return length != 0 && head[3] == 4 && (head[5] & 0x10) != 0 ? length + 10 : length;
+}
+
+int ReadId3v2Region(int fd, std::string& region)
+{
+    // one read for the usual tag, a second one for a longer tag
+    constexpr std::size_t First = 16 * 1024;
+    region.resize(First);
+    int error = 0;
+    const std::size_t got = ReadAt(fd, region.data(), First, 0, error);
+    if (error != 0) {
+        region.clear();
+        return error;
+    }
+    const std::size_t length =
+        Id3v2RegionLength(reinterpret_cast<const std::uint8_t*>(region.data()), got);
+    if (length <= got) {
+        region.resize(length);
+        return 0;
+    }
+    region.resize(length);
+    if (got < First || ReadAt(fd, region.data() + got, length - got, static_cast<std::int64_t>(got),
+                              error) != length - got) {
+        region.clear();
+        return error != 0 ? error : EINVAL;
+    }
+    return 0;
+}
+
+std::optional<THeadChange> PlanId3v2Change(std::string region, const TId3v2Edit& edit, int& code)
+{
+    bool damaged = false;
+    std::optional<std::string> tag = RenderId3v2Tag(
+        reinterpret_cast<const std::uint8_t*>(region.data()), region.size(), edit, damaged);
+    code = damaged ? EILSEQ : 0;
+    if (!tag) {
+        return std::nullopt;
+    }
+    // padded to the old length when it fits, so that the audio stays where it is
+    const std::size_t length =
+        tag->size() <= region.size() ? region.size() : tag->size() + Id3v2NewPadding;
+    tag->resize(length, '\0');
+    // the header's size counts the padding
+    for (unsigned i = 0; i < 4; ++i) {
+        (*tag)[6 + i] = static_cast<char>(((length - 10) >> (7 * (3 - i))) & 0x7F);
+    }
+    return THeadChange{std::move(region), std::move(*tag)};
+}
+
+int ChangeHead(TOpenTagFile& open, const std::string& path, const THeadChange& head,
+               std::string& why)
+{
+    const int fd = open.Descriptor();
+    if (head.New.size() == head.Old.size()) {
+        const int code = WriteAt(fd, head.New.data(), head.New.size(), 0);
+        if (code != 0) {
+            // the old bytes back, as a failed trailer write does
+            WriteAt(fd, head.Old.data(), head.Old.size(), 0);
+        }
+        open.Touched();
+        return code;
+    }
+    TFileHandle fresh;
+    if (const int code = WriteAnew(fd, path, head, fresh, why); code != 0) {
+        return code;
+    }
+    return open.Adopt(fresh.Release());
+}
+
+void RemoveStoppedWrite(const std::string& path)
+{
+    ::unlink(BesideName(path).c_str());
+}
+
+std::string HeadFailureText(const std::string& what, int code, const std::string& why)
+{
+    if (!why.empty()) {
+        return what + ": " + why;
+    }
+    if (code == EILSEQ) {
+        return what + ": its ID3v2 tag cannot be read";
+    }
+    return ErrorText(what, code);
+}
