@@ -113,6 +113,37 @@ TTagEdits Id3v1EditsFromId3v2(const TId3v2Fields& fields)
     return edits;
 }
 
+std::array<bool, 7> FieldsDisagreeing(const std::optional<TTagRecord>& id3v1,
+                                      const TId3v2Fields& id3v2, const TTagCodePage& codePage)
+{
+    const TTagRecord own = id3v1.value_or(TTagRecord{"", "", "", "", "", 255, 0});
+    const TTagEdits edits = Id3v1EditsFromId3v2(id3v2);
+    // what a copy would store, read back as the ID3v1 tag then reads
+    const TTagRecord given =
+        ParseTagTrailer(BuildTagTrailer(EditedTag(own, edits), codePage), codePage).value_or(own);
+    const auto blank = [](const std::string& text) {
+        return text.find_first_not_of(' ') == std::string::npos;
+    };
+    const std::optional<std::string> TId3v2Fields::*texts[] = {
+        &TId3v2Fields::Title, &TId3v2Fields::Artist, &TId3v2Fields::Album, &TId3v2Fields::Year,
+        &TId3v2Fields::Comment};
+    const std::string TTagRecord::*ownTexts[] = {&TTagRecord::Title, &TTagRecord::Artist,
+                                                 &TTagRecord::Album, &TTagRecord::Year,
+                                                 &TTagRecord::Comment};
+    const std::optional<std::string> TTagEdits::*editTexts[] = {
+        &TTagEdits::Title, &TTagEdits::Artist, &TTagEdits::Album, &TTagEdits::Year,
+        &TTagEdits::Comment};
+    std::array<bool, 7> disagree{};
+    for (std::size_t i = 0; i < std::size(texts); ++i) {
+        disagree[i] = (id3v2.*texts[i]).has_value()
+                          ? !(edits.*editTexts[i]) || given.*ownTexts[i] != own.*ownTexts[i]
+                          : !blank(own.*ownTexts[i]);
+    }
+    disagree[5] = id3v2.Genre ? !edits.Genre || given.Genre != own.Genre : own.Genre < GenreCount;
+    disagree[6] = id3v2.Track ? !edits.Track || given.Track != own.Track : own.Track != 0;
+    return disagree;
+}
+
 TId3v2CopyOutcome CopyId3v2ToId3v1(TMPEGAudio& audio, const std::string& path, bool dryRun,
                                    const TYieldFn& yield, bool lossy)
 {

@@ -5,7 +5,9 @@
 #include "engine/id3v2_tag.h"
 #include "engine/yield.h"
 
+#include <array>
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -19,6 +21,14 @@ class TMPEGAudio;
 //  - the genre: "(N)" or "N" as the genre number N, else a genre name matched ignoring case.
 // A field the ID3v2 tag lacks, or one that fits no rule, is not edited: the file keeps its own.
 TTagEdits Id3v1EditsFromId3v2(const TId3v2Fields& fields);
+
+// The fields (title .. track) in which a file's two tags disagree. A field the ID3v2 tag holds
+// disagrees when it gives the ID3v1 tag, as copying takes it over (cut, and through the code
+// page), another value than the ID3v1 tag holds, or none that ID3v1 can hold (a genre name no
+// genre has); a field it lacks disagrees when the ID3v1 tag has a value there. A file without an
+// ID3v1 tag (`id3v1` empty) has a value in none of its fields.
+std::array<bool, 7> FieldsDisagreeing(const std::optional<TTagRecord>& id3v1,
+                                      const TId3v2Fields& id3v2, const TTagCodePage& codePage);
 
 // What copying did to one file: Done (written, or in a dry run about to be), Unchanged (the ID3v1
 // tag already holds the values, or there is no ID3v2 tag: then NoId3v2), or Refused with why.

@@ -588,6 +588,10 @@ von den Cantrel-Entwicklern
         <source>&amp;Undo last batch (%1)</source>
         <translation>Letzten Stapel &amp;rückgängig machen (%1)</translation>
     </message>
+    <message>
+        <source>Copy ID3v&amp;1 to ID3v2</source>
+        <translation>ID3v&amp;1 nach ID3v2 kopieren</translation>
+    </message>
 </context>
 <context>
     <name>THelpColumn</name>
@@ -1281,6 +1285,18 @@ Jede davon geänderte Datei erhält ihr altes Tag und ihren alten Namen zurück;
         <source>Another job is running; try again when it is done.</source>
         <translation>Eine andere Aufgabe läuft; bitte erneut versuchen, wenn sie fertig ist.</translation>
     </message>
+    <message>
+        <source>Files: %1</source>
+        <translation>Dateien: %1</translation>
+    </message>
+    <message>
+        <source>... Copy ID3v1 TAG to ID3v2 TAG ? ...
+
+</source>
+        <translation>... ID3v1-TAG in ID3v2-TAG kopieren ? ...
+
+</translation>
+    </message>
 </context>
 <context>
     <name>TReplaceDialog</name>
@@ -1461,6 +1477,10 @@ Jede davon geänderte Datei erhält ihr altes Tag und ihren alten Namen zurück;
     <message>
         <source>Track N&amp;r.     [disabled]</source>
         <translation>Track-N&amp;r.     [gesperrt]</translation>
+    </message>
+    <message>
+        <source>Also write the ID3v&amp;2 tag</source>
+        <translation>Auch den ID3v&amp;2-Tag schreiben</translation>
     </message>
 </context>
 <context>
@@ -1792,6 +1812,22 @@ Jede davon geänderte Datei erhält ihr altes Tag und ihren alten Namen zurück;
     <message>
         <source>Track N&amp;r</source>
         <translation>Track-N&amp;r</translation>
+    </message>
+    <message>
+        <source>ID3v2</source>
+        <translation>ID3v2</translation>
+    </message>
+    <message>
+        <source>The ID3v1 and the ID3v2 tag disagree here</source>
+        <translation>Der ID3v1- und der ID3v2-Tag weichen hier voneinander ab</translation>
+    </message>
+    <message>
+        <source>ID3v2 %1</source>
+        <translation>ID3v2 %1</translation>
+    </message>
+    <message>
+        <source>no ID3v2 tag</source>
+        <translation>kein ID3v2-Tag</translation>
     </message>
 </context>
 <context>

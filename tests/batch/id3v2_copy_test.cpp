@@ -61,6 +61,47 @@ TEST(Id3v2Copy, MapsTheFieldsToId3v1)
     }
 }
 
+TEST(Id3v2Copy, TellsTheFieldsTheTagsDisagreeIn)
+{
+    const std::string thirty(30, 'a');
+    const TTagRecord own{"Song", "Band", thirty, "2001", "", 17, 3};
+    const TId3v2Fields same{"Song", "Band", thirty + "bc", "2001-05-02", {}, "(17)Rock", "3/12"};
+    const auto with = [&](std::optional<std::string> TId3v2Fields::*field,
+                          std::optional<std::string> value) {
+        TId3v2Fields fields = same;
+        fields.*field = std::move(value);
+        return fields;
+    };
+    using TFlags = std::array<bool, 7>;
+    const std::tuple<const char*, std::optional<TTagRecord>, TId3v2Fields, TFlags> cases[] = {
+        {"the values a copy would store", own, same, {}},
+        {"another title", own, with(&TId3v2Fields::Title, "Other"), {true}},
+        {"a field only ID3v1 holds", own, with(&TId3v2Fields::Artist, {}), {false, true}},
+        {"a field neither holds", own, with(&TId3v2Fields::Comment, {}), {}},
+        {"a date of another year",
+         own,
+         with(&TId3v2Fields::Year, "2002"),
+         {false, false, false, true}},
+        {"a genre no genre number has",
+         own,
+         with(&TId3v2Fields::Genre, "Polka Punk"),
+         {false, false, false, false, false, true}},
+        {"a track ID3v1 cannot hold",
+         own,
+         with(&TId3v2Fields::Track, "300"),
+         {false, false, false, false, false, false, true}},
+        {"no ID3v1 tag", std::nullopt, TId3v2Fields{"Song", {}, {}, {}, {}, {}, {}}, {true}},
+        {"no ID3v1 tag and an empty ID3v2 tag", std::nullopt, TId3v2Fields{}, {}},
+        {"a text the code page cannot hold, as a copy stores it",
+         TTagRecord{"??", "", "", "", "", 255, 0},
+         TId3v2Fields{"\xE6\x97\xA5\xE6\x9C\xAC", {}, {}, {}, {}, {}, {}},
+         {}},
+    };
+    for (const auto& [rule, id3v1, id3v2, disagreeing] : cases) {
+        EXPECT_EQ(FieldsDisagreeing(id3v1, id3v2, DefaultTagCodePage), disagreeing) << rule;
+    }
+}
+
 TEST(Id3v2Copy, WritesOnlyTheId3v1Tag)
 {
     using enum TFileStatus;

@@ -128,11 +128,14 @@ QWidget* TSettingsWindow::BuildGeneralFrame()
     LimitTo64Box = Named(new QCheckBox(GeneralGroup), "LimitTo64Box");
     LimitTo64Box->setText(tr("Limit &FileName to 64 chars (for CD)"));
     LimitTo64Box->setChecked(true);
+    WriteId3v2Box = Named(new QCheckBox(GeneralGroup), "WriteId3v2Box");
+    WriteId3v2Box->setText(tr("Also write the ID3v&2 tag"));
     ClearRecentButton = Named(new QToolButton(GeneralGroup), "ClearRecentButton");
     ClearRecentButton->setText(tr("... Clear 'Recent &Paths' List ..."));
     ClearRecentButton->setAutoRaise(true);
     auto* box = new QVBoxLayout(GeneralGroup);
     box->addWidget(LimitTo64Box);
+    box->addWidget(WriteId3v2Box);
     box->addWidget(ClearRecentButton);
     return GeneralGroup;
 }
@@ -209,6 +212,7 @@ void TSettingsWindow::ShowSettings()
     }
     const TMainOptions& options = Work.Options;
     LimitTo64Box->setChecked(options.LimitTo64);
+    WriteId3v2Box->setChecked(options.WriteId3v2);
     WarnBitRateBox->setChecked(options.WarningBitRate);
     ExcludeFilesBox->setChecked(options.ExcludeIfWarning);
     SelectBound(LowerBitRate, options.LowBitRate);
@@ -267,6 +271,7 @@ void TSettingsWindow::OkClicked()
         emit EnabledFieldChanged(i, !FieldBoxes[i]->isChecked());
     }
     emit LimitTo64Changed(LimitTo64Box->isChecked());
+    emit WriteId3v2Changed(WriteId3v2Box->isChecked());
     emit WarningBitRateChanged(WarnBitRateBox->isChecked());
     emit ExcludeIfWarningChanged(ExcludeFilesBox->isChecked());
     // a bound that is not one of the offered values shows no selection and stays as it is

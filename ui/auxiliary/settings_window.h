@@ -33,6 +33,8 @@ signals:
     // Field 0 .. 6 (Title .. Track) is editable with several files, or not.
     void EnabledFieldChanged(int field, bool enabled);
     void LimitTo64Changed(bool limit);
+    // Writing and clearing the tags also changes the ID3v2 tag, or not.
+    void WriteId3v2Changed(bool write);
     void WarningBitRateChanged(bool warn);
     void ExcludeIfWarningChanged(bool exclude);
     void BitRateBandChanged(std::int32_t low, std::int32_t high);
@@ -69,6 +71,7 @@ private:
     std::array<QCheckBox*, FieldCount> FieldBoxes{}; // TitleBox .. TrackBox
     QGroupBox* GeneralGroup = nullptr;
     QCheckBox* LimitTo64Box = nullptr;
+    QCheckBox* WriteId3v2Box = nullptr;
     QToolButton* ClearRecentButton = nullptr;
     QGroupBox* BitRateGroup = nullptr;
     QCheckBox* WarnBitRateBox = nullptr;

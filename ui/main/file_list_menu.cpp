@@ -28,12 +28,16 @@ TFileListMenu::TFileListMenu(QWidget* parent) : QMenu(parent)
     addSeparator();
     CopyId3v2Item =
         NamedItem(addAction(tr("Copy ID3v&2 to ID3v1")), QStringLiteral("CopyId3v2Item"));
+    // the accelerator names the tag copied from, as in the entry above
+    CopyId3v1Item =
+        NamedItem(addAction(tr("Copy ID3v&1 to ID3v2")), QStringLiteral("CopyId3v1Item"));
     UndoLastBatchItem =
         NamedItem(addAction(tr("&Undo last batch")), QStringLiteral("UndoLastBatchItem"));
     UndoHistoryItem =
         NamedItem(addAction(tr("Undo &history ...")), QStringLiteral("UndoHistoryItem"));
     connect(OpenItem, &QAction::triggered, this, &TFileListMenu::OpenChosen);
     connect(CopyId3v2Item, &QAction::triggered, this, &TFileListMenu::CopyId3v2Chosen);
+    connect(CopyId3v1Item, &QAction::triggered, this, &TFileListMenu::CopyId3v1Chosen);
     connect(UndoLastBatchItem, &QAction::triggered, this, &TFileListMenu::UndoLastBatchChosen);
     connect(UndoHistoryItem, &QAction::triggered, this, &TFileListMenu::UndoHistoryChosen);
 }
@@ -52,6 +56,7 @@ void TFileListMenu::SetCommandsEnabled(bool enabled)
 {
     OpenItem->setEnabled(enabled);
     CopyId3v2Item->setEnabled(enabled);
+    CopyId3v1Item->setEnabled(enabled);
     for (QAction* item : RecentItems) {
         item->setEnabled(enabled);
     }

@@ -8,8 +8,8 @@
 
 class QAction;
 
-// The file list's right-click menu: the ten most recent folders, "Open", "Copy ID3v2 to ID3v1"
-// and the undo of the last batch or of one from the history.
+// The file list's right-click menu: the ten most recent folders, "Open", the copies between the
+// ID3v2 and the ID3v1 tag, and the undo of the last batch or of one from the history.
 class TFileListMenu : public QMenu
 {
     Q_OBJECT
@@ -27,6 +27,7 @@ signals:
     void RecentFolderChosen(int slot);
     void OpenChosen();
     void CopyId3v2Chosen();
+    void CopyId3v1Chosen();
     void UndoLastBatchChosen();
     void UndoHistoryChosen();
 
@@ -34,6 +35,7 @@ private:
     std::array<QAction*, RecentPathCount> RecentItems{};
     QAction* OpenItem = nullptr;
     QAction* CopyId3v2Item = nullptr;
+    QAction* CopyId3v1Item = nullptr;
     QAction* UndoLastBatchItem = nullptr;
     QAction* UndoHistoryItem = nullptr;
 };

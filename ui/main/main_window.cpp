@@ -79,6 +79,7 @@ void TMainWindow::ConnectControls()
     connect(ListMenu, &TFileListMenu::OpenChosen, this, &TMainWindow::OpenItemChosen);
     connect(ListMenu, &TFileListMenu::RecentFolderChosen, this, &TMainWindow::RecentFolderChosen);
     connect(ListMenu, &TFileListMenu::CopyId3v2Chosen, this, &TMainWindow::CopyId3v2Chosen);
+    connect(ListMenu, &TFileListMenu::CopyId3v1Chosen, this, &TMainWindow::CopyId3v1Chosen);
     connect(ListMenu, &TFileListMenu::UndoLastBatchChosen, this, [this] { UndoBatchChosen(0); });
     connect(ListMenu, &TFileListMenu::UndoHistoryChosen, this,
             [this] { emit ShowWindowRequested(TWindowId::UndoHistory); });

@@ -2,6 +2,7 @@
 
 #include "batch/batch_run.h"
 #include "engine/file_failure.h"
+#include "engine/id3v2_tag.h"
 #include "engine/regional_settings.h"
 #include "scan/tree_scanner.h"
 #include "ui/main/tool_strip.h"
@@ -44,6 +45,7 @@ enum class TBatchCommand
     ClearTag,
     Rename,
     CopyId3v2,
+    CopyId3v1,
 };
 
 // The main window: the file list of the opened folder, the tag and stream data of the selected
@@ -166,7 +168,9 @@ private:
     void WriteTagClicked();
     void ClearTagsClicked();
     void RenameClicked();
+    // the copies between the tags (main_window_copy.cpp)
     void CopyId3v2Chosen();
+    void CopyId3v1Chosen();
     void ScanModeClicked();
     void WholePathPanelClicked();
     void ErrorNoticeReleased(Qt::MouseButton button);
@@ -201,6 +205,12 @@ private:
     // last remembered ones on first; their text.
     std::string RememberCounts();
     void ShowFileInfo(const std::string& path);
+    // Reads the file into CurrentAudio, and its ID3v2 tag in the same open into CurrentId3v2.
+    void ReadCurrentFile(const std::string& path);
+    void ShowId3v2Column();
+    // Reads the displayed file again for the ID3v2 column after a write; the tag boxes keep what
+    // the user typed.
+    void RefreshId3v2Column();
     void ClearInfoPanels();
     void ApplyEnabledFields();
     void RefreshPreview();
@@ -240,6 +250,7 @@ private:
     TPrompts& Prompts;
     TRegionalSettings Regional;
     std::unique_ptr<TMPEGAudio> CurrentAudio;
+    TId3v2Reading CurrentId3v2; // of the file CurrentAudio holds
     std::unique_ptr<TThrottledYield> Yield;
     TFormInfo* FormInfo = nullptr;
     std::unique_ptr<TBrowseDirectoryDlg> BrowseDirectoryDlg;

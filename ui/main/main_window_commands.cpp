@@ -1,4 +1,3 @@
-#include "batch/id3v2_copy.h"
 #include "batch/macro_rename.h"
 #include "batch/tag_write.h"
 #include "engine/mpeg_audio.h"
@@ -22,9 +21,9 @@
 
 #include <utility>
 
-// The batch commands of the main window: write the tag boxes into files, remove their tags,
-// rename them from the file-name macro and fill their ID3v1 tags from their ID3v2 tags, each on the
-// selected files or on every listed file (whole-path mode), and the whole-path switch itself. The
+// The batch commands of the main window: write the tag boxes into files, remove their tags and
+// rename them from the file-name macro, each on the selected files or on every listed file
+// (whole-path mode), and the whole-path switch itself. The
 // files are changed by the batch core; every command takes one path through RunCommand, which
 // asks, runs the batch under the busy guard, shows the progress and hands the files that failed
 // to the error window.
@@ -33,7 +32,7 @@ namespace {
 
 // How each command runs its batch: its journal name, whether the progress window shows, and the
 // questions asked before a whole-path run and before a run over several selected files (none for
-// the copy, which asks once it knows how many files have an ID3v2 tag).
+// the copies between the tags, which ask once they know how many files have something to give).
 struct TCommandTraits
 {
     const char* JournalKind;
@@ -60,6 +59,8 @@ TCommandTraits Traits(TBatchCommand command)
             JournalRename, true,
             QT_TRANSLATE_NOOP("TMainWindow", "... Write File Name to ALL Files in Path ? ..."),
             QT_TRANSLATE_NOOP("TMainWindow", "... Write File Name to All SELECTED Files ? ...")};
+    case TBatchCommand::CopyId3v1:
+        return {JournalCopyV1, true, nullptr, nullptr};
     case TBatchCommand::CopyId3v2:
         break;
     }
@@ -178,39 +179,48 @@ void TMainWindow::ShowListAgain()
 
 void TMainWindow::WriteTagClicked()
 {
-    RunCommand(TBatchCommand::WriteTag,
-               [this](const std::vector<std::string>& paths) -> std::optional<TCommandPlan> {
-                   const TTagEdits edits = TagEditsFromTexts(Tags->Texts());
-                   // every file gets the same texts, and its own always fit the code page: when
-                   // the boxes hold a character the code page lacks, every file would get a "?"
-                   if (TagLosesCharacters(EditedTag({}, edits), Work.Options.TagCodePage) &&
-                       !AskWriteLossy(Prompts, this, paths)) {
-                       return std::nullopt;
-                   }
-                   // one reader for the batch: it keeps what it learns between files
-                   auto audio = std::make_shared<TMPEGAudio>(Work.Options.TagCodePage);
-                   const TFileRead read = [audio, edits](const std::string& path,
-                                                         const TYieldFn& yield) {
-                       return ReadForTagWrite(*audio, path, edits, yield);
-                   };
-                   return TCommandPlan{[paths, read](const TBatchControl& control) {
-                                           return RunBatch(paths, read, control);
-                                       },
-                                       {}};
-               });
+    const bool ran =
+        RunCommand(TBatchCommand::WriteTag,
+                   [this](const std::vector<std::string>& paths) -> std::optional<TCommandPlan> {
+                       const TTagEdits edits = TagEditsFromTexts(Tags->Texts());
+                       // every file gets the same texts, and its own always fit the code page: when
+                       // the boxes hold a character the code page lacks, every file would get a "?"
+                       if (TagLosesCharacters(EditedTag({}, edits), Work.Options.TagCodePage) &&
+                           !AskWriteLossy(Prompts, this, paths)) {
+                           return std::nullopt;
+                       }
+                       // one reader for the batch: it keeps what it learns between files
+                       auto audio = std::make_shared<TMPEGAudio>(Work.Options.TagCodePage);
+                       const TFileRead read = [audio, edits, id3v2 = Work.Options.WriteId3v2](
+                                                  const std::string& path, const TYieldFn& yield) {
+                           return ReadForTagWrite(*audio, path, edits, yield, id3v2);
+                       };
+                       return TCommandPlan{[paths, read](const TBatchControl& control) {
+                                               return RunBatch(paths, read, control);
+                                           },
+                                           {}};
+                   });
+    if (ran) {
+        RefreshId3v2Column(); // the two tags may agree, or not, now
+    }
 }
 
 void TMainWindow::ClearTagsClicked()
 {
-    RunCommand(TBatchCommand::ClearTag, [](const std::vector<std::string>& paths) {
-        const TFileStep clear = [](const std::string& path, const TYieldFn&) {
-            return ClearTagOfFile(path);
-        };
-        return std::optional(TCommandPlan{[paths, clear](const TBatchControl& control) {
-                                              return RunBatch(paths, clear, control);
-                                          },
-                                          {}});
-    });
+    const bool ran =
+        RunCommand(TBatchCommand::ClearTag, [this](const std::vector<std::string>& paths) {
+            const TFileStep clear = [id3v2 = Work.Options.WriteId3v2](const std::string& path,
+                                                                      const TYieldFn&) {
+                return ClearTagOfFile(path, id3v2);
+            };
+            return std::optional(TCommandPlan{[paths, clear](const TBatchControl& control) {
+                                                  return RunBatch(paths, clear, control);
+                                              },
+                                              {}});
+        });
+    if (ran) {
+        RefreshId3v2Column(); // the two tags may agree, or not, now
+    }
 }
 
 void TMainWindow::RenameClicked()
@@ -255,76 +265,6 @@ void TMainWindow::RenameClicked()
             [paths, step](const TBatchControl& control) { return RunBatch(paths, step, control); },
             {}});
     });
-}
-
-void TMainWindow::CopyId3v2Chosen()
-{
-    const auto plan = [this](const std::vector<std::string>& paths) -> std::optional<TCommandPlan> {
-        // the files are read once before the question, which says how many have something to give
-        emit ProgressShown(true);
-        emit ProgressReported(1, 1, tr("Waiting ..."));
-        const std::size_t tagged = CountId3v2Tags(paths, [this] { (*Yield)(); });
-        emit ProgressShown(false);
-        if (Work.Activity.StopRequested()) {
-            return std::nullopt;
-        }
-        const QString count = tr("Files with an ID3v2 tag: %1 of %2")
-                                  .arg(static_cast<qulonglong>(tagged))
-                                  .arg(static_cast<qulonglong>(paths.size()));
-        if (tagged == 0) {
-            Prompts.Inform(this, tr("Attention !"), count);
-            return std::nullopt;
-        }
-        if (!Prompts.Confirm(this, tr("Attention !"),
-                             tr("... Copy ID3v2 TAG to ID3v1 TAG ? ...\n\n") + count)) {
-            return std::nullopt;
-        }
-        struct TCopy
-        {
-            TMPEGAudio Audio; // one for the batch: it keeps what it learns
-            bool Lossy = false;
-        };
-        auto copy = std::make_shared<TCopy>(TCopy{TMPEGAudio(Work.Options.TagCodePage)});
-        const TFileStep step = [copy](const std::string& path, const TYieldFn& yield) {
-            return CopyId3v2ToId3v1(copy->Audio, path, false, yield, copy->Lossy).Outcome;
-        };
-        // what a file's ID3v2 tag holds is known only once it is read: the files with characters
-        // the code page cannot hold were left as they were, and are written now if the user
-        // agrees (a second batch, undone on its own); otherwise they stay listed
-        const auto again = [this, copy, step](TBatchResult& result) {
-            const auto unencodable = [](const TFileFailure& failure) {
-                return failure.Reason == TFailureReason::Unencodable;
-            };
-            std::vector<std::string> lossyFiles;
-            for (const TFileFailure& failure : result.Failures) {
-                if (unencodable(failure)) {
-                    lossyFiles.push_back(failure.Path);
-                }
-            }
-            if (lossyFiles.empty() || Work.Activity.StopRequested() ||
-                !AskWriteLossy(Prompts, this, lossyFiles)) {
-                return;
-            }
-            copy->Lossy = true;
-            std::erase_if(result.Failures, unencodable);
-            const bool wholePath = Work.WholePathMode;
-            const TBatchResult second = RunControlledBatch(
-                [&](const TBatchControl& control) { return RunBatch(lossyFiles, step, control); },
-                true, JournalCopyV2);
-            emit ProgressShown(false);
-            if (wholePath) {
-                ShowListAgain();
-            }
-            result.Failures.insert(result.Failures.end(), second.Failures.begin(),
-                                   second.Failures.end());
-        };
-        return TCommandPlan{
-            [paths, step](const TBatchControl& control) { return RunBatch(paths, step, control); },
-            again};
-    };
-    if (RunCommand(TBatchCommand::CopyId3v2, plan)) {
-        RedisplayFile(); // the displayed file may have its ID3v1 tag now
-    }
 }
 
 void TMainWindow::WholePathPanelClicked()

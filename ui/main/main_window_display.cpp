@@ -1,3 +1,4 @@
+#include "batch/id3v2_copy.h"
 #include "batch/rename_file.h"
 #include "engine/format_items.h"
 #include "engine/mpeg_audio.h"
@@ -88,10 +89,8 @@ void TMainWindow::UpdateCounters()
 void TMainWindow::FileSelectionChanged()
 {
     // a selection made while the last one is still being read is taken up when that returns
-    const bool read = Work.Activity.RunLatest(TActivityKind::Analysing, [this] {
-        CurrentAudio->CodePage = Work.Options.TagCodePage;
-        CurrentAudio->SetFileName(CurrentFileName(), [this] { (*Yield)(); });
-    });
+    const bool read = Work.Activity.RunLatest(TActivityKind::Analysing,
+                                              [this] { ReadCurrentFile(CurrentFileName()); });
     if (!read) {
         return;
     }
@@ -138,11 +137,42 @@ void TMainWindow::FileListDoubleClicked()
 void TMainWindow::ShowFileInfo(const std::string& path)
 {
     if (CurrentAudio->FileName != path || !(CurrentAudio->CodePage == Work.Options.TagCodePage)) {
-        CurrentAudio->CodePage = Work.Options.TagCodePage;
-        CurrentAudio->SetFileName(path, [this] { (*Yield)(); });
+        ReadCurrentFile(path);
     }
     Tags->ShowTag(*CurrentAudio);
+    ShowId3v2Column();
     StreamInfo->Show(*CurrentAudio);
+}
+
+void TMainWindow::ShowId3v2Column()
+{
+    std::array<bool, FieldCount> disagreeing{};
+    if (CurrentId3v2.Fields) {
+        const auto id3v1 =
+            CurrentAudio->FileState.Trailer ? std::optional(CurrentAudio->Tag()) : std::nullopt;
+        disagreeing = FieldsDisagreeing(id3v1, *CurrentId3v2.Fields, CurrentAudio->CodePage);
+    }
+    Tags->ShowId3v2(CurrentId3v2, disagreeing);
+}
+
+void TMainWindow::RefreshId3v2Column()
+{
+    const std::string path = CurrentAudio->FileName;
+    if (path.empty() || CurrentRow() < 0) {
+        return;
+    }
+    Work.Activity.Run(TActivityKind::Analysing, [&] {
+        ReadCurrentFile(path);
+        ShowId3v2Column();
+    });
+}
+
+void TMainWindow::ReadCurrentFile(const std::string& path)
+{
+    CurrentAudio->CodePage = Work.Options.TagCodePage;
+    CurrentId3v2 = {};
+    CurrentAudio->SetFileName(
+        path, [this] { (*Yield)(); }, CurrentId3v2);
 }
 
 void TMainWindow::ClearInfoPanels()
@@ -214,8 +244,7 @@ void TMainWindow::RedisplayFile()
         return;
     }
     Work.Activity.Run(TActivityKind::Analysing, [&] {
-        CurrentAudio->CodePage = Work.Options.TagCodePage;
-        CurrentAudio->SetFileName(path, [this] { (*Yield)(); });
+        ReadCurrentFile(path);
         ShowFileInfo(path);
         RefreshPreview();
     });

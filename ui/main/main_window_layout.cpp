@@ -23,14 +23,14 @@ namespace {
 
 constexpr int MinimumWidth = 600;
 constexpr int MinimumHeight = 530;
-constexpr int TagColumnWidth = 292;
+constexpr int TagColumnWidth = 340; // the tag boxes and the ID3v2 column beside them
 
 } // namespace
 
 void TMainWindow::BuildControls()
 {
     setMinimumSize(MinimumWidth, MinimumHeight);
-    resize(860, 640);
+    resize(940, 640);
 
     auto* root = new QVBoxLayout(this);
     root->setContentsMargins(0, 0, 0, 0);
@@ -47,7 +47,7 @@ void TMainWindow::BuildControls()
 
     auto* tagColumn = new QWidget(this);
     tagColumn->setMinimumWidth(TagColumnWidth);
-    tagColumn->setMaximumWidth(TagColumnWidth * 3 / 2);
+    tagColumn->setMaximumWidth(TagColumnWidth * 2);
     auto* tagLayout = new QVBoxLayout(tagColumn);
     tagLayout->setContentsMargins(0, 0, 0, 0);
     tagLayout->setSpacing(4);

@@ -75,6 +75,7 @@ void TMainWindow::ClearFileList()
     FileModel->Reset();
     // nothing of the folder listed before stays on display, the macro preview included
     CurrentAudio = std::make_unique<TMPEGAudio>(Work.Options.TagCodePage);
+    CurrentId3v2 = {};
     Tools->ClearPointedFile();
     Tags->Clear();
     ClearInfoPanels();

@@ -1,6 +1,7 @@
 #include "ui/main/tag_boxes.h"
 
 #include "batch/tag_write.h"
+#include "engine/id3v2_tag.h"
 #include "engine/mpeg_audio.h"
 #include "ui/components/named.h"
 #include "workspace/display_texts.h"
@@ -30,6 +31,9 @@ QString Text(const std::string& text)
 {
     return QString::fromStdString(text);
 }
+
+// How much of an ID3v2 text the column shows: a frame may hold far more than a line.
+constexpr int ShownId3v2Length = 200;
 
 // A box's text as the edit of its field: written only when the box is enabled.
 TFieldText BoxText(TEditField field, const QWidget* box, const QString& text)
@@ -78,6 +82,10 @@ TTagBoxes::TTagBoxes(QWidget* parent) : TPanel(parent)
                               tr("&Comment"), tr("&Genre"),  tr("Track N&r")};
     const char* checkNames[] = {"TitleCheck",   "ArtistCheck", "AlbumCheck", "YearCheck",
                                 "CommentCheck", "GenreCheck",  "TrackCheck"};
+    const char* id3v2Names[] = {"Id3v2Title",   "Id3v2Artist", "Id3v2Album", "Id3v2Year",
+                                "Id3v2Comment", "Id3v2Genre",  "Id3v2Track"};
+    Id3v2Heading = Named(new QLabel(tr("ID3v2"), this), "Id3v2Heading");
+    grid->addWidget(Id3v2Heading, 0, 3, 1, 2);
     for (int i = 0; i < FieldCount; ++i) {
         const auto slot = static_cast<std::size_t>(i);
         QCheckBox* check = Named(new QCheckBox(this), checkNames[i]);
@@ -88,13 +96,27 @@ TTagBoxes::TTagBoxes(QWidget* parent) : TPanel(parent)
         Checks[slot] = check;
         auto* label = new QLabel(labels[i], this);
         label->setBuddy(Boxes[slot]);
-        grid->addWidget(check, i, 0);
-        grid->addWidget(label, i, 1);
+        const int row = i + 1; // under the heading of the ID3v2 column
+        grid->addWidget(check, row, 0);
+        grid->addWidget(label, row, 1);
         const bool narrow = Boxes[slot] == yearBox || Boxes[slot] == TrackBox;
-        grid->addWidget(Boxes[slot], i, 2, narrow ? Qt::AlignLeft : Qt::Alignment());
+        grid->addWidget(Boxes[slot], row, 2, narrow ? Qt::AlignLeft : Qt::Alignment());
         Boxes[slot]->setAutoFillBackground(true);
+
+        auto* mark = new QLabel(this);
+        mark->setFixedWidth(mark->fontMetrics().horizontalAdvance(QChar(0x2260)) + 2);
+        auto* value = Named(new QLineEdit(this), id3v2Names[i]);
+        value->setReadOnly(true);
+        value->setFrame(false);
+        value->setFocusPolicy(Qt::NoFocus); // the tab order stays the boxes'
+        value->setAccessibleName(tr("ID3v2 %1").arg(QString(labels[i]).remove(QLatin1Char('&'))));
+        grid->addWidget(mark, row, 3);
+        grid->addWidget(value, row, 4);
+        Id3v2Marks[slot] = mark;
+        Id3v2Values[slot] = value;
     }
-    grid->setColumnStretch(2, 1);
+    grid->setColumnStretch(2, 3);
+    grid->setColumnStretch(4, 2);
 }
 
 void TTagBoxes::ShowTag(const TMPEGAudio& audio)
@@ -110,6 +132,29 @@ void TTagBoxes::ShowTag(const TMPEGAudio& audio)
     TrackBox->setText(Text(TrackText(audio.Track)));
 }
 
+void TTagBoxes::ShowId3v2(const TId3v2Reading& reading,
+                          const std::array<bool, FieldCount>& disagreeing)
+{
+    const TId3v2Fields none;
+    const TId3v2Fields& fields = reading.Fields ? *reading.Fields : none;
+    const std::optional<std::string>* values[] = {&fields.Title, &fields.Artist,  &fields.Album,
+                                                  &fields.Year,  &fields.Comment, &fields.Genre,
+                                                  &fields.Track};
+    Id3v2Heading->setText(reading.Opened && !reading.Fields ? tr("no ID3v2 tag") : tr("ID3v2"));
+    for (std::size_t i = 0; i < Id3v2Values.size(); ++i) {
+        // line breaks and tabs of a comment frame shown as spaces
+        const QString text = Text(values[i]->value_or(std::string())).simplified();
+        Id3v2Values[i]->setText(text.left(ShownId3v2Length));
+        Id3v2Values[i]->setCursorPosition(0);
+        QFont font = Id3v2Values[i]->font();
+        font.setBold(disagreeing[i]);
+        Id3v2Values[i]->setFont(font);
+        Id3v2Values[i]->setAccessibleDescription(
+            disagreeing[i] ? tr("The ID3v1 and the ID3v2 tag disagree here") : QString());
+        Id3v2Marks[i]->setText(disagreeing[i] ? QString(QChar(0x2260)) : QString());
+    }
+}
+
 void TTagBoxes::Clear()
 {
     for (QComboBox* box : TextBoxes) {
@@ -118,6 +163,7 @@ void TTagBoxes::Clear()
     GenreBox->clear();
     GenreBox->setEditText(QString());
     TrackBox->clear();
+    ShowId3v2({}, {});
 }
 
 std::vector<TFieldText> TTagBoxes::Texts() const

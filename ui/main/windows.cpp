@@ -93,6 +93,8 @@ void TApplicationWindows::ConnectWindows()
         [&work](int field, bool enabled) { work.Fields.EnabledFields[field] = enabled; });
     QObject::connect(settings, &TSettingsWindow::LimitTo64Changed, main,
                      [&work](bool limit) { work.Options.LimitTo64 = limit; });
+    QObject::connect(settings, &TSettingsWindow::WriteId3v2Changed, main,
+                     [&work](bool write) { work.Options.WriteId3v2 = write; });
     QObject::connect(settings, &TSettingsWindow::WarningBitRateChanged, main,
                      [&work](bool warn) { work.Options.WarningBitRate = warn; });
     QObject::connect(settings, &TSettingsWindow::ExcludeIfWarningChanged, main,
