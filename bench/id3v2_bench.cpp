@@ -167,13 +167,24 @@ int main(int argc, char** argv)
     double copied = 1e30;
     TBatchResult copyResult;
     TBatchResult bothResult;
+    // A file read for the first time after a write has its access time updated (relatime), an
+    // inode write the reading batch pays for. Every timed batch starts after an untimed read of
+    // all files, so that none pays for the writes of the batch before it.
+    TMPEGAudio reader;
+    const auto readAll = [&] {
+        for (const std::string& path : paths) {
+            reader.SetFileName(path);
+        }
+    };
     for (int round = 0; round < 3; ++round) {
         edits.Artist = "Benchmark Artist " + std::to_string(round);
-        written =
-            std::min(written, Seconds([&] { RunBatch(paths, write, control); }, &writtenCpu));
+        readAll();
+        written = std::min(written, Seconds([&] { RunBatch(paths, write, control); }, &writtenCpu));
         edits.Artist = "Both Tags Artist " + std::to_string(round);
+        readAll();
         both = std::min(
             both, Seconds([&] { bothResult = RunBatch(paths, writeBoth, control); }, &bothCpu));
+        readAll();
         copied = std::min(copied, Seconds([&] { copyResult = RunBatch(paths, copy, control); }));
     }
     Report("plain tag write", written, paths.size());
