@@ -273,12 +273,15 @@ TFileOutcome UndoEntry(const TJournalEntry& entry, const TJournalEntry* earlier,
     // An undo killed half way may have put the bytes back but not yet the time or the name, or
     // the old head but not yet the old trailer. A batch killed inside its write may leave the old
     // bytes with a new time (the system sets the time before it copies the bytes): only the time
-    // then goes back.
+    // then goes back. So may an undo killed inside its write, which found the file as the batch
+    // left it: the batch's bytes with a new time are then still the batch's.
     const bool headBackOnly = earlier != nullptr && entry.HeadChanged && !head &&
                               state.Size == entry.After.Size - headMoves &&
                               state.Trailer == entry.After.Trailer;
+    const bool timeMovedByUndo = earlier != nullptr && earlier->StateBefore() == entry.After &&
+                                 SameBytes(state, entry.After);
     const bool asLeft = entry.Done
-                            ? state == entry.After || headBackOnly
+                            ? state == entry.After || headBackOnly || timeMovedByUndo
                             : AsIntended(state, entry, headMoves) || SameBytes(state, before);
     if (!asLeft && !(earlier != nullptr && SameBytes(state, before))) {
         return ChangedSince(now);

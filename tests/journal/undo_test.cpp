@@ -16,6 +16,7 @@
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <thread>
+#include <tuple>
 #include <unistd.h>
 
 namespace {
@@ -226,30 +227,65 @@ TEST(Undo, BatchKilledHalfWayIsUndoneForTheFilesItFinished)
     folder.ExpectAsBefore("killed after two files");
 }
 
-TEST(Undo, WriteKilledBeforeItsBytesGetsItsTimeBack)
+// The files of the undo a test kills, in the undo's order.
+std::vector<std::string> UndoneFiles;
+
+// Stops an undo as a kill inside its first write would: the system has moved the file's time on,
+// no byte has changed yet.
+void KillInsideFirstWrite(TJournalSession::TPoint point, std::size_t index)
 {
-    TFolder folder;
-    const auto time = fs::last_write_time(folder.Paths[0]);
-    const pid_t child = fork();
-    if (child == 0) {
-        // as a write killed after the system moved the file's time on, before any byte changed
-        folder.Run(JournalWrite, [](const std::string& path, const TYieldFn&) -> TFileOutcome {
-            TOpenTagFile file;
-            const TTagTrailer trailer = BuildTagTrailer(TTagRecord{}, DefaultTagCodePage);
-            _exit(file.Open(path) == 0 && AnnounceTrailerChange(file.State(), &trailer) == 0 &&
-                          file.SetModified(5'000'000'000) == 0
-                      ? 0
-                      : 1);
-        });
-        _exit(1);
+    if (point == TJournalSession::TPoint::IntentStored) {
+        // the undo holds the file locked: its time is moved by name
+        const timespec times[2] = {{0, UTIME_OMIT}, {5, 0}};
+        _exit(utimensat(AT_FDCWD, UndoneFiles[index].c_str(), times, 0) == 0 ? 0 : 1);
     }
-    int status = 0;
-    waitpid(child, &status, 0);
-    ASSERT_EQ(WEXITSTATUS(status), 0);
-    ASSERT_NE(fs::last_write_time(folder.Paths[0]), time);
-    EXPECT_EQ(folder.Undo().Done, 1);
-    folder.ExpectAsBefore("killed inside its write");
-    EXPECT_EQ(fs::last_write_time(folder.Paths[0]), time);
+}
+
+TEST(Undo, KilledBeforeItsBytesGetsItsTimeBack)
+{
+    // what is killed, whether a whole write comes first, how it is killed
+    const std::tuple<const char*, bool, std::function<void(TFolder&)>> kills[] = {
+        {"a write killed inside its write", false,
+         [](TFolder& folder) {
+             folder.Run(JournalWrite, [](const std::string& path, const TYieldFn&) -> TFileOutcome {
+                 TOpenTagFile file;
+                 const TTagTrailer trailer = BuildTagTrailer(TTagRecord{}, DefaultTagCodePage);
+                 _exit(file.Open(path) == 0 && AnnounceTrailerChange(file.State(), &trailer) == 0 &&
+                               file.SetModified(5'000'000'000) == 0
+                           ? 0
+                           : 1);
+             });
+         }},
+        {"an undo killed inside its write", true,
+         [](TFolder& folder) {
+             UndoneFiles = UndoPaths(*ChooseUndoBatch(folder.State).Batch);
+             TJournalSession::Checkpoint = KillInsideFirstWrite;
+             folder.Undo();
+         }},
+    };
+    for (const auto& [rule, written, kill] : kills) {
+        TFolder folder;
+        std::vector<fs::file_time_type> times;
+        for (const std::string& path : folder.Paths) {
+            times.push_back(fs::last_write_time(path));
+        }
+        if (written) {
+            folder.Run(JournalWrite, WriteTitle);
+        }
+        const pid_t child = fork();
+        if (child == 0) {
+            kill(folder);
+            _exit(1);
+        }
+        int status = 0;
+        waitpid(child, &status, 0);
+        ASSERT_EQ(WEXITSTATUS(status), 0) << rule;
+        EXPECT_TRUE(folder.Undo().Failures.empty()) << rule;
+        folder.ExpectAsBefore(rule);
+        for (std::size_t i = 0; i < folder.Paths.size(); ++i) {
+            EXPECT_EQ(fs::last_write_time(folder.Paths[i]), times[i]) << rule << ": " << i;
+        }
+    }
 }
 
 TEST(Undo, JournalTroubles)
