@@ -9,6 +9,7 @@
 #include "journal/file_states.h"
 #include "journal/journal_session.h"
 
+#include <cerrno>
 #include <fcntl.h>
 #include <set>
 #include <sys/stat.h>
@@ -101,9 +102,10 @@ TRestore RestoreOf(const TFileState& now, const TFileState& before)
 
 void RemoveFolders(const std::vector<std::string>& folders)
 {
-    // deepest first; a folder that holds anything else stays, and so do those above it
+    // deepest first; a folder that holds anything else stays, and so do those above it; one that
+    // is not there (a batch stopped before it made it) holds nothing
     for (auto it = folders.rbegin(); it != folders.rend(); ++it) {
-        if (rmdir(it->c_str()) != 0) {
+        if (rmdir(it->c_str()) != 0 && errno != ENOENT) {
             break;
         }
     }

@@ -449,31 +449,46 @@ TEST(Undo, PutsBackExactlyWhatWasThere)
     }
 }
 
-TEST(Undo, MoveStoppedBetweenItsLinkAndUnlink)
+TEST(Undo, MoveStoppedHalfWay)
 {
-    // a file system without a no-replace rename links the new name first: a batch killed before
-    // the old name is removed leaves the file under both, and the folder made for the new one
-    TTempDir dir;
-    const std::string file = WriteBytes(dir / "a.mp3", MakeMp3Stream());
-    struct stat info = {};
-    stat(file.c_str(), &info);
-    fs::create_directory(dir / "new");
-    fs::create_hard_link(file, dir / "new/a.mp3");
-    const std::string time =
-        std::to_string(info.st_mtim.tv_sec * 1000000000LL + info.st_mtim.tv_nsec);
-    fs::create_directories(dir / "state");
-    WriteBytes(dir / "state/000001.journal", "cantrel-journal 2\nkind rename\ntime 1\nfiles 1\nf " +
-                                                 file + " " + std::to_string(info.st_size) + " " +
-                                                 time + " -\ni 0 -1 - -1 0 - " +
-                                                 (dir / "new/a.mp3") + " " + (dir / "new") + "\n");
-    const TUndoChoice choice = ChooseUndoBatch(dir / "state");
-    ASSERT_TRUE(choice.Batch);
-    EXPECT_FALSE(choice.Batch->Finished);
-    EXPECT_EQ(choice.Batch->ChangedCount(), 1u);
-    const TBatchResult undone = UndoBatch(*choice.Batch);
-    EXPECT_TRUE(undone.Failures.empty());
-    EXPECT_TRUE(fs::exists(file));
-    EXPECT_FALSE(fs::exists(dir / "new")) << "the second name and its folder are gone";
+    // A file system without a no-replace rename links the new name first: a batch killed before
+    // the old name is removed leaves the file under both, and the folder made for the new one. A
+    // batch killed between making two folders leaves the first one alone.
+    const std::tuple<const char*, std::vector<const char*>, bool> stops[] = {
+        {"between its link and its unlink", {"new"}, true},
+        {"between making two folders", {"new", "new/sub"}, false},
+    };
+    for (const auto& [rule, folders, linked] : stops) {
+        TTempDir dir;
+        const std::string file = WriteBytes(dir / "a.mp3", MakeMp3Stream());
+        struct stat info = {};
+        stat(file.c_str(), &info);
+        fs::create_directory(dir / "new");
+        const fs::path target = dir / (linked ? "new/a.mp3" : "new/sub/a.mp3");
+        if (linked) {
+            fs::create_hard_link(file, target);
+        }
+        std::string made;
+        for (const char* folder : folders) {
+            made += " " + (dir / folder);
+        }
+        const std::string time =
+            std::to_string(info.st_mtim.tv_sec * 1000000000LL + info.st_mtim.tv_nsec);
+        fs::create_directories(dir / "state");
+        WriteBytes(dir / "state/000001.journal",
+                   "cantrel-journal 2\nkind rename\ntime 1\nfiles 1\nf " + file + " " +
+                       std::to_string(info.st_size) + " " + time + " -\ni 0 -1 - -1 0 - " +
+                       target.string() + made + "\n");
+        const TUndoChoice choice = ChooseUndoBatch(dir / "state");
+        ASSERT_TRUE(choice.Batch) << rule;
+        EXPECT_FALSE(choice.Batch->Finished) << rule;
+        EXPECT_EQ(choice.Batch->ChangedCount(), 1u) << rule;
+        const TBatchResult undone = UndoBatch(*choice.Batch);
+        EXPECT_TRUE(undone.Failures.empty()) << rule;
+        EXPECT_TRUE(fs::exists(file)) << rule;
+        EXPECT_FALSE(fs::exists(dir / "new"))
+            << rule << ": the second name and its folders are gone";
+    }
 }
 
 } // namespace
