@@ -52,6 +52,7 @@ TFileFailures TExtractionWindow::ProcessFiles(const std::vector<int>& rows, bool
     job.Formula = CurrentFormula();
     job.Options = RunOptions();
     job.PathIncluded = PathIncluded;
+    job.Id3v2 = Work.Options.WriteId3v2; // "Also write the ID3v2 tag"
     std::vector<std::string> paths;
     for (const int row : rows) {
         paths.push_back(Work.Files[row].FullName());

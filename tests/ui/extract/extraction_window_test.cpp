@@ -210,6 +210,7 @@ private slots:
         }
         Program.Open(music.Path().string());
         Program.Find<QCheckBox>("WholePathBox")->setChecked(true);
+        Program.Work().Options.WriteId3v2 = true; // the same as --id3v2 below
         Program.ClickRow(0);
         OpenWindow();
         Click("TogglePathButton");
@@ -234,9 +235,9 @@ private slots:
         TErrorWindow* errors = Program.Windows().ErrorWindow;
         QCOMPARE(errors->Lines(), QStringList({"no dash.mp3"})); // no header: path excluded
 
-        std::vector<std::string> args = {"--sep",   "",        "--sep",  " -",     "--field",
-                                         "Track",   "--field", "Title",  "--case", "capitalize",
-                                         "--clear", "--trim",  "--write"};
+        std::vector<std::string> args = {"--sep",   "",        "--sep",   " -",     "--field",
+                                         "Track",   "--field", "Title",   "--case", "capitalize",
+                                         "--clear", "--trim",  "--write", "--id3v2"};
         for (const std::string& name : names) {
             args.push_back(copies / name);
         }
