@@ -111,8 +111,10 @@ public slots:
     // The list is put away while an HTML run reads the files, and back afterwards with the
     // last file current.
     void HideFileListForRun(bool hidden);
-    // The tags are read in another code page now: the displayed file is read again.
-    void RedisplayFile();
+    // The displayed file is read again (the tags are read in another code page now, or a batch
+    // changed it). `tagBoxesToo` false: only the ID3v2 column shows it, and the tag boxes keep
+    // what the user typed, as after a write.
+    void RedisplayFile(bool tagBoxesToo = true);
     // The command buttons back to their normal caption colour (none highlighted).
     void ResetButtonColours();
     // The extraction window hid: the file list comes back, showing the current file anew.
@@ -208,9 +210,6 @@ private:
     // Reads the file into CurrentAudio, and its ID3v2 tag in the same open into CurrentId3v2.
     void ReadCurrentFile(const std::string& path);
     void ShowId3v2Column();
-    // Reads the displayed file again for the ID3v2 column after a write; the tag boxes keep what
-    // the user typed.
-    void RefreshId3v2Column();
     void ClearInfoPanels();
     void ApplyEnabledFields();
     void RefreshPreview();

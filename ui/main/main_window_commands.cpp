@@ -201,7 +201,7 @@ void TMainWindow::WriteTagClicked()
                                            {}};
                    });
     if (ran) {
-        RefreshId3v2Column(); // the two tags may agree, or not, now
+        RedisplayFile(false); // the two tags may agree, or not, now
     }
 }
 
@@ -219,7 +219,7 @@ void TMainWindow::ClearTagsClicked()
                                               {}});
         });
     if (ran) {
-        RefreshId3v2Column(); // the two tags may agree, or not, now
+        RedisplayFile(false); // the two tags may agree, or not, now
     }
 }
 

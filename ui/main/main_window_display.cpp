@@ -155,18 +155,6 @@ void TMainWindow::ShowId3v2Column()
     Tags->ShowId3v2(CurrentId3v2, disagreeing);
 }
 
-void TMainWindow::RefreshId3v2Column()
-{
-    const std::string path = CurrentAudio->FileName;
-    if (path.empty() || CurrentRow() < 0) {
-        return;
-    }
-    Work.Activity.Run(TActivityKind::Analysing, [&] {
-        ReadCurrentFile(path);
-        ShowId3v2Column();
-    });
-}
-
 void TMainWindow::ReadCurrentFile(const std::string& path)
 {
     CurrentAudio->CodePage = Work.Options.TagCodePage;
@@ -237,7 +225,7 @@ void TMainWindow::HideFileListForRun(bool hidden)
     }
 }
 
-void TMainWindow::RedisplayFile()
+void TMainWindow::RedisplayFile(bool tagBoxesToo)
 {
     const std::string path = CurrentAudio->FileName;
     if (path.empty() || CurrentRow() < 0) {
@@ -245,6 +233,10 @@ void TMainWindow::RedisplayFile()
     }
     Work.Activity.Run(TActivityKind::Analysing, [&] {
         ReadCurrentFile(path);
+        if (!tagBoxesToo) {
+            ShowId3v2Column();
+            return;
+        }
         ShowFileInfo(path);
         RefreshPreview();
     });
