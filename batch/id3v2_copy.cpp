@@ -124,20 +124,22 @@ std::array<bool, 7> FieldsDisagreeing(const std::optional<TTagRecord>& id3v1,
     const auto blank = [](const std::string& text) {
         return text.find_first_not_of(' ') == std::string::npos;
     };
-    const std::optional<std::string> TId3v2Fields::*texts[] = {
-        &TId3v2Fields::Title, &TId3v2Fields::Artist, &TId3v2Fields::Album, &TId3v2Fields::Year,
-        &TId3v2Fields::Comment};
-    const std::string TTagRecord::*ownTexts[] = {&TTagRecord::Title, &TTagRecord::Artist,
-                                                 &TTagRecord::Album, &TTagRecord::Year,
-                                                 &TTagRecord::Comment};
-    const std::optional<std::string> TTagEdits::*editTexts[] = {
-        &TTagEdits::Title, &TTagEdits::Artist, &TTagEdits::Album, &TTagEdits::Year,
-        &TTagEdits::Comment};
+    // the five texts: where the ID3v2 tag holds them, what a copy edits, where ID3v1 holds them
+    const struct
+    {
+        std::optional<std::string> TId3v2Fields::*Id3v2;
+        std::optional<std::string> TTagEdits::*Edit;
+        std::string TTagRecord::*Id3v1;
+    } texts[] = {{&TId3v2Fields::Title, &TTagEdits::Title, &TTagRecord::Title},
+                 {&TId3v2Fields::Artist, &TTagEdits::Artist, &TTagRecord::Artist},
+                 {&TId3v2Fields::Album, &TTagEdits::Album, &TTagRecord::Album},
+                 {&TId3v2Fields::Year, &TTagEdits::Year, &TTagRecord::Year},
+                 {&TId3v2Fields::Comment, &TTagEdits::Comment, &TTagRecord::Comment}};
     std::array<bool, 7> disagree{};
     for (std::size_t i = 0; i < std::size(texts); ++i) {
-        disagree[i] = (id3v2.*texts[i]).has_value()
-                          ? !(edits.*editTexts[i]) || given.*ownTexts[i] != own.*ownTexts[i]
-                          : !blank(own.*ownTexts[i]);
+        const auto& [v2, edit, v1] = texts[i];
+        disagree[i] =
+            (id3v2.*v2).has_value() ? !(edits.*edit) || given.*v1 != own.*v1 : !blank(own.*v1);
     }
     disagree[5] = id3v2.Genre ? !edits.Genre || given.Genre != own.Genre : own.Genre < GenreCount;
     disagree[6] = id3v2.Track ? !edits.Track || given.Track != own.Track : own.Track != 0;

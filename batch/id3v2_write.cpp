@@ -31,11 +31,8 @@ int DryRunOf(const std::string& file, const TId3v2Edit& edit, bool& changes)
     if (!handle.IsOpen()) {
         return errno;
     }
-    std::string region;
-    int code = ReadId3v2Region(handle.Get(), region);
-    if (code == 0) {
-        changes = PlanId3v2Change(region, edit, code).has_value();
-    }
+    int code = 0;
+    changes = PlanId3v2Change(handle.Get(), edit, code).has_value();
     if (code == 0 && changes && ::access(file.c_str(), W_OK) != 0) {
         code = errno;
     }

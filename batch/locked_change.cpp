@@ -43,18 +43,6 @@ std::optional<TFileFailure> OpenForChange(TOpenTagFile& open, const std::string&
     return std::nullopt;
 }
 
-namespace {
-
-// Whether the edit would change the ID3v2 tag of the open file (also when it cannot tell).
-bool HeadChanges(TOpenTagFile& open, const TId3v2Change& id3v2)
-{
-    std::string region;
-    int code = ReadId3v2Region(open.Descriptor(), region);
-    return code != 0 || PlanId3v2Change(std::move(region), id3v2.Edit, code) || code != 0;
-}
-
-} // namespace
-
 TFileOutcome ChangeLockedFile(const std::string& file, const std::string& path,
                               const std::optional<TFileState>& seen, const std::string& what,
                               const std::function<int(TOpenTagFile&)>& change,
@@ -64,18 +52,20 @@ TFileOutcome ChangeLockedFile(const std::string& file, const std::string& path,
     if (auto refusal = OpenForChange(open, file, path, seen, what)) {
         const std::optional<TFileState> now = open.State();
         if (refusal->Reason == TFailureReason::ChangedSince && leaves != nullptr && now &&
-            now->Trailer == *leaves && (id3v2 == nullptr || !HeadChanges(open, *id3v2))) {
-            return {TFileStatus::Unchanged, {}};
+            now->Trailer == *leaves) {
+            // and, with an ID3v2 edit, the tag holds it already (and could be read)
+            int code = 0;
+            if (id3v2 == nullptr ||
+                (!PlanId3v2Change(open.Descriptor(), id3v2->Edit, code) && code == 0)) {
+                return {TFileStatus::Unchanged, {}};
+            }
         }
         return TFileOutcome::Refusal(std::move(*refusal));
     }
     std::optional<THeadChange> head;
     if (id3v2 != nullptr) {
-        std::string region;
-        int code = ReadId3v2Region(open.Descriptor(), region);
-        if (code == 0) {
-            head = PlanId3v2Change(std::move(region), id3v2->Edit, code);
-        }
+        int code = 0;
+        head = PlanId3v2Change(open.Descriptor(), id3v2->Edit, code);
         if (code != 0) {
             return TFileOutcome::Refusal(
                 FailureFromCode(path, code, HeadFailureText(what, code, {})));

@@ -1,6 +1,7 @@
 #include "engine/file_handle.h"
 
 #include <cerrno>
+#include <fcntl.h>
 #include <unistd.h>
 
 TFileHandle::~TFileHandle()
@@ -53,4 +54,14 @@ int WriteAll(int fd, std::string_view bytes)
     return WriteUntilDone(bytes.size(), [&](std::size_t done) {
         return ::write(fd, bytes.data() + done, bytes.size() - done);
     });
+}
+
+int SyncFolder(const std::string& folder)
+{
+    TFileHandle dir(
+        ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (!dir.IsOpen()) {
+        return errno;
+    }
+    return ::fsync(dir.Get()) == 0 ? 0 : errno;
 }

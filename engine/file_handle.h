@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <string>
 #include <string_view>
 #include <sys/types.h>
 
@@ -45,3 +46,7 @@ int WriteAt(int fd, const void* data, std::size_t size, off_t offset);
 
 // Writes all of `bytes` at the descriptor's position (write until done); 0 or the errno value.
 int WriteAll(int fd, std::string_view bytes);
+
+// Flushes the folder's entries (a file made or renamed in it) to the device; 0 or the errno
+// value. An empty folder is the working folder.
+int SyncFolder(const std::string& folder);

@@ -3,6 +3,7 @@
 #include "engine/block_reader.h"
 #include "engine/file_failure.h"
 #include "engine/file_handle.h"
+#include "engine/path_parts.h"
 
 #include <cerrno>
 #include <fcntl.h>
@@ -32,41 +33,24 @@ int CopyRest(int from, off_t offset, int to, off_t at)
     }
     std::vector<char> block(1 << 20);
     for (;;) {
-        const ssize_t n = ::pread(from, block.data(), block.size(), in);
-        if (n < 0 && errno == EINTR) {
-            continue;
+        int error = 0;
+        const std::size_t n = ReadAt(from, block.data(), block.size(), in, error);
+        if (error != 0 || n == 0) {
+            return error;
         }
-        if (n <= 0) {
-            return n < 0 ? errno : 0;
-        }
-        if (const int code = WriteAt(to, block.data(), static_cast<std::size_t>(n), out);
-            code != 0) {
+        if (const int code = WriteAt(to, block.data(), n, out); code != 0) {
             return code;
         }
-        in += n;
-        out += n;
+        in += static_cast<loff_t>(n);
+        out += static_cast<loff_t>(n);
     }
-}
-
-int SyncFolderOf(const std::string& path)
-{
-    const auto slash = path.find_last_of('/');
-    const std::string folder = slash == std::string::npos ? "." : path.substr(0, slash + 1);
-    TFileHandle dir(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    if (!dir.IsOpen()) {
-        return errno;
-    }
-    return ::fsync(dir.Get()) == 0 ? 0 : errno;
 }
 
 // The hidden name the new file is written under, in the file's own folder.
 std::string BesideName(const std::string& path)
 {
-    const auto slash = path.find_last_of('/');
-    const std::size_t start = slash == std::string::npos ? 0 : slash + 1;
     // short enough for any file system's name limit
-    const std::string name = path.substr(start, 200);
-    return path.substr(0, start) + "." + name + ".cantrel-new";
+    return FolderPart(path) + "." + NamePart(path).substr(0, 200) + ".cantrel-new";
 }
 
 // Gives the new file the old one's owner, group, mode and access time.
@@ -129,7 +113,7 @@ int WriteAnew(int old, const std::string& path, const THeadChange& head, TFileHa
         fresh.Close();
         return code;
     }
-    SyncFolderOf(path); // the rename is made; a failed sync of the folder changes nothing of it
+    SyncFolder(FolderPart(path)); // the rename is made; a failed sync changes nothing of it
     return 0;
 }
 
@@ -181,11 +165,15 @@ std::optional<THeadChange> PlanId3v2Change(std::string region, const TId3v2Edit&
     const std::size_t length =
         tag->size() <= region.size() ? region.size() : tag->size() + Id3v2NewPadding;
     tag->resize(length, '\0');
-    // the header's size counts the padding
-    for (unsigned i = 0; i < 4; ++i) {
-        (*tag)[6 + i] = static_cast<char>(((length - 10) >> (7 * (3 - i))) & 0x7F);
-    }
+    PutSyncSafe(tag->data() + 6, length - 10); // the header's size counts the padding
     return THeadChange{std::move(region), std::move(*tag)};
+}
+
+std::optional<THeadChange> PlanId3v2Change(int fd, const TId3v2Edit& edit, int& code)
+{
+    std::string region;
+    code = ReadId3v2Region(fd, region);
+    return code == 0 ? PlanId3v2Change(std::move(region), edit, code) : std::nullopt;
 }
 
 int ChangeHead(TOpenTagFile& open, const std::string& path, const THeadChange& head,

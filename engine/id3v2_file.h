@@ -31,6 +31,9 @@ int ReadId3v2Region(int fd, std::string& region);
 // when the edit changes no value (`code` 0), or when the tag cannot be read (`code` EILSEQ). The
 // new region keeps the old region's length when the tag fits it.
 std::optional<THeadChange> PlanId3v2Change(std::string region, const TId3v2Edit& edit, int& code);
+// The same for the open file: its head region read (ReadId3v2Region), then planned; `code` also
+// the errno value of a failed read.
+std::optional<THeadChange> PlanId3v2Change(int fd, const TId3v2Edit& edit, int& code);
 
 // Makes `head` of the file `open` holds (locked, named `path`): in place when the lengths agree,
 // else by writing the file anew beside it, which keeps its mode, owner, group and access time

@@ -24,6 +24,17 @@
 
 namespace {
 
+// The frames of the seven fields: the year is TDRC (TYER in a 2.3 tag), the comment a COMM frame
+// without a description.
+const struct
+{
+    std::string_view Id;
+    std::optional<std::string> TId3v2Fields::*Field;
+} FieldFrames[] = {{"TIT2", &TId3v2Fields::Title}, {"TPE1", &TId3v2Fields::Artist},
+                   {"TALB", &TId3v2Fields::Album}, {"TDRC", &TId3v2Fields::Year},
+                   {"TYER", &TId3v2Fields::Year},  {"TCON", &TId3v2Fields::Genre},
+                   {"TRCK", &TId3v2Fields::Track}, {"COMM", &TId3v2Fields::Comment}};
+
 std::optional<std::string> Utf8(const TagLib::String& text)
 {
     if (text.isEmpty()) {
@@ -92,9 +103,7 @@ void DropExtendedHeader(TagLib::ByteVector& tag)
     TagLib::ByteVector header = tag.mid(0, 10);
     header[5] = static_cast<char>(header[5] & ~0x40);
     const std::uint32_t frames = SyncSafe(bytes + 6) - extended;
-    for (unsigned i = 0; i < 4; ++i) {
-        header[6 + i] = static_cast<char>((frames >> (7 * (3 - i))) & 0x7F);
-    }
+    PutSyncSafe(header.data() + 6, frames);
     tag = header.append(tag.mid(10 + extended));
 }
 
@@ -144,7 +153,7 @@ TagLib::String::Type EncodingFor(unsigned version, const TagLib::String& text)
 
 // Sets the text of the first frame `id` (made when there is none); an empty text removes the
 // frames. A track keeps the total the frame held ("3/12").
-void SetTextFrame(TagLib::ID3v2::Tag& tag, const char* id, const std::string& value,
+void SetTextFrame(TagLib::ID3v2::Tag& tag, const TagLib::ByteVector& id, const std::string& value,
                   unsigned version)
 {
     if (value.empty()) {
@@ -163,7 +172,7 @@ void SetTextFrame(TagLib::ID3v2::Tag& tag, const char* id, const std::string& va
     } else if (frame->textEncoding() == TagLib::String::Latin1 && !text.isLatin1()) {
         frame->setTextEncoding(EncodingFor(version, text));
     }
-    if (std::string_view(id) == "TRCK" && !frame->fieldList().isEmpty()) {
+    if (id == "TRCK" && !frame->fieldList().isEmpty()) {
         const TagLib::String old = frame->fieldList().front();
         if (const int slash = old.find("/"); slash >= 0 && text.find("/") < 0) {
             text += old.substr(static_cast<unsigned>(slash));
@@ -209,27 +218,20 @@ void SetComment(TagLib::ID3v2::Tag& tag, const std::string& value, unsigned vers
 // Makes the edit on the tag; the year goes into TDRC, which TagLib writes as TYER into a 2.3 tag.
 void EditTag(TagLib::ID3v2::Tag& tag, const TId3v2Edit& edit, unsigned version)
 {
-    const std::string none;
-    const auto value = [&](const std::optional<std::string>& field) -> const std::string* {
-        return edit.Clear ? &none : field ? &*field : nullptr;
-    };
-    const struct
-    {
-        const char* Id;
-        const std::optional<std::string>& Field;
-    } texts[] = {{"TIT2", edit.Fields.Title}, {"TPE1", edit.Fields.Artist},
-                 {"TALB", edit.Fields.Album}, {"TDRC", edit.Fields.Year},
-                 {"TCON", edit.Fields.Genre}, {"TRCK", edit.Fields.Track}};
-    for (const auto& text : texts) {
-        if (const std::string* v = value(text.Field)) {
-            SetTextFrame(tag, text.Id, *v, version);
-            if (std::string_view(text.Id) == "TDRC" && v->empty()) {
-                tag.removeFrames("TYER");
-            }
+    for (const auto& frame : FieldFrames) {
+        const std::optional<std::string>& field = edit.Fields.*frame.Field;
+        if (frame.Id == "TYER" || !(edit.Clear || field)) {
+            continue; // TYER goes with TDRC
         }
-    }
-    if (const std::string* v = value(edit.Fields.Comment)) {
-        SetComment(tag, *v, version);
+        const std::string value = edit.Clear ? std::string() : *field;
+        if (frame.Id == "COMM") {
+            SetComment(tag, value, version);
+            continue;
+        }
+        SetTextFrame(tag, TagLib::ByteVector(frame.Id.data(), 4), value, version);
+        if (frame.Id == "TDRC" && value.empty()) {
+            tag.removeFrames("TYER");
+        }
     }
 }
 
@@ -265,18 +267,17 @@ std::string RenderTag(const TagLib::ID3v2::Tag& tag, unsigned version)
     bytes[3] = static_cast<char>(version == 3 ? 3 : 4);
     bytes[4] = 0;
     bytes[5] = 0;
-    const std::size_t size = end - 10;
-    for (unsigned i = 0; i < 4; ++i) {
-        bytes[6 + i] = static_cast<char>((size >> (7 * (3 - i))) & 0x7F);
-    }
+    PutSyncSafe(bytes.data() + 6, end - 10);
     return bytes;
 }
 
 std::size_t CountEditedFrames(const TagLib::ID3v2::Tag& tag)
 {
     std::size_t count = PlainComments(tag).size();
-    for (const char* id : {"TIT2", "TPE1", "TALB", "TDRC", "TYER", "TCON", "TRCK"}) {
-        count += tag.frameList(id).size();
+    for (const auto& frame : FieldFrames) {
+        if (frame.Id != "COMM") {
+            count += tag.frameList(TagLib::ByteVector(frame.Id.data(), 4)).size();
+        }
     }
     return count;
 }
@@ -299,27 +300,16 @@ std::optional<std::string> EditedTagBytes(TagLib::ID3v2::Tag& tag, const TId3v2E
     for (const std::string_view frame : kept) {
         bytes.append(frame);
     }
-    const std::size_t size = bytes.size() - 10;
-    for (unsigned i = 0; i < 4; ++i) {
-        bytes[6 + i] = static_cast<char>((size >> (7 * (3 - i))) & 0x7F);
-    }
+    PutSyncSafe(bytes.data() + 6, bytes.size() - 10);
     return bytes;
 }
 
 // Whether the edit changes the frames `id` (all comments for the comment).
 bool EditedFrame(const TId3v2Edit& edit, std::string_view id)
 {
-    const struct
-    {
-        const char* Id;
-        const std::optional<std::string>& Field;
-    } frames[] = {{"TIT2", edit.Fields.Title}, {"TPE1", edit.Fields.Artist},
-                  {"TALB", edit.Fields.Album}, {"TDRC", edit.Fields.Year},
-                  {"TYER", edit.Fields.Year},  {"TCON", edit.Fields.Genre},
-                  {"TRCK", edit.Fields.Track}, {"COMM", edit.Fields.Comment}};
-    for (const auto& frame : frames) {
+    for (const auto& frame : FieldFrames) {
         if (id == frame.Id) {
-            return edit.Clear || frame.Field.has_value();
+            return edit.Clear || (edit.Fields.*frame.Field).has_value();
         }
     }
     return false;
@@ -368,9 +358,7 @@ std::optional<std::string> SplicedEdit(const std::uint8_t* tag, std::size_t leng
         }
         at = end;
     }
-    for (unsigned i = 0; i < 4; ++i) {
-        fields[6 + i] = static_cast<char>(((fields.size() - 10) >> (7 * (3 - i))) & 0x7F);
-    }
+    PutSyncSafe(fields.data() + 6, fields.size() - 10);
     TParsedTag parsed;
     parsed.Parse(TagLib::ByteVector(fields.data(), static_cast<unsigned>(fields.size())));
     return EditedTagBytes(parsed, edit, kept, std::max(keptSize, length) + 4096);
@@ -411,6 +399,13 @@ std::optional<std::string> RenderId3v2Tag(const std::uint8_t* tag, std::size_t s
     } catch (const std::exception&) {
         damaged = true;
         return std::nullopt;
+    }
+}
+
+void PutSyncSafe(char* at, std::size_t value)
+{
+    for (unsigned i = 0; i < 4; ++i) {
+        at[i] = static_cast<char>((value >> (7 * (3 - i))) & 0x7F);
     }
 }
 

@@ -35,6 +35,10 @@ struct TId3v2Reading
 // other than 0xFF, a flag byte and a syncsafe size.
 std::size_t Id3v2TagLength(const std::uint8_t* head, std::size_t size);
 
+// Writes `value` (below 2^28) at `at` as the four-byte syncsafe number of an ID3v2 header: seven
+// bits a byte, the highest first.
+void PutSyncSafe(char* at, std::size_t value);
+
 // The fields of the ID3v2 tag `tag` holds from its first byte on (versions 2.2 to 2.4,
 // unsynchronised or not, with or without an extended header, in any of their text encodings);
 // nothing when it starts with no tag. A tag cut short by the end of its file is read as far as

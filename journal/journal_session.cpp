@@ -50,17 +50,6 @@ int MakeFolderPath(const std::string& folder)
     return mkdir(folder.c_str(), 0700) == 0 || errno == EEXIST ? 0 : errno;
 }
 
-int SyncFolder(const std::string& folder)
-{
-    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0) {
-        return errno;
-    }
-    const int code = ::fsync(fd) == 0 ? 0 : errno;
-    ::close(fd);
-    return code;
-}
-
 // Writes the "f" lines of the paths to `fd` in order, making the paths absolute in `full`; 0 or
 // the errno value of a failed write, and the bytes written in `size`. Each file costs a few system
 // calls, so the list is cut into chunks, and up to four threads each take the next chunk nobody
@@ -377,13 +366,12 @@ int TJournalSession::StoreHead(const THeadChange& head)
     if (inCopy) {
         // whole in the copy before the line that names it
         const std::string copy = HeadCopyPath(NumberedName(Folder, BatchNumber), Current);
-        const int fd = ::open(copy.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
-        if (fd < 0) {
+        TFileHandle file(::open(copy.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600));
+        if (!file.IsOpen()) {
             Fail(errno, CannotJournal);
             return Trouble.Error != 0 ? Trouble.Error : EIO;
         }
-        const int code = WriteAll(fd, head.Old);
-        ::close(fd);
+        const int code = WriteAll(file.Get(), head.Old);
         if (code != 0) {
             Fail(code, CannotJournal);
             return code;

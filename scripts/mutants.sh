@@ -109,7 +109,7 @@ mutants=(
     # batches that take turns on a file: the lock, the look after it, the intent only after the look
     'engine/tag_file.cpp@batch_tests@if (flock(fd, LOCK_EX | LOCK_NB) == 0) {@if (flock(fd, LOCK_EX | LOCK_NB) == 0 || fd >= 0) {'
     'batch/locked_change.cpp@batch_tests@if (seen && open.State() != seen) {@if (false) {'
-    'batch/id3v2_copy.cpp@batch_tests@: !blank(own.*ownTexts[i]);@: blank(own.*ownTexts[i]);'
+    'batch/id3v2_copy.cpp@batch_tests@: !blank(own.*v1);@: blank(own.*v1);'
     'ui/main/tag_boxes.cpp@main_window_id3v2_test@font.setBold(disagreeing[i]);@font.setBold(false);'
     'batch/locked_change.cpp@batch_tests@AnnounceTrailerChange(open.State(), leaves, head ? &*head : nullptr, !change);@0;'
 )
