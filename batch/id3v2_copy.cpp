@@ -146,6 +146,25 @@ std::array<bool, 7> FieldsDisagreeing(const std::optional<TTagRecord>& id3v1,
     return disagree;
 }
 
+std::function<bool(std::size_t, const std::string&)> KeepsAgreeing(const TTagRecord& written,
+                                                                   const TTagCodePage& codePage)
+{
+    const TTagRecord id3v1 =
+        ParseTagTrailer(BuildTagTrailer(written, codePage), codePage).value_or(written);
+    return [id3v1, codePage](std::size_t field, const std::string& held) {
+        static constexpr std::optional<std::string> TId3v2Fields::*Fields[] = {
+            &TId3v2Fields::Title, &TId3v2Fields::Artist,  &TId3v2Fields::Album,
+            &TId3v2Fields::Year,  &TId3v2Fields::Comment, &TId3v2Fields::Genre,
+            &TId3v2Fields::Track};
+        if (field >= std::size(Fields)) {
+            return false;
+        }
+        TId3v2Fields id3v2;
+        id3v2.*Fields[field] = held;
+        return !FieldsDisagreeing(id3v1, id3v2, codePage)[field];
+    };
+}
+
 TId3v2CopyOutcome CopyId3v2ToId3v1(TMPEGAudio& audio, const std::string& path, bool dryRun,
                                    const TYieldFn& yield, bool lossy)
 {

@@ -7,6 +7,7 @@
 
 #include <array>
 #include <cstddef>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -29,6 +30,13 @@ TTagEdits Id3v1EditsFromId3v2(const TId3v2Fields& fields);
 // ID3v1 tag (`id3v1` empty) has a value in none of its fields.
 std::array<bool, 7> FieldsDisagreeing(const std::optional<TTagRecord>& id3v1,
                                       const TId3v2Fields& id3v2, const TTagCodePage& codePage);
+
+// For an edit of the ID3v2 tag that goes with writing `written` into the ID3v1 tag
+// (TId3v2Edit::Keeps): an ID3v2 value stays where it agrees with the ID3v1 tag as it reads back
+// (FieldsDisagreeing), so that a title longer than ID3v1 holds, a full date, or characters the
+// code page lacks are not cut down to what the ID3v1 tag keeps of them.
+std::function<bool(std::size_t, const std::string&)> KeepsAgreeing(const TTagRecord& written,
+                                                                   const TTagCodePage& codePage);
 
 // What copying did to one file: Done (written, or in a dry run about to be), Unchanged (the ID3v1
 // tag already holds the values, or there is no ID3v2 tag: then NoId3v2), or Refused with why.

@@ -1,5 +1,6 @@
 #include "batch/id3v2_write.h"
 
+#include "batch/id3v2_copy.h"
 #include "batch/locked_change.h"
 #include "engine/file_handle.h"
 #include "engine/genre_names.h"
@@ -41,9 +42,11 @@ int DryRunOf(const std::string& file, const TId3v2Edit& edit, bool& changes)
 
 } // namespace
 
-TId3v2Edit Id3v2EditFromEdits(const TTagEdits& edits)
+TId3v2Edit Id3v2EditFromEdits(const TTagEdits& edits, const TTagRecord& written,
+                              const TTagCodePage& codePage)
 {
     TId3v2Edit edit;
+    edit.Keeps = KeepsAgreeing(written, codePage);
     edit.Fields.Title = edits.Title;
     edit.Fields.Artist = edits.Artist;
     edit.Fields.Album = edits.Album;
@@ -59,9 +62,10 @@ TId3v2Edit Id3v2EditFromEdits(const TTagEdits& edits)
     return edit;
 }
 
-TId3v2Edit Id3v2EditFromTag(const TTagRecord& tag)
+TId3v2Edit Id3v2EditFromTag(const TTagRecord& tag, const TTagCodePage& codePage)
 {
     TId3v2Edit edit;
+    edit.Keeps = KeepsAgreeing(tag, codePage);
     edit.Fields.Title = Trimmed(tag.Title);
     edit.Fields.Artist = Trimmed(tag.Artist);
     edit.Fields.Album = Trimmed(tag.Album);
@@ -85,7 +89,7 @@ TId3v1CopyOutcome CopyId3v1ToId3v2(TMPEGAudio& audio, const std::string& path, b
     if (!audio.FileState.Trailer) {
         return {{TFileStatus::Unchanged, {}}, true};
     }
-    TId3v2Change change{Id3v2EditFromTag(audio.Tag())};
+    TId3v2Change change{Id3v2EditFromTag(audio.Tag(), audio.CodePage)};
     if (dryRun) {
         bool changes = false;
         if (const int code = DryRunOf(audio.FileName, change.Edit, changes); code != 0) {

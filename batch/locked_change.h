@@ -2,7 +2,7 @@
 
 #include "batch/batch_run.h"
 #include "engine/file_failure.h"
-#include "engine/id3v2_tag.h"
+#include "engine/id3v2_edit.h"
 #include "engine/tag_file.h"
 
 #include <functional>

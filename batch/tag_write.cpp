@@ -107,9 +107,11 @@ TFileChange ReadForTagWrite(TMPEGAudio& audio, const std::string& path, const TT
     if (auto refusal = AnalyseForWrite(audio, path, yield)) {
         return [refusal = std::move(*refusal)] { return TFileOutcome::Refusal(refusal); };
     }
+    const TTagRecord written = EditedTag(audio.Tag(), edits);
     return [path, file = audio.FileName, seen = SeenByRead(audio.FileState),
-            trailer = BuildTagTrailer(EditedTag(audio.Tag(), edits), audio.CodePage),
-            both = id3v2 ? std::optional(TId3v2Change{Id3v2EditFromEdits(edits)})
+            trailer = BuildTagTrailer(written, audio.CodePage),
+            both = id3v2 ? std::optional(
+                               TId3v2Change{Id3v2EditFromEdits(edits, written, audio.CodePage)})
                          : std::nullopt]() mutable {
         return WriteTrailer(file, path, seen, trailer, both ? &*both : nullptr);
     };
@@ -173,7 +175,8 @@ TFileOutcome ClearTagOfFile(const std::string& path, bool id3v2)
         return TFileOutcome::Refusal(FailureFromCode(path, IsMissing(code) ? -1 : code, what));
     }
     bool hadTag = false;
-    TId3v2Change clear{{{}, true}};
+    TId3v2Change clear;
+    clear.Edit.Clear = true;
     TFileOutcome cleared = ChangeLockedFile(
         fullPath, path, std::nullopt, what,
         [&](TOpenTagFile& file) {

@@ -6,10 +6,12 @@
 #include "engine/path_parts.h"
 
 #include <cerrno>
+#include <cstring>
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -44,6 +46,32 @@ int CopyRest(int from, off_t offset, int to, off_t at)
         in += static_cast<loff_t>(n);
         out += static_cast<loff_t>(n);
     }
+}
+
+// Where two heads of one length differ: the first differing byte and the one after the last
+// (both 0 when they do not). Compared in blocks, which memcmp does many times faster than a loop
+// over bytes.
+std::pair<std::size_t, std::size_t> DifferingSpan(const std::string& old, const std::string& now)
+{
+    constexpr std::size_t Block = 64;
+    const char* a = old.data();
+    const char* b = now.data();
+    std::size_t first = 0;
+    while (first + Block <= old.size() && std::memcmp(a + first, b + first, Block) == 0) {
+        first += Block;
+    }
+    while (first < old.size() && a[first] == b[first]) {
+        ++first;
+    }
+    std::size_t end = old.size();
+    while (end >= first + Block && std::memcmp(a + end - Block, b + end - Block, Block) == 0) {
+        end -= Block;
+    }
+    while (end > first && a[end - 1] == b[end - 1]) {
+        --end;
+    }
+    return first == end ? std::pair<std::size_t, std::size_t>{0, 0}
+                        : std::pair<std::size_t, std::size_t>{first, end};
 }
 
 // The hidden name the new file is written under, in the file's own folder.
@@ -128,24 +156,23 @@ std::size_t Id3v2RegionLength(const std::uint8_t* head, std::size_t size)
 
 int ReadId3v2Region(int fd, std::string& region)
 {
-    // one read for the usual tag, a second one for a longer tag
-    constexpr std::size_t First = 16 * 1024;
-    region.resize(First);
+    // the usual tag in one read; the rest of a longer one straight into its place
+    char first[4096];
     int error = 0;
-    const std::size_t got = ReadAt(fd, region.data(), First, 0, error);
+    const std::size_t got = ReadAt(fd, first, sizeof first, 0, error);
     if (error != 0) {
         region.clear();
         return error;
     }
-    const std::size_t length =
-        Id3v2RegionLength(reinterpret_cast<const std::uint8_t*>(region.data()), got);
+    const std::size_t length = Id3v2RegionLength(reinterpret_cast<const std::uint8_t*>(first), got);
+    region.reserve(length);
+    region.assign(first, std::min(length, got));
     if (length <= got) {
-        region.resize(length);
         return 0;
     }
     region.resize(length);
-    if (got < First || ReadAt(fd, region.data() + got, length - got, static_cast<std::int64_t>(got),
-                              error) != length - got) {
+    if (got < sizeof first || ReadAt(fd, region.data() + got, length - got,
+                                     static_cast<std::int64_t>(got), error) != length - got) {
         region.clear();
         return error != 0 ? error : EINVAL;
     }
@@ -181,7 +208,10 @@ int ChangeHead(TOpenTagFile& open, const std::string& path, const THeadChange& h
 {
     const int fd = open.Descriptor();
     if (head.New.size() == head.Old.size()) {
-        const int code = WriteAt(fd, head.New.data(), head.New.size(), 0);
+        // only the bytes that differ: an edit that keeps its frames' lengths rewrites no more
+        const auto [start, end] = DifferingSpan(head.Old, head.New);
+        const int code =
+            WriteAt(fd, head.New.data() + start, end - start, static_cast<off_t>(start));
         if (code != 0) {
             // the old bytes back, as a failed trailer write does
             WriteAt(fd, head.Old.data(), head.Old.size(), 0);

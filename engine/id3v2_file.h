@@ -1,7 +1,7 @@
 #pragma once
 
 #include "engine/change_intent.h"
-#include "engine/id3v2_tag.h"
+#include "engine/id3v2_edit.h"
 #include "engine/tag_file.h"
 
 #include <cstddef>

@@ -7,12 +7,9 @@
 #include <cstdint>
 #include <exception>
 #include <fcntl.h>
-#include <span>
 #include <string_view>
 #include <sys/stat.h>
 #include <taglib/commentsframe.h>
-#include <taglib/id3v2framefactory.h>
-#include <taglib/id3v2synchdata.h>
 #include <taglib/id3v2tag.h>
 #include <taglib/textidentificationframe.h>
 #include <vector>
@@ -23,17 +20,6 @@
 // tag (TYE, TYER) as TDRC.
 
 namespace {
-
-// The frames of the seven fields: the year is TDRC (TYER in a 2.3 tag), the comment a COMM frame
-// without a description.
-const struct
-{
-    std::string_view Id;
-    std::optional<std::string> TId3v2Fields::*Field;
-} FieldFrames[] = {{"TIT2", &TId3v2Fields::Title}, {"TPE1", &TId3v2Fields::Artist},
-                   {"TALB", &TId3v2Fields::Album}, {"TDRC", &TId3v2Fields::Year},
-                   {"TYER", &TId3v2Fields::Year},  {"TCON", &TId3v2Fields::Genre},
-                   {"TRCK", &TId3v2Fields::Track}, {"COMM", &TId3v2Fields::Comment}};
 
 std::optional<std::string> Utf8(const TagLib::String& text)
 {
@@ -141,110 +127,6 @@ public:
     }
 };
 
-// How a text goes into a frame of a tag of `version`: 2.4 takes UTF-8, 2.3 knows only Latin-1
-// and UTF-16.
-TagLib::String::Type EncodingFor(unsigned version, const TagLib::String& text)
-{
-    if (version >= 4) {
-        return TagLib::String::UTF8;
-    }
-    return text.isLatin1() ? TagLib::String::Latin1 : TagLib::String::UTF16;
-}
-
-// Sets the text of the first frame `id` (made when there is none); an empty text removes the
-// frames. A track keeps the total the frame held ("3/12").
-void SetTextFrame(TagLib::ID3v2::Tag& tag, const TagLib::ByteVector& id, const std::string& value,
-                  unsigned version)
-{
-    if (value.empty()) {
-        tag.removeFrames(id);
-        return;
-    }
-    TagLib::String text(value, TagLib::String::UTF8);
-    const TagLib::ID3v2::FrameList& frames = tag.frameList(id);
-    auto* frame = frames.isEmpty()
-                      ? nullptr
-                      : dynamic_cast<TagLib::ID3v2::TextIdentificationFrame*>(frames.front());
-    if (frame == nullptr) {
-        tag.removeFrames(id);
-        frame = new TagLib::ID3v2::TextIdentificationFrame(id, EncodingFor(version, text));
-        tag.addFrame(frame);
-    } else if (frame->textEncoding() == TagLib::String::Latin1 && !text.isLatin1()) {
-        frame->setTextEncoding(EncodingFor(version, text));
-    }
-    if (id == "TRCK" && !frame->fieldList().isEmpty()) {
-        const TagLib::String old = frame->fieldList().front();
-        if (const int slash = old.find("/"); slash >= 0 && text.find("/") < 0) {
-            text += old.substr(static_cast<unsigned>(slash));
-        }
-    }
-    frame->setText(text);
-}
-
-// The comment frames players show: those without a description.
-std::vector<TagLib::ID3v2::CommentsFrame*> PlainComments(const TagLib::ID3v2::Tag& tag)
-{
-    std::vector<TagLib::ID3v2::CommentsFrame*> comments;
-    for (TagLib::ID3v2::Frame* frame : tag.frameList("COMM")) {
-        auto* comment = dynamic_cast<TagLib::ID3v2::CommentsFrame*>(frame);
-        if (comment != nullptr && comment->description().isEmpty()) {
-            comments.push_back(comment);
-        }
-    }
-    return comments;
-}
-
-void SetComment(TagLib::ID3v2::Tag& tag, const std::string& value, unsigned version)
-{
-    std::vector<TagLib::ID3v2::CommentsFrame*> comments = PlainComments(tag);
-    if (value.empty()) {
-        for (TagLib::ID3v2::CommentsFrame* comment : comments) {
-            tag.removeFrame(comment);
-        }
-        return;
-    }
-    const TagLib::String text(value, TagLib::String::UTF8);
-    TagLib::ID3v2::CommentsFrame* comment = comments.empty() ? nullptr : comments.front();
-    if (comment == nullptr) {
-        comment = new TagLib::ID3v2::CommentsFrame(EncodingFor(version, text));
-        comment->setLanguage("eng");
-        tag.addFrame(comment);
-    } else if (comment->textEncoding() == TagLib::String::Latin1 && !text.isLatin1()) {
-        comment->setTextEncoding(EncodingFor(version, text));
-    }
-    comment->setText(text);
-}
-
-// Makes the edit on the tag; the year goes into TDRC, which TagLib writes as TYER into a 2.3 tag.
-void EditTag(TagLib::ID3v2::Tag& tag, const TId3v2Edit& edit, unsigned version)
-{
-    for (const auto& frame : FieldFrames) {
-        const std::optional<std::string>& field = edit.Fields.*frame.Field;
-        if (frame.Id == "TYER" || !(edit.Clear || field)) {
-            continue; // TYER goes with TDRC
-        }
-        const std::string value = edit.Clear ? std::string() : *field;
-        if (frame.Id == "COMM") {
-            SetComment(tag, value, version);
-            continue;
-        }
-        SetTextFrame(tag, TagLib::ByteVector(frame.Id.data(), 4), value, version);
-        if (frame.Id == "TDRC" && value.empty()) {
-            tag.removeFrames("TYER");
-        }
-    }
-}
-
-// The size a 2.3 or 2.4 frame header gives its frame (2.4 syncsafe).
-std::uint32_t FrameSize(const std::uint8_t* header, bool syncSafe)
-{
-    if (syncSafe) {
-        return SyncSafe(header + 4);
-    }
-    return (std::uint32_t{header[4]} << 24) | (std::uint32_t{header[5]} << 16) |
-           (std::uint32_t{header[6]} << 8) | header[7];
-}
-
 // The length of the header and frames of a tag TagLib rendered, without the padding it added.
 // TagLib writes neither an extended header nor unsynchronised frames.
 std::size_t FramesEnd(const TagLib::ByteVector& tag, bool syncSafe)
@@ -252,7 +134,7 @@ std::size_t FramesEnd(const TagLib::ByteVector& tag, bool syncSafe)
     const auto* bytes = reinterpret_cast<const std::uint8_t*>(tag.data());
     std::size_t at = 10;
     while (at + 10 <= tag.size() && bytes[at] != 0) {
-        at += 10 + std::size_t{FrameSize(bytes + at, syncSafe)};
+        at += 10 + std::size_t{Id3v2FrameSize(bytes + at, syncSafe)};
     }
     return std::min<std::size_t>(at, tag.size());
 }
@@ -271,135 +153,26 @@ std::string RenderTag(const TagLib::ID3v2::Tag& tag, unsigned version)
     return bytes;
 }
 
-std::size_t CountEditedFrames(const TagLib::ID3v2::Tag& tag)
-{
-    std::size_t count = PlainComments(tag).size();
-    for (const auto& frame : FieldFrames) {
-        if (frame.Id != "COMM") {
-            count += tag.frameList(TagLib::ByteVector(frame.Id.data(), 4)).size();
-        }
-    }
-    return count;
-}
-
-// The tag with the edit made, its frames followed by the `kept` frames (of the same version, as
-// they are); nothing when no value changes. Room is made for `room` bytes in all.
-std::optional<std::string> EditedTagBytes(TagLib::ID3v2::Tag& tag, const TId3v2Edit& edit,
-                                          std::span<const std::string_view> kept = {},
-                                          std::size_t room = 0)
-{
-    const unsigned version = tag.header()->majorVersion() == 3 ? 3 : 4;
-    const TId3v2Fields before = FieldsOf(tag);
-    const std::size_t frames = CountEditedFrames(tag);
-    EditTag(tag, edit, version);
-    if (FieldsOf(tag) == before && CountEditedFrames(tag) == frames) {
-        return std::nullopt;
-    }
-    std::string bytes = RenderTag(tag, version);
-    bytes.reserve(bytes.size() + room);
-    for (const std::string_view frame : kept) {
-        bytes.append(frame);
-    }
-    PutSyncSafe(bytes.data() + 6, bytes.size() - 10);
-    return bytes;
-}
-
-// Whether the edit changes the frames `id` (all comments for the comment).
-bool EditedFrame(const TId3v2Edit& edit, std::string_view id)
-{
-    for (const auto& frame : FieldFrames) {
-        if (id == frame.Id) {
-            return edit.Clear || (edit.Fields.*frame.Field).has_value();
-        }
-    }
-    return false;
-}
-
-// The edit of a 2.3 or 2.4 tag of `length` bytes (no extended header) whose frames other than
-// those of the edited fields stay as they are, byte for byte: only the edited fields' frames go
-// through TagLib, which keeps the write of many tags (or of one with a big picture) cheap.
-// `spliced` false when the frames cannot be walked (a 2.4 tag whose frame sizes are not syncsafe,
-// as some programs write): TagLib then takes the whole tag.
-std::optional<std::string> SplicedEdit(const std::uint8_t* tag, std::size_t length,
-                                       const TId3v2Edit& edit, bool& spliced)
-{
-    const unsigned version = tag[3];
-    spliced = (version == 3 || version == 4) && (tag[5] & 0x40) == 0;
-    if (!spliced) {
-        return std::nullopt;
-    }
-    std::string_view body(reinterpret_cast<const char*>(tag) + 10, length - 10);
-    TagLib::ByteVector synchronised;
-    if (version == 3 && (tag[5] & 0x80) != 0) {
-        // the new tag is not unsynchronised
-        synchronised = TagLib::ID3v2::SynchData::decode(
-            TagLib::ByteVector(body.data(), static_cast<unsigned>(body.size())));
-        body = std::string_view(synchronised.data(), synchronised.size());
-    }
-    std::string fields(reinterpret_cast<const char*>(tag), 10);
-    fields[5] = 0;
-    std::vector<std::string_view> kept;
-    std::size_t keptSize = 0;
-    const auto* bytes = reinterpret_cast<const std::uint8_t*>(body.data());
-    for (std::size_t at = 0; at + 10 <= body.size() && bytes[at] != 0;) {
-        const std::string_view id = body.substr(at, 4);
-        const std::size_t end = at + 10 + FrameSize(bytes + at, version == 4);
-        if (end > body.size() || !std::all_of(id.begin(), id.end(), [](char c) {
-                return (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9');
-            })) {
-            spliced = false;
-            return std::nullopt;
-        }
-        if (EditedFrame(edit, id)) {
-            fields.append(body.substr(at, end - at));
-        } else {
-            kept.push_back(body.substr(at, end - at));
-            keptSize += end - at;
-        }
-        at = end;
-    }
-    PutSyncSafe(fields.data() + 6, fields.size() - 10);
-    TParsedTag parsed;
-    parsed.Parse(TagLib::ByteVector(fields.data(), static_cast<unsigned>(fields.size())));
-    return EditedTagBytes(parsed, edit, kept, std::max(keptSize, length) + 4096);
-}
-
 } // namespace
 
-std::optional<std::string> RenderId3v2Tag(const std::uint8_t* tag, std::size_t size,
-                                          const TId3v2Edit& edit, bool& damaged)
+std::optional<std::string> PlainId3v2Tag(const std::uint8_t* tag, std::size_t length)
 {
-    damaged = false;
-    try {
-        const std::size_t length = tag != nullptr ? Id3v2TagLength(tag, size) : 0;
-        if (length == 0) {
-            if (edit.Clear) {
-                return std::nullopt;
-            }
-            TagLib::ID3v2::Tag fresh;
-            return EditedTagBytes(fresh, edit);
-        }
-        if (length > size) {
-            damaged = true;
-            return std::nullopt;
-        }
-        bool spliced = false;
-        std::optional<std::string> edited = SplicedEdit(tag, length, edit, spliced);
-        if (spliced) {
-            return edited;
-        }
-        TagLib::ByteVector bytes(reinterpret_cast<const char*>(tag), static_cast<unsigned>(length));
-        DropExtendedHeader(bytes);
-        TParsedTag parsed;
-        if (!parsed.Parse(bytes)) {
-            damaged = true;
-            return std::nullopt;
-        }
-        return EditedTagBytes(parsed, edit);
-    } catch (const std::exception&) {
-        damaged = true;
+    TagLib::ByteVector bytes(reinterpret_cast<const char*>(tag), static_cast<unsigned>(length));
+    DropExtendedHeader(bytes);
+    TParsedTag parsed;
+    if (!parsed.Parse(bytes)) {
         return std::nullopt;
     }
+    return RenderTag(parsed, parsed.header()->majorVersion() == 3 ? 3 : 4);
+}
+
+std::uint32_t Id3v2FrameSize(const std::uint8_t* header, bool syncSafe)
+{
+    if (syncSafe) {
+        return SyncSafe(header + 4);
+    }
+    return (std::uint32_t{header[4]} << 24) | (std::uint32_t{header[5]} << 16) |
+           (std::uint32_t{header[6]} << 8) | header[7];
 }
 
 void PutSyncSafe(char* at, std::size_t value)

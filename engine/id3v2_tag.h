@@ -39,30 +39,20 @@ std::size_t Id3v2TagLength(const std::uint8_t* head, std::size_t size);
 // bits a byte, the highest first.
 void PutSyncSafe(char* at, std::size_t value);
 
+// The size of the frame after the 10-byte frame header at `header`, as a 2.3 tag (`syncSafe`
+// false) or a 2.4 tag (true) gives it.
+std::uint32_t Id3v2FrameSize(const std::uint8_t* header, bool syncSafe);
+
 // The fields of the ID3v2 tag `tag` holds from its first byte on (versions 2.2 to 2.4,
 // unsynchronised or not, with or without an extended header, in any of their text encodings);
 // nothing when it starts with no tag. A tag cut short by the end of its file is read as far as
 // it goes.
 std::optional<TId3v2Fields> ParseId3v2Tag(const std::uint8_t* tag, std::size_t size);
 
-// What a write does to the seven fields of an ID3v2 tag: a field with a value is set (an empty text
-// removes its frame), a field without one is left as it is. Genre is a genre's name, Track a
-// number ("3"); a track total the tag holds ("3/12") is kept. Clear removes the seven fields'
-// frames and ignores the values.
-struct TId3v2Edit
-{
-    TId3v2Fields Fields;
-    bool Clear = false;
-};
-
-// The bytes of the ID3v2 tag `tag` (its first `size` bytes; none: a new tag) with the edit made:
-// the header and the frames, without padding. Every frame the edit does not name is kept; the tag
-// keeps its version 2.3 or 2.4 (2.2, which is no longer written, and a new tag become 2.4 with
-// UTF-8 texts). Nothing when the edit changes no field's value (a clear of a file without a
-// tag, values the tag holds already), and also, with `damaged` set, when the tag is cut short by
-// the end of its file or cannot be taken apart.
-std::optional<std::string> RenderId3v2Tag(const std::uint8_t* tag, std::size_t size,
-                                          const TId3v2Edit& edit, bool& damaged);
+// The tag `tag` holds (its first `length` bytes, all of them there) as TagLib renders it anew: a
+// 2.3 tag as 2.3, any other as 2.4, without unsynchronisation, extended header or padding, so that
+// its frames can be walked by their sizes. Nothing when TagLib finds no frames in it.
+std::optional<std::string> PlainId3v2Tag(const std::uint8_t* tag, std::size_t length);
 
 // Reads the ID3v2 tag at the head of the file. The file is opened for reading only and never
 // changed.

@@ -101,7 +101,8 @@ std::optional<TFileFailure> WriteExtractedTag(const std::string& fullPath,
     const TTagTrailer trailer = BuildTagTrailer(tag, audio.CodePage);
     std::optional<TId3v2Change> both;
     if (id3v2) {
-        both = TId3v2Change{Id3v2EditFromEdits(EditsOfRun(tag, formula, values, preserveOtherTag))};
+        both = TId3v2Change{Id3v2EditFromEdits(EditsOfRun(tag, formula, values, preserveOtherTag),
+                                               tag, audio.CodePage)};
     }
     TFileOutcome written = ChangeLockedFile(
         fullPath, fullPath, SeenByRead(audio.FileState), NotWritten,

@@ -102,6 +102,31 @@ TEST(Id3v2Copy, TellsTheFieldsTheTagsDisagreeIn)
     }
 }
 
+TEST(Id3v2Copy, KeepsTheId3v2ValuesThatAgree)
+{
+    const TTagRecord written{"A Title Longer Than An ID3v1 T", "??", "", "2001", "", 17, 3};
+    const auto keeps = KeepsAgreeing(written, DefaultTagCodePage);
+    const struct
+    {
+        std::size_t Field;
+        std::string Held;
+        bool Keeps;
+    } cases[] = {
+        {0, "A Title Longer Than An ID3v1 Tag Holds", true},
+        {0, "Another Title", false},
+        {1, "\xE6\x97\xA5\xE6\x9C\xAC", true}, // stored as "??"
+        {3, "2001-05-02", true},
+        {3, "2002", false},
+        {4, "a comment ID3v1 lacks", false},
+        {5, "(17)", true},
+        {6, "03/12", true},
+        {6, "4", false},
+    };
+    for (const auto& [field, held, kept] : cases) {
+        EXPECT_EQ(keeps(field, held), kept) << field << " " << held;
+    }
+}
+
 TEST(Id3v2Copy, WritesOnlyTheId3v1Tag)
 {
     using enum TFileStatus;

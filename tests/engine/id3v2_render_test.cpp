@@ -1,4 +1,4 @@
-#include "engine/id3v2_tag.h"
+#include "engine/id3v2_edit.h"
 #include "support/id3v2_fixture.h"
 
 #include <gtest/gtest.h>
@@ -97,6 +97,56 @@ TEST(Id3v2Render, EditsTheFieldsAndKeepsTheRest)
     EXPECT_FALSE(RenderId3v2Tag(reinterpret_cast<const std::uint8_t*>(whole.data()),
                                 whole.size() - 2, Edit("New"), damaged));
     EXPECT_TRUE(damaged);
+}
+
+TEST(Id3v2Render, ReplacesOnlyTheChangedFramesInTheirPlaces)
+{
+    using E = TId3v2Encoding;
+    const TId3v2TestFrame priv{"PRIV", std::string("x\0\xFF", 3)};
+    const auto title = [](const std::string& text) -> TId3v2TestFrame {
+        return {"TIT2", TextBody(E::Utf8, text)};
+    };
+    const std::string longTitle = "A Title Longer Than An ID3v1 Tag Holds";
+    TId3v2Edit keeping = Edit(longTitle.substr(0, 30));
+    keeping.Keeps = [&](std::size_t field, const std::string& held) {
+        return field == 0 && held.starts_with(*keeping.Fields.Title);
+    };
+    TId3v2Edit year;
+    year.Fields.Year = "2001";
+    TId3v2Edit comment;
+    comment.Fields.Comment = "new";
+    const struct
+    {
+        const char* Rule;
+        std::string Tag;
+        TId3v2Edit Edit;
+        std::string Written; // empty: nothing to write
+    } cases[] = {
+        {"a changed frame in its place, the others as they were",
+         MakeId3v2Tag(4, {title("Old"), priv, {"TPE1", TextBody(E::Utf16, "Same")}}), Edit("New"),
+         MakeId3v2Tag(4, {title("New"), priv, {"TPE1", TextBody(E::Utf16, "Same")}})},
+        {"a new frame before the others", MakeId3v2Tag(4, {priv}), Edit("New"),
+         MakeId3v2Tag(4, {title("New"), priv})},
+        {"the first of two frames", MakeId3v2Tag(4, {title("A"), title("B")}), Edit("C"),
+         MakeId3v2Tag(4, {title("C"), title("B")})},
+        {"a clear takes every frame of a field", MakeId3v2Tag(4, {title("A"), priv, title("B")}),
+         Edit({}, {}, true), MakeId3v2Tag(4, {priv})},
+        {"a 2.3 year stays TYER", MakeId3v2Tag(3, {{"TYER", TextBody(E::Latin1, "1999")}}), year,
+         MakeId3v2Tag(3, {{"TYER", TextBody(E::Latin1, "2001")}})},
+        {"a comment with a description stays",
+         MakeId3v2Tag(4, {{"COMM", CommentBody(E::Latin1, "iTunNORM", "x")},
+                          {"COMM", CommentBody(E::Latin1, "", "old")}}),
+         comment,
+         MakeId3v2Tag(4, {{"COMM", CommentBody(E::Latin1, "iTunNORM", "x")},
+                          {"COMM", CommentBody(E::Latin1, "", "new")}})},
+        {"a value the edit keeps", MakeId3v2Tag(4, {title(longTitle)}), keeping, ""},
+    };
+    for (const auto& c : cases) {
+        bool damaged = true;
+        const auto tag = RenderId3v2Tag(reinterpret_cast<const std::uint8_t*>(c.Tag.data()),
+                                        c.Tag.size(), c.Edit, damaged);
+        EXPECT_EQ(tag.value_or(""), c.Written) << c.Rule;
+    }
 }
 
 } // namespace
