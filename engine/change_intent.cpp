@@ -55,7 +55,7 @@ int AnnounceTrailerChange(const std::optional<TFileState>& before, const TTagTra
         }
         intent.Size += static_cast<std::int64_t>(head->New.size()) -
                        static_cast<std::int64_t>(head->Old.size());
-        intent.Head = *head;
+        intent.Head = head;
     }
     // a file without a trailer to cut off is not changed
     return intent.Size >= 0 ? AnnounceChange(intent) : 0;

@@ -26,8 +26,9 @@ struct TChangeIntent
     // known ahead, as when a trailer is cut off and an older one may show).
     std::int64_t Size = -1;
     std::optional<TTagTrailer> Trailer;
-    // The head's change, when the ID3v2 tag changes: undo needs the old bytes back.
-    std::optional<THeadChange> Head;
+    // The head's change, when the ID3v2 tag changes: undo needs the old bytes back. Held by the
+    // announcer while the intent is heard.
+    const THeadChange* Head = nullptr;
     // A move: the new path and the folders made for it, parents first.
     std::string NewPath;
     std::vector<std::string> NewFolders;

@@ -3,11 +3,12 @@
 #include "engine/block_reader.h"
 #include "engine/file_failure.h"
 #include "engine/file_handle.h"
+#include "engine/head_delta.h"
 #include "engine/path_parts.h"
 
 #include <cerrno>
-#include <cstring>
 #include <fcntl.h>
+#include <string_view>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -49,29 +50,14 @@ int CopyRest(int from, off_t offset, int to, off_t at)
 }
 
 // Where two heads of one length differ: the first differing byte and the one after the last
-// (both 0 when they do not). Compared in blocks, which memcmp does many times faster than a loop
-// over bytes.
-std::pair<std::size_t, std::size_t> DifferingSpan(const std::string& old, const std::string& now)
+// (both 0 when they do not).
+std::pair<std::size_t, std::size_t> DifferingSpan(std::string_view old, std::string_view now)
 {
-    constexpr std::size_t Block = 64;
-    const char* a = old.data();
-    const char* b = now.data();
-    std::size_t first = 0;
-    while (first + Block <= old.size() && std::memcmp(a + first, b + first, Block) == 0) {
-        first += Block;
+    const std::size_t first = CommonPrefix(old, now);
+    if (first == old.size()) {
+        return {0, 0};
     }
-    while (first < old.size() && a[first] == b[first]) {
-        ++first;
-    }
-    std::size_t end = old.size();
-    while (end >= first + Block && std::memcmp(a + end - Block, b + end - Block, Block) == 0) {
-        end -= Block;
-    }
-    while (end > first && a[end - 1] == b[end - 1]) {
-        --end;
-    }
-    return first == end ? std::pair<std::size_t, std::size_t>{0, 0}
-                        : std::pair<std::size_t, std::size_t>{first, end};
+    return {first, old.size() - CommonSuffix(old.substr(first), now.substr(first))};
 }
 
 // The hidden name the new file is written under, in the file's own folder.

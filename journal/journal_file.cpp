@@ -206,6 +206,38 @@ std::optional<std::string_view> HeaderValue(std::string_view line, std::string_v
     return line.substr(name.size() + 1);
 }
 
+// The "h" line's fields after its index: the old head whole, in a copy ("@") or told by its
+// delta from the new head.
+bool ParseHeadLine(const std::vector<std::string_view>& fields, TJournalEntry& entry)
+{
+    const std::string_view oldField = fields[3];
+    const auto old =
+        oldField == "-" || oldField == "@" ? std::optional<std::string>() : Unescape(oldField);
+    if (!Number(fields[2], entry.HeadNewLength) || (!old && oldField != "-" && oldField != "@")) {
+        return false;
+    }
+    entry.HeadChanged = true;
+    if (fields.size() == 4) {
+        entry.HeadOld = old.value_or(std::string());
+        entry.HeadCopy = oldField == "@" ? "@" : "";
+        return true;
+    }
+    THeadDelta delta;
+    delta.Middle = old.value_or(std::string());
+    const auto hex = [](std::string_view text, std::uint64_t& value) {
+        const auto [end, error] =
+            std::from_chars(text.data(), text.data() + text.size(), value, 16);
+        return error == std::errc() && end == text.data() + text.size() && !text.empty();
+    };
+    if (oldField == "@" || !Number(fields[4], delta.Prefix) || !Number(fields[5], delta.SuffixAt) ||
+        !Number(fields[6], delta.Suffix) || !Number(fields[7], delta.Zeros) ||
+        !hex(fields[8], delta.OldSum)) {
+        return false;
+    }
+    entry.OldHeadDelta = std::move(delta);
+    return true;
+}
+
 // One line after the "f" lines; false when it is damaged.
 bool ParseChangeLine(const std::vector<std::string_view>& fields, bool second, TJournalBatch& batch)
 {
@@ -227,17 +259,8 @@ bool ParseChangeLine(const std::vector<std::string_view>& fields, bool second, T
     if (!second) {
         return false;
     }
-    if (fields[0] == "h" && fields.size() == 4) {
-        const auto old = fields[3] == "-" || fields[3] == "@" ? std::optional<std::string>()
-                                                              : Unescape(fields[3]);
-        if (!Number(fields[2], entry.HeadNewLength) ||
-            (!old && fields[3] != "-" && fields[3] != "@")) {
-            return false;
-        }
-        entry.HeadChanged = true;
-        entry.HeadOld = old.value_or(std::string());
-        entry.HeadCopy = fields[3] == "@" ? "@" : "";
-        return true;
+    if (fields[0] == "h" && (fields.size() == 4 || fields.size() == 9)) {
+        return ParseHeadLine(fields, entry);
     }
     if (fields[0] == "n" && fields.size() == 2) {
         entry.Refused = true;
@@ -497,8 +520,8 @@ std::string RefusedLine(std::size_t index)
     return "n " + std::to_string(index) + "\n";
 }
 
-void AppendHeadLine(std::string& line, std::size_t index, std::string_view old,
-                    std::int64_t newLength, bool inCopy)
+void AppendHeadLine(std::string& line, std::size_t index, std::int64_t newLength,
+                    const THeadDelta& delta, bool inCopy)
 {
     line += "h ";
     AppendNumber(line, static_cast<std::int64_t>(index));
@@ -506,12 +529,21 @@ void AppendHeadLine(std::string& line, std::size_t index, std::string_view old,
     AppendNumber(line, newLength);
     line += ' ';
     if (inCopy) {
-        line += '@';
-    } else if (old.empty()) {
+        line += "@\n";
+        return;
+    }
+    if (delta.Middle.empty()) {
         line += '-';
     } else {
-        AppendEscaped(line, old);
+        AppendEscaped(line, delta.Middle);
     }
+    for (const std::size_t number : {delta.Prefix, delta.SuffixAt, delta.Suffix, delta.Zeros}) {
+        line += ' ';
+        AppendNumber(line, static_cast<std::int64_t>(number));
+    }
+    char sum[16];
+    line += ' ';
+    line.append(sum, std::to_chars(sum, sum + sizeof sum, delta.OldSum, 16).ptr);
     line += '\n';
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/head_delta.h"
 #include "engine/tag_file.h"
 
 #include <cstdint>
@@ -33,6 +34,10 @@
 //                                  NEWLENGTH bytes replace; "@" when they are kept in the file
 //                                  "BATCHFILE.head-INDEX" beside the batch file instead (a head
 //                                  longer than JournalHeadLimit)
+//   h INDEX NEWLENGTH MIDDLE PREFIX SUFFIXAT SUFFIX ZEROS OLDSUM
+//                                  the same, the old head told by where it differs from the new
+//                                  one (THeadDelta): MIDDLE its own bytes ("-": none), the
+//                                  numbers in decimal, the old head's sum in hexadecimal
 //   n INDEX                        the change announced by "i" was refused: the file is as it was
 //   e                              the batch ran to its end (not killed)
 //
@@ -72,11 +77,12 @@ struct TJournalEntry
     TFileState IntentBefore; // Size -1: as Before
     std::string IntentPath;
     std::vector<std::string> IntentFolders;
-    // The head's change ("h" line): its old bytes, or the file that keeps them, and the length of
-    // the bytes that replace them.
+    // The head's change ("h" line): its old bytes, the file that keeps them, or how they differ
+    // from the new ones, and the length of the bytes that replace them.
     bool HeadChanged = false;
     std::string HeadOld;
     std::string HeadCopy;
+    std::optional<THeadDelta> OldHeadDelta;
     std::int64_t HeadNewLength = 0;
 
     // What the file was before this batch changed it: the state seen just before the change
@@ -131,9 +137,10 @@ void AppendFileLine(std::string& out, const std::string& path, const TFileState&
 void AppendDoneLine(std::string& line, std::size_t index, const TJournalEntry& entry);
 // Appends the "i" line of file `index` (from the entry's Intent fields) to `line`.
 void AppendIntentLine(std::string& line, std::size_t index, const TJournalEntry& entry);
-// Appends the "h" line of file `index`; `old` empty with `inCopy`: the copy holds the bytes.
-void AppendHeadLine(std::string& line, std::size_t index, std::string_view old,
-                    std::int64_t newLength, bool inCopy);
+// Appends the "h" line of file `index`: the old head told by `delta`, or with `inCopy` kept in
+// the copy.
+void AppendHeadLine(std::string& line, std::size_t index, std::int64_t newLength,
+                    const THeadDelta& delta, bool inCopy);
 // The file beside the batch file that keeps file `index`'s old head.
 std::string HeadCopyPath(const std::string& batchFile, std::size_t index);
 // The "n" line of file `index`, and the line that ends a batch.

@@ -1,6 +1,7 @@
 #include "journal/journal_session.h"
 
 #include "engine/file_handle.h"
+#include "engine/head_delta.h"
 #include "engine/path_parts.h"
 #include "journal/file_states.h"
 
@@ -362,7 +363,10 @@ int TJournalSession::BeforeChange(const TChangeIntent& intent)
 
 int TJournalSession::StoreHead(const THeadChange& head)
 {
-    const bool inCopy = head.Old.size() > JournalHeadLimit;
+    // Where the new head differs from the old one: an edit of a few frames keeps a few bytes,
+    // however large the pictures beside them, unless it moves them within a head of one length
+    const THeadDelta delta = HeadDelta(head.Old, head.New);
+    const bool inCopy = delta.Middle.size() > JournalHeadLimit;
     if (inCopy) {
         // whole in the copy before the line that names it
         const std::string copy = HeadCopyPath(NumberedName(Folder, BatchNumber), Current);
@@ -378,8 +382,7 @@ int TJournalSession::StoreHead(const THeadChange& head)
         }
     }
     Line.clear();
-    AppendHeadLine(Line, Current, inCopy ? std::string_view() : std::string_view(head.Old),
-                   static_cast<std::int64_t>(head.New.size()), inCopy);
+    AppendHeadLine(Line, Current, static_cast<std::int64_t>(head.New.size()), delta, inCopy);
     return Store(Line);
 }
 

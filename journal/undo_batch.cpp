@@ -4,6 +4,7 @@
 #include "engine/block_reader.h"
 #include "engine/change_intent.h"
 #include "engine/file_handle.h"
+#include "engine/head_delta.h"
 #include "engine/id3v2_file.h"
 #include "engine/tag_file.h"
 #include "journal/file_states.h"
@@ -196,14 +197,31 @@ int OldHead(const TJournalEntry& entry, std::string& old)
     return ReadAt(copy.Get(), old.data(), old.size(), 0, error) == old.size() ? 0 : EIO;
 }
 
-// The head change that puts back the entry's old head, read from `fd`: nothing when the file has
-// it already; `code` EIO when the file starts with neither the old head nor the batch's.
+// The head change that puts back the entry's old head (`old`, or put together from the file's
+// head by the entry's delta), read from `fd`: nothing when the file has it already; `code` EIO
+// when the file starts with neither the old head nor the batch's.
 std::optional<THeadChange> HeadToPutBack(int fd, const TJournalEntry& entry, std::string old,
                                          int& code)
 {
     std::string now;
     code = ReadId3v2Region(fd, now);
-    if (code != 0 || now == old) {
+    if (code != 0) {
+        return std::nullopt;
+    }
+    if (const auto& delta = entry.OldHeadDelta) {
+        if (now.size() == delta->OldLength() && HeadSum(now) == delta->OldSum) {
+            return std::nullopt;
+        }
+        std::optional<std::string> put = now.size() == static_cast<std::size_t>(entry.HeadNewLength)
+                                             ? OldHeadFrom(now, *delta)
+                                             : std::nullopt;
+        if (!put) {
+            code = EIO;
+            return std::nullopt;
+        }
+        old = std::move(*put);
+    }
+    if (now == old) {
         return std::nullopt;
     }
     if (static_cast<std::int64_t>(now.size()) != entry.HeadNewLength) {
@@ -264,7 +282,9 @@ TFileOutcome UndoEntry(const TJournalEntry& entry, const TJournalEntry* earlier,
             return Refused(now, TFailureReason::Other,
                            "its old ID3v2 tag is missing from the journal");
         }
-        headMoves = entry.HeadNewLength - static_cast<std::int64_t>(old.size());
+        const std::size_t oldLength =
+            entry.OldHeadDelta ? entry.OldHeadDelta->OldLength() : old.size();
+        headMoves = entry.HeadNewLength - static_cast<std::int64_t>(oldLength);
         TFileHandle look(dryRun ? ::open(now.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK)
                                 : -1);
         head = HeadToPutBack(dryRun ? look.Get() : file.Descriptor(), entry, std::move(old), code);
@@ -304,7 +324,7 @@ TFileOutcome UndoEntry(const TJournalEntry& entry, const TJournalEntry* earlier,
     intent.Before = state;
     intent.Size = before.Size;
     intent.Trailer = before.Trailer;
-    intent.Head = head;
+    intent.Head = head ? &*head : nullptr;
     intent.NewPath = moved ? entry.Path : std::string();
     if (const int code = AnnounceChange(intent); code != 0) {
         return TFileOutcome::Refusal(FailureFromCode(now, code, CannotUndo));
