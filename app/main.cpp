@@ -1,3 +1,4 @@
+#include "engine/block_reader.h"
 #include "ui/components/locale_settings.h"
 #include "ui/components/qt_prompts.h"
 #include "ui/main/main_window.h"
@@ -20,6 +21,7 @@ const char* const Usage = "Usage: cantrel [FOLDER | FILE]\n"
 // cantrel [PATH]: PATH is opened once the main window shows.
 int main(int argc, char** argv)
 {
+    KeepFreedBuffers();
     if (argc > 1 && (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0)) {
         std::fputs(Usage, stdout);
         return 0;

@@ -146,22 +146,51 @@ std::array<bool, 7> FieldsDisagreeing(const std::optional<TTagRecord>& id3v1,
     return disagree;
 }
 
+namespace {
+
+// Printable ASCII, which every code page holds as it is, without trailing blanks.
+std::optional<std::string_view> PlainText(std::string_view text)
+{
+    if (!std::all_of(text.begin(), text.end(), [](char c) { return c >= ' ' && c < 0x7F; })) {
+        return std::nullopt;
+    }
+    return text.substr(0, text.find_last_not_of(' ') + 1);
+}
+
+} // namespace
+
 std::function<bool(std::size_t, const std::string&)> KeepsAgreeing(const TTagRecord& written,
                                                                    const TTagCodePage& codePage)
 {
-    const TTagRecord id3v1 =
-        ParseTagTrailer(BuildTagTrailer(written, codePage), codePage).value_or(written);
-    return [id3v1, codePage](std::size_t field, const std::string& held) {
+    // the tag as it reads back is put together only when a value needs it
+    return [written, codePage, id3v1 = std::optional<TTagRecord>()](
+               std::size_t field, const std::string& held) mutable {
         static constexpr std::optional<std::string> TId3v2Fields::*Fields[] = {
             &TId3v2Fields::Title, &TId3v2Fields::Artist,  &TId3v2Fields::Album,
             &TId3v2Fields::Year,  &TId3v2Fields::Comment, &TId3v2Fields::Genre,
             &TId3v2Fields::Track};
+        static constexpr std::string TTagRecord::*Texts[] = {
+            &TTagRecord::Title, &TTagRecord::Artist, &TTagRecord::Album, nullptr,
+            &TTagRecord::Comment};
         if (field >= std::size(Fields)) {
             return false;
         }
+        // a short plain text is what it gives ID3v1: the common case of another value
+        const auto text = field < std::size(Texts) ? Texts[field] : nullptr;
+        if (text != nullptr && held.size() <= TagTextLimit &&
+            (written.*text).size() <= TagTextLimit) {
+            const auto mine = PlainText(held);
+            const auto theirs = PlainText(written.*text);
+            if (mine && theirs && *mine != *theirs) {
+                return false;
+            }
+        }
+        if (!id3v1) {
+            id3v1 = ParseTagTrailer(BuildTagTrailer(written, codePage), codePage).value_or(written);
+        }
         TId3v2Fields id3v2;
         id3v2.*Fields[field] = held;
-        return !FieldsDisagreeing(id3v1, id3v2, codePage)[field];
+        return !FieldsDisagreeing(*id3v1, id3v2, codePage)[field];
     };
 }
 

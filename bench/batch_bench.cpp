@@ -11,6 +11,7 @@
 #include "batch/tag_write.h"
 #include "bench/bench_folder.h"
 #include "cli/commands.h"
+#include "engine/block_reader.h"
 #include "engine/mpeg_audio.h"
 
 #include <algorithm>
@@ -134,6 +135,7 @@ void Ratio(const char* what, const TBest& part, const TBest& whole, const TBatch
 
 int main(int argc, char** argv)
 {
+    KeepFreedBuffers(); // as the programs do
     const int count = argc > 1 ? std::max(1, std::atoi(argv[1])) : 10000;
     const auto folder = MakeBenchFolder();
     if (!folder) {

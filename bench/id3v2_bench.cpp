@@ -11,6 +11,7 @@
 #include "batch/id3v2_copy.h"
 #include "batch/tag_write.h"
 #include "bench/bench_folder.h"
+#include "engine/block_reader.h"
 #include "engine/mpeg_audio.h"
 
 #include <algorithm>
@@ -124,6 +125,7 @@ void Report(const char* what, double seconds, std::size_t files)
 
 int main(int argc, char** argv)
 {
+    KeepFreedBuffers(); // as the programs do
     const int count = argc > 1 ? std::max(1, std::atoi(argv[1])) : 10000;
     const std::size_t pictureBytes =
         1024 * static_cast<std::size_t>(argc > 2 ? std::max(0, std::atoi(argv[2])) : 30);

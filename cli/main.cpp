@@ -1,5 +1,6 @@
 #include "cli/command_line.h"
 #include "cli/commands.h"
+#include "engine/block_reader.h"
 
 #include <clocale>
 #include <iostream>
@@ -27,6 +28,7 @@ constexpr TCommandEntry Commands[] = {
 int main(int argc, char** argv)
 {
     std::setlocale(LC_ALL, "");
+    KeepFreedBuffers();
     const std::string_view command = argc < 2 ? "" : argv[1];
     if (argc < 2 || command == "--help" || command == "-h") {
         (argc < 2 ? std::cerr : std::cout) << ProgramUsage();

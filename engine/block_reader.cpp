@@ -4,6 +4,7 @@
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
+#include <malloc.h>
 #include <new>
 #include <unistd.h>
 #include <utility>
@@ -25,6 +26,12 @@ struct TSpareBuffer
 thread_local TSpareBuffer Spare;
 
 } // namespace
+
+void KeepFreedBuffers()
+{
+    // freed memory at the top of the heap goes back to the system only beyond this
+    mallopt(M_TRIM_THRESHOLD, 16 << 20);
+}
 
 std::size_t ReadAt(int fd, void* out, std::size_t count, std::int64_t offset, int& error)
 {

@@ -6,6 +6,8 @@
 
 namespace {
 
+// Compared a page at a time while they agree, then in small blocks, then byte by byte.
+constexpr std::size_t Page = 4096;
 constexpr std::size_t Block = 64;
 
 // The number of zero bytes `bytes` ends in.
@@ -28,8 +30,10 @@ std::size_t CommonPrefix(std::string_view a, std::string_view b)
 {
     const std::size_t size = std::min(a.size(), b.size());
     std::size_t at = 0;
-    while (at + Block <= size && std::memcmp(a.data() + at, b.data() + at, Block) == 0) {
-        at += Block;
+    for (const std::size_t block : {Page, Block}) {
+        while (at + block <= size && std::memcmp(a.data() + at, b.data() + at, block) == 0) {
+            at += block;
+        }
     }
     while (at < size && a[at] == b[at]) {
         ++at;
@@ -43,8 +47,11 @@ std::size_t CommonSuffix(std::string_view a, std::string_view b)
     const char* aEnd = a.data() + a.size();
     const char* bEnd = b.data() + b.size();
     std::size_t at = 0;
-    while (at + Block <= size && std::memcmp(aEnd - at - Block, bEnd - at - Block, Block) == 0) {
-        at += Block;
+    for (const std::size_t block : {Page, Block}) {
+        while (at + block <= size &&
+               std::memcmp(aEnd - at - block, bEnd - at - block, block) == 0) {
+            at += block;
+        }
     }
     while (at < size && aEnd[-1 - static_cast<std::ptrdiff_t>(at)] ==
                             bEnd[-1 - static_cast<std::ptrdiff_t>(at)]) {

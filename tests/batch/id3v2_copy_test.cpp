@@ -115,6 +115,7 @@ TEST(Id3v2Copy, KeepsTheId3v2ValuesThatAgree)
         {0, "A Title Longer Than An ID3v1 Tag Holds", true},
         {0, "Another Title", false},
         {1, "\xE6\x97\xA5\xE6\x9C\xAC", true}, // stored as "??"
+        {1, "?? ", true},                      // trailing blanks are not stored
         {3, "2001-05-02", true},
         {3, "2002", false},
         {4, "a comment ID3v1 lacks", false},
