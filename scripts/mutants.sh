@@ -110,6 +110,9 @@ mutants=(
     'engine/tag_file.cpp@batch_tests@if (flock(fd, LOCK_EX | LOCK_NB) == 0) {@if (flock(fd, LOCK_EX | LOCK_NB) == 0 || fd >= 0) {'
     'batch/locked_change.cpp@batch_tests@if (seen && open.State() != seen) {@if (false) {'
     'batch/id3v2_copy.cpp@batch_tests@: !blank(own.*v1);@: blank(own.*v1);'
+    'engine/head_delta.cpp@engine_tests@if (HeadSum(old) != delta.OldSum) {@if (false) {'
+    'engine/id3v2_edit.cpp@engine_tests@replaced[field] = true;@replaced[field] = false;'
+    'batch/id3v2_copy.cpp@batch_tests@if (mine && theirs && *mine != *theirs) {@if (mine && theirs) {'
     'ui/main/tag_boxes.cpp@main_window_id3v2_test@font.setBold(disagreeing[i]);@font.setBold(false);'
     'batch/locked_change.cpp@batch_tests@AnnounceTrailerChange(open.State(), leaves, head ? &*head : nullptr, !change);@0;'
 )
