@@ -141,7 +141,12 @@ std::optional<std::string> NewFrame(std::size_t field, const std::string& value,
     const auto* textFrame = dynamic_cast<const TagLib::ID3v2::TextIdentificationFrame*>(old);
     TagLib::String::Type encoding = version == 4 ? TagLib::String::UTF8 : TagLib::String::Latin1;
     if (comment != nullptr || textFrame != nullptr) {
-        encoding = comment != nullptr ? comment->textEncoding() : textFrame->textEncoding();
+        // the old frame's encoding, when its byte names one (a damaged frame may hold any)
+        const int held = static_cast<int>(comment != nullptr ? comment->textEncoding()
+                                                             : textFrame->textEncoding());
+        if (held >= TagLib::String::Latin1 && held <= TagLib::String::UTF8) {
+            encoding = static_cast<TagLib::String::Type>(held);
+        }
         const TagLib::StringList values =
             textFrame != nullptr ? textFrame->fieldList() : TagLib::StringList(comment->text());
         // a track keeps the total the frame held ("3/12")

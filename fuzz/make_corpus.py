@@ -181,8 +181,46 @@ WindowState=1
     }
 
 
+def id3v2_frame(version, frame_id, body, flags=b"\0\0"):
+    """A 2.3 frame (plain size) or 2.4 frame (syncsafe size)."""
+    size = len(body)
+    if version == 4:
+        size_bytes = bytes([(size >> 21) & 0x7F, (size >> 14) & 0x7F, (size >> 7) & 0x7F, size & 0x7F])
+    else:
+        size_bytes = struct.pack(">I", size)
+    return frame_id + size_bytes + flags + body
+
+
+def id3v2_tag(version, frames, padding=0, flags=0):
+    body = b"".join(frames) + bytes(padding)
+    size = len(body)
+    syncsafe = bytes([(size >> 21) & 0x7F, (size >> 14) & 0x7F, (size >> 7) & 0x7F, size & 0x7F])
+    return b"ID3" + bytes([version, 0, flags]) + syncsafe + body
+
+
+def id3v2_edit():
+    picture = b"\0image/jpeg\0\x03\0" + bytes(range(256)) * 4
+    return {
+        "v3-utf16-picture": id3v2_tag(3, [
+            id3v2_frame(3, b"TIT2", b"\x01\xff\xfeO\0l\0d\0"),
+            id3v2_frame(3, b"TRCK", b"\x003/12"),
+            id3v2_frame(3, b"TYER", b"\x002001"),
+            id3v2_frame(3, b"APIC", picture)], padding=64),
+        "v4-utf8-comments": id3v2_tag(4, [
+            id3v2_frame(4, b"COMM", b"\x03engiTunNORM\0 0000"),
+            id3v2_frame(4, b"COMM", b"\x03eng\0old"),
+            id3v2_frame(4, b"TIT2", b"\x03A\0B"),
+            id3v2_frame(4, b"TCON", b"\x03(17)"),
+            id3v2_frame(4, b"PRIV", b"x\0\xff\xe0")]),
+        "v2": b"ID3\x02\0\0\0\0\0\x0eTT2\0\0\x08\0Old two",
+        "v3-unsynchronised": id3v2_tag(3, [id3v2_frame(3, b"TIT2", b"\0\xff\0x")], flags=0x80),
+        "no-tag": b"\xff\xfb\x90\x00",
+    }
+
+
 def main():
     targets = {
+        "id3v2_edit": id3v2_edit(),
         "mpeg_analysis": mpeg_analysis(),
         "tag_trailer": tag_trailer(),
         "format_items": format_items(),
