@@ -93,8 +93,7 @@ TId3v1CopyOutcome CopyId3v1ToId3v2(TMPEGAudio& audio, const std::string& path, b
     if (dryRun) {
         bool changes = false;
         if (const int code = DryRunOf(audio.FileName, change.Edit, changes); code != 0) {
-            return {TFileOutcome::Refusal(
-                FailureFromCode(path, code, HeadFailureText(CannotWriteId3v2, code, {})))};
+            return {TFileOutcome::Refusal(HeadFailure(path, CannotWriteId3v2, code))};
         }
         return {changes ? TFileOutcome() : TFileOutcome(TFileStatus::Unchanged)};
     }

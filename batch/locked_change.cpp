@@ -67,8 +67,7 @@ TFileOutcome ChangeLockedFile(const std::string& file, const std::string& path,
         int code = 0;
         head = PlanId3v2Change(open.Descriptor(), id3v2->Edit, code);
         if (code != 0) {
-            return TFileOutcome::Refusal(
-                FailureFromCode(path, code, HeadFailureText(what, code, {})));
+            return TFileOutcome::Refusal(HeadFailure(path, what, code));
         }
         if (!head && !change) {
             return {TFileStatus::Unchanged, {}};
@@ -84,8 +83,7 @@ TFileOutcome ChangeLockedFile(const std::string& file, const std::string& path,
     if (head) {
         std::string why;
         if (const int code = ChangeHead(open, file, *head, why); code != 0) {
-            return TFileOutcome::Refusal(
-                FailureFromCode(path, code, HeadFailureText(what, code, why)));
+            return TFileOutcome::Refusal(HeadFailure(path, what, code, why));
         }
         id3v2->Changed = true;
     }

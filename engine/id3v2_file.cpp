@@ -142,7 +142,10 @@ std::size_t Id3v2RegionLength(const std::uint8_t* head, std::size_t size)
 
 int ReadId3v2Region(int fd, std::string& region)
 {
-    // the usual tag in one read; the rest of a longer one straight into its place
+    // the usual tag in one read; the rest of a longer one straight into its place, a mebibyte at a
+    // time, so that a damaged header that claims far more than the file holds costs no more memory
+    // than the file's own bytes
+    constexpr std::size_t Step = 1 << 20;
     char first[4096];
     int error = 0;
     const std::size_t got = ReadAt(fd, first, sizeof first, 0, error);
@@ -151,16 +154,20 @@ int ReadId3v2Region(int fd, std::string& region)
         return error;
     }
     const std::size_t length = Id3v2RegionLength(reinterpret_cast<const std::uint8_t*>(first), got);
-    region.reserve(length);
+    region.reserve(std::min(length, Step));
     region.assign(first, std::min(length, got));
-    if (length <= got) {
-        return 0;
-    }
-    region.resize(length);
-    if (got < sizeof first || ReadAt(fd, region.data() + got, length - got,
-                                     static_cast<std::int64_t>(got), error) != length - got) {
+    if (length > got && got < sizeof first) {
         region.clear();
-        return error != 0 ? error : EINVAL;
+        return EILSEQ;
+    }
+    while (region.size() < length) {
+        const std::size_t at = region.size();
+        const std::size_t step = std::min(length - at, Step);
+        region.resize(at + step);
+        if (ReadAt(fd, region.data() + at, step, static_cast<std::int64_t>(at), error) != step) {
+            region.clear();
+            return error != 0 ? error : EILSEQ;
+        }
     }
     return 0;
 }
@@ -217,13 +224,14 @@ void RemoveStoppedWrite(const std::string& path)
     ::unlink(BesideName(path).c_str());
 }
 
-std::string HeadFailureText(const std::string& what, int code, const std::string& why)
+TFileFailure HeadFailure(const std::string& path, const std::string& what, int code,
+                         const std::string& why)
 {
     if (!why.empty()) {
-        return what + ": " + why;
+        return {path, code, TFailureReason::None, what + ": " + why};
     }
     if (code == EILSEQ) {
-        return what + ": its ID3v2 tag cannot be read";
+        return {path, code, TFailureReason::None, what + ": its ID3v2 tag cannot be read"};
     }
-    return ErrorText(what, code);
+    return FailureFromCode(path, code, what);
 }

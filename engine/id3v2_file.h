@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/change_intent.h"
+#include "engine/file_failure.h"
 #include "engine/id3v2_edit.h"
 #include "engine/tag_file.h"
 
@@ -24,7 +25,7 @@ inline constexpr std::size_t Id3v2NewPadding = 4096;
 std::size_t Id3v2RegionLength(const std::uint8_t* head, std::size_t size);
 
 // Reads the head region of the open file into `region` (empty without a tag): 0 or the errno
-// value; EINVAL when the region claims more bytes than the file holds.
+// value; EILSEQ when the tag claims more bytes than the file holds (a damaged tag).
 int ReadId3v2Region(int fd, std::string& region);
 
 // The change of the head that the edit makes to a file whose head region is `region`: nothing
@@ -46,5 +47,6 @@ int ChangeHead(TOpenTagFile& open, const std::string& path, const THeadChange& h
 // Removes what a write anew of the file at `path` left when it was stopped before its rename.
 void RemoveStoppedWrite(const std::string& path);
 
-// The text of a refusal with errno `code` from the calls above, after `what`.
-std::string HeadFailureText(const std::string& what, int code, const std::string& why);
+// The refusal of the file `path` with errno `code` from the calls above, its text after `what`.
+TFileFailure HeadFailure(const std::string& path, const std::string& what, int code,
+                         const std::string& why = {});

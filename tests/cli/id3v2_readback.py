@@ -124,5 +124,12 @@ out = run("write", "--id3v2", "--title", "A much longer title", cases["v24-bare"
 check("failed:31" in out, "hard link: " + out)
 check(open(cases["v24-bare"], "rb").read() == originals["v24-bare"], "hard link: file changed")
 
+# a tag that claims more bytes than its file holds is refused as unreadable, the file left whole
+damaged = os.path.join(work, "claims-more.mp3")
+open(damaged, "wb").write(b"ID3\x04\0\0\x7f\x7f\x7f\x7f" + AUDIO + TRAILER)
+out = run("write", "--id3v2", "--title", "X", damaged, status=1)
+check("failed:84" in out, "damaged tag: " + out)
+check(open(damaged, "rb").read()[:10] == b"ID3\x04\0\0\x7f\x7f\x7f\x7f", "damaged tag: changed")
+
 print("\n".join(failures) or "all files read back as written")
 sys.exit(1 if failures else 0)
