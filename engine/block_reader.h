@@ -12,7 +12,7 @@ std::size_t ReadAt(int fd, void* out, std::size_t count, std::int64_t offset, in
 // Keeps memory a batch frees on the heap for the next file instead of handing it back to the
 // system after each one: a file's analysis and tag write take and free buffers of tens of
 // kilobytes, and the pages the system would take back must be faulted in again for the next file,
-// which cost a third of a tag write. Called once at the start of a program that runs batches.
+// which cost a quarter of a tag write. Called once at the start of a program that runs batches.
 void KeepFreedBuffers();
 
 // Reads an open file through a buffer: byte by byte where the frame search slides, in small
