@@ -1,5 +1,6 @@
 #include "batch/id3v2_copy.h"
 
+#include "batch/locked_change.h"
 #include "engine/genre_names.h"
 #include "engine/mpeg_audio.h"
 #include "engine/tag_record.h"
@@ -8,8 +9,6 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace {
 
@@ -73,20 +72,6 @@ std::optional<std::uint8_t> GenreOf(std::string_view genre)
         }
     }
     return std::nullopt;
-}
-
-// Whether a write would be refused for want of permission, without opening the file for writing:
-// 0 or the errno value (EACCES also for the superuser when no write bit is set, as a write does).
-int WriteRefusal(const std::string& fullPath)
-{
-    struct stat info = {};
-    if (stat(fullPath.c_str(), &info) != 0) {
-        return errno;
-    }
-    if ((info.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0) {
-        return EACCES;
-    }
-    return access(fullPath.c_str(), W_OK) == 0 ? 0 : errno;
 }
 
 } // namespace
@@ -165,14 +150,10 @@ std::function<bool(std::size_t, const std::string&)> KeepsAgreeing(const TTagRec
     // the tag as it reads back is put together only when a value needs it
     return [written, codePage, id3v1 = std::optional<TTagRecord>()](
                std::size_t field, const std::string& held) mutable {
-        static constexpr std::optional<std::string> TId3v2Fields::*Fields[] = {
-            &TId3v2Fields::Title, &TId3v2Fields::Artist,  &TId3v2Fields::Album,
-            &TId3v2Fields::Year,  &TId3v2Fields::Comment, &TId3v2Fields::Genre,
-            &TId3v2Fields::Track};
         static constexpr std::string TTagRecord::*Texts[] = {
             &TTagRecord::Title, &TTagRecord::Artist, &TTagRecord::Album, nullptr,
             &TTagRecord::Comment};
-        if (field >= std::size(Fields)) {
+        if (field >= Id3v2FieldOrder.size()) {
             return false;
         }
         // a short plain text is what it gives ID3v1: the common case of another value
@@ -189,7 +170,7 @@ std::function<bool(std::size_t, const std::string&)> KeepsAgreeing(const TTagRec
             id3v1 = ParseTagTrailer(BuildTagTrailer(written, codePage), codePage).value_or(written);
         }
         TId3v2Fields id3v2;
-        id3v2.*Fields[field] = held;
+        id3v2.*Id3v2FieldOrder[field] = held;
         return !FieldsDisagreeing(*id3v1, id3v2, codePage)[field];
     };
 }

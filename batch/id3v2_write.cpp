@@ -34,8 +34,8 @@ int DryRunOf(const std::string& file, const TId3v2Edit& edit, bool& changes)
     }
     int code = 0;
     changes = PlanId3v2Change(handle.Get(), edit, code).has_value();
-    if (code == 0 && changes && ::access(file.c_str(), W_OK) != 0) {
-        code = errno;
+    if (code == 0 && changes) {
+        code = WriteRefusal(file);
     }
     return code;
 }

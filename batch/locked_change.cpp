@@ -4,6 +4,8 @@
 #include "engine/id3v2_file.h"
 
 #include <cerrno>
+#include <sys/stat.h>
+#include <unistd.h>
 
 std::optional<TFileState> SeenByRead(const TFileState& analysed)
 {
@@ -11,6 +13,18 @@ std::optional<TFileState> SeenByRead(const TFileState& analysed)
         return std::nullopt;
     }
     return analysed;
+}
+
+int WriteRefusal(const std::string& fullPath)
+{
+    struct stat info = {};
+    if (stat(fullPath.c_str(), &info) != 0) {
+        return errno;
+    }
+    if ((info.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0) {
+        return EACCES;
+    }
+    return access(fullPath.c_str(), W_OK) == 0 ? 0 : errno;
 }
 
 TFileFailure NotRegularFailure(const std::string& path, const std::string& what)

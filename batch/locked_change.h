@@ -19,6 +19,11 @@
 // file that was not analysed as one.
 std::optional<TFileState> SeenByRead(const TFileState& analysed);
 
+// Whether a write would be refused for want of permission, without opening the file for writing
+// (a dry run): 0 or the errno value (EACCES also for the superuser when no write bit is set, as a
+// write does).
+int WriteRefusal(const std::string& fullPath);
+
 // The refusal of a pipe, device or anything else that is not a regular file: never changed.
 TFileFailure NotRegularFailure(const std::string& path, const std::string& what);
 

@@ -269,9 +269,10 @@ std::vector<TCommandSyntax> MakeSyntaxes()
         .Intro =
             "Writes title, artist, album, year, comment, genre (by name) and track of the\n"
             "ID3v1 tag of each FILE into its ID3v2 tag, made as version 2.4 when the file has\n"
-            "none. An empty ID3v1 field keeps the ID3v2 value. The ID3v2 tag keeps its version\n"
-            "and every other frame (pictures, lyrics); the ID3v1 tag and the audio are left\n"
-            "as they are.",
+            "none. An empty ID3v1 field keeps the ID3v2 value, and so does a field in which\n"
+            "the two tags agree (an ID3v2 title longer than ID3v1 holds, a full date). The\n"
+            "ID3v2 tag keeps its version and every other frame (pictures, lyrics); the ID3v1\n"
+            "tag and the audio are left as they are.",
         .Outro =
             "Prints \"FILE<TAB>STATUS\" per file, STATUS one of: written, unchanged (the ID3v2\n"
             "tag holds these values already), no-id3v1, planned (--dry-run), changed (another\n"

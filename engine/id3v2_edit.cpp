@@ -19,23 +19,18 @@
 
 namespace {
 
-constexpr std::size_t FieldCount = 7;
+constexpr std::size_t FieldCount = Id3v2FieldOrder.size();
 
-// The frames of the fields, in the order of TId3v2Fields. The year is TDRC in a 2.4 tag and TYER
-// in a 2.3 one, and a frame of either id holds it in both; the comment is a COMM frame without a
-// description (the others carry things such as "iTunNORM" volume data).
+// The frames of the fields, in the order of Id3v2FieldOrder. The year is TDRC in a 2.4 tag and
+// TYER in a 2.3 one, and a frame of either id holds it in both; the comment is a COMM frame without
+// a description (the others carry things such as "iTunNORM" volume data).
 const struct
 {
     std::string_view Id;
     std::string_view Id23; // the id a 2.3 tag writes, when another
-    std::optional<std::string> TId3v2Fields::*Field;
-} FieldFrames[FieldCount] = {
-    {"TIT2", "", &TId3v2Fields::Title},   {"TPE1", "", &TId3v2Fields::Artist},
-    {"TALB", "", &TId3v2Fields::Album},   {"TDRC", "TYER", &TId3v2Fields::Year},
-    {"COMM", "", &TId3v2Fields::Comment}, {"TCON", "", &TId3v2Fields::Genre},
-    {"TRCK", "", &TId3v2Fields::Track}};
+} FieldFrames[FieldCount] = {{"TIT2", ""}, {"TPE1", ""}, {"TALB", ""}, {"TDRC", "TYER"},
+                             {"COMM", ""}, {"TCON", ""}, {"TRCK", ""}};
 
-constexpr std::size_t YearField = 3;
 constexpr std::size_t CommentField = 4;
 constexpr std::size_t GenreField = 5;
 constexpr std::size_t TrackField = 6;
@@ -84,7 +79,7 @@ std::size_t FieldOf(std::string_view frame, const TId3v2Edit& edit,
         if (id != frames.Id && (frames.Id23.empty() || id != frames.Id23)) {
             continue;
         }
-        if (!edit.Clear && !(edit.Fields.*frames.Field)) {
+        if (!edit.Clear && !(edit.Fields.*Id3v2FieldOrder[field])) {
             return FieldCount;
         }
         parsed = Parsed(frame, header);
@@ -97,18 +92,6 @@ std::size_t FieldOf(std::string_view frame, const TId3v2Edit& edit,
         return field;
     }
     return FieldCount;
-}
-
-// The value the frame holds for the field, as ParseId3v2Tag reads it: the genre and the track
-// their first value, any other text its values joined.
-std::string Held(std::size_t field, const TagLib::ID3v2::Frame& frame)
-{
-    const auto* text = dynamic_cast<const TagLib::ID3v2::TextIdentificationFrame*>(&frame);
-    if (text != nullptr && (field == GenreField || field == TrackField)) {
-        const TagLib::StringList values = text->fieldList();
-        return values.isEmpty() ? std::string() : values.front().to8Bit(true);
-    }
-    return frame.toString().to8Bit(true);
 }
 
 // A new frame rendered for a tag of the version asked (TagLib reaches a frame's version only from
@@ -156,7 +139,9 @@ std::optional<std::string> NewFrame(std::size_t field, const std::string& value,
             }
         }
         if ((oldId == id && values == TagLib::StringList(text)) ||
-            (edit.Keeps && edit.Keeps(field, Held(field, *old)))) {
+            (edit.Keeps &&
+             edit.Keeps(field, Id3v2FrameText(*old, field == GenreField || field == TrackField)
+                                   .value_or(std::string())))) {
             return std::nullopt;
         }
     }
@@ -181,7 +166,7 @@ std::optional<std::string> EditedTag(const TTagFrames& tag, const TId3v2Edit& ed
     header.setMajorVersion(tag.Version);
     std::array<std::string, FieldCount> values;
     for (std::size_t field = 0; field < FieldCount; ++field) {
-        const auto& value = edit.Fields.*FieldFrames[field].Field;
+        const auto& value = edit.Fields.*Id3v2FieldOrder[field];
         values[field] = edit.Clear || !value ? std::string() : *value;
     }
     // each frame's field, and the fields that have a frame

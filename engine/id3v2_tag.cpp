@@ -29,20 +29,12 @@ std::optional<std::string> Utf8(const TagLib::String& text)
     return text.to8Bit(true);
 }
 
-// The frame's text; several values (as 2.4 allows) joined by " ". `firstValue`: only the first.
+// The text of the first frame `id`.
 std::optional<std::string> TextFrame(const TagLib::ID3v2::Tag& tag, const char* id,
                                      bool firstValue = false)
 {
     const TagLib::ID3v2::FrameList& frames = tag.frameList(id);
-    if (frames.isEmpty()) {
-        return std::nullopt;
-    }
-    const auto* text = dynamic_cast<const TagLib::ID3v2::TextIdentificationFrame*>(frames.front());
-    if (firstValue && text != nullptr) {
-        const TagLib::StringList values = text->fieldList();
-        return values.isEmpty() ? std::nullopt : Utf8(values.front());
-    }
-    return Utf8(frames.front()->toString());
+    return frames.isEmpty() ? std::nullopt : Id3v2FrameText(*frames.front(), firstValue);
 }
 
 // The comment players show: the first COMM frame without a description (the others carry
@@ -154,6 +146,16 @@ std::string RenderTag(const TagLib::ID3v2::Tag& tag, unsigned version)
 }
 
 } // namespace
+
+std::optional<std::string> Id3v2FrameText(const TagLib::ID3v2::Frame& frame, bool firstValue)
+{
+    const auto* text = dynamic_cast<const TagLib::ID3v2::TextIdentificationFrame*>(&frame);
+    if (firstValue && text != nullptr) {
+        const TagLib::StringList values = text->fieldList();
+        return values.isEmpty() ? std::nullopt : Utf8(values.front());
+    }
+    return Utf8(frame.toString());
+}
 
 std::optional<std::string> PlainId3v2Tag(const std::uint8_t* tag, std::size_t length)
 {

@@ -1,9 +1,14 @@
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string>
+
+namespace TagLib::ID3v2 {
+class Frame;
+}
 
 // The seven fields an ID3v2 tag can give an ID3v1 tag, as the ID3v2 tag holds them, in UTF-8.
 // A field is present when the tag has its frame with a text that is not empty: an empty frame
@@ -20,6 +25,11 @@ struct TId3v2Fields
 
     bool operator==(const TId3v2Fields&) const = default;
 };
+
+// The fields in the order of an ID3v1 tag's: title, artist, album, year, comment, genre, track.
+inline constexpr std::array<std::optional<std::string> TId3v2Fields::*, 7> Id3v2FieldOrder = {
+    &TId3v2Fields::Title,   &TId3v2Fields::Artist, &TId3v2Fields::Album, &TId3v2Fields::Year,
+    &TId3v2Fields::Comment, &TId3v2Fields::Genre,  &TId3v2Fields::Track};
 
 // What reading a file's ID3v2 tag found.
 struct TId3v2Reading
@@ -48,6 +58,10 @@ std::uint32_t Id3v2FrameSize(const std::uint8_t* header, bool syncSafe);
 // nothing when it starts with no tag. A tag cut short by the end of its file is read as far as
 // it goes.
 std::optional<TId3v2Fields> ParseId3v2Tag(const std::uint8_t* tag, std::size_t size);
+
+// The text a frame holds, as the fields above are read from it: its values (as 2.4 allows several)
+// joined by " ", or with `firstValue` only the first; nothing when it is empty.
+std::optional<std::string> Id3v2FrameText(const TagLib::ID3v2::Frame& frame, bool firstValue);
 
 // The tag `tag` holds (its first `length` bytes, all of them there) as TagLib renders it anew: a
 // 2.3 tag as 2.3, any other as 2.4, without unsynchronisation, extended header or padding, so that

@@ -131,5 +131,10 @@ out = run("write", "--id3v2", "--title", "X", damaged, status=1)
 check("failed:84" in out, "damaged tag: " + out)
 check(open(damaged, "rb").read()[:10] == b"ID3\x04\0\0\x7f\x7f\x7f\x7f", "damaged tag: changed")
 
+# a dry run refuses what the run would: a file without a write bit, also for the superuser
+os.chmod(cases["v23-padded"], 0o444)
+out = run("copy-v1", "--dry-run", cases["v23-padded"], status=1)
+check("failed:13" in out, "read-only dry run: " + out)
+
 print("\n".join(failures) or "all files read back as written")
 sys.exit(1 if failures else 0)

@@ -137,16 +137,13 @@ void TTagBoxes::ShowId3v2(const TId3v2Reading& reading,
 {
     const TId3v2Fields none;
     const TId3v2Fields& fields = reading.Fields ? *reading.Fields : none;
-    const std::optional<std::string>* values[] = {&fields.Title, &fields.Artist,  &fields.Album,
-                                                  &fields.Year,  &fields.Comment, &fields.Genre,
-                                                  &fields.Track};
     Id3v2Heading->setText(reading.Opened && !reading.Fields ? tr("no ID3v2 tag") : tr("ID3v2"));
     for (std::size_t i = 0; i < Id3v2Values.size(); ++i) {
         // line breaks and tabs of a comment frame shown as spaces; a long text is cut before
         // anything is done with it
+        const std::optional<std::string>& field = fields.*Id3v2FieldOrder[i];
         const std::string_view value =
-            values[i]->has_value() ? std::string_view(**values[i]).substr(0, ShownId3v2Length * 4)
-                                   : std::string_view();
+            field ? std::string_view(*field).substr(0, ShownId3v2Length * 4) : std::string_view();
         const QString text =
             QString::fromUtf8(value.data(), static_cast<qsizetype>(value.size())).simplified();
         Id3v2Values[i]->setText(text.left(ShownId3v2Length));
