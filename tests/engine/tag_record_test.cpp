@@ -15,9 +15,8 @@ using namespace std::string_literals;
 // Failures name the fields rather than dump their bytes.
 void PrintTo(const TId3v2Fields& fields, std::ostream* out)
 {
-    for (const auto* field : {&fields.Title, &fields.Artist, &fields.Album, &fields.Year,
-                              &fields.Comment, &fields.Genre, &fields.Track}) {
-        *out << (*field ? "\"" + **field + "\" " : "- ");
+    for (const auto field : Id3v2FieldOrder) {
+        *out << (fields.*field ? "\"" + *(fields.*field) + "\" " : "- ");
     }
 }
 
@@ -71,22 +70,10 @@ TEST(TagRecord, ParsesTrailers)
     for (const auto& [rule, bytes, expected] : cases) {
         EXPECT_EQ(ParseTagTrailer(TrailerOf(bytes)), expected) << rule;
     }
-    // genre names follow the list players share
+    // genre names follow the list players share: its ends and the ends of its extensions
     const std::tuple<int, std::string_view> genres[] = {
-        {0, "Blues"},
-        {12, "Other"},
-        {47, "Instrumental Rock"},
-        {79, "Hard Rock"},
-        {100, "Humour"},
-        {133, "Afro-Punk"},
-        {136, "Christian Gangsta Rap"},
-        {137, "Heavy Metal"},
-        {147, "Synthpop"},
-        {148, "Abstract"},
-        {168, "Jam Band"},
-        {191, "Psybient"},
-        {192, "<unknown>"},
-        {255, "<unknown>"},
+        {0, "Blues"},      {79, "Hard Rock"},  {147, "Synthpop"},  {148, "Abstract"},
+        {191, "Psybient"}, {192, "<unknown>"}, {255, "<unknown>"},
     };
     EXPECT_EQ(GenreCount, 192u);
     for (const auto& [index, name] : genres) {
